@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// One subcommand of qor-euromillon-cli. Each command lives in its own file
+// and registers itself with a static CliRegistration.
+struct CliCommand {
+    std::string name;
+    std::string summary; // one line for the general help
+    // Receives the arguments after the command name; returns the exit status.
+    std::function<int(const std::vector<std::string> &args)> run;
+};
+
+// Exit status for bad options, unreadable or malformed input.
+inline constexpr int kCliUsageError = 2;
+
+class CliRegistration {
+public:
+    explicit CliRegistration(CliCommand command);
+};
+
+const std::vector<CliCommand> &CliCommands();
+
+// Writes "qor-euromillon-cli: <message>" on standard error and returns
+// kCliUsageError, for `return CliFail("...")`.
+int CliFail(const std::string &message);
