@@ -1,0 +1,157 @@
+#include "model/exception.h"
+#include "model/file_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SafeFileStreamTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("qor-file-stream-" + std::to_string(::getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string PathOf(const std::string &name) const { return (folder_ / name).string(); }
+
+    static std::string ReadAll(const std::string &path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    static void WriteAll(const std::string &path, const std::string &bytes)
+    {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    size_t FilesInFolder() const
+    {
+        return static_cast<size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+    }
+
+    fs::path folder_;
+};
+
+} // namespace
+
+TEST_F(SafeFileStreamTest, CommitReplacesTheFileAndLeavesNoTemporary)
+{
+    std::string path = PathOf("a.bin");
+    WriteAll(path, "old contents");
+    SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("new", 3); });
+    EXPECT_EQ(ReadAll(path), "new");
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(SafeFileStreamTest, AnErrorBeforeCommitLeavesTheOldFile)
+{
+    std::string path = PathOf("a.bin");
+    WriteAll(path, "old contents");
+    EXPECT_THROW(SaveFileSafely(path,
+                                [](TStream &stream) {
+                                    stream.WriteBuffer("partial", 7);
+                                    throw EWriteError(kStreamWriteError);
+                                }),
+                 EWriteError);
+    EXPECT_EQ(ReadAll(path), "old contents");
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(SafeFileStreamTest, ADiskThatFillsUpLeavesTheOldFileByteForByte)
+{
+    std::string path = PathOf("big.bin");
+    std::string old(100000, 'o');
+    WriteAll(path, old);
+    // In a child process, limit file size so writing fails midway as on a
+    // full disk; the child reports whether the save raised an error.
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        int status = 0;
+        try {
+            SaveFileSafely(path, [](TStream &stream) {
+                std::string chunk(1000, 'n');
+                for (int i = 0; i < 1000; ++i)
+                    stream.WriteBuffer(chunk.data(), chunk.size());
+            });
+            status = 1;
+        } catch (const EWriteError &) {
+            status = 0;
+        } catch (...) {
+            status = 2;
+        }
+        ::_exit(status);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed save must raise a write error";
+    EXPECT_EQ(ReadAll(path), old);
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(SafeFileStreamTest, KeepsThePermissionsOfTheReplacedFile)
+{
+    std::string path = PathOf("a.bin");
+    WriteAll(path, "x");
+    ::chmod(path.c_str(), 0640);
+    SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("y", 1); });
+    struct stat info{};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST_F(SafeFileStreamTest, AMissingFolderIsACreateError)
+{
+    std::string path = PathOf("no/such/folder/a.bin");
+    try {
+        SaveFileSafely(path, [](TStream &) {});
+        FAIL();
+    } catch (const EFCreateError &error) {
+        EXPECT_EQ(error.Message(), "Cannot create file " + path);
+    }
+}
+
+TEST_F(SafeFileStreamTest, OpeningMissingFilesAndFoldersIsAnOpenError)
+{
+    EXPECT_THROW(TFileStream(PathOf("missing"), FileMode::OpenRead), EFOpenError);
+    try {
+        TFileStream stream(folder_.string(), FileMode::OpenRead);
+        FAIL();
+    } catch (const EFOpenError &error) {
+        EXPECT_EQ(error.Message(), "Cannot open file " + folder_.string());
+    }
+}
+
+TEST_F(SafeFileStreamTest, ReadsBackWhatWasWritten)
+{
+    std::string path = PathOf("a.bin");
+    SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("abcdef", 6); });
+    TFileStream in(path, FileMode::OpenRead);
+    EXPECT_EQ(in.Size(), 6);
+    char buffer[4] = {};
+    in.SetPosition(2);
+    in.ReadBuffer(buffer, 3);
+    EXPECT_EQ(std::string(buffer, 3), "cde");
+    EXPECT_THROW(in.ReadBuffer(buffer, 2), EReadError);
+}
