@@ -1,0 +1,24 @@
+#include "shell/ui/command_guard.h"
+
+#include "model/exception.h"
+#include "shell/ui/dialog_service.h"
+
+#include <QString>
+
+#include <exception>
+#include <new>
+
+bool RunCommand(QWidget *parent, const std::function<void()> &command)
+{
+    try {
+        command();
+        return true;
+    } catch (const Exception &error) {
+        DialogService::ShowError(parent, QString::fromStdString(error.Message()));
+    } catch (const std::bad_alloc &) {
+        DialogService::ShowError(parent, QStringLiteral("Out of memory"));
+    } catch (const std::exception &error) {
+        DialogService::ShowError(parent, QString::fromUtf8(error.what()));
+    }
+    return false;
+}

@@ -1,0 +1,231 @@
+#include "shell/ui/dialog_service.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QQueue>
+
+namespace {
+
+struct ScriptedInput {
+    QString text;
+    bool accepted = true;
+};
+
+struct DialogState {
+    QString title = QStringLiteral("QOR-EuroMillon v3");
+    bool headless = false;
+    QQueue<QMessageBox::StandardButton> answers;
+    QQueue<QString> fileNames;
+    QQueue<ScriptedInput> inputs;
+    QList<DialogService::ShownBox> shown;
+};
+
+DialogState &State()
+{
+    static DialogState state;
+    return state;
+}
+
+QWidget *ParentOrActive(QWidget *parent)
+{
+    if (parent)
+        return parent->window();
+    return QApplication::activeWindow();
+}
+
+void Record(DialogService::Kind kind, const QString &title, const QString &text)
+{
+    State().shown.append({kind, title, text});
+}
+
+// The answer a box takes when nobody can click it: what Escape would give.
+QMessageBox::StandardButton EscapeAnswer(QMessageBox::StandardButtons buttons)
+{
+    for (auto button : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok, QMessageBox::Close})
+        if (buttons.testFlag(button))
+            return button;
+    return QMessageBox::NoButton;
+}
+
+QMessageBox::StandardButton RunBox(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                   const QString &text, QMessageBox::StandardButtons buttons)
+{
+    DialogState &state = State();
+    if (!state.answers.isEmpty())
+        return state.answers.dequeue();
+    if (state.headless)
+        return EscapeAnswer(buttons);
+    QMessageBox box(icon, title, text, buttons, ParentOrActive(parent));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &filter,
+                      const QString &defaultSuffix, const QString &start)
+{
+    DialogState &state = State();
+    if (!state.fileNames.isEmpty())
+        return state.fileNames.dequeue();
+    if (state.headless)
+        return QString();
+    QFileDialog dialog(ParentOrActive(parent), QString(), start, DialogService::QtFilter(filter));
+    dialog.setAcceptMode(mode);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (mode == QFileDialog::AcceptOpen) {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        // The callers ask their own overwrite question.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        if (!start.isEmpty())
+            dialog.selectFile(start);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QString DialogService::ApplicationTitle()
+{
+    return State().title;
+}
+
+void DialogService::SetApplicationTitle(const QString &title)
+{
+    State().title = title;
+}
+
+QString DialogService::WithFullStop(const QString &message)
+{
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+void DialogService::ShowError(QWidget *parent, const QString &message)
+{
+    const QString text = WithFullStop(message);
+    Record(Kind::Error, ApplicationTitle(), text);
+    RunBox(parent, QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok);
+}
+
+void DialogService::ShowMessage(QWidget *parent, const QString &message, QMessageBox::Icon icon)
+{
+    Record(icon == QMessageBox::Warning ? Kind::Warning : Kind::Information, ApplicationTitle(), message);
+    RunBox(parent, icon, ApplicationTitle(), message, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton DialogService::Ask(QWidget *parent, const QString &text,
+                                               QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+                                               const QString &title)
+{
+    const QString caption = title.isEmpty() ? ApplicationTitle() : title;
+    Record(Kind::Question, caption, text);
+    return RunBox(parent, icon, caption, text, buttons);
+}
+
+bool DialogService::InputText(QWidget *parent, const QString &title, const QString &prompt, QString &value)
+{
+    Record(Kind::Input, title, prompt);
+    DialogState &state = State();
+    if (!state.inputs.isEmpty()) {
+        const ScriptedInput input = state.inputs.dequeue();
+        if (input.accepted)
+            value = input.text;
+        return input.accepted;
+    }
+    if (state.headless)
+        return false;
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(ParentOrActive(parent), title, prompt, QLineEdit::Normal, value, &ok);
+    if (ok)
+        value = text;
+    return ok;
+}
+
+QString DialogService::OpenFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                                    const QString &start)
+{
+    Record(Kind::OpenFile, QString(), filter);
+    return RunFileDialog(parent, QFileDialog::AcceptOpen, filter, defaultSuffix, start);
+}
+
+QString DialogService::SaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                                    const QString &start)
+{
+    Record(Kind::SaveFile, QString(), filter);
+    return RunFileDialog(parent, QFileDialog::AcceptSave, filter, defaultSuffix, start);
+}
+
+QString DialogService::QtFilter(const QString &pipeFilter)
+{
+    const QStringList parts = pipeFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts.at(i).trimmed();
+        QStringList patterns = parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString &pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*"); // every file, with or without an extension
+        }
+        // Qt reads the patterns from the last parentheses of the description.
+        const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+        if (open > 0 && description.endsWith(QLatin1Char(')')))
+            description = description.left(open).trimmed();
+        filters << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
+    }
+    if (filters.isEmpty())
+        return pipeFilter;
+    return filters.join(QStringLiteral(";;"));
+}
+
+void DialogService::SetHeadless(bool headless)
+{
+    State().headless = headless;
+}
+
+bool DialogService::Headless()
+{
+    return State().headless;
+}
+
+void DialogService::SetNextAnswer(QMessageBox::StandardButton answer)
+{
+    State().answers.enqueue(answer);
+}
+
+void DialogService::SetNextFileName(const QString &path)
+{
+    State().fileNames.enqueue(path);
+}
+
+void DialogService::SetNextInput(const QString &text, bool accepted)
+{
+    State().inputs.enqueue({text, accepted});
+}
+
+void DialogService::ClearScript()
+{
+    State().answers.clear();
+    State().fileNames.clear();
+    State().inputs.clear();
+}
+
+const QList<DialogService::ShownBox> &DialogService::ShownBoxes()
+{
+    return State().shown;
+}
+
+QString DialogService::LastText()
+{
+    return State().shown.isEmpty() ? QString() : State().shown.constLast().text;
+}
+
+void DialogService::ClearShownBoxes()
+{
+    State().shown.clear();
+}

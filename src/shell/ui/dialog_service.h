@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every message box, question, input box and file dialog of the program goes
+// through here, so that one place decides the title, the parent and the
+// full-stop rule, and so that tests can answer them without a modal loop.
+//
+// Scripting (tests): SetNextAnswer / SetNextFileName / SetNextInput queue the
+// answers of the next boxes; a box with a queued answer is not shown and takes
+// that answer. With SetHeadless(true) no box is ever shown: an unscripted box
+// takes its escape answer (Cancel, else No, else OK; a cancelled file dialog;
+// a cancelled input box). Every box is recorded (ShownBoxes) either way.
+class DialogService {
+public:
+    enum class Kind { Error, Information, Warning, Question, Input, OpenFile, SaveFile };
+
+    struct ShownBox {
+        Kind kind;
+        QString title;
+        QString text;
+    };
+
+    // The title of every box: "QOR-EuroMillon v3" unless changed.
+    static QString ApplicationTitle();
+    static void SetApplicationTitle(const QString &title);
+
+    // Error box titled with the application title; a full stop is appended
+    // when the message's last character sorts after the full stop.
+    static void ShowError(QWidget *parent, const QString &message);
+    static QString WithFullStop(const QString &message);
+
+    // Message box with an OK button.
+    static void ShowMessage(QWidget *parent, const QString &message,
+                            QMessageBox::Icon icon = QMessageBox::Information);
+
+    // Question box titled with the application title unless a title is given.
+    static QMessageBox::StandardButton Ask(QWidget *parent, const QString &text,
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::Icon icon = QMessageBox::Question,
+                                           const QString &title = QString());
+
+    // One-line input box; false when cancelled, value unchanged then.
+    static bool InputText(QWidget *parent, const QString &title, const QString &prompt, QString &value);
+
+    // File dialogs. The filter uses the "Description|pattern|Description|pattern"
+    // form of the program's texts. An empty result means cancelled.
+    static QString OpenFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                                const QString &start = QString());
+    static QString SaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                                const QString &start = QString());
+    // "A (*.aem)|*.aem|B (*.*)|*.*" -> "A (*.aem);;B (*)".
+    static QString QtFilter(const QString &pipeFilter);
+
+    // Scripting for tests.
+    static void SetHeadless(bool headless);
+    static bool Headless();
+    static void SetNextAnswer(QMessageBox::StandardButton answer);
+    static void SetNextFileName(const QString &path); // empty path = cancel
+    static void SetNextInput(const QString &text, bool accepted = true);
+    static void ClearScript();
+    static const QList<ShownBox> &ShownBoxes();
+    static QString LastText();
+    static void ClearShownBoxes();
+};
