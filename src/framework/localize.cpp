@@ -1,21 +1,28 @@
 #include "framework/localize.h"
 
-// Placeholder until the text tables land: every identifier gives the empty text.
-class TLanguageTable {};
+#include "framework/builtin_texts.h"
+#include "framework/language_table.h"
 
 TLocalize::TLocalize() = default;
 TLocalize::~TLocalize() = default;
 
-std::string TLocalize::GetText(uint16_t) const
+std::string TLocalize::GetText(uint16_t id) const
 {
-    return {};
+    // No fall-back: a loaded language that lacks the identifier gives the
+    // empty text, so a missing translation shows instead of hiding.
+    if (loaded_) {
+        const std::string *text = library_->Find(id);
+        return text ? *text : std::string();
+    }
+    return std::string(BuiltinText(id));
 }
 
-bool TLocalize::LoadLanguage(const std::string &)
+bool TLocalize::LoadLanguage(const std::string &path)
 {
-    library_.reset();
-    loaded_ = false;
-    return false;
+    UnloadLanguage();
+    library_ = TLanguageTable::LoadFile(path);
+    loaded_ = library_ != nullptr;
+    return loaded_;
 }
 
 void TLocalize::UnloadLanguage()

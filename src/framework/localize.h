@@ -18,9 +18,9 @@ public:
     // the active language lacks it. Never fails.
     std::string GetText(uint16_t id) const;
 
-    // Releases the loaded language, then loads the language file at path.
-    // False (and the built-in texts active) when it is missing or not a
-    // language file.
+    // Releases the loaded language, then loads the language file at path
+    // (see TLanguageTable for its form). False, with the built-in texts
+    // active, when the file is missing, unreadable or not a string table.
     bool LoadLanguage(const std::string &path);
     void UnloadLanguage();
     bool Loaded() const { return loaded_; }
