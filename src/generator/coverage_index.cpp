@@ -1,0 +1,123 @@
+#include "generator/coverage_index.h"
+
+#include "generator/subset_rank.h"
+
+#include <array>
+#include <bit>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kBetNumbers = 5;
+constexpr int kBetStars = 2;
+constexpr int kGameNumbers = 50;
+constexpr int kGameStars = 9;
+
+// The subsets of the 5 positions of a bet's numbers, grouped by size; each
+// subset lists its positions ascending.
+struct PositionSubsets {
+    std::array<std::array<std::array<uint8_t, kBetNumbers>, 10>, kBetNumbers + 1> positions{};
+    std::array<int, kBetNumbers + 1> count{};
+
+    constexpr PositionSubsets()
+    {
+        for (unsigned chosen = 0; chosen < (1u << kBetNumbers); ++chosen) {
+            int size = std::popcount(chosen);
+            int filled = 0;
+            for (int p = 0; p < kBetNumbers; ++p)
+                if (chosen & (1u << p))
+                    positions[size][count[size]][filled++] = static_cast<uint8_t>(p);
+            ++count[size];
+        }
+    }
+};
+
+constexpr PositionSubsets kPositionSubsets{};
+
+} // namespace
+
+TCoverageIndex TCoverageIndex::ForGlobal(int total)
+{
+    if (total < 1 || total > kBetNumbers + kBetStars)
+        throw std::invalid_argument("global reduction level out of range");
+    TCoverageIndex index;
+    for (int stars = 0; stars <= kBetStars; ++stars) {
+        int numbers = total - stars;
+        if (numbers >= 0 && numbers <= kBetNumbers)
+            index.AddPart(numbers, stars);
+    }
+    index.Allocate();
+    return index;
+}
+
+TCoverageIndex TCoverageIndex::ForBlocks(int numbers, int stars)
+{
+    if (numbers < 0 || numbers > kBetNumbers || stars < 0 || stars > kBetStars)
+        throw std::invalid_argument("block reduction level out of range");
+    TCoverageIndex index;
+    index.AddPart(numbers, stars);
+    index.Allocate();
+    return index;
+}
+
+void TCoverageIndex::AddPart(int numbers, int stars)
+{
+    KeyPart part;
+    part.numbers = numbers;
+    part.stars = stars;
+    part.offset = keyCount_;
+    part.starRanks = kBinomial(kGameStars, stars);
+    keyCount_ += kBinomial(kGameNumbers, numbers) * part.starRanks;
+    parts_.push_back(part);
+}
+
+void TCoverageIndex::Allocate()
+{
+    bits_.assign((keyCount_ + 63) / 64, 0);
+}
+
+template <typename Probe> bool TCoverageIndex::AnyKey(BetMask bet, Probe &&probe) const
+{
+    int values[kBetNumbers];
+    BetMask numbers = bet & kNumberBits;
+    for (int i = 0; i < kBetNumbers; ++i) {
+        values[i] = std::countr_zero(numbers);
+        numbers &= numbers - 1;
+    }
+    BetMask starBits = (bet & kStarBits) >> kStarShift;
+    int star0 = std::countr_zero(starBits);
+    starBits &= starBits - 1;
+    int star1 = std::countr_zero(starBits);
+    // Ranks of the star subsets of each size: {}, {s0} {s1}, {s0 s1}.
+    const uint64_t starRank[3][2] = {{0, 0},
+                                     {kBinomial(star0, 1), kBinomial(star1, 1)},
+                                     {kBinomial(star0, 1) + kBinomial(star1, 2), 0}};
+    const int starSubsets[3] = {1, 2, 1};
+
+    for (const KeyPart &part : parts_) {
+        const auto &subsets = kPositionSubsets.positions[part.numbers];
+        for (int s = 0; s < kPositionSubsets.count[part.numbers]; ++s) {
+            uint64_t rank = 0;
+            for (int j = 0; j < part.numbers; ++j)
+                rank += kBinomial(values[subsets[s][j]], j + 1);
+            uint64_t base = part.offset + rank * part.starRanks;
+            for (int t = 0; t < starSubsets[part.stars]; ++t)
+                if (probe(base + starRank[part.stars][t]))
+                    return true;
+        }
+    }
+    return false;
+}
+
+bool TCoverageIndex::IsCovered(BetMask candidate) const
+{
+    return AnyKey(candidate, [this](uint64_t key) { return (bits_[key >> 6] >> (key & 63)) & 1; });
+}
+
+void TCoverageIndex::Insert(BetMask kept)
+{
+    AnyKey(kept, [this](uint64_t key) {
+        bits_[key >> 6] |= uint64_t{1} << (key & 63);
+        return false;
+    });
+}
