@@ -52,7 +52,7 @@ TCoverageIndex TCoverageIndex::ForGlobal(int total)
 
 TCoverageIndex TCoverageIndex::ForBlocks(int numbers, int stars)
 {
-    if (numbers < 0 || numbers > kBetNumbers || stars < 0 || stars > kBetStars)
+    if (numbers < 0 || numbers > kBetNumbers || stars < 0 || stars > kBetStars || numbers + stars == 0)
         throw std::invalid_argument("block reduction level out of range");
     TCoverageIndex index;
     index.AddPart(numbers, stars);
@@ -88,35 +88,49 @@ template <typename Probe> bool TCoverageIndex::AnyKey(BetMask bet, Probe &&probe
     int star0 = std::countr_zero(starBits);
     starBits &= starBits - 1;
     int star1 = std::countr_zero(starBits);
-    // Ranks of the star subsets of each size: {}, {s0} {s1}, {s0 s1}.
+    // Ranks and masks of the star subsets of each size: {}, {s0} {s1}, {s0 s1}.
     const uint64_t starRank[3][2] = {{0, 0},
                                      {kBinomial(star0, 1), kBinomial(star1, 1)},
                                      {kBinomial(star0, 1) + kBinomial(star1, 2), 0}};
+    const BetMask star0Bit = BetMask{1} << (kStarShift + star0);
+    const BetMask star1Bit = BetMask{1} << (kStarShift + star1);
+    const BetMask starMask[3][2] = {{0, 0}, {star0Bit, star1Bit}, {star0Bit | star1Bit, 0}};
     const int starSubsets[3] = {1, 2, 1};
 
     for (const KeyPart &part : parts_) {
         const auto &subsets = kPositionSubsets.positions[part.numbers];
         for (int s = 0; s < kPositionSubsets.count[part.numbers]; ++s) {
             uint64_t rank = 0;
-            for (int j = 0; j < part.numbers; ++j)
+            BetMask numberMask = 0;
+            for (int j = 0; j < part.numbers; ++j) {
                 rank += kBinomial(values[subsets[s][j]], j + 1);
+                numberMask |= BetMask{1} << values[subsets[s][j]];
+            }
             uint64_t base = part.offset + rank * part.starRanks;
             for (int t = 0; t < starSubsets[part.stars]; ++t)
-                if (probe(base + starRank[part.stars][t]))
+                if (probe(base + starRank[part.stars][t], numberMask | starMask[part.stars][t]))
                     return true;
         }
     }
     return false;
 }
 
-bool TCoverageIndex::IsCovered(BetMask candidate) const
+bool TCoverageIndex::IsCovered(BetMask candidate)
 {
-    return AnyKey(candidate, [this](uint64_t key) { return (bits_[key >> 6] >> (key & 63)) & 1; });
+    if (haveCoveringKey_ && (lastCoveringKey_ & ~candidate) == 0)
+        return true; // keys are never removed
+    return AnyKey(candidate, [this](uint64_t key, BetMask keyMask) {
+        if (!((bits_[key >> 6] >> (key & 63)) & 1))
+            return false;
+        lastCoveringKey_ = keyMask;
+        haveCoveringKey_ = true;
+        return true;
+    });
 }
 
 void TCoverageIndex::Insert(BetMask kept)
 {
-    AnyKey(kept, [this](uint64_t key) {
+    AnyKey(kept, [this](uint64_t key, BetMask) {
         bits_[key >> 6] |= uint64_t{1} << (key & 63);
         return false;
     });

@@ -22,10 +22,12 @@ class TCoverageIndex {
 public:
     // total: 1 to 7 shared values.
     static TCoverageIndex ForGlobal(int total);
-    // numbers: 0 to 5, stars: 0 to 2.
+    // numbers: 0 to 5, stars: 0 to 2, not both 0.
     static TCoverageIndex ForBlocks(int numbers, int stars);
 
-    bool IsCovered(BetMask candidate) const;
+    // Tries the key that covered the previous candidate first: consecutive
+    // candidates share most of their values, so it usually answers at once.
+    bool IsCovered(BetMask candidate);
     // Marks every key of a kept bet.
     void Insert(BetMask kept);
 
@@ -44,10 +46,12 @@ private:
     void AddPart(int numbers, int stars);
     void Allocate();
 
-    // Calls probe(rank) for every key of the bet until it returns true.
+    // Calls probe(rank, keyMask) for every key of the bet until it returns true.
     template <typename Probe> bool AnyKey(BetMask bet, Probe &&probe) const;
 
     std::vector<KeyPart> parts_;
     uint64_t keyCount_ = 0;
     std::vector<uint64_t> bits_;
+    BetMask lastCoveringKey_ = 0;
+    bool haveCoveringKey_ = false;
 };

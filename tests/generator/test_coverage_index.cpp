@@ -55,7 +55,7 @@ TEST(CoverageIndex, AgreesWithPairwiseComparisonAtEveryLevel)
     for (int total = 1; total <= 7; ++total)
         levels.push_back({true, total, 0, 0});
     for (int numbers = 0; numbers <= 5; ++numbers)
-        for (int stars = 0; stars <= 2; ++stars)
+        for (int stars = numbers == 0 ? 1 : 0; stars <= 2; ++stars)
             levels.push_back({false, 0, numbers, stars});
 
     std::mt19937 random(7);
@@ -84,6 +84,7 @@ TEST(CoverageIndex, HighestValuesOfTheGameHaveTheirOwnKeys)
 {
     TCoverageIndex index = TCoverageIndex::ForGlobal(6);
     index.Insert(Bet({46, 47, 48, 49, 50}, {8, 9}));
+    EXPECT_FALSE(index.IsCovered(Bet({45, 47, 48, 49, 50}, {7, 9})));
     EXPECT_TRUE(index.IsCovered(Bet({45, 47, 48, 49, 50}, {8, 9})));
     EXPECT_TRUE(index.IsCovered(Bet({46, 47, 48, 49, 50}, {1, 9})));
     EXPECT_FALSE(index.IsCovered(Bet({45, 47, 48, 49, 50}, {7, 9})));
@@ -97,6 +98,7 @@ TEST(CoverageIndex, RefusesLevelsOutsideTheBet)
     EXPECT_THROW(TCoverageIndex::ForGlobal(8), std::invalid_argument);
     EXPECT_THROW(TCoverageIndex::ForBlocks(6, 1), std::invalid_argument);
     EXPECT_THROW(TCoverageIndex::ForBlocks(4, 3), std::invalid_argument);
+    EXPECT_THROW(TCoverageIndex::ForBlocks(0, 0), std::invalid_argument);
 }
 
 TEST(MaskEnumeration, QuintetsAndStarPairsComeInLexicographicOrder)

@@ -1,0 +1,45 @@
+#include "generator/condition_filter.h"
+
+#include <bit>
+
+namespace {
+
+// Bits of the even values: numbers 2, 4, ... 50 and stars 2, 4, 6, 8.
+constexpr BetMask EvenValueBits()
+{
+    BetMask mask = 0;
+    for (int n = 2; n <= 50; n += 2)
+        mask |= NumberBit(n);
+    for (int s = 2; s <= 9; s += 2)
+        mask |= StarBit(s);
+    return mask;
+}
+
+constexpr BetMask kEvenValueBits = EvenValueBits();
+
+} // namespace
+
+bool TMaskCondition::Holds(BetMask bet) const
+{
+    const BetMask blockBits = block == 1 ? kNumberBits : kStarBits;
+    const int firstBit = block == 1 ? 0 : kStarShift;
+    const BetMask coinciding = bet & group & blockBits;
+    const int hits = std::popcount(coinciding);
+    if (hits < hitsMin || hits > hitsMax)
+        return false;
+    int32_t sum = 0;
+    for (BetMask bits = coinciding; bits; bits &= bits - 1)
+        sum += std::countr_zero(bits) - firstBit + 1;
+    if (sum < sumMin || sum > sumMax)
+        return false;
+    const int even = std::popcount(coinciding & kEvenValueBits);
+    if (even < evenMin || even > evenMax)
+        return false;
+    const int odd = hits - even;
+    return odd >= oddMin && odd <= oddMax;
+}
+
+TConditionFilter::TConditionFilter(std::vector<TMaskCondition> conditions)
+    : conditions_(std::move(conditions)), passed_(conditions_.size(), 0)
+{
+}
