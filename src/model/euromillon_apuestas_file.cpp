@@ -1,0 +1,107 @@
+// The combination file: "EMA0", the name, then the bets as integer lists.
+
+#include "framework/localize.h"
+#include "model/bet_errors.h"
+#include "model/bet_list_codec.h"
+#include "model/euromillon_apuestas.h"
+#include "model/file_stream.h"
+#include "model/stream.h"
+#include "model/update_bracket.h"
+#include "model/value_stream.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr char kSignature[4] = {'E', 'M', 'A', '0'};
+constexpr int64_t kCommonBetBytes = 18;
+
+} // namespace
+
+void TEuroMillonApuestas::SaveToStream(TStream &stream)
+{
+    // Saving changes nothing but the working bet, which ends holding the bet
+    // current before (or the last one when none was).
+    int remembered = current_;
+    auto restore = [&] {
+        if (!masks_.empty())
+            LoadWorkingBet(remembered >= 0 ? remembered : Count() - 1);
+        current_ = remembered;
+    };
+    try {
+        stream.WriteBuffer(kSignature, sizeof kSignature);
+        TWriter writer(stream);
+        writer.PutString(name_);
+        writer.PutListStart();
+        writer.Flush();
+        WriteBetMasks(stream, masks_.data(), masks_.size());
+        writer.PutListEnd();
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+}
+
+void TEuroMillonApuestas::LoadFromStream(TStream &stream)
+{
+    char signature[sizeof kSignature] = {};
+    if (stream.Read(signature, sizeof signature) != sizeof signature ||
+        std::memcmp(signature, kSignature, sizeof signature) != 0)
+        throw EReadError(GetText(kTextNotCombinationFile));
+
+    WithinUpdate(*this, [&] {
+        Clear();
+        TReader reader(stream);
+        SetName(reader.GetString());
+        reader.GetListStart();
+        reader.Flush();
+        {
+            TBetListParser parser(stream);
+            masks_.reserve(static_cast<size_t>(parser.RemainingHint() / kCommonBetBytes));
+            BetMask previous = workingBet_.ToMask(); // what the working bet holds
+            bool storing = false;
+            try {
+                while (!parser.AtListEnd()) {
+                    BetMask mask = parser.ReadBet();
+                    if (OnBeforeStore) {
+                        storing = true;
+                        workingBet_.FromMask(mask);
+                        previous = mask;
+                        OnBeforeStore(this, Count());
+                        storing = false;
+                    }
+                    masks_.push_back(mask);
+                    previous = mask;
+                    current_ = Count() - 1;
+                    Changed();
+                }
+            } catch (...) {
+                if (!storing)
+                    workingBet_.FromMask(parser.PartialBet(previous));
+                throw;
+            }
+            if (!OnBeforeStore && !masks_.empty())
+                workingBet_.FromMask(previous);
+        }
+        reader.Flush();
+        reader.GetListEnd();
+    });
+}
+
+void TEuroMillonApuestas::SaveToFile(const std::string &path)
+{
+    SaveFileSafely(path, [this](TStream &stream) { SaveToStream(stream); });
+    SetFileName(path);
+    modified_ = false;
+}
+
+void TEuroMillonApuestas::LoadFromFile(const std::string &path)
+{
+    {
+        TFileStream stream(path, FileMode::OpenRead);
+        LoadFromStream(stream);
+    }
+    SetFileName(path);
+    modified_ = false;
+}
