@@ -1,22 +1,118 @@
-#include "generator/generation_engine.h"
+// Generation runs over the whole game and over the reference selection:
+// candidates, valid, kept, seconds and peak memory per case, with the time
+// against a bare walk of the same selection and against the plain
+// newest-first implementation.
+
+#include "generator/genera_comb.h"
+#include "generator/mask_enumeration.h"
+#include "model/euromillon_apuestas.h"
 #include "support/bench_support.h"
 
+#include "../tests/generator/reference_generation.h"
+
 #include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// Lets the peak resident size be measured per case (Linux: resets VmHWM).
+void ResetPeakMemory()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+struct Case {
+    const char *name;
+    int highestNumber;
+    int kind; // 0 none, 1 global, 2 blocks
+    int level1;
+    int level2;
+};
+
+void Configure(TEuroMillonGeneraComb &settings, const Case &c)
+{
+    settings.Clear();
+    for (int n = 1; n <= c.highestNumber; ++n)
+        settings.Seleccion().Block(1).Add(n);
+    for (int s = 1; s <= 9; ++s)
+        settings.Seleccion().Block(2).Add(s);
+    settings.SetTipoReduccion(static_cast<uint8_t>(c.kind));
+    if (c.kind == 1)
+        settings.SetReduccionGlobal(c.level1);
+    if (c.kind == 2) {
+        settings.SetReduccionB1(c.level1);
+        settings.SetReduccionB2(c.level2);
+    }
+}
+
+// The floor: the same walk doing nothing with the candidates.
+double BareWalkSeconds(BetMask selection)
+{
+    BenchTimer timer;
+    const std::vector<BetMask> quintets = NumberQuintetMasks(selection);
+    const std::vector<BetMask> pairs = StarPairMasks(selection);
+    BetMask sink = 0;
+    for (BetMask pair : pairs)
+        for (BetMask quintet : quintets)
+            sink ^= quintet | pair;
+    volatile BetMask keep = sink;
+    (void)keep;
+    return timer.Seconds();
+}
+
+void PrintRow(const char *name, const TEuroMillonGeneraComb &settings, double seconds, double peak,
+              double bareSeconds)
+{
+    std::printf("%-28s %10d %10d %10d %8.2f %9.0f %9.1fx\n", name, settings.Generadas(), settings.Validas(),
+                settings.Apuestas().Count(), seconds, peak, bareSeconds > 0 ? seconds / bareSeconds : 0.0);
+    std::fflush(stdout);
+}
+
+} // namespace
 
 int main()
 {
-    std::printf("processors: %u\n", ProcessorCount());
-    BetMask all = kNumberBits | kStarBits;
-    struct Case { const char *name; int global, b1, b2; };
-    Case cases[] = {{"none", 0, 0, 0}, {"g6", 6, 0, 0}, {"g5", 5, 0, 0}, {"g4", 4, 0, 0}, {"g3", 3, 0, 0},
-                    {"b42", 0, 4, 2}, {"b41", 0, 4, 1}, {"b32", 0, 3, 2}};
+    std::printf("bench_generator: %u processors\n\n", ProcessorCount());
+    std::printf("%-28s %10s %10s %10s %8s %9s %10s\n", "case", "candidates", "valid", "kept", "seconds", "peak MB",
+                "vs bare");
+    const Case cases[] = {
+        {"full game, no reduction", 50, 0, 0, 0}, {"full game, global 6", 50, 1, 6, 0},
+        {"full game, global 5", 50, 1, 5, 0},     {"full game, global 4", 50, 1, 4, 0},
+        {"full game, global 3", 50, 1, 3, 0},     {"full game, blocks 4,2", 50, 2, 4, 2},
+        {"full game, blocks 4,1", 50, 2, 4, 1},   {"full game, blocks 3,2", 50, 2, 3, 2},
+    };
     for (const Case &c : cases) {
+        TEuroMillonGeneraComb settings;
+        Configure(settings, c);
+        const double bare = BareWalkSeconds(settings.Seleccion().ToMask());
+        ResetPeakMemory();
         BenchTimer timer;
-        TCoverageIndex index = c.global ? TCoverageIndex::ForGlobal(c.global) : TCoverageIndex::ForBlocks(c.b1 ? c.b1 : 5, c.b1 ? c.b2 : 2);
-        TGenerationEngine engine(all, nullptr, (c.global || c.b1) ? &index : nullptr);
-        TProgressThrottle throttle;
-        engine.Run(throttle, [] { return false; });
-        std::printf("%s generated=%d valid=%d kept=%zu seconds=%.2f peak=%.0fMB\n", c.name, engine.Generated(),
-                    engine.Valid(), engine.Pending().size(), timer.Seconds(), PeakResidentMegabytes());
+        settings.Generar();
+        const double seconds = timer.Seconds();
+        PrintRow(c.name, settings, seconds, PeakResidentMegabytes(), bare);
     }
+
+    const Case reference = {"numbers 1-30, global 6", 30, 1, 6, 0};
+    TEuroMillonGeneraComb fast;
+    Configure(fast, reference);
+    const double bare = BareWalkSeconds(fast.Seleccion().ToMask());
+    ResetPeakMemory();
+    BenchTimer fastTimer;
+    fast.Generar();
+    const double fastSeconds = fastTimer.Seconds();
+    PrintRow("numbers 1-30, global 6", fast, fastSeconds, PeakResidentMegabytes(), bare);
+
+    TEuroMillonGeneraComb plain;
+    Configure(plain, reference);
+    ResetPeakMemory();
+    BenchTimer plainTimer;
+    ReferenceGenerar(plain);
+    const double plainSeconds = plainTimer.Seconds();
+    std::printf("%-28s %10s %10s %10d %8.2f %9.0f\n", "  plain newest-first scan", "", "", plain.Apuestas().Count(),
+                plainSeconds, PeakResidentMegabytes());
+    std::printf("\nreference case: fast run %.1fx faster than the plain scan; same kept bets: %s\n",
+                fastSeconds > 0 ? plainSeconds / fastSeconds : 0.0,
+                fast.Apuestas().Masks() == plain.Apuestas().Masks() ? "yes" : "NO");
+    return fast.Apuestas().Masks() == plain.Apuestas().Masks() ? 0 : 1;
 }

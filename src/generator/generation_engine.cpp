@@ -14,6 +14,21 @@ bool TGenerationEngine::Run(TProgressThrottle &throttle, const ReportFn &report)
     return coverage_ ? Walk<false, true>(throttle, report) : Walk<false, false>(throttle, report);
 }
 
+template <bool kFilter, bool kCoverage> inline void TGenerationEngine::Judge(BetMask candidate)
+{
+    if constexpr (kFilter) {
+        if (!filter_->Accepts(candidate))
+            return;
+    }
+    ++valid_;
+    if constexpr (kCoverage) {
+        if (coverage_->IsCovered(candidate))
+            return;
+        coverage_->Insert(candidate);
+    }
+    Keep(candidate);
+}
+
 template <bool kFilter, bool kCoverage>
 bool TGenerationEngine::Walk(TProgressThrottle &throttle, const ReportFn &report)
 {
@@ -29,28 +44,11 @@ bool TGenerationEngine::Walk(TProgressThrottle &throttle, const ReportFn &report
                 throttle.Reported();
                 if (stop) {
                     // The candidate that was reported is still judged.
-                    if ((!kFilter || filter_->Accepts(candidate))) {
-                        ++valid_;
-                        if (!kCoverage || !coverage_->IsCovered(candidate)) {
-                            if constexpr (kCoverage)
-                                coverage_->Insert(candidate);
-                            pending_.push_back(candidate);
-                        }
-                    }
+                    Judge<kFilter, kCoverage>(candidate);
                     return true;
                 }
             }
-            if constexpr (kFilter) {
-                if (!filter_->Accepts(candidate))
-                    continue;
-            }
-            ++valid_;
-            if constexpr (kCoverage) {
-                if (coverage_->IsCovered(candidate))
-                    continue;
-                coverage_->Insert(candidate);
-            }
-            pending_.push_back(candidate);
+            Judge<kFilter, kCoverage>(candidate);
         }
     }
     if (!pairs.empty() && !quintets.empty())

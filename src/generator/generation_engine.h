@@ -25,6 +25,11 @@ public:
     // must outlive the engine.
     TGenerationEngine(BetMask selection, TConditionFilter *filter, TCoverageIndex *coverage);
 
+    // Receives the pending kept bets whenever a batch is full; it must move
+    // them out (and may leave the vector empty). Without one they all wait.
+    using FlushFn = std::function<void(std::vector<BetMask> &pending)>;
+    void SetFlush(FlushFn flush) { flush_ = std::move(flush); }
+
     // Walks every candidate unless the report asks to stop; returns true when
     // the walk was stopped that way.
     bool Run(TProgressThrottle &throttle, const ReportFn &report);
@@ -36,6 +41,15 @@ public:
 
 private:
     template <bool kFilter, bool kCoverage> bool Walk(TProgressThrottle &throttle, const ReportFn &report);
+    template <bool kFilter, bool kCoverage> void Judge(BetMask candidate);
+    void Keep(BetMask candidate)
+    {
+        pending_.push_back(candidate);
+        if (pending_.size() >= kBatch && flush_)
+            flush_(pending_);
+    }
+
+    static constexpr size_t kBatch = size_t{1} << 16;
 
     BetMask selection_;
     TConditionFilter *filter_;
@@ -44,4 +58,5 @@ private:
     int32_t valid_ = 0;
     BetMask lastCandidate_ = 0;
     std::vector<BetMask> pending_;
+    FlushFn flush_;
 };

@@ -1,0 +1,163 @@
+#include "generator/genera_comb.h"
+
+#include "framework/localize.h"
+#include "model/euromillon_apuestas.h"
+#include "model/exception.h"
+#include "model/file_stream.h"
+#include "model/game_constants.h"
+#include "model/memory_stream.h"
+#include "model/simple_bets.h"
+#include "model/stream.h"
+#include "model/value_stream.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr char kSignature[4] = {'E', 'M', 'C', '0'};
+constexpr int32_t kFileVersion = 2;
+constexpr uint16_t kTextNotAFormat = 40003;  // "No es un formato de archivo válido"
+constexpr uint16_t kTextNewerVersion = 40004; // "La versión del archivo es superior a la actual, ..."
+
+} // namespace
+
+TEuroMillonGeneraComb::TEuroMillonGeneraComb()
+    : apuestas_(std::make_unique<TEuroMillonApuestas>()),
+      seleccion_(std::make_unique<TEuroMillonApuestaMult>()),
+      condiciones_(std::make_unique<TEuroMillonCondicionGrupos>(this)),
+      throttle_(std::make_unique<TProgressThrottle>())
+{
+}
+
+TEuroMillonGeneraComb::~TEuroMillonGeneraComb()
+{
+    Clear();
+}
+
+void TEuroMillonGeneraComb::SetTipoReduccion(uint8_t tipo)
+{
+    if (tipo != tipoReduccion_)
+        tipoReduccion_ = tipo;
+}
+
+void TEuroMillonGeneraComb::SetReduccionGlobal(int32_t level)
+{
+    if (level >= 1 && level <= 7)
+        reduccionGlobal_ = level;
+}
+
+void TEuroMillonGeneraComb::SetReduccionB1(int32_t level)
+{
+    if (level >= 1 && level <= 5)
+        reduccionB1_ = level;
+}
+
+void TEuroMillonGeneraComb::SetReduccionB2(int32_t level)
+{
+    if (level >= 1 && level <= 2)
+        reduccionB2_ = level;
+}
+
+bool TEuroMillonGeneraComb::ReduccionAplica() const
+{
+    if (tipoReduccion_ == kReduccionGlobal)
+        return reduccionGlobal_ < 7;
+    if (tipoReduccion_ == kReduccionBloques)
+        return reduccionB1_ < 5 || reduccionB2_ < 2;
+    return false;
+}
+
+int64_t TEuroMillonGeneraComb::ApuestasPosibles() const
+{
+    return CountSimpleBets(*seleccion_);
+}
+
+void TEuroMillonGeneraComb::Clear()
+{
+    reduccionB1_ = 5;
+    reduccionB2_ = 2;
+    condiciones_->Clear();
+    apuestas_->Clear();
+    seleccion_->Clear();
+}
+
+bool TEuroMillonGeneraComb::CumpleCondiciones(const TEuroMillonApuesta &bet)
+{
+    return condiciones_->CumpleCondiciones(bet);
+}
+
+bool TEuroMillonGeneraComb::CumpleReduccion(const TEuroMillonApuesta &bet) const
+{
+    if (tipoReduccion_ == kReduccionGlobal)
+        return apuestas_->FindCoveringTotal(bet, reduccionGlobal_) < 0;
+    if (tipoReduccion_ == kReduccionBloques && (reduccionB1_ < 5 || reduccionB2_ < 2))
+        return apuestas_->FindCovering(bet, reduccionB1_, reduccionB2_) < 0;
+    return true;
+}
+
+void TEuroMillonGeneraComb::GuardarEnStream(TStream &stream) const
+{
+    stream.WriteBuffer(kSignature, sizeof kSignature);
+    TWriter writer(stream);
+    writer.PutInteger(kFileVersion);
+    writer.Flush();
+    seleccion_->SaveToStream(stream);
+    writer.Flush();
+    writer.PutInteger(tipoReduccion_);
+    writer.PutInteger(reduccionGlobal_);
+    writer.PutInteger(reduccionB1_);
+    writer.PutInteger(reduccionB2_);
+    condiciones_->GuardarEnStream(writer);
+}
+
+void TEuroMillonGeneraComb::LeerDeStream(TStream &stream)
+{
+    char signature[sizeof kSignature] = {};
+    if (stream.Read(signature, sizeof signature) != sizeof signature ||
+        std::memcmp(signature, kSignature, sizeof signature) != 0)
+        throw EReadError(GetText(kTextNotAFormat));
+    TReader reader(stream);
+    if (reader.GetInteger() > kFileVersion)
+        throw EReadError(GetText(kTextNewerVersion));
+    Clear();
+    reader.Flush();
+    seleccion_->LoadFromStream(stream);
+    reader.Flush();
+    const int32_t tipo = reader.GetInteger();
+    if (tipo >= kSinReduccion && tipo <= kReduccionBloques)
+        SetTipoReduccion(static_cast<uint8_t>(tipo));
+    SetReduccionGlobal(reader.GetInteger());
+    SetReduccionB1(reader.GetInteger());
+    SetReduccionB2(reader.GetInteger());
+    condiciones_->LeerDeStream(reader);
+}
+
+void TEuroMillonGeneraComb::SaveToFile(const std::string &path) const
+{
+    SaveFileSafely(path, [this](TStream &stream) { GuardarEnStream(stream); });
+}
+
+void TEuroMillonGeneraComb::LoadFromFile(const std::string &path)
+{
+    TFileStream stream(path, FileMode::OpenRead);
+    LeerDeStream(stream);
+}
+
+void TEuroMillonGeneraComb::AssignSettings(const TEuroMillonGeneraComb &source)
+{
+    TMemoryStream stream;
+    source.GuardarEnStream(stream);
+    stream.SetPosition(0);
+    LeerDeStream(stream);
+}
+
+void TEuroMillonGeneraComb::SetTickSource(TTickSource clock, uint32_t sampleEvery)
+{
+    throttle_ = std::make_unique<TProgressThrottle>(std::move(clock), sampleEvery);
+}
+
+void TEuroMillonGeneraComb::ReportProgress()
+{
+    if (OnProgress)
+        OnProgress(this);
+}

@@ -1,0 +1,84 @@
+#include "generator/genera_comb.h"
+
+#include "generator/condition_filter.h"
+#include "generator/coverage_index.h"
+#include "generator/generation_engine.h"
+#include "model/euromillon_apuestas.h"
+
+#include <optional>
+
+// The run: every candidate of the selection is counted, judged by the
+// conditions and, when a reduction applies, kept only if no bet kept before
+// it covers it. The walk works on masks; the kept bets reach Apuestas in
+// batches, always before a progress report, so that the handler sees the
+// counters and the kept bets as they stand.
+int32_t TEuroMillonGeneraComb::Generar()
+{
+    if (procesando_)
+        return 0;
+    const bool reduce = ReduccionAplica();
+    condiciones_->ResetContadores();
+    procesando_ = true;
+    cancelado_ = false;
+    generadas_ = 0;
+    validas_ = 0;
+    apuestas_->Clear();
+
+    std::optional<TConditionFilter> filter;
+    std::optional<TCoverageIndex> coverage;
+    std::optional<TGenerationEngine> engine;
+    // Brings the object up to date with the walk; judged is the number of
+    // candidates the conditions have seen.
+    auto publish = [&](int64_t judged) {
+        if (!engine)
+            return;
+        generadas_ = engine->Generated();
+        validas_ = engine->Valid();
+        std::vector<BetMask> &pending = engine->Pending();
+        if (!pending.empty()) {
+            apuestas_->AppendMasks(pending.data(), pending.size());
+            pending.clear();
+        }
+        // As if each kept bet had been stored from the working bet, which
+        // then took the next candidate.
+        if (apuestas_->Count() > 0)
+            apuestas_->SetCurrent(apuestas_->Count() - 1);
+        if (filter)
+            condiciones_->SetCounts(*filter, judged);
+        if (engine->LastCandidate() != 0)
+            apuestas_->WorkingBet().FromMask(engine->LastCandidate());
+    };
+
+    try {
+        if (condiciones_->Count() > 0)
+            filter.emplace(condiciones_->MaskConditions());
+        if (reduce)
+            coverage.emplace(tipoReduccion_ == kReduccionGlobal
+                                 ? TCoverageIndex::ForGlobal(reduccionGlobal_)
+                                 : TCoverageIndex::ForBlocks(reduccionB1_, reduccionB2_));
+        if (!reduce)
+            apuestas_->Reserve(static_cast<size_t>(ApuestasPosibles()));
+        engine.emplace(seleccion_->ToMask(), filter ? &*filter : nullptr, coverage ? &*coverage : nullptr);
+        engine->SetFlush([&](std::vector<BetMask> &pending) {
+            apuestas_->AppendMasks(pending.data(), pending.size());
+            pending.clear();
+        });
+        throttle_->Restart();
+        engine->Run(*throttle_, [&] {
+            if (!OnProgress)
+                return false;
+            publish(engine->Generated() - 1);
+            OnProgress(this);
+            return cancelado_;
+        });
+        publish(engine->Generated());
+    } catch (...) {
+        publish(engine ? engine->Generated() : 0);
+        procesando_ = false;
+        ReportProgress();
+        throw;
+    }
+    procesando_ = false;
+    ReportProgress();
+    return cancelado_ ? 0 : apuestas_->Count();
+}
