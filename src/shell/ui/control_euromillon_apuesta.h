@@ -1,0 +1,151 @@
+#pragma once
+
+#include "shell/ui/ticket_layout.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TCasillaEuroMillonApuesta;
+class TEditBloqueNumero;
+class TEuroMillonApuestaMult;
+struct TTicketBoxColours;
+
+// One bet shown as it is marked on a paper ticket (ticket view: a box for
+// each number 1-50 and star 1-9, placed by the ticket tables in force and
+// marked with the mouse) or as seven typing fields (numbers view: five
+// numbers, two stars). The combination window puts one per bet of a ticket;
+// the generator, the condition editor and the wizard use one for a selection;
+// the draw editor one in numbers view for the winning bet.
+//
+// The control shows ShownBet, a selection without upper count, which it owns;
+// the owner assigns the bet to show through ShownBet().Assign(...) and reads
+// it back the same way. Every change of ShownBet, by the user or the owner,
+// repaints the control or reloads its fields, then calls OnChange and emits
+// Changed(). A change made by the user sets Modified, which only the owner
+// clears (SetModified(false)); while it is set the background is navy.
+//
+// Hooks (each may be empty):
+//  - OnBeforeMark(sender, value, block, mark): before a box's mark changes,
+//    with the intended new state; it may change `mark`, or raise an Exception
+//    to refuse the click: the error is shown in the program's error box and
+//    nothing changes. Not asked in numbers view.
+//  - OnDrawBox(sender, block, value, colours): before each box is drawn.
+//  - OnChange(sender): after the shown bet changed.
+class TControlEuroMillonApuesta : public QWidget {
+    Q_OBJECT
+public:
+    using TBeforeMarkEvent = std::function<void(TControlEuroMillonApuesta *sender, int value, int block, bool &mark)>;
+    using TDrawBoxEvent =
+        std::function<void(TControlEuroMillonApuesta *sender, int block, int value, TTicketBoxColours &colours)>;
+    using TChangeEvent = std::function<void(TControlEuroMillonApuesta *sender)>;
+
+    static constexpr uint8_t kTicketView = 0;
+    static constexpr uint8_t kNumbersView = 1;
+
+    explicit TControlEuroMillonApuesta(QWidget *parent = nullptr);
+    ~TControlEuroMillonApuesta() override;
+
+    TEuroMillonApuestaMult &ShownBet() { return *shownBet_; }
+    const TEuroMillonApuestaMult &ShownBet() const { return *shownBet_; }
+    // Every number and every star: a value is marked only when it is in it.
+    const TEuroMillonApuestaMult &FullBet() const { return *fullBet_; }
+
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified);
+    // Position in the combination of the bet on display; kept for the owner.
+    int32_t BetIndex() const { return betIndex_; }
+    void SetBetIndex(int32_t index) { betIndex_ = index; }
+
+    // 0 ticket view, 1 numbers view. Changing it rebuilds the children; the
+    // shown bet stays.
+    uint8_t ViewMode() const { return viewMode_; }
+    void SetViewMode(uint8_t mode);
+
+    // Plain bets only (off at creation): a further mark by the mouse in a
+    // block already holding the values of a simple bet (5 numbers, 2 stars) is
+    // refused before the before-mark hook is asked. Off, any count is marked
+    // (a selection) and a plain bet's owner refuses extra values when it
+    // stores the bet.
+    bool SimpleBetOnly() const { return simpleBetOnly_; }
+    void SetSimpleBetOnly(bool on) { simpleBetOnly_ = on; }
+
+    void SetOnBeforeMark(TBeforeMarkEvent handler) { onBeforeMark_ = std::move(handler); }
+    void SetOnDrawBox(TDrawBoxEvent handler);
+    void SetOnChange(TChangeEvent handler) { onChange_ = std::move(handler); }
+
+    // Creates the children of the view mode (and drops the other mode's),
+    // then Relayout.
+    void Rebuild();
+    // Lays the children out again with the ticket tables in force and the
+    // control's size, and repaints. The owner calls it after the tables in
+    // force changed; a resize does it by itself.
+    void Relayout();
+
+    // Layout of the last Relayout: scales, the two areas, box bounds.
+    const TTicketLayout &Layout() const { return layout_; }
+    double ScaleX() const { return layout_.ScaleX(); }
+    double ScaleY() const { return layout_.ScaleY(); }
+    QRect NumbersArea() const { return layout_.NumbersArea(); }
+    QRect StarsArea() const { return layout_.StarsArea(); }
+
+    // Ticket view children: the box of a value (null when absent, as in
+    // numbers view) and the box under a point of the control (null when none).
+    TCasillaEuroMillonApuesta *Box(int block, int value) const;
+    TCasillaEuroMillonApuesta *BoxAt(QPoint point) const;
+    const std::vector<std::unique_ptr<TCasillaEuroMillonApuesta>> &Boxes() const { return boxes_; }
+    // Numbers view children: the field of a block's position (1-based; null
+    // when absent, as in ticket view).
+    TEditBloqueNumero *Field(int block, int position) const;
+    const std::vector<TEditBloqueNumero *> &Fields() const { return fields_; }
+
+    // Toggles a box's mark as a click does: asks the before-mark hook, then
+    // adds or removes the value. Returns true when the shown bet changed.
+    // Errors from the hook are shown in the error box and end the click.
+    bool ToggleBox(int block, int value);
+
+    // For the children.
+    void DrawBoxHook(int block, int value, TTicketBoxColours &colours);
+    void RebuildFromFields();
+
+    QSize sizeHint() const override;
+
+signals:
+    // After the shown bet changed (after OnChange).
+    void Changed();
+    // Modified went on or off.
+    void ModifiedChanged(bool modified);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    void BetChanged();
+    void ReleaseBoxes();
+    void ReleaseFields();
+    int FieldHeight() const;
+
+    TTicketLayout layout_;
+    std::vector<std::unique_ptr<TCasillaEuroMillonApuesta>> boxes_;
+    std::vector<TEditBloqueNumero *> fields_;
+    TBeforeMarkEvent onBeforeMark_;
+    TChangeEvent onChange_;
+    std::unique_ptr<TEuroMillonApuestaMult> shownBet_;
+    std::unique_ptr<TEuroMillonApuestaMult> fullBet_;
+    TDrawBoxEvent onDrawBox_;
+    bool modified_ = false;
+    int32_t betIndex_ = 0;
+    uint8_t viewMode_ = kTicketView;
+    bool simpleBetOnly_ = false;
+    TCasillaEuroMillonApuesta *pressedBox_ = nullptr;
+};

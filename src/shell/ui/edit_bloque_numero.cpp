@@ -1,0 +1,113 @@
+#include "shell/ui/edit_bloque_numero.h"
+
+#include "model/euromillon_apuesta.h"
+#include "model/game_constants.h"
+#include "shell/ui/command_guard.h"
+#include "shell/ui/control_euromillon_apuesta.h"
+
+#include <QKeyEvent>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+// Raises a flag for the lifetime of the guard, restoring what it was.
+class TFlagGuard {
+public:
+    explicit TFlagGuard(bool &flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    ~TFlagGuard() { flag_ = previous_; }
+    TFlagGuard(const TFlagGuard &) = delete;
+    TFlagGuard &operator=(const TFlagGuard &) = delete;
+
+private:
+    bool &flag_;
+    bool previous_;
+};
+
+} // namespace
+
+TEditBloqueNumero::TEditBloqueNumero(TControlEuroMillonApuesta *owner, int block, int position, QWidget *parent)
+    : QLineEdit(parent), owner_(owner), block_(block), position_(position)
+{
+    setObjectName(QStringLiteral("ebBloque%1Pos%2").arg(block).arg(position));
+    setMaxLength(2);
+    setAlignment(Qt::AlignCenter);
+    // Pasted or dropped text obeys the same rule as typed keys.
+    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), this));
+    setStyleSheet(QStringLiteral("TEditBloqueNumero { background: white; color: #000080;"
+                                 " border: 1px solid #7A7A7A; padding: 0px 1px; }"
+                                 "TEditBloqueNumero:focus { border: 1px solid #000080; }"));
+    connect(this, &QLineEdit::textChanged, this, [this] { TextChanged(); });
+}
+
+void TEditBloqueNumero::TextChanged()
+{
+    if (!setting_ && !loading_)
+        edited_ = true;
+}
+
+void TEditBloqueNumero::SetValue(int value)
+{
+    edited_ = false;
+    TFlagGuard setting(setting_);
+    if (value == value_ && value_ != 0)
+        return;
+    if (!IsBlockNumber(block_) || value < kLowestValue[block_] || value > kHighestValue[block_])
+        value = 0;
+    value_ = value;
+    setText(value == 0 ? QString() : QString::number(value));
+    if (!loading_ && owner_ != nullptr)
+        owner_->RebuildFromFields();
+}
+
+void TEditBloqueNumero::Commit()
+{
+    bool ok = false;
+    const int parsed = text().trimmed().toInt(&ok, 10);
+    SetValue(ok ? parsed : 0);
+}
+
+void TEditBloqueNumero::LoadFromBet()
+{
+    if (loading_ || owner_ == nullptr || !IsBlockNumber(block_))
+        return;
+    TFlagGuard loading(loading_);
+    const TEuroMillonNums &values = owner_->ShownBet().Block(block_);
+    SetValue(values.Count() < position_ ? 0 : values.Items(position_ - 1));
+}
+
+void TEditBloqueNumero::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        RunCommand(this, [this] { Commit(); });
+        focusNextPrevChild(true);
+        event->accept();
+        return;
+    }
+    if (key == Qt::Key_Backspace) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const QString typed = event->text();
+    const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
+    const bool digit = typed.size() == 1 && typed.at(0) >= u'0' && typed.at(0) <= u'9';
+    if ((printable && !digit) || event->matches(QKeySequence::Paste)) {
+        // Swallowed, as the field takes only digits.
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TEditBloqueNumero::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    update();
+}
+
+void TEditBloqueNumero::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (edited_)
+        RunCommand(this, [this] { Commit(); });
+}

@@ -1,0 +1,89 @@
+#include "shell/ui/ticket_layout.h"
+
+#include "model/game_constants.h"
+#include "model/ticket_tables.h"
+
+#include <algorithm>
+#include <cmath>
+
+int RoundHalfEven(double value)
+{
+    // nearbyint rounds in the current mode, which is to nearest, ties to even.
+    return static_cast<int>(std::nearbyint(value));
+}
+
+TTicketLayout::TTicketLayout(const TFormatoBoleto &format, const TGeometriaBoleto &geometry,
+                             QSize controlSize)
+    : geometry_(geometry)
+{
+    const int width = std::max(0, controlSize.width());
+    const int height = std::max(0, controlSize.height());
+
+    // The largest design-shaped rectangle that fits, centred.
+    int betWidth = width;
+    int betHeight = height;
+    if (static_cast<long long>(width) * kDesignHeight > static_cast<long long>(height) * kDesignWidth)
+        betWidth = std::min(width, RoundHalfEven(height * double(kDesignWidth) / kDesignHeight));
+    else
+        betHeight = std::min(height, RoundHalfEven(width * double(kDesignHeight) / kDesignWidth));
+    betRect_ = QRect((width - betWidth) / 2, (height - betHeight) / 2, betWidth, betHeight);
+    fontScale_ = betHeight / double(kDesignHeight);
+
+    scaleX_ = format.AnchoApuesta > 0 ? betWidth / format.AnchoApuesta : 0.0;
+    scaleY_ = format.AltoApuesta > 0 ? betHeight / format.AltoApuesta : 0.0;
+
+    const int left = betRect_.x();
+    const int top = betRect_.y();
+    const int numbersBottom =
+        top + (format.AltoApuesta > 0 ? RoundHalfEven(betHeight * format.AltoNumeros / format.AltoApuesta) : 0) - 1;
+    numbersArea_ = QRect(left, top, betWidth, std::max(0, numbersBottom - top));
+    const int starsTop = numbersBottom + 1;
+    starsArea_ = QRect(left, starsTop, betWidth, std::max(0, top + betHeight - starsTop));
+}
+
+QRect TTicketLayout::BoxBounds(int block, int value) const
+{
+    if (!IsBlockNumber(block) || value < kLowestValue[block] || value > kHighestValue[block])
+        return QRect();
+    int column = 0;
+    int row = 0;
+    if (!CeldaDeValor(geometry_, block, value, column, row))
+        return QRect();
+    const TGeometriaBloque &grid = BlockGeometry(geometry_, block);
+    // Both blocks are measured from the top left corner of the bet.
+    const double left = grid.OrigenXPantalla - (grid.AnchoCasillaPantalla - grid.AnchoCasilla) / 2
+        + column * grid.PasoX;
+    const double top = grid.OrigenYPantalla - (grid.AltoCasillaPantalla - grid.AltoCasilla) / 2
+        + row * grid.PasoY;
+    return QRect(betRect_.x() + RoundHalfEven(left * scaleX_), betRect_.y() + RoundHalfEven(top * scaleY_),
+                 RoundHalfEven(grid.AnchoCasillaPantalla * scaleX_),
+                 RoundHalfEven(grid.AltoCasillaPantalla * scaleY_));
+}
+
+bool TTicketLayout::BoxAt(QPoint point, int &block, int &value) const
+{
+    for (int b = kBlockNumbers; b <= kBlockStars; ++b) {
+        for (int v = kLowestValue[b]; v <= kHighestValue[b]; ++v) {
+            if (BoxBounds(b, v).contains(point)) {
+                block = b;
+                value = v;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+QRect TTicketLayout::FieldBounds(int block, int position, int fieldHeight) const
+{
+    if (block == kBlockNumbers) {
+        const double third = numbersArea_.width() / 3.0;
+        const double h = numbersArea_.height() / 16.0;
+        const double top = numbersArea_.y() + h + 3 * h * (position - 1);
+        return QRect(RoundHalfEven(numbersArea_.x() + third), RoundHalfEven(top), RoundHalfEven(third), fieldHeight);
+    }
+    const double w = starsArea_.width() / 5.0;
+    const double left = starsArea_.x() + w + 2 * w * (position - 1);
+    const double top = starsArea_.y() + (starsArea_.height() - fieldHeight) / 2.0;
+    return QRect(RoundHalfEven(left), RoundHalfEven(top), RoundHalfEven(w), fieldHeight);
+}
