@@ -98,7 +98,20 @@ void TControlEuroMillonApuesta::Rebuild()
 
 void TControlEuroMillonApuesta::Relayout()
 {
-    layout_ = TTicketLayout(FormatoEnVigor(), GeometriaEnVigor(), size());
+    ApplyLayout(TTicketLayout(FormatoEnVigor(), GeometriaEnVigor(), size()));
+    update();
+}
+
+const TTicketLayout &TControlEuroMillonApuesta::Layout() const
+{
+    if (layout_.ControlSize() != size())
+        const_cast<TControlEuroMillonApuesta *>(this)->Relayout();
+    return layout_;
+}
+
+void TControlEuroMillonApuesta::ApplyLayout(const TTicketLayout &layout)
+{
+    layout_ = layout;
     for (const auto &box : boxes_)
         box->SetBounds(layout_.BoxBounds(box->Block(), box->Value()));
     if (!fields_.empty()) {
@@ -110,7 +123,6 @@ void TControlEuroMillonApuesta::Relayout()
         for (TEditBloqueNumero *field : fields_)
             field->setGeometry(layout_.FieldBounds(field->Block(), field->Position(), height));
     }
-    update();
 }
 
 int TControlEuroMillonApuesta::FieldHeight() const
@@ -123,6 +135,7 @@ int TControlEuroMillonApuesta::FieldHeight() const
 
 TCasillaEuroMillonApuesta *TControlEuroMillonApuesta::Box(int block, int value) const
 {
+    Layout();
     for (const auto &box : boxes_)
         if (box->Block() == block && box->Value() == value)
             return box.get();
@@ -131,6 +144,7 @@ TCasillaEuroMillonApuesta *TControlEuroMillonApuesta::Box(int block, int value) 
 
 TCasillaEuroMillonApuesta *TControlEuroMillonApuesta::BoxAt(QPoint point) const
 {
+    Layout();
     for (const auto &box : boxes_)
         if (box->Bounds().contains(point))
             return box.get();
@@ -139,6 +153,7 @@ TCasillaEuroMillonApuesta *TControlEuroMillonApuesta::BoxAt(QPoint point) const
 
 TEditBloqueNumero *TControlEuroMillonApuesta::Field(int block, int position) const
 {
+    Layout();
     for (TEditBloqueNumero *field : fields_)
         if (field->Block() == block && field->Position() == position)
             return field;
@@ -248,7 +263,7 @@ QSize TControlEuroMillonApuesta::sizeHint() const
 void TControlEuroMillonApuesta::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const TTicketRenderer renderer(layout_);
+    const TTicketRenderer renderer(Layout());
     renderer.PaintFrame(&painter, rect(),
                         modified_ ? TTicketRenderer::kModifiedFill : palette().color(QPalette::Window));
     for (const auto &box : boxes_)

@@ -87,12 +87,14 @@ public:
     // force changed; a resize does it by itself.
     void Relayout();
 
-    // Layout of the last Relayout: scales, the two areas, box bounds.
-    const TTicketLayout &Layout() const { return layout_; }
-    double ScaleX() const { return layout_.ScaleX(); }
-    double ScaleY() const { return layout_.ScaleY(); }
-    QRect NumbersArea() const { return layout_.NumbersArea(); }
-    QRect StarsArea() const { return layout_.StarsArea(); }
+    // The layout in use (scales, the two areas, box bounds): that of the last
+    // Relayout, redone first when the control's size changed since (a hidden
+    // control gets no resize events).
+    const TTicketLayout &Layout() const;
+    double ScaleX() const { return Layout().ScaleX(); }
+    double ScaleY() const { return Layout().ScaleY(); }
+    QRect NumbersArea() const { return Layout().NumbersArea(); }
+    QRect StarsArea() const { return Layout().StarsArea(); }
 
     // Ticket view children: the box of a value (null when absent, as in
     // numbers view) and the box under a point of the control (null when none).
@@ -134,6 +136,7 @@ private:
     void ReleaseBoxes();
     void ReleaseFields();
     int FieldHeight() const;
+    void ApplyLayout(const TTicketLayout &layout);
 
     TTicketLayout layout_;
     std::vector<std::unique_ptr<TCasillaEuroMillonApuesta>> boxes_;

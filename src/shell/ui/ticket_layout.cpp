@@ -14,7 +14,7 @@ int RoundHalfEven(double value)
 
 TTicketLayout::TTicketLayout(const TFormatoBoleto &format, const TGeometriaBoleto &geometry,
                              QSize controlSize)
-    : geometry_(geometry)
+    : geometry_(geometry), controlSize_(controlSize)
 {
     const int width = std::max(0, controlSize.width());
     const int height = std::max(0, controlSize.height());

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "model/ticket_tables.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-
-struct TFormatoBoleto;
-struct TGeometriaBoleto;
 
 // Where everything of one bet stands on screen: the ticket tables (lengths in
 // tenths of a millimetre) scaled to a control's size in pixels.
@@ -25,6 +24,8 @@ public:
     // Lays out a bet of the given tables in a control of the given size.
     TTicketLayout(const TFormatoBoleto &format, const TGeometriaBoleto &geometry, QSize controlSize);
 
+    // The control size it was made for.
+    QSize ControlSize() const { return controlSize_; }
     // Pixels per tenth of a millimetre.
     double ScaleX() const { return scaleX_; }
     double ScaleY() const { return scaleY_; }
@@ -48,7 +49,8 @@ public:
     QRect FieldBounds(int block, int position, int fieldHeight) const;
 
 private:
-    const TGeometriaBoleto *geometry_ = nullptr;
+    TGeometriaBoleto geometry_{};
+    QSize controlSize_;
     double scaleX_ = 0;
     double scaleY_ = 0;
     double fontScale_ = 1.0;
