@@ -98,7 +98,7 @@ void TControlEuroMillonApuesta::Rebuild()
 
 void TControlEuroMillonApuesta::Relayout()
 {
-    ApplyLayout(TTicketLayout(FormatoEnVigor(), GeometriaEnVigor(), size()));
+    ApplyLayout(TTicketLayout(EnVigor().Formato, EnVigor().Geometria, size()));
     update();
 }
 

@@ -45,11 +45,11 @@ QRect TTicketLayout::BoxBounds(int block, int value) const
 {
     if (!IsBlockNumber(block) || value < kLowestValue[block] || value > kHighestValue[block])
         return QRect();
-    int column = 0;
-    int row = 0;
+    int32_t column = 0;
+    int32_t row = 0;
     if (!CeldaDeValor(geometry_, block, value, column, row))
         return QRect();
-    const TGeometriaBloque &grid = BlockGeometry(geometry_, block);
+    const TGeometriaBloque &grid = geometry_.Bloque(block);
     // Both blocks are measured from the top left corner of the bet.
     const double left = grid.OrigenXPantalla - (grid.AnchoCasillaPantalla - grid.AnchoCasilla) / 2
         + column * grid.PasoX;

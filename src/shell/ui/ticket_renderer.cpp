@@ -125,7 +125,7 @@ QImage RenderTicketImage(const TEuroMillonApuesta &bet, QSize size, qreal device
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);
-    const TTicketRenderer renderer(TTicketLayout(FormatoEnVigor(), GeometriaEnVigor(), size));
+    const TTicketRenderer renderer(TTicketLayout(EnVigor().Formato, EnVigor().Geometria, size));
     renderer.PaintTicket(&painter, QRect(QPoint(0, 0), size), Qt::white, bet);
     return image;
 }

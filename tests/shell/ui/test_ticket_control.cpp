@@ -64,10 +64,10 @@ private slots:
         DialogService::SetHeadless(true);
         DialogService::ClearScript();
         DialogService::ClearShownBoxes();
-        PonerPais(TPaisBoleto::Espana);
+        PonerPais(pbEspana);
     }
 
-    void cleanupTestCase() { PonerPais(TPaisBoleto::Espana); }
+    void cleanupTestCase() { PonerPais(pbEspana); }
 
     void spanishBoxesStandWhereTheTicketHasThem()
     {
@@ -86,7 +86,7 @@ private slots:
 
     void frenchBoxesStandWhereTheTicketHasThem()
     {
-        PonerPais(TPaisBoleto::Francia);
+        PonerPais(pbFrancia);
         TControlEuroMillonApuesta control;
         control.resize(107, 212);
         QCOMPARE(control.Box(1, 2)->Bounds(), QRect(21, 14, 15, 12));
@@ -99,7 +99,7 @@ private slots:
         TControlEuroMillonApuesta control;
         control.resize(107, 212);
         QCOMPARE(control.Box(1, 2)->Bounds().topLeft(), QPoint(5, 28));
-        PonerPais(TPaisBoleto::Francia);
+        PonerPais(pbFrancia);
         QCOMPARE(control.Box(1, 2)->Bounds().topLeft(), QPoint(5, 28)); // Spain's until told
         control.Relayout();
         QCOMPARE(control.Box(1, 2)->Bounds().topLeft(), QPoint(21, 14));
@@ -115,7 +115,7 @@ private slots:
     void clickingABoxMarksAndUnmarksIt()
     {
         QFETCH(bool, france);
-        PonerPais(france ? TPaisBoleto::Francia : TPaisBoleto::Espana);
+        PonerPais(france ? pbFrancia : pbEspana);
         TControlEuroMillonApuesta control;
         control.resize(107, 212);
         QSignalSpy changed(&control, &TControlEuroMillonApuesta::Changed);
@@ -369,7 +369,7 @@ private slots:
     {
         QFETCH(QSize, size);
         QFETCH(bool, france);
-        PonerPais(france ? TPaisBoleto::Francia : TPaisBoleto::Espana);
+        PonerPais(france ? pbFrancia : pbEspana);
         TControlEuroMillonApuesta control;
         control.resize(size);
         const QRect bet = control.Layout().BetRect();
