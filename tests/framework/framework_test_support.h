@@ -26,3 +26,66 @@ inline std::string ParamSignatureBytes()
 {
     return std::string("\x06", 1) + Counted("QORParamStream");
 }
+
+#include "framework/program_path.h"
+#include "framework/user_prompt.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+// A fresh temporary folder in which the program file seems to lie, and
+// scripted answers in place of the user. Everything is undone afterwards.
+class FrameworkFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string templ = (std::filesystem::temp_directory_path() / "qor-framework-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(templ.data()), nullptr);
+        folder_ = templ;
+        SetProgramFilePath((folder_ / "qor-euromillon").string());
+        UserPrompts().AskYesNo = [this](const std::string &caption, const std::string &text) {
+            questions_.push_back(caption + "|" + text);
+            bool answer = answers_.empty() ? true : answers_.front();
+            if (!answers_.empty())
+                answers_.erase(answers_.begin());
+            return answer;
+        };
+        UserPrompts().ShowError = [this](const std::string &caption, const std::string &text) {
+            errors_.push_back(caption + "|" + text);
+        };
+    }
+
+    void TearDown() override
+    {
+        UserPrompts() = TUserPrompts{};
+        SetProgramFilePath("");
+        std::error_code error;
+        std::filesystem::remove_all(folder_, error);
+    }
+
+    std::string PathOf(const std::string &name) const { return (folder_ / name).string(); }
+
+    static std::string ReadFile(const std::string &path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream content;
+        content << in.rdbuf();
+        return content.str();
+    }
+
+    static void WriteFile(const std::string &path, const std::string &bytes)
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+
+    std::filesystem::path folder_;
+    std::vector<bool> answers_;           // next answers to Yes/No questions (Yes when none left)
+    std::vector<std::string> questions_;  // "caption|text" of each question asked
+    std::vector<std::string> errors_;     // "caption|text" of each error box
+};

@@ -1,0 +1,111 @@
+#include "framework/components.h"
+
+#include "model/cp1252.h"
+#include "model/format.h"
+#include "model/value_stream.h"
+
+#include <algorithm>
+
+namespace {
+
+[[noreturn]] void Duplicate(int32_t id)
+{
+    throw EComponentsQOR("Duplicate IDComponents: " + std::to_string(id));
+}
+
+} // namespace
+
+int TComponentsQOR::AddComponent(const TComponentQOR &component, TStream &source)
+{
+    if (ExistsComponent(component.IDComponent))
+        Duplicate(component.IDComponent);
+    auto entry = std::make_unique<TComponentQORStream>();
+    static_cast<TComponentQOR &>(*entry) = component;
+    int64_t position = source.Position();
+    source.SetPosition(0);
+    unsigned char chunk[64 * 1024];
+    for (size_t n; (n = source.Read(chunk, sizeof chunk)) > 0;)
+        entry->Stream.WriteBuffer(chunk, n);
+    source.SetPosition(position);
+    entry->Stream.SetPosition(0);
+    entries_.push_back(std::move(entry));
+    return Count() - 1;
+}
+
+int TComponentsQOR::IndexOfComponent(int32_t id) const
+{
+    for (int i = Count() - 1; i >= 0; --i)
+        if (entries_[static_cast<size_t>(i)]->IDComponent == id)
+            return i;
+    return -1;
+}
+
+void TComponentsQOR::DeleteComponent(int index)
+{
+    if (index < 0 || index >= Count())
+        throw EListError(FormatText("List index out of bounds (%d)", {index}));
+    entries_.erase(entries_.begin() + index);
+}
+
+void TComponentsQOR::ClearComponents()
+{
+    while (!entries_.empty())
+        entries_.pop_back();
+}
+
+std::unique_ptr<TMemoryStream> TComponentsQOR::GetComponentStream(int32_t id) const
+{
+    int index = IndexOfComponent(id);
+    if (index == -1)
+        throw EComponentsQOR("IDComponent not found in TComponentsQORStream.GetStreamComponent");
+    return std::make_unique<TMemoryStream>(entries_[static_cast<size_t>(index)]->Stream.Bytes());
+}
+
+TComponentQORList TComponentsQOR::ListComponents(const TArrayOfTComponentsType &types) const
+{
+    TComponentQORList list;
+    for (const auto &entry : entries_)
+        if (types.empty() || std::find(types.begin(), types.end(), entry->CompType) != types.end())
+            list.push_back(*entry);
+    return list;
+}
+
+void TComponentsQOR::WriteComponents(TWriter &writer) const
+{
+    writer.PutListStart();
+    for (const auto &entry : entries_) {
+        writer.PutListStart();
+        writer.PutIdent("IDComponent");
+        writer.PutInteger(entry->IDComponent);
+        writer.PutIdent("Name");
+        writer.PutString(entry->Name);
+        writer.PutIdent("CompType");
+        writer.PutInteger(entry->CompType);
+        writer.PutIdent("Stream");
+        writer.PutString(Cp1252ToUtf8(entry->Stream.Bytes()));
+        writer.PutListEnd();
+    }
+    writer.PutListEnd();
+}
+
+void TComponentsQOR::ReadComponents(TReader &reader)
+{
+    if (reader.PeekTag() != vaList)
+        return;
+    reader.GetListStart();
+    while (!reader.AtListEnd()) {
+        reader.GetListStart();
+        TComponentQOR component;
+        reader.GetIdent();
+        component.IDComponent = reader.GetInteger();
+        reader.GetIdent();
+        component.Name = reader.GetString();
+        reader.GetIdent();
+        component.CompType = reader.GetInteger();
+        reader.GetIdent();
+        TMemoryStream bytes(Utf8ToCp1252(reader.GetString()));
+        AddComponent(component, bytes);
+        reader.GetListEnd();
+    }
+    reader.GetListEnd();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "framework/components.h"
+#include "framework/recursos.h"
+
+#include <memory>
+#include <string>
+
+class TParametres;
+
+inline constexpr const char *kAppName = "QOR-EuroMillon v3";
+
+// The running application: its name, its program file and the stores the
+// framework keeps for it. The resource store is saved in the application
+// resource file beside the program (program file + ".zrk"), whose previous
+// version is kept as the backup copy (program file + "_Seg.zrk").
+class TQORApp {
+public:
+    // params: the parameter store the resource file fills and saves.
+    explicit TQORApp(TParametres &params);
+    TQORApp(const TQORApp &) = delete;
+    TQORApp &operator=(const TQORApp &) = delete;
+
+    std::string AppName = kAppName;
+    std::string AppFile; // full path of the program file
+
+    std::string ResourceFilePath() const { return AppFile + ".zrk"; }
+    std::string BackupFilePath() const { return AppFile + "_Seg.zrk"; }
+
+    TRecursosQOR &Recursos() { return *recursos_; }
+    TComponentsQOR &Components() { return *components_; }
+
+    // Loads the application resource file, or its backup when that fails;
+    // nothing when the resource file is missing. Never raises: a failure of
+    // the backup too is shown through ShowUserError.
+    void LoadAppResources();
+    // Makes the current resource file the backup, then writes a new one with
+    // the current parameters. Never raises: a failure is shown through
+    // ShowUserError and the previous file is kept.
+    void SaveAppResources();
+
+private:
+    void RotateToBackup(bool &movedAway);
+
+    std::unique_ptr<TRecursosQOR> recursos_;
+    std::unique_ptr<TComponentsQOR> components_;
+};
+
+// The program's one application object over the global parameter store,
+// created on first use with AppFile set to ProgramFilePath().
+TQORApp &QORApp();
