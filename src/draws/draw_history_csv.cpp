@@ -1,0 +1,210 @@
+#include "draws/draw_history_csv.h"
+
+#include "draws/draw_date.h"
+#include "model/format.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+struct TColumns {
+    size_t Fecha = 0;
+    std::array<size_t, 5> Numeros{};
+    std::array<size_t, 2> Estrellas{};
+    std::array<size_t, kNumCategorias> Acertantes{};
+    std::array<size_t, kNumCategorias> Premios{};
+};
+
+std::vector<std::string_view> SplitFields(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    size_t start = 0;
+    while (true) {
+        size_t end = line.find(';', start);
+        std::string_view field = line.substr(start, end == std::string_view::npos ? line.npos : end - start);
+        while (!field.empty() && field.front() == ' ')
+            field.remove_prefix(1);
+        while (!field.empty() && field.back() == ' ')
+            field.remove_suffix(1);
+        fields.push_back(field);
+        if (end == std::string_view::npos)
+            return fields;
+        start = end + 1;
+    }
+}
+
+class TRowError {
+public:
+    explicit TRowError(std::string reason) : Reason(std::move(reason)) {}
+    std::string Reason;
+};
+
+std::optional<size_t> FindColumn(const std::vector<std::string_view> &header, std::initializer_list<std::string> names)
+{
+    for (const std::string &name : names) {
+        auto it = std::find(header.begin(), header.end(), name);
+        if (it != header.end())
+            return static_cast<size_t>(it - header.begin());
+    }
+    return std::nullopt;
+}
+
+size_t RequireColumn(const std::vector<std::string_view> &header, std::initializer_list<std::string> names)
+{
+    if (auto column = FindColumn(header, names))
+        return *column;
+    throw TRowError(FormatText("column %s missing", {*names.begin()}));
+}
+
+TColumns ReadHeader(const std::vector<std::string_view> &header)
+{
+    TColumns columns;
+    columns.Fecha = RequireColumn(header, {"date_de_tirage"});
+    for (size_t i = 0; i < 5; ++i)
+        columns.Numeros[i] = RequireColumn(header, {"boule_" + std::to_string(i + 1)});
+    for (size_t i = 0; i < 2; ++i)
+        columns.Estrellas[i] = RequireColumn(header, {"etoile_" + std::to_string(i + 1)});
+    for (size_t k = 0; k < kNumCategorias; ++k) {
+        std::string rank = std::to_string(k + 1);
+        columns.Acertantes[k] = RequireColumn(header, {"nombre_de_gagnant_au_rang" + rank + "_en_europe",
+                                                       "nombre_de_gagnant_au_rang" + rank + "_Euro_Millions_en_europe"});
+        columns.Premios[k] = RequireColumn(header, {"rapport_du_rang" + rank, "rapport_du_rang" + rank + "_Euro_Millions"});
+    }
+    return columns;
+}
+
+int32_t ParseInteger(std::string_view text, const char *what)
+{
+    if (text.empty())
+        return 0;
+    int32_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        throw TRowError(FormatText("%s '%s' is not a number", {what, std::string(text)}));
+    return value;
+}
+
+bool ParseNumber(std::string_view text, int &value)
+{
+    if (text.empty() || text.size() > 4)
+        return false;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+double ParseDate(std::string_view text)
+{
+    int year = 0, month = 0, day = 0;
+    bool parsed = false;
+    if (text.size() == 8 && text.find('/') == text.npos) {
+        parsed = ParseNumber(text.substr(0, 4), year) && ParseNumber(text.substr(4, 2), month) &&
+                 ParseNumber(text.substr(6, 2), day);
+    } else if ((text.size() == 10 || text.size() == 8) && text[2] == '/' && text[5] == '/') {
+        parsed = ParseNumber(text.substr(0, 2), day) && ParseNumber(text.substr(3, 2), month) &&
+                 ParseNumber(text.substr(6), year);
+        if (text.size() == 8)
+            year += 2000;
+    }
+    double fecha = 0;
+    if (!parsed || !EncodeFecha(year, month, day, fecha))
+        throw TRowError(FormatText("'%s' is not a date", {std::string(text)}));
+    return fecha;
+}
+
+// Fills the row; false when its stars do not fit 1 to 9.
+bool ReadRow(const std::vector<std::string_view> &fields, const TColumns &columns, TSorteoHistorial &row)
+{
+    auto field = [&](size_t column) -> std::string_view {
+        if (column >= fields.size())
+            throw TRowError(FormatText("%d fields, at least %d expected", {static_cast<long long>(fields.size()),
+                                                                             static_cast<long long>(column + 1)}));
+        return fields[column];
+    };
+
+    row.Fecha = ParseDate(field(columns.Fecha));
+    for (size_t i = 0; i < 5; ++i)
+        row.Numeros[i] = ParseInteger(field(columns.Numeros[i]), "number");
+    for (size_t i = 0; i < 2; ++i)
+        row.Estrellas[i] = ParseInteger(field(columns.Estrellas[i]), "star");
+    std::sort(row.Numeros.begin(), row.Numeros.end());
+    std::sort(row.Estrellas.begin(), row.Estrellas.end());
+    if (row.Numeros.front() < 1 || row.Numeros.back() > 50 ||
+        std::adjacent_find(row.Numeros.begin(), row.Numeros.end()) != row.Numeros.end())
+        throw TRowError("the numbers are not five distinct numbers of 1 to 50");
+    if (row.Estrellas[0] == row.Estrellas[1])
+        throw TRowError("the two stars are the same");
+
+    for (int c = 1; c <= kNumCategorias; ++c) {
+        size_t k = static_cast<size_t>(c - 1);
+        row.Acertantes[c] = ParseInteger(field(columns.Acertantes[k]), "winner count");
+        std::string_view amount = field(columns.Premios[k]);
+        Currency premio = 0;
+        if (!amount.empty() && !ParseCurrency(amount, premio))
+            throw TRowError(FormatText("prize '%s' is not an amount", {std::string(amount)}));
+        row.Premios[c] = premio;
+    }
+    return row.Estrellas.front() >= 1 && row.Estrellas.back() <= 9;
+}
+
+} // namespace
+
+THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source)
+{
+    THistorialSorteos history;
+    std::optional<TColumns> columns;
+    std::string line;
+    long long lineNumber = 0;
+    while (std::getline(input, line)) {
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.find_first_not_of(" ;") == std::string::npos)
+            continue;
+        try {
+            std::vector<std::string_view> fields = SplitFields(line);
+            if (!columns) {
+                columns = ReadHeader(fields);
+                continue;
+            }
+            TSorteoHistorial row;
+            if (ReadRow(fields, *columns, row))
+                history.Sorteos.push_back(row);
+            else
+                ++history.Descartados;
+        } catch (const TRowError &error) {
+            throw EHistorialError(FormatText("%s, line %d: %s", {source, lineNumber, error.Reason}));
+        }
+    }
+    if (!columns)
+        throw EHistorialError(FormatText("%s, line %d: %s", {source, lineNumber, "no column names"}));
+    return history;
+}
+
+THistorialSorteos LeerHistorialCsv(const std::string &path)
+{
+    std::ifstream input(path, std::ios::binary);
+    if (!input)
+        throw EFOpenError(FormatText("Cannot open file %s", {path}));
+    return LeerHistorialCsv(input, path);
+}
+
+int32_t NumeroSorteoOficial(double fecha)
+{
+    // 13 February 2004 (a Friday) and 10 May 2011 (the first Tuesday draw).
+    constexpr double kPrimerSorteo = 38030;
+    constexpr double kPrimerMartes = 40673;
+    constexpr int32_t kSorteosSoloViernes = 378;
+    if (!FechaValida(fecha) || fecha < kPrimerSorteo)
+        return 0;
+    double day = std::floor(fecha);
+    if (day < kPrimerMartes)
+        return static_cast<int32_t>((day - kPrimerSorteo) / 7) + 1;
+    auto since = static_cast<int64_t>(day - kPrimerMartes);
+    // Each week from a Tuesday holds the Tuesday draw and, three days on, the Friday one.
+    return kSorteosSoloViernes + static_cast<int32_t>(2 * (since / 7) + 1 + (since % 7 >= 3 ? 1 : 0));
+}

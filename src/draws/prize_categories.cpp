@@ -1,0 +1,17 @@
+#include "draws/prize_categories.h"
+
+#include "model/exception.h"
+#include "model/format.h"
+
+std::string CategoriaTexto(int categoria)
+{
+    if (categoria < 1 || categoria > kNumCategorias)
+        return {};
+    const TCategoriaPremio &row = CategoriasPremio[static_cast<size_t>(categoria - 1)];
+    return std::to_string(row.Numeros) + "+" + std::to_string(row.Estrellas);
+}
+
+void CategoriaFueraDeRango(int categoria)
+{
+    throw EListError(FormatText("List index out of bounds (%d)", {categoria}));
+}

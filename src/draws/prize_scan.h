@@ -1,0 +1,50 @@
+#pragma once
+
+#include "model/bet_mask.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// The mask of a simple bet (at most 5 numbers of 1 to 50, 2 stars of 1 to 9)
+// built from two number arrays the way a bet object takes a record: values
+// out of range, repeated or beyond the block's capacity are dropped.
+BetMask SimpleBetMask(std::span<const int32_t> numbers, std::span<const int32_t> stars);
+
+// Every winning pair of bet and draw, found by intersecting bet masks. The
+// hits are kept bet by bet and, within one bet, in the order of the draws.
+// Large runs are shared among the processors; the result does not depend on
+// how many there are. Each hit takes four bytes, so a million bets against
+// two thousand draws stay within a few hundred megabytes.
+class TPrizeScan {
+public:
+    struct THit {
+        int32_t Apuesta = 0;   // position of the bet
+        int32_t Sorteo = 0;    // position of the draw
+        int32_t Categoria = 0; // 1 to 12
+    };
+
+    // Replaces the results. threads 0 means one per processor. Raises
+    // EListError when there are more draws than a hit can name.
+    void Run(const std::vector<BetMask> &bets, const std::vector<BetMask> &draws, unsigned threads = 0);
+    void Clear();
+
+    uint64_t Count() const { return total_; }
+    // Raises EListError for an index not below Count().
+    THit Hit(uint64_t index) const;
+    // Number of hits of one draw in one category (1 to 12).
+    uint64_t HitsOf(size_t draw, int categoria) const;
+
+private:
+    // The hits of a run of consecutive bets.
+    struct TSegment {
+        int32_t FirstBet = 0;
+        std::vector<uint64_t> BetEnd;   // per bet: end of its hits in Entries
+        std::vector<uint32_t> Entries;  // draw position << 4 | category
+    };
+
+    std::vector<TSegment> segments_;
+    std::vector<uint64_t> segmentStart_; // first hit index of each segment
+    std::vector<uint64_t> perDrawCategory_; // draw * 12 + category - 1
+    uint64_t total_ = 0;
+};

@@ -1,0 +1,130 @@
+#include "draws/draw_date.h"
+#include "draws/draw_history_csv.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+std::string Header()
+{
+    std::string header = "annee_numero_de_tirage;jour_de_tirage;date_de_tirage;boule_1;boule_2;boule_3;boule_4;"
+                         "boule_5;etoile_1;etoile_2";
+    for (int k = 1; k <= 12; ++k) {
+        std::string rank = std::to_string(k);
+        header += ";nombre_de_gagnant_au_rang" + rank + "_en_france;nombre_de_gagnant_au_rang" + rank +
+                  "_en_europe;rapport_du_rang" + rank;
+    }
+    return header + ";\n";
+}
+
+std::string Row(const std::string &date, const std::string &balls, const std::string &stars)
+{
+    std::string row = "2004001;VE;" + date + ";" + balls + ";" + stars;
+    for (int k = 1; k <= 12; ++k)
+        row += ";1;" + std::to_string(k * 10) + ";" + std::to_string(k) + ",5";
+    return row + ";\n";
+}
+
+THistorialSorteos Read(const std::string &text)
+{
+    std::istringstream input(text);
+    return LeerHistorialCsv(input, "test.csv");
+}
+
+} // namespace
+
+TEST(DrawHistoryCsv, ReadsDrawsSortingNumbersAndExactPrizes)
+{
+    THistorialSorteos history = Read(Header() + Row("20110506", "28;16;20;22;11", "9;4") + "\n");
+    ASSERT_EQ(history.Sorteos.size(), 1u);
+    const TSorteoHistorial &draw = history.Sorteos[0];
+    EXPECT_EQ(FormatFechaIso(draw.Fecha), "2011-05-06");
+    EXPECT_EQ(draw.Numeros, (std::array<int32_t, 5>{11, 16, 20, 22, 28}));
+    EXPECT_EQ(draw.Estrellas, (std::array<int32_t, 2>{4, 9}));
+    EXPECT_EQ(draw.Acertantes[1], 10); // Europe-wide, not France
+    EXPECT_EQ(draw.Acertantes[12], 120);
+    EXPECT_EQ(draw.Premios[1], 15000);
+    EXPECT_EQ(draw.Premios[12], 125000);
+    EXPECT_EQ(history.Descartados, 0);
+}
+
+TEST(DrawHistoryCsv, SkipsAndCountsStarsOutsideOneToNine)
+{
+    THistorialSorteos history = Read(Header() + Row("20110506", "1;2;3;4;5", "10;4") +
+                                     Row("13/05/2011", "1;2;3;4;5", "1;12") + Row("20/05/11", "1;2;3;4;5", "0;3") +
+                                     Row("27/05/2011", "1;2;3;4;5", "1;9"));
+    EXPECT_EQ(history.Descartados, 3);
+    ASSERT_EQ(history.Sorteos.size(), 1u);
+    EXPECT_EQ(FormatFechaIso(history.Sorteos[0].Fecha), "2011-05-27");
+}
+
+TEST(DrawHistoryCsv, MalformedInputNamesTheLine)
+{
+    auto message = [](const std::string &text) {
+        try {
+            Read(text);
+        } catch (const EHistorialError &error) {
+            return error.Message();
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(message(""), "test.csv, line 0: no column names");
+    EXPECT_EQ(message("date_de_tirage;boule_1\n"), "test.csv, line 1: column boule_2 missing");
+    EXPECT_EQ(message(Header() + Row("2011-05-06", "1;2;3;4;5", "1;2")), "test.csv, line 2: '2011-05-06' is not a date");
+    EXPECT_EQ(message(Header() + Row("20110231", "1;2;3;4;5", "1;2")), "test.csv, line 2: '20110231' is not a date");
+    EXPECT_EQ(message(Header() + Row("20110506", "1;2;3;4;51", "1;2")),
+              "test.csv, line 2: the numbers are not five distinct numbers of 1 to 50");
+    EXPECT_EQ(message(Header() + Row("20110506", "1;2;3;4;4", "1;2")),
+              "test.csv, line 2: the numbers are not five distinct numbers of 1 to 50");
+    EXPECT_EQ(message(Header() + Row("20110506", "1;2;3;4;x", "1;2")), "test.csv, line 2: number 'x' is not a number");
+    EXPECT_EQ(message(Header() + Row("20110506", "1;2;3;4;5", "2;2")), "test.csv, line 2: the two stars are the same");
+    EXPECT_EQ(message(Header() + "2004001;VE;20110506;1;2\n"), "test.csv, line 2: 5 fields, at least 6 expected");
+    std::string badPrize = Row("20110506", "1;2;3;4;5", "1;2");
+    badPrize.replace(badPrize.find("1,5"), 3, "1,5,5");
+    EXPECT_EQ(message(Header() + badPrize), "test.csv, line 2: prize '1,5,5' is not an amount");
+}
+
+TEST(DrawHistoryCsv, OfficialNumbersFollowTheDrawCalendar)
+{
+    double fecha = 0;
+    auto number = [&](int y, int m, int d) {
+        EXPECT_TRUE(EncodeFecha(y, m, d, fecha));
+        return NumeroSorteoOficial(fecha);
+    };
+    EXPECT_EQ(number(2004, 2, 12), 0);
+    EXPECT_EQ(number(2004, 2, 13), 1);
+    EXPECT_EQ(number(2004, 2, 20), 2);
+    EXPECT_EQ(number(2011, 5, 6), 378);
+    EXPECT_EQ(number(2011, 5, 10), 379);
+    EXPECT_EQ(number(2011, 5, 13), 380);
+    EXPECT_EQ(number(2011, 5, 17), 381);
+    EXPECT_EQ(number(2025, 6, 17), 1851);
+    EXPECT_EQ(number(2025, 12, 19), 1904);
+    EXPECT_EQ(number(2026, 5, 19), 1947);
+}
+
+TEST(DrawHistoryCsv, PublishedHistoryReadsWhole)
+{
+    std::string path = std::string(QOR_SHARED_DATA_DIR) + "/euromillions.csv";
+    if (!std::filesystem::exists(path))
+        GTEST_SKIP() << "no published history at " << path;
+    THistorialSorteos history = LeerHistorialCsv(path);
+    ASSERT_EQ(history.Sorteos.size(), 378u);
+    EXPECT_EQ(history.Descartados, 0);
+    std::vector<TSorteoHistorial> draws = history.Sorteos;
+    std::sort(draws.begin(), draws.end(), [](const auto &a, const auto &b) { return a.Fecha < b.Fecha; });
+    EXPECT_EQ(FormatFechaIso(draws.front().Fecha), "2004-02-13");
+    EXPECT_EQ(FormatFechaIso(draws.back().Fecha), "2011-05-06");
+    EXPECT_EQ(draws.front().Numeros, (std::array<int32_t, 5>{16, 29, 32, 36, 41}));
+    EXPECT_EQ(draws.front().Estrellas, (std::array<int32_t, 2>{7, 9}));
+    for (size_t i = 0; i < draws.size(); ++i)
+        EXPECT_EQ(NumeroSorteoOficial(draws[i].Fecha), static_cast<int32_t>(i + 1)) << FormatFechaIso(draws[i].Fecha);
+    const TSorteoHistorial &last = draws.back();
+    EXPECT_EQ(last.Acertantes[1], 1);
+    EXPECT_EQ(last.Premios[1], CurrencyFromUnits(28772008));
+    EXPECT_EQ(last.Premios[3], 475677000); // 47567,7
+}
