@@ -1,0 +1,188 @@
+#include "draws/draw_archive.h"
+
+#include "draws/draw.h"
+#include "draws/draw_date.h"
+#include "model/file_stream.h"
+#include "model/format.h"
+#include "model/value_stream.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+// Sets the busy flag for a scope and puts the previous value back on every
+// exit, errors included.
+class TBusyScope {
+public:
+    explicit TBusyScope(bool &flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    ~TBusyScope() { flag_ = previous_; }
+    TBusyScope(const TBusyScope &) = delete;
+    TBusyScope &operator=(const TBusyScope &) = delete;
+
+private:
+    bool &flag_;
+    bool previous_;
+};
+
+[[noreturn]] void IndexError(int index)
+{
+    throw EListError(FormatText("List index out of bounds (%d)", {index}));
+}
+
+} // namespace
+
+TSorteosEuroMillon::~TSorteosEuroMillon()
+{
+    Clear();
+}
+
+const TSorteoEuroMillonInfo &TSorteosEuroMillon::Sorteo(int index) const
+{
+    if (index < 0 || index >= Count())
+        IndexError(index);
+    return sorteos_[static_cast<size_t>(index)];
+}
+
+void TSorteosEuroMillon::GetSorteo(int index, TSorteoEuroMillonInfo &info) const
+{
+    info = Sorteo(index);
+}
+
+int TSorteosEuroMillon::IndexOfFecha(double fecha) const
+{
+    if (!FechaValida(fecha))
+        return -1;
+    // Newest first and one draw per day: the day's draw, if any, is where the
+    // first draw not later than that day stands.
+    double day = DiaEntero(fecha);
+    auto it = std::lower_bound(sorteos_.begin(), sorteos_.end(), day,
+                               [](const TSorteoEuroMillonInfo &info, double d) { return info.FechaSorteo > d; });
+    return it != sorteos_.end() && it->FechaSorteo == day ? static_cast<int>(it - sorteos_.begin()) : -1;
+}
+
+void TSorteosEuroMillon::AddSorteo(const TSorteoEuroMillonInfo &info)
+{
+    if (!FechaValida(info.FechaSorteo))
+        throw EDrawDateError("Invalid date");
+    int index = IndexOfFecha(info.FechaSorteo);
+    if (index >= 0) {
+        ReplaceSorteo(index, info);
+        return;
+    }
+    TSorteoEuroMillonInfo copy = info;
+    copy.FechaSorteo = DiaEntero(info.FechaSorteo);
+    auto position = std::lower_bound(
+        sorteos_.begin(), sorteos_.end(), copy.FechaSorteo,
+        [](const TSorteoEuroMillonInfo &stored, double day) { return stored.FechaSorteo > day; });
+    sorteos_.insert(position, std::move(copy));
+}
+
+void TSorteosEuroMillon::AddSorteo(const TSorteoEuroMillon &sorteo)
+{
+    TSorteoEuroMillonInfo info;
+    sorteo.GetInfo(info);
+    AddSorteo(info);
+}
+
+void TSorteosEuroMillon::ReplaceSorteo(int index, const TSorteoEuroMillonInfo &info)
+{
+    if (index < 0 || index >= Count())
+        IndexError(index);
+    TSorteoEuroMillonInfo &stored = sorteos_[static_cast<size_t>(index)];
+    if (!FechaValida(info.FechaSorteo) || stored.FechaSorteo != DiaEntero(info.FechaSorteo))
+        return;
+    stored = info;
+    stored.FechaSorteo = DiaEntero(info.FechaSorteo);
+}
+
+void TSorteosEuroMillon::DeleteSorteo(int index)
+{
+    if (index < 0 || index >= Count())
+        IndexError(index);
+    sorteos_.erase(sorteos_.begin() + index);
+}
+
+void TSorteosEuroMillon::Clear()
+{
+    TBusyScope busy(busy_);
+    sorteos_.clear();
+}
+
+void TSorteosEuroMillon::KeepRange(double desde, double hasta)
+{
+    double first = DiaEntero(desde);
+    double last = DiaEntero(hasta);
+    std::erase_if(sorteos_, [&](const TSorteoEuroMillonInfo &info) {
+        return info.FechaSorteo < first || info.FechaSorteo > last;
+    });
+}
+
+void TSorteosEuroMillon::LoadFromFile(const std::string &path)
+{
+    std::error_code error;
+    if (busy_ || !std::filesystem::exists(path, error))
+        return;
+    TBusyScope busy(busy_);
+    Clear();
+    TFileStream file(path, FileMode::OpenRead);
+    ReadArchive(file);
+}
+
+void TSorteosEuroMillon::LoadFromStream(TStream &stream)
+{
+    if (busy_)
+        return;
+    TBusyScope busy(busy_);
+    ReadArchive(stream);
+}
+
+void TSorteosEuroMillon::ReadArchive(TStream &stream)
+{
+    Clear();
+    ReadSignature(stream, kArchiveFileSignature);
+    TReader reader(stream);
+    reader.GetListStart();
+    TSorteoEuroMillon scratch;
+    TSorteoEuroMillonInfo info;
+    while (!reader.AtListEnd()) {
+        scratch.ReadFromStream(stream, reader);
+        scratch.GetInfo(info);
+        AddSorteo(info);
+    }
+    reader.GetListEnd();
+}
+
+void TSorteosEuroMillon::SaveToFile(const std::string &path)
+{
+    if (busy_)
+        return;
+    TBusyScope busy(busy_);
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty())
+        std::filesystem::create_directory(folder, error); // a failure shows when the file is created
+    SaveFileSafely(path, [&](TStream &stream) { WriteArchive(stream); });
+}
+
+void TSorteosEuroMillon::SaveToStream(TStream &stream)
+{
+    if (busy_)
+        return;
+    TBusyScope busy(busy_);
+    WriteArchive(stream);
+}
+
+void TSorteosEuroMillon::WriteArchive(TStream &stream) const
+{
+    stream.WriteBuffer(kArchiveFileSignature, sizeof kArchiveFileSignature);
+    TWriter writer(stream);
+    writer.PutListStart();
+    TSorteoEuroMillon scratch;
+    for (const TSorteoEuroMillonInfo &info : sorteos_) {
+        scratch.SetDatos(info);
+        scratch.ApuestaGanadora().FromRecord(info.ApuestaGanadora);
+        scratch.WriteToStream(stream, writer);
+    }
+    writer.PutListEnd();
+}

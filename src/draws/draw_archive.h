@@ -1,0 +1,69 @@
+#pragma once
+
+#include "draws/draw_info.h"
+
+#include <string>
+#include <vector>
+
+class TSorteoEuroMillon;
+class TStream;
+
+// Every known draw, newest first, at most one per calendar day, each dated as
+// a whole day (time dropped). Kept in the archive file: "EMS1", then a list of
+// draw blocks, newest first.
+class TSorteosEuroMillon {
+public:
+    TSorteosEuroMillon() = default;
+    ~TSorteosEuroMillon();
+    TSorteosEuroMillon(const TSorteosEuroMillon &) = delete;
+    TSorteosEuroMillon &operator=(const TSorteosEuroMillon &) = delete;
+
+    int Count() const { return static_cast<int>(sorteos_.size()); }
+    // A copy of the draw at index (0 is the newest). Raises EListError
+    // "List index out of bounds (%d)" for an index outside 0..Count-1.
+    void GetSorteo(int index, TSorteoEuroMillonInfo &info) const;
+    // The same without the copy.
+    const TSorteoEuroMillonInfo &Sorteo(int index) const;
+    // Position of the draw of that date's day, or -1.
+    int IndexOfFecha(double fecha) const;
+
+    // Adds the draw dated as its whole day, or overwrites the draw already
+    // held for that day (the order does not change then). Raises
+    // EDrawDateError "Invalid date" for a date that is not one.
+    void AddSorteo(const TSorteoEuroMillonInfo &info);
+    void AddSorteo(const TSorteoEuroMillon &sorteo);
+    // Overwrites the draw at index with the record, dated as its whole day,
+    // only when both are of the same day. Raises EListError for a bad index.
+    void ReplaceSorteo(int index, const TSorteoEuroMillonInfo &info);
+    // Raises EListError for a bad index.
+    void DeleteSorteo(int index);
+    void Clear();
+    // Keeps the draws from the day of desde to the day of hasta, both
+    // included; desde after hasta empties the archive.
+    void KeepRange(double desde, double hasta);
+
+    // Replaces the content with the archive file's draws. Nothing happens
+    // when no file exists at path or the archive is busy. Raises
+    // EDrawFormatError (40003) for a file that is not an archive (the content
+    // is then already emptied) and the reader's errors for a damaged one (the
+    // draws read before it stay); EFOpenError when it cannot be opened.
+    void LoadFromFile(const std::string &path);
+    // The same from the stream's position (also while busy it does nothing).
+    void LoadFromStream(TStream &stream);
+    // Writes the archive file, creating its folder (one level) when missing.
+    // The file is replaced only once completely written, so a failing save
+    // leaves the previous file as it was. Nothing happens while busy. Raises
+    // EFCreateError or EWriteError when the file cannot be written.
+    void SaveToFile(const std::string &path);
+    void SaveToStream(TStream &stream);
+
+    // True while a load, a save or Clear runs.
+    bool Busy() const { return busy_; }
+
+private:
+    void ReadArchive(TStream &stream);
+    void WriteArchive(TStream &stream) const;
+
+    std::vector<TSorteoEuroMillonInfo> sorteos_;
+    bool busy_ = false;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "draws/draw_history_csv.h"
+#include "draws/draw_info.h"
+
+#include <string>
+
+class TSorteosEuroMillon;
+
+struct TResultadoImportacion {
+    int Anadidos = 0;     // days the archive did not hold
+    int Reemplazados = 0; // days it held, now overwritten
+    int Descartados = 0;  // draws of the history whose stars do not fit 1 to 9
+};
+
+// The draw record of a published draw: the game's own draw number, the
+// Europe-wide winners, the prize of one winner, ImportePremios the sum of
+// winners times prize over the twelve categories, Recaudacion 0 (histories
+// hold no sales). Raises EIntOverflow when that sum does not fit.
+TSorteoEuroMillonInfo SorteoDeHistorial(const TSorteoHistorial &row);
+
+// Adds every draw of the history to the archive, overwriting the draws of
+// the same days.
+TResultadoImportacion ImportarHistorial(const THistorialSorteos &history, TSorteosEuroMillon &sorteos);
+
+// Reads the history file, merges it into the archive file (created when
+// missing) and saves that. The archive file is left untouched when anything
+// fails.
+TResultadoImportacion ImportarHistorialCsv(const std::string &csvPath, const std::string &archivePath);

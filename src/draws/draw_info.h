@@ -1,0 +1,37 @@
+#pragma once
+
+#include "draws/currency.h"
+#include "draws/prize_categories.h"
+#include "model/apuesta_multiple.h"
+#include "model/exception.h"
+
+#include <cstdint>
+
+// One draw as plain data, copied by value (its two number arrays included).
+struct TSorteoEuroMillonInfo {
+    int32_t NumeroSorteo = 0;            // as the user enters it; 0 for a new draw
+    double FechaSorteo = 0;              // the archive keeps whole days
+    Currency Recaudacion = 0;            // money raised
+    Currency ImportePremios = 0;         // money set aside for prizes
+    TPorCategoria<int32_t> Acertantes;   // winners per category
+    TPorCategoria<Currency> PremioCategoria; // prize of one winner per category
+    TEuroMillonApuestaMultiple ApuestaGanadora; // winning numbers and stars
+
+    bool operator==(const TSorteoEuroMillonInfo &) const = default;
+};
+
+inline constexpr uint16_t kTextFormatoNoValido = 40003; // "No es un formato de archivo válido"
+
+// A draw or archive file that is not one: 40003 "No es un formato de archivo
+// válido".
+class EDrawFormatError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A draw whose date is not a date (not finite, or outside the years 1 to
+// 9999): "Invalid date".
+class EDrawDateError : public Exception {
+public:
+    using Exception::Exception;
+};
