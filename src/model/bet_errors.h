@@ -2,6 +2,8 @@
 
 #include "model/exception.h"
 
+#include <cstdint>
+
 // Misuse of a block or a bet: 40001 "Máximo %d números en el bloque" when a
 // block is assigned more values than it may hold, "Bloque not exists" for a
 // block number other than 1 or 2.

@@ -30,6 +30,7 @@ public:
     virtual std::string ClassName() const { return "TEuroMillonApuesta"; }
 
     // Block 1 or 2; raises EBetError "Bloque not exists" for any other number.
+    // The blocks report their changes to the bet: leave their OnChange alone.
     TEuroMillonNums &Block(int block);
     const TEuroMillonNums &Block(int block) const;
 

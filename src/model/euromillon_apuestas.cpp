@@ -197,6 +197,12 @@ void TEuroMillonApuestas::AppendMasks(const BetMask *masks, size_t count)
 {
     if (count == 0)
         return;
+    if (masks >= masks_.data() && masks < masks_.data() + masks_.size()) {
+        // Appending from this combination itself: the insertion may move the source.
+        std::vector<BetMask> copy(masks, masks + count);
+        AppendMasks(copy.data(), copy.size());
+        return;
+    }
     size_t start = masks_.size();
     masks_.insert(masks_.end(), masks, masks + count);
     for (size_t i = start; i < masks_.size(); ++i)

@@ -282,4 +282,7 @@ TEST(Combination, AppendedMasksKeepWhatAPlainBetHolds)
     EXPECT_EQ(BetTexts(combination), "01.02.03.04.05-01.02 01.02.03.04.05-01.02 01.02.03.04.05-01.02 ");
     combination.AppendMasks(masks, 0);
     EXPECT_EQ(listener.changes, 1);
+    combination.AppendMasks(combination.Masks().data(), 4); // from itself
+    EXPECT_EQ(combination.Count(), 8);
+    EXPECT_EQ(combination.Mask(5), combination.Mask(1));
 }

@@ -296,6 +296,21 @@ TEST(CombinationFile, FastReaderAgreesWithABetByBetReader)
     }
 }
 
+TEST(CombinationFile, RandomBytesReadAsTheBetByBetReaderReadsThem)
+{
+    std::mt19937 random(99);
+    for (int trial = 0; trial < 300; ++trial) {
+        std::string bytes = FromHex("45 4D 41 30 06 00 01");
+        size_t length = random() % 120;
+        for (size_t i = 0; i < length; ++i)
+            bytes += static_cast<char>(random() % (i % 3 == 0 ? 8 : 256));
+        Reference reference = LoadReference(bytes);
+        TEuroMillonApuestas combination;
+        EXPECT_EQ(Load(combination, bytes), reference.error) << ToHex(bytes);
+        EXPECT_EQ(combination.Masks(), reference.bets) << ToHex(bytes);
+    }
+}
+
 TEST(CombinationFile, ErrorFromTheStoreCheckAbortsTheLoad)
 {
     TEuroMillonApuestas source;
