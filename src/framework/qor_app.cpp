@@ -32,7 +32,7 @@ std::string MessageOf(std::exception_ptr error)
 
 TQORApp::TQORApp(TParametres &params)
     : AppFile(ProgramFilePath()), recursos_(std::make_unique<TRecursosQOR>(params)),
-      components_(std::make_unique<TComponentsQOR>())
+      components_(std::make_unique<TComponentsQOR>()), tree_(std::make_unique<TTreeQOR>())
 {
 }
 

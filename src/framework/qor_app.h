@@ -2,6 +2,7 @@
 
 #include "framework/components.h"
 #include "framework/recursos.h"
+#include "framework/tree.h"
 
 #include <memory>
 #include <string>
@@ -29,6 +30,7 @@ public:
 
     TRecursosQOR &Recursos() { return *recursos_; }
     TComponentsQOR &Components() { return *components_; }
+    TTreeQOR &Tree() { return *tree_; }
 
     // Loads the application resource file, or its backup when that fails;
     // nothing when the resource file is missing. Never raises: a failure of
@@ -44,6 +46,7 @@ private:
 
     std::unique_ptr<TRecursosQOR> recursos_;
     std::unique_ptr<TComponentsQOR> components_;
+    std::unique_ptr<TTreeQOR> tree_;
 };
 
 // The program's one application object over the global parameter store,
