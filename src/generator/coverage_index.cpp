@@ -78,23 +78,30 @@ void TCoverageIndex::Allocate()
 
 template <typename Probe> bool TCoverageIndex::AnyKey(BetMask bet, Probe &&probe) const
 {
-    int values[kBetNumbers];
+    // Values are ranked mirrored (number n as 50 - n, star s as 9 - s): the
+    // walk moves its highest values fastest, and mirrored they are the least
+    // significant terms of a rank, so consecutive candidates probe nearby
+    // bits instead of all over the bitmap. Positions stay in the bet's
+    // ascending order, so keys of the lowest values, which change slowest,
+    // are tried first.
+    int mirrored[kBetNumbers];
+    BetMask numberBits[kBetNumbers];
     BetMask numbers = bet & kNumberBits;
     for (int i = 0; i < kBetNumbers; ++i) {
-        values[i] = std::countr_zero(numbers);
+        numberBits[i] = numbers & (~numbers + 1);
+        mirrored[i] = kGameNumbers - 1 - std::countr_zero(numbers);
         numbers &= numbers - 1;
     }
-    BetMask starBits = (bet & kStarBits) >> kStarShift;
-    int star0 = std::countr_zero(starBits);
-    starBits &= starBits - 1;
-    int star1 = std::countr_zero(starBits);
-    // Ranks and masks of the star subsets of each size: {}, {s0} {s1}, {s0 s1}.
+    BetMask starBits = bet & kStarBits;
+    const BetMask lowStarBit = starBits & (~starBits + 1);
+    const BetMask highStarBit = starBits & ~lowStarBit;
+    const int lowStar = kGameStars - 1 - (std::countr_zero(lowStarBit) - kStarShift);
+    const int highStar = kGameStars - 1 - (std::countr_zero(highStarBit) - kStarShift);
+    // Ranks and masks of the star subsets of each size: {}, {low} {high}, {low high}.
     const uint64_t starRank[3][2] = {{0, 0},
-                                     {kBinomial(star0, 1), kBinomial(star1, 1)},
-                                     {kBinomial(star0, 1) + kBinomial(star1, 2), 0}};
-    const BetMask star0Bit = BetMask{1} << (kStarShift + star0);
-    const BetMask star1Bit = BetMask{1} << (kStarShift + star1);
-    const BetMask starMask[3][2] = {{0, 0}, {star0Bit, star1Bit}, {star0Bit | star1Bit, 0}};
+                                     {kBinomial(lowStar, 1), kBinomial(highStar, 1)},
+                                     {kBinomial(highStar, 1) + kBinomial(lowStar, 2), 0}};
+    const BetMask starMask[3][2] = {{0, 0}, {lowStarBit, highStarBit}, {lowStarBit | highStarBit, 0}};
     const int starSubsets[3] = {1, 2, 1};
 
     for (const KeyPart &part : parts_) {
@@ -103,8 +110,9 @@ template <typename Probe> bool TCoverageIndex::AnyKey(BetMask bet, Probe &&probe
             uint64_t rank = 0;
             BetMask numberMask = 0;
             for (int j = 0; j < part.numbers; ++j) {
-                rank += kBinomial(values[subsets[s][j]], j + 1);
-                numberMask |= BetMask{1} << values[subsets[s][j]];
+                const int position = subsets[s][part.numbers - 1 - j]; // mirrored values ascend backwards
+                rank += kBinomial(mirrored[position], j + 1);
+                numberMask |= numberBits[position];
             }
             uint64_t base = part.offset + rank * part.starRanks;
             for (int t = 0; t < starSubsets[part.stars]; ++t)
