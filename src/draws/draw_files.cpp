@@ -2,6 +2,7 @@
 
 #include "draws/draw.h"
 #include "draws/draw_archive.h"
+#include "framework/program_path.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,19 +21,11 @@ bool IsDrawFileName(const std::string &name)
     return extension == ".ems";
 }
 
-// The folder of the running program file.
-std::string ProgramFolderForDraws()
-{
-    std::error_code error;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : exe.parent_path().string();
-}
-
 } // namespace
 
 std::string CarpetaSorteos()
 {
-    return (std::filesystem::path(ProgramFolderForDraws()) / "Sorteos").string();
+    return ProgramFolderPath("Sorteos");
 }
 
 std::string ArchivoSorteos()

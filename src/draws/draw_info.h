@@ -23,10 +23,10 @@ struct TSorteoEuroMillonInfo {
 inline constexpr uint16_t kTextFormatoNoValido = 40003; // "No es un formato de archivo válido"
 
 // A draw or archive file that is not one: 40003 "No es un formato de archivo
-// válido".
-class EDrawFormatError : public Exception {
+// válido". A read error, as the combination file raises it.
+class EDrawFormatError : public EReadError {
 public:
-    using Exception::Exception;
+    using EReadError::EReadError;
 };
 
 // A draw whose date is not a date (not finite, or outside the years 1 to

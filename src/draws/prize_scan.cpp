@@ -1,5 +1,6 @@
 #include "draws/prize_scan.h"
 
+#include "draws/hit_block.h"
 #include "draws/prize_categories.h"
 #include "model/exception.h"
 #include "model/format.h"
@@ -9,13 +10,16 @@
 #include <atomic>
 #include <bit>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <thread>
 
 namespace {
 
-constexpr size_t kBetsPerSegment = 2048;
+constexpr size_t kMaxBetsPerSegment = 2048;
+constexpr size_t kBlockEntries = size_t{1} << 24; // 64 MB of hits per block
 constexpr uint32_t kMaxDraws = 1u << 28; // a hit keeps the draw in 28 bits
+constexpr size_t kNarrowDraws = 1u << 12;  // or, below this, in 12 bits
 
 // Category by (numbers hit << 4 | stars hit); 0 for no prize.
 constexpr std::array<uint8_t, 64 * 16> MakeCategoryTable()
@@ -57,20 +61,23 @@ private:
     std::vector<uint64_t> bits_;
 };
 
-struct TScanOutput {
+// Where a run of bets puts its hits: room for every pair of the run is set
+// aside beforehand, so adding a hit needs no check.
+template <typename Entry> struct TScanOutput {
     std::vector<uint64_t> &BetEnd;
-    std::vector<uint32_t> &Entries;
+    Entry *Entries;
     uint64_t *PerDrawCategory;
+    size_t Used = 0;
 
     void Add(size_t draw, unsigned categoria)
     {
-        Entries.push_back(static_cast<uint32_t>(draw << 4) | categoria);
+        Entries[Used++] = static_cast<Entry>(draw << 4 | categoria);
         ++PerDrawCategory[draw * kNumCategorias + categoria - 1];
     }
 };
 
 // Any bet, one draw at a time; for the rare stored bet that is not a simple one.
-void ScanOneByOne(BetMask bet, const std::vector<BetMask> &draws, TScanOutput &out)
+template <typename Entry> void ScanOneByOne(BetMask bet, const std::vector<BetMask> &draws, TScanOutput<Entry> &out)
 {
     for (size_t j = 0; j < draws.size(); ++j) {
         const BetMask shared = bet & draws[j];
@@ -82,7 +89,7 @@ void ScanOneByOne(BetMask bet, const std::vector<BetMask> &draws, TScanOutput &o
 
 // A simple bet (at most 5 numbers and 2 stars) against every draw, 64 draws
 // per step.
-void ScanSimple(BetMask bet, const TDrawColumns &columns, TScanOutput &out)
+template <typename Entry> void ScanSimple(BetMask bet, const TDrawColumns &columns, TScanOutput<Entry> &out)
 {
     const uint64_t *n[5];
     const uint64_t *s[2];
@@ -121,15 +128,16 @@ void ScanSimple(BetMask bet, const TDrawColumns &columns, TScanOutput &out)
     }
 }
 
+template <typename Entry>
 void ScanBets(const BetMask *bets, size_t betCount, const std::vector<BetMask> &draws, const TDrawColumns &columns,
-              TScanOutput &out)
+              TScanOutput<Entry> &out)
 {
     for (size_t i = 0; i < betCount; ++i) {
         if (CountNumbers(bets[i]) <= 5 && CountStars(bets[i]) <= 2 && (bets[i] >> 59) == 0)
             ScanSimple(bets[i], columns, out);
         else
             ScanOneByOne(bets[i], draws, out);
-        out.BetEnd.push_back(out.Entries.size());
+        out.BetEnd.push_back(out.Used);
     }
 }
 
@@ -153,9 +161,13 @@ BetMask SimpleBetMask(std::span<const int32_t> numbers, std::span<const int32_t>
     return mask;
 }
 
+TPrizeScan::TPrizeScan() = default;
+TPrizeScan::~TPrizeScan() = default;
+
 void TPrizeScan::Clear()
 {
     segments_.clear();
+    blocks_.clear();
     segmentStart_.clear();
     perDrawCategory_.clear();
     total_ = 0;
@@ -169,7 +181,14 @@ void TPrizeScan::Run(const std::vector<BetMask> &bets, const std::vector<BetMask
     if (bets.empty() || draws.empty())
         return;
 
-    size_t segmentCount = (bets.size() + kBetsPerSegment - 1) / kBetsPerSegment;
+    // Hits name their draw in 12 bits while there are fewer than 4096 draws
+    // (two bytes a hit), in 28 bits beyond.
+    wide_ = draws.size() >= kNarrowDraws;
+    // A run of bets never has more pairs than a block holds.
+    const size_t betsPerSegment = std::clamp<size_t>(kBlockEntries / draws.size(), 1, kMaxBetsPerSegment);
+    const size_t blockEntries =
+        std::max(betsPerSegment * draws.size(), std::min(kBlockEntries, bets.size() * draws.size()));
+    size_t segmentCount = (bets.size() + betsPerSegment - 1) / betsPerSegment;
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());
     threads = static_cast<unsigned>(std::min<size_t>(threads, segmentCount));
@@ -177,25 +196,37 @@ void TPrizeScan::Run(const std::vector<BetMask> &bets, const std::vector<BetMask
     const TDrawColumns columns(draws);
     std::vector<TSegment> segments(segmentCount);
     std::vector<std::vector<uint64_t>> counts(threads, std::vector<uint64_t>(draws.size() * kNumCategorias));
+    std::vector<std::vector<std::unique_ptr<THitBlock>>> blocks(threads);
     std::atomic<size_t> next{0};
     std::exception_ptr failure;
     std::mutex failureLock;
 
     auto work = [&](unsigned worker) {
         try {
-            // Hits gather in a buffer each worker reuses, small enough to stay
-            // in the cache, and are then copied once into storage of the exact size.
-            std::vector<uint32_t> scratch;
+            // Each worker fills blocks of its own, run after run.
             for (size_t s = next++; s < segmentCount; s = next++) {
                 TSegment &segment = segments[s];
-                size_t first = s * kBetsPerSegment;
-                size_t count = std::min(kBetsPerSegment, bets.size() - first);
+                size_t first = s * betsPerSegment;
+                size_t count = std::min(betsPerSegment, bets.size() - first);
+                auto &own = blocks[worker];
+                if (own.empty() || own.back()->Free() < count * draws.size())
+                    own.push_back(std::make_unique<THitBlock>(blockEntries, wide_ ? 4 : 2));
+                THitBlock &block = *own.back();
                 segment.FirstBet = static_cast<int32_t>(first);
                 segment.BetEnd.reserve(count);
-                scratch.clear();
-                TScanOutput out{segment.BetEnd, scratch, counts[worker].data()};
-                ScanBets(bets.data() + first, count, draws, columns, out);
-                segment.Entries.assign(scratch.begin(), scratch.end());
+                segment.Entries = wide_ ? static_cast<void *>(block.End<uint32_t>()) : block.End<uint16_t>();
+                size_t used = 0;
+                if (wide_) {
+                    TScanOutput<uint32_t> out{segment.BetEnd, block.End<uint32_t>(), counts[worker].data()};
+                    ScanBets(bets.data() + first, count, draws, columns, out);
+                    used = out.Used;
+                } else {
+                    TScanOutput<uint16_t> out{segment.BetEnd, block.End<uint16_t>(), counts[worker].data()};
+                    ScanBets(bets.data() + first, count, draws, columns, out);
+                    used = out.Used;
+                }
+                segment.EntryCount = used;
+                block.Commit(used);
             }
         } catch (...) {
             std::lock_guard lock(failureLock);
@@ -214,6 +245,9 @@ void TPrizeScan::Run(const std::vector<BetMask> &bets, const std::vector<BetMask
     if (failure)
         std::rethrow_exception(failure);
 
+    for (auto &own : blocks)
+        for (auto &block : own)
+            blocks_.push_back(std::move(block));
     perDrawCategory_.assign(draws.size() * kNumCategorias, 0);
     for (const auto &workerCounts : counts)
         for (size_t k = 0; k < workerCounts.size(); ++k)
@@ -222,7 +256,7 @@ void TPrizeScan::Run(const std::vector<BetMask> &bets, const std::vector<BetMask
     segmentStart_.reserve(segments_.size());
     for (const TSegment &segment : segments_) {
         segmentStart_.push_back(total_);
-        total_ += segment.Entries.size();
+        total_ += segment.EntryCount;
     }
 }
 
@@ -234,7 +268,8 @@ TPrizeScan::THit TPrizeScan::Hit(uint64_t index) const
     const TSegment &segment = segments_[static_cast<size_t>(segmentIt - segmentStart_.begin())];
     uint64_t local = index - *segmentIt;
     auto betIt = std::upper_bound(segment.BetEnd.begin(), segment.BetEnd.end(), local);
-    uint32_t entry = segment.Entries[local];
+    uint32_t entry = wide_ ? static_cast<const uint32_t *>(segment.Entries)[local]
+                           : static_cast<const uint16_t *>(segment.Entries)[local];
     THit hit;
     hit.Apuesta = segment.FirstBet + static_cast<int32_t>(betIt - segment.BetEnd.begin());
     hit.Sorteo = static_cast<int32_t>(entry >> 4);

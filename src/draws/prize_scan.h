@@ -3,6 +3,7 @@
 #include "model/bet_mask.h"
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -11,11 +12,13 @@
 // out of range, repeated or beyond the block's capacity are dropped.
 BetMask SimpleBetMask(std::span<const int32_t> numbers, std::span<const int32_t> stars);
 
+class THitBlock;
+
 // Every winning pair of bet and draw, found by intersecting bet masks. The
 // hits are kept bet by bet and, within one bet, in the order of the draws.
 // Large runs are shared among the processors; the result does not depend on
-// how many there are. Each hit takes four bytes, so a million bets against
-// two thousand draws stay within a few hundred megabytes.
+// how many there are. Each hit takes two bytes (four from 4096 draws on), so
+// a million bets against two thousand draws stay under two hundred megabytes.
 class TPrizeScan {
 public:
     struct THit {
@@ -26,6 +29,11 @@ public:
 
     // Replaces the results. threads 0 means one per processor. Raises
     // EListError when there are more draws than a hit can name.
+    TPrizeScan();
+    ~TPrizeScan();
+    TPrizeScan(const TPrizeScan &) = delete;
+    TPrizeScan &operator=(const TPrizeScan &) = delete;
+
     void Run(const std::vector<BetMask> &bets, const std::vector<BetMask> &draws, unsigned threads = 0);
     void Clear();
 
@@ -40,11 +48,14 @@ private:
     struct TSegment {
         int32_t FirstBet = 0;
         std::vector<uint64_t> BetEnd;   // per bet: end of its hits in Entries
-        std::vector<uint32_t> Entries;  // draw position << 4 | category
+        const void *Entries = nullptr; // draw position << 4 | category, 16 or 32 bits each
+        uint64_t EntryCount = 0;
     };
 
+    std::vector<std::unique_ptr<THitBlock>> blocks_; // hold the segments' entries
     std::vector<TSegment> segments_;
     std::vector<uint64_t> segmentStart_; // first hit index of each segment
     std::vector<uint64_t> perDrawCategory_; // draw * 12 + category - 1
     uint64_t total_ = 0;
+    bool wide_ = false; // hits of 32 bits rather than 16
 };

@@ -60,6 +60,21 @@ TEST(PrizeScan, MatchesThePlainCheckWhateverTheThreadCount)
     }
 }
 
+TEST(PrizeScan, ManyDrawsUseWideHits)
+{
+    std::mt19937 random(4096);
+    std::vector<TReferenceBet> bets, draws;
+    for (int i = 0; i < 40; ++i)
+        bets.push_back(RandomReferenceBet(random));
+    for (int i = 0; i < 5000; ++i)
+        draws.push_back(RandomReferenceBet(random));
+    draws[4500] = bets[39];
+    TPrizeScan scan;
+    scan.Run(Masks(bets), Masks(draws), 2);
+    EXPECT_EQ(HitsOf(scan), ReferencePrizeCheck(bets, draws));
+    EXPECT_EQ(scan.HitsOf(4500, 1), 1u);
+}
+
 TEST(PrizeScan, EmptyInputsAndBadIndexes)
 {
     TPrizeScan scan;

@@ -1,0 +1,87 @@
+#include "draws/prize_check.h"
+
+#include "draws/draw_archive.h"
+#include "model/euromillon_apuestas.h"
+#include "model/format.h"
+
+void TPremiosEuroMillon::SetApuestas(const TEuroMillonApuestas *apuestas)
+{
+    if (apuestas == apuestas_)
+        return;
+    apuestas_ = apuestas;
+    Clear();
+}
+
+void TPremiosEuroMillon::Clear()
+{
+    scan_.Clear();
+    fechas_.clear();
+    premios_.clear();
+    numPremiadas_ = {};
+    totalCategoria_ = {};
+    totalPremios_ = 0;
+}
+
+void TPremiosEuroMillon::Procesar(const TSorteosEuroMillon &sorteos)
+{
+    Clear();
+    if (!apuestas_ || sorteos.Count() == 0)
+        return;
+
+    std::vector<BetMask> draws;
+    draws.reserve(static_cast<size_t>(sorteos.Count()));
+    for (int j = 0; j < sorteos.Count(); ++j) {
+        const TSorteoEuroMillonInfo &sorteo = sorteos.Sorteo(j);
+        draws.push_back(SimpleBetMask(sorteo.ApuestaGanadora.Numeros, sorteo.ApuestaGanadora.Estrellas));
+        fechas_.push_back(sorteo.FechaSorteo);
+        premios_.push_back(sorteo.PremioCategoria);
+    }
+    try {
+        scan_.Run(apuestas_->Masks(), draws);
+        for (size_t j = 0; j < draws.size(); ++j)
+            for (int c = 1; c <= kNumCategorias; ++c) {
+                auto hits = static_cast<int64_t>(scan_.HitsOf(j, c));
+                if (hits == 0)
+                    continue;
+                numPremiadas_[c] += hits;
+                totalCategoria_[c] = AddCurrency(totalCategoria_[c], MultiplyCurrency(premios_[j][c], hits));
+            }
+        for (int c = 1; c <= kNumCategorias; ++c)
+            totalPremios_ = AddCurrency(totalPremios_, totalCategoria_[c]);
+    } catch (...) {
+        Clear();
+        throw;
+    }
+}
+
+void TPremiosEuroMillon::GetPremiada(int64_t index, TApuestaPremiada &premiada) const
+{
+    if (index < 0 || index >= CountPremiadas())
+        throw EListError(FormatText("List index out of bounds (%d)", {static_cast<long long>(index)}));
+    TPrizeScan::THit hit = scan_.Hit(static_cast<uint64_t>(index));
+    premiada.IndiceApuesta = hit.Apuesta;
+    premiada.FechaSorteo = fechas_[static_cast<size_t>(hit.Sorteo)];
+    premiada.Categoria = hit.Categoria;
+    premiada.Importe = premios_[static_cast<size_t>(hit.Sorteo)][hit.Categoria];
+}
+
+Currency TPremiosEuroMillon::ImporteCombinacion() const
+{
+    return MultiplyCurrency(PrecioApuesta, apuestas_ ? apuestas_->Count() : 0);
+}
+
+Currency TPremiosEuroMillon::Beneficio() const
+{
+    Currency result = 0;
+    if (__builtin_sub_overflow(totalPremios_, ImporteCombinacion(), &result))
+        throw EIntOverflow("Integer overflow");
+    return result;
+}
+
+std::optional<Currency> TPremiosEuroMillon::PorcentajeBeneficio() const
+{
+    Currency cost = ImporteCombinacion();
+    if (cost == 0)
+        return std::nullopt;
+    return PercentageAbove(totalPremios_, cost);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "draws/currency.h"
+#include "draws/prize_categories.h"
+#include "draws/prize_scan.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class TEuroMillonApuestas;
+class TSorteosEuroMillon;
+
+// One winning pair of bet and draw.
+struct TApuestaPremiada {
+    int32_t IndiceApuesta = 0; // position of the bet in the combination
+    double FechaSorteo = 0;    // the draw's day
+    int32_t Categoria = 0;     // 1 to 12
+    Currency Importe = 0;      // the draw's prize for one winner of that category
+
+    bool operator==(const TApuestaPremiada &) const = default;
+};
+
+// Price of one bet.
+inline constexpr Currency PrecioApuesta = CurrencyFromUnits(2);
+
+// Checks every bet of a combination against every draw of an archive and
+// keeps the hits with the amounts the draws' prize tables give. The
+// combination is only read, and not owned.
+class TPremiosEuroMillon {
+public:
+    TPremiosEuroMillon() = default;
+    TPremiosEuroMillon(const TPremiosEuroMillon &) = delete;
+    TPremiosEuroMillon &operator=(const TPremiosEuroMillon &) = delete;
+
+    // Another combination (or none) empties the results; the same one keeps them.
+    void SetApuestas(const TEuroMillonApuestas *apuestas);
+    const TEuroMillonApuestas *Apuestas() const { return apuestas_; }
+    // Empties the results; the combination stays.
+    void Clear();
+
+    // Empties the results, then checks every bet against every draw. Hits
+    // are listed bet by bet and, within a bet, from the newest draw to the
+    // oldest; a draw whose prize table is 0 still yields its hits. Without a
+    // combination or draws the results stay empty. Raises EIntOverflow when a
+    // total does not fit (the results are then empty).
+    void Procesar(const TSorteosEuroMillon &sorteos);
+
+    Currency TotalPremios() const { return totalPremios_; }
+    int64_t NumPremiadas(int categoria) const { return numPremiadas_[categoria]; }
+    Currency TotalCategoria(int categoria) const { return totalCategoria_[categoria]; }
+    int64_t CountPremiadas() const { return static_cast<int64_t>(scan_.Count()); }
+    // Raises EListError for an index outside 0..CountPremiadas-1.
+    void GetPremiada(int64_t index, TApuestaPremiada &premiada) const;
+
+    // Bets times PrecioApuesta: the cost of the combination, whatever the
+    // number of draws checked.
+    Currency ImporteCombinacion() const;
+    // TotalPremios less the cost.
+    Currency Beneficio() const;
+    // TotalPremios * 100 / cost - 100, to 1/10000; none for a combination
+    // without bets.
+    std::optional<Currency> PorcentajeBeneficio() const;
+
+private:
+    const TEuroMillonApuestas *apuestas_ = nullptr;
+    TPrizeScan scan_;
+    std::vector<double> fechas_;                   // of the draws checked
+    std::vector<TPorCategoria<Currency>> premios_; // of the draws checked
+    TPorCategoria<int64_t> numPremiadas_;
+    TPorCategoria<Currency> totalCategoria_;
+    Currency totalPremios_ = 0;
+};
