@@ -36,13 +36,20 @@ TControlEuroMillonApuesta::TControlEuroMillonApuesta(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Rebuild();
 }
 
 TControlEuroMillonApuesta::~TControlEuroMillonApuesta()
 {
     shownBet_->OnChange = nullptr;
-    ReleaseFields();
+    // The fields stay children (QWidget deletes them) but stop talking to this
+    // half-destroyed control: a focused field still commits when focus leaves.
+    for (TEditBloqueNumero *field : fields_) {
+        field->DetachOwner();
+        field->disconnect(this);
+    }
+    fields_.clear();
     ReleaseBoxes();
 }
 
@@ -258,6 +265,20 @@ void TControlEuroMillonApuesta::ReleaseFields()
 QSize TControlEuroMillonApuesta::sizeHint() const
 {
     return QSize(TTicketLayout::kDesignWidth, TTicketLayout::kDesignHeight);
+}
+
+QSize TControlEuroMillonApuesta::minimumSizeHint() const
+{
+    // Smaller, the numbers no longer fit their boxes.
+    return sizeHint();
+}
+
+void TControlEuroMillonApuesta::CommitFields()
+{
+    const std::vector<TEditBloqueNumero *> fields = fields_;
+    for (TEditBloqueNumero *field : fields)
+        if (field->Edited())
+            field->Commit();
 }
 
 void TControlEuroMillonApuesta::paintEvent(QPaintEvent *)

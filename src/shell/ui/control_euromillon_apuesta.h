@@ -115,7 +115,14 @@ public:
     void DrawBoxHook(int block, int value, TTicketBoxColours &colours);
     void RebuildFromFields();
 
+    // Commits every typing field holding typed text not yet committed (a
+    // field commits by itself on Enter and when it loses focus; an owner
+    // reading the bet from a shortcut that moves no focus calls this first).
+    void CommitFields();
+
+    // 107 x 212, the size the ticket tables' screen boxes were made for.
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     // After the shown bet changed (after OnChange).

@@ -341,6 +341,31 @@ private slots:
         QCOMPARE(first->text(), QStringLiteral("7"));
     }
 
+    void pendingTypingIsCommittedOnRequestAndSurvivesDestruction()
+    {
+        QWidget window;
+        auto *control = new TControlEuroMillonApuesta(&window);
+        control->setGeometry(2, 2, 107, 212);
+        control->SetViewMode(TControlEuroMillonApuesta::kNumbersView);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        TEditBloqueNumero *star = control->Field(2, 2);
+        star->setFocus();
+        QTRY_VERIFY(star->hasFocus());
+        QTest::keyClicks(star, QStringLiteral("4"));
+        QCOMPARE(control->ShownBet().Block(2).Count(), 0);
+        control->CommitFields();
+        QCOMPARE(Values(control->ShownBet(), 2), (std::vector<int>{4}));
+        QCOMPARE(control->Field(2, 1)->text(), QStringLiteral("4"));
+
+        // A control going away while its focused field holds typing.
+        QTest::keyClicks(control->Field(1, 1), QStringLiteral("9"));
+        control->Field(1, 1)->setFocus();
+        QTest::keyClicks(control->Field(1, 1), QStringLiteral("1"));
+        delete control;
+        QCOMPARE(DialogService::ShownBoxes().size(), 0);
+    }
+
     void committingAnUnchangedBetIsNoEdit()
     {
         TControlEuroMillonApuesta control;
