@@ -88,11 +88,15 @@ void TEditBloqueNumero::keyPressEvent(QKeyEvent *event)
         QLineEdit::keyPressEvent(event);
         return;
     }
+    // Keys with Ctrl, Alt or Meta are shortcuts (copy, paste, select all),
+    // whatever text the platform attaches to them.
+    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const QString typed = event->text();
-    const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
+    const bool printable = !shortcut && !typed.isEmpty() && typed.at(0).isPrint();
     const bool digit = typed.size() == 1 && typed.at(0) >= u'0' && typed.at(0) <= u'9';
-    if ((printable && !digit) || event->matches(QKeySequence::Paste)) {
-        // Swallowed, as the field takes only digits.
+    if (printable && !digit) {
+        // Swallowed: the field takes only digits. (Pasted text is held to the
+        // same rule by the validator.)
         event->accept();
         return;
     }

@@ -7,7 +7,8 @@ class TControlEuroMillonApuesta;
 // One typing field of the numbers view: a number (block 1) or a star (block 2)
 // at a position of its block. It takes digits, Backspace and Enter (which
 // commits and moves to the next field); other typed characters are ignored,
-// while editing and navigation keys work as usual. Leaving an edited field or
+// while editing and navigation keys work as usual (Escape reaches the dialog).
+// Pasted text is taken only when it is at most two digits. Leaving an edited field or
 // pressing Enter commits it: a value outside its block's range empties it, and
 // the owner then rebuilds its shown bet from all fields.
 class TEditBloqueNumero : public QLineEdit {

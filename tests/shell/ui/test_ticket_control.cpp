@@ -9,6 +9,9 @@
 #include "shell/ui/shell_pictures.h"
 #include "shell/ui/ticket_renderer.h"
 
+#include <QClipboard>
+#include <QDialog>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -364,6 +367,47 @@ private slots:
         QTest::keyClicks(control->Field(1, 1), QStringLiteral("1"));
         delete control;
         QCOMPARE(DialogService::ShownBoxes().size(), 0);
+    }
+
+    void fieldsStandWhereTheNumbersViewHasThem()
+    {
+        TControlEuroMillonApuesta control;
+        control.resize(107, 212);
+        control.SetViewMode(TControlEuroMillonApuesta::kNumbersView);
+        const int h = control.Field(1, 1)->height();
+        QVERIFY(h >= TEditBloqueNumero::kDesignHeight);
+        // A third of the width across, rows of 3 x (153 / 16) apart.
+        QCOMPARE(control.Field(1, 1)->geometry(), QRect(36, 10, 36, h));
+        QCOMPARE(control.Field(1, 5)->geometry().topLeft(), QPoint(36, 124));
+        // Stars: fifths of the width, centred in the stars area (154 to 212).
+        QCOMPARE(control.Field(2, 1)->geometry(), QRect(21, 154 + (58 - h) / 2, 21, h));
+        QCOMPARE(control.Field(2, 2)->geometry().x(), 64);
+        for (TEditBloqueNumero *field : control.Fields())
+            QVERIFY(control.rect().contains(field->geometry()));
+    }
+
+    void escapeAndPasteInAField()
+    {
+        QDialog dialog;
+        auto *control = new TControlEuroMillonApuesta(&dialog);
+        control->setGeometry(2, 2, 107, 212);
+        control->SetViewMode(TControlEuroMillonApuesta::kNumbersView);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        TEditBloqueNumero *field = control->Field(1, 1);
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("ab"));
+        QTest::keySequence(field, QKeySequence::Paste);
+        QCOMPARE(field->text(), QString());
+        QGuiApplication::clipboard()->setText(QStringLiteral("42"));
+        QTest::keySequence(field, QKeySequence::Paste);
+        QCOMPARE(field->text(), QStringLiteral("42"));
+
+        QSignalSpy rejected(&dialog, &QDialog::rejected);
+        QTest::keyClick(field, Qt::Key_Escape);
+        QCOMPARE(rejected.count(), 1);
     }
 
     void committingAnUnchangedBetIsNoEdit()
