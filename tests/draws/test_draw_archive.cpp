@@ -4,6 +4,7 @@
 #include "draws/draw_files.h"
 #include "draws/draw_history_import.h"
 #include "draws_test_support.h"
+#include "framework/program_path.h"
 #include "model/value_stream.h"
 
 #include <gtest/gtest.h>
@@ -320,4 +321,14 @@ TEST(DrawHistory, PublishedHistoryRoundTripsThroughTheArchive)
     EXPECT_EQ(result.Anadidos, 0);
     EXPECT_EQ(result.Reemplazados, 378);
     EXPECT_EQ(ReadFileBytes(path), again.Bytes());
+}
+
+TEST(DrawFiles, ArchiveLivesInTheSorteosFolderBesideTheProgram)
+{
+    TTempFolder folder;
+    SetProgramFilePath(folder.Path("qor-euromillon"));
+    EXPECT_EQ(ArchivoSorteos(), folder.Path("Sorteos/QOREuroMillonSorteos.emx"));
+    EXPECT_EQ(ImportarSorteos(), 0);
+    EXPECT_EQ(Hex(ReadFileBytes(ArchivoSorteos())), "45 4D 53 31 01 00");
+    SetProgramFilePath("");
 }
