@@ -40,6 +40,14 @@ void ClickAll(TControlEuroMillonApuesta &control, int block, std::initializer_li
         ClickBox(control, block, value);
 }
 
+// Shows a window with the keyboard focus (also without a window manager).
+bool ShowActive(QWidget &window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
 // Number of pixels of an image close to a colour.
 int CountPixels(const QImage &image, const QRect &area, const QColor &colour, int tolerance = 40)
 {
@@ -156,6 +164,18 @@ private slots:
         QCOMPARE(control.ShownBet().Block(1).Count(), 0);
         QTest::mouseClick(&control, Qt::RightButton, Qt::NoModifier, control.Box(1, 1)->Bounds().center());
         QCOMPARE(control.ShownBet().Block(1).Count(), 0);
+    }
+
+    void theHandShowsOverTheBoxesOnly()
+    {
+        TControlEuroMillonApuesta control;
+        control.resize(107, 212);
+        control.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&control));
+        QTest::mouseMove(&control, control.Box(2, 5)->Bounds().center());
+        QTRY_COMPARE(control.cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseMove(&control, QPoint(1, 1));
+        QTRY_COMPARE(control.cursor().shape(), Qt::ArrowCursor);
     }
 
     void beforeMarkHookDecides()
@@ -287,8 +307,7 @@ private slots:
         auto *control = new TControlEuroMillonApuesta(&window);
         control->setGeometry(2, 2, 107, 212);
         control->SetViewMode(TControlEuroMillonApuesta::kNumbersView);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(ShowActive(window));
 
         TEditBloqueNumero *first = control->Field(1, 1);
         TEditBloqueNumero *second = control->Field(1, 2);
@@ -350,8 +369,7 @@ private slots:
         auto *control = new TControlEuroMillonApuesta(&window);
         control->setGeometry(2, 2, 107, 212);
         control->SetViewMode(TControlEuroMillonApuesta::kNumbersView);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(ShowActive(window));
         TEditBloqueNumero *star = control->Field(2, 2);
         star->setFocus();
         QTRY_VERIFY(star->hasFocus());
@@ -392,8 +410,7 @@ private slots:
         auto *control = new TControlEuroMillonApuesta(&dialog);
         control->setGeometry(2, 2, 107, 212);
         control->SetViewMode(TControlEuroMillonApuesta::kNumbersView);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(ShowActive(dialog));
         TEditBloqueNumero *field = control->Field(1, 1);
         field->setFocus();
         QTRY_VERIFY(field->hasFocus());
