@@ -29,7 +29,30 @@ struct Case {
     int kind; // 0 none, 1 global, 2 blocks
     int level1;
     int level2;
+    bool conditions = false;
 };
+
+// Three conditions a player might set: two or three low numbers, at most
+// three even ones, and not both stars above 5.
+void AddSampleConditions(TEuroMillonCondicionGrupos &conditions)
+{
+    TEuroMillonCondicionGrupo low = CondicionGrupoDefecto;
+    for (int n = 1; n <= 25; ++n)
+        low.Numeros.push_back(n);
+    low.AciertosMin = 2;
+    low.AciertosMax = 3;
+    conditions.Add(low);
+    TEuroMillonCondicionGrupo even = CondicionGrupoDefecto;
+    for (int n = 1; n <= 50; ++n)
+        even.Numeros.push_back(n);
+    even.ParesMax = 3;
+    conditions.Add(even);
+    TEuroMillonCondicionGrupo stars = CondicionGrupoDefecto;
+    stars.Bloque = 2;
+    stars.Numeros = {6, 7, 8, 9};
+    stars.AciertosMax = 1;
+    conditions.Add(stars);
+}
 
 void Configure(TEuroMillonGeneraComb &settings, const Case &c)
 {
@@ -45,6 +68,8 @@ void Configure(TEuroMillonGeneraComb &settings, const Case &c)
         settings.SetReduccionB1(c.level1);
         settings.SetReduccionB2(c.level2);
     }
+    if (c.conditions)
+        AddSampleConditions(settings.Condiciones());
 }
 
 // The floor: the same walk doing nothing with the candidates.
@@ -104,6 +129,7 @@ int main(int argc, char *argv[])
         {"full game, global 5", 50, 1, 5, 0},     {"full game, global 4", 50, 1, 4, 0},
         {"full game, global 3", 50, 1, 3, 0},     {"full game, blocks 4,2", 50, 2, 4, 2},
         {"full game, blocks 4,1", 50, 2, 4, 1},   {"full game, blocks 3,2", 50, 2, 3, 2},
+        {"full game, 3 conditions", 50, 0, 0, 0, true}, {"full game, global 6, 3 cond.", 50, 1, 6, 0, true},
     };
     for (const Case &c : cases) {
         if (!selected(c.name))
