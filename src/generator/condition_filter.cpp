@@ -42,4 +42,27 @@ bool TMaskCondition::Holds(BetMask bet) const
 TConditionFilter::TConditionFilter(std::vector<TMaskCondition> conditions)
     : conditions_(std::move(conditions)), passed_(conditions_.size(), 0)
 {
+    if (conditions_.size() <= kMaxPatternConditions)
+        patternCounts_.assign(size_t{1} << conditions_.size(), 0);
+    for (size_t i = 0; i < conditions_.size() && i < kMaxBitConditions; ++i)
+        if (conditions_[i].active)
+            activeBits_ |= uint64_t{1} << i;
+}
+
+uint64_t TConditionFilter::PassBits(int block, BetMask values) const
+{
+    uint64_t bits = 0;
+    for (size_t i = 0; i < conditions_.size() && i < kMaxBitConditions; ++i)
+        if (conditions_[i].block == block && conditions_[i].Holds(values))
+            bits |= uint64_t{1} << i;
+    return bits;
+}
+
+int64_t TConditionFilter::Passed(size_t i) const
+{
+    int64_t passed = passed_[i];
+    for (size_t pattern = 0; pattern < patternCounts_.size(); ++pattern)
+        if (pattern & (size_t{1} << i))
+            passed += patternCounts_[pattern];
+    return passed;
 }

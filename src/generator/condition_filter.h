@@ -2,6 +2,7 @@
 
 #include "model/bet_mask.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -24,8 +25,15 @@ struct TMaskCondition {
 // The verdict of a list of conditions on candidate bets: every condition is
 // evaluated for every bet (active or not), each counts the bets it passed,
 // and the bet is accepted when every active condition holds.
+//
+// A condition looks at one block only, so the walk may evaluate the
+// conditions once per set of five numbers and once per pair of stars and
+// combine the two as bit sets of the conditions that hold (PassBits), for
+// lists of up to 64 conditions.
 class TConditionFilter {
 public:
+    static constexpr size_t kMaxBitConditions = 64;
+
     TConditionFilter() = default;
     explicit TConditionFilter(std::vector<TMaskCondition> conditions);
 
@@ -44,10 +52,32 @@ public:
         return accepted;
     }
 
+    bool UsesPassBits() const { return conditions_.size() <= kMaxBitConditions; }
+    // Bit i set when condition i, a condition on the given block, holds for
+    // the values (the bet's numbers for block 1, its stars for block 2).
+    uint64_t PassBits(int block, BetMask values) const;
+    // The verdict for a bet whose conditions hold as the bits say, counted
+    // as Accepts counts.
+    bool AcceptsPassBits(uint64_t passBits)
+    {
+        if (!patternCounts_.empty())
+            ++patternCounts_[passBits];
+        else
+            for (uint64_t bits = passBits; bits; bits &= bits - 1)
+                ++passed_[static_cast<size_t>(std::countr_zero(bits))];
+        return (activeBits_ & ~passBits) == 0;
+    }
+
     // Bets that condition i passed so far.
-    int64_t Passed(size_t i) const { return passed_[i]; }
+    int64_t Passed(size_t i) const;
 
 private:
+    // Short lists count each combination of verdicts instead of each
+    // condition: one increment per bet.
+    static constexpr size_t kMaxPatternConditions = 10;
+
     std::vector<TMaskCondition> conditions_;
     std::vector<int64_t> passed_;
+    std::vector<int64_t> patternCounts_;
+    uint64_t activeBits_ = 0;
 };

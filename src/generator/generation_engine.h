@@ -41,7 +41,7 @@ public:
 
 private:
     template <bool kFilter, bool kCoverage> bool Walk(TProgressThrottle &throttle, const ReportFn &report);
-    template <bool kFilter, bool kCoverage> void Judge(BetMask candidate);
+    template <bool kFilter, bool kCoverage> void Judge(BetMask candidate, uint64_t passBits);
     void Keep(BetMask candidate)
     {
         pending_.push_back(candidate);
@@ -54,6 +54,7 @@ private:
     BetMask selection_;
     TConditionFilter *filter_;
     TCoverageIndex *coverage_;
+    bool usePassBits_;
     int32_t generated_ = 0;
     int32_t valid_ = 0;
     BetMask lastCandidate_ = 0;

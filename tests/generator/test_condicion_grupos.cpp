@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -314,4 +315,48 @@ TEST(CondicionGrupos, MaskFormGivesTheSameVerdicts)
     EXPECT_GT(accepted, 0);
     EXPECT_EQ(filter.Passed(0), list.Cumplen(0));
     EXPECT_EQ(filter.Passed(1), list.Cumplen(1));
+}
+
+TEST(ConditionFilter, BlockwiseVerdictsMatchWholeBetVerdictsForShortAndLongLists)
+{
+    std::mt19937 random(11);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    for (size_t count : {1u, 3u, 10u, 11u, 64u}) {
+        std::vector<TMaskCondition> conditions;
+        for (size_t i = 0; i < count; ++i) {
+            TMaskCondition c;
+            c.block = pick(1, 2);
+            c.active = pick(0, 4) != 0;
+            for (int v = 1; v <= (c.block == 1 ? 50 : 9); ++v)
+                if (pick(0, 2) == 0)
+                    c.group |= c.block == 1 ? NumberBit(v) : StarBit(v);
+            c.hitsMin = pick(0, 1);
+            c.hitsMax = pick(1, 3);
+            c.evenMax = pick(0, 3);
+            c.sumMax = pick(20, 240);
+            conditions.push_back(c);
+        }
+        TConditionFilter whole(conditions);
+        TConditionFilter blockwise(conditions);
+        ASSERT_TRUE(blockwise.UsesPassBits());
+        int accepted = 0;
+        for (int round = 0; round < 3000; ++round) {
+            BetMask numbers = 0;
+            while (CountNumbers(numbers) < 5)
+                numbers |= NumberBit(pick(1, 50));
+            BetMask stars = 0;
+            while (CountStars(stars) < 2)
+                stars |= StarBit(pick(1, 9));
+            const bool expected = whole.Accepts(numbers | stars);
+            ASSERT_EQ(blockwise.AcceptsPassBits(blockwise.PassBits(1, numbers) | blockwise.PassBits(2, stars)),
+                      expected);
+            accepted += expected;
+        }
+        for (size_t i = 0; i < count; ++i)
+            ASSERT_EQ(blockwise.Passed(i), whole.Passed(i)) << count << " conditions, condition " << i;
+        if (count <= 3) {
+            EXPECT_GT(accepted, 0);
+        }
+    }
+    EXPECT_FALSE(TConditionFilter(std::vector<TMaskCondition>(65)).UsesPassBits());
 }
