@@ -1,10 +1,11 @@
 #include "shell/ui/dialog_service.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QInputDialog>
 #include <QQueue>
+#include <QUrl>
 
 namespace {
 
@@ -113,7 +114,10 @@ void DialogService::ShowError(QWidget *parent, const QString &message)
 
 void DialogService::ShowMessage(QWidget *parent, const QString &message, QMessageBox::Icon icon)
 {
-    Record(icon == QMessageBox::Warning ? Kind::Warning : Kind::Information, ApplicationTitle(), message);
+    const Kind kind = icon == QMessageBox::Critical  ? Kind::Error
+                      : icon == QMessageBox::Warning ? Kind::Warning
+                                                     : Kind::Information;
+    Record(kind, ApplicationTitle(), message);
     RunBox(parent, icon, ApplicationTitle(), message, QMessageBox::Ok);
 }
 
@@ -181,6 +185,15 @@ QString DialogService::QtFilter(const QString &pipeFilter)
     if (filters.isEmpty())
         return pipeFilter;
     return filters.join(QStringLiteral(";;"));
+}
+
+void DialogService::OpenExternal(const QString &pathOrAddress)
+{
+    Record(Kind::External, QString(), pathOrAddress);
+    if (State().headless)
+        return;
+    const bool isAddress = pathOrAddress.contains(QLatin1String("://"));
+    QDesktopServices::openUrl(isAddress ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress));
 }
 
 void DialogService::SetHeadless(bool headless)

@@ -17,7 +17,7 @@ class QWidget;
 // a cancelled input box). Every box is recorded (ShownBoxes) either way.
 class DialogService {
 public:
-    enum class Kind { Error, Information, Warning, Question, Input, OpenFile, SaveFile };
+    enum class Kind { Error, Information, Warning, Question, Input, OpenFile, SaveFile, External };
 
     struct ShownBox {
         Kind kind;
@@ -34,7 +34,8 @@ public:
     static void ShowError(QWidget *parent, const QString &message);
     static QString WithFullStop(const QString &message);
 
-    // Message box with an OK button.
+    // Message box with an OK button, shown as it stands (a Critical icon
+    // records it as an error box).
     static void ShowMessage(QWidget *parent, const QString &message,
                             QMessageBox::Icon icon = QMessageBox::Information);
 
@@ -55,6 +56,10 @@ public:
                                 const QString &start = QString());
     // "A (*.aem)|*.aem|B (*.*)|*.*" -> "A (*.aem);;B (*)".
     static QString QtFilter(const QString &pipeFilter);
+
+    // The shell's open operation on a document or a web address; headless it
+    // is only recorded.
+    static void OpenExternal(const QString &pathOrAddress);
 
     // Scripting for tests.
     static void SetHeadless(bool headless);

@@ -1,0 +1,338 @@
+#include "shell/ui/frm_apuestas.h"
+
+#include "shell/ui/command_guard.h"
+#include "shell/ui/control_placeholder.h"
+#include "shell/ui/dialog_service.h"
+#include "shell/ui/frm_main_mdi.h"
+#include "shell/ui/icons_placeholder.h"
+#include "shell/ui/shell_settings.h"
+#include "shell/ui/texts.h"
+
+#include "model/euromillon_apuestas.h"
+#include "model/exception.h"
+#include "model/format.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Colour values of the panels (0x00BBGGRR): 8978431 and 12582911.
+const QColor kTopPanelColour(0xFF, 0xFF, 0x88);
+const QColor kTicketPanelColour(0xFF, 0xFF, 0xBF);
+
+void Paint(QWidget *widget, const QColor &colour)
+{
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+}
+
+QLabel *NewLabel(QWidget *parent, const char *name, bool bold = false)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+// A label that renames the combination when clicked.
+class TClickableLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        QLabel::mouseReleaseEvent(event);
+        if (onClick)
+            onClick();
+    }
+};
+
+} // namespace
+
+TFRMApuestas::TFRMApuestas(TFRMMainMDI &mainWindow) : QWidget(nullptr), main_(mainWindow)
+{
+    setObjectName(QStringLiteral("FRMApuestas"));
+    setAttribute(Qt::WA_DeleteOnClose, false); // the sub-window owns and deletes us
+    setWindowTitle(DialogService::ApplicationTitle());
+
+    combination_ = std::make_unique<TEuroMillonApuestas>();
+    combination_->OnChange = [this](void *) { OnCombinationChanged(); };
+    combination_->OnNameChange = [this](void *) {
+        UpdateTitle();
+        emit StateChanged();
+    };
+    combination_->OnBeforeStore = [this](void *, int) { CheckBetBeforeStore(); };
+
+    CreateActions();
+    BuildLayout();
+    CreateMenus();
+
+    // New without the question.
+    combination_->Clear();
+    combination_->SetModified(false);
+    GoToTicket(1);
+    Refresh();
+    SetViewMode(main_.ViewMode());
+    UpdateTitle();
+    ApplyTexts();
+}
+
+TFRMApuestas::~TFRMApuestas()
+{
+    main_.ForgetCombinationWindow(this);
+    // The combination tells its last change while it goes; nobody listens now.
+    combination_->OnChange = nullptr;
+    combination_->OnNameChange = nullptr;
+    combination_->OnBeforeStore = nullptr;
+}
+
+void TFRMApuestas::BuildLayout()
+{
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+
+    pnlTop = new QFrame(this);
+    pnlTop->setObjectName(QStringLiteral("pnlTop"));
+    Paint(pnlTop, kTopPanelColour);
+    auto *top = new QHBoxLayout(pnlTop);
+    top->setContentsMargins(6, 3, 6, 3);
+    lNombreCombinacion = NewLabel(pnlTop, "lNombreCombinacion");
+    auto *nameLabel = new TClickableLabel(pnlTop);
+    nameLabel->setObjectName(QStringLiteral("lblNombreCombinacion"));
+    QFont bold = nameLabel->font();
+    bold.setBold(true);
+    nameLabel->setFont(bold);
+    nameLabel->setCursor(Qt::PointingHandCursor);
+    nameLabel->setMinimumWidth(60);
+    nameLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    nameLabel->onClick = [this] { Rename(); };
+    lblNombreCombinacion = nameLabel;
+    sbNombreCombinacion = new QToolButton(pnlTop);
+    sbNombreCombinacion->setObjectName(QStringLiteral("sbNombreCombinacion"));
+    sbNombreCombinacion->setText(QStringLiteral("..."));
+    sbNombreCombinacion->setAutoRaise(true);
+    connect(sbNombreCombinacion, &QToolButton::clicked, this, [this] { Rename(); });
+    lTotalApuestas = NewLabel(pnlTop, "lTotalApuestas");
+    lblTotalApuestas = NewLabel(pnlTop, "lblTotalApuestas", true);
+    lBoleto = NewLabel(pnlTop, "lBoleto");
+    lblNBoleto = NewLabel(pnlTop, "lblNBoleto", true);
+    top->addWidget(lNombreCombinacion);
+    top->addWidget(lblNombreCombinacion, 1);
+    top->addWidget(sbNombreCombinacion);
+    top->addSpacing(12);
+    top->addWidget(lTotalApuestas);
+    top->addWidget(lblTotalApuestas);
+    top->addSpacing(12);
+    top->addWidget(lBoleto);
+    top->addWidget(lblNBoleto);
+    root->addWidget(pnlTop);
+
+    pnlBoleto = new QFrame(this);
+    pnlBoleto->setObjectName(QStringLiteral("pnlBoleto"));
+    Paint(pnlBoleto, kTicketPanelColour);
+    auto *grid = new QGridLayout(pnlBoleto);
+    grid->setContentsMargins(5, 2, 5, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(0);
+    const int perTicket = BetsPerTicket();
+    for (int i = 0; i < perTicket; ++i) {
+        const QString suffix = QString::number(i + 1);
+        auto *label = new QLabel(pnlBoleto);
+        label->setObjectName(QStringLiteral("lblApPos") + suffix);
+        label->setAlignment(Qt::AlignCenter);
+        positionLabels_.push_back(label);
+        auto *panel = new QFrame(pnlBoleto);
+        panel->setObjectName(QStringLiteral("pnlApPos") + suffix);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setMinimumSize(111, 216);
+        auto *panelLayout = new QVBoxLayout(panel);
+        panelLayout->setContentsMargins(2, 2, 2, 2);
+        auto *control = new TControlEuroMillonApuesta(panel);
+        control->setProperty("tag", i + 1);
+        control->SetViewMode(viewMode_);
+        control->SetOnBeforeMark([this](TControlEuroMillonApuesta *sender, int, int, bool &mark) {
+            BeforeMark(*sender, mark);
+        });
+        connect(control, &TControlEuroMillonApuesta::ModifiedChanged, this, [this] { UpdateActions(); });
+        panelLayout->addWidget(control);
+        controls_.push_back(control);
+        grid->addWidget(label, 0, i);
+        grid->addWidget(panel, 1, i);
+        grid->setColumnStretch(i, 1);
+    }
+    grid->setRowStretch(1, 1);
+    root->addWidget(pnlBoleto, 1);
+
+    pnlBottom = new QFrame(this);
+    pnlBottom->setObjectName(QStringLiteral("pnlBottom"));
+    pnlBottom->setFixedHeight(50);
+    auto *bottom = new QHBoxLayout(pnlBottom);
+    bottom->setContentsMargins(5, 4, 5, 4);
+    bottom->setSpacing(0);
+    auto addButton = [this, bottom](const char *name, QAction *action, QSize size) {
+        auto *button = new QToolButton(pnlBottom);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        button->setFixedSize(size);
+        button->setIconSize(size - QSize(10, 10));
+        bottom->addWidget(button);
+    };
+    const QSize small(31, 31);
+    const QSize large(46, 41);
+    addButton("sbFirst", ActFirst, small);
+    addButton("sbPrior", ActPrior, small);
+    addButton("sbNext", ActNext, small);
+    addButton("sbLast", ActLast, small);
+    bottom->addSpacing(14);
+    addButton("sbSaveApuesta", ActSaveModifiedApuestas_NC, small);
+    addButton("sbCancelApuesta", ActCancelModifiedApuestas_NC, small);
+    bottom->addSpacing(14);
+    addButton("SpeedButton2", ActAddApuestaAleatoria_NC, large);
+    bottom->addSpacing(4);
+    addButton("SpeedButton1", ActGenerarCombinacion_NC, large);
+    bottom->addStretch(1);
+    root->addWidget(pnlBottom);
+}
+
+int TFRMApuestas::BetsPerTicket() const
+{
+    return std::max(1, BetsPerTicketInForce());
+}
+
+bool TFRMApuestas::IsModified() const
+{
+    return combination_->Modified();
+}
+
+int TFRMApuestas::TicketCount() const
+{
+    const int count = combination_->Count();
+    return count == 0 ? 0 : (count - 1) / BetsPerTicket() + 1;
+}
+
+void TFRMApuestas::SetManualModifyAllowed(bool allowed)
+{
+    manualModifyAllowed_ = allowed;
+    ActAllowManualModify->setChecked(allowed);
+}
+
+void TFRMApuestas::OnCombinationChanged()
+{
+    Refresh();
+    UpdateTotals();
+    emit StateChanged();
+}
+
+void TFRMApuestas::UpdateTotals()
+{
+    lblTotalApuestas->setText(QString::number(combination_->Count()));
+}
+
+void TFRMApuestas::Refresh()
+{
+    const int perTicket = BetsPerTicket();
+    const int count = combination_->Count();
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        TControlEuroMillonApuesta *control = controls_[i];
+        const int position = static_cast<int>(i) + (currentTicket_ - 1) * perTicket;
+        if (position >= 0 && position < count)
+            control->ShownBet().Assign(combination_->Bet(position));
+        else
+            control->ShownBet().Clear();
+        control->SetModified(false);
+        control->SetBetIndex(position);
+        positionLabels_[i]->setText(QStringLiteral("Apuesta: ") + QString::number(position + 1));
+    }
+    lblNBoleto->setText(QStringLiteral("%1/%2").arg(currentTicket_).arg(TicketCount()));
+    lblNombreCombinacion->setText(QString::fromStdString(combination_->Name()));
+    UpdateTotals();
+    UpdateActions();
+}
+
+void TFRMApuestas::GoToTicket(int ticket)
+{
+    if (ticket == currentTicket_)
+        return;
+    if (!SettlePendingEdits())
+        return;
+    const int last = combination_->Count() / BetsPerTicket() + 1;
+    currentTicket_ = ticket <= 0 ? 1 : std::min(ticket, last);
+    Refresh();
+}
+
+void TFRMApuestas::SetViewMode(uint8_t mode)
+{
+    viewMode_ = mode;
+    for (TControlEuroMillonApuesta *control : controls_)
+        control->SetViewMode(mode);
+    Refresh();
+}
+
+void TFRMApuestas::UpdateTitle()
+{
+    const QString fileName = QString::fromStdString(combination_->FileName());
+    const QString shown = fileName.isEmpty() ? QStringLiteral("(Nueva)") : QFileInfo(fileName).completeBaseName();
+    setWindowTitle(DialogService::ApplicationTitle() + QStringLiteral(" - ") + shown);
+}
+
+void TFRMApuestas::LoadFromFile(const QString &path)
+{
+    combination_->LoadFromFile(path.toStdString());
+    emit StateChanged();
+}
+
+QMdiSubWindow *TFRMApuestas::SubWindow() const
+{
+    return qobject_cast<QMdiSubWindow *>(parentWidget());
+}
+
+bool TFRMApuestas::CloseQuery()
+{
+    bool mayClose = false;
+    RunCommand(this, [&] { mayClose = AskSave(); });
+    closeAnswered_ = mayClose;
+    return mayClose;
+}
+
+void TFRMApuestas::Release()
+{
+    closeAnswered_ = true;
+    main_.ForgetCombinationWindow(this);
+    QMdiSubWindow *subWindow = SubWindow();
+    if (subWindow) {
+        if (QMdiArea *area = subWindow->mdiArea())
+            area->removeSubWindow(subWindow);
+        delete subWindow; // deletes this window too
+    } else {
+        delete this;
+    }
+}
+
+void TFRMApuestas::closeEvent(QCloseEvent *event)
+{
+    if (closeAnswered_ || CloseQuery()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+}

@@ -1,0 +1,222 @@
+// The combination window's actions and menus, and the commands behind them.
+#include "shell/ui/frm_apuestas.h"
+
+#include "shell/ui/command_guard.h"
+#include "shell/ui/control_placeholder.h"
+#include "shell/ui/dialog_service.h"
+#include "shell/ui/frm_del_apuestas.h"
+#include "shell/ui/icons_placeholder.h"
+#include "shell/ui/shell_tools.h"
+#include "shell/ui/shell_settings.h"
+#include "shell/ui/texts.h"
+
+#include "model/euromillon_apuestas.h"
+#include "model/format.h"
+#include "model/game_constants.h"
+#include "model/program_random.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QToolButton>
+#include <QMenu>
+
+namespace {
+
+void SetTexts(QAction *action, uint16_t caption, uint16_t hint)
+{
+    const QString tip = hint ? Txt(hint) : QString();
+    if (caption)
+        action->setText(Txt(caption));
+    action->setStatusTip(tip);
+    action->setToolTip(tip.isEmpty() ? action->text() : tip);
+}
+
+} // namespace
+
+void TFRMApuestas::CreateActions()
+{
+    auto add = [this](const char *name, std::function<void()> command, const char *icon = nullptr) {
+        auto *action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(name));
+        if (icon)
+            action->setIcon(ShellIcon(QString::fromLatin1(icon)));
+        connect(action, &QAction::triggered, this, [this, command] { RunCommand(this, command); });
+        return action;
+    };
+    ActAddApuestaAleatoria = add("ActAddApuestaAleatoria", [this] { AddRandomBet(); });
+    ActGenerarCombinacion = add("ActGenerarCombinacion", [this] { Generate(); });
+    ActAllowManualModify = add("ActAllowManualModify", [this] { SetManualModifyAllowed(!manualModifyAllowed_); });
+    ActAllowManualModify->setCheckable(true);
+    ActAllowManualModify->setShortcut(QKeySequence(Qt::Key_F5));
+    ActNueva = add("ActNueva", [this] { New(); });
+    ActDelApuestas = add("ActDelApuestas", [this] { DeleteBets(); });
+    ActSaveModifiedApuestas = add("ActSaveModifiedApuestas", [this] { SaveModifiedBets(); });
+    ActCancelModifiedApuestas = add("ActCancelModifiedApuestas", [this] { CancelModifiedBets(); });
+    ActImport = add("ActImport", [this] { RunTool(ShellTools().importBets); });
+    ActExport = add("ActExport", [this] { RunTool(ShellTools().exportBets); });
+    ActPremios = add("ActPremios", [this] { RunTool(ShellTools().prizes); });
+    MiCerrarAplicacion = new QAction(this);
+    MiCerrarAplicacion->setObjectName(QStringLiteral("MiCerrarAplicacion"));
+    connect(MiCerrarAplicacion, &QAction::triggered, this, [this] {
+        if (QWidget *frame = parentWidget())
+            frame->close();
+        else
+            close();
+    });
+    ActImprimirBoletos = add("ActImprimirBoletos", [this] { RunTool(ShellTools().printTickets); });
+    ActImprimirListado = add("ActImprimirListado", [this] { RunTool(ShellTools().printListing); });
+
+    ActFirst = add("ActFirst", [this] { GoToTicket(1); }, "go-first");
+    ActPrior = add("ActPrior", [this] { GoToTicket(currentTicket_ - 1); }, "go-previous");
+    ActNext = add("ActNext", [this] { GoToTicket(currentTicket_ + 1); }, "go-next");
+    ActLast = add("ActLast", [this] { GoToTicket(TicketOfBet(combination_->Count())); }, "go-last");
+    ActSaveModifiedApuestas_NC = add("ActSaveModifiedApuestas_NC", [this] { SaveModifiedBets(); }, "dialog-ok-apply");
+    ActCancelModifiedApuestas_NC =
+        add("ActCancelModifiedApuestas_NC", [this] { CancelModifiedBets(); }, "dialog-cancel");
+    ActAddApuestaAleatoria_NC =
+        add("ActAddApuestaAleatoria_NC", [this] { AddRandomBet(); }, "media-playlist-shuffle");
+    ActGenerarCombinacion_NC = add("ActGenerarCombinacion_NC", [this] { Generate(); }, "system-run");
+    ActAddApuestaAleatoria->setIcon(ActAddApuestaAleatoria_NC->icon());
+    ActGenerarCombinacion->setIcon(ActGenerarCombinacion_NC->icon());
+    ActSaveModifiedApuestas->setIcon(ActSaveModifiedApuestas_NC->icon());
+    ActCancelModifiedApuestas->setIcon(ActCancelModifiedApuestas_NC->icon());
+    ActNueva->setIcon(ShellIcon(QStringLiteral("document-new")));
+    ActDelApuestas->setIcon(ShellIcon(QStringLiteral("edit-delete")));
+    ActImprimirBoletos->setIcon(ShellIcon(QStringLiteral("document-print")));
+}
+
+void TFRMApuestas::CreateMenus()
+{
+    MiCombinacion = new QMenu(this);
+    MiCombinacion->setObjectName(QStringLiteral("MiCombinacion"));
+    MiCombinacion->addActions({ActAddApuestaAleatoria, ActGenerarCombinacion});
+    MiCombinacion->addSeparator();
+    MiCombinacion->addActions({ActAllowManualModify, ActNueva, ActDelApuestas});
+    MiCombinacion->addSeparator();
+    MiCombinacion->addActions({ActSaveModifiedApuestas, ActCancelModifiedApuestas});
+    MiCombinacion->addSeparator();
+    MiCombinacion->addActions({ActImport, ActExport});
+    MiCombinacion->addSeparator();
+    MiCombinacion->addAction(ActPremios);
+    MiCombinacion->addSeparator();
+    MiCombinacion->addAction(MiCerrarAplicacion);
+
+    MiImprimir = new QMenu(this);
+    MiImprimir->setObjectName(QStringLiteral("MiImprimir"));
+    MiImprimir->addActions({ActImprimirBoletos, ActImprimirListado});
+}
+
+QList<QMenu *> TFRMApuestas::MergedMenus() const
+{
+    return {MiCombinacion, MiImprimir};
+}
+
+void TFRMApuestas::ApplyTexts()
+{
+    MiCombinacion->setTitle(Txt(41102));
+    SetTexts(ActAddApuestaAleatoria, 41029, 41030);
+    SetTexts(ActGenerarCombinacion, 41009, 41010);
+    SetTexts(ActAllowManualModify, 41023, 41024);
+    SetTexts(ActNueva, 41001, 41002);
+    SetTexts(ActDelApuestas, 41021, 41022);
+    SetTexts(ActSaveModifiedApuestas, 41025, 41026);
+    SetTexts(ActCancelModifiedApuestas, 41027, 41028);
+    SetTexts(ActImport, 41040, 41041);
+    SetTexts(ActExport, 41042, 41043);
+    SetTexts(ActPremios, 41035, 41036);
+    MiCerrarAplicacion->setText(Txt(41105));
+    MiImprimir->setTitle(Txt(41103));
+    SetTexts(ActImprimirBoletos, 41011, 41012);
+    SetTexts(ActImprimirListado, 41013, 0);
+    SetTexts(ActFirst, 0, 41014);
+    SetTexts(ActPrior, 0, 41016);
+    SetTexts(ActNext, 0, 41018);
+    SetTexts(ActLast, 0, 41020);
+    SetTexts(ActSaveModifiedApuestas_NC, 0, 41026);
+    SetTexts(ActCancelModifiedApuestas_NC, 0, 41028);
+    SetTexts(ActAddApuestaAleatoria_NC, 0, 41030);
+    SetTexts(ActGenerarCombinacion_NC, 0, 41010);
+
+    lNombreCombinacion->setText(Txt(41108));
+    sbNombreCombinacion->setToolTip(Txt(41038));
+    sbNombreCombinacion->setStatusTip(Txt(41038));
+    lblNombreCombinacion->setToolTip(Txt(41038));
+    lTotalApuestas->setText(Txt(41110));
+    lBoleto->setText(Txt(41111));
+
+    // The ticket tables may have changed with the texts: page and lay out again.
+    for (TControlEuroMillonApuesta *control : controls_)
+        control->Relayout();
+    Refresh();
+}
+
+void TFRMApuestas::UpdateActions()
+{
+    if (!ActFirst)
+        return;
+    const int count = combination_->Count();
+    const bool hasBets = count > 0;
+    const bool pending = ModifiedControlIndex() >= 0;
+    const int lastTicket = TicketOfBet(count);
+    ActFirst->setEnabled(currentTicket_ > 1);
+    ActPrior->setEnabled(currentTicket_ > 1);
+    ActNext->setEnabled(hasBets && (currentTicket_ < lastTicket || count % BetsPerTicket() == 0));
+    ActLast->setEnabled(currentTicket_ < lastTicket);
+    for (QAction *action : {ActDelApuestas, ActExport, ActPremios, ActImprimirBoletos, ActImprimirListado})
+        action->setEnabled(hasBets);
+    for (QAction *action : {ActSaveModifiedApuestas, ActCancelModifiedApuestas, ActSaveModifiedApuestas_NC,
+                            ActCancelModifiedApuestas_NC})
+        action->setEnabled(pending);
+    ActAllowManualModify->setChecked(manualModifyAllowed_);
+    emit StateChanged();
+}
+
+void TFRMApuestas::AddRandomBet()
+{
+    TEuroMillonApuesta &bet = combination_->WorkingBet();
+    bet.Clear();
+    for (int block = 1; block <= 2; ++block) {
+        const int32_t lowest = kLowestValue[block];
+        const int32_t highest = kHighestValue[block];
+        const int32_t needed = kValuesPerBet[block];
+        while (bet.Block(block).Count() < needed)
+            bet.Block(block).Add(lowest + RandomUpTo(highest - lowest));
+    }
+    combination_->Store(-1);
+    GoToTicket(TicketOfBet(combination_->Count()));
+}
+
+void TFRMApuestas::Rename()
+{
+    QString name = QString::fromStdString(combination_->Name());
+    if (DialogService::InputText(this, Txt(41160), Txt(41161), name))
+        combination_->SetName(name.toStdString());
+}
+
+void TFRMApuestas::DeleteBets()
+{
+    TFRMDelApuestas dialog(this);
+    dialog.SetCombination(*combination_);
+    dialog.exec();
+}
+
+void TFRMApuestas::Generate()
+{
+    if (!ShellTools().generator)
+        return;
+    TEuroMillonApuestas generated;
+    if (!ShellTools().generator(this, generated))
+        return;
+    const QString question =
+        QString::fromStdString(FormatText(GetText(41070), {generated.Count()})) + QLatin1Char('\n') + Txt(50001);
+    if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) !=
+        QMessageBox::Yes)
+        return;
+    combination_->InsertRange(generated, 0, generated.Count() - 1, combination_->Count());
+}
+
+void TFRMApuestas::RunTool(const std::function<void(QWidget *, TEuroMillonApuestas &)> &tool)
+{
+    if (tool)
+        tool(this, *combination_);
+}

@@ -1,0 +1,177 @@
+// Manual editing of the combination window: marks, storing edited bets,
+// pending edits, and the questions before a combination is dropped.
+#include "shell/ui/frm_apuestas.h"
+
+#include "shell/ui/control_placeholder.h"
+#include "shell/ui/dialog_service.h"
+#include "shell/ui/texts.h"
+
+#include "model/euromillon_apuestas.h"
+#include "model/exception.h"
+#include "model/format.h"
+#include "model/update_bracket.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QString Formatted(uint16_t id, int value)
+{
+    return QString::fromStdString(FormatText(GetText(id), {value}));
+}
+
+} // namespace
+
+int TFRMApuestas::ModifiedControlIndex() const
+{
+    for (size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i]->Modified())
+            return static_cast<int>(i);
+    return -1;
+}
+
+// Asked by a ticket control before a mark changes (mark: the wished state).
+// The user's No leaves the mark as it was; the refusals are raised, and the
+// control shows them and ends the click.
+void TFRMApuestas::BeforeMark(TControlEuroMillonApuesta &control, bool &mark)
+{
+    const bool wished = mark;
+    auto refuse = [&mark, wished] { mark = !wished; };
+    if (!manualModifyAllowed_) {
+        const QString question = Txt(41057) + QLatin1Char('\n') + Txt(41058) + QLatin1Char('\n') + Txt(41059);
+        if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) !=
+            QMessageBox::Yes) {
+            refuse();
+            return;
+        }
+        SetManualModifyAllowed(true);
+    }
+    for (TControlEuroMillonApuesta *other : controls_)
+        if (other != &control && other->Modified())
+            throw Exception(FormatText(GetText(41060), {other->BetIndex() + 1}));
+    if (control.BetIndex() > combination_->Count())
+        throw Exception(GetText(41061));
+}
+
+// The combination's check of the working bet before it is stored.
+void TFRMApuestas::CheckBetBeforeStore()
+{
+    const TEuroMillonApuesta &bet = combination_->WorkingBet();
+    if (bet.Block(1).Count() != 5)
+        throw Exception(FormatText(GetText(41074), {5}));
+    if (bet.Block(2).Count() != 2)
+        throw Exception(FormatText(GetText(41074), {2}));
+}
+
+void TFRMApuestas::StoreControl(int index)
+{
+    TControlEuroMillonApuesta &control = *controls_.at(static_cast<size_t>(index));
+    try {
+        combination_->WorkingBet().Assign(control.ShownBet());
+        combination_->Store(control.BetIndex());
+    } catch (const Exception &error) {
+        throw Exception(GetText(41073) + "(" + std::to_string(control.BetIndex() + 1) + ")\n\n" +
+                        error.Message());
+    }
+    control.SetModified(false);
+    UpdateActions();
+}
+
+// Asks about every control holding edits; false when the user cancelled.
+bool TFRMApuestas::SettlePendingEdits()
+{
+    if (ModifiedControlIndex() < 0)
+        return true;
+    bool cancelled = false;
+    WithinUpdate(*combination_, [&] {
+        for (size_t i = 0; i < controls_.size() && !cancelled; ++i) {
+            if (!controls_[i]->Modified())
+                continue;
+            const QString question = Txt(50002) + QLatin1Char('\n') +
+                                     Formatted(41071, controls_[i]->BetIndex() + 1) + QLatin1Char('\n') +
+                                     Txt(41072);
+            switch (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                       QMessageBox::NoIcon)) {
+            case QMessageBox::Yes:
+                StoreControl(static_cast<int>(i));
+                break;
+            case QMessageBox::No:
+                break;
+            default:
+                cancelled = true;
+            }
+        }
+    });
+    return !cancelled;
+}
+
+void TFRMApuestas::SaveModifiedBets()
+{
+    WithinUpdate(*combination_, [&] {
+        for (size_t i = 0; i < controls_.size(); ++i)
+            if (controls_[i]->Modified())
+                StoreControl(static_cast<int>(i));
+    });
+}
+
+void TFRMApuestas::CancelModifiedBets()
+{
+    Refresh();
+}
+
+bool TFRMApuestas::AskSave()
+{
+    if (!SettlePendingEdits())
+        return false;
+    if (!combination_->Modified())
+        return true;
+    const QString question = Txt(41066) + QStringLiteral("\n\n") + Txt(41067);
+    switch (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                               QMessageBox::Information, windowTitle())) {
+    case QMessageBox::Yes:
+        // A save the user cancelled keeps the combination, and the window, open.
+        return Save();
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TFRMApuestas::New()
+{
+    if (!AskSave())
+        return;
+    combination_->Clear();
+    combination_->SetModified(false);
+    GoToTicket(1);
+    Refresh();
+    emit StateChanged();
+}
+
+bool TFRMApuestas::Save()
+{
+    const std::string fileName = combination_->FileName();
+    if (fileName.empty())
+        return SaveAs();
+    combination_->SaveToFile(fileName);
+    emit StateChanged();
+    return true;
+}
+
+bool TFRMApuestas::SaveAs()
+{
+    const QString path = DialogService::SaveFileName(this, Txt(41120), QStringLiteral("aem"),
+                                                     QString::fromStdString(combination_->FileName()));
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo::exists(path)) {
+        const QString question = Txt(41068) + QLatin1Char('\n') + path + QLatin1Char('\n') + Txt(41069);
+        if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) !=
+            QMessageBox::Yes)
+            return false;
+    }
+    combination_->SaveToFile(path.toStdString());
+    emit StateChanged();
+    return true;
+}

@@ -1,0 +1,289 @@
+#include "shell/ui/frm_main_mdi.h"
+
+#include "shell/ui/icons_placeholder.h"
+#include "shell/ui/command_guard.h"
+#include "shell/ui/dialog_service.h"
+#include "shell/ui/frm_apuestas.h"
+#include "shell/ui/shell_settings.h"
+#include "shell/ui/shell_tools.h"
+#include "shell/ui/texts.h"
+#include "shell/ui/wallpaper.h"
+
+#include "framework/localize.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+TFRMMainMDI *theMainWindow = nullptr;
+} // namespace
+
+TFRMMainMDI::TFRMMainMDI(QWidget *parent) : QMainWindow(parent)
+{
+    theMainWindow = this;
+    setObjectName(QStringLiteral("FRMMainMDI"));
+    DialogService::SetApplicationTitle(QStringLiteral("QOR-EuroMillon v3"));
+    setWindowTitle(DialogService::ApplicationTitle());
+
+    mdiArea_ = new TMdiClientArea(this);
+    mdiArea_->setObjectName(QStringLiteral("ClientArea"));
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->SetWallPaper(std::make_unique<TWallPaper>(EuroMillonWallpaper(devicePixelRatioF())));
+    setCentralWidget(mdiArea_);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &TFRMMainMDI::OnSubWindowActivated);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+
+    LoadSettings();
+    ApplyTexts();
+    UpdateActions();
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+TFRMMainMDI::~TFRMMainMDI()
+{
+    // Children go first, while the frame they report to still exists.
+    const QList<QMdiSubWindow *> children = mdiArea_->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+        delete *it;
+    if (theMainWindow == this)
+        theMainWindow = nullptr;
+}
+
+TFRMMainMDI *TFRMMainMDI::Instance()
+{
+    return theMainWindow;
+}
+
+void TFRMMainMDI::LoadSettings()
+{
+    LoadApplicationResources(this);
+    if (SettingExists(PRM_SHOWLIKE_Boleto))
+        SetViewMode(ReadSettingBool(PRM_SHOWLIKE_Boleto, true) ? 0 : 1);
+    if (SettingExists(PRM_LANGUAGE_DLL_FILENAME))
+        SetLanguage(ReadSettingText(PRM_LANGUAGE_DLL_FILENAME, QString()));
+    else if (QFileInfo::exists(ShellFilePath(kDefaultLanguageFile)))
+        SetLanguage(ShellFilePath(kDefaultLanguageFile));
+    SetTicketCountry(ReadSettingText(PRM_COUNTRY_TICKET, QString()));
+}
+
+void TFRMMainMDI::SetViewMode(uint8_t mode)
+{
+    viewMode_ = mode;
+    for (TFRMApuestas *window : CombinationWindows())
+        window->SetViewMode(mode);
+    UpdateActions();
+}
+
+void TFRMMainMDI::SetLanguage(const QString &path)
+{
+    if (path.isEmpty()) {
+        Localizer().UnloadLanguage();
+        WriteSetting(PRM_LANGUAGE_DLL_FILENAME, QString(), false);
+    } else if (Localizer().LoadLanguage(path.toStdString())) {
+        WriteSetting(PRM_LANGUAGE_DLL_FILENAME, path, true);
+    } else {
+        WriteSetting(PRM_LANGUAGE_DLL_FILENAME, QString(), false);
+        DialogService::ShowMessage(this, Txt(50005) + QStringLiteral("\n\n") + Txt(40005) + QLatin1Char('\n') + path,
+                                   QMessageBox::Critical);
+    }
+    ApplyTexts();
+}
+
+void TFRMMainMDI::SetTicketCountry(const QString &code)
+{
+    const bool france = code.compare(QLatin1String("FR"), Qt::CaseInsensitive) == 0;
+    WriteSetting(PRM_COUNTRY_TICKET, france ? QStringLiteral("FR") : QStringLiteral("ES"), true);
+    PutTicketCountryInForce(france);
+    ApplyTexts();
+}
+
+QString TFRMMainMDI::LanguageFilePath(const char *fileName) const
+{
+    return ShellFilePath(fileName);
+}
+
+TFRMApuestas *TFRMMainMDI::NewCombinationWindow()
+{
+    auto *window = new TFRMApuestas(*this);
+    QMdiSubWindow *subWindow = mdiArea_->addSubWindow(window);
+    subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    // Resizable so that the tickets can grow, but never maximized.
+    subWindow->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    subWindow->setWindowIcon(ShellIcon(QStringLiteral("document-new")));
+    connect(window, &TFRMApuestas::StateChanged, this, &TFRMMainMDI::UpdateActions);
+    window->show();
+    subWindow->resize(subWindow->sizeHint());
+    mdiArea_->setActiveSubWindow(subWindow);
+    SetActiveCombinationWindow(window);
+    UpdateActions();
+    return window;
+}
+
+TFRMApuestas *TFRMMainMDI::OpenCombinationFile(const QString &path)
+{
+    TFRMApuestas *window = NewCombinationWindow();
+    try {
+        window->LoadFromFile(path);
+    } catch (...) {
+        window->Release();
+        throw;
+    }
+    return window;
+}
+
+QList<TFRMApuestas *> TFRMMainMDI::CombinationWindows() const
+{
+    QList<TFRMApuestas *> windows;
+    for (QMdiSubWindow *subWindow : mdiArea_->subWindowList(QMdiArea::CreationOrder))
+        if (auto *window = qobject_cast<TFRMApuestas *>(subWindow->widget()))
+            windows << window;
+    return windows;
+}
+
+TFRMApuestas *TFRMMainMDI::ActiveCombinationWindow() const
+{
+    return active_;
+}
+
+void TFRMMainMDI::SetActiveCombinationWindow(TFRMApuestas *window)
+{
+    active_ = window;
+    MergeMenusOf(window);
+    UpdateActions();
+}
+
+void TFRMMainMDI::ForgetCombinationWindow(TFRMApuestas *window)
+{
+    if (merged_ == window)
+        MergeMenusOf(nullptr);
+    if (active_ == window)
+        active_ = nullptr;
+    UpdateActions();
+}
+
+void TFRMMainMDI::OnSubWindowActivated(QMdiSubWindow *subWindow)
+{
+    // A null activation only means the frame lost the focus; the last active
+    // combination window stays the target of Save.
+    if (!subWindow)
+        return;
+    if (auto *window = qobject_cast<TFRMApuestas *>(subWindow->widget()))
+        SetActiveCombinationWindow(window);
+}
+
+// The active combination window's menus stand between Archivo and Ventana.
+void TFRMMainMDI::MergeMenusOf(TFRMApuestas *window)
+{
+    if (merged_ == window)
+        return;
+    if (merged_)
+        for (QMenu *menu : merged_->MergedMenus())
+            menuBar()->removeAction(menu->menuAction());
+    merged_ = window;
+    if (window)
+        for (QMenu *menu : window->MergedMenus())
+            menuBar()->insertAction(MiVentana->menuAction(), menu->menuAction());
+}
+
+void TFRMMainMDI::UpdateActions()
+{
+    if (!ActGuardarCombinacion)
+        return;
+    const bool hasActive = !active_.isNull();
+    ActGuardarCombinacion->setEnabled(hasActive && active_->IsModified());
+    ActGuardarCombinacionComo->setEnabled(hasActive);
+    const bool hasChildren = !mdiArea_->subWindowList().isEmpty();
+    for (QAction *action : {ActCascada, ActHorizontal, ActVertical, ActMinimizatodos, ActAlineaTodos})
+        action->setEnabled(hasChildren);
+    ActVistaBoleto->setChecked(viewMode_ != 1);
+    ActVistaNumeros->setChecked(viewMode_ == 1);
+    const bool france = ReadSettingText(PRM_COUNTRY_TICKET, QString()) == QLatin1String("FR");
+    MiBolEsp->setChecked(!france);
+    MiBolFrancia->setChecked(france);
+    const QString language = QFileInfo(ReadSettingText(PRM_LANGUAGE_DLL_FILENAME, QString())).fileName();
+    MiSpanish->setChecked(language.isEmpty() || language == QLatin1String(kSpanishLanguageFile));
+    MiEnglish->setChecked(language == QLatin1String(kEnglishLanguageFile));
+    MiFrench->setChecked(language == QLatin1String(kFrenchLanguageFile));
+}
+
+void TFRMMainMDI::OpenCombination()
+{
+    const QString path = DialogService::OpenFileName(this, Txt(41120), QStringLiteral("aem"));
+    if (!path.isEmpty())
+        OpenCombinationFile(path);
+}
+
+void TFRMMainMDI::SaveActive(bool saveAs)
+{
+    if (!active_)
+        return;
+    if (saveAs)
+        active_->SaveAs();
+    else
+        active_->Save();
+}
+
+void TFRMMainMDI::RunNewCombination()
+{
+    if (ShellTools().newCombinationWizard)
+        ShellTools().newCombinationWizard(*this);
+    else
+        NewCombinationWindow();
+}
+
+void TFRMMainMDI::OpenManual()
+{
+    const QString path = ShellFilePath(kManualFile);
+    if (QFileInfo::exists(path)) {
+        DialogService::OpenExternal(path);
+        return;
+    }
+    const QString text = Txt(41170) + QLatin1Char('\n') + path + QStringLiteral("\n\n") + Txt(41171) +
+                         QLatin1Char('\n') + Txt(41172);
+    if (DialogService::Ask(this, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) ==
+        QMessageBox::Yes)
+        OpenOnlineHelp();
+}
+
+void TFRMMainMDI::OpenOnlineHelp()
+{
+    DialogService::OpenExternal(ReadSettingText(PRM_WEBSITE_COMPRAR, QString::fromLatin1(kDefaultWebsite)));
+}
+
+bool TFRMMainMDI::MayCloseChildren()
+{
+    for (TFRMApuestas *window : CombinationWindows())
+        if (!window->CloseQuery())
+            return false;
+    return true;
+}
+
+void TFRMMainMDI::closeEvent(QCloseEvent *event)
+{
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    if (!MayCloseChildren()) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    const QList<TFRMApuestas *> windows = CombinationWindows();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        (*it)->Release();
+    WriteSetting(PRM_SHOWLIKE_Boleto, viewMode_ == 0, true);
+    SaveApplicationResources(this);
+    event->accept();
+}

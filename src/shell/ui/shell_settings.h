@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The program-wide settings the desktop shell keeps in the global parameter
+// store, and the files it looks for beside the program.
+inline constexpr const char *PRM_SHOWLIKE_Boleto = "PRM_SHOWLIKE_Boleto";
+inline constexpr const char *PRM_LANGUAGE_DLL_FILENAME = "PRM_LANGUAGE_DLL_FILENAME";
+inline constexpr const char *PRM_COUNTRY_TICKET = "PRM_COUNTRY_TICKET";
+inline constexpr const char *PRM_WEBSITE_COMPRAR = "PRM_WEBSITE_COMPRAR";
+
+inline constexpr const char *kDefaultWebsite = "https://qor-euromillon.github.io/";
+inline constexpr const char *kDefaultLanguageFile = "QOREuroMillonv3_default.lng";
+inline constexpr const char *kSpanishLanguageFile = "QOREuroMillonv3_espagnol.lng";
+inline constexpr const char *kEnglishLanguageFile = "QOREuroMillonv3_english.lng";
+inline constexpr const char *kFrenchLanguageFile = "QOREuroMillonv3_french.lng";
+inline constexpr const char *kManualFile = "QOREuroMillon.pdf";
+
+// Parameter store access in the shell's own terms.
+bool SettingExists(const char *key);
+bool ReadSettingBool(const char *key, bool defaultValue);
+QString ReadSettingText(const char *key, const QString &defaultValue);
+// Writes the value; marks it for saving when save is true.
+void WriteSetting(const char *key, bool value, bool save);
+void WriteSetting(const char *key, const QString &value, bool save);
+
+// A file beside the program.
+QString ShellFilePath(const char *fileName);
+// Tests run the program in a folder of their own.
+void SetProgramFolderForTests(const QString &folder);
+
+// Puts the ticket tables of Spain or France in force.
+void PutTicketCountryInForce(bool france);
+// Bets per ticket of the ticket format in force.
+int BetsPerTicketInForce();
+int32_t TicketOfBet(int32_t position); // TEMPORARY
+
+class QWidget;
+// Routes the framework's questions and error boxes to the dialog service.
+void InstallUserPrompts();
+// The application resource file: loaded at start (its backup when it fails),
+// written at close (the previous one becoming the backup). Failures are
+// shown in boxes parented to the given window, never raised.
+void LoadApplicationResources(QWidget *parent);
+void SaveApplicationResources(QWidget *parent);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+class TEuroMillonApuestas;
+class TFRMMainMDI;
+
+// The modal windows that work on a combination, reached from the shell's
+// menus. Each subsystem plugs its window in at start-up; an empty entry
+// leaves its command without effect.
+struct TShellTools {
+    // The new-combination wizard, shown modally over the main window.
+    std::function<void(TFRMMainMDI &main)> newCombinationWizard;
+    // The generator window; true when it closed with OK, its kept bets then in generated.
+    std::function<bool(QWidget *owner, TEuroMillonApuestas &generated)> generator;
+    std::function<void(QWidget *owner, TEuroMillonApuestas &combination)> prizes;
+    std::function<void(QWidget *owner, TEuroMillonApuestas &combination)> printTickets;
+    std::function<void(QWidget *owner, TEuroMillonApuestas &combination)> printListing;
+    std::function<void(QWidget *owner, TEuroMillonApuestas &combination)> importBets;
+    std::function<void(QWidget *owner, TEuroMillonApuestas &combination)> exportBets;
+};
+
+TShellTools &ShellTools();

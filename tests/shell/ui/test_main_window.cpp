@@ -1,0 +1,191 @@
+// The main window on its own: first start, settings kept at close, language,
+// ticket country and view mode, and the close questions of the children.
+#include "support/ui/shell_test_support.h"
+
+#include "framework/localize.h"
+#include "framework/parametres.h"
+#include "model/euromillon_apuestas.h"
+#include "shell/ui/control_placeholder.h"
+#include "shell/ui/dialog_service.h"
+#include "shell/ui/frm_apuestas.h"
+#include "shell/ui/frm_main_mdi.h"
+#include "shell/ui/shell_settings.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <memory>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ShellTestFolder> folder_;
+
+    QString MenuTitle(TFRMMainMDI &window, const char *name)
+    {
+        auto *menu = window.findChild<QMenu *>(QString::fromLatin1(name));
+        return menu ? menu->title() : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        folder_ = std::make_unique<ShellTestFolder>();
+        QVERIFY(folder_->IsValid());
+        folder_->CopyLanguageFiles();
+    }
+
+    void init()
+    {
+        DialogService::ClearScript();
+        DialogService::ClearShownBoxes();
+    }
+
+    // Must run first: nothing has been saved in the folder yet.
+    void firstStartUsesBuiltInSpanishTicketView()
+    {
+        QVERIFY(!QFile::exists(folder_->ResourceFile()));
+        {
+            TFRMMainMDI window;
+            QCOMPARE(window.windowTitle(), QStringLiteral("QOR-EuroMillon v3"));
+            QCOMPARE(window.ViewMode(), uint8_t(0));
+            QVERIFY(window.windowState().testFlag(Qt::WindowMaximized));
+            QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("Archivo"));
+            QCOMPARE(FindAction(&window, "ActNueva")->text(), QStringLiteral("Nueva Combinación "));
+            QVERIFY(FindAction(&window, "ActVistaBoleto")->isChecked());
+            QVERIFY(FindAction(&window, "MiBolEsp")->isChecked());
+            QVERIFY(!FindAction(&window, "ActGuardarCombinacion")->isEnabled());
+            QVERIFY(!FindAction(&window, "ActGuardarCombinacionComo")->isEnabled());
+            QVERIFY(!FindAction(&window, "ActCascada")->isEnabled());
+            QVERIFY(DialogService::ShownBoxes().isEmpty());
+            window.show();
+            QVERIFY(window.close());
+        }
+        QVERIFY(QFile::exists(folder_->ResourceFile()));
+        QVERIFY(!QFile::exists(folder_->BackupFile()));
+        QVERIFY(FileBytes(folder_->ResourceFile()).contains("PRM_SHOWLIKE_Boleto"));
+        QVERIFY(DialogService::ShownBoxes().isEmpty());
+    }
+
+    void languageSwitchesToEnglishAndBack()
+    {
+        TFRMMainMDI window;
+        TFRMApuestas *child = window.NewCombinationWindow();
+        Trigger(&window, "MiEnglish");
+        QVERIFY2(DialogService::ShownBoxes().isEmpty(), qPrintable(DialogService::LastText()));
+        QCOMPARE(MenuTitle(window, "MiArchivo"), QString::fromStdString(GetText(41101)));
+        QVERIFY(MenuTitle(window, "MiArchivo") != QStringLiteral("Archivo"));
+        QVERIFY(FindAction(&window, "MiEnglish")->isChecked());
+        QCOMPARE(FindAction(child, "ActAddApuestaAleatoria")->text(), QString::fromStdString(GetText(41029)));
+        QVERIFY(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, ""))
+                    .endsWith(QStringLiteral("QOREuroMillonv3_english.lng")));
+
+        Trigger(&window, "MiSpanish");
+        QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("Archivo"));
+        QCOMPARE(FindAction(child, "ActAddApuestaAleatoria")->text(), QStringLiteral("Añadir Apuesta Aleatoria"));
+        QVERIFY(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, ""))
+                    .endsWith(QStringLiteral("QOREuroMillonv3_espagnol.lng")));
+    }
+
+    void missingLanguageFileShowsErrorAndKeepsBuiltInTexts()
+    {
+        TFRMMainMDI window;
+        window.SetLanguage(folder_->FilePath(QStringLiteral("gone.lng")));
+        QCOMPARE(DialogService::ShownBoxes().size(), 1);
+        QCOMPARE(DialogService::ShownBoxes().at(0).kind, DialogService::Kind::Error);
+        QCOMPARE(DialogService::LastText(), QStringLiteral("ERROR:\n\nNo se ha leído el paquete de idioma\n") +
+                                                folder_->FilePath(QStringLiteral("gone.lng")));
+        QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("Archivo"));
+        QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, "x")), QString());
+    }
+
+    void countryAndViewFollowTheMenus()
+    {
+        TFRMMainMDI window;
+        TFRMApuestas *child = window.NewCombinationWindow();
+        Trigger(&window, "MiBolFrancia");
+        QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_COUNTRY_TICKET, "")), QStringLiteral("FR"));
+        QVERIFY(FindAction(&window, "MiBolFrancia")->isChecked());
+        Trigger(&window, "MiBolEsp");
+        QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_COUNTRY_TICKET, "")), QStringLiteral("ES"));
+
+        window.SetTicketCountry(QStringLiteral("fr"));
+        window.SetTicketCountry(QStringLiteral("DE"));
+        QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_COUNTRY_TICKET, "")), QStringLiteral("ES"));
+
+        Trigger(&window, "ActVistaNumeros");
+        QCOMPARE(window.ViewMode(), uint8_t(1));
+        QCOMPARE(child->ViewMode(), uint8_t(1));
+        for (TControlEuroMillonApuesta *control : child->TicketControls())
+            QCOMPARE(control->ViewMode(), uint8_t(1));
+        QVERIFY(FindAction(&window, "ActVistaNumeros")->isChecked());
+        // A window opened now starts in the numbers view too.
+        TFRMApuestas *second = window.NewCombinationWindow();
+        QCOMPARE(second->TicketControls().front()->ViewMode(), uint8_t(1));
+        Trigger(&window, "ActVistaBoleto");
+        QCOMPARE(child->TicketControls().front()->ViewMode(), uint8_t(0));
+    }
+
+    void windowMenuListsChildrenAndArrangesThem()
+    {
+        TFRMMainMDI window;
+        window.resize(1000, 700);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.NewCombinationWindow();
+        window.NewCombinationWindow();
+        QVERIFY(FindAction(&window, "ActCascada")->isEnabled());
+        auto *menu = window.findChild<QMenu *>(QStringLiteral("MiVentana"));
+        emit menu->aboutToShow();
+        int listed = 0;
+        for (QAction *action : menu->actions())
+            if (action->text().contains(QStringLiteral("(Nueva)")))
+                ++listed;
+        QCOMPARE(listed, 2);
+        Trigger(&window, "ActHorizontal");
+        Trigger(&window, "ActVertical");
+        Trigger(&window, "ActCascada");
+        Trigger(&window, "ActMinimizatodos");
+        Trigger(&window, "ActAlineaTodos");
+        // The active window's menus stand between Archivo and Ventana.
+        const QList<QAction *> bar = window.menuBar()->actions();
+        QCOMPARE(bar.size(), 5);
+        QCOMPARE(bar.at(1)->menu()->objectName(), QStringLiteral("MiCombinacion"));
+        QCOMPARE(bar.at(2)->menu()->objectName(), QStringLiteral("MiImprimir"));
+        QCOMPARE(bar.at(3)->menu()->objectName(), QStringLiteral("MiVentana"));
+    }
+
+    void closeAsksChildrenCancelKeepsEverythingYesSaves()
+    {
+        const QString path = folder_->FilePath(QStringLiteral("close.aem"));
+        WriteCombinationFile(path, "close", SampleBets(3));
+        TFRMMainMDI window;
+        window.show();
+        TFRMApuestas *child = window.OpenCombinationFile(path);
+        child->AddRandomBet();
+        QVERIFY(child->IsModified());
+        QVERIFY(FindAction(&window, "ActGuardarCombinacion")->isEnabled());
+        const QByteArray before = FileBytes(path);
+
+        DialogService::SetNextAnswer(QMessageBox::Cancel);
+        QVERIFY(!window.close());
+        QCOMPARE(window.CombinationWindows().size(), 1);
+        QCOMPARE(FileBytes(path), before);
+        QCOMPARE(DialogService::ShownBoxes().size(), 1);
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("La combinación ha sido modificada\n\n¿Guardar la combinación?"));
+        QCOMPARE(DialogService::ShownBoxes().at(0).title, QStringLiteral("QOR-EuroMillon v3 - close"));
+
+        DialogService::SetNextAnswer(QMessageBox::Yes);
+        QVERIFY(window.close());
+        QCOMPARE(FileBytes(path).size(), before.size() + 18);
+        QVERIFY(QFile::exists(folder_->BackupFile()));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

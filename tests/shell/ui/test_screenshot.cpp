@@ -1,0 +1,61 @@
+// The main window with two combination windows, one in ticket view and one in
+// numbers view. With QOR_SCREENSHOT_PNG set (tools/screenshot.sh) the window
+// is grabbed to that file; otherwise the grab is only checked.
+#include "support/ui/shell_test_support.h"
+
+#include "model/euromillon_apuestas.h"
+#include "shell/ui/frm_apuestas.h"
+#include "shell/ui/frm_main_mdi.h"
+#include "shell/ui/shell_settings.h"
+#include "shell/ui/wallpaper.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPixmap>
+#include <QTest>
+
+class TestScreenshot : public QObject {
+    Q_OBJECT
+
+private slots:
+    void mainWindowWithTwoCombinations()
+    {
+        ShellTestFolder folder;
+        QVERIFY(folder.IsValid());
+        folder.CopyLanguageFiles();
+        const QString path = folder.FilePath(QStringLiteral("Semana 12.aem"));
+        WriteCombinationFile(path, "Reducida 5 de 12", SampleBets(23));
+
+        TFRMMainMDI window;
+        window.setWindowState(Qt::WindowNoState);
+        window.resize(1280, 800);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        TFRMApuestas *tickets = window.OpenCombinationFile(path);
+        tickets->GoToTicket(2);
+        TFRMApuestas *numbers = window.NewCombinationWindow();
+        for (int i = 0; i < 7; ++i)
+            numbers->AddRandomBet();
+        numbers->SetViewMode(1);
+        numbers->Combination().SetModified(false);
+
+        const QList<QMdiSubWindow *> children = window.ClientArea()->subWindowList(QMdiArea::CreationOrder);
+        QCOMPARE(children.size(), 2);
+        children.at(0)->move(12, 12);
+        children.at(1)->move(150, 330);
+        window.ClientArea()->setActiveSubWindow(children.at(1));
+        QTest::qWait(200);
+
+        const QPixmap shot = window.grab();
+        QVERIFY(!shot.isNull());
+        const QByteArray target = qgetenv("QOR_SCREENSHOT_PNG");
+        if (!target.isEmpty())
+            QVERIFY(shot.save(QString::fromLocal8Bit(target), "PNG"));
+        for (TFRMApuestas *child : window.CombinationWindows())
+            child->Release();
+    }
+};
+
+QTEST_MAIN(TestScreenshot)
+#include "test_screenshot.moc"

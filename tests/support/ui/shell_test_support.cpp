@@ -1,0 +1,95 @@
+#include "shell_test_support.h"
+
+#include "shell/ui/dialog_service.h"
+#include "shell/ui/shell_settings.h"
+
+#include "model/program_random.h"
+#include "model/separators.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+ShellTestFolder::ShellTestFolder()
+{
+    SetProgramFolderForTests(dir_.path());
+    PutTicketCountryInForce(false);
+    SetNumberSeparator(".");
+    SetBlockSeparator("-");
+    SeedProgramRandom(12345);
+    DialogService::SetHeadless(true);
+    DialogService::ClearScript();
+    DialogService::ClearShownBoxes();
+}
+
+ShellTestFolder::~ShellTestFolder()
+{
+    DialogService::ClearScript();
+}
+
+QString ShellTestFolder::FilePath(const QString &name) const
+{
+    return dir_.filePath(name);
+}
+
+void ShellTestFolder::CopyLanguageFiles() const
+{
+    const QDir built(QCoreApplication::applicationDirPath());
+    for (const QString &name : built.entryList({QStringLiteral("*.lng")}, QDir::Files))
+        QFile::copy(built.filePath(name), dir_.filePath(name));
+}
+
+void WriteCombinationFile(const QString &path, const std::string &name, const std::vector<TestBet> &bets)
+{
+    QByteArray bytes("EMA0");
+    bytes.append(char(0x06)).append(char(name.size())).append(name.data(), qsizetype(name.size()));
+    bytes.append(char(0x01));
+    auto list = [&bytes](const std::vector<int> &values) {
+        bytes.append(char(0x01));
+        for (int value : values)
+            bytes.append(char(0x02)).append(char(value));
+        bytes.append(char(0x00));
+    };
+    for (const TestBet &bet : bets) {
+        list(bet.numbers);
+        list(bet.stars);
+    }
+    bytes.append(char(0x00));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+std::vector<TestBet> SampleBets(int count)
+{
+    std::vector<TestBet> bets;
+    for (int k = 0; k < count; ++k) {
+        const int base = k % 46;
+        bets.push_back({{base + 1, base + 2, base + 3, base + 4, base + 5}, {k % 8 + 1, 9}});
+    }
+    return bets;
+}
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QAction *FindAction(QObject *root, const char *name)
+{
+    auto *action = root->findChild<QAction *>(QString::fromLatin1(name));
+    if (!action)
+        qFatal("no action %s", name);
+    return action;
+}
+
+void Trigger(QObject *root, const char *name)
+{
+    QAction *action = FindAction(root, name);
+    if (!action->isEnabled())
+        qFatal("action %s is disabled", name);
+    action->trigger();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+class QAction;
+class QObject;
+
+// One bet as written in a combination file; fewer values make an incomplete bet.
+struct TestBet {
+    std::vector<int> numbers;
+    std::vector<int> stars;
+};
+
+// A fresh program folder for one test program: settings, language files and
+// combination files live there, and no box ever waits for a click. Puts the
+// start-up state in force as the program does (Spanish ticket, separators).
+class ShellTestFolder {
+public:
+    ShellTestFolder();
+    ~ShellTestFolder();
+    bool IsValid() const { return dir_.isValid(); }
+    QString Path() const { return dir_.path(); }
+    QString FilePath(const QString &name) const;
+    QString ResourceFile() const { return FilePath(QStringLiteral("qor-euromillon.zrk")); }
+    QString BackupFile() const { return FilePath(QStringLiteral("qor-euromillon_Seg.zrk")); }
+    // Copies the language files built beside the test program into the folder.
+    void CopyLanguageFiles() const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Writes a combination file byte by byte: "EMA0", the name, the bets.
+void WriteCombinationFile(const QString &path, const std::string &name, const std::vector<TestBet> &bets);
+// n complete bets, the k-th one derived from k.
+std::vector<TestBet> SampleBets(int count);
+QByteArray FileBytes(const QString &path);
+
+// The action of the given object name below root; fails the test when absent.
+QAction *FindAction(QObject *root, const char *name);
+// Triggers the action of the given name after checking that it is enabled.
+void Trigger(QObject *root, const char *name);
