@@ -1,5 +1,6 @@
 #include "shell/ui/command_guard.h"
 
+#include "framework/abort_error.h"
 #include "model/exception.h"
 #include "shell/ui/dialog_service.h"
 
@@ -13,6 +14,8 @@ bool RunCommand(QWidget *parent, const std::function<void()> &command)
     try {
         command();
         return true;
+    } catch (const EAbort &) {
+        // The user's Cancel: nothing to say.
     } catch (const Exception &error) {
         DialogService::ShowError(parent, QString::fromStdString(error.Message()));
     } catch (const std::bad_alloc &) {

@@ -2,12 +2,13 @@
 #include "shell/ui/frm_apuestas.h"
 
 #include "shell/ui/command_guard.h"
-#include "shell/ui/control_placeholder.h"
+#include "shell/ui/control_euromillon_apuesta.h"
 #include "shell/ui/dialog_service.h"
 #include "shell/ui/frm_del_apuestas.h"
-#include "shell/ui/icons_placeholder.h"
+#include "shell/ui/shell_icons.h"
 #include "shell/ui/shell_tools.h"
 #include "shell/ui/shell_settings.h"
+#include "model/ticket_tables.h"
 #include "shell/ui/texts.h"
 
 #include "model/euromillon_apuestas.h"

@@ -2,7 +2,7 @@
 // pending edits, and the questions before a combination is dropped.
 #include "shell/ui/frm_apuestas.h"
 
-#include "shell/ui/control_placeholder.h"
+#include "shell/ui/control_euromillon_apuesta.h"
 #include "shell/ui/dialog_service.h"
 #include "shell/ui/texts.h"
 

@@ -1,6 +1,7 @@
 #include "shell/ui/frm_main_mdi.h"
 
-#include "shell/ui/icons_placeholder.h"
+#include "shell/ui/shell_icons.h"
+#include "shell/ui/shell_pictures.h"
 #include "shell/ui/command_guard.h"
 #include "shell/ui/dialog_service.h"
 #include "shell/ui/frm_apuestas.h"

@@ -1,7 +1,7 @@
 // The main window's actions, menus, tool bar and child window arrangement.
 #include "shell/ui/frm_main_mdi.h"
 
-#include "shell/ui/icons_placeholder.h"
+#include "shell/ui/shell_icons.h"
 #include "shell/ui/command_guard.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/shell_settings.h"

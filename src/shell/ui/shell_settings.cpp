@@ -3,7 +3,10 @@
 #include "shell/ui/dialog_service.h"
 
 #include "framework/parametres.h"
-#include <QCoreApplication>
+#include "framework/program_path.h"
+#include "framework/qor_app.h"
+#include "framework/user_prompt.h"
+#include "model/ticket_tables.h"
 
 #include <QDir>
 
@@ -36,39 +39,46 @@ void WriteSetting(const char *key, const QString &value, bool save)
         Parametres().SetSaveList({key}, true);
 }
 
-// TEMPORARY until the program folder, the ticket tables and the
-// application object land.
-namespace {
-QString &Folder()
-{
-    static QString folder;
-    return folder;
-}
-} // namespace
-
 QString ShellFilePath(const char *fileName)
 {
-    const QString folder = Folder().isEmpty() ? QCoreApplication::applicationDirPath() : Folder();
-    return QDir(folder).filePath(QString::fromLatin1(fileName));
+    return QString::fromStdString(ProgramFolderPath(fileName));
 }
 
 void SetProgramFolderForTests(const QString &folder)
 {
-    Folder() = folder;
+    SetProgramFilePath(QDir(folder).filePath(QStringLiteral("qor-euromillon")).toStdString());
+    QORApp().AppFile = ProgramFilePath();
 }
 
-void PutTicketCountryInForce(bool) {}
+void PutTicketCountryInForce(bool france)
+{
+    PonerPais(france ? pbFrancia : pbEspana);
+}
 
 int BetsPerTicketInForce()
 {
-    return 5;
+    return EnVigor().Formato.ApuestasPorBoleto;
 }
 
-int32_t TicketOfBet(int32_t position)
+void InstallUserPrompts()
 {
-    return position <= 0 ? 0 : (position - 1) / BetsPerTicketInForce() + 1;
+    UserPrompts().AskYesNo = [](const std::string &caption, const std::string &text) {
+        return DialogService::Ask(nullptr, QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::Question, QString::fromStdString(caption)) == QMessageBox::Yes;
+    };
+    UserPrompts().ShowError = [](const std::string &, const std::string &text) {
+        DialogService::ShowMessage(nullptr, QString::fromStdString(text), QMessageBox::Critical);
+    };
 }
 
-void InstallUserPrompts() {}
-void LoadApplicationResources(QWidget *) {}
-void SaveApplicationResources(QWidget *) {}
+void LoadApplicationResources(QWidget *)
+{
+    InstallUserPrompts();
+    QORApp().LoadAppResources();
+}
+
+void SaveApplicationResources(QWidget *)
+{
+    InstallUserPrompts();
+    QORApp().SaveAppResources();
+}

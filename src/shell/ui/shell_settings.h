@@ -35,7 +35,6 @@ void SetProgramFolderForTests(const QString &folder);
 void PutTicketCountryInForce(bool france);
 // Bets per ticket of the ticket format in force.
 int BetsPerTicketInForce();
-int32_t TicketOfBet(int32_t position); // TEMPORARY
 
 class QWidget;
 // Routes the framework's questions and error boxes to the dialog service.

@@ -3,7 +3,7 @@
 #include "support/ui/shell_test_support.h"
 
 #include "model/euromillon_apuestas.h"
-#include "shell/ui/control_placeholder.h"
+#include "shell/ui/control_euromillon_apuesta.h"
 #include "shell/ui/dialog_service.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_del_apuestas.h"

@@ -1,3 +1,4 @@
+#include "framework/abort_error.h"
 #include "model/exception.h"
 #include "shell/ui/command_guard.h"
 #include "shell/ui/dialog_service.h"
@@ -86,6 +87,8 @@ private slots:
         QCOMPARE(DialogService::LastText(), QStringLiteral("No es un formato de archivo válido."));
         QVERIFY(!RunCommand(&window, [] { throw std::runtime_error("plain"); }));
         QCOMPARE(DialogService::LastText(), QStringLiteral("plain."));
+        QVERIFY(!RunCommand(&window, [] { throw EAbort(); }));
+        QCOMPARE(DialogService::ShownBoxes().size(), 2);
     }
 };
 

@@ -5,7 +5,8 @@
 #include "framework/localize.h"
 #include "framework/parametres.h"
 #include "model/euromillon_apuestas.h"
-#include "shell/ui/control_placeholder.h"
+#include "model/ticket_tables.h"
+#include "shell/ui/control_euromillon_apuesta.h"
 #include "shell/ui/dialog_service.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_main_mdi.h"
@@ -56,6 +57,7 @@ private slots:
             QVERIFY(window.windowState().testFlag(Qt::WindowMaximized));
             QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("Archivo"));
             QCOMPARE(FindAction(&window, "ActNueva")->text(), QStringLiteral("Nueva Combinación "));
+            QCOMPARE(EnVigor().Formato.AltoBoleto, 1040);
             QVERIFY(FindAction(&window, "ActVistaBoleto")->isChecked());
             QVERIFY(FindAction(&window, "MiBolEsp")->isChecked());
             QVERIFY(!FindAction(&window, "ActGuardarCombinacion")->isEnabled());
@@ -108,13 +110,17 @@ private slots:
         TFRMMainMDI window;
         TFRMApuestas *child = window.NewCombinationWindow();
         Trigger(&window, "MiBolFrancia");
+        QCOMPARE(EnVigor().Formato.AltoBoleto, 1208);
         QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_COUNTRY_TICKET, "")), QStringLiteral("FR"));
         QVERIFY(FindAction(&window, "MiBolFrancia")->isChecked());
         Trigger(&window, "MiBolEsp");
+        QCOMPARE(EnVigor().Formato.AltoBoleto, 1040);
         QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_COUNTRY_TICKET, "")), QStringLiteral("ES"));
 
         window.SetTicketCountry(QStringLiteral("fr"));
+        QCOMPARE(EnVigor().Formato.AltoBoleto, 1208);
         window.SetTicketCountry(QStringLiteral("DE"));
+        QCOMPARE(EnVigor().Formato.AltoBoleto, 1040);
         QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_COUNTRY_TICKET, "")), QStringLiteral("ES"));
 
         Trigger(&window, "ActVistaNumeros");
