@@ -1,10 +1,10 @@
 #!/bin/sh
 # Grabs the main window with two combination windows (ticket view and numbers
 # view) under a virtual X server.
-#   tools/screenshot.sh build/bin [output.png]
+#   tools/screenshot.sh build/bin [output.png]   (default: build/screenshot.png)
 set -eu
 bin_dir=${1:-build/bin}
-output=${2:-screenshot.png}
+output=${2:-$bin_dir/../screenshot.png}
 program="$bin_dir/shell_ui_test_screenshot"
 if [ ! -x "$program" ]; then
     echo "screenshot: $program is missing; build the project first" >&2

@@ -56,6 +56,8 @@ class TClickableLabel : public QLabel {
 public:
     using QLabel::QLabel;
     std::function<void()> onClick;
+    // A long name gives way to the other labels instead of widening the window.
+    QSize minimumSizeHint() const override { return {40, QLabel::minimumSizeHint().height()}; }
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override
@@ -123,8 +125,6 @@ void TFRMApuestas::BuildLayout()
     bold.setBold(true);
     nameLabel->setFont(bold);
     nameLabel->setCursor(Qt::PointingHandCursor);
-    nameLabel->setMinimumWidth(60);
-    nameLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     nameLabel->onClick = [this] { Rename(); };
     lblNombreCombinacion = nameLabel;
     sbNombreCombinacion = new QToolButton(pnlTop);
@@ -137,8 +137,9 @@ void TFRMApuestas::BuildLayout()
     lBoleto = NewLabel(pnlTop, "lBoleto");
     lblNBoleto = NewLabel(pnlTop, "lblNBoleto", true);
     top->addWidget(lNombreCombinacion);
-    top->addWidget(lblNombreCombinacion, 1);
+    top->addWidget(lblNombreCombinacion);
     top->addWidget(sbNombreCombinacion);
+    top->addStretch(1);
     top->addSpacing(12);
     top->addWidget(lTotalApuestas);
     top->addWidget(lblTotalApuestas);
@@ -265,7 +266,9 @@ void TFRMApuestas::Refresh()
         positionLabels_[i]->setText(QStringLiteral("Apuesta: ") + QString::number(position + 1));
     }
     lblNBoleto->setText(QStringLiteral("%1/%2").arg(currentTicket_).arg(TicketCount()));
-    lblNombreCombinacion->setText(QString::fromStdString(combination_->Name()));
+    const QString name = QString::fromStdString(combination_->Name());
+    lblNombreCombinacion->setText(name);
+    lblNombreCombinacion->setToolTip(name.isEmpty() ? Txt(41038) : name);
     UpdateTotals();
     UpdateActions();
 }

@@ -90,6 +90,7 @@ private:
     void CheckBetBeforeStore();
     void BeforeMark(TControlEuroMillonApuesta &control, bool &mark);
     bool SettlePendingEdits();
+    void CommitTyping();
     int BetsPerTicket() const;
     int ModifiedControlIndex() const;
     QMdiSubWindow *SubWindow() const;

@@ -141,7 +141,6 @@ void TFRMApuestas::ApplyTexts()
     lNombreCombinacion->setText(Txt(41108));
     sbNombreCombinacion->setToolTip(Txt(41038));
     sbNombreCombinacion->setStatusTip(Txt(41038));
-    lblNombreCombinacion->setToolTip(Txt(41038));
     lTotalApuestas->setText(Txt(41110));
     lBoleto->setText(Txt(41111));
 

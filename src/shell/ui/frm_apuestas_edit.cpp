@@ -22,6 +22,13 @@ QString Formatted(uint16_t id, int value)
 
 } // namespace
 
+// Typing not yet committed (no focus change happened) counts as an edit.
+void TFRMApuestas::CommitTyping()
+{
+    for (TControlEuroMillonApuesta *control : controls_)
+        control->CommitFields();
+}
+
 int TFRMApuestas::ModifiedControlIndex() const
 {
     for (size_t i = 0; i < controls_.size(); ++i)
@@ -80,6 +87,7 @@ void TFRMApuestas::StoreControl(int index)
 // Asks about every control holding edits; false when the user cancelled.
 bool TFRMApuestas::SettlePendingEdits()
 {
+    CommitTyping();
     if (ModifiedControlIndex() < 0)
         return true;
     bool cancelled = false;
@@ -107,6 +115,7 @@ bool TFRMApuestas::SettlePendingEdits()
 
 void TFRMApuestas::SaveModifiedBets()
 {
+    CommitTyping();
     WithinUpdate(*combination_, [&] {
         for (size_t i = 0; i < controls_.size(); ++i)
             if (controls_[i]->Modified())

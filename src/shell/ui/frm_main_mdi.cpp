@@ -124,7 +124,12 @@ TFRMApuestas *TFRMMainMDI::NewCombinationWindow()
     subWindow->setWindowIcon(ShellIcon(QStringLiteral("document-new")));
     connect(window, &TFRMApuestas::StateChanged, this, &TFRMMainMDI::UpdateActions);
     window->show();
-    subWindow->resize(subWindow->sizeHint());
+    // A little larger than the smallest readable tickets, within the area.
+    QSize size = subWindow->sizeHint() * 6 / 5;
+    const QSize area = mdiArea_->viewport()->size();
+    if (area.width() >= size.width() / 2 && area.height() >= size.height() / 2)
+        size = size.boundedTo(area);
+    subWindow->resize(size.expandedTo(subWindow->minimumSizeHint()));
     mdiArea_->setActiveSubWindow(subWindow);
     SetActiveCombinationWindow(window);
     UpdateActions();

@@ -5,6 +5,7 @@
 #include "model/euromillon_apuestas.h"
 #include "shell/ui/control_euromillon_apuesta.h"
 #include "shell/ui/dialog_service.h"
+#include "shell/ui/edit_bloque_numero.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_del_apuestas.h"
 #include "shell/ui/frm_main_mdi.h"
@@ -172,6 +173,55 @@ private slots:
         QCOMPARE(window->CurrentTicket(), 1);
         QCOMPARE(window->Combination().Count(), 7);
         window->Combination().SetModified(false);
+        window->Release();
+    }
+
+    void declinedManualModificationChangesNothing()
+    {
+        TFRMApuestas *window = OpenSample("declined", 3);
+        TControlEuroMillonApuesta *control = window->TicketControls()[0];
+        const std::string before = control->ShownBet().AsText();
+        DialogService::SetNextAnswer(QMessageBox::No);
+        QVERIFY(!control->ToggleBox(1, 50));
+        QCOMPARE(DialogService::ShownBoxes().size(), 1);
+        QCOMPARE(DialogService::ShownBoxes().at(0).kind, DialogService::Kind::Question);
+        QCOMPARE(DialogService::LastText(), QStringLiteral("No está permitida la modificación manual\n\n"
+                                                           "¿Desea activar la MODIFICACIÓN MANUAL?"));
+        QCOMPARE(control->ShownBet().AsText(), before);
+        QVERIFY(!control->Modified());
+        QVERIFY(!window->ManualModifyAllowed());
+        // F5's action allows it without a question.
+        Trigger(window, "ActAllowManualModify");
+        QVERIFY(window->ManualModifyAllowed());
+        QVERIFY(control->ToggleBox(1, 50));
+        Trigger(window, "ActCancelModifiedApuestas");
+        QCOMPARE(control->ShownBet().AsText(), before);
+        QVERIFY(!window->IsModified());
+        window->Release();
+    }
+
+    void typedBetInNumbersViewIsStored()
+    {
+        TFRMApuestas *window = OpenSample("typed", 2);
+        window->SetViewMode(1);
+        TControlEuroMillonApuesta *control = window->TicketControls()[2]; // the first blank bet
+        const int values[] = {44, 8, 23, 15, 31};
+        for (int position = 1; position <= 5; ++position) {
+            TEditBloqueNumero *field = control->Field(1, position);
+            QVERIFY(field);
+            field->setFocus();
+            QTest::keyClicks(field, QString::number(values[position - 1]));
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        TEditBloqueNumero *star = control->Field(2, 1);
+        QTest::keyClicks(star, QStringLiteral("9"));
+        QTest::keyClick(star, Qt::Key_Return);
+        QTest::keyClicks(control->Field(2, 2), QStringLiteral("3")); // no Enter, no focus change
+        Trigger(window, "ActSaveModifiedApuestas");
+        QCOMPARE(window->Combination().Count(), 3);
+        QCOMPARE(window->Combination().Bet(2).AsText(), std::string("08.15.23.31.44-03.09"));
+        window->Combination().SetModified(false);
+        window->SetViewMode(0);
         window->Release();
     }
 

@@ -165,6 +165,30 @@ private slots:
         QCOMPARE(bar.at(3)->menu()->objectName(), QStringLiteral("MiVentana"));
     }
 
+    void damagedSettingsFileWithoutBackupGivesDefaultsSilently()
+    {
+        QFile::remove(folder_->BackupFile());
+        QFile file(folder_->ResourceFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\x06\x0cNotResources garbage");
+        file.close();
+        TFRMMainMDI window;
+        QVERIFY(DialogService::ShownBoxes().isEmpty());
+        QCOMPARE(MenuTitle(window, "MiArchivo"), QString::fromStdString(GetText(41101)));
+    }
+
+    void manualMissingOffersTheWebPage()
+    {
+        TFRMMainMDI window;
+        DialogService::SetNextAnswer(QMessageBox::Yes);
+        Trigger(&window, "MiManual");
+        QCOMPARE(DialogService::ShownBoxes().size(), 2);
+        QVERIFY(DialogService::ShownBoxes().at(0).text.startsWith(
+            QStringLiteral("El archivo de ayuda no se encuentra:\n") + folder_->FilePath(QStringLiteral("QOREuroMillon.pdf"))));
+        QCOMPARE(DialogService::ShownBoxes().at(1).kind, DialogService::Kind::External);
+        QVERIFY(DialogService::LastText().startsWith(QStringLiteral("https://")));
+    }
+
     void closeAsksChildrenCancelKeepsEverythingYesSaves()
     {
         const QString path = folder_->FilePath(QStringLiteral("close.aem"));

@@ -14,6 +14,36 @@
 #include <QPixmap>
 #include <QTest>
 
+#include <algorithm>
+
+namespace {
+
+// Bets that look like a real player's: spread over the whole ticket.
+std::vector<TestBet> VariedBets(int count)
+{
+    std::vector<TestBet> bets;
+    uint32_t state = 20260209;
+    auto next = [&state](int bound) {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<int>((state >> 8) % static_cast<uint32_t>(bound)) + 1;
+    };
+    auto distinct = [&next](size_t size, int bound) {
+        std::vector<int> values;
+        while (values.size() < size) {
+            const int value = next(bound);
+            if (std::find(values.begin(), values.end(), value) == values.end())
+                values.push_back(value);
+        }
+        std::sort(values.begin(), values.end());
+        return values;
+    };
+    for (int k = 0; k < count; ++k)
+        bets.push_back({distinct(5, 50), distinct(2, 9)});
+    return bets;
+}
+
+} // namespace
+
 class TestScreenshot : public QObject {
     Q_OBJECT
 
@@ -24,7 +54,7 @@ private slots:
         QVERIFY(folder.IsValid());
         folder.CopyLanguageFiles();
         const QString path = folder.FilePath(QStringLiteral("Semana 12.aem"));
-        WriteCombinationFile(path, "Reducida 5 de 12", SampleBets(23));
+        WriteCombinationFile(path, "Reducida 5 de 12", VariedBets(23));
 
         TFRMMainMDI window;
         window.setWindowState(Qt::WindowNoState);
@@ -43,7 +73,7 @@ private slots:
         const QList<QMdiSubWindow *> children = window.ClientArea()->subWindowList(QMdiArea::CreationOrder);
         QCOMPARE(children.size(), 2);
         children.at(0)->move(12, 12);
-        children.at(1)->move(150, 330);
+        children.at(1)->move(170, 300);
         window.ClientArea()->setActiveSubWindow(children.at(1));
         QTest::qWait(200);
 
