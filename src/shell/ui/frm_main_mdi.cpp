@@ -87,10 +87,12 @@ void TFRMMainMDI::SetViewMode(uint8_t mode)
 
 void TFRMMainMDI::SetLanguage(const QString &path)
 {
+    languagePath_.clear();
     if (path.isEmpty()) {
         Localizer().UnloadLanguage();
         WriteSetting(PRM_LANGUAGE_DLL_FILENAME, QString(), false);
     } else if (Localizer().LoadLanguage(path.toStdString())) {
+        languagePath_ = path;
         WriteSetting(PRM_LANGUAGE_DLL_FILENAME, path, true);
     } else {
         WriteSetting(PRM_LANGUAGE_DLL_FILENAME, QString(), false);
@@ -102,9 +104,9 @@ void TFRMMainMDI::SetLanguage(const QString &path)
 
 void TFRMMainMDI::SetTicketCountry(const QString &code)
 {
-    const bool france = code.compare(QLatin1String("FR"), Qt::CaseInsensitive) == 0;
-    WriteSetting(PRM_COUNTRY_TICKET, france ? QStringLiteral("FR") : QStringLiteral("ES"), true);
-    PutTicketCountryInForce(france);
+    france_ = code.compare(QLatin1String("FR"), Qt::CaseInsensitive) == 0;
+    WriteSetting(PRM_COUNTRY_TICKET, france_ ? QStringLiteral("FR") : QStringLiteral("ES"), true);
+    PutTicketCountryInForce(france_);
     ApplyTexts();
 }
 
@@ -214,10 +216,10 @@ void TFRMMainMDI::UpdateActions()
         action->setEnabled(hasChildren);
     ActVistaBoleto->setChecked(viewMode_ != 1);
     ActVistaNumeros->setChecked(viewMode_ == 1);
-    const bool france = ReadSettingText(PRM_COUNTRY_TICKET, QString()) == QLatin1String("FR");
-    MiBolEsp->setChecked(!france);
-    MiBolFrancia->setChecked(france);
-    const QString language = QFileInfo(ReadSettingText(PRM_LANGUAGE_DLL_FILENAME, QString())).fileName();
+    // From the window's own state: reading a parameter would create it.
+    MiBolEsp->setChecked(!france_);
+    MiBolFrancia->setChecked(france_);
+    const QString language = QFileInfo(languagePath_).fileName();
     MiSpanish->setChecked(language.isEmpty() || language == QLatin1String(kSpanishLanguageFile));
     MiEnglish->setChecked(language == QLatin1String(kEnglishLanguageFile));
     MiFrench->setChecked(language == QLatin1String(kFrenchLanguageFile));

@@ -82,6 +82,8 @@ private:
     QString LanguageFilePath(const char *fileName) const;
 
     uint8_t viewMode_ = 0;
+    bool france_ = false;
+    QString languagePath_; // empty: the built-in texts
     bool closing_ = false;
     TMdiClientArea *mdiArea_ = nullptr;
     QPointer<TFRMApuestas> active_;

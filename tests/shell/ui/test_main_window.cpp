@@ -11,6 +11,7 @@
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_main_mdi.h"
 #include "shell/ui/shell_settings.h"
+#include "shell/ui/wallpaper.h"
 
 #include <QAction>
 #include <QFile>
@@ -163,6 +164,17 @@ private slots:
         QCOMPARE(bar.at(1)->menu()->objectName(), QStringLiteral("MiCombinacion"));
         QCOMPARE(bar.at(2)->menu()->objectName(), QStringLiteral("MiImprimir"));
         QCOMPARE(bar.at(3)->menu()->objectName(), QStringLiteral("MiVentana"));
+    }
+
+    void backgroundPictureStandsInTheLowerRightCorner()
+    {
+        TFRMMainMDI window;
+        const TWallPaper *wallPaper = window.ClientArea()->WallPaper();
+        QVERIFY(wallPaper);
+        QCOMPARE(wallPaper->Picture().deviceIndependentSize().toSize(), QSize(100, 100));
+        QCOMPARE(wallPaper->Position(QSize(800, 600)), QPoint(670, 480));
+        // Never scaled: a small area pushes it off the left and top edges.
+        QCOMPARE(wallPaper->Position(QSize(100, 100)), QPoint(-30, -20));
     }
 
     void damagedSettingsFileWithoutBackupGivesDefaultsSilently()
