@@ -4,6 +4,7 @@
 
 #include "framework/localize.h"
 #include "framework/parametres.h"
+#include "framework/user_prompt.h"
 #include "model/euromillon_apuestas.h"
 #include "model/ticket_tables.h"
 #include "shell/ui/control_euromillon_apuesta.h"
@@ -58,6 +59,8 @@ private slots:
             QVERIFY(window.windowState().testFlag(Qt::WindowMaximized));
             QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("Archivo"));
             QCOMPARE(FindAction(&window, "ActNueva")->text(), QStringLiteral("Nueva Combinación "));
+            QCOMPARE(FindAction(&window, "ActNueva")->statusTip(), QStringLiteral("Crear una nueva Combinación"));
+            QCOMPARE(FindAction(&window, "ActAbrirCombinacion")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
             QCOMPARE(EnVigor().Formato.AltoBoleto, 1040);
             QVERIFY(FindAction(&window, "ActVistaBoleto")->isChecked());
             QVERIFY(FindAction(&window, "MiBolEsp")->isChecked());
@@ -164,6 +167,18 @@ private slots:
         QCOMPARE(bar.at(1)->menu()->objectName(), QStringLiteral("MiCombinacion"));
         QCOMPARE(bar.at(2)->menu()->objectName(), QStringLiteral("MiImprimir"));
         QCOMPARE(bar.at(3)->menu()->objectName(), QStringLiteral("MiVentana"));
+    }
+
+    void frameworkQuestionsGoThroughTheDialogService()
+    {
+        TFRMMainMDI window;
+        DialogService::SetNextAnswer(QMessageBox::Yes);
+        QVERIFY(AskUserYesNo("SetRecursosQOR", "Error al leer los Parámetros por defecto"));
+        QCOMPARE(DialogService::ShownBoxes().constLast().title, QStringLiteral("SetRecursosQOR"));
+        QVERIFY(!AskUserYesNo("SetRecursosQOR", "again")); // unanswered: No
+        ShowUserError("QOR-EuroMillon v3", "Error guardando recursos aplicación:\nx");
+        QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Error);
+        QCOMPARE(DialogService::LastText(), QStringLiteral("Error guardando recursos aplicación:\nx"));
     }
 
     void backgroundPictureStandsInTheLowerRightCorner()
