@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/hex_bytes.h"
+
 #include "model/bet_mask.h"
 #include "model/euromillon_apuesta.h"
 
@@ -18,15 +20,7 @@ inline BetMask MaskOf(std::initializer_list<int> numbers, std::initializer_list<
 
 inline std::string HexBytes(const std::string &bytes)
 {
-    static const char *digits = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : bytes) {
-        if (!out.empty())
-            out += ' ';
-        out += digits[c >> 4];
-        out += digits[c & 15];
-    }
-    return out;
+    return ToHex(bytes);
 }
 
 inline std::string BytesOfHex(const std::string &hex)

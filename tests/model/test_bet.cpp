@@ -2,7 +2,7 @@
 #include "model/apuesta_multiple.h"
 #include "model/bet_errors.h"
 #include "model/euromillon_apuesta.h"
-#include "model/hex_bytes.h"
+#include "support/hex_bytes.h"
 #include "model/memory_stream.h"
 #include "model/program_random.h"
 #include "model/separators.h"

@@ -3,7 +3,7 @@
 #include "model/combination_helpers.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
-#include "model/hex_bytes.h"
+#include "support/hex_bytes.h"
 #include "model/memory_stream.h"
 #include "model/value_stream.h"
 

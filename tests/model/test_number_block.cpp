@@ -2,7 +2,7 @@
 #include "model/bet_errors.h"
 #include "model/euromillon_apuesta.h"
 #include "model/memory_stream.h"
-#include "model/hex_bytes.h"
+#include "support/hex_bytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "model/exception.h"
 #include "model/memory_stream.h"
 #include "model/value_stream.h"
+#include "support/hex_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +13,7 @@ namespace {
 
 std::string Hex(const std::string &bytes)
 {
-    static const char *digits = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : bytes) {
-        if (!out.empty())
-            out += ' ';
-        out += digits[c >> 4];
-        out += digits[c & 15];
-    }
-    return out;
+    return ToHex(bytes);
 }
 
 template <typename Fn> std::string Written(Fn &&fn)
