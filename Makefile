@@ -10,7 +10,7 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev \
             qt6-base-dev qt6-qpa-plugins libgl-dev libxlsxwriter-dev \
-            xvfb xauth fonts-dejavu-core
+            xvfb xauth fonts-dejavu-core ccache
 
 .PHONY: all deps configure build build-asan test test-core test-asan run bench screenshot format clean
 
@@ -26,11 +26,16 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
+# ccache keeps rebuilds of other checkouts of the tree cheap; paths below
+# the parent folder are hashed relative to it.
+export CCACHE_BASEDIR ?= $(abspath ..)
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
 
 $(ASAN_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DWITH_GUI=OFF -DWITH_BENCH=OFF -DWITH_SANITIZERS=ON
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DWITH_GUI=OFF -DWITH_BENCH=OFF -DWITH_SANITIZERS=ON $(LAUNCHER)
 
 configure: deps $(BUILD)/CMakeCache.txt
 

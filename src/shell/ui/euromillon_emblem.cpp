@@ -1,6 +1,6 @@
 #include "shell/ui/euromillon_emblem.h"
 
-#include "shell/ui/picture_shapes.h"
+#include "widgets/picture_shapes.h"
 
 #include <QFont>
 #include <QLinearGradient>

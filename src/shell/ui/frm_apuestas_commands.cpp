@@ -1,15 +1,15 @@
 // The combination window's actions and menus, and the commands behind them.
 #include "shell/ui/frm_apuestas.h"
 
-#include "shell/ui/command_guard.h"
-#include "shell/ui/control_euromillon_apuesta.h"
-#include "shell/ui/dialog_service.h"
+#include "widgets/command_guard.h"
+#include "widgets/control_euromillon_apuesta.h"
+#include "widgets/dialog_service.h"
 #include "shell/ui/frm_del_apuestas.h"
 #include "shell/ui/shell_icons.h"
 #include "shell/ui/shell_tools.h"
 #include "shell/ui/shell_settings.h"
 #include "model/ticket_tables.h"
-#include "shell/ui/texts.h"
+#include "widgets/texts.h"
 
 #include "model/euromillon_apuestas.h"
 #include "model/format.h"

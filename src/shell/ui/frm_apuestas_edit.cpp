@@ -2,9 +2,9 @@
 // pending edits, and the questions before a combination is dropped.
 #include "shell/ui/frm_apuestas.h"
 
-#include "shell/ui/control_euromillon_apuesta.h"
-#include "shell/ui/dialog_service.h"
-#include "shell/ui/texts.h"
+#include "widgets/control_euromillon_apuesta.h"
+#include "widgets/dialog_service.h"
+#include "widgets/texts.h"
 
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"

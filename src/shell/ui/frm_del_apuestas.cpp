@@ -1,7 +1,7 @@
 #include "shell/ui/frm_del_apuestas.h"
 
-#include "shell/ui/command_guard.h"
-#include "shell/ui/texts.h"
+#include "widgets/command_guard.h"
+#include "widgets/texts.h"
 
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"

@@ -2,12 +2,12 @@
 
 #include "shell/ui/shell_icons.h"
 #include "shell/ui/shell_pictures.h"
-#include "shell/ui/command_guard.h"
-#include "shell/ui/dialog_service.h"
+#include "widgets/command_guard.h"
+#include "widgets/dialog_service.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/shell_settings.h"
 #include "shell/ui/shell_tools.h"
-#include "shell/ui/texts.h"
+#include "widgets/texts.h"
 #include "shell/ui/wallpaper.h"
 
 #include "framework/localize.h"

@@ -2,10 +2,10 @@
 #include "shell/ui/frm_main_mdi.h"
 
 #include "shell/ui/shell_icons.h"
-#include "shell/ui/command_guard.h"
+#include "widgets/command_guard.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/shell_settings.h"
-#include "shell/ui/texts.h"
+#include "widgets/texts.h"
 #include "shell/ui/wallpaper.h"
 
 #include <QActionGroup>

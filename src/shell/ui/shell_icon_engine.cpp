@@ -1,6 +1,6 @@
 #include "shell/ui/shell_icon_engine.h"
 
-#include "shell/ui/picture_shapes.h"
+#include "widgets/picture_shapes.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 #include "shell/ui/shell_settings.h"
 
-#include "shell/ui/dialog_service.h"
+#include "widgets/dialog_service.h"
 
 #include "framework/parametres.h"
 #include "framework/program_path.h"

@@ -3,9 +3,9 @@
 #include "support/ui/shell_test_support.h"
 
 #include "model/euromillon_apuestas.h"
-#include "shell/ui/control_euromillon_apuesta.h"
-#include "shell/ui/dialog_service.h"
-#include "shell/ui/edit_bloque_numero.h"
+#include "widgets/control_euromillon_apuesta.h"
+#include "widgets/dialog_service.h"
+#include "widgets/edit_bloque_numero.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_del_apuestas.h"
 #include "shell/ui/frm_main_mdi.h"

@@ -4,7 +4,7 @@
 
 #include "framework/localize.h"
 #include "framework/parametres.h"
-#include "shell/ui/dialog_service.h"
+#include "widgets/dialog_service.h"
 #include "shell/ui/frm_main_mdi.h"
 #include "shell/ui/shell_settings.h"
 

@@ -1,6 +1,6 @@
 #include "shell_test_support.h"
 
-#include "shell/ui/dialog_service.h"
+#include "widgets/dialog_service.h"
 #include "shell/ui/shell_settings.h"
 
 #include "model/program_random.h"

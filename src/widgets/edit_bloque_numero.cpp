@@ -1,9 +1,9 @@
-#include "shell/ui/edit_bloque_numero.h"
+#include "widgets/edit_bloque_numero.h"
 
 #include "model/euromillon_apuesta.h"
 #include "model/game_constants.h"
-#include "shell/ui/command_guard.h"
-#include "shell/ui/control_euromillon_apuesta.h"
+#include "widgets/command_guard.h"
+#include "widgets/control_euromillon_apuesta.h"
 
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>

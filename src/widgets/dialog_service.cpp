@@ -1,4 +1,4 @@
-#include "shell/ui/dialog_service.h"
+#include "widgets/dialog_service.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,8 +1,8 @@
-#include "shell/ui/command_guard.h"
+#include "widgets/command_guard.h"
 
 #include "framework/abort_error.h"
 #include "model/exception.h"
-#include "shell/ui/dialog_service.h"
+#include "widgets/dialog_service.h"
 
 #include <QString>
 

@@ -1,13 +1,13 @@
 #include "model/euromillon_apuesta.h"
 #include "model/exception.h"
 #include "model/ticket_tables.h"
-#include "shell/ui/casilla_euromillon_apuesta.h"
-#include "shell/ui/control_euromillon_apuesta.h"
-#include "shell/ui/dialog_service.h"
-#include "shell/ui/edit_bloque_numero.h"
+#include "widgets/casilla_euromillon_apuesta.h"
+#include "widgets/control_euromillon_apuesta.h"
+#include "widgets/dialog_service.h"
+#include "widgets/edit_bloque_numero.h"
 #include "shell/ui/shell_icons.h"
 #include "shell/ui/shell_pictures.h"
-#include "shell/ui/ticket_renderer.h"
+#include "widgets/ticket_renderer.h"
 
 #include <QClipboard>
 #include <QDialog>

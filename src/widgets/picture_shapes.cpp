@@ -1,4 +1,4 @@
-#include "shell/ui/picture_shapes.h"
+#include "widgets/picture_shapes.h"
 
 #include <QPolygonF>
 #include <QTransform>

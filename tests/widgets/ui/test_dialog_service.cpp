@@ -1,7 +1,7 @@
 #include "framework/abort_error.h"
 #include "model/exception.h"
-#include "shell/ui/command_guard.h"
-#include "shell/ui/dialog_service.h"
+#include "widgets/command_guard.h"
+#include "widgets/dialog_service.h"
 
 #include <QTest>
 #include <QWidget>

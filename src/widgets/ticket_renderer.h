@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ui/ticket_layout.h"
+#include "widgets/ticket_layout.h"
 
 #include <QColor>
 #include <QFont>

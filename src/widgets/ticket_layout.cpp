@@ -1,4 +1,4 @@
-#include "shell/ui/ticket_layout.h"
+#include "widgets/ticket_layout.h"
 
 #include "model/game_constants.h"
 #include "model/ticket_tables.h"

@@ -1,9 +1,9 @@
-#include "shell/ui/ticket_renderer.h"
+#include "widgets/ticket_renderer.h"
 
 #include "model/euromillon_apuesta.h"
 #include "model/game_constants.h"
 #include "model/ticket_tables.h"
-#include "shell/ui/picture_shapes.h"
+#include "widgets/picture_shapes.h"
 
 #include <QPainter>
 #include <QPainterPath>

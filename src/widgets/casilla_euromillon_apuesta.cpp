@@ -1,9 +1,9 @@
-#include "shell/ui/casilla_euromillon_apuesta.h"
+#include "widgets/casilla_euromillon_apuesta.h"
 
 #include "model/euromillon_apuesta.h"
 #include "model/game_constants.h"
-#include "shell/ui/control_euromillon_apuesta.h"
-#include "shell/ui/ticket_renderer.h"
+#include "widgets/control_euromillon_apuesta.h"
+#include "widgets/ticket_renderer.h"
 
 TCasillaEuroMillonApuesta::TCasillaEuroMillonApuesta(TControlEuroMillonApuesta *owner, int block, int value)
     : owner_(owner), value_(value), frameColor_(TTicketRenderer::kFrameColour)

@@ -1,13 +1,13 @@
-#include "shell/ui/control_euromillon_apuesta.h"
+#include "widgets/control_euromillon_apuesta.h"
 
 #include "model/euromillon_apuesta.h"
 #include "model/game_constants.h"
 #include "model/ticket_tables.h"
 #include "model/update_bracket.h"
-#include "shell/ui/casilla_euromillon_apuesta.h"
-#include "shell/ui/command_guard.h"
-#include "shell/ui/edit_bloque_numero.h"
-#include "shell/ui/ticket_renderer.h"
+#include "widgets/casilla_euromillon_apuesta.h"
+#include "widgets/command_guard.h"
+#include "widgets/edit_bloque_numero.h"
+#include "widgets/ticket_renderer.h"
 
 #include <QApplication>
 #include <QMouseEvent>
