@@ -1,6 +1,6 @@
 // The main window with two combination windows, one in ticket view and one in
-// numbers view. With QOR_SCREENSHOT_PNG set (tools/screenshot.sh) the window
-// is grabbed to that file; otherwise the grab is only checked.
+// numbers view. With QOR_SCREENSHOT_DIR set (tools/screenshot.sh) the window
+// is saved there; otherwise the grab is only checked.
 #include "support/ui/shell_test_support.h"
 
 #include "model/euromillon_apuestas.h"
@@ -77,11 +77,7 @@ private slots:
         window.ClientArea()->setActiveSubWindow(children.at(1));
         QTest::qWait(200);
 
-        const QPixmap shot = window.grab();
-        QVERIFY(!shot.isNull());
-        const QByteArray target = qgetenv("QOR_SCREENSHOT_PNG");
-        if (!target.isEmpty())
-            QVERIFY(shot.save(QString::fromLocal8Bit(target), "PNG"));
+        QVERIFY(SaveScreenshot(&window, QStringLiteral("main_window")));
         for (TFRMApuestas *child : window.CombinationWindows())
             child->Release();
     }

@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPixmap>
 #include <QTest>
+#include <QWidget>
 
 ShellTestFolder::ShellTestFolder()
 {
@@ -92,4 +94,15 @@ void Trigger(QObject *root, const char *name)
     if (!action->isEnabled())
         qFatal("action %s is disabled", name);
     action->trigger();
+}
+
+bool SaveScreenshot(QWidget *widget, const QString &name)
+{
+    const QPixmap shot = widget->grab();
+    if (shot.isNull())
+        return false;
+    const QByteArray folder = qgetenv("QOR_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return true;
+    return shot.save(QDir(QString::fromLocal8Bit(folder)).filePath(name + QStringLiteral(".png")), "PNG");
 }

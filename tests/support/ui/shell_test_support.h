@@ -44,3 +44,8 @@ QByteArray FileBytes(const QString &path);
 QAction *FindAction(QObject *root, const char *name);
 // Triggers the action of the given name after checking that it is enabled.
 void Trigger(QObject *root, const char *name);
+
+class QWidget;
+// Grabs the widget; with QOR_SCREENSHOT_DIR set (tools/screenshot.sh) saves it
+// there as name.png. False when the grab is empty or the file cannot be written.
+bool SaveScreenshot(QWidget *widget, const QString &name);
