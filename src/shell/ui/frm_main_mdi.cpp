@@ -39,6 +39,7 @@ TFRMMainMDI::TFRMMainMDI(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(mdiArea_);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &TFRMMainMDI::OnSubWindowActivated);
 
+    InstallShellTools();
     CreateActions();
     CreateMenus();
     CreateToolBar();

@@ -22,3 +22,7 @@ struct TShellTools {
 };
 
 TShellTools &ShellTools();
+
+// Fills ShellTools() with the windows of every subsystem; called by the main
+// window before it builds its commands, harmless when called again.
+void InstallShellTools();
