@@ -120,8 +120,9 @@ void TSorteosEuroMillon::KeepRange(double desde, double hasta)
 
 void TSorteosEuroMillon::LoadFromFile(const std::string &path)
 {
+    // A folder standing where the archive should be counts as no archive.
     std::error_code error;
-    if (busy_ || !std::filesystem::exists(path, error))
+    if (busy_ || !std::filesystem::exists(path, error) || std::filesystem::is_directory(path, error))
         return;
     TBusyScope busy(busy_);
     Clear();

@@ -36,8 +36,26 @@ TQORApp::TQORApp(TParametres &params)
 {
 }
 
+// "Euro.exe" gives "Euro.zrk"; a program file without extension keeps its name.
+std::string TQORApp::PathWithSuffix(const char *suffix) const
+{
+    std::filesystem::path path(AppFile);
+    return (path.parent_path() / path.stem()).string() + suffix;
+}
+
+std::string TQORApp::ResourceFilePath() const
+{
+    return PathWithSuffix(".zrk");
+}
+
+std::string TQORApp::BackupFilePath() const
+{
+    return PathWithSuffix("_Seg.zrk");
+}
+
 void TQORApp::LoadAppResources()
 {
+    loadedFromBackup_ = false;
     const std::string main = ResourceFilePath();
     const std::string backup = BackupFilePath();
     if (!FileExists(main))
@@ -52,6 +70,7 @@ void TQORApp::LoadAppResources()
         return;
     try {
         recursos_->LoadFromFile(backup);
+        loadedFromBackup_ = true;
     } catch (...) {
         ShowUserError(AppName, "Imposible recuperar los recursos de la copia de seguridad\nMensaje de error:\n" +
                                    MessageOf(std::current_exception()));
@@ -80,8 +99,12 @@ void TQORApp::SaveAppResources()
 {
     bool movedAway = false;
     try {
-        RotateToBackup(movedAway);
+        // A damaged resource file must not push out the good backup it was
+        // recovered from.
+        if (!loadedFromBackup_)
+            RotateToBackup(movedAway);
         recursos_->SaveToFile(ResourceFilePath());
+        loadedFromBackup_ = false;
     } catch (...) {
         // A resource file renamed away comes back, so the settings of this
         // close are lost but those of the last one are not.

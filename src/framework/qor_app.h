@@ -13,8 +13,9 @@ inline constexpr const char *kAppName = "QOR-EuroMillon v3";
 
 // The running application: its name, its program file and the stores the
 // framework keeps for it. The resource store is saved in the application
-// resource file beside the program (program file + ".zrk"), whose previous
-// version is kept as the backup copy (program file + "_Seg.zrk").
+// resource file beside the program (the program file with its extension
+// replaced by ".zrk"), whose previous version is kept as the backup copy
+// (extension replaced by "_Seg.zrk").
 class TQORApp {
 public:
     // params: the parameter store the resource file fills and saves.
@@ -25,8 +26,8 @@ public:
     std::string AppName = kAppName;
     std::string AppFile; // full path of the program file
 
-    std::string ResourceFilePath() const { return AppFile + ".zrk"; }
-    std::string BackupFilePath() const { return AppFile + "_Seg.zrk"; }
+    std::string ResourceFilePath() const;
+    std::string BackupFilePath() const;
 
     TRecursosQOR &Recursos() { return *recursos_; }
     TComponentsQOR &Components() { return *components_; }
@@ -37,12 +38,17 @@ public:
     // the backup too is shown through ShowUserError.
     void LoadAppResources();
     // Makes the current resource file the backup, then writes a new one with
-    // the current parameters. Never raises: a failure is shown through
+    // the current parameters. When this run's settings came from the backup
+    // (the resource file was damaged), the backup is kept and only the
+    // resource file is written. Never raises: a failure is shown through
     // ShowUserError and the previous file is kept.
     void SaveAppResources();
 
 private:
     void RotateToBackup(bool &movedAway);
+    std::string PathWithSuffix(const char *suffix) const;
+
+    bool loadedFromBackup_ = false;
 
     std::unique_ptr<TRecursosQOR> recursos_;
     std::unique_ptr<TComponentsQOR> components_;

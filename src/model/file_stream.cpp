@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace fs = std::filesystem;
+
 namespace {
 
 constexpr size_t kFileBufferSize = 256 * 1024;
@@ -72,8 +74,12 @@ TSafeFileStream::TSafeFileStream(const std::string &path) : path_(ResolveLink(pa
 {
     std::string templ = path_ + ".tmp-XXXXXX";
     int fd = ::mkstemp(templ.data());
-    if (fd < 0)
+    if (fd < 0) {
+        const bool folderRefuses = errno == EACCES || errno == EPERM;
+        if (folderRefuses && OpenInPlace())
+            return;
         throw EFCreateError(FormatText("Cannot create file %s", {path}));
+    }
     tempPath_ = templ;
 
     // The new file keeps the permissions of the one it replaces, or gets the
@@ -98,6 +104,45 @@ TSafeFileStream::TSafeFileStream(const std::string &path) : path_(ResolveLink(pa
     std::setvbuf(file_, nullptr, _IOFBF, kFileBufferSize);
 }
 
+// The folder takes no new file but the target may be written: keep a copy
+// of it in the temporary folder, then write over it.
+bool TSafeFileStream::OpenInPlace()
+{
+    struct stat info{};
+    if (::stat(path_.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || ::access(path_.c_str(), W_OK) != 0)
+        return false;
+    std::error_code error;
+    const fs::path tempFolder = fs::temp_directory_path(error);
+    if (error)
+        return false;
+    std::string copy = (tempFolder / "qor-kept-XXXXXX").string();
+    int fd = ::mkstemp(copy.data());
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    if (!fs::copy_file(path_, copy, fs::copy_options::overwrite_existing, error) || error) {
+        ::unlink(copy.c_str());
+        return false;
+    }
+    file_ = std::fopen(path_.c_str(), "wb");
+    if (!file_) {
+        ::unlink(copy.c_str());
+        return false;
+    }
+    keptCopy_ = copy;
+    std::setvbuf(file_, nullptr, _IOFBF, kFileBufferSize);
+    return true;
+}
+
+// Should the copy not go back, it stays in the temporary folder for the user.
+void TSafeFileStream::PutKeptCopyBack()
+{
+    std::error_code error;
+    if (fs::copy_file(keptCopy_, path_, fs::copy_options::overwrite_existing, error) && !error)
+        ::unlink(keptCopy_.c_str());
+    keptCopy_.clear();
+}
+
 TSafeFileStream::~TSafeFileStream()
 {
     Discard();
@@ -108,7 +153,10 @@ void TSafeFileStream::Discard()
     if (file_) {
         std::fclose(file_);
         file_ = nullptr;
-        ::unlink(tempPath_.c_str());
+        if (InPlace())
+            PutKeptCopyBack();
+        else
+            ::unlink(tempPath_.c_str());
     }
 }
 
@@ -139,6 +187,15 @@ void TSafeFileStream::Commit()
     bool ok = !failed_ && std::fflush(file_) == 0 && !std::ferror(file_) && ::fsync(::fileno(file_)) == 0;
     ok = std::fclose(file_) == 0 && ok;
     file_ = nullptr;
+    if (InPlace()) {
+        if (!ok) {
+            PutKeptCopyBack();
+            throw EWriteError(kStreamWriteError);
+        }
+        ::unlink(keptCopy_.c_str());
+        keptCopy_.clear();
+        return;
+    }
     if (!ok) {
         ::unlink(tempPath_.c_str());
         throw EWriteError(kStreamWriteError);

@@ -31,8 +31,12 @@ private:
 // bytes go to a temporary file in the same folder, which Commit() flushes to
 // disk and renames over the target. Destroyed without Commit(), the temporary
 // file is removed and the target is left as it was.
-// Raises EFCreateError "Cannot create file %s" when the temporary file cannot
-// be made; Commit() raises EWriteError when flushing or renaming fails.
+//
+// Where the folder refuses new files but the target itself may be written,
+// the target is written in place instead, after a copy of it was kept in the
+// user's temporary folder; a write that fails or is dropped puts the copy
+// back. Raises EFCreateError "Cannot create file %s" when neither way is
+// open; Commit() raises EWriteError when flushing or renaming fails.
 class TSafeFileStream : public TStream {
 public:
     explicit TSafeFileStream(const std::string &path);
@@ -49,11 +53,17 @@ public:
     const std::string &Path() const { return path_; }
     const std::string &TemporaryPath() const { return tempPath_; }
 
+    // True when the target is being written in place.
+    bool InPlace() const { return !keptCopy_.empty(); }
+
 private:
+    bool OpenInPlace();
     void Discard();
+    void PutKeptCopyBack();
 
     std::string path_;
     std::string tempPath_;
+    std::string keptCopy_; // in-place writing: the old file's copy
     std::FILE *file_ = nullptr;
     bool failed_ = false;
 };

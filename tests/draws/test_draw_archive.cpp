@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <csignal>
 #include <random>
 #include <sys/resource.h>
@@ -116,6 +118,9 @@ TEST(DrawArchive, EmptyArchiveIsSixBytesAndAMissingFileLoadsNothing)
     FillThree(archive);
     archive.LoadFromFile(folder.Path("none.emx"));
     EXPECT_EQ(archive.Count(), 3); // a missing file leaves the content
+    std::filesystem::create_directory(folder.Path("folder.emx"));
+    EXPECT_NO_THROW(archive.LoadFromFile(folder.Path("folder.emx")));
+    EXPECT_EQ(archive.Count(), 3); // so does a folder of that name
     archive.LoadFromFile(path);
     EXPECT_EQ(archive.Count(), 0);
 }

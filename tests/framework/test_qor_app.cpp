@@ -93,6 +93,33 @@ TEST_F(QORAppFiles, DamagedMainFileFallsBackSilentlyToTheBackup)
     EXPECT_TRUE(errors_.empty());
 }
 
+TEST_F(QORAppFiles, CloseAfterARecoveryKeepsTheGoodBackup)
+{
+    CloseWithCountry("FR");
+    CloseWithCountry("ES");
+    const std::string goodBackup = ReadFile(Backup());
+    WriteFile(Main(), "garbage");
+    CloseWithCountry("IT"); // starts on the backup's settings
+    EXPECT_EQ(ReadFile(Backup()), goodBackup);
+    EXPECT_EQ(CountryAtStart(), "IT");
+    // From then on the rotation is as usual.
+    CloseWithCountry("PT");
+    EXPECT_EQ(CountryAtStart(), "PT");
+    WriteFile(Main(), "garbage");
+    EXPECT_EQ(CountryAtStart(), "IT");
+}
+
+TEST_F(QORAppFiles, ResourceFileNamesReplaceTheProgramsExtension)
+{
+    ProgramRun run;
+    run.app.AppFile = PathOf("Euro.exe");
+    EXPECT_EQ(run.app.ResourceFilePath(), PathOf("Euro.zrk"));
+    EXPECT_EQ(run.app.BackupFilePath(), PathOf("Euro_Seg.zrk"));
+    run.app.AppFile = PathOf("qor-euromillon");
+    EXPECT_EQ(run.app.ResourceFilePath(), Main());
+    EXPECT_EQ(run.app.BackupFilePath(), Backup());
+}
+
 TEST_F(QORAppFiles, DamagedMainFileWithoutBackupGivesDefaults)
 {
     WriteFile(Main(), "\x06\x0CTRecursosQOR\x01\x01");

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -154,4 +155,99 @@ TEST_F(SafeFileStreamTest, ReadsBackWhatWasWritten)
     in.ReadBuffer(buffer, 3);
     EXPECT_EQ(std::string(buffer, 3), "cde");
     EXPECT_THROW(in.ReadBuffer(buffer, 2), EReadError);
+}
+
+namespace {
+
+// Runs body in a child process that cannot create files in folder but may
+// write the files it owns there: as root the child becomes nobody, otherwise
+// the folder is made read-only. Returns the child's exit status.
+int RunWhereTheFolderRefusesNewFiles(const fs::path &folder, const std::string &ownedFile,
+                                     const std::function<int()> &body)
+{
+    const bool root = ::geteuid() == 0;
+    constexpr uid_t kNobody = 65534;
+    if (root) {
+        ::chown(ownedFile.c_str(), kNobody, kNobody);
+        ::chmod(folder.c_str(), 0755);
+    } else {
+        ::chmod(folder.c_str(), 0555);
+    }
+    pid_t child = ::fork();
+    if (child == 0) {
+        if (root && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(90);
+        int status = 90;
+        try {
+            status = body();
+        } catch (...) {
+        }
+        ::_exit(status);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::chmod(folder.c_str(), 0755);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
+}
+
+size_t KeptCopiesIn(const fs::path &folder)
+{
+    size_t count = 0;
+    for (const auto &entry : fs::directory_iterator(folder))
+        count += entry.path().filename().string().rfind("qor-kept-", 0) == 0;
+    return count;
+}
+
+} // namespace
+
+TEST_F(SafeFileStreamTest, AFolderThatRefusesNewFilesIsWrittenInPlace)
+{
+    const std::string path = PathOf("a.bin");
+    WriteAll(path, "old contents");
+    const size_t keptBefore = KeptCopiesIn(fs::temp_directory_path());
+
+    // A good save replaces the bytes and leaves no copy behind.
+    EXPECT_EQ(RunWhereTheFolderRefusesNewFiles(folder_, path, [&] {
+                  SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("new", 3); });
+                  return 0;
+              }),
+              0);
+    EXPECT_EQ(ReadAll(path), "new");
+    EXPECT_EQ(FilesInFolder(), 1u);
+
+    // A save that fails half way (after a megabyte went out) puts the old bytes back.
+    WriteAll(path, "old contents");
+    EXPECT_EQ(RunWhereTheFolderRefusesNewFiles(folder_, path, [&] {
+                  try {
+                      SaveFileSafely(path, [](TStream &stream) {
+                          std::string chunk(1 << 20, 'n');
+                          stream.WriteBuffer(chunk.data(), chunk.size());
+                          throw EWriteError(kStreamWriteError);
+                      });
+                  } catch (const EWriteError &) {
+                      return 0;
+                  }
+                  return 1;
+              }),
+              0);
+    EXPECT_EQ(ReadAll(path), "old contents");
+    EXPECT_EQ(FilesInFolder(), 1u);
+    EXPECT_EQ(KeptCopiesIn(fs::temp_directory_path()), keptBefore);
+}
+
+TEST_F(SafeFileStreamTest, AFolderThatRefusesNewFilesStillRefusesANewFile)
+{
+    const std::string existing = PathOf("a.bin");
+    WriteAll(existing, "x");
+    const std::string path = PathOf("new.bin");
+    EXPECT_EQ(RunWhereTheFolderRefusesNewFiles(folder_, existing, [&] {
+                  try {
+                      SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("y", 1); });
+                  } catch (const EFCreateError &) {
+                      return 0;
+                  }
+                  return 1;
+              }),
+              0);
+    EXPECT_FALSE(fs::exists(path));
 }
