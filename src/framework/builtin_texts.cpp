@@ -326,6 +326,16 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {43126, "Archivo de texto"},
     {43127, "Exportar a EXCEL"},
 
+    // Shell additions: opening, paging, language code (45000 to 45099)
+    {45000, "Abriendo %s..."},
+    {45001, "Ir al boleto..."},
+    {45002, "Ir a un boleto por su número"},
+    {45003, "Ir al boleto"},
+    {45004, "Número de boleto (1 a %d):"},
+    {45005, "El número de boleto debe estar entre 1 y %d"},
+    {45006, "es"},
+    {45007, "No se ha podido abrir:"},
+
     // Generic words (50001 to 50008)
     {50001, "¿Continuar?"},
     {50002, "ATENCIÓN:"},

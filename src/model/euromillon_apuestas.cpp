@@ -173,8 +173,9 @@ int TEuroMillonApuestas::InsertRange(TEuroMillonApuestas &source, int first, int
     std::vector<BetMask> copied(source.masks_.begin() + first, source.masks_.begin() + last + 1);
     if (position < 0 || position > Count())
         position = Count();
+    const bool vouched = PassesBeforeStore && std::all_of(copied.begin(), copied.end(), PassesBeforeStore);
     WithinUpdate(*this, [&] {
-        if (OnBeforeStore) {
+        if (OnBeforeStore && !vouched) {
             for (size_t k = 0; k < copied.size(); ++k) {
                 if (&source != this)
                     source.Bet(first + static_cast<int>(k));

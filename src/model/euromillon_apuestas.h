@@ -14,6 +14,10 @@ class TStream;
 // Called before the working bet is stored at a position; raising an error
 // from it cancels the store.
 using TBeforeStoreEvent = std::function<void(void *sender, int position)>;
+// True when a bet is known to pass OnBeforeStore as it stands.
+using TBetMaskCheck = std::function<bool(BetMask bet)>;
+// Told how many bytes of how many were read; may raise to stop the load.
+using TLoadProgress = std::function<void(int64_t done, int64_t total)>;
 
 // A combination: a named, ordered list of bets, kept as one 8-byte mask each.
 // Bets are read and written one at a time through the working bet it owns
@@ -65,9 +69,9 @@ public:
     // Deletes every bet and empties Name; FileName stays. One change.
     void Clear();
     // Copies the source's bets first..last (clipped to the source) to
-    // position, position+1, ... (Count appends), each through OnBeforeStore.
-    // Returns how many were copied; one change. The source's current bet ends
-    // at last.
+    // position, position+1, ... (Count appends), each through OnBeforeStore
+    // (unless PassesBeforeStore vouches for all of them). Returns how many
+    // were copied; one change. The source's current bet ends at last.
     int InsertRange(TEuroMillonApuestas &source, int first, int last, int position);
 
     // Scanning from the last bet back: the first position whose bet shares at
@@ -115,11 +119,20 @@ public:
     // the previous file as it was. Then FileName is the path and Modified false.
     void SaveToFile(const std::string &path);
     // Raises EFOpenError "Cannot open file %s" and the errors of
-    // LoadFromStream; FileName and Modified change only on success.
-    void LoadFromFile(const std::string &path);
+    // LoadFromStream; FileName and Modified change only on success. progress
+    // hears of the bytes read as the load goes; an error it raises ends the
+    // load as a read error would.
+    void LoadFromFile(const std::string &path, const TLoadProgress &progress = {});
+    // Takes the source's name, file name and bets (the source is left empty)
+    // and makes them this combination's, unmodified. One change.
+    void Adopt(TEuroMillonApuestas &source);
 
     TNotifyEvent OnChange;
     TBeforeStoreEvent OnBeforeStore;
+    // Optional: a bet it accepts is stored without OnBeforeStore while
+    // loading and copying ranges, so that millions of bets need no working
+    // bet each. OnBeforeStore still decides (and words the error) for the rest.
+    TBetMaskCheck PassesBeforeStore;
     TNotifyEvent OnNameChange;
 
 private:

@@ -5,6 +5,7 @@
 #include "model/bet_list_codec.h"
 #include "model/euromillon_apuestas.h"
 #include "model/file_stream.h"
+#include "model/progress_stream.h"
 #include "model/stream.h"
 #include "model/update_bracket.h"
 #include "model/value_stream.h"
@@ -64,7 +65,7 @@ void TEuroMillonApuestas::LoadFromStream(TStream &stream)
             try {
                 while (!parser.AtListEnd()) {
                     BetMask mask = parser.ReadBet();
-                    if (OnBeforeStore) {
+                    if (OnBeforeStore && !(PassesBeforeStore && PassesBeforeStore(mask))) {
                         storing = true;
                         workingBet_.FromMask(mask);
                         previous = mask;
@@ -96,12 +97,35 @@ void TEuroMillonApuestas::SaveToFile(const std::string &path)
     modified_ = false;
 }
 
-void TEuroMillonApuestas::LoadFromFile(const std::string &path)
+void TEuroMillonApuestas::LoadFromFile(const std::string &path, const TLoadProgress &progress)
 {
     {
-        TFileStream stream(path, FileMode::OpenRead);
-        LoadFromStream(stream);
+        TFileStream file(path, FileMode::OpenRead);
+        if (progress) {
+            TProgressStream stream(file, progress);
+            LoadFromStream(stream);
+        } else {
+            LoadFromStream(file);
+        }
     }
     SetFileName(path);
+    modified_ = false;
+}
+
+void TEuroMillonApuestas::Adopt(TEuroMillonApuestas &source)
+{
+    if (&source == this)
+        return;
+    WithinUpdate(*this, [&] {
+        masks_.clear();
+        masks_.swap(source.masks_);
+        std::vector<BetMask>().swap(source.masks_);
+        current_ = -1;
+        SetName(source.name_);
+        Changed();
+        source.current_ = -1;
+        source.name_.clear();
+    });
+    SetFileName(source.fileName_);
     modified_ = false;
 }

@@ -1,10 +1,17 @@
 #include "widgets/dialog_service.h"
 
+#include "framework/parametres.h"
+#include "framework/variant.h"
+
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QQueue>
+
+#include <algorithm>
 #include <QUrl>
 
 namespace {
@@ -20,6 +27,7 @@ struct DialogState {
     QQueue<QMessageBox::StandardButton> answers;
     QQueue<QString> fileNames;
     QQueue<ScriptedInput> inputs;
+    QQueue<bool> externalResults;
     QList<DialogService::ShownBox> shown;
 };
 
@@ -38,7 +46,7 @@ QWidget *ParentOrActive(QWidget *parent)
 
 void Record(DialogService::Kind kind, const QString &title, const QString &text)
 {
-    State().shown.append({kind, title, text});
+    State().shown.append({kind, title, text, QString()});
 }
 
 // The answer a box takes when nobody can click it: what Escape would give.
@@ -62,12 +70,42 @@ QMessageBox::StandardButton RunBox(QWidget *parent, QMessageBox::Icon icon, cons
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+// The folder of the last file chosen in any file dialog, kept between runs.
+QString LastFolder()
+{
+    return QString::fromStdString(Parametres().ReadString(DialogService::kLastFolderKey, ""));
+}
+
+void RememberFolderOf(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    Parametres().SetValor(DialogService::kLastFolderKey, Variant(QFileInfo(path).absolutePath().toStdString()));
+    Parametres().SetSaveList({DialogService::kLastFolderKey}, true);
+}
+
+// A start without a folder (nothing, or a bare file name) begins in the last folder used.
+QString StartPath(const QString &start)
+{
+    if (!start.isEmpty() && start.contains(QLatin1Char('/')))
+        return start;
+    QString folder = LastFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return start.isEmpty() ? folder : QDir(folder).filePath(start);
+}
+
 QString RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &filter,
-                      const QString &defaultSuffix, const QString &start)
+                      const QString &defaultSuffix, const QString &requestedStart)
 {
     DialogState &state = State();
-    if (!state.fileNames.isEmpty())
-        return state.fileNames.dequeue();
+    const QString start = StartPath(requestedStart);
+    state.shown.last().start = start;
+    if (!state.fileNames.isEmpty()) {
+        const QString chosen = state.fileNames.dequeue();
+        RememberFolderOf(chosen);
+        return chosen;
+    }
     if (state.headless)
         return QString();
     QFileDialog dialog(ParentOrActive(parent), QString(), start, DialogService::QtFilter(filter));
@@ -83,7 +121,9 @@ QString RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QStri
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    RememberFolderOf(chosen);
+    return chosen;
 }
 
 } // namespace
@@ -142,12 +182,19 @@ bool DialogService::InputText(QWidget *parent, const QString &title, const QStri
     }
     if (state.headless)
         return false;
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(ParentOrActive(parent), title, prompt, QLineEdit::Normal, value, &ok);
-    if (ok)
-        value = text;
-    return ok;
+    QInputDialog dialog(ParentOrActive(parent));
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(value);
+    // Wide enough for its title (and the window buttons beside it) and for
+    // a long value.
+    const QFontMetrics metrics(dialog.font());
+    dialog.setMinimumWidth(std::max({metrics.horizontalAdvance(title) + 160, metrics.horizontalAdvance(value) + 60,
+                                     metrics.averageCharWidth() * 48}));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    value = dialog.textValue();
+    return true;
 }
 
 QString DialogService::OpenFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
@@ -187,13 +234,21 @@ QString DialogService::QtFilter(const QString &pipeFilter)
     return filters.join(QStringLiteral(";;"));
 }
 
-void DialogService::OpenExternal(const QString &pathOrAddress)
+bool DialogService::OpenExternal(const QString &pathOrAddress)
 {
     Record(Kind::External, QString(), pathOrAddress);
-    if (State().headless)
-        return;
+    DialogState &state = State();
+    if (!state.externalResults.isEmpty())
+        return state.externalResults.dequeue();
+    if (state.headless)
+        return true;
     const bool isAddress = pathOrAddress.contains(QLatin1String("://"));
-    QDesktopServices::openUrl(isAddress ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress));
+    return QDesktopServices::openUrl(isAddress ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress));
+}
+
+void DialogService::SetNextExternalResult(bool opened)
+{
+    State().externalResults.enqueue(opened);
 }
 
 void DialogService::SetHeadless(bool headless)
@@ -226,6 +281,7 @@ void DialogService::ClearScript()
     State().answers.clear();
     State().fileNames.clear();
     State().inputs.clear();
+    State().externalResults.clear();
 }
 
 const QList<DialogService::ShownBox> &DialogService::ShownBoxes()

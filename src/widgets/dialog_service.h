@@ -23,7 +23,12 @@ public:
         Kind kind;
         QString title;
         QString text;
+        QString start; // file dialogs: the path they started at
     };
+
+    // The parameter holding the folder of the last file chosen in a file
+    // dialog; a dialog given no folder starts there (else in the home folder).
+    static constexpr const char *kLastFolderKey = "PRM_LAST_FOLDER";
 
     // The title of every box: "QOR-EuroMillon v3" unless changed.
     static QString ApplicationTitle();
@@ -57,9 +62,10 @@ public:
     // "A (*.aem)|*.aem|B (*.*)|*.*" -> "A (*.aem);;B (*)".
     static QString QtFilter(const QString &pipeFilter);
 
-    // The shell's open operation on a document or a web address; headless it
-    // is only recorded.
-    static void OpenExternal(const QString &pathOrAddress);
+    // The shell's open operation on a document or a web address; false when
+    // nothing could open it. Headless it is only recorded (and succeeds,
+    // unless a result was scripted).
+    static bool OpenExternal(const QString &pathOrAddress);
 
     // Scripting for tests.
     static void SetHeadless(bool headless);
@@ -67,6 +73,7 @@ public:
     static void SetNextAnswer(QMessageBox::StandardButton answer);
     static void SetNextFileName(const QString &path); // empty path = cancel
     static void SetNextInput(const QString &text, bool accepted = true);
+    static void SetNextExternalResult(bool opened);
     static void ClearScript();
     static const QList<ShownBox> &ShownBoxes();
     static QString LastText();

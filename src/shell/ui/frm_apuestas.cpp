@@ -1,8 +1,10 @@
 #include "shell/ui/frm_apuestas.h"
 
+#include "widgets/background_work.h"
 #include "widgets/command_guard.h"
 #include "widgets/control_euromillon_apuesta.h"
 #include "widgets/dialog_service.h"
+#include "shell/ui/bet_check.h"
 #include "shell/ui/frm_main_mdi.h"
 #include "shell/ui/shell_icons.h"
 #include "shell/ui/shell_settings.h"
@@ -82,7 +84,8 @@ TFRMApuestas::TFRMApuestas(TFRMMainMDI &mainWindow) : QWidget(nullptr), main_(ma
         UpdateTitle();
         emit StateChanged();
     };
-    combination_->OnBeforeStore = [this](void *, int) { CheckBetBeforeStore(); };
+    combination_->OnBeforeStore = [this](void *, int) { CheckCompleteBet(combination_->WorkingBet()); };
+    combination_->PassesBeforeStore = IsCompleteBet;
 
     CreateActions();
     BuildLayout();
@@ -240,6 +243,10 @@ void TFRMApuestas::SetManualModifyAllowed(bool allowed)
 
 void TFRMApuestas::OnCombinationChanged()
 {
+    // Bets deleted under the current ticket: back to the last one there is.
+    const int last = combination_->Count() / BetsPerTicket() + 1;
+    if (currentTicket_ > last)
+        currentTicket_ = last;
     Refresh();
     UpdateTotals();
     emit StateChanged();
@@ -292,16 +299,45 @@ void TFRMApuestas::SetViewMode(uint8_t mode)
     Refresh();
 }
 
+// Minimized, only the file's name is shown: the application title would
+// leave no room for it.
 void TFRMApuestas::UpdateTitle()
 {
     const QString fileName = QString::fromStdString(combination_->FileName());
     const QString shown = fileName.isEmpty() ? QStringLiteral("(Nueva)") : QFileInfo(fileName).completeBaseName();
-    setWindowTitle(DialogService::ApplicationTitle() + QStringLiteral(" - ") + shown);
+    QMdiSubWindow *frame = SubWindow();
+    const bool minimized = frame && frame->isMinimized();
+    setWindowTitle((minimized ? shown : DialogService::ApplicationTitle() + QStringLiteral(" - ") + shown) +
+                   QStringLiteral("[*]"));
+    setWindowModified(combination_->Modified());
+}
+
+bool TFRMApuestas::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == SubWindow() && event->type() == QEvent::WindowStateChange)
+        UpdateTitle();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TFRMApuestas::LoadFromFile(const QString &path)
 {
-    combination_->LoadFromFile(path.toStdString());
+    // A combination of its own for the worker: this one and its window stay
+    // untouched until the whole file is read.
+    TEuroMillonApuestas loaded;
+    loaded.OnBeforeStore = [&loaded](void *, int) { CheckCompleteBet(loaded.WorkingBet()); };
+    loaded.PassesBeforeStore = IsCompleteBet;
+    const std::string file = path.toStdString();
+    const QString label = QString::fromStdString(FormatText(GetText(45000), {QFileInfo(path).fileName().toStdString()}));
+    RunInBackground(this, label, [&](TWorkProgress &progress) {
+        loaded.LoadFromFile(file, [&progress](int64_t done, int64_t total) {
+            progress.Report(done, total);
+            progress.ThrowIfCancelled();
+        });
+    });
+    combination_->Adopt(loaded);
+    currentTicket_ = 1;
+    Refresh();
+    UpdateTitle();
     emit StateChanged();
 }
 

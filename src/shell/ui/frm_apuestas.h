@@ -38,8 +38,10 @@ public:
     void SetManualModifyAllowed(bool allowed);
     const std::vector<TControlEuroMillonApuesta *> &TicketControls() const { return controls_; }
 
-    // Loads the combination from a file; its errors are raised (an
-    // incomplete bet fails with the bet check's message).
+    // Loads the combination from a file on a worker thread, with a busy
+    // cursor and, past a second, a progress dialog whose Cancel ends the load
+    // silently (EAbort). Errors are raised (an incomplete bet fails with the
+    // bet check's message); the combination changes only on success.
     void LoadFromFile(const QString &path);
     // Save: to the bound file, else as Save As. Save As: asks for the file
     // (and before replacing an existing one). False when the user cancelled.
@@ -48,8 +50,11 @@ public:
     // Settles pending edits, then asks about an unsaved combination. False
     // when the user cancelled (or a save did not happen).
     bool AskSave();
-    // The close query the main window runs before closing everything.
+    // The close query the main window runs before closing everything. Its
+    // answer lets the window close without asking again, until the main
+    // window tells that its close did not go through (ForgetCloseAnswer).
     bool CloseQuery();
+    void ForgetCloseAnswer() { closeAnswered_ = false; }
     // Removes the window at once without asking. Never call it from the
     // window's own event handlers.
     void Release();
@@ -57,6 +62,8 @@ public:
     void ApplyTexts();
     void SetViewMode(uint8_t mode);
     void GoToTicket(int ticket);
+    // Asks for a ticket number and goes there.
+    void AskTicketAndGo();
     void Refresh();
     // The menus merged into the main window's menu bar while this window is active.
     QList<QMenu *> MergedMenus() const;
@@ -78,6 +85,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildLayout();
@@ -87,7 +95,9 @@ private:
     void UpdateTitle();
     void UpdateTotals();
     void OnCombinationChanged();
-    void CheckBetBeforeStore();
+    // Settles pending edits before a command that changes the bets; false
+    // when the user cancelled.
+    bool SettleBeforeChange();
     void BeforeMark(TControlEuroMillonApuesta &control, bool &mark);
     bool SettlePendingEdits();
     void CommitTyping();
@@ -135,6 +145,7 @@ private:
     QAction *ActPrior = nullptr;
     QAction *ActNext = nullptr;
     QAction *ActLast = nullptr;
+    QAction *ActIrABoleto = nullptr;
     QAction *ActSaveModifiedApuestas_NC = nullptr;
     QAction *ActCancelModifiedApuestas_NC = nullptr;
     QAction *ActAddApuestaAleatoria_NC = nullptr;

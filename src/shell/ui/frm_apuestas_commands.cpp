@@ -12,6 +12,7 @@
 #include "widgets/texts.h"
 
 #include "model/euromillon_apuestas.h"
+#include "model/exception.h"
 #include "model/format.h"
 #include "model/game_constants.h"
 #include "model/program_random.h"
@@ -53,7 +54,10 @@ void TFRMApuestas::CreateActions()
     ActDelApuestas = add("ActDelApuestas", [this] { DeleteBets(); });
     ActSaveModifiedApuestas = add("ActSaveModifiedApuestas", [this] { SaveModifiedBets(); });
     ActCancelModifiedApuestas = add("ActCancelModifiedApuestas", [this] { CancelModifiedBets(); });
-    ActImport = add("ActImport", [this] { RunTool(ShellTools().importBets); });
+    ActImport = add("ActImport", [this] {
+        if (SettleBeforeChange())
+            RunTool(ShellTools().importBets);
+    });
     ActExport = add("ActExport", [this] { RunTool(ShellTools().exportBets); });
     ActPremios = add("ActPremios", [this] { RunTool(ShellTools().prizes); });
     MiCerrarAplicacion = new QAction(this);
@@ -71,6 +75,18 @@ void TFRMApuestas::CreateActions()
     ActPrior = add("ActPrior", [this] { GoToTicket(currentTicket_ - 1); }, "go-previous");
     ActNext = add("ActNext", [this] { GoToTicket(currentTicket_ + 1); }, "go-next");
     ActLast = add("ActLast", [this] { GoToTicket(TicketOfBet(combination_->Count())); }, "go-last");
+    ActIrABoleto = add("ActIrABoleto", [this] { AskTicketAndGo(); });
+    // Paging from the keyboard anywhere in the window, also while a number
+    // field has the focus.
+    ActFirst->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Home));
+    ActPrior->setShortcut(QKeySequence(Qt::Key_PageUp));
+    ActNext->setShortcut(QKeySequence(Qt::Key_PageDown));
+    ActLast->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
+    ActIrABoleto->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    for (QAction *action : {ActFirst, ActPrior, ActNext, ActLast, ActIrABoleto, ActAllowManualModify}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
     ActSaveModifiedApuestas_NC = add("ActSaveModifiedApuestas_NC", [this] { SaveModifiedBets(); }, "dialog-ok-apply");
     ActCancelModifiedApuestas_NC =
         add("ActCancelModifiedApuestas_NC", [this] { CancelModifiedBets(); }, "dialog-cancel");
@@ -92,7 +108,7 @@ void TFRMApuestas::CreateMenus()
     MiCombinacion->setObjectName(QStringLiteral("MiCombinacion"));
     MiCombinacion->addActions({ActAddApuestaAleatoria, ActGenerarCombinacion});
     MiCombinacion->addSeparator();
-    MiCombinacion->addActions({ActAllowManualModify, ActNueva, ActDelApuestas});
+    MiCombinacion->addActions({ActAllowManualModify, ActNueva, ActDelApuestas, ActIrABoleto});
     MiCombinacion->addSeparator();
     MiCombinacion->addActions({ActSaveModifiedApuestas, ActCancelModifiedApuestas});
     MiCombinacion->addSeparator();
@@ -133,6 +149,7 @@ void TFRMApuestas::ApplyTexts()
     SetTexts(ActPrior, 0, 41016);
     SetTexts(ActNext, 0, 41018);
     SetTexts(ActLast, 0, 41020);
+    SetTexts(ActIrABoleto, 45001, 45002);
     SetTexts(ActSaveModifiedApuestas_NC, 0, 41026);
     SetTexts(ActCancelModifiedApuestas_NC, 0, 41028);
     SetTexts(ActAddApuestaAleatoria_NC, 0, 41030);
@@ -162,8 +179,17 @@ void TFRMApuestas::UpdateActions()
     ActPrior->setEnabled(currentTicket_ > 1);
     ActNext->setEnabled(hasBets && (currentTicket_ < lastTicket || count % BetsPerTicket() == 0));
     ActLast->setEnabled(currentTicket_ < lastTicket);
-    for (QAction *action : {ActDelApuestas, ActExport, ActPremios, ActImprimirBoletos, ActImprimirListado})
-        action->setEnabled(hasBets);
+    // A command whose window is not part of the program stays disabled.
+    const TShellTools &tools = ShellTools();
+    ActDelApuestas->setEnabled(hasBets);
+    ActExport->setEnabled(hasBets && static_cast<bool>(tools.exportBets));
+    ActPremios->setEnabled(hasBets && static_cast<bool>(tools.prizes));
+    ActImprimirBoletos->setEnabled(hasBets && static_cast<bool>(tools.printTickets));
+    ActImprimirListado->setEnabled(hasBets && static_cast<bool>(tools.printListing));
+    ActImport->setEnabled(static_cast<bool>(tools.importBets));
+    ActGenerarCombinacion->setEnabled(static_cast<bool>(tools.generator));
+    ActGenerarCombinacion_NC->setEnabled(static_cast<bool>(tools.generator));
+    ActIrABoleto->setEnabled(hasBets);
     for (QAction *action : {ActSaveModifiedApuestas, ActCancelModifiedApuestas, ActSaveModifiedApuestas_NC,
                             ActCancelModifiedApuestas_NC})
         action->setEnabled(pending);
@@ -173,6 +199,8 @@ void TFRMApuestas::UpdateActions()
 
 void TFRMApuestas::AddRandomBet()
 {
+    if (!SettleBeforeChange())
+        return;
     TEuroMillonApuesta &bet = combination_->WorkingBet();
     bet.Clear();
     for (int block = 1; block <= 2; ++block) {
@@ -195,6 +223,8 @@ void TFRMApuestas::Rename()
 
 void TFRMApuestas::DeleteBets()
 {
+    if (!SettleBeforeChange())
+        return;
     TFRMDelApuestas dialog(this);
     dialog.SetCombination(*combination_);
     dialog.exec();
@@ -202,7 +232,7 @@ void TFRMApuestas::DeleteBets()
 
 void TFRMApuestas::Generate()
 {
-    if (!ShellTools().generator)
+    if (!ShellTools().generator || !SettleBeforeChange())
         return;
     TEuroMillonApuestas generated;
     if (!ShellTools().generator(this, generated))
@@ -213,6 +243,22 @@ void TFRMApuestas::Generate()
         QMessageBox::Yes)
         return;
     combination_->InsertRange(generated, 0, generated.Count() - 1, combination_->Count());
+}
+
+void TFRMApuestas::AskTicketAndGo()
+{
+    const int count = TicketCount();
+    if (count == 0)
+        return;
+    QString answer = QString::number(currentTicket_);
+    if (!DialogService::InputText(this, Txt(45003), QString::fromStdString(FormatText(GetText(45004), {count})),
+                                  answer))
+        return;
+    bool ok = false;
+    const int ticket = answer.trimmed().toInt(&ok);
+    if (!ok || ticket < 1 || ticket > count)
+        throw Exception(FormatText(GetText(45005), {count}));
+    GoToTicket(ticket);
 }
 
 void TFRMApuestas::RunTool(const std::function<void(QWidget *, TEuroMillonApuestas &)> &tool)

@@ -60,14 +60,9 @@ void TFRMApuestas::BeforeMark(TControlEuroMillonApuesta &control, bool &mark)
         throw Exception(GetText(41061));
 }
 
-// The combination's check of the working bet before it is stored.
-void TFRMApuestas::CheckBetBeforeStore()
+bool TFRMApuestas::SettleBeforeChange()
 {
-    const TEuroMillonApuesta &bet = combination_->WorkingBet();
-    if (bet.Block(1).Count() != 5)
-        throw Exception(FormatText(GetText(41074), {5}));
-    if (bet.Block(2).Count() != 2)
-        throw Exception(FormatText(GetText(41074), {2}));
+    return SettlePendingEdits();
 }
 
 void TFRMApuestas::StoreControl(int index)
@@ -136,7 +131,7 @@ bool TFRMApuestas::AskSave()
         return true;
     const QString question = Txt(41066) + QStringLiteral("\n\n") + Txt(41067);
     switch (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                               QMessageBox::Information, windowTitle())) {
+                               QMessageBox::Information, QString(windowTitle()).remove(QStringLiteral("[*]")))) {
     case QMessageBox::Yes:
         // A save the user cancelled keeps the combination, and the window, open.
         return Save();

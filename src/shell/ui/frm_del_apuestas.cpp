@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 namespace {
@@ -76,6 +77,8 @@ TFRMDelApuestas::TFRMDelApuestas(QWidget *parent) : QDialog(parent)
     root->addLayout(fields);
     root->addSpacing(6);
     root->addLayout(buttons);
+    titleWidth_ = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    root->addSpacerItem(titleWidth_);
     root->setSizeConstraint(QLayout::SetFixedSize);
 
     ApplyTexts();
@@ -88,6 +91,11 @@ void TFRMDelApuestas::ApplyTexts()
     lHasta->setText(Txt(41302));
     bbOk->setText(Txt(50003));
     bbCancel->setText(Txt(50004));
+    // The frame's buttons take about 140 pixels beside the title.
+    titleWidth_->changeSize(fontMetrics().horizontalAdvance(windowTitle()) + 140, 0, QSizePolicy::Fixed,
+                            QSizePolicy::Fixed);
+    if (layout())
+        layout()->invalidate();
 }
 
 void TFRMDelApuestas::SetCombination(TEuroMillonApuestas &combination)

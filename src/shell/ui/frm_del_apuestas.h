@@ -5,6 +5,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpacerItem;
 class TEuroMillonApuestas;
 
 // Deletes a range of bets, numbered from 1, from a combination it does not
@@ -33,4 +34,5 @@ private:
     QLineEdit *ebHasta = nullptr;
     QPushButton *bbOk = nullptr;
     QPushButton *bbCancel = nullptr;
+    QSpacerItem *titleWidth_ = nullptr; // keeps the title readable
 };

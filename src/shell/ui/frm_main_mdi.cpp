@@ -7,10 +7,12 @@
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/shell_settings.h"
 #include "shell/ui/shell_tools.h"
+#include "widgets/qt_translations.h"
 #include "widgets/texts.h"
 #include "shell/ui/wallpaper.h"
 
 #include "framework/localize.h"
+#include "model/euromillon_apuestas.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -18,6 +20,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 namespace {
@@ -69,6 +72,7 @@ TFRMMainMDI *TFRMMainMDI::Instance()
 void TFRMMainMDI::LoadSettings()
 {
     LoadApplicationResources(this);
+    PutQtTranslationsInForce(); // the built-in texts are Spanish
     if (SettingExists(PRM_SHOWLIKE_Boleto))
         SetViewMode(ReadSettingBool(PRM_SHOWLIKE_Boleto, true) ? 0 : 1);
     if (SettingExists(PRM_LANGUAGE_DLL_FILENAME))
@@ -89,6 +93,7 @@ void TFRMMainMDI::SetViewMode(uint8_t mode)
 void TFRMMainMDI::SetLanguage(const QString &path)
 {
     languagePath_.clear();
+    bool failed = false;
     if (path.isEmpty()) {
         Localizer().UnloadLanguage();
         WriteSetting(PRM_LANGUAGE_DLL_FILENAME, QString(), false);
@@ -97,9 +102,13 @@ void TFRMMainMDI::SetLanguage(const QString &path)
         WriteSetting(PRM_LANGUAGE_DLL_FILENAME, path, true);
     } else {
         WriteSetting(PRM_LANGUAGE_DLL_FILENAME, QString(), false);
+        failed = true;
+    }
+    // Qt's buttons and dialogs follow, also for the error box below.
+    PutQtTranslationsInForce();
+    if (failed)
         DialogService::ShowMessage(this, Txt(50005) + QStringLiteral("\n\n") + Txt(40005) + QLatin1Char('\n') + path,
                                    QMessageBox::Critical);
-    }
     ApplyTexts();
 }
 
@@ -120,6 +129,7 @@ TFRMApuestas *TFRMMainMDI::NewCombinationWindow()
 {
     auto *window = new TFRMApuestas(*this);
     QMdiSubWindow *subWindow = mdiArea_->addSubWindow(window);
+    subWindow->installEventFilter(window);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     // Resizable so that the tickets can grow, but never maximized.
     subWindow->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -133,14 +143,49 @@ TFRMApuestas *TFRMMainMDI::NewCombinationWindow()
     if (area.width() >= size.width() / 2 && area.height() >= size.height() / 2)
         size = size.boundedTo(area);
     subWindow->resize(size.expandedTo(subWindow->minimumSizeHint()));
+    subWindow->move(CascadePosition(subWindow->size()));
     mdiArea_->setActiveSubWindow(subWindow);
     SetActiveCombinationWindow(window);
     UpdateActions();
     return window;
 }
 
+// Each new window one title bar below and right of the one before, starting
+// again at the top left where the next step would leave the visible area.
+QPoint TFRMMainMDI::CascadePosition(const QSize &size) const
+{
+    const QSize area = mdiArea_->viewport()->size();
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 6;
+    const int windows = static_cast<int>(mdiArea_->subWindowList().size()) - 1;
+    const int fitting = std::max(1, std::min((area.width() - size.width()) / step + 1,
+                                             (area.height() - size.height()) / step + 1));
+    const int offset = (std::max(0, windows) % fitting) * step;
+    return {offset, offset};
+}
+
+TFRMApuestas *TFRMMainMDI::FindCombinationWindow(const QString &path) const
+{
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    if (wanted.isEmpty())
+        return nullptr;
+    for (TFRMApuestas *window : CombinationWindows()) {
+        const QString bound = QString::fromStdString(window->Combination().FileName());
+        if (!bound.isEmpty() && QFileInfo(bound).canonicalFilePath() == wanted)
+            return window;
+    }
+    return nullptr;
+}
+
 TFRMApuestas *TFRMMainMDI::OpenCombinationFile(const QString &path)
 {
+    if (TFRMApuestas *open = FindCombinationWindow(path)) {
+        if (QMdiSubWindow *frame = qobject_cast<QMdiSubWindow *>(open->parentWidget())) {
+            if (frame->isMinimized())
+                frame->showNormal();
+            mdiArea_->setActiveSubWindow(frame);
+        }
+        return open;
+    }
     TFRMApuestas *window = NewCombinationWindow();
     try {
         window->LoadFromFile(path);
@@ -255,7 +300,8 @@ void TFRMMainMDI::OpenManual()
 {
     const QString path = ShellFilePath(kManualFile);
     if (QFileInfo::exists(path)) {
-        DialogService::OpenExternal(path);
+        if (!DialogService::OpenExternal(path))
+            DialogService::ShowMessage(this, Txt(45007) + QLatin1Char('\n') + path, QMessageBox::Warning);
         return;
     }
     const QString text = Txt(41170) + QLatin1Char('\n') + path + QStringLiteral("\n\n") + Txt(41171) +
@@ -267,14 +313,23 @@ void TFRMMainMDI::OpenManual()
 
 void TFRMMainMDI::OpenOnlineHelp()
 {
-    DialogService::OpenExternal(ReadSettingText(PRM_WEBSITE_COMPRAR, QString::fromLatin1(kDefaultWebsite)));
+    const QString address = ReadSettingText(PRM_WEBSITE_COMPRAR, QString::fromLatin1(kDefaultWebsite));
+    if (!DialogService::OpenExternal(address))
+        DialogService::ShowMessage(this, Txt(45007) + QLatin1Char('\n') + address, QMessageBox::Warning);
 }
 
+// A refusal cancels the whole close: the windows that had answered must ask
+// again when they are closed later.
 bool TFRMMainMDI::MayCloseChildren()
 {
-    for (TFRMApuestas *window : CombinationWindows())
-        if (!window->CloseQuery())
+    const QList<TFRMApuestas *> windows = CombinationWindows();
+    for (TFRMApuestas *window : windows) {
+        if (!window->CloseQuery()) {
+            for (TFRMApuestas *answered : windows)
+                answered->ForgetCloseAnswer();
             return false;
+        }
+    }
     return true;
 }
 

@@ -46,7 +46,10 @@ public:
     TFRMApuestas *NewCombinationWindow();
     // Opens a combination file in a new child window. Raises the load's
     // error, leaving no new window, when the file cannot be read.
+    // A file open already only activates its window.
     TFRMApuestas *OpenCombinationFile(const QString &path);
+    // The window bound to the file (compared by its real path), or null.
+    TFRMApuestas *FindCombinationWindow(const QString &path) const;
     QList<TFRMApuestas *> CombinationWindows() const;
     TMdiClientArea *ClientArea() const { return mdiArea_; }
 
@@ -79,6 +82,7 @@ private:
     void MinimizeAll();
     void ArrangeMinimized();
     bool MayCloseChildren();
+    QPoint CascadePosition(const QSize &size) const;
     QString LanguageFilePath(const char *fileName) const;
 
     uint8_t viewMode_ = 0;

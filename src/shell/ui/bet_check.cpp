@@ -1,0 +1,19 @@
+#include "shell/ui/bet_check.h"
+
+#include "framework/localize.h"
+#include "model/euromillon_apuesta.h"
+#include "model/exception.h"
+#include "model/format.h"
+
+void CheckCompleteBet(const TEuroMillonApuesta &bet)
+{
+    if (bet.Block(1).Count() != 5)
+        throw Exception(FormatText(GetText(41074), {5}));
+    if (bet.Block(2).Count() != 2)
+        throw Exception(FormatText(GetText(41074), {2}));
+}
+
+bool IsCompleteBet(BetMask bet)
+{
+    return CountNumbers(bet) == 5 && CountStars(bet) == 2;
+}

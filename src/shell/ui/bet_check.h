@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/bet_mask.h"
+
+class TEuroMillonApuesta;
+
+// The combination window's check before a bet is stored: 5 numbers and 2
+// stars. Raises 41074 "La apuesta no tiene marcados los %d números
+// necesarios" with 5, else with 2.
+void CheckCompleteBet(const TEuroMillonApuesta &bet);
+
+// The same test on a stored bet, without raising: true when it passes.
+bool IsCompleteBet(BetMask bet);
