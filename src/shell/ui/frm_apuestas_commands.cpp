@@ -194,6 +194,7 @@ void TFRMApuestas::UpdateActions()
                             ActCancelModifiedApuestas_NC})
         action->setEnabled(pending);
     ActAllowManualModify->setChecked(manualModifyAllowed_);
+    setWindowModified(combination_->Modified());
     emit StateChanged();
 }
 

@@ -159,6 +159,7 @@ bool TFRMApuestas::Save()
     if (fileName.empty())
         return SaveAs();
     combination_->SaveToFile(fileName);
+    setWindowModified(false);
     emit StateChanged();
     return true;
 }
@@ -176,6 +177,7 @@ bool TFRMApuestas::SaveAs()
             return false;
     }
     combination_->SaveToFile(path.toStdString());
+    setWindowModified(false);
     emit StateChanged();
     return true;
 }
