@@ -10,7 +10,8 @@ class TProgressStream : public TStream {
 public:
     using Handler = std::function<void(int64_t done, int64_t total)>;
 
-    // total: the inner stream's size, taken once here.
+    // total: the inner stream's size, taken once here. The handler hears of
+    // every megabyte read, and of the end.
     TProgressStream(TStream &inner, Handler handler);
 
     size_t Read(void *buffer, size_t count) override;
@@ -21,4 +22,6 @@ private:
     TStream &inner_;
     Handler handler_;
     int64_t total_ = 0;
+    int64_t position_ = 0; // kept here: asking the inner stream costs a system call
+    int64_t reported_ = 0;
 };

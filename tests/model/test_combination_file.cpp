@@ -336,6 +336,87 @@ TEST(CombinationFile, ErrorFromTheStoreCheckAbortsTheLoad)
     EXPECT_EQ(combination.WorkingBet().AsText(), "06.07-08");
 }
 
+TEST(CombinationFile, TheQuickCheckSparesOnlyTheBetsItVouchesFor)
+{
+    TEuroMillonApuestas source;
+    AddBet(source, "01.02.03.04.05-01.02");
+    AddBet(source, "10.20.30.40.50-03.04");
+    AddBet(source, "06.07-08");
+    std::string bytes = Saved(source);
+
+    TEuroMillonApuestas combination;
+    std::vector<int> positions;
+    combination.OnBeforeStore = [&](void *, int position) {
+        positions.push_back(position);
+        throw std::runtime_error("incomplete");
+    };
+    combination.PassesBeforeStore = [](BetMask bet) { return CountNumbers(bet) == 5 && CountStars(bet) == 2; };
+    TMemoryStream stream(bytes);
+    EXPECT_THROW(combination.LoadFromStream(stream), std::runtime_error);
+    EXPECT_EQ(positions, (std::vector<int>{2}));
+    EXPECT_EQ(BetTexts(combination), "01.02.03.04.05-01.02 10.20.30.40.50-03.04");
+
+    // Copying a range: the full check runs for every bet once one is not vouched for.
+    positions.clear();
+    TEuroMillonApuestas target;
+    target.OnBeforeStore = [&](void *, int position) { positions.push_back(position); };
+    target.PassesBeforeStore = combination.PassesBeforeStore;
+    EXPECT_EQ(target.InsertRange(source, 0, 1, 0), 2);
+    EXPECT_TRUE(positions.empty());
+    EXPECT_EQ(target.InsertRange(source, 0, 2, 0), 3);
+    EXPECT_EQ(positions, (std::vector<int>{0, 1, 2}));
+}
+
+TEST(CombinationFile, ProgressIsToldAndMayStopTheLoad)
+{
+    std::string folder = TempFolder();
+    std::string path = folder + "/big.aem";
+    TEuroMillonApuestas source;
+    source.SetName("big");
+    std::vector<BetMask> masks(200000, BetOf("01.02.03.04.05-01.02"));
+    source.AppendMasks(masks.data(), masks.size());
+    source.SaveToFile(path);
+    const int64_t size = static_cast<int64_t>(std::filesystem::file_size(path));
+
+    TEuroMillonApuestas loaded;
+    int64_t last = 0;
+    int reports = 0;
+    loaded.LoadFromFile(path, [&](int64_t done, int64_t total) {
+        EXPECT_EQ(total, size);
+        EXPECT_GE(done, last);
+        last = done;
+        ++reports;
+    });
+    EXPECT_EQ(last, size);
+    EXPECT_GE(reports, 3);
+    EXPECT_EQ(loaded.Count(), 200000);
+
+    // A handler that raises ends the load; file name and bets of a new
+    // combination then stay as they were.
+    TEuroMillonApuestas stopped;
+    EXPECT_THROW(stopped.LoadFromFile(path, [](int64_t done, int64_t) {
+        if (done > (1 << 20))
+            throw std::runtime_error("stop");
+    }),
+                 std::runtime_error);
+    EXPECT_EQ(stopped.FileName(), "");
+
+    // Adopting takes everything over, unmodified, and leaves the source empty.
+    TEuroMillonApuestas window;
+    int changes = 0;
+    window.OnChange = [&](void *) { ++changes; };
+    AddBet(window, "10.20.30.40.50-03.04");
+    changes = 0;
+    window.Adopt(loaded);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(window.Count(), 200000);
+    EXPECT_EQ(window.Name(), "big");
+    EXPECT_EQ(window.FileName(), path);
+    EXPECT_FALSE(window.Modified());
+    EXPECT_EQ(loaded.Count(), 0);
+    std::filesystem::remove_all(folder);
+}
+
 TEST(CombinationFile, FilesRememberTheirPathOnlyWhenReadOrWrittenWhole)
 {
     std::string folder = TempFolder();
