@@ -5,6 +5,7 @@
 #include "model/ticket_tables.h"
 #include "widgets/picture_shapes.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -52,6 +53,20 @@ QFont TTicketRenderer::BoxFont() const
     return font;
 }
 
+// The box font, made smaller where two digits would touch the box's border.
+QFont TTicketRenderer::FontFitting(const QRect &inner) const
+{
+    QFont font = BoxFont();
+    const double room = inner.width() - 2.0;
+    const double widest = QFontMetricsF(font).horizontalAdvance(QStringLiteral("88"));
+    int pixels = font.pixelSize();
+    if (widest > room && widest > 0)
+        pixels = static_cast<int>(pixels * room / widest);
+    pixels = std::min(pixels, inner.height() - 1);
+    font.setPixelSize(std::max(1, pixels));
+    return font;
+}
+
 void TTicketRenderer::PaintFrame(QPainter *painter, const QRect &client, const QColor &fill) const
 {
     painter->save();
@@ -88,7 +103,7 @@ void TTicketRenderer::PaintBox(QPainter *painter, const QRect &bounds, int block
 
     const QRect inner = bounds.adjusted(1, 1, -1, -1);
     painter->setClipRect(inner);
-    painter->setFont(BoxFont());
+    painter->setFont(FontFitting(inner));
     painter->setPen(colours.Text);
     painter->drawText(inner, Qt::AlignCenter, QString::number(value));
     painter->setClipping(false);

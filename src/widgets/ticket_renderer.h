@@ -41,6 +41,9 @@ public:
     // The font of a block's boxes: 8 points at the design size, growing with
     // the layout; red for numbers, blue for stars is the text colour.
     QFont BoxFont() const;
+    // BoxFont, smaller where two digits would not fit inside the box with a
+    // pixel to spare on each side.
+    QFont FontFitting(const QRect &inner) const;
 
     // The control's background (client filled with `fill`) and the numbers
     // and stars areas as rounded rectangles.

@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QSignalSpy>
+#include <QFontMetricsF>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -474,6 +475,26 @@ private slots:
         }
         QCOMPARE(control.ShownBet().Block(1).Count(), 50);
         QCOMPARE(control.ShownBet().Block(2).Count(), 9);
+    }
+
+    // Two digits keep a pixel from the border of every box, at every size.
+    void numbersFitTheirBoxesAtAnySize()
+    {
+        for (bool france : {false, true}) {
+            PonerPais(france ? pbFrancia : pbEspana);
+            for (QSize size : {QSize(80, 160), QSize(107, 212), QSize(131, 250), QSize(150, 300), QSize(214, 424),
+                               QSize(400, 300), QSize(300, 800)}) {
+                const TTicketLayout layout(EnVigor().Formato, EnVigor().Geometria, size);
+                const TTicketRenderer renderer(layout);
+                for (int value = 10; value <= 50; ++value) {
+                    const QRect inner = layout.BoxBounds(1, value).adjusted(1, 1, -1, -1);
+                    const QFontMetricsF metrics(renderer.FontFitting(inner));
+                    QVERIFY2(metrics.horizontalAdvance(QString::number(value)) <= inner.width() - 2,
+                             qPrintable(QStringLiteral("%1 in %2x%3").arg(value).arg(size.width()).arg(size.height())));
+                }
+            }
+        }
+        PonerPais(pbEspana);
     }
 
     void rendererDrawsMarksColoursAndTheModifiedBackground()
