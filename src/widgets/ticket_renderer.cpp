@@ -53,17 +53,28 @@ QFont TTicketRenderer::BoxFont() const
     return font;
 }
 
-// The box font, made smaller where two digits would touch the box's border.
-QFont TTicketRenderer::FontFitting(const QRect &inner) const
+QFont TTicketRenderer::FittedFont() const
 {
+    if (fittedFont_)
+        return *fittedFont_;
+    QRect inner;
+    for (int value = kLowestValue[kBlockNumbers]; value <= kHighestValue[kBlockNumbers]; ++value) {
+        const QRect box = layout_.BoxBounds(kBlockNumbers, value).adjusted(1, 1, -1, -1);
+        if (inner.isNull() || box.width() < inner.width() || box.height() < inner.height())
+            inner = QRect(0, 0, inner.isNull() ? box.width() : std::min(inner.width(), box.width()),
+                          inner.isNull() ? box.height() : std::min(inner.height(), box.height()));
+    }
     QFont font = BoxFont();
     const double room = inner.width() - 2.0;
-    const double widest = QFontMetricsF(font).horizontalAdvance(QStringLiteral("88"));
-    int pixels = font.pixelSize();
-    if (widest > room && widest > 0)
-        pixels = static_cast<int>(pixels * room / widest);
-    pixels = std::min(pixels, inner.height() - 1);
+    int pixels = std::min(font.pixelSize(), inner.height() - 1);
+    // Glyph widths do not shrink in proportion at small sizes: step down.
+    for (; pixels > 1; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetricsF(font).horizontalAdvance(QStringLiteral("88")) <= room)
+            break;
+    }
     font.setPixelSize(std::max(1, pixels));
+    fittedFont_ = font;
     return font;
 }
 
@@ -103,7 +114,7 @@ void TTicketRenderer::PaintBox(QPainter *painter, const QRect &bounds, int block
 
     const QRect inner = bounds.adjusted(1, 1, -1, -1);
     painter->setClipRect(inner);
-    painter->setFont(FontFitting(inner));
+    painter->setFont(FittedFont());
     painter->setPen(colours.Text);
     painter->drawText(inner, Qt::AlignCenter, QString::number(value));
     painter->setClipping(false);

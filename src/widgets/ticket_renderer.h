@@ -8,6 +8,7 @@
 #include <QRect>
 
 #include <functional>
+#include <optional>
 
 class QPainter;
 class TEuroMillonApuesta;
@@ -41,9 +42,9 @@ public:
     // The font of a block's boxes: 8 points at the design size, growing with
     // the layout; red for numbers, blue for stars is the text colour.
     QFont BoxFont() const;
-    // BoxFont, smaller where two digits would not fit inside the box with a
-    // pixel to spare on each side.
-    QFont FontFitting(const QRect &inner) const;
+    // BoxFont, made smaller when two digits would not fit inside the
+    // narrowest box with a pixel to spare on each side; every box uses it.
+    QFont FittedFont() const;
 
     // The control's background (client filled with `fill`) and the numbers
     // and stars areas as rounded rectangles.
@@ -61,6 +62,7 @@ public:
 
 private:
     TTicketLayout layout_;
+    mutable std::optional<QFont> fittedFont_;
 };
 
 // The ticket view of a bet with the tables in force, rendered into an image of

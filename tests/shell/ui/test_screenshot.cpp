@@ -81,6 +81,36 @@ private slots:
         for (TFRMApuestas *child : window.CombinationWindows())
             child->Release();
     }
+
+    // Two windows as they open (cascaded, at their default size), then the
+    // same pair tiled, in French.
+    void cascadedAndTiledInFrench()
+    {
+        ShellTestFolder folder;
+        QVERIFY(folder.IsValid());
+        folder.CopyLanguageFiles();
+        const QString first = folder.FilePath(QStringLiteral("Semaine 12.aem"));
+        const QString second = folder.FilePath(QStringLiteral("Systeme 5 sur 12.aem"));
+        WriteCombinationFile(first, "Semaine 12", VariedBets(23));
+        WriteCombinationFile(second, "Systeme 5 sur 12", VariedBets(41));
+
+        TFRMMainMDI window;
+        window.setWindowState(Qt::WindowNoState);
+        window.resize(1280, 800);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        Trigger(&window, "MiFrench");
+        window.OpenCombinationFile(first);
+        window.OpenCombinationFile(second)->GoToTicket(3);
+        QTest::qWait(200);
+        QVERIFY(SaveScreenshot(&window, QStringLiteral("cascaded_fr")));
+        Trigger(&window, "ActVertical");
+        QTest::qWait(200);
+        QVERIFY(SaveScreenshot(&window, QStringLiteral("tiled_fr")));
+        Trigger(&window, "MiSpanish");
+        for (TFRMApuestas *child : window.CombinationWindows())
+            child->Release();
+    }
 };
 
 QTEST_MAIN(TestScreenshot)

@@ -486,9 +486,9 @@ private slots:
                                QSize(400, 300), QSize(300, 800)}) {
                 const TTicketLayout layout(EnVigor().Formato, EnVigor().Geometria, size);
                 const TTicketRenderer renderer(layout);
+                const QFontMetricsF metrics(renderer.FittedFont());
                 for (int value = 10; value <= 50; ++value) {
                     const QRect inner = layout.BoxBounds(1, value).adjusted(1, 1, -1, -1);
-                    const QFontMetricsF metrics(renderer.FontFitting(inner));
                     QVERIFY2(metrics.horizontalAdvance(QString::number(value)) <= inner.width() - 2,
                              qPrintable(QStringLiteral("%1 in %2x%3").arg(value).arg(size.width()).arg(size.height())));
                 }
