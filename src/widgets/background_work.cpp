@@ -74,6 +74,8 @@ void RunInBackground(QWidget *parent, const QString &label, const std::function<
             const int64_t done = progress.done;
             if (total > 0)
                 dialog->setValue(static_cast<int>(std::min<int64_t>(done * kProgressSteps / total, kProgressSteps)));
+            if (dialog->wasCanceled())
+                progress.cancelled = true;
             if (progress.cancelled)
                 dialog->setLabelText(label + QStringLiteral("\n..."));
         }

@@ -21,6 +21,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QTest>
 #include <QTimer>
 
@@ -168,6 +169,19 @@ private slots:
             big.SaveToFile(path.toStdString());
         }
         SetBackgroundDialogDelay(0);
+        // Cancel in the progress dialog: no window, no word.
+        const int windowsBefore = static_cast<int>(main_->CombinationWindows().size());
+        QTimer::singleShot(0, this, [] {
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (auto *progress = qobject_cast<QProgressDialog *>(top))
+                    progress->cancel();
+        });
+        DialogService::SetNextFileName(path);
+        Trigger(main_.get(), "ActAbrirCombinacion");
+        QCOMPARE(main_->CombinationWindows().size(), windowsBefore);
+        QCOMPARE(DialogService::ShownBoxes().size(), 1); // the open dialog only
+        DialogService::ClearShownBoxes();
+
         const int dialogsBefore = BackgroundDialogsShown();
         DialogService::SetNextFileName(path);
         Trigger(main_.get(), "ActAbrirCombinacion");
