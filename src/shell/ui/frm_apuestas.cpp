@@ -24,6 +24,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -62,6 +64,16 @@ public:
     QSize minimumSizeHint() const override { return {40, QLabel::minimumSizeHint().height()}; }
 
 protected:
+    // A name wider than its room ends in "..."; the tooltip holds it whole.
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect room = contentsRect();
+        const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
+        style()->drawItemText(&painter, room, static_cast<int>(alignment()), palette(), isEnabled(), shown,
+                              foregroundRole());
+    }
+
     void mouseReleaseEvent(QMouseEvent *event) override
     {
         QLabel::mouseReleaseEvent(event);
@@ -140,6 +152,7 @@ void TFRMApuestas::BuildLayout()
     lBoleto = NewLabel(pnlTop, "lBoleto");
     lblNBoleto = NewLabel(pnlTop, "lblNBoleto", true);
     top->addWidget(lNombreCombinacion);
+    // The name grows to its full width while there is room, then gives way.
     top->addWidget(lblNombreCombinacion);
     top->addWidget(sbNombreCombinacion);
     top->addStretch(1);
