@@ -56,6 +56,7 @@ void TFRMApuestas::CreateActions()
     ActImport = add("ActImport", [this] { RunTool(ShellTools().importBets); });
     ActExport = add("ActExport", [this] { RunTool(ShellTools().exportBets); });
     ActPremios = add("ActPremios", [this] { RunTool(ShellTools().prizes); });
+    ActGarantia = add("ActGarantia", [this] { RunTool(ShellTools().guarantee); });
     MiCerrarAplicacion = new QAction(this);
     MiCerrarAplicacion->setObjectName(QStringLiteral("MiCerrarAplicacion"));
     connect(MiCerrarAplicacion, &QAction::triggered, this, [this] {
@@ -98,7 +99,7 @@ void TFRMApuestas::CreateMenus()
     MiCombinacion->addSeparator();
     MiCombinacion->addActions({ActImport, ActExport});
     MiCombinacion->addSeparator();
-    MiCombinacion->addAction(ActPremios);
+    MiCombinacion->addActions({ActPremios, ActGarantia});
     MiCombinacion->addSeparator();
     MiCombinacion->addAction(MiCerrarAplicacion);
 
@@ -125,6 +126,7 @@ void TFRMApuestas::ApplyTexts()
     SetTexts(ActImport, 41040, 41041);
     SetTexts(ActExport, 41042, 41043);
     SetTexts(ActPremios, 41035, 41036);
+    SetTexts(ActGarantia, 45600, 45601);
     MiCerrarAplicacion->setText(Txt(41105));
     MiImprimir->setTitle(Txt(41103));
     SetTexts(ActImprimirBoletos, 41011, 41012);
@@ -162,7 +164,7 @@ void TFRMApuestas::UpdateActions()
     ActPrior->setEnabled(currentTicket_ > 1);
     ActNext->setEnabled(hasBets && (currentTicket_ < lastTicket || count % BetsPerTicket() == 0));
     ActLast->setEnabled(currentTicket_ < lastTicket);
-    for (QAction *action : {ActDelApuestas, ActExport, ActPremios, ActImprimirBoletos, ActImprimirListado})
+    for (QAction *action : {ActDelApuestas, ActExport, ActPremios, ActGarantia, ActImprimirBoletos, ActImprimirListado})
         action->setEnabled(hasBets);
     for (QAction *action : {ActSaveModifiedApuestas, ActCancelModifiedApuestas, ActSaveModifiedApuestas_NC,
                             ActCancelModifiedApuestas_NC})
