@@ -30,9 +30,12 @@ public:
 
     TGuaranteePanel &Panel() { return *panel_; }
 
+public slots:
+    // Stops a running analysis before closing.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent *event) override;
-    void reject() override;
 
 private:
     void ApplyTexts();
