@@ -53,10 +53,13 @@ QTableWidget *NewTable(QWidget *parent, const char *name, int rows)
     return table;
 }
 
-QTableWidgetItem *Cell(const QString &text, bool highlighted)
+// A count; those of no draw are greyed so that the others stand out.
+QTableWidgetItem *Cell(const QString &text, bool highlighted, bool none = false)
 {
     auto *item = new QTableWidgetItem(text);
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (none)
+        item->setForeground(QColor(150, 150, 150));
     if (highlighted) {
         QFont font = item->font();
         font.setBold(true);
@@ -222,8 +225,9 @@ void TGuaranteePanel::FillAllDraws()
     const int guaranteed = report_.All.Guaranteed();
     for (int categoria = 1; categoria <= kSinPremio; ++categoria) {
         const bool worst = categoria == guaranteed;
-        sgGarantia->setItem(categoria - 1, 0, Cell(Grouped(report_.All.Count(categoria)), worst));
-        sgGarantia->setItem(categoria - 1, 1, Cell(PercentText(report_.All.Percent(categoria)), worst));
+        const int64_t count = report_.All.Count(categoria);
+        sgGarantia->setItem(categoria - 1, 0, Cell(Grouped(count), worst, count == 0));
+        sgGarantia->setItem(categoria - 1, 1, Cell(PercentText(report_.All.Percent(categoria)), worst, count == 0));
     }
 }
 
@@ -244,7 +248,7 @@ void TGuaranteePanel::FillByHits()
             sgAciertos->setItem(categoria - 1, column,
                                 Cell(Grouped(table.Count(categoria)) + QStringLiteral("  (") +
                                          PercentText(table.Percent(categoria)) + QLatin1Char(')'),
-                                     categoria == guaranteed));
+                                     categoria == guaranteed, table.Count(categoria) == 0));
         sgAciertos->setItem(kGuaranteeRows, column,
                             Cell(guaranteed == 0 ? QStringLiteral("-") : CategoryName(guaranteed), true));
     }
