@@ -1,4 +1,5 @@
 #include "cli_test_support.h"
+#include "generator/generator_test_support.h"
 
 #include "generator/guarantee_analyser.h"
 #include "model/euromillon_apuestas.h"
@@ -8,16 +9,6 @@
 #include <cstdio>
 
 namespace {
-
-BetMask Bet(std::initializer_list<int> numbers, std::initializer_list<int> stars)
-{
-    BetMask mask = 0;
-    for (int n : numbers)
-        mask |= NumberBit(n);
-    for (int s : stars)
-        mask |= StarBit(s);
-    return mask;
-}
 
 void WriteCombination(const std::string &path, const std::vector<BetMask> &bets)
 {
@@ -41,7 +32,7 @@ std::string ExpectedTable(const std::vector<std::string> &rows, const std::strin
 TEST_F(CliTest, GuaranteeOfOneBetOverItsOwnValues)
 {
     const std::string file = Path("una.aem");
-    WriteCombination(file, {Bet({3, 14, 22, 35, 48}, {2, 9})});
+    WriteCombination(file, {MaskOf({3, 14, 22, 35, 48}, {2, 9})});
     const CliResult result = Run("guarantee '" + file + "'");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
@@ -68,7 +59,7 @@ TEST_F(CliTest, GuaranteeOfTheGreedyGlobalSixOverAWiderSelection)
     ASSERT_EQ(wider.status, 0) << wider.err;
     TEuroMillonApuestas combination;
     combination.LoadFromFile(file);
-    BetMask selection = Bet({1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4});
+    BetMask selection = MaskOf({1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4});
     TGuaranteeAnalyser analyser;
     const TGuaranteeReport report = analyser.Analyse(combination.Masks(), selection);
     std::string expected;
@@ -99,7 +90,7 @@ TEST_F(CliTest, GuaranteeHelpAndBadInput)
     EXPECT_TRUE(help.out.starts_with("Usage: qor-euromillon-cli guarantee FILE.aem")) << help.out;
 
     const std::string file = Path("una.aem");
-    WriteCombination(file, {Bet({3, 14, 22, 35, 48}, {2, 9})});
+    WriteCombination(file, {MaskOf({3, 14, 22, 35, 48}, {2, 9})});
     const std::string garbage = Path("garbage.aem");
     std::ofstream(garbage, std::ios::binary) << "EMC0 not a combination";
     const std::string cases[] = {

@@ -1,9 +1,7 @@
 #include "generator_test_support.h"
 #include "reference_guarantee.h"
 
-#include "generator/genera_comb.h"
 #include "generator/guarantee_analyser.h"
-#include "model/euromillon_apuestas.h"
 
 #include <gtest/gtest.h>
 
@@ -26,21 +24,6 @@ TGuaranteeReport Analyse(const std::vector<BetMask> &bets, BetMask selection = 0
     TGuaranteeAnalyser analyser;
     analyser.SetThreads(threads);
     return analyser.Analyse(bets, selection);
-}
-
-std::vector<BetMask> Generated(BetMask selection, int kind, int level1, int level2 = 0)
-{
-    TEuroMillonGeneraComb settings;
-    settings.Seleccion().FromMask(selection);
-    settings.SetTipoReduccion(static_cast<uint8_t>(kind));
-    if (kind == TEuroMillonGeneraComb::kReduccionGlobal)
-        settings.SetReduccionGlobal(level1);
-    if (kind == TEuroMillonGeneraComb::kReduccionBloques) {
-        settings.SetReduccionB1(level1);
-        settings.SetReduccionB2(level2);
-    }
-    settings.Generar();
-    return settings.Apuestas().Masks();
 }
 
 // Random values of one block drawn from a set of candidate values.
@@ -74,7 +57,7 @@ TEST(GuaranteeAnalyser, SingleBetOverItsOwnValuesIsOneDrawOfFivePlusTwo)
 TEST(GuaranteeAnalyser, EveryBetOfTheSelectionGuaranteesFivePlusTwo)
 {
     const BetMask selection = Range(1, 7, 1, 3);
-    const std::vector<BetMask> bets = Generated(selection, TEuroMillonGeneraComb::kSinReduccion, 0);
+    const std::vector<BetMask> bets = GeneratedBets(selection, TEuroMillonGeneraComb::kSinReduccion, 0);
     ASSERT_EQ(bets.size(), 21u * 3u);
     const TGuaranteeReport report = Analyse(bets);
     EXPECT_EQ(report.All.Guaranteed(), 1);
@@ -137,20 +120,20 @@ TEST(GuaranteeAnalyser, GreedyResultsOfSixNumbersAndThreeStars)
     const BetMask selection = Range(1, 6, 1, 3);
     const int expected[8] = {0, 5, 5, 5, 5, 5, 4, 1};
     for (int level = 1; level <= 7; ++level) {
-        const std::vector<BetMask> bets = Generated(selection, TEuroMillonGeneraComb::kReduccionGlobal, level);
+        const std::vector<BetMask> bets = GeneratedBets(selection, TEuroMillonGeneraComb::kReduccionGlobal, level);
         const TGuaranteeReport report = Analyse(bets, selection);
         EXPECT_EQ(report, ReferenceGuarantee(bets, selection)) << "global " << level;
         EXPECT_EQ(report.All.Guaranteed(), expected[level]) << "global " << level << ", " << bets.size() << " bets";
         EXPECT_EQ(report.All.Draws, 18);
     }
-    const std::vector<BetMask> blocks42 = Generated(selection, TEuroMillonGeneraComb::kReduccionBloques, 4, 2);
+    const std::vector<BetMask> blocks42 = GeneratedBets(selection, TEuroMillonGeneraComb::kReduccionBloques, 4, 2);
     EXPECT_EQ(Analyse(blocks42, selection).All.Guaranteed(), 4);
     EXPECT_EQ(Analyse(blocks42, selection), ReferenceGuarantee(blocks42, selection));
 }
 
 TEST(GuaranteeAnalyser, GlobalSixOfSixNumbersMatchesItsThreeBets)
 {
-    const std::vector<BetMask> bets = Generated(Range(1, 6, 1, 3), TEuroMillonGeneraComb::kReduccionGlobal, 6);
+    const std::vector<BetMask> bets = GeneratedBets(Range(1, 6, 1, 3), TEuroMillonGeneraComb::kReduccionGlobal, 6);
     ASSERT_EQ(bets.size(), 3u);
     const TGuaranteeReport report = Analyse(bets);
     EXPECT_EQ(report.All.Count(1), 3);
@@ -187,7 +170,7 @@ TEST(GuaranteeAnalyser, EqualsTheReferenceOnRandomCombinationsAndSelections)
 TEST(GuaranteeAnalyser, ResultDoesNotDependOnTheThreads)
 {
     const BetMask selection = Range(1, 12, 1, 5);
-    const std::vector<BetMask> bets = Generated(selection, TEuroMillonGeneraComb::kReduccionGlobal, 5);
+    const std::vector<BetMask> bets = GeneratedBets(selection, TEuroMillonGeneraComb::kReduccionGlobal, 5);
     const TGuaranteeReport one = Analyse(bets, 0, 1);
     EXPECT_EQ(one.All.Draws, 792 * 10);
     EXPECT_FALSE(one.Holes.empty());

@@ -29,15 +29,7 @@ namespace {
 // The three bets global reduction 6 keeps of numbers 1-6 and stars 1-3.
 std::vector<BetMask> GreedyGlobalSix()
 {
-    TEuroMillonGeneraComb settings;
-    for (int n = 1; n <= 6; ++n)
-        settings.Seleccion().Block(1).Add(n);
-    for (int s = 1; s <= 3; ++s)
-        settings.Seleccion().Block(2).Add(s);
-    settings.SetTipoReduccion(TEuroMillonGeneraComb::kReduccionGlobal);
-    settings.SetReduccionGlobal(6);
-    settings.Generar();
-    return settings.Apuestas().Masks();
+    return GeneratedBets(MaskOf({1, 2, 3, 4, 5, 6}, {1, 2, 3}), TEuroMillonGeneraComb::kReduccionGlobal, 6);
 }
 
 QString CellText(QWidget *root, const char *table, int row, int column)

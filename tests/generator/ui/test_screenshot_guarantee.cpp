@@ -3,9 +3,9 @@
 // (tools/screenshot.sh) the windows are saved there; otherwise the grabs are
 // only checked.
 #include "support/ui/shell_test_support.h"
+#include "generator/generator_test_support.h"
 
 #include "framework/localize.h"
-#include "generator/genera_comb.h"
 #include "generator/ui/frm_garantia.h"
 #include "generator/ui/guarantee_panel.h"
 #include "model/euromillon_apuestas.h"
@@ -18,15 +18,9 @@ class TestScreenshotGuarantee : public QObject {
 private:
     static void FillReduced(TEuroMillonApuestas &combination)
     {
-        TEuroMillonGeneraComb settings;
-        for (int n = 1; n <= 10; ++n)
-            settings.Seleccion().Block(1).Add(n);
-        for (int s = 1; s <= 3; ++s)
-            settings.Seleccion().Block(2).Add(s);
-        settings.SetTipoReduccion(TEuroMillonGeneraComb::kReduccionGlobal);
-        settings.SetReduccionGlobal(5);
-        settings.Generar();
-        combination.AppendMasks(settings.Apuestas().Masks().data(), settings.Apuestas().Masks().size());
+        const std::vector<BetMask> bets = GeneratedBets(MaskOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {1, 2, 3}),
+                                                        TEuroMillonGeneraComb::kReduccionGlobal, 5);
+        combination.AppendMasks(bets.data(), bets.size());
     }
 
     static bool Save(const QString &name)
