@@ -3,6 +3,7 @@
 #include "draws/prize_categories.h"
 #include "generator/guarantee_marks.h"
 #include "generator/mask_enumeration.h"
+#include "generator/subset_rank.h"
 
 #include <algorithm>
 #include <atomic>
@@ -62,17 +63,20 @@ struct alignas(64) TTablePart {
 };
 
 // The sets of five numbers of a table: every set of `inner` joined with every
-// set of `outer` (the numbers outside the selection), inner major.
+// set of `outer` (the numbers outside the selection), inner major. When no
+// bet holds a number outside the selection, those numbers change nothing:
+// the outer sets are left out and each inner set counts `weight` times.
 struct TTableWalk {
     std::vector<BetMask> inner;
     std::vector<BetMask> outer;
+    int64_t weight = 1;
     size_t Size() const { return inner.size() * outer.size(); }
     BetMask At(size_t index) const { return inner[index / outer.size()] | outer[index % outer.size()]; }
 };
 
 // Settles every pair of stars of one set of five numbers.
 void SettleQuintet(const TGuaranteeMarks &marks, BetMask quintet, uint64_t selectedPairs, uint32_t position,
-                   TTablePart &part)
+                   int64_t weight, TTablePart &part)
 {
     std::array<uint64_t, 6> words;
     marks.Collect(quintet, words);
@@ -91,14 +95,14 @@ void SettleQuintet(const TGuaranteeMarks &marks, BetMask quintet, uint64_t selec
         const uint64_t settled = won & remaining;
         if (settled == 0)
             continue;
-        part.counts[static_cast<size_t>(row)] += kPairCount(settled);
+        part.counts[static_cast<size_t>(row)] += kPairCount(settled) * weight;
         if (part.holes)
             part.holes->Add(row, settled, position);
         remaining &= ~settled;
         if (remaining == 0)
             return;
     }
-    part.counts[kGuaranteeRows - 1] += kPairCount(remaining);
+    part.counts[kGuaranteeRows - 1] += kPairCount(remaining) * weight;
     if (part.holes)
         part.holes->Add(kGuaranteeRows - 1, remaining, position);
 }
@@ -186,12 +190,19 @@ TGuaranteeReport TGuaranteeAnalyser::Analyse(const std::vector<BetMask> &bets, B
 
     std::vector<TTableWalk> walks;
     walks.push_back({pairCount > 0 ? NumberQuintetMasks(selection) : std::vector<BetMask>{}, {0}});
+    const BetMask outside = ~selection & kNumberBits;
+    const bool outsideInert = (SelectionOfBets(bets) & outside) == 0;
     if (byHits && pairCount > 0)
-        for (int hits = 4; hits >= 3; --hits)
-            walks.push_back({NumberSubsetMasks(selection, hits), NumberSubsetMasks(~selection & kNumberBits, 5 - hits)});
+        for (int hits = 4; hits >= 3; --hits) {
+            if (outsideInert)
+                walks.push_back({NumberSubsetMasks(selection, hits), {0},
+                                 static_cast<int64_t>(kBinomial(CountNumbers(outside), 5 - hits))});
+            else
+                walks.push_back({NumberSubsetMasks(selection, hits), NumberSubsetMasks(outside, 5 - hits)});
+        }
     int64_t total = 0;
     for (const TTableWalk &walk : walks)
-        total += static_cast<int64_t>(walk.Size()) * pairCount;
+        total += static_cast<int64_t>(walk.Size()) * pairCount * walk.weight;
 
     unsigned threads = threads_ != 0 ? threads_ : std::max(1u, std::thread::hardware_concurrency());
     const TGuaranteeMarks marks(bets, threads);
@@ -231,13 +242,13 @@ TGuaranteeReport TGuaranteeAnalyser::Analyse(const std::vector<BetMask> &bets, B
             size_t out = first % walk.outer.size();
             for (size_t index = first; index < last; ++index) {
                 SettleQuintet(marks, walk.inner[in] | walk.outer[out], selectedPairs, static_cast<uint32_t>(index),
-                              parts[worker]);
+                              walk.weight, parts[worker]);
                 if (++out == walk.outer.size()) {
                     out = 0;
                     ++in;
                 }
             }
-            done += static_cast<int64_t>(last - first) * pairCount;
+            done += static_cast<int64_t>(last - first) * pairCount * walk.weight;
         };
         report.Cancelled = blocks > 0 && !RunBlocks(blocks, used, work, between);
         TGuaranteeTable table;

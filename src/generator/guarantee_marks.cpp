@@ -37,6 +37,22 @@ struct StarTables {
 
 constexpr StarTables kStarTables{};
 
+// Size and lowest position of each subset of five positions, by table: the
+// build does not assume a processor with bit-counting instructions.
+struct SubsetSizes {
+    std::array<int, 32> size{};
+    std::array<int, 32> lowest{};
+    constexpr SubsetSizes()
+    {
+        for (unsigned subset = 1; subset < 32; ++subset) {
+            size[subset] = size[subset >> 1] + static_cast<int>(subset & 1);
+            lowest[subset] = (subset & 1) ? 0 : lowest[subset >> 1] + 1;
+        }
+    }
+};
+
+constexpr SubsetSizes kSubsetSizes{};
+
 // The word a bet's stars set for each set of its numbers.
 uint64_t StarPattern(BetMask bet)
 {
@@ -105,25 +121,22 @@ void TGuaranteeMarks::Mark(const std::vector<BetMask> &bets, size_t first, size_
     }
 }
 
-void TGuaranteeMarks::Collect(BetMask quintet, std::array<uint64_t, 6> &bySize) const
+void TGuaranteeMarks::Collect(BetMask numbers, std::array<uint64_t, 6> &bySize) const
 {
-    // Positions 0-4 hold the mirrored values descending (the numbers
-    // ascending). A subset's rank adds C(value, j + 1) for its j-th smallest
-    // mirrored value, and the lowest position of a subset holds its largest
-    // mirrored value: rank(subset) = rank(subset without it) + C(value, size).
+    // Positions hold the mirrored values descending (the numbers ascending).
+    // A subset's rank adds C(value, j + 1) for its j-th smallest mirrored
+    // value, and the lowest position of a subset holds its largest mirrored
+    // value: rank(subset) = rank(subset without it) + C(value, size).
     int mirrored[5];
     int count = 0;
-    for (BetMask rest = quintet & kNumberBits; rest != 0 && count < 5; rest &= rest - 1)
+    for (BetMask rest = numbers & kNumberBits; rest != 0 && count < 5; rest &= rest - 1)
         mirrored[count++] = kGameNumbers - 1 - std::countr_zero(rest);
     bySize = {};
-    if (count < 5)
-        return;
     uint64_t rank[32];
     rank[0] = 0;
-    for (unsigned subset = 1; subset < 32; ++subset) {
-        const int lowest = std::countr_zero(subset);
-        const int size = std::popcount(subset);
-        rank[subset] = rank[subset & (subset - 1)] + kBinomial(mirrored[lowest], size);
+    for (unsigned subset = 1; subset < (1u << count); ++subset) {
+        const int size = kSubsetSizes.size[subset];
+        rank[subset] = rank[subset & (subset - 1)] + kBinomial(mirrored[kSubsetSizes.lowest[subset]], size);
         bySize[static_cast<size_t>(size)] |= words_[static_cast<size_t>(size)][rank[subset]];
     }
 }

@@ -27,9 +27,10 @@ public:
     // words do not depend on the number of threads.
     explicit TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads = 1);
 
-    // For a set of five numbers, the OR of the words of its subsets of each
-    // size: bySize[n] for n = 1 to 5 (bySize[0] is left 0).
-    void Collect(BetMask quintet, std::array<uint64_t, 6> &bySize) const;
+    // For a set of up to five numbers (the lowest five of the mask), the OR
+    // of the words of its subsets of each size: bySize[n] for n = 1 to 5
+    // (0 for sizes the set cannot hold, and for n = 0).
+    void Collect(BetMask numbers, std::array<uint64_t, 6> &bySize) const;
 
     // Index of the star pair (1-9, a < b) in lexicographic order, 0 to 35.
     static int PairIndex(int lowStar, int highStar);
