@@ -12,16 +12,9 @@
 
 #include <cstdio>
 #include <ctime>
-#include <fstream>
 #include <string>
 
 namespace {
-
-// Lets the peak resident size be measured per case (Linux: resets VmHWM).
-void ResetPeakMemory()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
 
 struct Case {
     const char *name;

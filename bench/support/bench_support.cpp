@@ -1,6 +1,7 @@
 #include "support/bench_support.h"
 
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include <sys/resource.h>
@@ -10,6 +11,11 @@ double PeakResidentMegabytes()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0; // Linux reports kilobytes
+}
+
+void ResetPeakMemory()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 unsigned ProcessorCount()

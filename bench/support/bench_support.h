@@ -19,6 +19,9 @@ private:
 
 // Peak resident set size of this process so far, in megabytes.
 double PeakResidentMegabytes();
+// Starts the peak over from the current size (Linux: resets VmHWM), so that
+// it can be measured per case.
+void ResetPeakMemory();
 
 // Number of processors this machine reports.
 unsigned ProcessorCount();

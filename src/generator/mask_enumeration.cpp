@@ -51,6 +51,13 @@ std::vector<BetMask> NumberQuintetMasks(BetMask selection)
     return SubsetMasks(BitsOf(selection & kNumberBits), 5);
 }
 
+std::vector<BetMask> NumberSubsetMasks(BetMask selection, int k)
+{
+    if (k == 0)
+        return {0};
+    return SubsetMasks(BitsOf(selection & kNumberBits), k);
+}
+
 std::vector<BetMask> StarPairMasks(BetMask selection)
 {
     return SubsetMasks(BitsOf(selection & kStarBits), 2);

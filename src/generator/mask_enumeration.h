@@ -12,6 +12,10 @@
 // number moves fastest). Empty when fewer than five numbers are selected.
 std::vector<BetMask> NumberQuintetMasks(BetMask selection);
 
+// Every set of k of the selection's numbers (k 0 to 7), lexicographic; the
+// empty set alone for k 0. Empty when fewer than k numbers are selected.
+std::vector<BetMask> NumberSubsetMasks(BetMask selection, int k);
+
 // Every pair of the selection's stars, lexicographic. Empty when fewer than
 // two stars are selected.
 std::vector<BetMask> StarPairMasks(BetMask selection);

@@ -2,11 +2,14 @@
 
 #include "support/hex_bytes.h"
 
+#include "generator/genera_comb.h"
 #include "model/bet_mask.h"
+#include "model/euromillon_apuestas.h"
 #include "model/euromillon_apuesta.h"
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 inline BetMask MaskOf(std::initializer_list<int> numbers, std::initializer_list<int> stars)
 {
@@ -35,4 +38,21 @@ inline std::string BytesOfHex(const std::string &hex)
         i += 2;
     }
     return bytes;
+}
+
+// The bets a generation run keeps from a selection mask, without conditions:
+// kind 0 no reduction, 1 global (level1), 2 blocks (level1 numbers, level2 stars).
+inline std::vector<BetMask> GeneratedBets(BetMask selection, int kind, int level1, int level2 = 0)
+{
+    TEuroMillonGeneraComb settings;
+    settings.Seleccion().FromMask(selection);
+    settings.SetTipoReduccion(static_cast<uint8_t>(kind));
+    if (kind == TEuroMillonGeneraComb::kReduccionGlobal)
+        settings.SetReduccionGlobal(level1);
+    if (kind == TEuroMillonGeneraComb::kReduccionBloques) {
+        settings.SetReduccionB1(level1);
+        settings.SetReduccionB2(level2);
+    }
+    settings.Generar();
+    return settings.Apuestas().Masks();
 }

@@ -138,6 +138,7 @@ private:
     QAction *ActImport = nullptr;
     QAction *ActExport = nullptr;
     QAction *ActPremios = nullptr;
+    QAction *ActGarantia = nullptr;
     QAction *MiCerrarAplicacion = nullptr;
     QAction *ActImprimirBoletos = nullptr;
     QAction *ActImprimirListado = nullptr;

@@ -60,6 +60,7 @@ void TFRMApuestas::CreateActions()
     });
     ActExport = add("ActExport", [this] { RunTool(ShellTools().exportBets); });
     ActPremios = add("ActPremios", [this] { RunTool(ShellTools().prizes); });
+    ActGarantia = add("ActGarantia", [this] { RunTool(ShellTools().guarantee); });
     MiCerrarAplicacion = new QAction(this);
     MiCerrarAplicacion->setObjectName(QStringLiteral("MiCerrarAplicacion"));
     connect(MiCerrarAplicacion, &QAction::triggered, this, [this] {
@@ -114,7 +115,7 @@ void TFRMApuestas::CreateMenus()
     MiCombinacion->addSeparator();
     MiCombinacion->addActions({ActImport, ActExport});
     MiCombinacion->addSeparator();
-    MiCombinacion->addAction(ActPremios);
+    MiCombinacion->addActions({ActPremios, ActGarantia});
     MiCombinacion->addSeparator();
     MiCombinacion->addAction(MiCerrarAplicacion);
 
@@ -141,6 +142,7 @@ void TFRMApuestas::ApplyTexts()
     SetTexts(ActImport, 41040, 41041);
     SetTexts(ActExport, 41042, 41043);
     SetTexts(ActPremios, 41035, 41036);
+    SetTexts(ActGarantia, 45600, 45601);
     MiCerrarAplicacion->setText(Txt(41105));
     MiImprimir->setTitle(Txt(41103));
     SetTexts(ActImprimirBoletos, 41011, 41012);
@@ -184,6 +186,7 @@ void TFRMApuestas::UpdateActions()
     ActDelApuestas->setEnabled(hasBets);
     ActExport->setEnabled(hasBets && static_cast<bool>(tools.exportBets));
     ActPremios->setEnabled(hasBets && static_cast<bool>(tools.prizes));
+    ActGarantia->setEnabled(hasBets && static_cast<bool>(tools.guarantee));
     ActImprimirBoletos->setEnabled(hasBets && static_cast<bool>(tools.printTickets));
     ActImprimirListado->setEnabled(hasBets && static_cast<bool>(tools.printListing));
     ActImport->setEnabled(static_cast<bool>(tools.importBets));

@@ -15,6 +15,8 @@ struct TShellTools {
     // The generator window; true when it closed with OK, its kept bets then in generated.
     std::function<bool(QWidget *owner, TEuroMillonApuestas &generated)> generator;
     std::function<void(QWidget *owner, TEuroMillonApuestas &combination)> prizes;
+    // What the combination guarantees over a selection of numbers and stars.
+    std::function<void(QWidget *owner, TEuroMillonApuestas &combination)> guarantee;
     std::function<void(QWidget *owner, TEuroMillonApuestas &combination)> printTickets;
     std::function<void(QWidget *owner, TEuroMillonApuestas &combination)> printListing;
     std::function<void(QWidget *owner, TEuroMillonApuestas &combination)> importBets;

@@ -1,0 +1,113 @@
+// qor-euromillon-cli guarantee: what a combination file guarantees over a
+// selection, one line per prize category.
+
+#include "cli/cli_command.h"
+#include "cli/cli_options.h"
+
+#include "generator/guarantee_analyser.h"
+#include "model/euromillon_apuestas.h"
+#include "model/exception.h"
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+
+#include <unistd.h>
+
+namespace {
+
+const char *kGuaranteeUsage =
+    "Usage: qor-euromillon-cli guarantee FILE.aem [--numbers LIST] [--stars LIST]\n"
+    "\n"
+    "Takes every draw whose 5 numbers and 2 stars lie in the selection and finds the\n"
+    "best prize category any bet of the combination wins against it. Prints one line\n"
+    "per category, CAT draws percent (5+2 ... 2+1, then none for no prize), and a\n"
+    "last line guaranteed=CAT draws=N seconds=S, CAT being the worst of the draws.\n"
+    "\n"
+    "  --numbers LIST  selected numbers (1-50), e.g. 1-10,15,20; default: every\n"
+    "                  number of the combination\n"
+    "  --stars LIST    selected stars (1-9); default: every star of the combination\n";
+
+BetMask MaskOfValues(const std::vector<int> &values, BetMask (*bit)(int))
+{
+    BetMask mask = 0;
+    for (int value : values)
+        mask |= bit(value);
+    return mask;
+}
+
+// A one-line bar redrawn in place on a terminal.
+void DrawProgress(int64_t done, int64_t total)
+{
+    const double fraction = total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 1;
+    const int width = 30;
+    const int filled = static_cast<int>(fraction * width);
+    std::fprintf(stderr, "\r[%s%s] %5.1f%%", std::string(static_cast<size_t>(filled), '#').c_str(),
+                 std::string(static_cast<size_t>(width - filled), ' ').c_str(), fraction * 100.0);
+    std::fflush(stderr);
+}
+
+int RunGuarantee(const std::vector<std::string> &args)
+{
+    if (args.size() == 1 && IsHelpOption(args[0])) {
+        std::cout << kGuaranteeUsage;
+        return 0;
+    }
+    std::optional<std::string> path;
+    std::optional<BetMask> numbers;
+    std::optional<BetMask> stars;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string &argument = args[i];
+        if (argument == "--numbers" || argument == "--stars") {
+            if (i + 1 >= args.size())
+                return CliFail("option '" + argument + "' needs a value");
+            std::string error;
+            const bool isNumbers = argument == "--numbers";
+            const std::optional<std::vector<int>> values = ParseValueList(args[++i], 1, isNumbers ? 50 : 9, error);
+            if (!values)
+                return CliFail(argument + ": " + error);
+            (isNumbers ? numbers : stars) = MaskOfValues(*values, isNumbers ? &NumberBit : &StarBit);
+        } else if (argument.starts_with("-") || path) {
+            return CliFail("argument '" + argument + "' is not known (try 'guarantee --help')");
+        } else {
+            path = argument;
+        }
+    }
+    if (!path || path->empty())
+        return CliFail("guarantee takes one combination file (try 'guarantee --help')");
+
+    TEuroMillonApuestas combination;
+    try {
+        combination.LoadFromFile(*path);
+    } catch (const Exception &error) {
+        return CliFail(*path + ": " + error.Message());
+    }
+    const BetMask own = SelectionOfBets(combination.Masks());
+    const BetMask selection = (numbers ? *numbers : own & kNumberBits) | (stars ? *stars : own & kStarBits);
+    if (CountNumbers(selection) < 5 || CountStars(selection) < 2)
+        return CliFail("the selection holds " + std::to_string(CountNumbers(selection)) + " numbers and " +
+                       std::to_string(CountStars(selection)) + " stars; a draw needs at least 5 numbers and 2 stars");
+
+    TGuaranteeAnalyser analyser;
+    const bool showProgress = isatty(STDERR_FILENO) != 0;
+    if (showProgress)
+        analyser.OnProgress = DrawProgress;
+    const auto start = std::chrono::steady_clock::now();
+    const TGuaranteeReport report = analyser.Analyse(combination.Masks(), selection);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (showProgress)
+        std::fputs("\n", stderr);
+
+    for (int categoria = 1; categoria <= kSinPremio; ++categoria)
+        std::printf("%s %lld %.4f\n", GuaranteeCategoryText(categoria).c_str(),
+                    static_cast<long long>(report.All.Count(categoria)), report.All.Percent(categoria));
+    std::printf("guaranteed=%s draws=%lld seconds=%.2f\n", GuaranteeCategoryText(report.All.Guaranteed()).c_str(),
+                static_cast<long long>(report.All.Draws), seconds);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+const CliRegistration kGuaranteeRegistration({"guarantee", "what a combination guarantees over a selection",
+                                              RunGuarantee});
+
+} // namespace

@@ -1,0 +1,279 @@
+#include "generator/guarantee_analyser.h"
+
+#include "draws/prize_categories.h"
+#include "generator/guarantee_marks.h"
+#include "generator/mask_enumeration.h"
+#include "generator/subset_rank.h"
+
+#include <algorithm>
+#include <atomic>
+#include <bit>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+constexpr size_t kBlock = 1024; // sets of five numbers per block of work
+constexpr int kPairs = 36;
+
+// Bits set in a set of pairs (36 bits), by table: the build does not assume a
+// processor with a popcount instruction, and the library call costs more
+// than the rest of a category's test.
+struct TPairCounts {
+    std::array<uint8_t, 4096> ofTwelveBits{};
+    constexpr TPairCounts()
+    {
+        for (unsigned value = 1; value < 4096; ++value)
+            ofTwelveBits[value] = static_cast<uint8_t>(ofTwelveBits[value >> 1] + (value & 1));
+    }
+    int operator()(uint64_t pairs) const
+    {
+        return ofTwelveBits[pairs & 4095] + ofTwelveBits[(pairs >> 12) & 4095] + ofTwelveBits[(pairs >> 24) & 4095];
+    }
+};
+
+constexpr TPairCounts kPairCount{};
+
+// The first sets of five (by position in the walk) of each category and pair
+// of stars that one thread has seen. A thread takes its blocks in ascending
+// order, so the first ones it sees are its smallest and a full list is final.
+struct THoleCandidates {
+    std::array<std::array<std::array<uint32_t, kMaxGuaranteeHoles>, kPairs>, kGuaranteeRows> positions{};
+    std::array<std::array<uint8_t, kPairs>, kGuaranteeRows> counts{};
+    std::array<uint64_t, kGuaranteeRows> full{};
+
+    void Add(int row, uint64_t pairs, uint32_t position)
+    {
+        const auto r = static_cast<size_t>(row);
+        for (pairs &= ~full[r]; pairs != 0; pairs &= pairs - 1) {
+            const auto pair = static_cast<size_t>(std::countr_zero(pairs));
+            positions[r][pair][counts[r][pair]++] = position;
+            if (counts[r][pair] == kMaxGuaranteeHoles)
+                full[r] |= uint64_t{1} << pair;
+        }
+    }
+};
+
+// What one thread found in one table; aligned so that threads do not share
+// cache lines.
+struct alignas(64) TTablePart {
+    std::array<int64_t, kGuaranteeRows> counts{};
+    THoleCandidates *holes = nullptr;
+};
+
+// The sets of five numbers of a table: every set of `inner` joined with every
+// set of `outer` (the numbers outside the selection), inner major. When no
+// bet holds a number outside the selection, those numbers change nothing:
+// the outer sets are left out and each inner set counts `weight` times.
+struct TTableWalk {
+    std::vector<BetMask> inner;
+    std::vector<BetMask> outer;
+    int64_t weight = 1;
+    size_t Size() const { return inner.size() * outer.size(); }
+    BetMask At(size_t index) const { return inner[index / outer.size()] | outer[index % outer.size()]; }
+};
+
+// Settles every pair of stars of one set of five numbers.
+void SettleQuintet(const TGuaranteeMarks &marks, BetMask quintet, uint64_t selectedPairs, uint32_t position,
+                   int64_t weight, TTablePart &part)
+{
+    std::array<uint64_t, 6> words;
+    marks.Collect(quintet, words);
+    uint64_t remaining = selectedPairs;
+    for (int row = 0; row < kNumCategorias; ++row) {
+        const TCategoriaPremio &category = CategoriasPremio[static_cast<size_t>(row)];
+        const uint64_t word = words[static_cast<size_t>(category.Numeros)];
+        uint64_t won;
+        if (category.Estrellas == 2)
+            won = word & TGuaranteeMarks::kPairBits;
+        else if (category.Estrellas == 1)
+            won = TGuaranteeMarks::PairsWithAnyStar(
+                static_cast<unsigned>(word >> TGuaranteeMarks::kStarBitsShift) & 511);
+        else
+            won = (word >> TGuaranteeMarks::kAnyBit) & 1 ? ~uint64_t{0} : 0;
+        const uint64_t settled = won & remaining;
+        if (settled == 0)
+            continue;
+        part.counts[static_cast<size_t>(row)] += kPairCount(settled) * weight;
+        if (part.holes)
+            part.holes->Add(row, settled, position);
+        remaining &= ~settled;
+        if (remaining == 0)
+            return;
+    }
+    part.counts[kGuaranteeRows - 1] += kPairCount(remaining) * weight;
+    if (part.holes)
+        part.holes->Add(kGuaranteeRows - 1, remaining, position);
+}
+
+// The first holes of the walk: for each pair of stars in order, its first
+// sets of five of the worst row, merged over the threads.
+std::vector<BetMask> FirstHoles(const std::vector<THoleCandidates> &perThread, int row, uint64_t selectedPairs,
+                                const TTableWalk &walk)
+{
+    std::vector<BetMask> holes;
+    const auto r = static_cast<size_t>(row);
+    for (int a = 1; a <= 9; ++a)
+        for (int b = a + 1; b <= 9; ++b) {
+            const auto pair = static_cast<size_t>(TGuaranteeMarks::PairIndex(a, b));
+            if (!((selectedPairs >> pair) & 1))
+                continue;
+            std::vector<uint32_t> positions;
+            for (const THoleCandidates &candidates : perThread)
+                positions.insert(positions.end(), candidates.positions[r][pair].begin(),
+                                 candidates.positions[r][pair].begin() + candidates.counts[r][pair]);
+            std::sort(positions.begin(), positions.end());
+            for (uint32_t position : positions) {
+                if (holes.size() == kMaxGuaranteeHoles)
+                    return holes;
+                holes.push_back(walk.At(position) | StarBit(a) | StarBit(b));
+            }
+        }
+    return holes;
+}
+
+// Runs work(block, worker) for every block on `threads` threads, the caller
+// being worker 0; after each of its blocks the caller calls between(), which
+// returns true to stop. Returns false when stopped that way. A worker's
+// error is raised on the caller once every thread has ended.
+template <typename Work, typename Between>
+bool RunBlocks(size_t blocks, unsigned threads, const Work &work, const Between &between)
+{
+    std::atomic<size_t> next{0};
+    std::atomic<bool> stop{false};
+    bool stopped = false;
+    std::exception_ptr failure;
+    std::mutex failureLock;
+    auto loop = [&](unsigned worker) {
+        try {
+            for (size_t block; !stop.load(std::memory_order_relaxed) && (block = next.fetch_add(1)) < blocks;) {
+                work(block, worker);
+                if (worker == 0 && between()) {
+                    stopped = true;
+                    stop = true;
+                }
+            }
+        } catch (...) {
+            std::lock_guard<std::mutex> lock(failureLock);
+            if (!failure)
+                failure = std::current_exception();
+            stop = true;
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (unsigned worker = 1; worker < threads; ++worker)
+        helpers.emplace_back(loop, worker);
+    loop(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    return !stopped;
+}
+
+} // namespace
+
+TGuaranteeReport TGuaranteeAnalyser::Analyse(const std::vector<BetMask> &bets, BetMask selection) const
+{
+    TGuaranteeReport report;
+    if (selection == 0)
+        selection = SelectionOfBets(bets);
+    selection &= kNumberBits | kStarBits;
+    report.Selection = selection;
+
+    const auto selectedStars = static_cast<unsigned>((selection & kStarBits) >> kStarShift);
+    const uint64_t selectedPairs = TGuaranteeMarks::PairsWithin(selectedStars);
+    const int pairCount = std::popcount(selectedPairs);
+    const int numberCount = CountNumbers(selection);
+    const bool byHits = numberCount > 5;
+
+    std::vector<TTableWalk> walks;
+    walks.push_back({pairCount > 0 ? NumberQuintetMasks(selection) : std::vector<BetMask>{}, {0}});
+    const BetMask outside = ~selection & kNumberBits;
+    const bool outsideInert = (SelectionOfBets(bets) & outside) == 0;
+    if (byHits && pairCount > 0)
+        for (int hits = 4; hits >= 3; --hits) {
+            if (outsideInert)
+                walks.push_back({NumberSubsetMasks(selection, hits), {0},
+                                 static_cast<int64_t>(kBinomial(CountNumbers(outside), 5 - hits))});
+            else
+                walks.push_back({NumberSubsetMasks(selection, hits), NumberSubsetMasks(outside, 5 - hits)});
+        }
+    int64_t total = 0;
+    for (const TTableWalk &walk : walks)
+        total += static_cast<int64_t>(walk.Size()) * pairCount * walk.weight;
+
+    unsigned threads = threads_ != 0 ? threads_ : std::max(1u, std::thread::hardware_concurrency());
+    const TGuaranteeMarks marks(bets, threads);
+
+    std::atomic<int64_t> done{0};
+    TProgressThrottle throttle(clock_, 1);
+    throttle.Restart();
+    if (OnProgress)
+        OnProgress(0, total);
+    throttle.Reported();
+    auto between = [&] {
+        if (!throttle.Due())
+            return false;
+        if (OnProgress)
+            OnProgress(done.load(), total);
+        throttle.Reported();
+        return ShouldCancel && ShouldCancel();
+    };
+
+    std::vector<TGuaranteeTable> tables;
+    std::vector<THoleCandidates> holes;
+    for (size_t t = 0; t < walks.size() && !report.Cancelled; ++t) {
+        const TTableWalk &walk = walks[t];
+        const size_t blocks = (walk.Size() + kBlock - 1) / kBlock;
+        const unsigned used = static_cast<unsigned>(std::clamp<size_t>(blocks, 1, threads));
+        std::vector<TTablePart> parts(used);
+        if (t == 0) {
+            holes.assign(used, THoleCandidates{});
+            for (unsigned worker = 0; worker < used; ++worker)
+                parts[worker].holes = &holes[worker];
+        }
+        auto work = [&](size_t block, unsigned worker) {
+            const size_t first = block * kBlock;
+            const size_t last = std::min(first + kBlock, walk.Size());
+            // Inner and outer positions advance together, without a division per set.
+            size_t in = first / walk.outer.size();
+            size_t out = first % walk.outer.size();
+            for (size_t index = first; index < last; ++index) {
+                SettleQuintet(marks, walk.inner[in] | walk.outer[out], selectedPairs, static_cast<uint32_t>(index),
+                              walk.weight, parts[worker]);
+                if (++out == walk.outer.size()) {
+                    out = 0;
+                    ++in;
+                }
+            }
+            done += static_cast<int64_t>(last - first) * pairCount * walk.weight;
+        };
+        report.Cancelled = blocks > 0 && !RunBlocks(blocks, used, work, between);
+        TGuaranteeTable table;
+        for (const TTablePart &part : parts)
+            for (size_t row = 0; row < kGuaranteeRows; ++row)
+                table.PerCategory[row] += part.counts[row];
+        for (int64_t count : table.PerCategory)
+            table.Draws += count;
+        tables.push_back(table);
+    }
+    if (OnProgress)
+        OnProgress(done.load(), total);
+
+    report.All = tables.front();
+    if (!report.Cancelled && report.All.Guaranteed() != 0)
+        report.Holes = FirstHoles(holes, report.All.Guaranteed() - 1, selectedPairs, walks.front());
+    if (byHits) {
+        report.ByHits.push_back({5, report.All});
+        for (int hits = 4; hits >= 3; --hits) {
+            TGuaranteeByHits table{hits, {}};
+            const size_t t = static_cast<size_t>(5 - hits);
+            if (t < tables.size())
+                table.Table = tables[t];
+            report.ByHits.push_back(table);
+        }
+    }
+    return report;
+}

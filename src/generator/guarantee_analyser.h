@@ -1,0 +1,43 @@
+#pragma once
+
+#include "generator/guarantee_report.h"
+#include "generator/progress_throttle.h"
+#include "model/bet_mask.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// Computes the guarantee report of a combination over a selection exactly,
+// without comparing each draw with each bet: the bets' keys are marked once
+// (TGuaranteeMarks), then each set of five numbers reads the words of its 31
+// subsets and settles the best category of every pair of stars at once.
+//
+// The draws are shared among the processors in blocks; the report does not
+// depend on how many there are. Progress and cancellation are asked on the
+// calling thread only, between blocks.
+class TGuaranteeAnalyser {
+public:
+    // Draws settled so far and draws in all (every table counted). Called at
+    // most every 250 ms, the start included, and once at the end.
+    using ProgressFn = std::function<void(int64_t done, int64_t total)>;
+    // Asked after each report; true stops the analysis (Cancelled report).
+    using CancelFn = std::function<bool()>;
+
+    ProgressFn OnProgress;
+    CancelFn ShouldCancel;
+
+    // 0: one thread per processor.
+    void SetThreads(unsigned threads) { threads_ = threads; }
+    void SetTickSource(TTickSource clock) { clock_ = std::move(clock); }
+
+    // selection 0 means the numbers and stars of the bets. A selection with
+    // fewer than 5 numbers or 2 stars gives tables without draws. The bets
+    // are simple bets (at most 5 numbers and 2 stars); an empty bet wins
+    // nothing.
+    TGuaranteeReport Analyse(const std::vector<BetMask> &bets, BetMask selection = 0) const;
+
+private:
+    unsigned threads_ = 0;
+    TTickSource clock_ = SystemTickCount;
+};

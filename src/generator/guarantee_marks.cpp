@@ -1,0 +1,165 @@
+#include "generator/guarantee_marks.h"
+
+#include "generator/subset_rank.h"
+
+#include <algorithm>
+#include <bit>
+#include <thread>
+
+namespace {
+
+constexpr int kGameNumbers = 50;
+constexpr int kGameStars = 9;
+
+struct StarTables {
+    std::array<uint64_t, 512> anyStar{};
+    std::array<uint64_t, 512> within{};
+    std::array<std::array<int, 9>, 9> pairIndex{};
+
+    constexpr StarTables()
+    {
+        int index = 0;
+        for (int a = 0; a < kGameStars; ++a)
+            for (int b = a + 1; b < kGameStars; ++b) {
+                pairIndex[static_cast<size_t>(a)][static_cast<size_t>(b)] = index;
+                const uint64_t bit = uint64_t{1} << index++;
+                for (unsigned set = 0; set < 512; ++set) {
+                    const bool hasA = (set >> a) & 1;
+                    const bool hasB = (set >> b) & 1;
+                    if (hasA || hasB)
+                        anyStar[set] |= bit;
+                    if (hasA && hasB)
+                        within[set] |= bit;
+                }
+            }
+    }
+};
+
+constexpr StarTables kStarTables{};
+
+// Size and lowest position of each subset of five positions, by table: the
+// build does not assume a processor with bit-counting instructions.
+struct SubsetSizes {
+    std::array<int, 32> size{};
+    std::array<int, 32> lowest{};
+    constexpr SubsetSizes()
+    {
+        for (unsigned subset = 1; subset < 32; ++subset) {
+            size[subset] = size[subset >> 1] + static_cast<int>(subset & 1);
+            lowest[subset] = (subset & 1) ? 0 : lowest[subset >> 1] + 1;
+        }
+    }
+};
+
+constexpr SubsetSizes kSubsetSizes{};
+
+// The word a bet's stars set for each set of its numbers.
+uint64_t StarPattern(BetMask bet)
+{
+    const auto stars = static_cast<unsigned>((bet & kStarBits) >> kStarShift);
+    return uint64_t{1} << TGuaranteeMarks::kAnyBit | uint64_t{stars} << TGuaranteeMarks::kStarBitsShift |
+           kStarTables.within[stars];
+}
+
+// The mirrored values (49 - (v - 1)) of a mask's numbers, ascending.
+int MirroredNumbers(BetMask mask, int *mirrored)
+{
+    int count = 0;
+    for (BetMask rest = mask & kNumberBits; rest != 0; rest &= rest - 1)
+        ++count;
+    int j = count;
+    for (BetMask rest = mask & kNumberBits; rest != 0; rest &= rest - 1)
+        mirrored[--j] = kGameNumbers - 1 - std::countr_zero(rest);
+    return count;
+}
+
+// Visits every subset of 1 to 5 of the ascending values, with its size and
+// colexicographic rank.
+template <typename Visit>
+void EachSubset(const int *values, int count, int from, int size, uint64_t rank, Visit &&visit)
+{
+    for (int i = from; i < count; ++i) {
+        const uint64_t subsetRank = rank + kBinomial(values[i], size + 1);
+        visit(size + 1, subsetRank);
+        if (size + 1 < 5)
+            EachSubset(values, count, i + 1, size + 1, subsetRank, visit);
+    }
+}
+
+} // namespace
+
+TGuaranteeMarks::TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads)
+{
+    for (int n = 1; n <= 5; ++n)
+        words_[static_cast<size_t>(n)].assign(kBinomial(kGameNumbers, n), 0);
+    if (threads == 0)
+        threads = std::max(1u, std::thread::hardware_concurrency());
+    // Each thread owns whole tables, so no word is written by two threads:
+    // the large table of sets of five against the other four.
+    constexpr unsigned kFives = 1u << 5;
+    constexpr unsigned kSmaller = (1u << 1) | (1u << 2) | (1u << 3) | (1u << 4);
+    if (threads < 2 || bets.size() < 4096) {
+        Mark(bets, 0, bets.size(), kFives | kSmaller);
+        return;
+    }
+    std::thread helper([&] { Mark(bets, 0, bets.size(), kSmaller); });
+    Mark(bets, 0, bets.size(), kFives);
+    helper.join();
+}
+
+void TGuaranteeMarks::Mark(const std::vector<BetMask> &bets, size_t first, size_t last, unsigned sizes)
+{
+    int mirrored[kGameNumbers];
+    for (size_t i = first; i < last; ++i) {
+        const BetMask bet = bets[i];
+        const uint64_t pattern = StarPattern(bet);
+        const int count = MirroredNumbers(bet, mirrored);
+        EachSubset(mirrored, count, 0, 0, 0, [&](int size, uint64_t rank) {
+            if ((sizes >> size) & 1)
+                words_[static_cast<size_t>(size)][rank] |= pattern;
+        });
+    }
+}
+
+void TGuaranteeMarks::Collect(BetMask numbers, std::array<uint64_t, 6> &bySize) const
+{
+    // Positions hold the mirrored values descending (the numbers ascending).
+    // A subset's rank adds C(value, j + 1) for its j-th smallest mirrored
+    // value, and the lowest position of a subset holds its largest mirrored
+    // value: rank(subset) = rank(subset without it) + C(value, size).
+    int mirrored[5];
+    int count = 0;
+    for (BetMask rest = numbers & kNumberBits; rest != 0 && count < 5; rest &= rest - 1)
+        mirrored[count++] = kGameNumbers - 1 - std::countr_zero(rest);
+    bySize = {};
+    uint64_t rank[32];
+    rank[0] = 0;
+    for (unsigned subset = 1; subset < (1u << count); ++subset) {
+        const int size = kSubsetSizes.size[subset];
+        rank[subset] = rank[subset & (subset - 1)] + kBinomial(mirrored[kSubsetSizes.lowest[subset]], size);
+        bySize[static_cast<size_t>(size)] |= words_[static_cast<size_t>(size)][rank[subset]];
+    }
+}
+
+int TGuaranteeMarks::PairIndex(int lowStar, int highStar)
+{
+    return kStarTables.pairIndex[static_cast<size_t>(lowStar - 1)][static_cast<size_t>(highStar - 1)];
+}
+
+uint64_t TGuaranteeMarks::PairsWithAnyStar(unsigned starSet)
+{
+    return kStarTables.anyStar[starSet & 511];
+}
+
+uint64_t TGuaranteeMarks::PairsWithin(unsigned starSet)
+{
+    return kStarTables.within[starSet & 511];
+}
+
+size_t TGuaranteeMarks::Bytes() const
+{
+    size_t bytes = 0;
+    for (const std::vector<uint64_t> &table : words_)
+        bytes += table.size() * sizeof(uint64_t);
+    return bytes;
+}

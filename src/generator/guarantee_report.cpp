@@ -1,0 +1,55 @@
+#include "generator/guarantee_report.h"
+
+#include "draws/prize_categories.h"
+#include "generator/subset_rank.h"
+
+int TGuaranteeTable::Guaranteed() const
+{
+    if (Draws == 0)
+        return 0;
+    for (int categoria = kSinPremio; categoria >= 1; --categoria)
+        if (PerCategory[static_cast<size_t>(categoria - 1)] > 0)
+            return categoria;
+    return 0;
+}
+
+int64_t TGuaranteeTable::Count(int categoria) const
+{
+    if (categoria < 1 || categoria > kSinPremio)
+        return 0;
+    return PerCategory[static_cast<size_t>(categoria - 1)];
+}
+
+double TGuaranteeTable::Percent(int categoria) const
+{
+    if (Draws == 0)
+        return 0.0;
+    return static_cast<double>(Count(categoria)) * 100.0 / static_cast<double>(Draws);
+}
+
+std::string GuaranteeCategoryText(int categoria)
+{
+    return categoria == kSinPremio ? std::string("none") : CategoriaTexto(categoria);
+}
+
+BetMask SelectionOfBets(const std::vector<BetMask> &bets)
+{
+    BetMask selection = 0;
+    for (BetMask bet : bets)
+        selection |= bet;
+    return selection & (kNumberBits | kStarBits);
+}
+
+int64_t GuaranteeDrawCount(BetMask selection)
+{
+    return static_cast<int64_t>(kBinomial(CountNumbers(selection), 5) * kBinomial(CountStars(selection), 2));
+}
+
+int64_t GuaranteeDrawCount(BetMask selection, int hits)
+{
+    if (hits < 0 || hits > 5)
+        return 0;
+    const int numbers = CountNumbers(selection);
+    return static_cast<int64_t>(kBinomial(numbers, hits) * kBinomial(50 - numbers, 5 - hits) *
+                                kBinomial(CountStars(selection), 2));
+}

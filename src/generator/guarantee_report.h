@@ -1,0 +1,73 @@
+#pragma once
+
+#include "model/bet_mask.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What a combination guarantees over a selection: every draw whose five
+// numbers lie in the selection's numbers and whose two stars lie in its
+// stars, classed by the best prize category any bet of the combination wins
+// against it.
+
+// "No prize" ranks after the twelve categories (1 = 5+2 ... 12 = 2+1).
+inline constexpr int kSinPremio = 13;
+inline constexpr int kGuaranteeRows = 13;
+// Most example draws of the worst case a report keeps.
+inline constexpr size_t kMaxGuaranteeHoles = 10;
+
+// Draws counted by their best category.
+struct TGuaranteeTable {
+    int64_t Draws = 0;
+    // Row c-1 counts the draws whose best category is c (1 to 12); the last
+    // row those that win nothing.
+    std::array<int64_t, kGuaranteeRows> PerCategory{};
+
+    // The worst best category over the draws: 1 to 12 or kSinPremio; 0 when
+    // there is no draw.
+    int Guaranteed() const;
+    // Draws of category 1 to kSinPremio; 0 outside.
+    int64_t Count(int categoria) const;
+    // Their share of Draws, 0 to 100; 0 when there is no draw.
+    double Percent(int categoria) const;
+    bool operator==(const TGuaranteeTable &) const = default;
+};
+
+// The table of the draws that hit exactly Hits of the selection's numbers
+// (the others lie outside the selection, anywhere in 1 to 50) and both of
+// whose stars lie in the selection's stars.
+struct TGuaranteeByHits {
+    int Hits = 0;
+    TGuaranteeTable Table;
+    bool operator==(const TGuaranteeByHits &) const = default;
+};
+
+struct TGuaranteeReport {
+    BetMask Selection = 0;
+    TGuaranteeTable All;
+    // Up to kMaxGuaranteeHoles draws whose best category is All.Guaranteed(),
+    // in the generator's enumeration order (pairs of stars outer, sets of
+    // five numbers inner, both lexicographic).
+    std::vector<BetMask> Holes;
+    // Hits 5, 4 and 3 when the selection holds more than 5 numbers; empty
+    // otherwise. Hits 5 is All again.
+    std::vector<TGuaranteeByHits> ByHits;
+    // The analysis was stopped: the tables are incomplete.
+    bool Cancelled = false;
+    bool operator==(const TGuaranteeReport &) const = default;
+};
+
+// "5+2" ... "2+1" for categories 1 to 12, "none" for kSinPremio, empty
+// otherwise.
+std::string GuaranteeCategoryText(int categoria);
+
+// The default selection: every number and star that appears in some bet.
+BetMask SelectionOfBets(const std::vector<BetMask> &bets);
+
+// Draws of the selection: C(numbers, 5) x C(stars, 2).
+int64_t GuaranteeDrawCount(BetMask selection);
+// Draws hitting exactly hits of the selection's numbers:
+// C(numbers, hits) x C(50 - numbers, 5 - hits) x C(stars, 2).
+int64_t GuaranteeDrawCount(BetMask selection, int hits);

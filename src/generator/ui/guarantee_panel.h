@@ -1,0 +1,73 @@
+#pragma once
+
+#include "generator/guarantee_analyser.h"
+#include "generator/guarantee_report.h"
+#include "model/bet_mask.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QTableWidget;
+
+// Shows what a set of bets guarantees over a selection: the guaranteed
+// category, the draws of each category, the same by numbers of the selection
+// drawn, and the first draws of the worst case. Any window can hold one: the
+// guarantee window of a combination, or the generator after a run.
+class TGuaranteePanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TGuaranteePanel(QWidget *parent = nullptr);
+
+    // Analyses the bets over the selection (0: every number and star of the
+    // bets) and shows the report. A busy cursor at once and a progress box
+    // with Cancel past about a second; the event loop is served meanwhile.
+    // Returns false, the panel cleared, when the analysis was cancelled or
+    // another is under way. Errors pass to the caller, the panel cleared.
+    bool Analyse(const std::vector<BetMask> &bets, BetMask selection = 0);
+    // Shows a report made elsewhere; betCount is only shown.
+    void ShowReport(const TGuaranteeReport &report, int64_t betCount);
+    void Clear();
+
+    bool Busy() const { return busy_; }
+    bool HasReport() const { return hasReport_; }
+    const TGuaranteeReport &Report() const { return report_; }
+    // The analyser's thread count and clock may be set before Analyse.
+    TGuaranteeAnalyser &Analyser() { return analyser_; }
+
+    void ApplyTexts();
+
+public slots:
+    // Stops a running analysis at its next progress report, as Cancel does.
+    void Cancel() { cancelRequested_ = true; }
+
+signals:
+    // During an analysis, at most every 250 ms: draws settled and in all.
+    void Progress(qint64 done, qint64 total);
+
+private:
+    void FillSummary();
+    void FillAllDraws();
+    void FillByHits();
+    void FillHoles();
+
+    TGuaranteeAnalyser analyser_;
+    TGuaranteeReport report_;
+    int64_t betCount_ = 0;
+    bool hasReport_ = false;
+    bool busy_ = false;
+    bool cancelRequested_ = false;
+
+    QLabel *lblGarantizado = nullptr;
+    QLabel *lblSorteos = nullptr;
+    QGroupBox *gbTodos = nullptr;
+    QGroupBox *gbAciertos = nullptr;
+    QGroupBox *gbHuecos = nullptr;
+    QTableWidget *sgGarantia = nullptr;
+    QTableWidget *sgAciertos = nullptr;
+    QListWidget *lbHuecos = nullptr;
+};
