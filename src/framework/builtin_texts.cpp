@@ -326,6 +326,27 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {43126, "Archivo de texto"},
     {43127, "Exportar a EXCEL"},
 
+    // Report engine and its preview window (45300 to 45325)
+    {45300, "La plantilla de informe está dañada"},
+    {45301, "El informe tiene demasiadas páginas"},
+    {45302, "Tamaño de papel no válido"},
+    {45310, "Vista previa"},
+    {45311, "Primera página"},
+    {45312, "Página anterior"},
+    {45313, "Página siguiente"},
+    {45314, "Última página"},
+    {45315, "Página %d de %d"},
+    {45316, "Ampliar"},
+    {45317, "Reducir"},
+    {45318, "Imprimir..."},
+    {45319, "Guardar PDF..."},
+    {45320, "Archivos PDF (*.pdf)|*.pdf"},
+    {45321, "No se ha podido escribir el archivo PDF: "},
+    {45322, "Cerrar"},
+    {45323, "Página entera"},
+    {45324, "Ancho de página"},
+    {45325, "El informe no tiene páginas"},
+
     // Generic words (50001 to 50008)
     {50001, "¿Continuar?"},
     {50002, "ATENCIÓN:"},
