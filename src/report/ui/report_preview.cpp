@@ -100,20 +100,28 @@ TfrPreviewWindow::~TfrPreviewWindow() = default;
 
 void TfrPreviewWindow::CreateActions()
 {
-    auto make = [this](const char *name, uint16_t text, const QKeySequence &shortcut, auto slot) {
-        auto *action = new QAction(Txt(text), this);
+    // Navigation and zoom show short signs; their texts are the tool tips.
+    auto make = [this](const char *name, uint16_t text, const QKeySequence &shortcut, auto slot,
+                       const QString &sign = QString()) {
+        auto *action = new QAction(sign.isEmpty() ? Txt(text) : sign, this);
+        action->setToolTip(Txt(text));
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);
         addAction(action);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    actFirst_ = make("ActFirstPage", kTxtFirst, QKeySequence(Qt::Key_Home), [this] { ShowPage(0); });
-    actPrior_ = make("ActPriorPage", kTxtPrior, QKeySequence(Qt::Key_PageUp), [this] { ShowPage(CurrentPage() - 1); });
-    actNext_ = make("ActNextPage", kTxtNext, QKeySequence(Qt::Key_PageDown), [this] { ShowPage(CurrentPage() + 1); });
-    actLast_ = make("ActLastPage", kTxtLast, QKeySequence(Qt::Key_End), [this] { ShowPage(PageCount() - 1); });
-    make("ActZoomIn", kTxtZoomIn, QKeySequence::ZoomIn, [this] { SetZoom(Zoom() * 1.25); });
-    make("ActZoomOut", kTxtZoomOut, QKeySequence::ZoomOut, [this] { SetZoom(Zoom() / 1.25); });
+    actFirst_ = make("ActFirstPage", kTxtFirst, QKeySequence(Qt::Key_Home), [this] { ShowPage(0); },
+                     QStringLiteral("|\u00AB"));
+    actPrior_ = make("ActPriorPage", kTxtPrior, QKeySequence(Qt::Key_PageUp), [this] { ShowPage(CurrentPage() - 1); },
+                     QStringLiteral("\u00AB"));
+    actNext_ = make("ActNextPage", kTxtNext, QKeySequence(Qt::Key_PageDown), [this] { ShowPage(CurrentPage() + 1); },
+                    QStringLiteral("\u00BB"));
+    actLast_ = make("ActLastPage", kTxtLast, QKeySequence(Qt::Key_End), [this] { ShowPage(PageCount() - 1); },
+                    QStringLiteral("\u00BB|"));
+    make("ActZoomIn", kTxtZoomIn, QKeySequence::ZoomIn, [this] { SetZoom(Zoom() * 1.25); }, QStringLiteral("+"));
+    make("ActZoomOut", kTxtZoomOut, QKeySequence::ZoomOut, [this] { SetZoom(Zoom() / 1.25); },
+         QStringLiteral("\u2212"));
     make("ActPrint", kTxtPrint, QKeySequence::Print, [this] { Print(); });
     make("ActSavePdf", kTxtSavePdf, QKeySequence::Save, [this] { SavePdfAsked(); });
     make("ActClose", kTxtClose, QKeySequence(), [this] { reject(); });
