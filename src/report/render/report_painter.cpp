@@ -3,6 +3,8 @@
 #include "report/render/report_fonts.h"
 #include "report/report_units.h"
 
+#include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
 
 namespace {
@@ -44,6 +46,33 @@ QImage TfrReportPainter::RenderPage(int page, double dpi)
     QPainter painter(&image);
     PaintPage(painter, page, PixelsPerUnit(dpi));
     return image;
+}
+
+QPageSize TfrReportPainter::SheetSize(const QSizeF &mm)
+{
+    return QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+}
+
+bool TfrReportPainter::PaintAllPages(QPagedPaintDevice &device, int resolution,
+                                     const std::function<void(int)> &progress)
+{
+    if (PageCount() == 0)
+        return true;
+    device.setPageLayout(QPageLayout(SheetSize(PageSizeMm(0)), QPageLayout::Portrait, QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const double pixelsPerUnit = PixelsPerUnit(resolution);
+    for (int page = 0; page < PageCount(); ++page) {
+        if (page > 0) {
+            device.setPageSize(SheetSize(PageSizeMm(page)));
+            device.newPage();
+        }
+        if (progress)
+            progress(page);
+        PaintPage(painter, page, pixelsPerUnit);
+    }
+    return painter.end();
 }
 
 void TfrReportPainter::PaintPage(QPainter &painter, int page, double pixelsPerUnit)

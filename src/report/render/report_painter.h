@@ -3,10 +3,13 @@
 #include "report/prepared_report.h"
 
 #include <QImage>
+#include <QPageSize>
 #include <QSizeF>
 
+#include <functional>
 #include <vector>
 
+class QPagedPaintDevice;
 class QPainter;
 
 // Paints prepared pages with any QPainter (screen, image, printer, PDF). The
@@ -27,6 +30,13 @@ public:
 
     // Device pixels per engine unit at a resolution.
     static double PixelsPerUnit(double dpi);
+    // A page size of exactly these millimetres.
+    static QPageSize SheetSize(const QSizeF &mm);
+
+    // Paints every page on a paged device (PDF writer, printer) at 100 %, each
+    // on a sheet of its own size with no margin; progress hears each page
+    // index first. False when the device cannot be painted on.
+    bool PaintAllPages(QPagedPaintDevice &device, int resolution, const std::function<void(int page)> &progress = {});
 
 private:
     void PaintText(QPainter &painter, const TfrPreparedItem &item);

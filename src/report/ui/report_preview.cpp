@@ -34,11 +34,6 @@ enum : uint16_t {
 constexpr double kZoomFactors[] = {0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0};
 constexpr int kFixedZoomStart = 2;
 
-QPageSize ExactPageSize(const QSizeF &mm)
-{
-    return QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
-}
-
 } // namespace
 
 TfrPreviewWindow::TfrPreviewWindow(TfrPreparedReport prepared, QWidget *parent)
@@ -193,22 +188,8 @@ void TfrPreviewWindow::UpdatePageControls()
 
 void TfrPreviewWindow::PrintTo(QPrinter &printer)
 {
-    if (PageCount() == 0)
-        return;
     printer.setFullPage(true);
-    printer.setPageLayout(QPageLayout(ExactPageSize(painter_->PageSizeMm(0)), QPageLayout::Portrait, QMarginsF()));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    const double pixelsPerUnit = printer.resolution() / 25.4 / kUnitsPerMillimetre;
-    for (int page = 0; page < PageCount(); ++page) {
-        if (page > 0) {
-            printer.setPageSize(ExactPageSize(painter_->PageSizeMm(page)));
-            printer.newPage();
-        }
-        painter_->PaintPage(painter, page, pixelsPerUnit);
-    }
-    painter.end();
+    painter_->PaintAllPages(printer, printer.resolution());
 }
 
 void TfrPreviewWindow::Print()
@@ -216,7 +197,8 @@ void TfrPreviewWindow::Print()
     if (DialogService::Headless())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(ExactPageSize(painter_->PageSizeMm(0)), QPageLayout::Portrait, QMarginsF()));
+    printer.setPageLayout(QPageLayout(TfrReportPainter::SheetSize(painter_->PageSizeMm(0)), QPageLayout::Portrait,
+                                      QMarginsF()));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
         PrintTo(printer);
