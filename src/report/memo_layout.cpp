@@ -16,21 +16,28 @@ std::vector<std::string> Paragraphs(const std::string &text)
     return paragraphs;
 }
 
-// Greedy breaking at blanks; a word longer than the line stays whole.
+// Greedy breaking at blanks; a word longer than the line stays whole. Widths
+// are added word by word, so a long text costs one measure per word.
 void WrapParagraph(const std::string &paragraph, const TfrFont &font, double length,
                    const TfrTextMeasure &measure, std::vector<std::string> &lines)
 {
     std::string line;
+    double lineWidth = 0;
     size_t position = 0;
-    while (position <= paragraph.size()) {
-        size_t blank = paragraph.find(' ', position);
-        std::string word = paragraph.substr(position, blank == std::string::npos ? std::string::npos : blank - position);
-        std::string candidate = line.empty() ? word : line + " " + word;
-        if (!line.empty() && measure.Width(font, candidate) > length) {
+    while (true) {
+        const size_t blank = paragraph.find(' ', position);
+        const std::string word = paragraph.substr(position, blank == std::string::npos ? std::string::npos : blank - position);
+        const double wordWidth = measure.Width(font, word);
+        const double joined = line.empty() ? wordWidth : lineWidth + measure.Width(font, " " + word);
+        if (!line.empty() && joined > length) {
             lines.push_back(line);
             line = word;
+            lineWidth = wordWidth;
         } else {
-            line = candidate;
+            if (!line.empty())
+                line += ' ';
+            line += word;
+            lineWidth = joined;
         }
         if (blank == std::string::npos)
             break;

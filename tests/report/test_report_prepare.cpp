@@ -233,3 +233,23 @@ TEST(Report, PagesDatasetsAndFileName)
     EXPECT_EQ(report.FindDataset("tickets"), &a);
     EXPECT_EQ(report.FileName(), "x.frf");
 }
+
+TEST(ReportPrepare, LongTextIsLaidOutWordByWord)
+{
+    std::string text;
+    for (int i = 0; i < 30000; ++i)
+        text += "ab ";
+    TfrReport report;
+    TfrPage &page = CustomPage(report, 100000, 100000);
+    TfrView wide = MakeMemo("Wide", 0, 0, 1000000, 100, text);
+    wide.Flags = flWordWrap;
+    page.Add(wide);
+    TfrView narrow = MakeMemo("Narrow", 0, 200, 30, 100000, text);
+    narrow.Flags = flWordWrap;
+    page.Add(narrow);
+    const TfrPreparedReport prepared = report.Prepare();
+    const auto &items = prepared.Pages[0].Items;
+    EXPECT_EQ(items[0].Text, text); // one line
+    EXPECT_EQ(items[1].Text, "ab"); // "ab ab" needs 31.75 units
+    EXPECT_EQ(items.size(), 1u + 6561u); // the lines that fit in 100000 units of 15.24
+}

@@ -11,8 +11,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QApplication>
 #include <QPrinter>
 #include <QTest>
+#include <QTimer>
 
 class TestReportPreview : public QObject {
     Q_OBJECT
@@ -99,6 +101,24 @@ private slots:
         QVERIFY(bytes.startsWith("%PDF"));
         QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 3);
         Trigger(&preview, "ActPrint"); // headless: no dialog, nothing printed
+    }
+
+    void showReportPreparesAndShowsModally()
+    {
+        TfrReport report;
+        const TTablasBoleto &es = TablasDePais(pbEspana);
+        ConstruirBoletoAutomatico(report, 0, es.Geometria, es.Formato, 0, 0, kPrintBoletosDataSet);
+        TPrintBoletosSource source(apuestas, es.Formato);
+        source.Attach(report, kPrintBoletosDataSet);
+        int pages = -1;
+        QTimer::singleShot(0, this, [&] {
+            auto *preview = qobject_cast<TfrPreviewWindow *>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            pages = preview->PageCount();
+            preview->reject();
+        });
+        ShowReportPreview(report, nullptr);
+        QCOMPARE(pages, 3);
     }
 
     void paintsTheMarksWhereTheBoxesAre()
