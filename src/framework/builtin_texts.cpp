@@ -335,6 +335,28 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45005, "El número de boleto debe estar entre 1 y %d"},
     {45006, "es"},
     {45007, "No se ha podido abrir:"},
+
+    // Report engine and its preview window (45300 to 45325)
+    {45300, "La plantilla de informe está dañada"},
+    {45301, "El informe tiene demasiadas páginas"},
+    {45302, "Tamaño de papel no válido"},
+    {45310, "Vista previa"},
+    {45311, "Primera página"},
+    {45312, "Página anterior"},
+    {45313, "Página siguiente"},
+    {45314, "Última página"},
+    {45315, "Página %d de %d"},
+    {45316, "Ampliar"},
+    {45317, "Reducir"},
+    {45318, "Imprimir..."},
+    {45319, "Guardar PDF..."},
+    {45320, "Archivos PDF (*.pdf)|*.pdf"},
+    {45321, "No se ha podido escribir el archivo PDF: "},
+    {45322, "Cerrar"},
+    {45323, "Página entera"},
+    {45324, "Ancho de página"},
+    {45325, "El informe no tiene páginas"},
+
     // Guarantee window and the combination window's guarantee command (45600 to 45622)
     {45600, "Garantía..."},
     {45601, "Premio que la combinación garantiza y sorteos de cada categoría"},
