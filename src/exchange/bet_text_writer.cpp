@@ -1,7 +1,7 @@
 #include "exchange/bet_text_writer.h"
 
 #include "model/cp1252.h"
-#include "model/euromillon_apuesta.h"
+#include "model/apuesta_multiple.h"
 #include "model/file_stream.h"
 #include "model/separators.h"
 #include "model/stream.h"
@@ -16,12 +16,10 @@ void WriteBetText(TStream &stream, const std::vector<BetMask> &bets, const std::
                   const std::string &blockSeparator)
 {
     TSeparatorScope separators(numberSeparator, blockSeparator);
-    TEuroMillonApuesta bet;
     std::string buffer;
     buffer.reserve(kFlushSize + 256);
     for (BetMask mask : bets) {
-        bet.FromMask(mask);
-        buffer += Utf8ToCp1252(bet.AsText());
+        buffer += Utf8ToCp1252(MaskToText(mask));
         buffer += "\r\n";
         if (buffer.size() >= kFlushSize) {
             stream.WriteBuffer(buffer.data(), buffer.size());

@@ -2,6 +2,8 @@
 #include "model/apuesta_multiple.h"
 #include "model/euromillon_apuestas.h"
 
+#include "cli_test_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,61 +12,7 @@
 #include <sstream>
 #include <string>
 
-namespace {
-
 namespace fs = std::filesystem;
-
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class CliTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("qor-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string Path(const std::string &name) const { return (folder_ / name).string(); }
-
-    static std::string Slurp(const std::string &path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    CliResult Run(const std::string &arguments) const
-    {
-        const std::string out = Path("stdout.txt");
-        const std::string err = Path("stderr.txt");
-        const std::string command = std::string("'") + QOR_CLI_PATH + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
-        const int raw = std::system(command.c_str());
-        CliResult result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = Slurp(out);
-        result.err = Slurp(err);
-        return result;
-    }
-
-    static int Lines(const std::string &text)
-    {
-        int lines = 0;
-        for (char c : text)
-            lines += c == '\n';
-        return lines;
-    }
-
-    fs::path folder_;
-};
-
-} // namespace
 
 TEST_F(CliTest, GenerateWritesTheKeptBetsAndShowPrintsThem)
 {
