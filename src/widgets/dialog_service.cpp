@@ -20,6 +20,7 @@ struct DialogState {
     QQueue<QMessageBox::StandardButton> answers;
     QQueue<QString> fileNames;
     QQueue<ScriptedInput> inputs;
+    QQueue<bool> openResults;
     QList<DialogService::ShownBox> shown;
 };
 
@@ -187,13 +188,16 @@ QString DialogService::QtFilter(const QString &pipeFilter)
     return filters.join(QStringLiteral(";;"));
 }
 
-void DialogService::OpenExternal(const QString &pathOrAddress)
+bool DialogService::OpenExternal(const QString &pathOrAddress)
 {
     Record(Kind::External, QString(), pathOrAddress);
-    if (State().headless)
-        return;
+    DialogState &state = State();
+    if (!state.openResults.isEmpty())
+        return state.openResults.dequeue();
+    if (state.headless)
+        return true;
     const bool isAddress = pathOrAddress.contains(QLatin1String("://"));
-    QDesktopServices::openUrl(isAddress ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress));
+    return QDesktopServices::openUrl(isAddress ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress));
 }
 
 void DialogService::SetHeadless(bool headless)
@@ -221,8 +225,14 @@ void DialogService::SetNextInput(const QString &text, bool accepted)
     State().inputs.enqueue({text, accepted});
 }
 
+void DialogService::SetNextOpenResult(bool opened)
+{
+    State().openResults.enqueue(opened);
+}
+
 void DialogService::ClearScript()
 {
+    State().openResults.clear();
     State().answers.clear();
     State().fileNames.clear();
     State().inputs.clear();

@@ -57,9 +57,10 @@ public:
     // "A (*.aem)|*.aem|B (*.*)|*.*" -> "A (*.aem);;B (*)".
     static QString QtFilter(const QString &pipeFilter);
 
-    // The shell's open operation on a document or a web address; headless it
-    // is only recorded.
-    static void OpenExternal(const QString &pathOrAddress);
+    // The shell's open operation on a document or a web address; false when
+    // nothing could open it. Headless it is only recorded and answers the
+    // scripted result, true when none is queued.
+    static bool OpenExternal(const QString &pathOrAddress);
 
     // Scripting for tests.
     static void SetHeadless(bool headless);
@@ -67,6 +68,7 @@ public:
     static void SetNextAnswer(QMessageBox::StandardButton answer);
     static void SetNextFileName(const QString &path); // empty path = cancel
     static void SetNextInput(const QString &text, bool accepted = true);
+    static void SetNextOpenResult(bool opened);
     static void ClearScript();
     static const QList<ShownBox> &ShownBoxes();
     static QString LastText();

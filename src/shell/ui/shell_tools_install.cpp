@@ -1,8 +1,13 @@
 #include "shell/ui/shell_tools.h"
 
+#include "exchange/ui/frm_export.h"
+#include "exchange/ui/frm_importar.h"
+
 // Plugs each subsystem's windows into the shell's commands. One line per
 // window; a command whose entry stays empty is disabled by its window.
 void InstallShellTools()
 {
     [[maybe_unused]] TShellTools &tools = ShellTools();
+    tools.importBets = ShowImportWindow;
+    tools.exportBets = ShowExportWindow;
 }
