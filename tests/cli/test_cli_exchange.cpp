@@ -15,6 +15,25 @@ protected:
     {
         std::ofstream(path, std::ios::binary) << bytes;
     }
+
+    // c.aem holding the bets of the given text, made by the import command.
+    std::string CombinationOf(const std::string &bets)
+    {
+        const std::string text = Path("bets.txt");
+        WriteText(text, bets);
+        const std::string aem = Path("c.aem");
+        EXPECT_EQ(Run("import '" + text + "' -o '" + aem + "'").status, 0);
+        return aem;
+    }
+
+    // Status 2, one line on standard error, nothing on standard output.
+    void ExpectRefused(const std::string &arguments)
+    {
+        CliResult result = Run(arguments);
+        EXPECT_EQ(result.status, 2) << arguments;
+        EXPECT_EQ(Lines(result.err), 1) << arguments << ": " << result.err;
+        EXPECT_EQ(result.out, "") << arguments;
+    }
 };
 
 } // namespace
@@ -65,10 +84,7 @@ TEST_F(CliExchangeTest, ImportErrorsExitWithOneLineAndWriteNothing)
           "import '" + empty + "' -o '" + Path("missing.aem") + "' --append",
           "import '" + empty + "' -o '" + notACombination + "' --append",
           "import '" + empty + "' -o '" + Path("no/folder/x.aem") + "'"}) {
-        CliResult result = Run(arguments);
-        EXPECT_EQ(result.status, 2) << arguments;
-        EXPECT_EQ(Lines(result.err), 1) << arguments << ": " << result.err;
-        EXPECT_EQ(result.out, "") << arguments;
+        ExpectRefused(arguments);
         EXPECT_FALSE(fs::exists(out)) << arguments;
     }
     EXPECT_EQ(Slurp(notACombination), "hello");
@@ -76,10 +92,7 @@ TEST_F(CliExchangeTest, ImportErrorsExitWithOneLineAndWriteNothing)
 
 TEST_F(CliExchangeTest, ExportTextWithDefaultAndChosenSeparators)
 {
-    const std::string text = Path("bets.txt");
-    WriteText(text, "3 15 27 41 50 2 9\n1 2 3 4 5 6 7\n");
-    const std::string aem = Path("c.aem");
-    ASSERT_EQ(Run("import '" + text + "' -o '" + aem + "'").status, 0);
+    const std::string aem = CombinationOf("3 15 27 41 50 2 9\n1 2 3 4 5 6 7\n");
 
     const std::string out = Path("out.txt");
     CliResult result = Run("export '" + aem + "' --text '" + out + "'");
@@ -98,10 +111,7 @@ TEST_F(CliExchangeTest, ExportTextWithDefaultAndChosenSeparators)
 
 TEST_F(CliExchangeTest, ExportWorkbookWritesAZipContainer)
 {
-    const std::string text = Path("bets.txt");
-    WriteText(text, "3 15 27 41 50 2 9\n");
-    const std::string aem = Path("c.aem");
-    ASSERT_EQ(Run("import '" + text + "' -o '" + aem + "'").status, 0);
+    const std::string aem = CombinationOf("3 15 27 41 50 2 9\n");
     const std::string out = Path("c.xlsx");
     CliResult result = Run("export '" + aem + "' --xlsx '" + out + "'");
     ASSERT_EQ(result.status, 0) << result.err;
@@ -111,10 +121,8 @@ TEST_F(CliExchangeTest, ExportWorkbookWritesAZipContainer)
 
 TEST_F(CliExchangeTest, ExportErrorsExitWithOneLineAndLeaveTheOldFile)
 {
+    const std::string aem = CombinationOf("3 15 27 41 50 2 9\n");
     const std::string text = Path("bets.txt");
-    WriteText(text, "3 15 27 41 50 2 9\n");
-    const std::string aem = Path("c.aem");
-    ASSERT_EQ(Run("import '" + text + "' -o '" + aem + "'").status, 0);
     const std::string out = Path("old.txt");
     WriteText(out, "old");
     for (const std::string &arguments :
@@ -124,10 +132,7 @@ TEST_F(CliExchangeTest, ExportErrorsExitWithOneLineAndLeaveTheOldFile)
           "export '" + Path("missing.aem") + "' --text '" + out + "'",
           "export '" + aem + "' --text '" + Path("no/folder/x.txt") + "'",
           "export '" + aem + "' --xlsx '" + Path("no/folder/x.xlsx") + "'"}) {
-        CliResult result = Run(arguments);
-        EXPECT_EQ(result.status, 2) << arguments;
-        EXPECT_EQ(Lines(result.err), 1) << arguments << ": " << result.err;
-        EXPECT_EQ(result.out, "") << arguments;
+        ExpectRefused(arguments);
         EXPECT_EQ(Slurp(out), "old") << arguments;
     }
 }
