@@ -1,5 +1,6 @@
 #include "exchange/bet_text_reader.h"
 
+#include "generator/progress_throttle.h"
 #include "model/euromillon_apuestas.h"
 #include "model/file_stream.h"
 
@@ -36,8 +37,11 @@ private:
 
 } // namespace
 
-TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink)
+TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink, const TExchangeProgress &progress)
 {
+    const uint64_t total = progress ? static_cast<uint64_t>(stream.Size() - stream.Position()) : 0;
+    uint64_t done = 0;
+    TProgressThrottle throttle(SystemTickCount, 1);
     TBetTextCounts counts;
     TBetBatch batch(sink);
     TBetLineScanner scanner;
@@ -59,6 +63,7 @@ TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink)
         const size_t got = stream.Read(chunk.data(), chunk.size());
         if (got == 0)
             break;
+        done += got;
         const char *p = chunk.data();
         const char *end = p + got;
         while (p < end) {
@@ -81,6 +86,10 @@ TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink)
             endLine();
             p = stop + 1;
         }
+        if (progress && throttle.Due()) {
+            progress(done, total);
+            throttle.Reported();
+        }
     }
     if (lineOpen)
         endLine();
@@ -88,24 +97,30 @@ TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink)
     return counts;
 }
 
-TBetTextCounts ReadBetTextFile(const std::string &path, const TBetSink &sink)
+TBetTextCounts ReadBetTextFile(const std::string &path, const TBetSink &sink, const TExchangeProgress &progress)
 {
     TFileStream stream(path, FileMode::OpenRead);
-    return ReadBetText(stream, sink);
+    return ReadBetText(stream, sink, progress);
 }
 
-TBetTextCounts ImportBetTextFile(const std::string &path, TEuroMillonApuestas &into)
+TBetTextCounts ImportBetTextFile(const std::string &path, TEuroMillonApuestas &into,
+                                 const TExchangeProgress &progress)
 {
-    // The file opens before the first batch arrives, so a file that cannot be
-    // read leaves the combination as it was.
+    // Bets are appended as they come; a read abandoned half-way takes them
+    // out again, so the combination is left as it was.
+    const int before = into.Count();
+    const bool wasModified = into.Modified();
     into.BeginUpdate();
     try {
         const TBetTextCounts counts = ReadBetTextFile(
-            path, [&into](const BetMask *bets, size_t count) { into.AppendMasks(bets, count); });
+            path, [&into](const BetMask *bets, size_t count) { into.AppendMasks(bets, count); }, progress);
         into.EndUpdate();
         return counts;
     } catch (...) {
+        if (into.Count() > before)
+            into.DeleteRange(before, into.Count() - 1);
         into.EndUpdate();
+        into.SetModified(wasModified);
         throw;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/bet_line_scanner.h"
+#include "exchange/exchange_progress.h"
 #include "model/bet_mask.h"
 
 #include <cstddef>
@@ -25,13 +26,16 @@ using TBetSink = std::function<void(const BetMask *bets, size_t count)>;
 // Reads a text of any length in one pass, line by line (a line ends at a
 // carriage return, a line feed or the pair; a last line without an end
 // counts), classifying each line with TBetLineScanner. Only the bets found
-// are handed on; neither the text nor a line is ever held whole.
-TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink);
+// are handed on; neither the text nor a line is ever held whole. Progress
+// counts the bytes read of the stream's size.
+TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink, const TExchangeProgress &progress = {});
 
 // The same over a file. Raises EFOpenError "Cannot open file %s" when the
 // file cannot be opened.
-TBetTextCounts ReadBetTextFile(const std::string &path, const TBetSink &sink);
+TBetTextCounts ReadBetTextFile(const std::string &path, const TBetSink &sink, const TExchangeProgress &progress = {});
 
 // Reads a file and appends the bets found to the combination, as they stand
-// (one change). Raises as ReadBetTextFile; the combination is then unchanged.
-TBetTextCounts ImportBetTextFile(const std::string &path, TEuroMillonApuestas &into);
+// (one change). Raises as ReadBetTextFile, and passes on errors raised by
+// progress; the combination is then unchanged.
+TBetTextCounts ImportBetTextFile(const std::string &path, TEuroMillonApuestas &into,
+                                 const TExchangeProgress &progress = {});

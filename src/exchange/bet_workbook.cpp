@@ -1,6 +1,7 @@
 #include "exchange/bet_workbook.h"
 
 #include "framework/localize.h"
+#include "generator/progress_throttle.h"
 #include "model/exception.h"
 #include "model/file_stream.h"
 #include "model/format.h"
@@ -21,10 +22,11 @@ bool KeepsInSheetName(char c)
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
 
-struct WorkbookCloser {
-    void operator()(lxw_workbook *workbook) const { workbook_close(workbook); }
+// A workbook abandoned half-way is freed without writing its container.
+struct WorkbookDiscarder {
+    void operator()(lxw_workbook *workbook) const { lxw_workbook_free(workbook); }
 };
-using WorkbookPtr = std::unique_ptr<lxw_workbook, WorkbookCloser>;
+using WorkbookPtr = std::unique_ptr<lxw_workbook, WorkbookDiscarder>;
 
 void Check(lxw_error error)
 {
@@ -61,7 +63,8 @@ std::string SheetNameFor(const std::string &combinationName)
     return name.substr(0, kLongestSheetName);
 }
 
-void WriteBetWorkbook(const std::string &path, const std::string &sheetName, const std::vector<BetMask> &bets)
+void WriteBetWorkbook(const std::string &path, const std::string &sheetName, const std::vector<BetMask> &bets,
+                      const TExchangeProgress &progress)
 {
     if (bets.size() > kMaxSheetRows)
         throw EWriteError(FormatText(GetText(45503), {static_cast<long long>(kMaxSheetRows),
@@ -81,8 +84,16 @@ void WriteBetWorkbook(const std::string &path, const std::string &sheetName, con
         lxw_worksheet *sheet = workbook_add_worksheet(raw, sheetName.c_str());
         if (!sheet)
             throw EWriteError(FormatText("Cannot create file %s", {path}));
-        for (size_t i = 0; i < bets.size(); ++i)
+        TProgressThrottle throttle(SystemTickCount, 4096);
+        for (size_t i = 0; i < bets.size(); ++i) {
             WriteBetRow(sheet, static_cast<lxw_row_t>(i), bets[i]);
+            if (progress && throttle.Due()) {
+                progress(i, bets.size());
+                throttle.Reported();
+            }
+        }
+        if (progress)
+            progress(bets.size(), bets.size());
         lxw_error closed = workbook_close(workbook.release());
         if (closed == LXW_ERROR_CREATING_XLSX_FILE)
             throw EFCreateError(FormatText("Cannot create file %s", {path}));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/exchange_progress.h"
 #include "model/bet_mask.h"
 
 #include <cstddef>
@@ -21,8 +22,10 @@ inline constexpr size_t kMaxSheetRows = 1048576;
 // The file is replaced only once written whole.
 // Raises EWriteError 45503 when the bets do not fit in one worksheet (nothing
 // is written then), EFCreateError "Cannot create file %s" when the file cannot
-// be made, and EWriteError with the library's reason when writing fails.
-void WriteBetWorkbook(const std::string &path, const std::string &sheetName, const std::vector<BetMask> &bets);
+// be made, and EWriteError with the library's reason when writing fails;
+// errors raised by progress pass through. A failed write leaves no file.
+void WriteBetWorkbook(const std::string &path, const std::string &sheetName, const std::vector<BetMask> &bets,
+                      const TExchangeProgress &progress = {});
 
 // folder/stem_N.extension for the lowest N from 1 naming no existing file.
 std::string FreeNumberedPath(const std::string &folder, const std::string &stem, const std::string &extension);

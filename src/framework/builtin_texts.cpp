@@ -326,11 +326,13 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {43126, "Archivo de texto"},
     {43127, "Exportar a EXCEL"},
 
-    // Spreadsheet workbook export (45500 to 45503)
+    // Spreadsheet workbook export and progress of long imports and exports (45500 to 45505)
     {45500, "Guardar como libro..."},
     {45501, "Libro de Excel *.xlsx|*.xlsx|Todos los archivos *.*|*.*"},
     {45502, "Ningún programa ha podido abrir el libro, que se ha guardado en:\r\n%s\r\n¿Desea guardarlo en otro lugar?"},
     {45503, "Una hoja de cálculo admite como máximo %d filas y la combinación tiene %d apuestas"},
+    {45504, "Leyendo el archivo..."},
+    {45505, "Escribiendo el libro..."},
 
     // Generic words (50001 to 50008)
     {50001, "¿Continuar?"},

@@ -2,6 +2,7 @@
 
 #include "exchange_test_support.h"
 #include "model/combination_helpers.h"
+#include "framework/abort_error.h"
 #include "model/exception.h"
 #include "model/memory_stream.h"
 
@@ -148,4 +149,35 @@ TEST_F(BetTextReaderTest, ImportAppendsTheBetsFoundWithOneChange)
     ExpectCounts(counts, 3, 0, 2, 1, 0);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(BetTexts(combination), "01.02.03.04.05-06.07 10.20.30.40.50-08.09 11.21.31.41.49-01.09");
+}
+
+TEST_F(BetTextReaderTest, ProgressCountsTheBytesAndItsErrorLeavesTheCombinationAsItWas)
+{
+    const std::string path = PathOf("big.txt");
+    std::string text;
+    for (int i = 0; i < 200000; ++i)
+        text += "01.02.03.04.05-06.07\r\n";
+    WriteAll(path, text);
+
+    TEuroMillonApuestas combination;
+    AddBet(combination, "10.20.30.40.50-08.09");
+    combination.SetModified(false);
+    std::vector<std::pair<uint64_t, uint64_t>> reports;
+    EXPECT_THROW(ImportBetTextFile(path, combination,
+                                   [&reports](uint64_t done, uint64_t total) {
+                                       reports.emplace_back(done, total);
+                                       throw EAbort();
+                                   }),
+                 EAbort);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_GT(reports[0].first, 0u);
+    EXPECT_LT(reports[0].first, text.size());
+    EXPECT_EQ(reports[0].second, text.size());
+    EXPECT_EQ(BetTexts(combination), "10.20.30.40.50-08.09");
+    EXPECT_FALSE(combination.Modified());
+
+    uint64_t last = 0;
+    ImportBetTextFile(path, combination, [&last](uint64_t done, uint64_t) { last = done; });
+    EXPECT_GT(last, 0u);
+    EXPECT_EQ(combination.Count(), 200001);
 }

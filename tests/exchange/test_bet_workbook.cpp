@@ -2,6 +2,7 @@
 
 #include "exchange_test_support.h"
 #include "model/combination_helpers.h"
+#include "framework/abort_error.h"
 #include "model/exception.h"
 
 #include <gtest/gtest.h>
@@ -116,4 +117,19 @@ TEST_F(BetWorkbookTest, FreeNumberedPathSkipsTakenNames)
     WriteAll(PathOf("Hoja_1.xlsx"), "");
     WriteAll(PathOf("Hoja_2.xlsx"), "");
     EXPECT_EQ(FreeNumberedPath(folder_.string(), "Hoja", "xlsx"), PathOf("Hoja_3.xlsx"));
+}
+
+TEST_F(BetWorkbookTest, ProgressReachesTheEndAndItsErrorLeavesNoFile)
+{
+    const std::string path = PathOf("book.xlsx");
+    std::vector<std::pair<uint64_t, uint64_t>> reports;
+    WriteBetWorkbook(path, "Hoja", RandomBets(10),
+                     [&reports](uint64_t done, uint64_t total) { reports.emplace_back(done, total); });
+    ASSERT_FALSE(reports.empty());
+    EXPECT_EQ(reports.back(), (std::pair<uint64_t, uint64_t>(10, 10)));
+
+    WriteAll(path, "old");
+    EXPECT_THROW(WriteBetWorkbook(path, "Hoja", RandomBets(10), [](uint64_t, uint64_t) { throw EAbort(); }), EAbort);
+    EXPECT_EQ(ReadAll(path), "old");
+    EXPECT_EQ(FilesInFolder(), 1u);
 }

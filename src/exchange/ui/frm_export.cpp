@@ -1,5 +1,6 @@
 #include "exchange/ui/frm_export.h"
 
+#include "exchange/ui/exchange_progress_dialog.h"
 #include "exchange/ui/window_parts.h"
 #include "widgets/command_guard.h"
 #include "widgets/dialog_service.h"
@@ -137,6 +138,17 @@ void TFRMExport::ApplyTexts()
     bbCancelar->setText(Txt(50004));
 }
 
+const std::vector<BetMask> &TFRMExport::Bets() const
+{
+    static const std::vector<BetMask> none;
+    return destino_ ? destino_->Masks() : none;
+}
+
+std::string TFRMExport::Name() const
+{
+    return destino_ ? destino_->Name() : std::string();
+}
+
 void TFRMExport::Export()
 {
     if (rbArchivoTexto->isChecked())
@@ -163,7 +175,7 @@ void TFRMExport::ExportText()
     const std::string numbers = TakeSeparator(cbSeparaNumeros);
     const std::string blocks = TakeSeparator(cbSeparaBloques);
     // The old file stays in place until the new one is written whole.
-    WriteBetTextFile(path.toStdString(), destino_ ? destino_->Masks() : std::vector<BetMask>(), numbers, blocks);
+    WriteBetTextFile(path.toStdString(), Bets(), numbers, blocks);
     DialogService::ShowMessage(this, Formatted(43114, path), QMessageBox::Information);
     accept();
     Parametres().SetValor(kNumbersSeparatorKey, Variant(cbSeparaNumeros->currentText().toStdString()));
@@ -175,8 +187,8 @@ bool TFRMExport::WriteWorkbook(const QString &path, bool askOverwrite)
 {
     if (askOverwrite && !MayOverwrite(path))
         return false;
-    const std::string name = destino_ ? destino_->Name() : std::string();
-    WriteBetWorkbook(path.toStdString(), SheetNameFor(name), destino_ ? destino_->Masks() : std::vector<BetMask>());
+    TExchangeProgressDialog progress(this, Txt(45505));
+    WriteBetWorkbook(path.toStdString(), SheetNameFor(Name()), Bets(), progress.Callback());
     return true;
 }
 
@@ -184,7 +196,7 @@ void TFRMExport::ExportWorkbook()
 {
     // The workbook goes to the temporary folder under a name of its own, then
     // to whatever program the desktop opens spreadsheets with.
-    const std::string sheet = SheetNameFor(destino_ ? destino_->Name() : std::string());
+    const std::string sheet = SheetNameFor(Name());
     const QString path =
         QString::fromStdString(FreeNumberedPath(QDir::tempPath().toStdString(), sheet, "xlsx"));
     WriteWorkbook(path, false);

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "model/bet_mask.h"
+
 #include <QDialog>
+
+#include <string>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -44,6 +49,9 @@ private:
     // overwrite an existing file.
     bool WriteWorkbook(const QString &path, bool askOverwrite);
     bool MayOverwrite(const QString &path);
+    // The combination's bets and name; none without a combination.
+    const std::vector<BetMask> &Bets() const;
+    std::string Name() const;
 
     TEuroMillonApuestas *destino_ = nullptr;
     QString lastWorkbook_;

@@ -1,5 +1,6 @@
 #include "exchange/ui/frm_importar.h"
 
+#include "exchange/ui/exchange_progress_dialog.h"
 #include "exchange/ui/window_parts.h"
 #include "widgets/command_guard.h"
 #include "widgets/dialog_service.h"
@@ -9,7 +10,7 @@
 #include "model/format.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -25,15 +26,6 @@ QString Counted(uint16_t id, int64_t count)
 {
     return QString::fromStdString(FormatText(GetText(id), {static_cast<long long>(count)}));
 }
-
-// A busy cursor for as long as a read lasts.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
 
 } // namespace
 
@@ -125,17 +117,10 @@ void TFRMImportar::ReadFile(const QString &path)
     mInformacionArchivo->clear();
     apuestasLeidas_->Clear();
     {
-        BusyCursor busy;
-        try {
-            counts_ = ImportBetTextFile(path.toStdString(), *apuestasLeidas_);
-        } catch (...) {
-            // Nothing of a file that could not be read is kept.
-            apuestasLeidas_->Clear();
-            counts_ = TBetTextCounts();
-            throw;
-        }
+        TExchangeProgressDialog progress(this, Txt(45504));
+        counts_ = ImportBetTextFile(path.toStdString(), *apuestasLeidas_, progress.Callback());
     }
-    Log(Txt(43101) + QLatin1Char(' ') + path);
+    Log(Txt(43101) + QLatin1Char(' ') + QFileInfo(path).absoluteFilePath());
     Log(QString());
     Log(Counted(43105, counts_.lines));
     Log(Counted(43106, apuestasLeidas_->Count()));
