@@ -9,6 +9,7 @@
 #include <string>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 // Runs the command-line program in a fresh folder per test and captures its
 // exit status, standard output and standard error.
@@ -22,7 +23,10 @@ class CliTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = std::filesystem::temp_directory_path() / ("qor-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        // The process id keeps apart runs of the same test in other build trees.
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("qor-cli-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }
