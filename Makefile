@@ -11,7 +11,7 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev \
             qt6-base-dev qt6-qpa-plugins libgl-dev libxlsxwriter-dev xvfb \
             xauth fonts-dejavu-core ccache qt6-translations-l10n \
-            poppler-utils
+            poppler-utils python3-openpyxl
 
 .PHONY: all deps configure build build-asan test test-core test-asan run bench screenshot format clean
 

@@ -357,6 +357,14 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45324, "Ancho de página"},
     {45325, "El informe no tiene páginas"},
 
+    // Spreadsheet workbook export and progress of long imports and exports (45500 to 45505)
+    {45500, "Guardar como libro..."},
+    {45501, "Libro de Excel *.xlsx|*.xlsx|Todos los archivos *.*|*.*"},
+    {45502, "Ningún programa ha podido abrir el libro, que se ha guardado en:\r\n%s\r\n¿Desea guardarlo en otro lugar?"},
+    {45503, "Una hoja de cálculo admite como máximo %d filas y la combinación tiene %d apuestas"},
+    {45504, "Leyendo el archivo..."},
+    {45505, "Escribiendo el libro..."},
+
     // Guarantee window and the combination window's guarantee command (45600 to 45622)
     {45600, "Garantía..."},
     {45601, "Premio que la combinación garantiza y sorteos de cada categoría"},

@@ -4,9 +4,18 @@
 #include "model/apuesta_multiple.h"
 #include "model/euromillon_apuestas.h"
 
+#include "cli_test_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
+<<<<<<< HEAD
+=======
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+>>>>>>> issue-15
 
 TEST_F(CliTest, GenerateWritesTheKeptBetsAndShowPrintsThem)
 {

@@ -113,6 +113,8 @@ TEST(BuiltinTexts, EveryAreaHoldsItsTexts)
     for (const TBuiltinText &entry : BuiltinTexts())
         added += entry.id >= 45000 && entry.id <= 45999;
     EXPECT_EQ(BuiltinTexts().size(), total + added); // no text outside the areas
+    EXPECT_EQ(total, 312u);
+    EXPECT_EQ(BuiltinTexts().size(), total);  // no text outside the areas
 }
 
 TEST(BuiltinTexts, TextsKeepBlanksLineBreaksAndQuotes)

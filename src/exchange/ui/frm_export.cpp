@@ -1,0 +1,225 @@
+#include "exchange/ui/frm_export.h"
+
+#include "exchange/ui/exchange_progress_dialog.h"
+#include "exchange/ui/window_parts.h"
+#include "widgets/command_guard.h"
+#include "widgets/dialog_service.h"
+#include "widgets/texts.h"
+
+#include "exchange/bet_text_writer.h"
+#include "exchange/bet_workbook.h"
+#include "exchange/export_separator.h"
+#include "framework/parametres.h"
+#include "model/euromillon_apuestas.h"
+#include "model/exception.h"
+#include "model/format.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr const char *kNumbersSeparatorKey = "PRM_NUMEROS_SEPARATOR";
+constexpr const char *kBlocksSeparatorKey = "PRM_BLOQUES_SEPARATOR";
+
+QComboBox *NewSeparatorList(QWidget *parent, const char *name, const char *key, const char *defaultValue)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems({QString::fromLatin1(kTabWord), QStringLiteral(" "), QStringLiteral("."), QStringLiteral("-"),
+                    QStringLiteral(",")});
+    list->setEditText(QString::fromStdString(Parametres().ReadString(key, defaultValue)));
+    list->setMinimumWidth(90);
+    return list;
+}
+
+// The separator to write; the list shows the typed text as it is kept.
+std::string TakeSeparator(QComboBox *list)
+{
+    const TExportSeparator separator = PrepareExportSeparator(list->currentText().toStdString());
+    list->setEditText(QString::fromStdString(separator.text));
+    return separator.value;
+}
+
+QString Formatted(uint16_t id, const QString &text)
+{
+    return QString::fromStdString(FormatText(GetText(id), {text.toStdString()}));
+}
+
+} // namespace
+
+TFRMExport::TFRMExport(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FRMExport"));
+
+    ActExportar = new QAction(this);
+    ActExportar->setObjectName(QStringLiteral("ActExportar"));
+    connect(ActExportar, &QAction::triggered, this, [this] { RunCommand(this, [this] { Export(); }); });
+
+    gb = new QGroupBox(this);
+    gb->setObjectName(QStringLiteral("gb"));
+    rbArchivoTexto = new QRadioButton(gb);
+    rbArchivoTexto->setObjectName(QStringLiteral("rbArchivoTexto"));
+    rbExcel = new QRadioButton(gb);
+    rbExcel->setObjectName(QStringLiteral("rbExcel"));
+    auto *kinds = new QVBoxLayout(gb);
+    kinds->addWidget(rbArchivoTexto);
+    kinds->addWidget(rbExcel);
+
+    lCarSepNumeros = new QLabel(this);
+    lCarSepNumeros->setObjectName(QStringLiteral("lCarSepNumeros"));
+    lCarSepBloques = new QLabel(this);
+    lCarSepBloques->setObjectName(QStringLiteral("lCarSepBloques"));
+    cbSeparaNumeros = NewSeparatorList(this, "cbSeparaNumeros", kNumbersSeparatorKey, ".");
+    cbSeparaBloques = NewSeparatorList(this, "cbSeparaBloques", kBlocksSeparatorKey, "-");
+    lCarSepNumeros->setBuddy(cbSeparaNumeros);
+    lCarSepBloques->setBuddy(cbSeparaBloques);
+    picture = NewWindowPicture(this, QStyle::SP_DialogSaveButton);
+
+    bbGuardarLibro = new QPushButton(this);
+    bbGuardarLibro->setObjectName(QStringLiteral("bbGuardarLibro"));
+    connect(bbGuardarLibro, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { SaveWorkbookAs(); }); });
+    bbImportar = new QPushButton(this);
+    bbImportar->setObjectName(QStringLiteral("bbImportar"));
+    bbImportar->setDefault(true);
+    bbCancelar = new QPushButton(this);
+    bbCancelar->setObjectName(QStringLiteral("bbCancelar"));
+    connect(bbCancelar, &QPushButton::clicked, this, &QDialog::reject);
+    for (QPushButton *button : {bbImportar, bbCancelar})
+        button->setMinimumSize(90, 26);
+
+    auto *separators = new QGridLayout;
+    separators->addWidget(lCarSepNumeros, 0, 0);
+    separators->addWidget(cbSeparaNumeros, 0, 1);
+    separators->addWidget(lCarSepBloques, 1, 0);
+    separators->addWidget(cbSeparaBloques, 1, 1);
+    auto *choices = new QVBoxLayout;
+    choices->addWidget(gb);
+    choices->addLayout(separators);
+    auto *body = new QHBoxLayout;
+    body->addWidget(picture);
+    body->addLayout(choices, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(bbGuardarLibro);
+    buttons->addStretch(1);
+    buttons->addWidget(bbImportar);
+    buttons->addWidget(bbCancelar);
+    auto *root = new QVBoxLayout(this);
+    root->addLayout(body);
+    root->addSpacing(6);
+    root->addLayout(buttons);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+
+    ApplyTexts();
+    BindButtonToAction(bbImportar, ActExportar);
+}
+
+void TFRMExport::ApplyTexts()
+{
+    setWindowTitle(Txt(43115));
+    gb->setTitle(Txt(43125));
+    rbArchivoTexto->setText(Txt(43126));
+    rbExcel->setText(Txt(43127));
+    lCarSepNumeros->setText(Txt(43122));
+    lCarSepBloques->setText(Txt(43123));
+    ActExportar->setText(Txt(43115));
+    bbGuardarLibro->setText(Txt(45500));
+    bbCancelar->setText(Txt(50004));
+}
+
+const std::vector<BetMask> &TFRMExport::Bets() const
+{
+    static const std::vector<BetMask> none;
+    return destino_ ? destino_->Masks() : none;
+}
+
+std::string TFRMExport::Name() const
+{
+    return destino_ ? destino_->Name() : std::string();
+}
+
+void TFRMExport::Export()
+{
+    if (rbArchivoTexto->isChecked())
+        ExportText();
+    else if (rbExcel->isChecked())
+        ExportWorkbook();
+    else
+        throw Exception(GetText(41706));
+}
+
+bool TFRMExport::MayOverwrite(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    return DialogService::Ask(this, Formatted(43113, path), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+void TFRMExport::ExportText()
+{
+    const QString path = DialogService::SaveFileName(this, Txt(43112), QStringLiteral("txt"));
+    if (path.isEmpty() || !MayOverwrite(path))
+        return;
+    const std::string numbers = TakeSeparator(cbSeparaNumeros);
+    const std::string blocks = TakeSeparator(cbSeparaBloques);
+    // The old file stays in place until the new one is written whole.
+    WriteBetTextFile(path.toStdString(), Bets(), numbers, blocks);
+    DialogService::ShowMessage(this, Formatted(43114, path), QMessageBox::Information);
+    accept();
+    Parametres().SetValor(kNumbersSeparatorKey, Variant(cbSeparaNumeros->currentText().toStdString()));
+    Parametres().SetValor(kBlocksSeparatorKey, Variant(cbSeparaBloques->currentText().toStdString()));
+    Parametres().SetSaveList({kNumbersSeparatorKey, kBlocksSeparatorKey}, true);
+}
+
+bool TFRMExport::WriteWorkbook(const QString &path, bool askOverwrite)
+{
+    if (askOverwrite && !MayOverwrite(path))
+        return false;
+    TExchangeProgressDialog progress(this, Txt(45505));
+    WriteBetWorkbook(path.toStdString(), SheetNameFor(Name()), Bets(), progress.Callback());
+    return true;
+}
+
+void TFRMExport::ExportWorkbook()
+{
+    // The workbook goes to the temporary folder under a name of its own, then
+    // to whatever program the desktop opens spreadsheets with.
+    const std::string sheet = SheetNameFor(Name());
+    const QString path =
+        QString::fromStdString(FreeNumberedPath(QDir::tempPath().toStdString(), sheet, "xlsx"));
+    WriteWorkbook(path, false);
+    lastWorkbook_ = path;
+    if (DialogService::OpenExternal(path))
+        return;
+    const QString question = Formatted(45502, QDir::toNativeSeparators(path));
+    if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) ==
+        QMessageBox::Yes)
+        SaveWorkbookAs();
+}
+
+void TFRMExport::SaveWorkbookAs()
+{
+    const QString path = DialogService::SaveFileName(this, Txt(45501), QStringLiteral("xlsx"));
+    if (path.isEmpty() || !WriteWorkbook(path, true))
+        return;
+    DialogService::ShowMessage(this, Formatted(43114, path), QMessageBox::Information);
+}
+
+void ShowExportWindow(QWidget *owner, TEuroMillonApuestas &combination)
+{
+    TFRMExport window(owner);
+    window.SetDestino(combination);
+    window.exec();
+}

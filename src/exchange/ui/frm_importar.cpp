@@ -1,0 +1,147 @@
+#include "exchange/ui/frm_importar.h"
+
+#include "exchange/ui/exchange_progress_dialog.h"
+#include "exchange/ui/window_parts.h"
+#include "widgets/command_guard.h"
+#include "widgets/dialog_service.h"
+#include "widgets/texts.h"
+
+#include "model/euromillon_apuestas.h"
+#include "model/format.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The summary line of each line class, in class order.
+constexpr uint16_t kClassSummary[4] = {43108, 43109, 43110, 43111};
+
+QString Counted(uint16_t id, int64_t count)
+{
+    return QString::fromStdString(FormatText(GetText(id), {static_cast<long long>(count)}));
+}
+
+} // namespace
+
+TFRMImportar::TFRMImportar(QWidget *parent)
+    : QDialog(parent), apuestasLeidas_(std::make_unique<TEuroMillonApuestas>())
+{
+    setObjectName(QStringLiteral("FRMImportar"));
+
+    ActLeerArchivo = new QAction(this);
+    ActLeerArchivo->setObjectName(QStringLiteral("ActLeerArchivo"));
+    connect(ActLeerArchivo, &QAction::triggered, this, [this] { RunCommand(this, [this] { ChooseAndRead(); }); });
+    ActImportar = new QAction(this);
+    ActImportar->setObjectName(QStringLiteral("ActImportar"));
+    ActImportar->setEnabled(false);
+    connect(ActImportar, &QAction::triggered, this, [this] { RunCommand(this, [this] { Import(); }); });
+
+    lInformacionArchivo = new QLabel(this);
+    lInformacionArchivo->setObjectName(QStringLiteral("lInformacionArchivo"));
+    mInformacionArchivo = new QPlainTextEdit(this);
+    mInformacionArchivo->setObjectName(QStringLiteral("mInformacionArchivo"));
+    mInformacionArchivo->setReadOnly(true);
+    mInformacionArchivo->setMinimumSize(420, 220);
+    lInformacionArchivo->setBuddy(mInformacionArchivo);
+    picture = NewWindowPicture(this, QStyle::SP_DialogOpenButton);
+
+    bbSelArchivo = new QPushButton(this);
+    bbSelArchivo->setObjectName(QStringLiteral("bbSelArchivo"));
+    bbImportar = new QPushButton(this);
+    bbImportar->setObjectName(QStringLiteral("bbImportar"));
+    bbCancelar = new QPushButton(this);
+    bbCancelar->setObjectName(QStringLiteral("bbCancelar"));
+    for (QPushButton *button : {bbSelArchivo, bbImportar, bbCancelar})
+        button->setMinimumSize(110, 26);
+    connect(bbCancelar, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *log = new QVBoxLayout;
+    log->addWidget(lInformacionArchivo);
+    log->addWidget(mInformacionArchivo);
+    auto *body = new QHBoxLayout;
+    body->addWidget(picture);
+    body->addLayout(log, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(bbSelArchivo);
+    buttons->addStretch(1);
+    buttons->addWidget(bbImportar);
+    buttons->addWidget(bbCancelar);
+    auto *root = new QVBoxLayout(this);
+    root->addLayout(body, 1);
+    root->addLayout(buttons);
+
+    ApplyTexts();
+    BindButtonToAction(bbSelArchivo, ActLeerArchivo);
+    BindButtonToAction(bbImportar, ActImportar);
+    bbSelArchivo->setDefault(true);
+}
+
+TFRMImportar::~TFRMImportar() = default;
+
+void TFRMImportar::ApplyTexts()
+{
+    setWindowTitle(Txt(43104));
+    lInformacionArchivo->setText(Txt(43102));
+    ActLeerArchivo->setText(Txt(43103));
+    ActImportar->setText(Txt(43104));
+    bbCancelar->setText(Txt(50004));
+}
+
+void TFRMImportar::Log(const QString &line)
+{
+    mInformacionArchivo->appendPlainText(line);
+}
+
+QString TFRMImportar::LogText() const
+{
+    return mInformacionArchivo->toPlainText();
+}
+
+void TFRMImportar::ChooseAndRead()
+{
+    const QString path = DialogService::OpenFileName(this, Txt(43112), QStringLiteral("txt"));
+    if (!path.isEmpty())
+        ReadFile(path);
+}
+
+void TFRMImportar::ReadFile(const QString &path)
+{
+    ActImportar->setEnabled(false);
+    counts_ = TBetTextCounts();
+    mInformacionArchivo->clear();
+    apuestasLeidas_->Clear();
+    {
+        TExchangeProgressDialog progress(this, Txt(45504));
+        counts_ = ImportBetTextFile(path.toStdString(), *apuestasLeidas_, progress.Callback());
+    }
+    Log(Txt(43101) + QLatin1Char(' ') + QFileInfo(path).absoluteFilePath());
+    Log(QString());
+    Log(Counted(43105, counts_.lines));
+    Log(Counted(43106, apuestasLeidas_->Count()));
+    Log(QString());
+    for (int lineClass = 0; lineClass < 4; ++lineClass)
+        Log(Counted(kClassSummary[lineClass], counts_.byClass[lineClass]));
+    ActImportar->setEnabled(apuestasLeidas_->Count() > 0);
+}
+
+void TFRMImportar::Import()
+{
+    const int count = apuestasLeidas_->Count();
+    if (destino_)
+        destino_->InsertRange(*apuestasLeidas_, 0, count - 1, destino_->Count());
+    DialogService::ShowMessage(this, Counted(43107, count), QMessageBox::Information);
+    accept();
+}
+
+void ShowImportWindow(QWidget *owner, TEuroMillonApuestas &combination)
+{
+    TFRMImportar window(owner);
+    window.SetDestino(combination);
+    window.exec();
+}

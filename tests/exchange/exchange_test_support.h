@@ -1,0 +1,108 @@
+#pragma once
+
+#include "model/bet_mask.h"
+#include "model/stream.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+// A fresh folder per test for the files it reads and writes.
+class ExchangeFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("qor-exchange-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::string PathOf(const std::string &name) const { return (folder_ / name).string(); }
+    size_t FilesInFolder() const
+    {
+        return static_cast<size_t>(
+            std::distance(std::filesystem::directory_iterator(folder_), std::filesystem::directory_iterator()));
+    }
+
+    static std::string ReadAll(const std::string &path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    static void WriteAll(const std::string &path, const std::string &bytes)
+    {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+    std::filesystem::path folder_;
+};
+
+// count complete bets from a fixed seed, spread over the whole ticket.
+inline std::vector<BetMask> RandomBets(size_t count, uint32_t seed = 20241222)
+{
+    std::vector<BetMask> bets;
+    bets.reserve(count);
+    uint32_t state = seed;
+    auto next = [&state](int bound) {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<int>((state >> 8) % static_cast<uint32_t>(bound)) + 1;
+    };
+    while (bets.size() < count) {
+        BetMask bet = 0;
+        while (CountNumbers(bet) < 5)
+            bet |= NumberBit(next(50));
+        while (CountStars(bet) < 2)
+            bet |= StarBit(next(9));
+        bets.push_back(bet);
+    }
+    return bets;
+}
+
+// Hands out its bytes a few at a time, so that line ends fall across reads.
+class TrickleStream : public TStream {
+public:
+    TrickleStream(std::string bytes, size_t step) : bytes_(std::move(bytes)), step_(step) {}
+    size_t Read(void *buffer, size_t count) override
+    {
+        const size_t n = std::min({count, step_, bytes_.size() - position_});
+        bytes_.copy(static_cast<char *>(buffer), n, position_);
+        position_ += n;
+        return n;
+    }
+    size_t Write(const void *, size_t) override { return 0; }
+    int64_t Seek(int64_t, SeekOrigin) override { return static_cast<int64_t>(position_); }
+
+private:
+    std::string bytes_;
+    size_t step_;
+    size_t position_ = 0;
+};
+
+// Accepts a number of bytes, then refuses the rest.
+class FailingStream : public TStream {
+public:
+    explicit FailingStream(size_t room) : room_(room) {}
+    size_t Read(void *, size_t) override { return 0; }
+    size_t Write(const void *, size_t count) override
+    {
+        const size_t n = std::min(count, room_);
+        room_ -= n;
+        return n;
+    }
+    int64_t Seek(int64_t, SeekOrigin) override { return 0; }
+
+private:
+    size_t room_;
+};
