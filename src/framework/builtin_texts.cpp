@@ -326,6 +326,25 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {43126, "Archivo de texto"},
     {43127, "Exportar a EXCEL"},
 
+    // Draw import, profit chart (45200 to 45227)
+    {45200, "Importar sorteos..."},
+    {45201, "Importar sorteos de archivos de sorteo (*.ems) o del histórico de sorteos (*.csv)"},
+    {45202, "Sorteos e históricos (*.ems;*.csv)|*.ems;*.csv|Archivos de sorteo (*.ems)|*.ems|Histórico de sorteos (*.csv)|*.csv|Todos los archivos (*.*)|*.*"},
+    {45203, "Sorteos leídos: %d\r\nAñadidos: %d\r\nReemplazados: %d"},
+    {45204, "Total sorteos en la base de datos: %d"},
+    {45205, "Sorteos descartados (estrellas fuera de 1 a 9): %d"},
+    {45206, "Líneas o archivos con errores, no importados: %d"},
+    {45207, "%s, línea %d: %s"},
+    {45208, "... y %d más"},
+    {45220, "Gráfico"},
+    {45221, "Coste acumulado"},
+    {45222, "Premios acumulados"},
+    {45223, "Beneficio"},
+    {45224, "Guardar gráfico..."},
+    {45225, "Imagen PNG (*.png)|*.png"},
+    {45226, "Coste, premios y beneficio por sorteo"},
+    {45227, "No se pudo guardar la imagen:\r\n%s"},
+
     // Generic words (50001 to 50008)
     {50001, "¿Continuar?"},
     {50002, "ATENCIÓN:"},

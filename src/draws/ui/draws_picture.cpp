@@ -1,0 +1,44 @@
+#include "draws/ui/draws_picture.h"
+
+#include "widgets/picture_shapes.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+TDrawsPicture::TDrawsPicture(const QSize &size, QWidget *parent) : QWidget(parent)
+{
+    setFixedSize(size);
+}
+
+void TDrawsPicture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = rect();
+    QLinearGradient sky(area.topLeft(), area.bottomRight());
+    sky.setColorAt(0, QColor(0, 51, 153));
+    sky.setColorAt(1, QColor(0, 102, 204));
+    painter.fillRect(area, sky);
+
+    // Twelve stars in a ring, as on the European flag.
+    const QPointF centre(area.width() * 0.3, area.height() / 2);
+    const double ring = std::min(area.width(), area.height()) * 0.33;
+    const double star = ring * 0.18;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 204, 0));
+    for (int k = 0; k < 12; ++k) {
+        const double angle = k * 3.14159265358979 / 6;
+        const QPointF at(centre.x() + ring * std::sin(angle), centre.y() - ring * std::cos(angle));
+        painter.drawPath(StarPath(at, star, star * 0.4));
+    }
+    QFont caption = font();
+    caption.setBold(true);
+    caption.setPixelSize(std::max(10, static_cast<int>(area.height() / 6)));
+    painter.setFont(caption);
+    painter.setPen(Qt::white);
+    const QRectF text(area.width() * 0.55, 0, area.width() * 0.43, area.height());
+    painter.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("QOR\nEuroMillon"));
+}
