@@ -2,6 +2,7 @@
 
 #include "widgets/picture_shapes.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -25,7 +26,8 @@ void TDrawsPicture::paintEvent(QPaintEvent *)
 
     // Twelve stars in a ring, as on the European flag.
     const QPointF centre(area.width() * 0.3, area.height() / 2);
-    const double ring = std::min(area.width(), area.height()) * 0.33;
+    const double room = std::min(area.width() * 0.6, area.height());
+    const double ring = room * 0.36;
     const double star = ring * 0.18;
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 204, 0));
@@ -36,9 +38,12 @@ void TDrawsPicture::paintEvent(QPaintEvent *)
     }
     QFont caption = font();
     caption.setBold(true);
-    caption.setPixelSize(std::max(10, static_cast<int>(area.height() / 6)));
+    const QRectF text(area.width() * 0.6, 0, area.width() * 0.38, area.height());
+    // The widest line, "EuroMillon", fills the caption's width.
+    caption.setPixelSize(100);
+    const double wide = QFontMetricsF(caption).horizontalAdvance(QStringLiteral("EuroMillon"));
+    caption.setPixelSize(std::max(8, static_cast<int>(100 * text.width() * 0.95 / wide)));
     painter.setFont(caption);
     painter.setPen(Qt::white);
-    const QRectF text(area.width() * 0.55, 0, area.width() * 0.43, area.height());
     painter.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("QOR\nEuroMillon"));
 }

@@ -143,7 +143,7 @@ void TFRMEuroMillonPremios::BuildControls()
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
     tsPremiosGlobales = BuildTotalsPage();
-    sgPremios = NewPrizeGrid(this, "sgPremios", 4, 16, {30, 100, 60, 100});
+    sgPremios = NewPrizeGrid(this, "sgPremios", 4, 16, {40, 100, 60, 100});
     tsPremios = sgPremios;
     sgApPremiadas = new QTableView(this);
     sgApPremiadas->setObjectName(QStringLiteral("sgApPremiadas"));
@@ -170,7 +170,8 @@ void TFRMEuroMillonPremios::BuildControls()
     PageControl->addTab(tsPremios, QString());
     PageControl->addTab(tsApuestasPremiadas, QString());
     PageControl->addTab(tsGrafico, QString());
-    PageControl->setFixedSize(376, 266);
+    // Wider than the three pages needed, so that the four tabs show whole.
+    PageControl->setFixedSize(450, 280);
 
     auto *range = new QGridLayout;
     range->setHorizontalSpacing(4);

@@ -115,7 +115,7 @@ void TGraficoBeneficio::Mostrar(const std::vector<TPuntoBeneficio> &curva)
     const qint64 last = curva.empty() ? first : Milliseconds(curva.back().Fecha);
     constexpr qint64 kDay = 24LL * 3600 * 1000;
     fechas_->setRange(QDateTime::fromMSecsSinceEpoch(first - kDay), QDateTime::fromMSecsSinceEpoch(last + kDay));
-    fechas_->setFormat(last - first > 400 * kDay ? QStringLiteral("yyyy") : QStringLiteral("dd/MM/yy"));
+    fechas_->setFormat(last - first > 120 * kDay ? QStringLiteral("MM/yy") : QStringLiteral("dd/MM/yy"));
     const double margin = (highest - lowest) * 0.05;
     importes_->setRange(lowest - margin, highest + margin);
     importes_->applyNiceNumbers();
