@@ -10,6 +10,7 @@
 #include "framework/localize.h"
 #include "framework/parametres.h"
 #include "model/euromillon_apuesta.h"
+#include "shell/ui/shell_tools.h"
 #include "widgets/control_euromillon_apuesta.h"
 
 #include <QAction>
@@ -340,6 +341,23 @@ private slots:
         DialogService::SetNextFileName(folder_->FilePath(QStringLiteral("missing/chart.png")));
         QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("bbGuardarGrafico")), Qt::LeftButton);
         QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Error);
+    }
+
+    void combinationWindowsPrizesCommandOpensTheWindow()
+    {
+        InstallShellTools();
+        QVERIFY(ShellTools().prizes);
+        TEuroMillonApuestas apuestas;
+        FillCombination(apuestas, 3);
+        bool opened = false;
+        QTimer::singleShot(0, this, [&opened] {
+            auto *window = qobject_cast<TFRMEuroMillonPremios *>(QApplication::activeModalWidget());
+            opened = window && window->Premios().Apuestas() != nullptr;
+            if (window)
+                window->reject();
+        });
+        ShellTools().prizes(nullptr, apuestas);
+        QVERIFY(opened);
     }
 
 private:
