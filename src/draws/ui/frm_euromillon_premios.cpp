@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
@@ -71,11 +72,7 @@ TFRMEuroMillonPremios::TFRMEuroMillonPremios(QWidget *parent)
     // Errors of the archive are shown; the window opens all the same.
     RunCommand(this, [this] { LoadSettings(); });
     RunCommand(this, [this] {
-        updating_ = true;
-        struct Clear {
-            bool &flag;
-            ~Clear() { flag = false; }
-        } clear{updating_};
+        const QScopedValueRollback<bool> updating(updating_, true);
         sorteos_->LoadFromFile(ArchivoSorteos());
     });
     UpdateActions();
@@ -272,11 +269,7 @@ void TFRMEuroMillonPremios::ApplyTexts()
 
 void TFRMEuroMillonPremios::LoadSettings()
 {
-    updating_ = true;
-    struct Clear {
-        bool &flag;
-        ~Clear() { flag = false; }
-    } clear{updating_};
+    const QScopedValueRollback<bool> updating(updating_, true);
     TParametres &prm = Parametres();
     const double viernes = UltimoViernes();
     dtpFechaSorteo->setDate(DateDeFecha(prm.ReadDateTime(kPrmDesde, viernes)));

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -212,17 +213,11 @@ void TFRMEuroMillonSorteo::RecaudacionExit()
 {
     if (updating_)
         return;
-    updating_ = true;
-    try {
-        datos_.Recaudacion = ImporteDeTexto(ebRecaudacion->text().toStdString());
-        ebRecaudacion->setText(TextoImporte(datos_.Recaudacion));
-        datos_.ImportePremios = ParaPremios(datos_.Recaudacion);
-        ebImportePremios->setText(TextoImporte(datos_.ImportePremios));
-    } catch (...) {
-        updating_ = false;
-        throw;
-    }
-    updating_ = false;
+    const QScopedValueRollback<bool> updating(updating_, true);
+    datos_.Recaudacion = ImporteDeTexto(ebRecaudacion->text().toStdString());
+    ebRecaudacion->setText(TextoImporte(datos_.Recaudacion));
+    datos_.ImportePremios = ParaPremios(datos_.Recaudacion);
+    ebImportePremios->setText(TextoImporte(datos_.ImportePremios));
 }
 
 QString TFRMEuroMillonSorteo::GetEditText(int row, int column) const
