@@ -44,7 +44,8 @@ int TApuestasPremiadasModel::columnCount(const QModelIndex &parent) const
 
 QVariant TApuestasPremiadasModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= rows_)
+    // The checker may have been emptied since the last Reload.
+    if (!index.isValid() || index.row() >= rows_ || index.row() >= premios_.CountPremiadas())
         return QVariant();
     if (role == Qt::TextAlignmentRole)
         return index.column() == 0 || index.column() == 3 ? int(Qt::AlignCenter)

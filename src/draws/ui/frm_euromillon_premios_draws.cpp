@@ -7,6 +7,7 @@
 #include "draws/draw_files.h"
 #include "draws/draw_import.h"
 #include "draws/prize_check.h"
+#include "draws/ui/apuestas_premiadas_model.h"
 #include "draws/ui/draw_texts.h"
 #include "draws/ui/frm_euromillon_sorteo.h"
 #include "widgets/dialog_service.h"
@@ -54,7 +55,9 @@ QString InformeTexto(const TInformeImportacion &informe, int total)
 void TFRMEuroMillonPremios::EditarSorteo()
 {
     TFRMEuroMillonSorteo editor(this);
+    // The totals on screen stay until the next run; the hits are gone.
     premios_->Clear();
+    apPremiadasModel_->Reload();
     const double dia = FechaDeDate(dtpFechaSorteo->date());
     const int index = sorteos_->IndexOfFecha(dia);
     if (index >= 0)

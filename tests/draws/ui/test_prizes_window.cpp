@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -236,7 +237,13 @@ private slots:
         SetRange(window, QDate(2004, 2, 27), QDate(2004, 2, 27));
         SetRange(window, QDate(2004, 2, 13), QDate(2004, 2, 27));
         QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("2"));
+        TEuroMillonApuestas apuestas;
+        FillCombination(apuestas, 10, {3});
+        window.SetApuestas(&apuestas);
+        Trigger(&window, "ActProcesar");
         Picker(window, "dtpFechaSorteo")->setDate(QDate(2004, 2, 20));
+        QCOMPARE(HitCell(window, 0, 1), QStringLiteral("4"));
+        window.findChild<QTabWidget *>()->setCurrentIndex(2);
 
         // The editor opens on the archived draw; the user moves it to 27/02.
         QTimer::singleShot(0, this, [] {
@@ -249,6 +256,10 @@ private slots:
         Trigger(&window, "ActModificarSorteo_NC");
         QCOMPARE(ArchivedCount(), 3);
         QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("2")); // 20/02 to 27/02
+        // The checker was emptied: the list of winning bets holds no stale row.
+        auto *view = window.findChild<QTableView *>(QStringLiteral("sgApPremiadas"));
+        QCOMPARE(view->model()->rowCount(), 1);
+        QCOMPARE(HitCell(window, 0, 1), QString());
 
         // Cancel leaves the archive untouched.
         QTimer::singleShot(0, this, [] {
