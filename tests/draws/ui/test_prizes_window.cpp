@@ -354,6 +354,21 @@ private slots:
         QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Error);
     }
 
+    void damagedArchiveIsShownAndTheWindowOpens()
+    {
+        QVERIFY(QDir().mkpath(QString::fromStdString(CarpetaSorteos())));
+        QFile archive(QString::fromStdString(ArchivoSorteos()));
+        QVERIFY(archive.open(QIODevice::WriteOnly));
+        archive.write("not an archive");
+        archive.close();
+        TFRMEuroMillonPremios window;
+        QCOMPARE(ErrorBoxes(), 2); // the range, then the whole archive
+        QCOMPARE(DialogService::LastText(), QStringLiteral("No es un formato de archivo válido."));
+        QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("0"));
+        QVERIFY(!FindAction(&window, "ActProcesar")->isEnabled());
+        QCOMPARE(FileBytes(QString::fromStdString(ArchivoSorteos())), QByteArray("not an archive"));
+    }
+
     void combinationWindowsPrizesCommandOpensTheWindow()
     {
         InstallShellTools();
