@@ -326,7 +326,7 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {43126, "Archivo de texto"},
     {43127, "Exportar a EXCEL"},
 
-    // Draw import, profit chart (45200 to 45227)
+    // Draw import, profit chart (45200 to 45228)
     {45200, "Importar sorteos..."},
     {45201, "Importar sorteos de archivos de sorteo (*.ems) o del histórico de sorteos (*.csv)"},
     {45202, "Sorteos e históricos (*.ems;*.csv)|*.ems;*.csv|Archivos de sorteo (*.ems)|*.ems|Histórico de sorteos (*.csv)|*.csv|Todos los archivos (*.*)|*.*"},
@@ -344,6 +344,7 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45225, "Imagen PNG (*.png)|*.png"},
     {45226, "Coste, premios y beneficio por sorteo"},
     {45227, "No se pudo guardar la imagen:\r\n%s"},
+    {45228, "Coste de %d sorteos: %s"},
 
     // Generic words (50001 to 50008)
     {50001, "¿Continuar?"},

@@ -12,6 +12,8 @@
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
 
+#include "model/format.h"
+
 #include <QApplication>
 #include <QDateEdit>
 #include <QCheckBox>
@@ -76,6 +78,9 @@ void TFRMEuroMillonPremios::MostrarTotales()
             beneficio = rango.Beneficio;
             lblBeneficio->setText(TextoImporte(rango.Beneficio));
             lblBeneficioTpc->setText(rango.Porcentaje ? TextoPorcentaje(*rango.Porcentaje) : QString());
+            // The cost label shows one draw's price; the profit counts every draw.
+            lblBeneficio->setToolTip(QString::fromStdString(
+                FormatText(GetText(45228), {premios_->CountSorteos(), TextoImporte(rango.Coste).toStdString()})));
         } else {
             lblBeneficio->setText(QStringLiteral("-"));
             lblBeneficioTpc->setText(QStringLiteral("-"));
