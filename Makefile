@@ -11,7 +11,8 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev \
             qt6-base-dev qt6-qpa-plugins libgl-dev libxlsxwriter-dev xvfb \
             xauth fonts-dejavu-core ccache qt6-translations-l10n \
-            poppler-utils python3-openpyxl
+            poppler-utils python3-openpyxl qt6-charts-dev \
+            libqt6opengl6-dev
 
 .PHONY: all deps configure build build-asan test test-core test-asan run bench screenshot format clean
 

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <fstream>
 #include <optional>
+#include <set>
 #include <string_view>
 
 namespace {
@@ -153,10 +154,14 @@ bool ReadRow(const std::vector<std::string_view> &fields, const TColumns &column
 
 } // namespace
 
-THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source)
+namespace {
+
+// Reads the history; a bad row goes to errores when given, else it raises.
+THistorialSorteos ReadHistory(std::istream &input, const std::string &source, std::vector<TLineaErronea> *errores)
 {
     THistorialSorteos history;
     std::optional<TColumns> columns;
+    std::set<double> fechas; // days read, to find a repeated one
     std::string line;
     long long lineNumber = 0;
     while (std::getline(input, line)) {
@@ -172,17 +177,35 @@ THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &sourc
                 continue;
             }
             TSorteoHistorial row;
-            if (ReadRow(fields, *columns, row))
+            bool fits = ReadRow(fields, *columns, row);
+            if (errores && !fechas.insert(row.Fecha).second)
+                throw TRowError(FormatText("the draw of %s is already listed", {FormatFechaIso(row.Fecha)}));
+            if (fits)
                 history.Sorteos.push_back(row);
             else
                 ++history.Descartados;
         } catch (const TRowError &error) {
-            throw EHistorialError(FormatText("%s, line %d: %s", {source, lineNumber, error.Reason}));
+            if (!errores || !columns)
+                throw EHistorialError(FormatText("%s, line %d: %s", {source, lineNumber, error.Reason}));
+            errores->push_back({lineNumber, error.Reason});
         }
     }
     if (!columns)
         throw EHistorialError(FormatText("%s, line %d: %s", {source, lineNumber, "no column names"}));
     return history;
+}
+
+} // namespace
+
+THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source)
+{
+    return ReadHistory(input, source, nullptr);
+}
+
+THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source,
+                                   std::vector<TLineaErronea> &errores)
+{
+    return ReadHistory(input, source, &errores);
 }
 
 THistorialSorteos LeerHistorialCsv(const std::string &path)

@@ -43,6 +43,20 @@ THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &sourc
 // Raises EFOpenError "Cannot open file %s" when the file cannot be read.
 THistorialSorteos LeerHistorialCsv(const std::string &path);
 
+// A line of a history left out: its number (1 is the first line) and why.
+struct TLineaErronea {
+    long long Linea = 0;
+    std::string Motivo;
+
+    bool operator==(const TLineaErronea &) const = default;
+};
+
+// As LeerHistorialCsv, but a row that cannot be read, or that repeats the
+// date of a row before it, is left out and listed in errores instead of
+// ending the read. A file without the column names still raises.
+THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source,
+                                   std::vector<TLineaErronea> &errores);
+
 // The game's own number of the draw of that day: 1 for 13 February 2004,
 // counting the Friday draws and, from 10 May 2011, the Tuesday and Friday
 // draws. 0 before the first draw; a day without a draw gets the number of the

@@ -65,6 +65,23 @@ void TPremiosEuroMillon::GetPremiada(int64_t index, TApuestaPremiada &premiada) 
     premiada.Importe = premios_[static_cast<size_t>(hit.Sorteo)][hit.Categoria];
 }
 
+double TPremiosEuroMillon::FechaSorteo(int sorteo) const
+{
+    if (sorteo < 0 || sorteo >= CountSorteos())
+        throw EListError(FormatText("List index out of bounds (%d)", {sorteo}));
+    return fechas_[static_cast<size_t>(sorteo)];
+}
+
+Currency TPremiosEuroMillon::TotalSorteo(int sorteo) const
+{
+    FechaSorteo(sorteo); // the index check
+    const auto j = static_cast<size_t>(sorteo);
+    Currency total = 0;
+    for (int c = 1; c <= kNumCategorias; ++c)
+        total = AddCurrency(total, MultiplyCurrency(premios_[j][c], static_cast<int64_t>(scan_.HitsOf(j, c))));
+    return total;
+}
+
 Currency TPremiosEuroMillon::ImporteCombinacion() const
 {
     return MultiplyCurrency(PrecioApuesta, apuestas_ ? apuestas_->Count() : 0);

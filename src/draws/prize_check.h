@@ -53,6 +53,13 @@ public:
     // Raises EListError for an index outside 0..CountPremiadas-1.
     void GetPremiada(int64_t index, TApuestaPremiada &premiada) const;
 
+    // The draws of the last run, in the archive's order (newest first), and
+    // what the combination won in each.
+    int CountSorteos() const { return static_cast<int>(fechas_.size()); }
+    // Raise EListError for an index outside 0..CountSorteos-1.
+    double FechaSorteo(int sorteo) const;
+    Currency TotalSorteo(int sorteo) const;
+
     // Bets times PrecioApuesta: the cost of the combination, whatever the
     // number of draws checked.
     Currency ImporteCombinacion() const;

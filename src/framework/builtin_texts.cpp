@@ -336,6 +336,26 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45006, "es"},
     {45007, "No se ha podido abrir:"},
 
+    // Draw import, profit chart (45200 to 45228)
+    {45200, "Importar sorteos..."},
+    {45201, "Importar sorteos de archivos de sorteo (*.ems) o del histórico de sorteos (*.csv)"},
+    {45202, "Sorteos e históricos (*.ems;*.csv)|*.ems;*.csv|Archivos de sorteo (*.ems)|*.ems|Histórico de sorteos (*.csv)|*.csv|Todos los archivos (*.*)|*.*"},
+    {45203, "Sorteos leídos: %d\r\nAñadidos: %d\r\nReemplazados: %d"},
+    {45204, "Total sorteos en la base de datos: %d"},
+    {45205, "Sorteos descartados (estrellas fuera de 1 a 9): %d"},
+    {45206, "Líneas o archivos con errores, no importados: %d"},
+    {45207, "%s, línea %d: %s"},
+    {45208, "... y %d más"},
+    {45220, "Gráfico"},
+    {45221, "Coste acumulado"},
+    {45222, "Premios acumulados"},
+    {45223, "Beneficio"},
+    {45224, "Guardar gráfico..."},
+    {45225, "Imagen PNG (*.png)|*.png"},
+    {45226, "Coste, premios y beneficio por sorteo"},
+    {45227, "No se pudo guardar la imagen:\r\n%s"},
+    {45228, "Coste de %d sorteos: %s"},
+
     // Report engine and its preview window (45300 to 45325)
     {45300, "La plantilla de informe está dañada"},
     {45301, "El informe tiene demasiadas páginas"},

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "draws/draw.h"
 #include "draws/draw_info.h"
 #include "model/memory_stream.h"
+#include "model/value_stream.h"
 
 #include <filesystem>
 #include <fstream>
@@ -66,4 +68,18 @@ inline TSorteoEuroMillonInfo MakeDraw(double fecha, TEuroMillonNumeros numeros, 
     info.ApuestaGanadora.Numeros = std::move(numeros);
     info.ApuestaGanadora.Estrellas = std::move(estrellas);
     return info;
+}
+
+// The bytes of a draw file holding the draw: "EMS0" and its draw block.
+inline std::string DrawFileBytes(const TSorteoEuroMillonInfo &info)
+{
+    TSorteoEuroMillon draw;
+    draw.SetInfo(info);
+    TMemoryStream stream;
+    stream.WriteBuffer("EMS0", 4);
+    {
+        TWriter writer(stream);
+        draw.WriteToStream(stream, writer);
+    }
+    return stream.Bytes();
 }

@@ -253,15 +253,7 @@ TEST(DrawFiles, ImportMergesEveryDrawFileOfTheFolder)
     archive.SaveToFile(sorteos + "/" + kNombreArchivoSorteos);
 
     auto writeDrawFile = [&](const std::string &name, const TSorteoEuroMillonInfo &info) {
-        TSorteoEuroMillon draw;
-        draw.SetInfo(info);
-        TMemoryStream stream;
-        stream.WriteBuffer("EMS0", 4);
-        {
-            TWriter writer(stream);
-            draw.WriteToStream(stream, writer);
-        }
-        WriteFileBytes(sorteos + "/" + name, stream.Bytes());
+        WriteFileBytes(sorteos + "/" + name, DrawFileBytes(info));
     };
     writeDrawFile("new.ems", MakeDraw(Day(2004, 3, 5), {5, 6, 7, 8, 9}, {5, 6}, 4));
     writeDrawFile("OLD.EMS", MakeDraw(Day(2004, 2, 13), {1, 2, 3, 4, 6}, {1, 3}, 100));

@@ -1,5 +1,6 @@
 #include "draws/draw_date.h"
 #include "draws/draw_history_csv.h"
+#include "history_csv_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -8,26 +9,6 @@
 #include <sstream>
 
 namespace {
-
-std::string Header()
-{
-    std::string header = "annee_numero_de_tirage;jour_de_tirage;date_de_tirage;boule_1;boule_2;boule_3;boule_4;"
-                         "boule_5;etoile_1;etoile_2";
-    for (int k = 1; k <= 12; ++k) {
-        std::string rank = std::to_string(k);
-        header += ";nombre_de_gagnant_au_rang" + rank + "_en_france;nombre_de_gagnant_au_rang" + rank +
-                  "_en_europe;rapport_du_rang" + rank;
-    }
-    return header + ";\n";
-}
-
-std::string Row(const std::string &date, const std::string &balls, const std::string &stars)
-{
-    std::string row = "2004001;VE;" + date + ";" + balls + ";" + stars;
-    for (int k = 1; k <= 12; ++k)
-        row += ";1;" + std::to_string(k * 10) + ";" + std::to_string(k) + ",5";
-    return row + ";\n";
-}
 
 THistorialSorteos Read(const std::string &text)
 {

@@ -1,0 +1,83 @@
+#include "draws/draw_import.h"
+
+#include "draws/draw.h"
+#include "draws/draw_archive.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace {
+
+void Merge(const TSorteoEuroMillonInfo &info, TSorteosEuroMillon &sorteos, TInformeImportacion &informe)
+{
+    if (sorteos.IndexOfFecha(info.FechaSorteo) >= 0)
+        ++informe.Resultado.Reemplazados;
+    else
+        ++informe.Resultado.Anadidos;
+    sorteos.AddSorteo(info);
+    ++informe.Leidos;
+}
+
+void ImportDrawFile(const std::string &path, TSorteosEuroMillon &sorteos, TInformeImportacion &informe)
+{
+    TSorteoEuroMillon sorteo;
+    sorteo.LoadFromFile(path);
+    TSorteoEuroMillonInfo info;
+    sorteo.GetInfo(info);
+    Merge(info, sorteos, informe);
+}
+
+void ImportHistory(const std::string &path, TSorteosEuroMillon &sorteos, TInformeImportacion &informe)
+{
+    std::ifstream input(path, std::ios::binary);
+    if (!input)
+        throw EFOpenError("Cannot open file " + path);
+    std::vector<TLineaErronea> lineas;
+    const THistorialSorteos history = LeerHistorialCsv(input, path, lineas);
+    for (const TLineaErronea &linea : lineas)
+        informe.Errores.push_back({path, linea.Linea, linea.Motivo});
+    informe.Resultado.Descartados += history.Descartados;
+    for (const TSorteoHistorial &row : history.Sorteos) {
+        try {
+            Merge(SorteoDeHistorial(row), sorteos, informe);
+        } catch (const Exception &error) { // a prize fund that does not fit
+            informe.Errores.push_back({path, 0, error.Message()});
+        }
+    }
+}
+
+} // namespace
+
+bool EsArchivoSorteo(const std::string &path)
+{
+    std::ifstream input(path, std::ios::binary);
+    char signature[4] = {};
+    return input.read(signature, sizeof signature) &&
+           std::equal(std::begin(signature), std::end(signature), std::begin(kDrawFileSignature));
+}
+
+TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, TSorteosEuroMillon &sorteos)
+{
+    TInformeImportacion informe;
+    for (const std::string &path : paths) {
+        try {
+            if (EsArchivoSorteo(path))
+                ImportDrawFile(path, sorteos, informe);
+            else
+                ImportHistory(path, sorteos, informe);
+        } catch (const Exception &error) {
+            informe.Errores.push_back({path, 0, error.Message()});
+        }
+    }
+    return informe;
+}
+
+TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, const std::string &archivePath)
+{
+    TSorteosEuroMillon sorteos;
+    sorteos.LoadFromFile(archivePath);
+    TInformeImportacion informe = ImportarArchivos(paths, sorteos);
+    if (informe.Leidos > 0)
+        sorteos.SaveToFile(archivePath);
+    return informe;
+}

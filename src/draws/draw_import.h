@@ -1,0 +1,38 @@
+#pragma once
+
+#include "draws/draw_history_csv.h"
+#include "draws/draw_history_import.h"
+
+#include <string>
+#include <vector>
+
+class TSorteosEuroMillon;
+
+// A file, or a line of it, that an import left out.
+struct TErrorImportacion {
+    std::string Archivo;
+    long long Linea = 0; // 0 when the whole file was left out
+    std::string Motivo;
+};
+
+struct TInformeImportacion {
+    TResultadoImportacion Resultado; // added, replaced and skipped draws
+    int Leidos = 0;                  // draws read from the files
+    std::vector<TErrorImportacion> Errores;
+};
+
+// True when the file starts with the draw file's signature "EMS0"; anything
+// else is taken for a published draw history.
+bool EsArchivoSorteo(const std::string &path);
+
+// Merges draw files and published draw histories (CSV) into the archive,
+// each draw overwriting the archive's draw of the same day. A draw file
+// that cannot be read, and a history line that cannot be read or repeats a
+// day of its file, are left out and reported; the rest is merged.
+TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, TSorteosEuroMillon &sorteos);
+
+// The same on the archive file: loads it (a missing file is an empty
+// archive), merges, and saves it through the safe save when a draw was read.
+// Raises the archive's load and save errors; the archive file is then left as
+// it was.
+TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, const std::string &archivePath);

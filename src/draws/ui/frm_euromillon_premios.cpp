@@ -1,0 +1,307 @@
+#include "draws/ui/frm_euromillon_premios.h"
+
+#include "draws/draw_archive.h"
+#include "draws/draw_files.h"
+#include "draws/prize_check.h"
+#include "draws/prize_range.h"
+#include "draws/ui/apuestas_premiadas_model.h"
+#include "draws/ui/draw_texts.h"
+#include "draws/ui/draws_picture.h"
+#include "draws/ui/grafico_beneficio.h"
+#include "draws/ui/prize_grid.h"
+#include "framework/parametres.h"
+#include "widgets/command_guard.h"
+#include "widgets/texts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const kPrmDesde = "PRM_PREMIOS_Desde";
+const char *const kPrmHasta = "PRM_PREMIOS_Hasta";
+const char *const kPrmHastaChecked = "PRM_PREMIOS_HastaChecked";
+
+QDateEdit *NewDatePicker(QWidget *parent, const char *name)
+{
+    auto *picker = new QDateEdit(parent);
+    picker->setObjectName(QString::fromLatin1(name));
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    picker->setFixedWidth(100);
+    return picker;
+}
+
+QToolButton *NewToolButton(QWidget *parent, const char *name, QAction *action)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoRaise(true);
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    return button;
+}
+
+} // namespace
+
+TFRMEuroMillonPremios::TFRMEuroMillonPremios(QWidget *parent)
+    : QDialog(parent),
+      premios_(std::make_unique<TPremiosEuroMillon>()),
+      sorteos_(std::make_unique<TSorteosEuroMillon>()),
+      sorteosRango_(std::make_unique<TSorteosEuroMillon>())
+{
+    setObjectName(QStringLiteral("FRMEuroMillonPremios"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    BuildControls();
+    PageControl->setCurrentWidget(tsPremiosGlobales);
+    ApplyTexts();
+    // Errors of the archive are shown; the window opens all the same.
+    RunCommand(this, [this] { LoadSettings(); });
+    RunCommand(this, [this] {
+        const QScopedValueRollback<bool> updating(updating_, true);
+        sorteos_->LoadFromFile(ArchivoSorteos());
+    });
+    UpdateActions();
+    MostrarResultados();
+}
+
+TFRMEuroMillonPremios::~TFRMEuroMillonPremios() = default;
+
+QAction *TFRMEuroMillonPremios::NewAction(const char *name, void (TFRMEuroMillonPremios::*command)())
+{
+    auto *action = new QAction(this);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, command] { RunCommand(this, [this, command] { (this->*command)(); }); });
+    return action;
+}
+
+void TFRMEuroMillonPremios::BuildControls()
+{
+    ActProcesar = NewAction("ActProcesar", &TFRMEuroMillonPremios::Procesar);
+    ActCrearSorteo_NC = NewAction("ActCrearSorteo_NC", &TFRMEuroMillonPremios::EditarSorteo);
+    ActModificarSorteo_NC = NewAction("ActModificarSorteo_NC", &TFRMEuroMillonPremios::EditarSorteo);
+    ActImportarSorteos = NewAction("ActImportarSorteos", &TFRMEuroMillonPremios::ImportarSorteos);
+    ActCrearSorteo_NC->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    ActModificarSorteo_NC->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    ActImportarSorteos->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+
+    lSorteo = new QLabel(this);
+    lSorteo->setObjectName(QStringLiteral("lSorteo"));
+    dtpFechaSorteo = NewDatePicker(this, "dtpFechaSorteo");
+    dtpFechaSorteoFinal = NewDatePicker(this, "dtpFechaSorteoFinal");
+    cbHastaEl = new QCheckBox(this);
+    cbHastaEl->setObjectName(QStringLiteral("cbHastaEl"));
+    sbModifySorteo = NewToolButton(this, "sbModifySorteo", ActModificarSorteo_NC);
+    sbAddSorteo = NewToolButton(this, "sbAddSorteo", ActCrearSorteo_NC);
+    sbLoadSorteos = NewToolButton(this, "sbLoadSorteos", ActImportarSorteos);
+    lSorteosInfoCount = new QLabel(this);
+    lSorteosInfoCount->setObjectName(QStringLiteral("lSorteosInfoCount"));
+    lSorteosCount = new QLabel(QStringLiteral("0"), this);
+    lSorteosCount->setObjectName(QStringLiteral("lSorteosCount"));
+    QFont bold = lSorteosCount->font();
+    bold.setBold(true);
+    lSorteosCount->setFont(bold);
+    lSorteosCount->setStyleSheet(QStringLiteral("color: #800000;"));
+
+    auto onDate = [this] {
+        if (!updating_)
+            RunCommand(this, [this] { CargarRango(); });
+    };
+    connect(dtpFechaSorteo, &QDateEdit::dateChanged, this, onDate);
+    connect(dtpFechaSorteoFinal, &QDateEdit::dateChanged, this, onDate);
+    connect(cbHastaEl, &QCheckBox::clicked, this, [this] { RunCommand(this, [this] { HastaElClick(); }); });
+
+    bbCancel = new QPushButton(this);
+    bbCancel->setObjectName(QStringLiteral("bbCancel"));
+    bbCancel->setFixedSize(76, 46);
+    bbCancel->setAutoDefault(false);
+    connect(bbCancel, &QPushButton::clicked, this, &QDialog::reject);
+    bbProcesar = new QPushButton(this);
+    bbProcesar->setObjectName(QStringLiteral("bbProcesar"));
+    bbProcesar->setFixedSize(81, 46);
+    bbProcesar->setAutoDefault(false);
+    connect(bbProcesar, &QPushButton::clicked, ActProcesar, &QAction::trigger);
+    connect(ActProcesar, &QAction::changed, bbProcesar, [this] { bbProcesar->setEnabled(ActProcesar->isEnabled()); });
+
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    tsPremiosGlobales = BuildTotalsPage();
+    sgPremios = NewPrizeGrid(this, "sgPremios", 4, 16, {40, 100, 60, 100});
+    tsPremios = sgPremios;
+    sgApPremiadas = new QTableView(this);
+    sgApPremiadas->setObjectName(QStringLiteral("sgApPremiadas"));
+    apPremiadasModel_ = new TApuestasPremiadasModel(*premios_, this);
+    sgApPremiadas->setModel(apPremiadasModel_);
+    sgApPremiadas->verticalHeader()->hide();
+    sgApPremiadas->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    sgApPremiadas->verticalHeader()->setMinimumSectionSize(16);
+    sgApPremiadas->verticalHeader()->setDefaultSectionSize(16);
+    sgApPremiadas->horizontalHeader()->setFixedHeight(20);
+    sgApPremiadas->horizontalHeader()->setStretchLastSection(true);
+    sgApPremiadas->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgApPremiadas->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgApPremiadas->setWordWrap(false);
+    sgApPremiadas->setFont(sgPremios->font());
+    int column = 0;
+    for (int width : {70, 50, 50, 80, 80})
+        sgApPremiadas->setColumnWidth(column++, width);
+    tsApuestasPremiadas = sgApPremiadas;
+    grafico_ = new TGraficoBeneficio(this);
+    tsGrafico = grafico_;
+    tsGrafico->setObjectName(QStringLiteral("tsGrafico"));
+    PageControl->addTab(tsPremiosGlobales, QString());
+    PageControl->addTab(tsPremios, QString());
+    PageControl->addTab(tsApuestasPremiadas, QString());
+    PageControl->addTab(tsGrafico, QString());
+    // Wider than the three pages needed, so that the four tabs show whole.
+    PageControl->setFixedSize(450, 280);
+
+    auto *range = new QGridLayout;
+    range->setHorizontalSpacing(4);
+    range->addWidget(lSorteo, 0, 0);
+    range->addWidget(dtpFechaSorteo, 0, 1);
+    range->addWidget(sbModifySorteo, 0, 2);
+    range->addWidget(cbHastaEl, 1, 0);
+    range->addWidget(dtpFechaSorteoFinal, 1, 1);
+    range->addWidget(sbAddSorteo, 1, 2);
+    range->addWidget(lSorteosInfoCount, 2, 0);
+    range->addWidget(lSorteosCount, 2, 1, Qt::AlignRight);
+    range->addWidget(sbLoadSorteos, 2, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(bbCancel);
+    buttons->addStretch();
+    buttons->addWidget(bbProcesar);
+    auto *right = new QVBoxLayout;
+    right->addLayout(range);
+    right->addStretch();
+    right->addLayout(buttons);
+    auto *top = new QHBoxLayout;
+    top->addWidget(new TDrawsPicture(QSize(186, 141), this));
+    top->addSpacing(8);
+    top->addLayout(right);
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(10, 10, 10, 10);
+    root->addLayout(top);
+    root->addWidget(PageControl);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget *TFRMEuroMillonPremios::BuildTotalsPage()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("tsPremiosGlobales"));
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(12, 12, 12, 12);
+    grid->setVerticalSpacing(10);
+    auto add = [page, grid](const char *labelName, const char *valueName, QLabel *&label, QLabel *&value) {
+        label = new QLabel(page);
+        label->setObjectName(QString::fromLatin1(labelName));
+        value = new QLabel(QStringLiteral("-"), page);
+        value->setObjectName(QString::fromLatin1(valueName));
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setMinimumWidth(150);
+        value->setAutoFillBackground(true);
+        QPalette palette = value->palette();
+        palette.setColor(QPalette::Window, QColor(0xDE, 0xDE, 0xDE)); // colour value 14606046
+        value->setPalette(palette);
+        QFont bold = value->font();
+        bold.setBold(true);
+        value->setFont(bold);
+        value->setContentsMargins(4, 2, 4, 2);
+        const int row = grid->rowCount();
+        grid->addWidget(label, row, 0);
+        grid->addWidget(value, row, 1);
+    };
+    add("lSorteosProcesados", "lblSorteosProcesados", lSorteosProcesados, lblSorteosProcesados);
+    QFont large = lblSorteosProcesados->font();
+    large.setPointSizeF(large.pointSizeF() * 1.6);
+    lblSorteosProcesados->setFont(large);
+    add("lImporteCombinacion", "lblImporteCombinacion", lImporteCombinacion, lblImporteCombinacion);
+    add("lImportePremios", "lblTotalPremios", lImportePremios, lblTotalPremios);
+    add("lBeneficioObtenido", "lblBeneficio", lBeneficioObtenido, lblBeneficio);
+    add("lPorcentajeBeneficio", "lblBeneficioTpc", lPorcentajeBeneficio, lblBeneficioTpc);
+    grid->setRowStretch(grid->rowCount(), 1);
+    return page;
+}
+
+void TFRMEuroMillonPremios::ApplyTexts()
+{
+    setWindowTitle(Txt(41800));
+    sgPremios->setHorizontalHeaderLabels({Txt(41801), Txt(41802), Txt(41803), Txt(41804)});
+    apPremiadasModel_->SetHeaders({Txt(43120), Txt(41813), Txt(41814), Txt(41815), Txt(41816)});
+    lSorteo->setText(Txt(41805));
+    PageControl->setTabText(PageControl->indexOf(tsPremios), Txt(41806));
+    PageControl->setTabText(PageControl->indexOf(tsPremiosGlobales), Txt(41807));
+    PageControl->setTabText(PageControl->indexOf(tsApuestasPremiadas), Txt(41812));
+    PageControl->setTabText(PageControl->indexOf(tsGrafico), Txt(45220));
+    lImporteCombinacion->setText(Txt(41808));
+    lImportePremios->setText(Txt(41809));
+    lBeneficioObtenido->setText(Txt(41810));
+    lPorcentajeBeneficio->setText(Txt(41811));
+    bbCancel->setText(Txt(50004));
+    ActCrearSorteo_NC->setToolTip(Txt(41851));
+    ActModificarSorteo_NC->setToolTip(Txt(41853));
+    ActProcesar->setText(Txt(41854));
+    ActProcesar->setToolTip(Txt(41855));
+    bbProcesar->setText(Txt(41854));
+    bbProcesar->setToolTip(Txt(41855));
+    ActImportarSorteos->setText(Txt(45200));
+    ActImportarSorteos->setToolTip(Txt(45201));
+    lSorteosInfoCount->setText(Txt(43118));
+    cbHastaEl->setText(Txt(43119));
+    lSorteosProcesados->setText(Txt(43121));
+    grafico_->ApplyTexts();
+}
+
+void TFRMEuroMillonPremios::LoadSettings()
+{
+    const QScopedValueRollback<bool> updating(updating_, true);
+    TParametres &prm = Parametres();
+    const double viernes = UltimoViernes();
+    dtpFechaSorteo->setDate(DateDeFecha(prm.ReadDateTime(kPrmDesde, viernes)));
+    dtpFechaSorteoFinal->setDate(DateDeFecha(prm.ReadDateTime(kPrmHasta, viernes)));
+    cbHastaEl->setChecked(prm.ReadBoolean(kPrmHastaChecked, false));
+    HastaElClick();
+}
+
+void TFRMEuroMillonPremios::HastaElClick()
+{
+    dtpFechaSorteoFinal->setEnabled(cbHastaEl->isChecked());
+    CargarRango();
+}
+
+void TFRMEuroMillonPremios::CargarRango()
+{
+    const double desde = FechaDeDate(dtpFechaSorteo->date());
+    const double hasta = cbHastaEl->isChecked() ? FechaDeDate(dtpFechaSorteoFinal->date()) : desde;
+    struct Update {
+        TFRMEuroMillonPremios *window;
+        ~Update() { window->UpdateActions(); }
+    } update{this};
+    sorteosRango_->Clear(); // a missing archive file leaves no draw
+    sorteosRango_->LoadFromFile(ArchivoSorteos());
+    sorteosRango_->KeepRange(desde, hasta);
+    lSorteosCount->setText(QString::number(sorteosRango_->Count()));
+}
+
+void TFRMEuroMillonPremios::UpdateActions()
+{
+    const double desde = FechaDeDate(dtpFechaSorteo->date());
+    ActProcesar->setEnabled(sorteosRango_->Count() > 0);
+    ActCrearSorteo_NC->setEnabled(desde >= kPrimerSorteo);
+    ActModificarSorteo_NC->setEnabled(sorteos_->IndexOfFecha(desde) >= 0);
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QTabWidget;
+class QTableView;
+class QTableWidget;
+class QToolButton;
+class QPushButton;
+class TApuestasPremiadasModel;
+class TEuroMillonApuestas;
+class TGraficoBeneficio;
+class TPremiosEuroMillon;
+class TSorteosEuroMillon;
+
+// The prizes window: checks a combination it does not own against the
+// archived draws of a date range and shows the totals, the breakdown per
+// category, the winning bets and a chart of cost, prizes and profit. It also
+// creates and corrects draws through the draw editor, and imports draw files
+// and published draw histories into the archive.
+//
+// The range is kept in the parameters PRM_PREMIOS_Desde, PRM_PREMIOS_Hasta
+// and PRM_PREMIOS_HastaChecked, stored only after a run.
+class TFRMEuroMillonPremios : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFRMEuroMillonPremios(QWidget *parent = nullptr);
+    ~TFRMEuroMillonPremios() override;
+
+    // The combination to check; it must outlive the window.
+    void SetApuestas(const TEuroMillonApuestas *apuestas);
+
+    TPremiosEuroMillon &Premios() { return *premios_; }
+    TSorteosEuroMillon &Sorteos() { return *sorteos_; }
+    TSorteosEuroMillon &SorteosRango() { return *sorteosRango_; }
+
+    // Reloads the range's draws from the archive file and shows their count.
+    void CargarRango();
+    // Fills the pages from the checker's results.
+    void MostrarResultados();
+    // The commands behind the actions; errors escape to the caller.
+    void Procesar();
+    void EditarSorteo();
+    void ImportarSorteos();
+
+private:
+    void BuildControls();
+    QWidget *BuildTotalsPage();
+    void ApplyTexts();
+    void LoadSettings();
+    void HastaElClick();
+    void UpdateActions();
+    void MostrarTotales();
+    QAction *NewAction(const char *name, void (TFRMEuroMillonPremios::*command)());
+
+    std::unique_ptr<TPremiosEuroMillon> premios_;
+    std::unique_ptr<TSorteosEuroMillon> sorteos_;
+    std::unique_ptr<TSorteosEuroMillon> sorteosRango_;
+    bool updating_ = false;
+
+    QAction *ActProcesar = nullptr;
+    QAction *ActCrearSorteo_NC = nullptr;
+    QAction *ActModificarSorteo_NC = nullptr;
+    QAction *ActImportarSorteos = nullptr;
+
+    QLabel *lSorteo = nullptr;
+    QDateEdit *dtpFechaSorteo = nullptr;
+    QDateEdit *dtpFechaSorteoFinal = nullptr;
+    QCheckBox *cbHastaEl = nullptr;
+    QToolButton *sbModifySorteo = nullptr;
+    QToolButton *sbAddSorteo = nullptr;
+    QToolButton *sbLoadSorteos = nullptr;
+    QLabel *lSorteosInfoCount = nullptr;
+    QLabel *lSorteosCount = nullptr;
+    QPushButton *bbCancel = nullptr;
+    QPushButton *bbProcesar = nullptr;
+    QTabWidget *PageControl = nullptr;
+    QWidget *tsPremiosGlobales = nullptr;
+    QWidget *tsPremios = nullptr;
+    QWidget *tsApuestasPremiadas = nullptr;
+    QWidget *tsGrafico = nullptr;
+    QLabel *lSorteosProcesados = nullptr;
+    QLabel *lblSorteosProcesados = nullptr;
+    QLabel *lImporteCombinacion = nullptr;
+    QLabel *lblImporteCombinacion = nullptr;
+    QLabel *lImportePremios = nullptr;
+    QLabel *lblTotalPremios = nullptr;
+    QLabel *lBeneficioObtenido = nullptr;
+    QLabel *lblBeneficio = nullptr;
+    QLabel *lPorcentajeBeneficio = nullptr;
+    QLabel *lblBeneficioTpc = nullptr;
+    QTableWidget *sgPremios = nullptr;
+    QTableView *sgApPremiadas = nullptr;
+    TApuestasPremiadasModel *apPremiadasModel_ = nullptr;
+    TGraficoBeneficio *grafico_ = nullptr;
+};

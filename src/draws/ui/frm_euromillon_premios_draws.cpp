@@ -1,0 +1,84 @@
+// The prizes window's draw commands: edit the draw of the first day, and
+// import draw files and published histories into the archive.
+#include "draws/ui/frm_euromillon_premios.h"
+
+#include "draws/draw.h"
+#include "draws/draw_archive.h"
+#include "draws/draw_files.h"
+#include "draws/draw_import.h"
+#include "draws/prize_check.h"
+#include "draws/ui/apuestas_premiadas_model.h"
+#include "draws/ui/draw_texts.h"
+#include "draws/ui/frm_euromillon_sorteo.h"
+#include "widgets/dialog_service.h"
+#include "widgets/texts.h"
+
+#include "model/format.h"
+
+#include <QDateEdit>
+
+#include <filesystem>
+
+namespace {
+
+// Bad lines listed in the import's message; the rest are counted.
+constexpr size_t kErroresMostrados = 10;
+
+QString Fmt(uint16_t id, std::initializer_list<FormatArg> args)
+{
+    return QString::fromStdString(FormatText(GetText(id), args));
+}
+
+QString InformeTexto(const TInformeImportacion &informe, int total)
+{
+    QString text = Fmt(45203, {informe.Leidos, informe.Resultado.Anadidos, informe.Resultado.Reemplazados});
+    text += QLatin1Char('\n') + Fmt(45204, {total});
+    if (informe.Resultado.Descartados > 0)
+        text += QLatin1Char('\n') + Fmt(45205, {informe.Resultado.Descartados});
+    if (!informe.Errores.empty()) {
+        text += QStringLiteral("\n\n") + Fmt(45206, {static_cast<long long>(informe.Errores.size())});
+        for (size_t i = 0; i < informe.Errores.size() && i < kErroresMostrados; ++i) {
+            const TErrorImportacion &error = informe.Errores[i];
+            const std::string archivo = std::filesystem::path(error.Archivo).filename().string();
+            text += QLatin1Char('\n');
+            text += error.Linea > 0 ? Fmt(45207, {archivo, error.Linea, error.Motivo})
+                                    : QString::fromStdString(archivo + ": " + error.Motivo);
+        }
+        if (informe.Errores.size() > kErroresMostrados)
+            text += QLatin1Char('\n') + Fmt(45208, {static_cast<long long>(informe.Errores.size() - kErroresMostrados)});
+    }
+    return text;
+}
+
+} // namespace
+
+void TFRMEuroMillonPremios::EditarSorteo()
+{
+    TFRMEuroMillonSorteo editor(this);
+    // The totals on screen stay until the next run; the hits are gone.
+    premios_->Clear();
+    apPremiadasModel_->Reload();
+    const double dia = FechaDeDate(dtpFechaSorteo->date());
+    const int index = sorteos_->IndexOfFecha(dia);
+    if (index >= 0)
+        editor.Sorteo().SetInfo(sorteos_->Sorteo(index));
+    editor.SetFecha(dia);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    sorteos_->AddSorteo(editor.Sorteo());
+    sorteos_->SaveToFile(ArchivoSorteos()); // creates the draws folder when missing
+    CargarRango();
+}
+
+void TFRMEuroMillonPremios::ImportarSorteos()
+{
+    const QString file = DialogService::OpenFileName(this, Txt(45202), QStringLiteral("ems"));
+    if (file.isEmpty())
+        return;
+    const TInformeImportacion informe = ImportarArchivos({file.toStdString()}, ArchivoSorteos());
+    sorteos_->Clear();
+    sorteos_->LoadFromFile(ArchivoSorteos());
+    CargarRango();
+    DialogService::ShowMessage(this, InformeTexto(informe, sorteos_->Count()),
+                               informe.Errores.empty() ? QMessageBox::Information : QMessageBox::Warning);
+}
