@@ -1,0 +1,136 @@
+#include "generator/reduction_optimizer.h"
+
+#include "generator/genera_comb.h"
+#include "generator/reduction_problem.h"
+#include "generator/reduction_verifier.h"
+#include "model/euromillon_apuestas.h"
+
+#include <algorithm>
+#include <chrono>
+#include <stdexcept>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr double kReportSeconds = 0.25;
+constexpr uint64_t kStepsBetweenChecks = 256;
+
+double SecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Bets in the generation's order, which is the order of candidate numbers.
+std::vector<BetMask> MasksOf(const TReductionProblem &problem, std::vector<int32_t> candidates)
+{
+    std::sort(candidates.begin(), candidates.end());
+    std::vector<BetMask> masks;
+    masks.reserve(candidates.size());
+    for (int32_t c : candidates)
+        masks.push_back(problem.Mask(c));
+    return masks;
+}
+
+// Runs the search until the budget, the move limit or a stop request; true
+// when stopped by request.
+bool Search(TCoverSearch &search, const TOptimizeOptions &options, TOptimizeProgress &progress,
+            Clock::time_point start)
+{
+    auto report = [&] {
+        progress.best = static_cast<int32_t>(search.Best().size());
+        progress.steps = search.Steps();
+        progress.seconds = SecondsSince(start);
+        return options.onProgress && options.onProgress(progress);
+    };
+    if (report())
+        return true;
+    double lastReport = SecondsSince(start);
+    while (!search.Finished()) {
+        uint64_t steps = kStepsBetweenChecks;
+        if (options.maxSteps)
+            steps = std::min(steps, options.maxSteps - std::min(options.maxSteps, search.Steps()));
+        if (steps == 0)
+            break;
+        const size_t bestBefore = search.Best().size();
+        for (uint64_t i = 0; i < steps && !search.Finished(); ++i)
+            search.Step();
+        if (options.cancel && options.cancel->load(std::memory_order_relaxed))
+            return true;
+        const double now = SecondsSince(start);
+        if (now >= options.seconds)
+            break;
+        if (search.Best().size() < bestBefore || now - lastReport >= kReportSeconds) {
+            lastReport = now;
+            if (report())
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+TOptimizeResult OptimizarReduccion(const TEuroMillonGeneraComb &settings, const std::vector<BetMask> &greedy,
+                                   const TOptimizeOptions &options)
+{
+    const Clock::time_point start = Clock::now();
+    TOptimizeResult result;
+    result.greedy = static_cast<int32_t>(greedy.size());
+    result.bets = greedy;
+    if (!settings.ReduccionAplica()) {
+        result.status = TOptimizeStatus::kNoReduction;
+        result.verified = VerificarReduccion(settings, greedy).Completa();
+        return result;
+    }
+    const std::unique_ptr<TReductionProblem> problem = TReductionProblem::Build(settings);
+    if (!problem) {
+        result.status = TOptimizeStatus::kTooLarge;
+        return result;
+    }
+    std::vector<int32_t> startCover;
+    startCover.reserve(greedy.size());
+    for (BetMask bet : greedy) {
+        const int32_t candidate = problem->IndexOf(bet);
+        if (candidate < 0)
+            throw std::invalid_argument("a greedy bet is not a valid candidate");
+        startCover.push_back(candidate);
+    }
+
+    TCoverSearch search(*problem, startCover, options.seed, options.tuning);
+    TOptimizeProgress progress;
+    progress.greedy = result.greedy;
+    progress.budgetSeconds = options.seconds;
+    result.cancelled = Search(search, options, progress, start);
+    result.steps = search.Steps();
+    result.bets = MasksOf(*problem, search.Best());
+    result.verified = VerificarReduccion(settings, result.bets).Completa();
+    if (!result.verified) {
+        result.status = TOptimizeStatus::kGreedyKept;
+        result.bets = greedy;
+        result.verified = VerificarReduccion(settings, greedy).Completa();
+    }
+    result.seconds = SecondsSince(start);
+    if (options.onProgress) {
+        progress.best = static_cast<int32_t>(result.bets.size());
+        progress.steps = result.steps;
+        progress.seconds = result.seconds;
+        options.onProgress(progress);
+    }
+    return result;
+}
+
+int32_t GenerarOptimizado(TEuroMillonGeneraComb &settings, const TOptimizeOptions &options, TOptimizeResult *result)
+{
+    if (settings.Generar() == 0)
+        return 0;
+    const std::vector<BetMask> greedy = settings.Apuestas().Masks();
+    TOptimizeResult optimized = OptimizarReduccion(settings, greedy, options);
+    TEuroMillonApuestas &apuestas = settings.Apuestas();
+    apuestas.Clear();
+    apuestas.AppendMasks(optimized.bets.data(), optimized.bets.size());
+    const auto count = static_cast<int32_t>(optimized.bets.size());
+    if (result)
+        *result = std::move(optimized);
+    return count;
+}
