@@ -4,6 +4,7 @@
 #include "generator/reduction_problem.h"
 #include "generator/reduction_verifier.h"
 #include "model/euromillon_apuestas.h"
+#include "model/update_bracket.h"
 
 #include <algorithm>
 #include <chrono>
@@ -127,9 +128,14 @@ int32_t GenerarOptimizado(TEuroMillonGeneraComb &settings, const TOptimizeOption
     const std::vector<BetMask> greedy = settings.Apuestas().Masks();
     TOptimizeResult optimized = OptimizarReduccion(settings, greedy, options);
     TEuroMillonApuestas &apuestas = settings.Apuestas();
-    apuestas.Clear();
-    apuestas.AppendMasks(optimized.bets.data(), optimized.bets.size());
     const auto count = static_cast<int32_t>(optimized.bets.size());
+    // One change for the watchers, and the last bet current as after Generar.
+    WithinUpdate(apuestas, [&] {
+        apuestas.Clear();
+        apuestas.AppendMasks(optimized.bets.data(), optimized.bets.size());
+        if (count > 0)
+            apuestas.SetCurrent(count - 1);
+    });
     if (result)
         *result = std::move(optimized);
     return count;

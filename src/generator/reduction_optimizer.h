@@ -16,6 +16,20 @@ class TEuroMillonGeneraComb;
 // candidate passing the conditions is covered, in the sense of
 // CumpleReduccion, by at least one of them. The result is always checked by
 // VerificarReduccion before it is returned.
+//
+// From a window: the check box 45700 "Optimizar reducción" and the time
+// chosen among kTiemposOptimizacion set the settings' OptimizarSegundos (0
+// when unchecked). With it above 0, the run calls GenerarOptimizado with
+// options.seconds = OptimizarSegundos() and an onProgress that shows 45707
+// "Mejor hasta ahora: %d apuestas (sin optimizar: %d)" with best and greedy,
+// lets pending events run, and returns whether Cancel was pressed. The
+// status kTooLarge is told with 45708. The search only reads the settings,
+// so it may also run on a worker thread (stopped through `cancel`) while
+// the window leaves the settings alone.
+
+// The search times a window offers, in seconds, in the order of their texts
+// 45703 "10 s", 45704 "1 min", 45705 "5 min".
+inline constexpr int32_t kTiemposOptimizacion[] = {10, 60, 300};
 
 // What a progress handler is told.
 struct TOptimizeProgress {

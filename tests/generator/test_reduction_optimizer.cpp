@@ -203,8 +203,12 @@ TEST(ReductionOptimizer, GenerarOptimizadoReplacesTheKeptBets)
     SelectRange(settings, 10, 2);
     SetGlobal(settings, 6);
     TOptimizeResult result;
+    int changes = 0;
+    settings.Apuestas().OnChange = [&](void *) { ++changes; };
     const int32_t kept = GenerarOptimizado(settings, Moves(200000), &result);
     EXPECT_EQ(kept, settings.Apuestas().Count());
+    EXPECT_EQ(settings.Apuestas().Current(), kept - 1);
+    EXPECT_EQ(changes, 2) << "the greedy run's bets, then the optimized bets at once";
     EXPECT_EQ(settings.Apuestas().Masks(), result.bets);
     EXPECT_LT(kept, 22);
     EXPECT_EQ(settings.Generadas(), 252);
