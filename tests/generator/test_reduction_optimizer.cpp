@@ -77,7 +77,7 @@ TEST(ReductionOptimizer, FindsTheBestKnownCoverOfFiveOfTen)
     SetGlobal(settings, 6);
     const std::vector<BetMask> greedy = Greedy(settings);
     ASSERT_EQ(greedy.size(), 22u);
-    const TOptimizeResult result = OptimizarReduccion(settings, greedy, Moves(400000, 1));
+    const TOptimizeResult result = OptimizarReduccion(settings, greedy, Moves(100000, 1));
     EXPECT_TRUE(result.verified);
     EXPECT_LE(result.bets.size(), 15u);
 }
@@ -205,7 +205,7 @@ TEST(ReductionOptimizer, GenerarOptimizadoReplacesTheKeptBets)
     TOptimizeResult result;
     int changes = 0;
     settings.Apuestas().OnChange = [&](void *) { ++changes; };
-    const int32_t kept = GenerarOptimizado(settings, Moves(200000), &result);
+    const int32_t kept = GenerarOptimizado(settings, Moves(50000), &result);
     EXPECT_EQ(kept, settings.Apuestas().Count());
     EXPECT_EQ(settings.Apuestas().Current(), kept - 1);
     EXPECT_EQ(changes, 2) << "the greedy run's bets, then the optimized bets at once";
