@@ -210,7 +210,9 @@ int RunGenerate(const std::vector<std::string> &args)
     if (optimized && kept > 0 && optimized->status == TOptimizeStatus::kTooLarge)
         std::fputs("qor-euromillon-cli: the selection is too large to optimize; the greedy reduction is kept\n",
                    stderr);
-    if (optimized && kept > 0 && optimized->status != TOptimizeStatus::kTooLarge && !optimized->verified)
+    const bool searched = optimized && (optimized->status == TOptimizeStatus::kOptimized ||
+                                        optimized->status == TOptimizeStatus::kGreedyKept);
+    if (searched && kept > 0 && !optimized->verified)
         return CliFail("the bets found failed the coverage check; nothing written");
     if (kept == 0)
         return CliFail("no bet passes the group conditions; nothing written");

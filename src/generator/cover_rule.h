@@ -23,7 +23,8 @@ struct TCoverRule {
     // Whether a bet sharing this many numbers and stars with another covers it.
     bool AllowsShared(int sharedNumbers, int sharedStars) const
     {
-        return global ? sharedNumbers + sharedStars >= total : sharedNumbers >= numbers && sharedStars >= stars;
+        return global ? sharedNumbers + sharedStars >= total
+                      : sharedNumbers >= numbers && sharedStars >= stars;
     }
 
     bool Covers(BetMask a, BetMask b) const

@@ -108,7 +108,8 @@ bool TCoverSearch::OneValueAway(BetMask kept, BetMask target) const
     const int stars = CountStars(shared);
     if (rule.global)
         return numbers + stars + 1 == rule.total;
-    return (numbers + 1 == rule.numbers && stars >= rule.stars) || (numbers >= rule.numbers && stars + 1 == rule.stars);
+    return (numbers + 1 == rule.numbers && stars >= rule.stars) ||
+           (numbers >= rule.numbers && stars + 1 == rule.stars);
 }
 
 // The kept bet with one of its values not in the target replaced by one of

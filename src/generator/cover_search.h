@@ -24,7 +24,7 @@ class TCoverSearch {
 public:
     struct Tuning {
         double startTemperature = 0.7;
-        double cooling = 0.999;           // factor applied every `stepsPerTemperature` moves
+        double cooling = 0.999; // factor applied every `stepsPerTemperature` moves
         uint32_t stepsPerTemperature = 100;
         double coldestTemperature = 0.12; // below it the temperature starts again
     };
@@ -72,11 +72,11 @@ private:
     double temperature_ = 0;
     uint32_t stepsAtTemperature_ = 0;
 
-    std::vector<int32_t> kept_;          // the current bets
-    std::vector<BetMask> keptMasks_;     // their masks, scanned for every move
-    std::vector<int32_t> slotOf_;        // per candidate: place in kept_, or -1
-    std::vector<int32_t> coverCount_;    // per candidate: kept bets covering it
-    std::vector<int32_t> uncovered_;     // candidates no kept bet covers
+    std::vector<int32_t> kept_;           // the current bets
+    std::vector<BetMask> keptMasks_;      // their masks, scanned for every move
+    std::vector<int32_t> slotOf_;         // per candidate: place in kept_, or -1
+    std::vector<int32_t> coverCount_;     // per candidate: kept bets covering it
+    std::vector<int32_t> uncovered_;      // candidates no kept bet covers
     std::vector<int32_t> uncoveredPlace_; // per candidate: place in uncovered_, or -1
     std::vector<int32_t> best_;
 };

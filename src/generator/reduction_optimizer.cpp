@@ -16,6 +16,10 @@ using Clock = std::chrono::steady_clock;
 
 constexpr double kReportSeconds = 0.25;
 constexpr uint64_t kStepsBetweenChecks = 256;
+// The verifier compares each valid candidate with the bets one by one, as
+// CumpleReduccion does; beyond this many comparisons (a few seconds) the
+// problem counts as too large, and so does the search's scan of the bets.
+constexpr int64_t kMostVerifiedPairs = 2'000'000'000;
 
 double SecondsSince(Clock::time_point start)
 {
@@ -81,11 +85,10 @@ TOptimizeResult OptimizarReduccion(const TEuroMillonGeneraComb &settings, const 
     result.bets = greedy;
     if (!settings.ReduccionAplica()) {
         result.status = TOptimizeStatus::kNoReduction;
-        result.verified = VerificarReduccion(settings, greedy).Completa();
         return result;
     }
     const std::unique_ptr<TReductionProblem> problem = TReductionProblem::Build(settings);
-    if (!problem) {
+    if (!problem || int64_t{problem->Count()} * static_cast<int64_t>(greedy.size()) > kMostVerifiedPairs) {
         result.status = TOptimizeStatus::kTooLarge;
         return result;
     }
@@ -123,19 +126,27 @@ TOptimizeResult OptimizarReduccion(const TEuroMillonGeneraComb &settings, const 
 
 int32_t GenerarOptimizado(TEuroMillonGeneraComb &settings, const TOptimizeOptions &options, TOptimizeResult *result)
 {
-    if (settings.Generar() == 0)
-        return 0;
-    const std::vector<BetMask> greedy = settings.Apuestas().Masks();
-    TOptimizeResult optimized = OptimizarReduccion(settings, greedy, options);
-    TEuroMillonApuestas &apuestas = settings.Apuestas();
+    const int32_t greedy = settings.Generar();
+    if (greedy == 0 || !settings.ReduccionAplica()) {
+        if (result) {
+            *result = TOptimizeResult{};
+            result->status = TOptimizeStatus::kNoReduction;
+            result->greedy = greedy;
+        }
+        return greedy;
+    }
+    TOptimizeResult optimized = OptimizarReduccion(settings, settings.Apuestas().Masks(), options);
     const auto count = static_cast<int32_t>(optimized.bets.size());
-    // One change for the watchers, and the last bet current as after Generar.
-    WithinUpdate(apuestas, [&] {
-        apuestas.Clear();
-        apuestas.AppendMasks(optimized.bets.data(), optimized.bets.size());
-        if (count > 0)
-            apuestas.SetCurrent(count - 1);
-    });
+    if (optimized.status == TOptimizeStatus::kOptimized || optimized.status == TOptimizeStatus::kGreedyKept) {
+        // One change for the watchers, and the last bet current as after Generar.
+        TEuroMillonApuestas &apuestas = settings.Apuestas();
+        WithinUpdate(apuestas, [&] {
+            apuestas.Clear();
+            apuestas.AppendMasks(optimized.bets.data(), optimized.bets.size());
+            if (count > 0)
+                apuestas.SetCurrent(count - 1);
+        });
+    }
     if (result)
         *result = std::move(optimized);
     return count;

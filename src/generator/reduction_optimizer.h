@@ -33,15 +33,15 @@ inline constexpr int32_t kTiemposOptimizacion[] = {10, 60, 300};
 
 // What a progress handler is told.
 struct TOptimizeProgress {
-    int32_t greedy = 0;         // bets of the greedy reduction
-    int32_t best = 0;           // smallest complete set found so far
-    double seconds = 0;         // time since the optimization started
+    int32_t greedy = 0; // bets of the greedy reduction
+    int32_t best = 0;   // smallest complete set found so far
+    double seconds = 0; // time since the optimization started
     double budgetSeconds = 0;
-    uint64_t steps = 0;         // search moves so far
+    uint64_t steps = 0; // search moves so far
 };
 
 struct TOptimizeOptions {
-    double seconds = 10;        // time budget, the building of the problem included
+    double seconds = 10; // time budget, the building of the problem included
     uint64_t seed = 1;
     // When not 0, the search also stops after this many moves. The same
     // settings, seed and move limit give the same bets on every machine; with
@@ -57,18 +57,21 @@ struct TOptimizeOptions {
 };
 
 enum class TOptimizeStatus {
-    kOptimized,    // the search ran; bets is the best set it found (maybe the greedy one)
-    kNoReduction,  // no reduction applies: every valid candidate is kept, as the greedy run does
-    kTooLarge,     // the problem exceeds the search's memory limits: the greedy bets, unchanged
-    kGreedyKept,   // the search's set failed verification: the greedy bets, verified
+    kOptimized,   // the search ran; bets is the best set it found (maybe the greedy one)
+    // The search did not run; bets are the greedy bets as given, unchecked:
+    kNoReduction, // no reduction applies: the greedy run keeps every valid candidate
+    kTooLarge,    // beyond the search's memory or checking limits
+    // The search's set failed verification (a fault); bets are the greedy
+    // bets, verified in turn.
+    kGreedyKept,
 };
 
 struct TOptimizeResult {
     TOptimizeStatus status = TOptimizeStatus::kOptimized;
-    std::vector<BetMask> bets;  // in the generation's order
+    std::vector<BetMask> bets; // in the generation's order
     int32_t greedy = 0;
-    bool verified = false;      // VerificarReduccion accepted bets
-    bool cancelled = false;     // stopped by the handler or the cancel flag before the budget ran out
+    bool verified = false;  // VerificarReduccion accepted bets (checked after every search)
+    bool cancelled = false; // stopped by the handler or the cancel flag before the budget ran out
     uint64_t steps = 0;
     double seconds = 0;
 };
@@ -80,12 +83,14 @@ TOptimizeResult OptimizarReduccion(const TEuroMillonGeneraComb &settings, const 
                                    const TOptimizeOptions &options);
 
 // One optimized generation, for windows and the command line: Generar (with
-// the settings' own OnProgress and cancellation), then OptimizarReduccion;
-// the settings' Apuestas are replaced by the result's bets; Generadas,
-// Validas and the condition counters stay as Generar left them. Returns the
-// count of kept bets, or 0 when Generar returned 0 (cancelled, nothing
-// valid, or a run under way). A cancelled search still returns its best set.
-// The caller refuses re-entry while this runs (Procesando is only set during
-// the greedy part).
+// the settings' own OnProgress and cancellation), then OptimizarReduccion
+// when a reduction applies; after a search the settings' Apuestas are
+// replaced by the result's bets in one change. Generadas, Validas and the
+// condition counters stay as Generar left them. Returns the count of kept
+// bets, or 0 when Generar returned 0 (cancelled, nothing valid, or a run
+// under way). A cancelled search still returns its best set. Without a
+// reduction, or when Generar returned 0, the result tells kNoReduction with
+// no bets (the kept bets are in Apuestas). The caller refuses re-entry while
+// this runs (Procesando is only set during the greedy part).
 int32_t GenerarOptimizado(TEuroMillonGeneraComb &settings, const TOptimizeOptions &options,
                           TOptimizeResult *result = nullptr);

@@ -18,9 +18,11 @@ int64_t FullCoverCount(const TCoverRule &rule, int numbers, int stars)
     int64_t count = 0;
     for (int a = 0; a <= kBetNumbers; ++a)
         for (int b = 0; b <= kBetStars; ++b)
-            if (rule.AllowsShared(a, b) && numbers - kBetNumbers >= kBetNumbers - a && stars - kBetStars >= kBetStars - b)
-                count += static_cast<int64_t>(kBinomial(kBetNumbers, a) * kBinomial(numbers - kBetNumbers, kBetNumbers - a) *
-                                              kBinomial(kBetStars, b) * kBinomial(stars - kBetStars, kBetStars - b));
+            if (rule.AllowsShared(a, b) && numbers - kBetNumbers >= kBetNumbers - a &&
+                stars - kBetStars >= kBetStars - b)
+                count += static_cast<int64_t>(
+                    kBinomial(kBetNumbers, a) * kBinomial(numbers - kBetNumbers, kBetNumbers - a) *
+                    kBinomial(kBetStars, b) * kBinomial(stars - kBetStars, kBetStars - b));
     return count;
 }
 
@@ -52,21 +54,24 @@ std::unique_ptr<TReductionProblem> TReductionProblem::Build(const TEuroMillonGen
         if (!(selection & value))
             problem->positionOfBit_[bit] = -1;
         else
-            problem->positionOfBit_[bit] = static_cast<int8_t>(bit < kStarShift ? numberPlace++ : starPlace++);
+            problem->positionOfBit_[bit] =
+                static_cast<int8_t>(bit < kStarShift ? numberPlace++ : starPlace++);
     }
 
     // The valid candidates in the generation's order.
     TConditionFilter filter(settings.Condiciones().MaskConditions());
     problem->indexOfRank_.assign(static_cast<size_t>(selectionBets), -1);
+    const std::vector<BetMask> quintets = NumberQuintetMasks(selection);
     for (BetMask pair : StarPairMasks(selection))
-        for (BetMask quintet : NumberQuintetMasks(selection)) {
+        for (BetMask quintet : quintets) {
             const BetMask bet = quintet | pair;
             if (filter.Empty() || filter.Accepts(bet)) {
                 problem->indexOfRank_[static_cast<size_t>(problem->SelectionRank(bet))] = problem->Count();
                 problem->masks_.push_back(bet);
             }
         }
-    const int64_t mostEntries = static_cast<int64_t>(problem->masks_.size()) * FullCoverCount(rule, numbers, stars);
+    const int64_t mostEntries =
+        static_cast<int64_t>(problem->masks_.size()) * FullCoverCount(rule, numbers, stars);
     if (mostEntries > limits.maxCoverEntries)
         return nullptr;
     problem->BuildCoverLists(mostEntries);
@@ -133,7 +138,8 @@ void TReductionProblem::BuildCoverLists(int64_t mostEntries)
                     for (BetMask newNumbers : added[0][static_cast<size_t>(kBetNumbers - a)])
                         for (BetMask keptStars : kept[1][static_cast<size_t>(b)])
                             for (BetMask newStars : added[1][static_cast<size_t>(kBetStars - b)]) {
-                                const int32_t other = IndexOf(keptNumbers | newNumbers | keptStars | newStars);
+                                const int32_t other =
+                                    IndexOf(keptNumbers | newNumbers | keptStars | newStars);
                                 if (other >= 0)
                                     coverLists_.push_back(other);
                             }

@@ -20,15 +20,16 @@ class TReductionProblem {
 public:
     // Bounds on the memory the problem may take.
     struct Limits {
-        int64_t maxSelectionBets = 4'000'000;      // a 4-byte slot per simple bet of the selection
-        int64_t maxCoverEntries = 64'000'000;      // 4 bytes per entry of the cover lists
+        int64_t maxSelectionBets = 4'000'000; // a 4-byte slot per simple bet of the selection
+        int64_t maxCoverEntries = 64'000'000; // 4 bytes per entry of the cover lists
     };
 
     // Builds the problem of the settings' selection, conditions and
     // reduction. Returns null when no reduction applies or when the problem
     // would exceed the limits; the settings are not changed (the conditions'
     // counters included).
-    static std::unique_ptr<TReductionProblem> Build(const TEuroMillonGeneraComb &settings, const Limits &limits);
+    static std::unique_ptr<TReductionProblem> Build(const TEuroMillonGeneraComb &settings,
+                                                    const Limits &limits);
     static std::unique_ptr<TReductionProblem> Build(const TEuroMillonGeneraComb &settings)
     {
         return Build(settings, Limits{});
@@ -57,8 +58,8 @@ private:
 
     TCoverRule rule_;
     BetMask selection_ = 0;
-    int64_t quintets_ = 0;           // C(selected numbers, 5)
-    int8_t positionOfBit_[64] = {};  // value's place within its block of the selection, -1 if not selected
+    int64_t quintets_ = 0;          // C(selected numbers, 5)
+    int8_t positionOfBit_[64] = {}; // value's place within its block of the selection, -1 if not selected
     std::vector<BetMask> masks_;
     std::vector<int32_t> indexOfRank_; // per simple bet of the selection: candidate number or -1
     std::vector<int64_t> coverStart_;

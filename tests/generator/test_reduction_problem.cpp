@@ -49,8 +49,9 @@ TEST(ReductionProblem, CoverListsMatchAPairwiseComparison)
                 // The rule written out once more, per block.
                 const int numbers = SharedNumbers(problem->Mask(a), problem->Mask(b));
                 const int stars = SharedStars(problem->Mask(a), problem->Mask(b));
-                const bool covers = rule.global ? numbers + stars >= settings.ReduccionGlobal()
-                                                : numbers >= settings.ReduccionB1() && stars >= settings.ReduccionB2();
+                const bool covers =
+                    rule.global ? numbers + stars >= settings.ReduccionGlobal()
+                                : numbers >= settings.ReduccionB1() && stars >= settings.ReduccionB2();
                 EXPECT_EQ(covers, rule.Covers(problem->Mask(a), problem->Mask(b)));
                 if (covers)
                     expected.push_back(b);
@@ -73,10 +74,10 @@ TEST(ReductionProblem, BetsThatAreNotValidCandidatesHaveNoNumber)
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->Count(), 21 * 3);
     EXPECT_EQ(problem->IndexOf(MaskOf({1, 2, 3, 4, 5}, {1, 2})), 0);
-    EXPECT_EQ(problem->IndexOf(MaskOf({1, 2, 3, 4, 8}, {1, 2})), -1);  // rejected by the condition
-    EXPECT_EQ(problem->IndexOf(MaskOf({1, 2, 3, 4, 9}, {1, 2})), -1);  // outside the selection
+    EXPECT_EQ(problem->IndexOf(MaskOf({1, 2, 3, 4, 8}, {1, 2})), -1); // rejected by the condition
+    EXPECT_EQ(problem->IndexOf(MaskOf({1, 2, 3, 4, 9}, {1, 2})), -1); // outside the selection
     EXPECT_EQ(problem->IndexOf(MaskOf({1, 2, 3, 4, 5}, {1, 4})), -1);
-    EXPECT_EQ(problem->IndexOf(MaskOf({1, 2, 3, 4}, {1, 2})), -1);     // not a simple bet
+    EXPECT_EQ(problem->IndexOf(MaskOf({1, 2, 3, 4}, {1, 2})), -1); // not a simple bet
     EXPECT_EQ(problem->IndexOf(MaskOf({1, 2, 3, 4, 5}, {1, 2, 3})), -1);
     EXPECT_EQ(settings.Condiciones().Cumplen(0), 0) << "the settings' counters stay";
 }

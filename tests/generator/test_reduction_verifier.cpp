@@ -47,7 +47,8 @@ TEST(ReductionVerifier, RejectsTheGreedyBetsWithOneNeededBetRemoved)
     }
     // 1 2 3 4 5 + 1 2 alone covers itself and nothing else shares six values
     // with it among 1 2 3 6 7 and 1 4 5 6 7.
-    EXPECT_EQ(VerificarReduccion(settings, Without(kept, 0)).primeraDescubierta, MaskOf({1, 2, 3, 4, 5}, {1, 2}));
+    EXPECT_EQ(VerificarReduccion(settings, Without(kept, 0)).primeraDescubierta,
+              MaskOf({1, 2, 3, 4, 5}, {1, 2}));
 }
 
 TEST(ReductionVerifier, RejectsAnOptimizedSetWithAnyOneBetRemoved)
@@ -79,7 +80,8 @@ TEST(ReductionVerifier, BlockReductionNeedsBothBlocks)
     ASSERT_EQ(settings.Apuestas().Count(), 3);
     EXPECT_TRUE(VerificarReduccion(settings, settings.Apuestas().Masks()).Completa());
     // Five shared numbers but another pair of stars does not cover.
-    const TVerificacion verdict = VerificarReduccion(settings, {MaskOf({1, 2, 3, 4, 5}, {1, 2}), MaskOf({1, 2, 3, 4, 5}, {1, 3})});
+    const TVerificacion verdict =
+        VerificarReduccion(settings, {MaskOf({1, 2, 3, 4, 5}, {1, 2}), MaskOf({1, 2, 3, 4, 5}, {1, 3})});
     EXPECT_EQ(verdict.descubiertas, 6);
     EXPECT_EQ(verdict.primeraDescubierta, MaskOf({1, 2, 3, 4, 5}, {2, 3}));
 }
@@ -92,9 +94,9 @@ TEST(ReductionVerifier, CountsForeignAndRepeatedBets)
     settings.Generar();
     std::vector<BetMask> bets = settings.Apuestas().Masks();
     ASSERT_EQ(bets.size(), 1u);
-    bets.push_back(bets.front());                           // repeated
-    bets.push_back(MaskOf({1, 2, 3, 4, 40}, {1, 2}));       // outside the selection
-    bets.push_back(MaskOf({1, 2, 3, 4}, {1, 2}));           // not a simple bet
+    bets.push_back(bets.front());                     // repeated
+    bets.push_back(MaskOf({1, 2, 3, 4, 40}, {1, 2})); // outside the selection
+    bets.push_back(MaskOf({1, 2, 3, 4}, {1, 2}));     // not a simple bet
     const TVerificacion verdict = VerificarReduccion(settings, bets);
     EXPECT_EQ(verdict.descubiertas, 0);
     EXPECT_EQ(verdict.apuestasAjenas, 3);
