@@ -1,5 +1,6 @@
 #include "generator/genera_comb.h"
 #include "generator/reduction_verifier.h"
+#include "generator/optimizer_test_support.h"
 #include "model/apuesta_multiple.h"
 #include "model/euromillon_apuestas.h"
 
@@ -121,24 +122,16 @@ TEST_F(CliTest, OptimizeWritesFewerBetsWithTheSameGuarantee)
     combination.LoadFromFile(out);
     EXPECT_LT(combination.Count(), 22);
     TEuroMillonGeneraComb settings;
-    for (int n = 1; n <= 10; ++n)
-        settings.Seleccion().Block(1).Add(n);
-    settings.Seleccion().Block(2).Add(1);
-    settings.Seleccion().Block(2).Add(2);
-    settings.SetTipoReduccion(1);
-    settings.SetReduccionGlobal(6);
+    SelectRange(settings, 10, 2);
+    SetGlobal(settings, 6);
     EXPECT_TRUE(VerificarReduccion(settings, combination.Masks()).Completa());
 }
 
 TEST_F(CliTest, OptimizeFromTheGemFileAndTurnedOff)
 {
     TEuroMillonGeneraComb settings;
-    for (int n = 1; n <= 7; ++n)
-        settings.Seleccion().Block(1).Add(n);
-    settings.Seleccion().Block(2).Add(1);
-    settings.Seleccion().Block(2).Add(2);
-    settings.SetTipoReduccion(1);
-    settings.SetReduccionGlobal(6);
+    SelectRange(settings, 7, 2);
+    SetGlobal(settings, 6);
     settings.SetOptimizarSegundos(1);
     const std::string gem = Path("siete.gem");
     settings.SaveToFile(gem);
