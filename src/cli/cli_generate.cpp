@@ -5,6 +5,7 @@
 #include "cli/cli_options.h"
 
 #include "generator/genera_comb.h"
+#include "generator/reduction_optimizer.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
 #include "model/game_constants.h"
@@ -21,7 +22,8 @@ namespace {
 
 const char *kGenerateUsage =
     "Usage: qor-euromillon-cli generate [--gem FILE] [--numbers LIST] [--stars LIST]\n"
-    "                                   [--global L | --blocks N,S] [--name NAME] -o OUT.aem\n"
+    "                                   [--global L | --blocks N,S] [--optimize SECONDS [--seed N]]\n"
+    "                                   [--name NAME] -o OUT.aem\n"
     "\n"
     "Enumerates every simple bet of the selected numbers and stars, keeps those that pass\n"
     "the group conditions and, with a reduction, those no earlier kept bet covers, and\n"
@@ -34,11 +36,16 @@ const char *kGenerateUsage =
     "                  7 values (1-7; 7 means no reduction)\n"
     "  --blocks N,S    block reduction: sharing N numbers and S stars (N 1-5, S 1-2;\n"
     "                  5,2 means no reduction)\n"
+    "  --optimize SECONDS\n"
+    "                  after the greedy reduction, search up to SECONDS (0-86400; 0 turns\n"
+    "                  off what the generation file asks) for fewer bets with the same\n"
+    "                  guarantee\n"
+    "  --seed N        seed of that search (default 1): the same seed follows the same path\n"
     "  --name NAME     name of the combination (default: OUT's file name)\n"
     "  -o OUT.aem      the combination file to write\n"
     "\n"
     "Options after --gem override what the file says. The last line printed reads\n"
-    "generated=G valid=V kept=K seconds=S.\n";
+    "generated=G valid=V kept=K seconds=S, followed by greedy=G when optimizing.\n";
 
 struct GenerateOptions {
     std::optional<std::string> gem;
@@ -46,6 +53,8 @@ struct GenerateOptions {
     std::optional<std::vector<int>> stars;
     std::optional<int> global;
     std::optional<std::pair<int, int>> blocks;
+    std::optional<int> optimize;
+    std::optional<int> seed;
     std::optional<std::string> name;
     std::optional<std::string> output;
 };
@@ -80,6 +89,14 @@ std::string ParseOptions(const std::vector<std::string> &args, GenerateOptions &
             if (!n || !s || *n < 1 || *n > 5 || *s < 1 || *s > 2)
                 return "--blocks: '" + value + "' is not N,S with N of 1 to 5 and S of 1 to 2";
             options.blocks = std::make_pair(*n, *s);
+        } else if (option == "--optimize") {
+            options.optimize = ParseInteger(value);
+            if (!options.optimize || *options.optimize < 0 || *options.optimize > 86400)
+                return "--optimize: '" + value + "' is not a number of seconds from 0 to 86400";
+        } else if (option == "--seed") {
+            options.seed = ParseInteger(value);
+            if (!options.seed || *options.seed < 0)
+                return "--seed: '" + value + "' is not a whole number of 0 or more";
         } else if (option == "--name") {
             options.name = value;
         } else if (option == "-o" || option == "--output") {
@@ -90,6 +107,8 @@ std::string ParseOptions(const std::vector<std::string> &args, GenerateOptions &
     }
     if (options.global && options.blocks)
         return "--global and --blocks exclude each other";
+    if (options.seed && !options.optimize)
+        return "--seed needs --optimize";
     if (!options.output || options.output->empty())
         return "no output file given (-o OUT.aem)";
     return {};
@@ -114,6 +133,13 @@ void DrawProgress(const TEuroMillonGeneraComb &settings, int64_t possible)
     std::fprintf(stderr, "\r[%s%s] %5.1f%%  kept %d", std::string(static_cast<size_t>(filled), '#').c_str(),
                  std::string(static_cast<size_t>(width - filled), ' ').c_str(), fraction * 100.0,
                  settings.Apuestas().Count());
+    std::fflush(stderr);
+}
+
+void DrawSearchProgress(const TOptimizeProgress &progress)
+{
+    std::fprintf(stderr, "\roptimizing: %d bets (greedy %d)  %.0f of %.0f s   ", progress.best, progress.greedy,
+                 progress.seconds, progress.budgetSeconds);
     std::fflush(stderr);
 }
 
@@ -154,15 +180,40 @@ int RunGenerate(const std::vector<std::string> &args)
         return CliFail("the selection holds " + std::to_string(numbers) + " numbers and " + std::to_string(stars) +
                        " stars; a bet needs at least 5 numbers and 2 stars");
 
+    if (options.optimize)
+        settings.SetOptimizarSegundos(*options.optimize);
+
     const int64_t possible = settings.ApuestasPosibles();
     const bool showProgress = isatty(STDERR_FILENO) != 0;
     if (showProgress)
         settings.OnProgress = [&](void *) { DrawProgress(settings, possible); };
     const auto start = std::chrono::steady_clock::now();
-    const int32_t kept = settings.Generar();
+    int32_t kept = 0;
+    std::optional<TOptimizeResult> optimized;
+    if (settings.OptimizarSegundos() > 0) {
+        TOptimizeOptions search;
+        search.seconds = settings.OptimizarSegundos();
+        search.seed = static_cast<uint64_t>(options.seed.value_or(1));
+        if (showProgress)
+            search.onProgress = [](const TOptimizeProgress &progress) {
+                DrawSearchProgress(progress);
+                return false;
+            };
+        optimized.emplace();
+        kept = GenerarOptimizado(settings, search, &*optimized);
+    } else {
+        kept = settings.Generar();
+    }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (showProgress)
         std::fputs("\n", stderr);
+    if (optimized && kept > 0 && optimized->status == TOptimizeStatus::kTooLarge)
+        std::fputs("qor-euromillon-cli: the selection is too large to optimize; the greedy reduction is kept\n",
+                   stderr);
+    const bool searched = optimized && (optimized->status == TOptimizeStatus::kOptimized ||
+                                        optimized->status == TOptimizeStatus::kGreedyKept);
+    if (searched && kept > 0 && !optimized->verified)
+        return CliFail("the bets found failed the coverage check; nothing written");
     if (kept == 0)
         return CliFail("no bet passes the group conditions; nothing written");
 
@@ -173,8 +224,11 @@ int RunGenerate(const std::vector<std::string> &args)
     } catch (const Exception &error) {
         return CliFail(*options.output + ": " + error.Message());
     }
-    std::printf("generated=%d valid=%d kept=%d seconds=%.2f\n", settings.Generadas(), settings.Validas(), kept,
+    std::printf("generated=%d valid=%d kept=%d seconds=%.2f", settings.Generadas(), settings.Validas(), kept,
                 seconds);
+    if (optimized)
+        std::printf(" greedy=%d", optimized->greedy);
+    std::printf("\n");
     return 0;
 }
 

@@ -410,6 +410,17 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45621, "Lista de valores no válida: %s"},
     {45622, "Cálculo cancelado"},
 
+    // Optimized reduction: check box, search time, progress (45700 to 45708)
+    {45700, "Optimizar reducción"},
+    {45701, "Busca menos apuestas con la misma garantía de premio; el resultado se comprueba antes de usarlo"},
+    {45702, "Tiempo de búsqueda:"},
+    {45703, "10 s"},
+    {45704, "1 min"},
+    {45705, "5 min"},
+    {45706, "Optimizando la reducción..."},
+    {45707, "Mejor hasta ahora: %d apuestas (sin optimizar: %d)"},
+    {45708, "La selección es demasiado grande para optimizar; se mantiene la reducción sin optimizar"},
+
     // Generic words (50001 to 50008)
     {50001, "¿Continuar?"},
     {50002, "ATENCIÓN:"},

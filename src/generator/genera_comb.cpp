@@ -18,6 +18,11 @@ constexpr char kSignature[4] = {'E', 'M', 'C', '0'};
 constexpr int32_t kFileVersion = 2;
 constexpr uint16_t kTextNotAFormat = 40003;  // "No es un formato de archivo válido"
 constexpr uint16_t kTextNewerVersion = 40004; // "La versión del archivo es superior a la actual, ..."
+constexpr int32_t kMostOptimizeSeconds = 86400;
+
+// Named values after the conditions, a later addition that version-2
+// readers stop short of. Unknown names are skipped with their value.
+constexpr const char *kExtraOptimizeSeconds = "OptimizarSegundos";
 
 } // namespace
 
@@ -56,6 +61,12 @@ void TEuroMillonGeneraComb::SetReduccionB2(int32_t level)
 {
     if (level >= 1 && level <= 2)
         reduccionB2_ = level;
+}
+
+void TEuroMillonGeneraComb::SetOptimizarSegundos(int32_t seconds)
+{
+    if (seconds >= 0 && seconds <= kMostOptimizeSeconds)
+        optimizarSegundos_ = seconds;
 }
 
 bool TEuroMillonGeneraComb::ReduccionAplica() const
@@ -108,6 +119,12 @@ void TEuroMillonGeneraComb::GuardarEnStream(TStream &stream) const
     writer.PutInteger(reduccionB1_);
     writer.PutInteger(reduccionB2_);
     condiciones_->GuardarEnStream(writer);
+    if (optimizarSegundos_ > 0) {
+        writer.PutListStart();
+        writer.PutString(kExtraOptimizeSeconds);
+        writer.PutInteger(optimizarSegundos_);
+        writer.PutListEnd();
+    }
 }
 
 void TEuroMillonGeneraComb::LeerDeStream(TStream &stream)
@@ -120,6 +137,7 @@ void TEuroMillonGeneraComb::LeerDeStream(TStream &stream)
     if (reader.GetInteger() > kFileVersion)
         throw EReadError(GetText(kTextNewerVersion));
     Clear();
+    optimizarSegundos_ = 0;
     reader.Flush();
     seleccion_->LoadFromStream(stream);
     reader.Flush();
@@ -130,6 +148,21 @@ void TEuroMillonGeneraComb::LeerDeStream(TStream &stream)
     SetReduccionB1(reader.GetInteger());
     SetReduccionB2(reader.GetInteger());
     condiciones_->LeerDeStream(reader);
+    if (reader.Position() < stream.Size() && reader.PeekTag() == vaList)
+        LeerExtras(reader);
+}
+
+void TEuroMillonGeneraComb::LeerExtras(TReader &reader)
+{
+    reader.GetListStart();
+    while (!reader.AtListEnd()) {
+        const std::string name = reader.GetString();
+        if (name == kExtraOptimizeSeconds)
+            SetOptimizarSegundos(reader.GetInteger());
+        else
+            reader.SkipValue();
+    }
+    reader.GetListEnd();
 }
 
 void TEuroMillonGeneraComb::SaveToFile(const std::string &path) const

@@ -10,12 +10,16 @@
 #include <string>
 
 class TEuroMillonApuestas;
+class TReader;
 class TStream;
 
 // Everything one generation needs and produces: the selection, the kind and
 // level of reduction, the group conditions, the counters of the run and the
 // bets it kept. The settings (not the results) travel in a generation file:
-// "EMC0", then typed values (version 2).
+// "EMC0", then typed values (version 2). A file whose settings ask for the
+// optimized reduction carries, after the conditions, one more list of named
+// values (name as a string, then its value); readers that stop after the
+// conditions never see it, and a file without it is written as before.
 class TEuroMillonGeneraComb {
 public:
     static constexpr uint8_t kSinReduccion = 0;
@@ -53,6 +57,12 @@ public:
     void SetReduccionB2(int32_t level);
     // Whether a run thins the candidates: global below 7, or blocks below 5 or 2.
     bool ReduccionAplica() const;
+
+    // Seconds the optimized reduction may spend after the greedy run to find
+    // fewer bets with the same guarantee; 0 (the default) keeps the greedy
+    // reduction. The setter ignores a value outside 0 to 86400.
+    int32_t OptimizarSegundos() const { return optimizarSegundos_; }
+    void SetOptimizarSegundos(int32_t seconds);
 
     // Possible bets of the selection: C(numbers, 5) x C(stars, 2).
     int64_t ApuestasPosibles() const;
@@ -96,6 +106,7 @@ public:
 
 private:
     void ReportProgress();
+    void LeerExtras(TReader &reader);
 
     std::unique_ptr<TEuroMillonApuestas> apuestas_;
     int32_t generadas_ = 0;
@@ -108,5 +119,6 @@ private:
     int32_t validas_ = 0;
     uint8_t tipoReduccion_ = kSinReduccion;
     int32_t reduccionGlobal_ = 7;
+    int32_t optimizarSegundos_ = 0;
     std::unique_ptr<TProgressThrottle> throttle_;
 };

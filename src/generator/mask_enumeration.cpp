@@ -46,6 +46,11 @@ std::vector<BetMask> SubsetMasks(const std::vector<BetMask> &bits, int k)
 
 } // namespace
 
+std::vector<BetMask> SubsetsOfBits(BetMask values, int k)
+{
+    return SubsetMasks(BitsOf(values), k);
+}
+
 std::vector<BetMask> NumberQuintetMasks(BetMask selection)
 {
     return SubsetMasks(BitsOf(selection & kNumberBits), 5);

@@ -20,6 +20,10 @@ std::vector<BetMask> NumberSubsetMasks(BetMask selection, int k);
 // two stars are selected.
 std::vector<BetMask> StarPairMasks(BetMask selection);
 
+// Every k-subset of the set bits of values, lexicographic by bit position
+// (k at most 8). Empty when values holds fewer than k bits.
+std::vector<BetMask> SubsetsOfBits(BetMask values, int k);
+
 // Numbers and stars of a selection mask, ascending (numbers 1-50, stars 1-9).
 std::vector<int> MaskNumbers(BetMask mask);
 std::vector<int> MaskStars(BetMask mask);

@@ -1,6 +1,8 @@
 #include "cli_test_support.h"
 
 #include "generator/genera_comb.h"
+#include "generator/reduction_verifier.h"
+#include "generator/optimizer_test_support.h"
 #include "model/apuesta_multiple.h"
 #include "model/euromillon_apuestas.h"
 
@@ -59,6 +61,40 @@ TEST_F(CliTest, GemFileSettingsAndOverrides)
     EXPECT_TRUE(shown.out.starts_with("b\n01.02.03.04.05-01.02\n")) << "default name is the file's";
 }
 
+TEST_F(CliTest, OptimizeWritesFewerBetsWithTheSameGuarantee)
+{
+    const std::string out = Path("diez.aem");
+    CliResult optimized = Run("generate --numbers 1-10 --stars 1,2 --global 6 --optimize 1 --seed 5 -o '" + out + "'");
+    ASSERT_EQ(optimized.status, 0) << optimized.err;
+    EXPECT_TRUE(optimized.out.starts_with("generated=252 valid=252 kept=")) << optimized.out;
+    EXPECT_NE(optimized.out.find(" greedy=22\n"), std::string::npos) << optimized.out;
+
+    TEuroMillonApuestas combination;
+    combination.LoadFromFile(out);
+    EXPECT_LT(combination.Count(), 22);
+    TEuroMillonGeneraComb settings;
+    SelectRange(settings, 10, 2);
+    SetGlobal(settings, 6);
+    EXPECT_TRUE(VerificarReduccion(settings, combination.Masks()).Completa());
+}
+
+TEST_F(CliTest, OptimizeFromTheGemFileAndTurnedOff)
+{
+    TEuroMillonGeneraComb settings;
+    SelectRange(settings, 7, 2);
+    SetGlobal(settings, 6);
+    settings.SetOptimizarSegundos(1);
+    const std::string gem = Path("siete.gem");
+    settings.SaveToFile(gem);
+
+    CliResult fromFile = Run("generate --gem '" + gem + "' -o '" + Path("a.aem") + "'");
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_NE(fromFile.out.find(" greedy=3\n"), std::string::npos) << fromFile.out;
+    CliResult off = Run("generate --gem '" + gem + "' --optimize 0 -o '" + Path("b.aem") + "'");
+    ASSERT_EQ(off.status, 0) << off.err;
+    EXPECT_EQ(off.out.find("greedy="), std::string::npos) << off.out;
+}
+
 TEST_F(CliTest, HelpForEachCommand)
 {
     for (const char *command : {"generate", "show"}) {
@@ -84,6 +120,11 @@ TEST_F(CliTest, BadInputGivesOneLineAndStatusTwoAndWritesNothing)
         "generate --numbers 1-9 --stars 1-3 --blocks 4 -o '" + out + "'",
         "generate --numbers 1-9 --stars 1-3 --global 6 --blocks 4,2 -o '" + out + "'",
         "generate --numbers 1-9 --stars 1-3 --frobnicate 1 -o '" + out + "'",
+        "generate --numbers 1-9 --stars 1-3 --global 6 --optimize -1 -o '" + out + "'",
+        "generate --numbers 1-9 --stars 1-3 --global 6 --optimize 86401 -o '" + out + "'",
+        "generate --numbers 1-9 --stars 1-3 --global 6 --optimize 1.5 -o '" + out + "'",
+        "generate --numbers 1-9 --stars 1-3 --global 6 --optimize 1 --seed x -o '" + out + "'",
+        "generate --numbers 1-9 --stars 1-3 --global 6 --seed 3 -o '" + out + "'",
         "generate --gem '" + Path("missing.gem") + "' -o '" + out + "'",
         "generate --gem '" + garbage + "' -o '" + out + "'",
         "generate --numbers 1-9 --stars 1-3 -o '" + Path("no/such/folder.aem") + "'",
