@@ -37,11 +37,6 @@ const Row kRows[] = {
     {"numbers 1-15, stars 1-5, global 5", 15, 5, 1, 5, 0, 206, 145},
 };
 
-void ResetPeakMemory()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
 void Configure(TEuroMillonGeneraComb &settings, const Row &row)
 {
     for (int n = 1; n <= row.highestNumber; ++n)

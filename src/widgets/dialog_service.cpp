@@ -27,11 +27,7 @@ struct DialogState {
     QQueue<QMessageBox::StandardButton> answers;
     QQueue<QString> fileNames;
     QQueue<ScriptedInput> inputs;
-<<<<<<< HEAD
     QQueue<bool> externalResults;
-=======
-    QQueue<bool> openResults;
->>>>>>> issue-15
     QList<DialogService::ShownBox> shown;
 };
 
@@ -242,25 +238,17 @@ bool DialogService::OpenExternal(const QString &pathOrAddress)
 {
     Record(Kind::External, QString(), pathOrAddress);
     DialogState &state = State();
-<<<<<<< HEAD
     if (!state.externalResults.isEmpty())
         return state.externalResults.dequeue();
-=======
-    if (!state.openResults.isEmpty())
-        return state.openResults.dequeue();
->>>>>>> issue-15
     if (state.headless)
         return true;
     const bool isAddress = pathOrAddress.contains(QLatin1String("://"));
     return QDesktopServices::openUrl(isAddress ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress));
-<<<<<<< HEAD
 }
 
 void DialogService::SetNextExternalResult(bool opened)
 {
     State().externalResults.enqueue(opened);
-=======
->>>>>>> issue-15
 }
 
 void DialogService::SetHeadless(bool headless)
@@ -288,14 +276,8 @@ void DialogService::SetNextInput(const QString &text, bool accepted)
     State().inputs.enqueue({text, accepted});
 }
 
-void DialogService::SetNextOpenResult(bool opened)
-{
-    State().openResults.enqueue(opened);
-}
-
 void DialogService::ClearScript()
 {
-    State().openResults.clear();
     State().answers.clear();
     State().fileNames.clear();
     State().inputs.clear();

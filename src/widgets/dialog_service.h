@@ -63,13 +63,8 @@ public:
     static QString QtFilter(const QString &pipeFilter);
 
     // The shell's open operation on a document or a web address; false when
-<<<<<<< HEAD
     // nothing could open it. Headless it is only recorded (and succeeds,
     // unless a result was scripted).
-=======
-    // nothing could open it. Headless it is only recorded and answers the
-    // scripted result, true when none is queued.
->>>>>>> issue-15
     static bool OpenExternal(const QString &pathOrAddress);
 
     // Scripting for tests.
@@ -78,11 +73,7 @@ public:
     static void SetNextAnswer(QMessageBox::StandardButton answer);
     static void SetNextFileName(const QString &path); // empty path = cancel
     static void SetNextInput(const QString &text, bool accepted = true);
-<<<<<<< HEAD
     static void SetNextExternalResult(bool opened);
-=======
-    static void SetNextOpenResult(bool opened);
->>>>>>> issue-15
     static void ClearScript();
     static const QList<ShownBox> &ShownBoxes();
     static QString LastText();

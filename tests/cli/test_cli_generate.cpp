@@ -1,5 +1,3 @@
-#include "cli_test_support.h"
-
 #include "generator/genera_comb.h"
 #include "generator/reduction_verifier.h"
 #include "generator/optimizer_test_support.h"
@@ -11,13 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-<<<<<<< HEAD
-=======
 #include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
->>>>>>> issue-15
 
 TEST_F(CliTest, GenerateWritesTheKeptBetsAndShowPrintsThem)
 {

@@ -1,4 +1,4 @@
-#include "cli_test_support.h"
+#include "cli_test_fixture.h"
 #include "generator/generator_test_support.h"
 
 #include "generator/guarantee_analyser.h"

@@ -239,7 +239,7 @@ private slots:
         auto window = NewWindow();
         Choose(window.get(), "rbExcel");
         const QString chosen = Path("kept.xlsx");
-        DialogService::SetNextOpenResult(false);
+        DialogService::SetNextExternalResult(false);
         DialogService::SetNextAnswer(QMessageBox::Yes);
         DialogService::SetNextFileName(chosen);
         Trigger(window.get(), "ActExportar");
@@ -253,7 +253,7 @@ private slots:
         QVERIFY(FileBytes(chosen).startsWith("PK"));
 
         DialogService::ClearShownBoxes();
-        DialogService::SetNextOpenResult(false);
+        DialogService::SetNextExternalResult(false);
         DialogService::SetNextAnswer(QMessageBox::No);
         Trigger(window.get(), "ActExportar");
         QCOMPARE(DialogService::ShownBoxes().size(), 2);
