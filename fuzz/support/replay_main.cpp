@@ -1,0 +1,66 @@
+// Replays inputs through a harness's entry point, outside the fuzzer: the
+// built-in seeds, then every file of the folders (or files) given. Used by
+// ctest so that seeds and past findings are run in every build, sanitizers
+// included. With --write-seeds DIR it writes the built-in seeds there instead.
+#include "fuzz_harness.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
+
+namespace {
+
+void Replay(const std::string &bytes)
+{
+    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
+}
+
+int WriteSeeds(const std::filesystem::path &folder)
+{
+    std::filesystem::create_directories(folder);
+    std::vector<std::string> seeds = FuzzSeeds();
+    for (size_t i = 0; i < seeds.size(); ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "seed-%02zu", i + 1);
+        std::ofstream(folder / name, std::ios::binary) << seeds[i];
+    }
+    std::printf("%zu seeds written to %s\n", seeds.size(), folder.c_str());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && std::string_view(argv[1]) == "--write-seeds")
+        return WriteSeeds(argv[2]);
+
+    size_t replayed = 0;
+    for (const std::string &seed : FuzzSeeds()) {
+        Replay(seed);
+        ++replayed;
+    }
+    for (int i = 1; i < argc; ++i) {
+        std::vector<std::filesystem::path> files;
+        std::error_code error;
+        if (std::filesystem::is_directory(argv[i], error)) {
+            for (const auto &entry : std::filesystem::directory_iterator(argv[i]))
+                if (entry.is_regular_file() && entry.path().filename().string()[0] != '.')
+                    files.push_back(entry.path());
+        } else if (std::filesystem::is_regular_file(argv[i], error)) {
+            files.push_back(argv[i]);
+        }
+        std::sort(files.begin(), files.end());
+        for (const auto &file : files) {
+            std::ifstream input(file, std::ios::binary);
+            Replay(std::string(std::istreambuf_iterator<char>(input), {}));
+            ++replayed;
+        }
+    }
+    std::printf("%zu inputs replayed\n", replayed);
+    return replayed > 0 ? 0 : 1;
+}
