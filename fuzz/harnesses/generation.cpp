@@ -64,6 +64,7 @@ void FuzzOne(std::string_view data)
     back.LeerDeStream(again);
     FuzzCheck(Saved(back) == bytes, "saved and loaded again, the settings changed");
 
+    FuzzEndOfReading();
     if (settings.ApuestasPosibles() > kMaxCandidates)
         return;
     int32_t kept = settings.Generar();

@@ -14,6 +14,14 @@ void FuzzCheck(bool holds, const char *what)
     std::abort();
 }
 
+void (*gFuzzEndOfReadingHook)() = nullptr;
+
+void FuzzEndOfReading()
+{
+    if (gFuzzEndOfReadingHook)
+        gFuzzEndOfReadingHook();
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     try {

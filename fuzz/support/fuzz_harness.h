@@ -26,3 +26,9 @@ void FuzzOne(std::string_view data);
 // A property the reader must keep whatever the input: when it does not hold,
 // the message goes to standard error and the run aborts (a finding).
 void FuzzCheck(bool holds, const char *what);
+
+// Marks the end of the reading in FuzzOne when more work follows (a
+// generation run with the settings read): the memory bound the replay
+// programs check applies to the reading only.
+void FuzzEndOfReading();
+extern void (*gFuzzEndOfReadingHook)();
