@@ -38,8 +38,8 @@ std::vector<std::string> FuzzSeeds()
 
 void FuzzOne(std::string_view data)
 {
+    int changes = 0; // outlives the combination, whose destruction tells a last change
     TEuroMillonApuestas combination;
-    int changes = 0;
     combination.OnChange = [&](void *) { ++changes; };
     TMemoryStream stream(data);
     try {
