@@ -141,16 +141,39 @@ void TSorteosEuroMillon::ReadArchive(TStream &stream)
 {
     Clear();
     ReadSignature(stream, kArchiveFileSignature);
-    TReader reader(stream);
-    reader.GetListStart();
-    TSorteoEuroMillon scratch;
-    TSorteoEuroMillonInfo info;
-    while (!reader.AtListEnd()) {
-        scratch.ReadFromStream(stream, reader);
-        scratch.GetInfo(info);
-        AddSorteo(info);
+    // The draws are gathered in file order and put in place once at the end,
+    // also when the read fails: inserting each where it belongs would make a
+    // file in the wrong order cost quadratic time. The result is that of
+    // AddSorteo one by one: newest first, whole days, and of two draws of one
+    // day the later in the file.
+    std::vector<TSorteoEuroMillonInfo> read;
+    auto settle = [&] {
+        std::stable_sort(read.begin(), read.end(), [](const TSorteoEuroMillonInfo &a, const TSorteoEuroMillonInfo &b) {
+            return a.FechaSorteo > b.FechaSorteo;
+        });
+        for (size_t i = 0; i < read.size(); ++i)
+            if (i + 1 == read.size() || read[i + 1].FechaSorteo != read[i].FechaSorteo)
+                sorteos_.push_back(std::move(read[i]));
+    };
+    try {
+        TReader reader(stream);
+        reader.GetListStart();
+        TSorteoEuroMillon scratch;
+        TSorteoEuroMillonInfo info;
+        while (!reader.AtListEnd()) {
+            scratch.ReadFromStream(stream, reader);
+            scratch.GetInfo(info);
+            if (!FechaValida(info.FechaSorteo))
+                throw EDrawDateError("Invalid date");
+            info.FechaSorteo = DiaEntero(info.FechaSorteo);
+            read.push_back(info);
+        }
+        reader.GetListEnd();
+    } catch (...) {
+        settle();
+        throw;
     }
-    reader.GetListEnd();
+    settle();
 }
 
 void TSorteosEuroMillon::SaveToFile(const std::string &path)
