@@ -9,9 +9,7 @@ namespace {
 
 std::string Saved(TEuroMillonApuestas &combination)
 {
-    TMemoryStream stream;
-    combination.SaveToStream(stream);
-    return stream.Bytes();
+    return StreamBytes([&](TStream &stream) { combination.SaveToStream(stream); });
 }
 
 } // namespace

@@ -9,12 +9,7 @@ namespace {
 
 std::string Written(const TComponentsQOR &store)
 {
-    TMemoryStream stream;
-    {
-        TWriter writer(stream);
-        store.WriteComponents(writer);
-    }
-    return stream.Bytes();
+    return ValueBytes([&](TWriter &writer) { store.WriteComponents(writer); });
 }
 
 } // namespace

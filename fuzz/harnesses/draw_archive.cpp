@@ -11,9 +11,7 @@ namespace {
 
 std::string Saved(TSorteosEuroMillon &archive)
 {
-    TMemoryStream stream;
-    archive.SaveToStream(stream);
-    return stream.Bytes();
+    return StreamBytes([&](TStream &stream) { archive.SaveToStream(stream); });
 }
 
 TSorteoEuroMillonInfo Draw(double day, int32_t number, int first)

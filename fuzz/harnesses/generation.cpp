@@ -13,9 +13,7 @@ constexpr int64_t kMaxCandidates = 3000;
 
 std::string Saved(const TEuroMillonGeneraComb &settings)
 {
-    TMemoryStream stream;
-    settings.GuardarEnStream(stream);
-    return stream.Bytes();
+    return StreamBytes([&](TStream &stream) { settings.GuardarEnStream(stream); });
 }
 
 } // namespace

@@ -8,9 +8,7 @@ namespace {
 
 std::string Saved(TParametres &params)
 {
-    TMemoryStream stream;
-    params.SaveToStream(&stream);
-    return stream.Bytes();
+    return StreamBytes([&](TStream &stream) { params.SaveToStream(&stream); });
 }
 
 } // namespace

@@ -11,9 +11,7 @@ namespace {
 
 std::string Written(const TRecursosQOR &store)
 {
-    TMemoryStream stream;
-    store.WriteResourceFile(stream);
-    return stream.Bytes();
+    return StreamBytes([&](TStream &stream) { store.WriteResourceFile(stream); });
 }
 
 } // namespace

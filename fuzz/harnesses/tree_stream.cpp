@@ -10,12 +10,7 @@ namespace {
 
 std::string Written(const TTreeQOR &tree)
 {
-    TMemoryStream stream;
-    {
-        TWriter writer(stream);
-        tree.WriteTree(writer);
-    }
-    return stream.Bytes();
+    return ValueBytes([&](TWriter &writer) { tree.WriteTree(writer); });
 }
 
 } // namespace

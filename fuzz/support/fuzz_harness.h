@@ -8,6 +8,8 @@
 // failed FuzzCheck, a hang or runaway memory (the fuzzer's limits).
 
 #include "model/exception.h"
+#include "model/memory_stream.h"
+#include "model/value_stream.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -32,3 +34,22 @@ void FuzzCheck(bool holds, const char *what);
 // programs check applies to the reading only.
 void FuzzEndOfReading();
 extern void (*gFuzzEndOfReadingHook)();
+
+// The bytes write(stream) puts on a fresh memory stream.
+template <typename Write> std::string StreamBytes(Write &&write)
+{
+    TMemoryStream stream;
+    write(static_cast<TStream &>(stream));
+    return stream.Bytes();
+}
+
+// The bytes write(writer) puts on a fresh memory stream as typed values.
+template <typename Write> std::string ValueBytes(Write &&write)
+{
+    TMemoryStream stream;
+    {
+        TWriter writer(stream);
+        write(writer);
+    }
+    return stream.Bytes();
+}

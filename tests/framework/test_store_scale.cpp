@@ -11,7 +11,7 @@
 TEST(StoreScale, ManyResourcesReadAndReplaceInPlace)
 {
     constexpr int kCount = 50000;
-    TMemoryStream proper;
+    TMemoryStream list;
     {
         TParametres params;
         TRecursosQOR store(params);
@@ -20,15 +20,15 @@ TEST(StoreScale, ManyResourcesReadAndReplaceInPlace)
             store.AddRecurso({90000 + (i == kCount ? 7 : i), 0, "r", 1}, bytes);
         }
         EXPECT_EQ(store.Count(), kCount);
-        TWriter writer(proper);
+        TWriter writer(list);
         store.WriteRecursos(writer, 0, 0);
     }
     TParametres params;
     TRecursosQOR store(params);
     TMemoryStream old("old");
     store.AddRecurso({5, 0, "design", 0}, old);
-    proper.SetPosition(0);
-    TReader reader(proper);
+    list.SetPosition(0);
+    TReader reader(list);
     store.ReadRecursos(reader);
     ASSERT_EQ(store.Count(), kCount + 1);
     EXPECT_EQ(store.IndexOfRecurso(5), 0);
@@ -42,18 +42,18 @@ TEST(StoreScale, ManyResourcesReadAndReplaceInPlace)
 TEST(StoreScale, ManyComponentsReadAndDeleteKeepsLookUpsRight)
 {
     constexpr int kCount = 50000;
-    TMemoryStream proper;
+    TMemoryStream list;
     {
         TComponentsQOR source;
         TMemoryStream bytes("c");
         for (int i = 0; i < kCount; ++i)
             source.AddComponent({i * 3, 1, "c"}, bytes);
-        TWriter writer(proper);
+        TWriter writer(list);
         source.WriteComponents(writer);
     }
     TComponentsQOR store;
-    proper.SetPosition(0);
-    TReader reader(proper);
+    list.SetPosition(0);
+    TReader reader(list);
     store.ReadComponents(reader);
     ASSERT_EQ(store.Count(), kCount);
     EXPECT_EQ(store.IndexOfComponent(3 * 1234), 1234);
