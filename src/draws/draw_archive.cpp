@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <unordered_set>
 
 namespace {
 
@@ -78,6 +79,47 @@ void TSorteosEuroMillon::AddSorteo(const TSorteoEuroMillonInfo &info)
     sorteos_.insert(position, std::move(copy));
 }
 
+int TSorteosEuroMillon::AddSorteos(const std::vector<TSorteoEuroMillonInfo> &draws)
+{
+    std::vector<TSorteoEuroMillonInfo> added;
+    std::unordered_set<double> days;
+    int replaced = 0;
+    try {
+        for (const TSorteoEuroMillonInfo &info : draws) {
+            if (!FechaValida(info.FechaSorteo))
+                throw EDrawDateError("Invalid date");
+            double day = DiaEntero(info.FechaSorteo);
+            if (!days.insert(day).second || IndexOfFecha(day) >= 0)
+                ++replaced;
+            added.push_back(info);
+        }
+    } catch (...) {
+        Merge(std::move(added));
+        throw;
+    }
+    Merge(std::move(added));
+    return replaced;
+}
+
+// Newest first, whole days, and of two draws of one day the one that comes
+// later: the held draws, then the added ones in their order.
+void TSorteosEuroMillon::Merge(std::vector<TSorteoEuroMillonInfo> &&added)
+{
+    if (added.empty())
+        return;
+    for (TSorteoEuroMillonInfo &info : added)
+        info.FechaSorteo = DiaEntero(info.FechaSorteo);
+    std::vector<TSorteoEuroMillonInfo> all = std::move(sorteos_);
+    all.insert(all.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    std::stable_sort(all.begin(), all.end(), [](const TSorteoEuroMillonInfo &a, const TSorteoEuroMillonInfo &b) {
+        return a.FechaSorteo > b.FechaSorteo;
+    });
+    sorteos_.clear();
+    for (size_t i = 0; i < all.size(); ++i)
+        if (i + 1 == all.size() || all[i + 1].FechaSorteo != all[i].FechaSorteo)
+            sorteos_.push_back(std::move(all[i]));
+}
+
 void TSorteosEuroMillon::AddSorteo(const TSorteoEuroMillon &sorteo)
 {
     TSorteoEuroMillonInfo info;
@@ -143,18 +185,9 @@ void TSorteosEuroMillon::ReadArchive(TStream &stream)
     ReadSignature(stream, kArchiveFileSignature);
     // The draws are gathered in file order and put in place once at the end,
     // also when the read fails: inserting each where it belongs would make a
-    // file in the wrong order cost quadratic time. The result is that of
-    // AddSorteo one by one: newest first, whole days, and of two draws of one
-    // day the later in the file.
+    // file in the wrong order cost quadratic time.
     std::vector<TSorteoEuroMillonInfo> read;
-    auto settle = [&] {
-        std::stable_sort(read.begin(), read.end(), [](const TSorteoEuroMillonInfo &a, const TSorteoEuroMillonInfo &b) {
-            return a.FechaSorteo > b.FechaSorteo;
-        });
-        for (size_t i = 0; i < read.size(); ++i)
-            if (i + 1 == read.size() || read[i + 1].FechaSorteo != read[i].FechaSorteo)
-                sorteos_.push_back(std::move(read[i]));
-    };
+    auto settle = [&] { Merge(std::move(read)); };
     try {
         TReader reader(stream);
         reader.GetListStart();
@@ -165,7 +198,6 @@ void TSorteosEuroMillon::ReadArchive(TStream &stream)
             scratch.GetInfo(info);
             if (!FechaValida(info.FechaSorteo))
                 throw EDrawDateError("Invalid date");
-            info.FechaSorteo = DiaEntero(info.FechaSorteo);
             read.push_back(info);
         }
         reader.GetListEnd();

@@ -395,3 +395,34 @@ TEST(DrawArchive, ManyDrawsOldestFirstLoadNewestFirst)
     EXPECT_EQ(archive.Sorteo(49999).NumeroSorteo, 0);
     EXPECT_EQ(archive.IndexOfFecha(Day(1900, 1, 1) + 100), 49899);
 }
+
+TEST(DrawArchive, AddingManyAtOnceMatchesAddingOneByOne)
+{
+    std::mt19937 random(47);
+    for (int round = 0; round < 300; ++round) {
+        TSorteosEuroMillon bulk, single;
+        for (int i = 0; i < static_cast<int>(random() % 4); ++i) {
+            auto held = MakeDraw(Day(2004, 2, 13) + static_cast<double>(random() % 6), {1, 2, 3, 4, 5}, {1, 2}, -i);
+            bulk.AddSorteo(held);
+            single.AddSorteo(held);
+        }
+        std::vector<TSorteoEuroMillonInfo> draws;
+        int replaced = 0;
+        for (int i = 0; i < static_cast<int>(random() % 10); ++i) {
+            draws.push_back(MakeDraw(Day(2004, 2, 13) + static_cast<double>(random() % 8) + 0.25, {6, 7, 8, 9, 10},
+                                     {3, 4}, i));
+            replaced += single.IndexOfFecha(draws.back().FechaSorteo) >= 0 ? 1 : 0;
+            single.AddSorteo(draws.back());
+        }
+        EXPECT_EQ(bulk.AddSorteos(draws), replaced) << round;
+        ASSERT_EQ(ArchiveBytes(bulk), ArchiveBytes(single)) << round;
+    }
+
+    // A date that is not one stops the adding after the draws before it.
+    TSorteosEuroMillon archive;
+    std::vector<TSorteoEuroMillonInfo> draws{MakeDraw(Day(2004, 2, 13), {}, {}, 1), MakeDraw(1e300, {}, {}, 2),
+                                             MakeDraw(Day(2004, 2, 20), {}, {}, 3)};
+    EXPECT_THROW(archive.AddSorteos(draws), EDrawDateError);
+    ASSERT_EQ(archive.Count(), 1);
+    EXPECT_EQ(archive.Sorteo(0).NumeroSorteo, 1);
+}
