@@ -77,6 +77,26 @@ void *operator new[](size_t size)
     return Allocate(size);
 }
 
+// The library's own sorting buffers come through the non-throwing forms; all
+// forms must meet the same delete.
+void *operator new(size_t size, const std::nothrow_t &) noexcept
+{
+    try {
+        return Allocate(size);
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+}
+
+void *operator new[](size_t size, const std::nothrow_t &) noexcept
+{
+    try {
+        return Allocate(size);
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+}
+
 void operator delete(void *memory) noexcept
 {
     std::free(memory);
