@@ -3,12 +3,14 @@
 #   make test   installs what is missing, builds and runs every test,
 #               the sanitizer build of the core tests included
 #   make fuzz   builds the fuzz harnesses with clang and runs each one for
-#               FUZZ_SECONDS (default 60), printing a table of the results
+#               FUZZ_SECONDS (default 60), printing a table of the results;
+#               FUZZ_ONLY="tree_stream ..." runs only the harnesses named
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_ONLY    ?=
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -57,7 +59,7 @@ build-fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 
 fuzz: build-fuzz
-	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_ONLY)
 
 test-core: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

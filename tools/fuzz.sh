@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs every libFuzzer program of a fuzz build for a while, one after another
 # at low priority, and prints a table: harness, executions, coverage,
-# findings. Usage: tools/fuzz.sh BUILD_DIR SECONDS_EACH
+# findings. Usage: tools/fuzz.sh BUILD_DIR SECONDS_EACH [HARNESS...]
+# (every harness when none is named)
 # Each harness starts from its seeds (fuzz/corpus/<name>) and its past
 # findings (fuzz/findings/<name>), grows a working corpus in
 # BUILD_DIR/fuzz-work/<name>/corpus and leaves what it finds (crash-*,
@@ -10,6 +11,8 @@
 set -u
 build=${1:?build folder}
 seconds=${2:-60}
+shift 2
+only="$*"
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 status=0
 rows=""
@@ -17,6 +20,7 @@ rows=""
 for program in "$build"/bin/fuzz_*; do
   [ -x "$program" ] || continue
   name=${program##*/fuzz_}
+  case " ${only:-$name} " in *" $name "*) ;; *) continue ;; esac
   work="$build/fuzz-work/$name"
   mkdir -p "$work/corpus" "$work/findings"
   for seeds in "$source_dir/fuzz/corpus/$name" "$source_dir/fuzz/findings/$name"; do

@@ -40,9 +40,14 @@ void FuzzOne(std::string_view data)
     }
     for (int i = 1; i < tree.Count(); ++i)
         FuzzCheck(tree.Node(i - 1).IDNode < tree.Node(i).IDNode, "the nodes are not sorted by identifier");
+    Written(tree); // from the level of node 1, as the program writes it
+
+    // From the top level, the whole tree is written.
+    tree.FirstIdNode = 0;
 
     std::string bytes = Written(tree);
     TTreeQOR back;
+    back.FirstIdNode = 0;
     TMemoryStream again(bytes);
     {
         TReader reader(again);
