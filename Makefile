@@ -2,9 +2,15 @@
 #   make run    installs what is missing, builds and starts the program
 #   make test   installs what is missing, builds and runs every test,
 #               the sanitizer build of the core tests included
+#   make fuzz   builds the fuzz harnesses with clang and runs each one for
+#               FUZZ_SECONDS (default 60), printing a table of the results;
+#               FUZZ_ONLY="tree_stream ..." runs only the harnesses named
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_ONLY    ?=
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -12,9 +18,9 @@ PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev \
             qt6-base-dev qt6-qpa-plugins libgl-dev libxlsxwriter-dev xvfb \
             xauth fonts-dejavu-core ccache qt6-translations-l10n \
             poppler-utils python3-openpyxl qt6-charts-dev \
-            libqt6opengl6-dev
+            libqt6opengl6-dev clang libclang-rt-dev
 
-.PHONY: all deps configure build build-asan test test-core test-asan run bench screenshot format clean
+.PHONY: all deps configure build build-asan build-fuzz test test-core test-asan fuzz run bench screenshot format clean
 
 all: build
 
@@ -39,6 +45,10 @@ $(BUILD)/CMakeCache.txt:
 $(ASAN_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DWITH_GUI=OFF -DWITH_BENCH=OFF -DWITH_SANITIZERS=ON $(LAUNCHER)
 
+$(FUZZ_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DWITH_FUZZERS=ON -DWITH_GUI=OFF -DWITH_TESTS=OFF -DWITH_BENCH=OFF $(LAUNCHER)
+
 configure: deps $(BUILD)/CMakeCache.txt
 
 build: configure
@@ -46,6 +56,12 @@ build: configure
 
 build-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+build-fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+
+fuzz: build-fuzz
+	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_ONLY)
 
 test-core: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -69,4 +85,4 @@ format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <unordered_set>
 
 namespace {
 
@@ -78,6 +79,47 @@ void TSorteosEuroMillon::AddSorteo(const TSorteoEuroMillonInfo &info)
     sorteos_.insert(position, std::move(copy));
 }
 
+int TSorteosEuroMillon::AddSorteos(const std::vector<TSorteoEuroMillonInfo> &draws)
+{
+    std::vector<TSorteoEuroMillonInfo> added;
+    std::unordered_set<double> days;
+    int replaced = 0;
+    try {
+        for (const TSorteoEuroMillonInfo &info : draws) {
+            if (!FechaValida(info.FechaSorteo))
+                throw EDrawDateError("Invalid date");
+            double day = DiaEntero(info.FechaSorteo);
+            if (!days.insert(day).second || IndexOfFecha(day) >= 0)
+                ++replaced;
+            added.push_back(info);
+        }
+    } catch (...) {
+        Merge(std::move(added));
+        throw;
+    }
+    Merge(std::move(added));
+    return replaced;
+}
+
+// Newest first, whole days, and of two draws of one day the one that comes
+// later: the held draws, then the added ones in their order.
+void TSorteosEuroMillon::Merge(std::vector<TSorteoEuroMillonInfo> &&added)
+{
+    if (added.empty())
+        return;
+    for (TSorteoEuroMillonInfo &info : added)
+        info.FechaSorteo = DiaEntero(info.FechaSorteo);
+    std::vector<TSorteoEuroMillonInfo> all = std::move(sorteos_);
+    all.insert(all.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    std::stable_sort(all.begin(), all.end(), [](const TSorteoEuroMillonInfo &a, const TSorteoEuroMillonInfo &b) {
+        return a.FechaSorteo > b.FechaSorteo;
+    });
+    sorteos_.clear();
+    for (size_t i = 0; i < all.size(); ++i)
+        if (i + 1 == all.size() || all[i + 1].FechaSorteo != all[i].FechaSorteo)
+            sorteos_.push_back(std::move(all[i]));
+}
+
 void TSorteosEuroMillon::AddSorteo(const TSorteoEuroMillon &sorteo)
 {
     TSorteoEuroMillonInfo info;
@@ -142,16 +184,29 @@ void TSorteosEuroMillon::ReadArchive(TStream &stream)
 {
     Clear();
     ReadSignature(stream, kArchiveFileSignature);
-    TReader reader(stream);
-    reader.GetListStart();
-    TSorteoEuroMillon scratch;
-    TSorteoEuroMillonInfo info;
-    while (!reader.AtListEnd()) {
-        scratch.ReadFromStream(stream, reader);
-        scratch.GetInfo(info);
-        AddSorteo(info);
+    // The draws are gathered in file order and put in place once at the end,
+    // also when the read fails: inserting each where it belongs would make a
+    // file in the wrong order cost quadratic time.
+    std::vector<TSorteoEuroMillonInfo> read;
+    auto settle = [&] { Merge(std::move(read)); };
+    try {
+        TReader reader(stream);
+        reader.GetListStart();
+        TSorteoEuroMillon scratch;
+        TSorteoEuroMillonInfo info;
+        while (!reader.AtListEnd()) {
+            scratch.ReadFromStream(stream, reader);
+            scratch.GetInfo(info);
+            if (!FechaValida(info.FechaSorteo))
+                throw EDrawDateError("Invalid date");
+            read.push_back(info);
+        }
+        reader.GetListEnd();
+    } catch (...) {
+        settle();
+        throw;
     }
-    reader.GetListEnd();
+    settle();
 }
 
 void TSorteosEuroMillon::SaveToFile(const std::string &path)

@@ -32,6 +32,11 @@ public:
     // EDrawDateError "Invalid date" for a date that is not one.
     void AddSorteo(const TSorteoEuroMillonInfo &info);
     void AddSorteo(const TSorteoEuroMillon &sorteo);
+    // The same for every draw in turn, in n log n whatever their order.
+    // Returns how many found their day held already (by the archive or an
+    // earlier one of them). A draw with an invalid date raises
+    // EDrawDateError, those before it being added.
+    int AddSorteos(const std::vector<TSorteoEuroMillonInfo> &draws);
     // Overwrites the draw at index with the record, dated as its whole day,
     // only when both are of the same day. Raises EListError for a bad index.
     void ReplaceSorteo(int index, const TSorteoEuroMillonInfo &info);
@@ -61,6 +66,7 @@ public:
     bool Busy() const { return busy_; }
 
 private:
+    void Merge(std::vector<TSorteoEuroMillonInfo> &&added);
     void ReadArchive(TStream &stream);
     void WriteArchive(TStream &stream) const;
 

@@ -152,6 +152,28 @@ bool ReadRow(const std::vector<std::string_view> &fields, const TColumns &column
     return row.Estrellas.front() >= 1 && row.Estrellas.back() <= 9;
 }
 
+// Reads one line without its LF into line; false at the end of the input.
+// Stops reading at kMaxLineBytes, so that a file without line breaks (or a
+// device that never ends) cannot fill the memory: the line is then too long.
+bool ReadLine(std::istream &input, std::string &line, bool &tooLong)
+{
+    line.clear();
+    tooLong = false;
+    std::streambuf *buffer = input.rdbuf();
+    bool any = false;
+    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
+        any = true;
+        if (c == '\n')
+            return true;
+        if (line.size() == kMaxLineBytes) {
+            tooLong = true;
+            return true;
+        }
+        line.push_back(static_cast<char>(c));
+    }
+    return any;
+}
+
 } // namespace
 
 namespace {
@@ -164,8 +186,11 @@ THistorialSorteos ReadHistory(std::istream &input, const std::string &source, st
     std::set<double> fechas; // days read, to find a repeated one
     std::string line;
     long long lineNumber = 0;
-    while (std::getline(input, line)) {
+    for (bool tooLong = false; ReadLine(input, line, tooLong);) {
         ++lineNumber;
+        if (tooLong)
+            throw EHistorialError(FormatText("%s, line %d: %s", {source, lineNumber,
+                                                                 FormatText("longer than %d bytes", {kMaxLineBytes})}));
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (line.find_first_not_of(" ;") == std::string::npos)

@@ -24,6 +24,9 @@ struct THistorialSorteos {
     int Descartados = 0; // draws skipped because their stars do not fit 1 to 9
 };
 
+// The longest line a history may hold.
+inline constexpr size_t kMaxLineBytes = 64 * 1024;
+
 // A history that cannot be read: "<source>, line <n>: <reason>".
 class EHistorialError : public Exception {
 public:
@@ -39,6 +42,8 @@ public:
 // counted. Raises EHistorialError, naming the source and line, for a missing
 // column, a malformed date, number or amount, or numbers that do not make a
 // bet (five distinct of 1 to 50, two distinct stars).
+// A line longer than kMaxLineBytes (real ones hold under 3 KB) is refused
+// as soon as that many bytes are read: "<source>, line <n>: longer than ...".
 THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source);
 // Raises EFOpenError "Cannot open file %s" when the file cannot be read.
 THistorialSorteos LeerHistorialCsv(const std::string &path);

@@ -20,13 +20,12 @@ TResultadoImportacion ImportarHistorial(const THistorialSorteos &history, TSorte
 {
     TResultadoImportacion result;
     result.Descartados = history.Descartados;
-    for (const TSorteoHistorial &row : history.Sorteos) {
-        if (sorteos.IndexOfFecha(row.Fecha) >= 0)
-            ++result.Reemplazados;
-        else
-            ++result.Anadidos;
-        sorteos.AddSorteo(SorteoDeHistorial(row));
-    }
+    std::vector<TSorteoEuroMillonInfo> draws;
+    draws.reserve(history.Sorteos.size());
+    for (const TSorteoHistorial &row : history.Sorteos)
+        draws.push_back(SorteoDeHistorial(row));
+    result.Reemplazados = sorteos.AddSorteos(draws);
+    result.Anadidos = static_cast<int>(draws.size()) - result.Reemplazados;
     return result;
 }
 

@@ -29,28 +29,33 @@ int TComponentsQOR::AddComponent(const TComponentQOR &component, TStream &source
     source.SetPosition(position);
     entry->Stream.SetPosition(0);
     entries_.push_back(std::move(entry));
+    positions_[component.IDComponent] = Count() - 1;
     return Count() - 1;
 }
 
 int TComponentsQOR::IndexOfComponent(int32_t id) const
 {
-    for (int i = Count() - 1; i >= 0; --i)
-        if (entries_[static_cast<size_t>(i)]->IDComponent == id)
-            return i;
-    return -1;
+    // Identifiers are unique, so the one match is the one a search from the
+    // last entry would find.
+    auto found = positions_.find(id);
+    return found == positions_.end() ? -1 : found->second;
 }
 
 void TComponentsQOR::DeleteComponent(int index)
 {
     if (index < 0 || index >= Count())
         throw EListError(FormatText("List index out of bounds (%d)", {index}));
+    positions_.erase(entries_[static_cast<size_t>(index)]->IDComponent);
     entries_.erase(entries_.begin() + index);
+    for (int i = index; i < Count(); ++i)
+        positions_[entries_[static_cast<size_t>(i)]->IDComponent] = i;
 }
 
 void TComponentsQOR::ClearComponents()
 {
     while (!entries_.empty())
         entries_.pop_back();
+    positions_.clear();
 }
 
 std::unique_ptr<TMemoryStream> TComponentsQOR::GetComponentStream(int32_t id) const

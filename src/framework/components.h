@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TReader;
@@ -61,4 +62,6 @@ public:
 
 private:
     std::vector<std::unique_ptr<TComponentQORStream>> entries_;
+    // Identifier -> position, so that reading many components stays linear.
+    std::unordered_map<int32_t, int> positions_;
 };

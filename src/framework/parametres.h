@@ -80,12 +80,15 @@ public:
     void SetSaveList(const std::vector<std::string> &names, bool save);
 
     // The parameter stream: the signature "QORParamStream" and the saved
-    // entries as a list of name/value pairs, at the stream's position.
+    // entries as a list of name/value pairs, at the stream's position. An
+    // entry named "Null" (any letter case) is never written: its name would
+    // read back as the end of the list.
     void SaveToStream(TStream *stream);
     // Merges a parameter stream into the store. Raises Exception for a
     // missing or wrong signature, EParametresError for a value of a kind the
     // stream cannot hold, EReadError for a damaged stream; entries read
-    // before the fault stay applied and marked for saving.
+    // before the fault stay applied and marked for saving. An entry named
+    // "Null" (any letter case) is dropped.
     void LoadFromStream(TStream *stream);
     void WriteParametres(TWriter &writer);
     void ReadParametres(TReader &reader);

@@ -4,7 +4,17 @@
 #include "model/stream.h"
 #include "model/value_stream.h"
 
+#include <strings.h>
+
 namespace {
+
+// PutIdent writes the name "Null" (any letter case) as the bare tag that ends
+// the list, so every entry after it would be lost at the next load. Such an
+// entry is neither read nor written.
+bool NameEndsTheList(const std::string &name)
+{
+    return strcasecmp(name.c_str(), "Null") == 0;
+}
 
 void WriteValue(TWriter &writer, const Variant &value)
 {
@@ -80,7 +90,7 @@ void TParametres::WriteParametres(TWriter &writer)
         bool save = entry.Save;
         if (OnSavePRM)
             OnSavePRM(*this, entry.Name, entry.Value, save);
-        if (!save)
+        if (!save || NameEndsTheList(entry.Name))
             continue;
         writer.PutIdent(entry.Name);
         WriteValue(writer, entry.Value);
@@ -130,6 +140,8 @@ void TParametres::ReadParametres(TReader &reader)
         default:
             throw EParametresError("ERROR Reading Properties of Component :\nInvalid Value of Parametre " + name);
         }
+        if (NameEndsTheList(name))
+            continue; // dropped like any other data the store cannot keep
         SetValorCreating(name, value);
         entries_[static_cast<size_t>(IndexOf(name))].Save = true;
     }

@@ -41,6 +41,7 @@ void TRecursosQOR::AddRecurso(const TRecursos &recurso, TStream &source)
     if (index == -1) {
         entries_.push_back(std::make_unique<TRecursosStream>());
         index = Count() - 1;
+        positions_[recurso.IDRecursos] = index;
     }
     auto &entry = *entries_[static_cast<size_t>(index)];
     static_cast<TRecursos &>(entry) = recurso;
@@ -49,10 +50,10 @@ void TRecursosQOR::AddRecurso(const TRecursos &recurso, TStream &source)
 
 int TRecursosQOR::IndexOfRecurso(int32_t id) const
 {
-    for (int i = Count() - 1; i >= 0; --i)
-        if (entries_[static_cast<size_t>(i)]->IDRecursos == id)
-            return i;
-    return -1;
+    // Identifiers are unique, so the one match is the one a search from the
+    // last entry would find.
+    auto found = positions_.find(id);
+    return found == positions_.end() ? -1 : found->second;
 }
 
 std::unique_ptr<TMemoryStream> TRecursosQOR::GetRecursoStream(int32_t id) const
@@ -83,6 +84,7 @@ TRecursos TRecursosQOR::NextRecurso()
 void TRecursosQOR::ClearRecursos()
 {
     entries_.clear();
+    positions_.clear();
     cursor_ = -1;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TParametres;
@@ -101,5 +102,7 @@ private:
 
     TParametres &params_;
     std::vector<std::unique_ptr<TRecursosStream>> entries_;
+    // Identifier -> position, so that reading many resources stays linear.
+    std::unordered_map<int32_t, int> positions_;
     int cursor_ = -1;
 };

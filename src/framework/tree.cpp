@@ -82,20 +82,6 @@ void TTreeQOR::CheckNode(const TNodeArbre &node) const
     });
 }
 
-bool TTreeQOR::IsOwnAncestor(const TNodeArbre &node) const
-{
-    bool own = false;
-    try {
-        WalkParents(node, [&](const TNodeArbre &met) {
-            own = met.IDNode == node.IDNode;
-            return !own;
-        });
-    } catch (const ETreeQOR &) {
-        return true; // a chain that loops elsewhere: not safe to write either
-    }
-    return own;
-}
-
 void TTreeQOR::AddOrUpdateNode(const TNodeArbre &node)
 {
     int index = IndexOfNode(node.IDNode);
@@ -140,41 +126,92 @@ void TTreeQOR::DeleteNode(int index)
 {
     if (index < 0 || index >= Count())
         throw EListError(FormatText("List index out of bounds (%d)", {index}));
-    // Gathered first, without recursion: a deep subtree must not exhaust the stack.
+    // What hangs below each identifier (children and shortcuts leading to it),
+    // listed in one pass; the subtree is then gathered without recursion, so a
+    // deep one neither exhausts the stack nor costs a scan per node.
+    std::unordered_map<int32_t, std::vector<int32_t>> below;
+    for (const auto &node : nodes_) {
+        below[node.Parent].push_back(node.IDNode);
+        if (node.NodeType == tnAccesDirecte)
+            below[node.IDComponent].push_back(node.IDNode);
+    }
     std::unordered_set<int32_t> doomed{nodes_[static_cast<size_t>(index)].IDNode};
     std::vector<int32_t> pending(doomed.begin(), doomed.end());
     while (!pending.empty()) {
-        int32_t id = pending.back();
+        auto found = below.find(pending.back());
         pending.pop_back();
-        for (auto node = nodes_.rbegin(); node != nodes_.rend(); ++node) {
-            bool below = node->Parent == id || (node->NodeType == tnAccesDirecte && node->IDComponent == id);
-            if (below && doomed.insert(node->IDNode).second)
-                pending.push_back(node->IDNode);
-        }
+        if (found == below.end())
+            continue;
+        for (int32_t id : found->second)
+            if (doomed.insert(id).second)
+                pending.push_back(id);
     }
     std::erase_if(nodes_, [&](const TQORTreeNode &node) { return doomed.count(node.IDNode) != 0; });
 }
 
+std::unordered_map<int32_t, TArrayDeNodes> TTreeQOR::LevelsByParent() const
+{
+    std::unordered_map<int32_t, TArrayDeNodes> levels;
+    for (const auto &node : nodes_)
+        levels[node.Parent < kFirstNodeId ? 0 : node.Parent].push_back(node);
+    for (auto &[parent, children] : levels)
+        std::stable_sort(children.begin(), children.end(),
+                         [](const TNodeArbre &a, const TNodeArbre &b) { return a.Child < b.Child; });
+    return levels;
+}
+
+std::vector<bool> TTreeQOR::ChainsThatLoop() const
+{
+    enum : uint8_t { kUnknown, kOnPath, kEndsAtRoot, kLoops };
+    std::vector<uint8_t> state(nodes_.size(), kUnknown);
+    std::vector<size_t> path;
+    for (size_t start = 0; start < nodes_.size(); ++start) {
+        path.clear();
+        uint8_t verdict = kEndsAtRoot;
+        for (size_t at = start; state[at] != kEndsAtRoot && state[at] != kLoops;) {
+            if (state[at] == kOnPath) {
+                verdict = kLoops;
+                break;
+            }
+            state[at] = kOnPath;
+            path.push_back(at);
+            int parent = IndexOfNode(nodes_[at].Parent);
+            if (parent == -1)
+                break;
+            at = static_cast<size_t>(parent);
+            verdict = state[at] == kLoops ? kLoops : kEndsAtRoot;
+        }
+        for (size_t at : path)
+            state[at] = verdict;
+    }
+    std::vector<bool> loops(nodes_.size());
+    for (size_t i = 0; i < nodes_.size(); ++i)
+        loops[i] = state[i] == kLoops;
+    return loops;
+}
+
 TArrayDeNodes TTreeQOR::ChildNodes(int32_t parent, bool directOnly) const
 {
-    auto direct = [this](int32_t of) {
+    if (directOnly) {
         TArrayDeNodes list;
         for (const auto &node : nodes_)
-            if (of < kFirstNodeId ? node.Parent < kFirstNodeId : node.Parent == of)
+            if (parent < kFirstNodeId ? node.Parent < kFirstNodeId : node.Parent == parent)
                 list.push_back(node);
         std::stable_sort(list.begin(), list.end(),
                          [](const TNodeArbre &a, const TNodeArbre &b) { return a.Child < b.Child; });
         return list;
-    };
-    TArrayDeNodes level = direct(parent);
-    if (directOnly)
-        return level;
+    }
 
     // Folder-like nodes give way to their contents, depth first, each folder once.
+    std::unordered_map<int32_t, TArrayDeNodes> levels = LevelsByParent();
+    auto level = [&levels](int32_t of) {
+        auto found = levels.find(of < kFirstNodeId ? 0 : of);
+        return found == levels.end() ? TArrayDeNodes() : found->second;
+    };
     TArrayDeNodes result;
     std::unordered_set<int32_t> opened;
     std::vector<std::pair<TArrayDeNodes, size_t>> stack;
-    stack.emplace_back(std::move(level), 0);
+    stack.emplace_back(level(parent), 0);
     while (!stack.empty()) {
         auto &[list, next] = stack.back();
         if (next == list.size()) {
@@ -182,12 +219,10 @@ TArrayDeNodes TTreeQOR::ChildNodes(int32_t parent, bool directOnly) const
             continue;
         }
         TNodeArbre node = list[next++];
-        if (!IsFolderLike(node.NodeType)) {
+        if (!IsFolderLike(node.NodeType))
             result.push_back(std::move(node));
-        } else if (opened.insert(node.IDNode).second) {
-            TArrayDeNodes contents = direct(node.IDNode);
-            stack.emplace_back(std::move(contents), 0);
-        }
+        else if (opened.insert(node.IDNode).second)
+            stack.emplace_back(level(node.IDNode), 0);
     }
     return result;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TReader;
@@ -90,9 +91,10 @@ public:
     // FirstIdNode's parent, children nested below their node.
     bool StoresTree() const { return !nodes_.empty(); }
     void WriteTree(TWriter &writer) const;
-    // Applies each node read with AddOrUpdateNode. Raises EReadError for a
-    // damaged stream and the check errors for a bad node; the nodes read
-    // before stay.
+    // Applies each node read as AddOrUpdateNode would. Raises EReadError for
+    // a damaged stream and the check errors for a bad node; the nodes read
+    // before stay. Linear in the nodes read (n log n with the sorting), however
+    // deep the nesting.
     void ReadTree(TReader &reader);
 
     static bool IsFolderLike(int32_t nodeType);
@@ -102,7 +104,12 @@ private:
     // each node met until visit returns false or the chain leaves the tree.
     // A chain longer than the tree is damaged: "Nodo circular no permitido".
     template <typename Visit> void WalkParents(const TNodeArbre &node, Visit &&visit) const;
-    bool IsOwnAncestor(const TNodeArbre &node) const;
+    // Every level at once: the children of each parent sorted by Child, the
+    // top-level nodes under the key 0. One pass over the nodes.
+    std::unordered_map<int32_t, TArrayDeNodes> LevelsByParent() const;
+    // By position: whether the node's parent chain never reaches a root (it
+    // runs into a cycle). Linear in the number of nodes.
+    std::vector<bool> ChainsThatLoop() const;
 
     std::vector<TQORTreeNode> nodes_;
 };

@@ -329,3 +329,97 @@ TEST(DrawFiles, ArchiveLivesInTheSorteosFolderBesideTheProgram)
     EXPECT_EQ(Hex(ReadFileBytes(ArchivoSorteos())), "45 4D 53 31 01 00");
     SetProgramFilePath("");
 }
+
+namespace {
+
+// An archive file holding the draws in the order given, whatever it is.
+std::string ArchiveFileOf(const std::vector<TSorteoEuroMillonInfo> &draws)
+{
+    TMemoryStream stream;
+    stream.WriteBuffer(kArchiveFileSignature, sizeof kArchiveFileSignature);
+    {
+        TWriter writer(stream);
+        writer.PutListStart();
+        TSorteoEuroMillon scratch;
+        for (const auto &info : draws) {
+            scratch.SetInfo(info);
+            scratch.WriteToStream(stream, writer);
+        }
+        writer.PutListEnd();
+    }
+    return stream.Bytes();
+}
+
+} // namespace
+
+TEST(DrawArchive, FileInAnyOrderLoadsAsAddingItsDrawsOneByOne)
+{
+    std::mt19937 random(31);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<TSorteoEuroMillonInfo> draws;
+        TSorteosEuroMillon expected;
+        int count = static_cast<int>(random() % 12);
+        for (int i = 0; i < count; ++i) {
+            double day = Day(2004, 2, 13) + static_cast<double>(random() % 6) + (random() % 2 ? 0.5 : 0);
+            draws.push_back(MakeDraw(day, {1 + static_cast<int>(random() % 45), 46, 47, 48, 49}, {1, 9}, i));
+            expected.AddSorteo(draws.back());
+        }
+        std::string bytes = ArchiveFileOf(draws);
+        TSorteosEuroMillon archive;
+        TMemoryStream stream(bytes);
+        archive.LoadFromStream(stream);
+        ASSERT_EQ(ArchiveBytes(archive), ArchiveBytes(expected)) << round;
+
+        // Cut short, the draws read before the cut are settled the same way.
+        size_t cut = bytes.size() / 2;
+        TMemoryStream prefix(bytes.substr(0, cut));
+        EXPECT_THROW(archive.LoadFromStream(prefix), EReadError);
+        for (int i = 1; i < archive.Count(); ++i)
+            EXPECT_GT(archive.Sorteo(i - 1).FechaSorteo, archive.Sorteo(i).FechaSorteo);
+    }
+}
+
+TEST(DrawArchive, ManyDrawsOldestFirstLoadNewestFirst)
+{
+    std::vector<TSorteoEuroMillonInfo> draws;
+    for (int i = 0; i < 50000; ++i)
+        draws.push_back(MakeDraw(Day(1900, 1, 1) + i, {1, 2, 3, 4, 5}, {1, 2}, i));
+    TMemoryStream stream(ArchiveFileOf(draws));
+    TSorteosEuroMillon archive;
+    archive.LoadFromStream(stream);
+    ASSERT_EQ(archive.Count(), 50000);
+    EXPECT_EQ(archive.Sorteo(0).NumeroSorteo, 49999);
+    EXPECT_EQ(archive.Sorteo(49999).NumeroSorteo, 0);
+    EXPECT_EQ(archive.IndexOfFecha(Day(1900, 1, 1) + 100), 49899);
+}
+
+TEST(DrawArchive, AddingManyAtOnceMatchesAddingOneByOne)
+{
+    std::mt19937 random(47);
+    for (int round = 0; round < 300; ++round) {
+        TSorteosEuroMillon bulk, single;
+        for (int i = 0; i < static_cast<int>(random() % 4); ++i) {
+            auto held = MakeDraw(Day(2004, 2, 13) + static_cast<double>(random() % 6), {1, 2, 3, 4, 5}, {1, 2}, -i);
+            bulk.AddSorteo(held);
+            single.AddSorteo(held);
+        }
+        std::vector<TSorteoEuroMillonInfo> draws;
+        int replaced = 0;
+        for (int i = 0; i < static_cast<int>(random() % 10); ++i) {
+            draws.push_back(MakeDraw(Day(2004, 2, 13) + static_cast<double>(random() % 8) + 0.25, {6, 7, 8, 9, 10},
+                                     {3, 4}, i));
+            replaced += single.IndexOfFecha(draws.back().FechaSorteo) >= 0 ? 1 : 0;
+            single.AddSorteo(draws.back());
+        }
+        EXPECT_EQ(bulk.AddSorteos(draws), replaced) << round;
+        ASSERT_EQ(ArchiveBytes(bulk), ArchiveBytes(single)) << round;
+    }
+
+    // A date that is not one stops the adding after the draws before it.
+    TSorteosEuroMillon archive;
+    std::vector<TSorteoEuroMillonInfo> draws{MakeDraw(Day(2004, 2, 13), {}, {}, 1), MakeDraw(1e300, {}, {}, 2),
+                                             MakeDraw(Day(2004, 2, 20), {}, {}, 3)};
+    EXPECT_THROW(archive.AddSorteos(draws), EDrawDateError);
+    ASSERT_EQ(archive.Count(), 1);
+    EXPECT_EQ(archive.Sorteo(0).NumeroSorteo, 1);
+}

@@ -109,3 +109,46 @@ TEST(DrawHistoryCsv, PublishedHistoryReadsWhole)
     EXPECT_EQ(last.Premios[1], CurrencyFromUnits(28772008));
     EXPECT_EQ(last.Premios[3], 475677000); // 47567,7
 }
+
+namespace {
+
+// An input that never ends, like a device of zeros; counts what was taken.
+class EndlessZeros : public std::streambuf {
+public:
+    size_t taken = 0;
+
+protected:
+    int_type underflow() override
+    {
+        setg(zeros_, zeros_, zeros_ + sizeof zeros_);
+        taken += sizeof zeros_;
+        return traits_type::to_int_type(zeros_[0]);
+    }
+
+private:
+    char zeros_[4096] = {};
+};
+
+} // namespace
+
+TEST(DrawHistoryCsv, OverlongLineIsRefusedWithItsNumberBeforeFillingTheMemory)
+{
+    EndlessZeros zeros;
+    std::istream endless(&zeros);
+    try {
+        LeerHistorialCsv(endless, "/dev/zero");
+        FAIL() << "no error";
+    } catch (const EHistorialError &error) {
+        EXPECT_EQ(error.Message(), "/dev/zero, line 1: longer than 65536 bytes");
+    }
+    EXPECT_LE(zeros.taken, kMaxLineBytes + 4096);
+
+    std::string longest(kMaxLineBytes, ' ');
+    EXPECT_EQ(Read(Header() + longest + "\n" + Row("20110506", "1;2;3;4;5", "1;2")).Sorteos.size(), 1u);
+    try {
+        Read(Header() + Row("20110506", "1;2;3;4;5", "1;2") + longest + " \n");
+        FAIL() << "no error";
+    } catch (const EHistorialError &error) {
+        EXPECT_EQ(error.Message(), "test.csv, line 3: longer than 65536 bytes");
+    }
+}

@@ -249,3 +249,45 @@ TEST(ParamStream, EveryPrefixAndCorruptionLoadsOrFails)
                 EXPECT_NO_THROW(TParametres::CheckNomParametre(back.Entry(i).Name));
         }
 }
+
+// The name "null" would be written as the tag that ends the list and cut off
+// every entry after it: such an entry is dropped when read and never written.
+TEST(ParamStream, EntryNamedNullIsDroppedAndTheRestSurvives)
+{
+    for (std::string name : {"null", "NULL", "Null", "nUlL"}) {
+        SCOPED_TRACE(name);
+        TParametres prm;
+        std::string bytes = ParamSignatureBytes() + "\x01" + Ident("PRM_A") + "\x02\x05" + Ident(name) + "\x02\x07" +
+                            Ident("PRM_C") + "\x06\x02" + "FR" + std::string(1, '\0');
+        ASSERT_EQ(Load(prm, bytes), "");
+        EXPECT_FALSE(prm.Exists("null"));
+        ASSERT_EQ(prm.Count(), 2);
+        EXPECT_EQ(prm.Entry(1).Value, Variant("FR"));
+
+        // Saved and loaded again, every other entry is still there.
+        TParametres back;
+        ASSERT_EQ(Load(back, Saved(prm)), "");
+        EXPECT_EQ(back.Count(), 2);
+        EXPECT_EQ(back.ReadString("PRM_C", ""), "FR");
+    }
+}
+
+TEST(ParamStream, EntryNamedNullMadeInMemoryIsNotWritten)
+{
+    TParametres prm;
+    prm.SetValor("PRM_A", 1);
+    prm.SetValor("Null", 2);
+    prm.SetValor("PRM_C", 3);
+    prm.SetSaveList({"PRM_A", "Null", "PRM_C"}, true);
+    EXPECT_EQ(Hex(Saved(prm)), Hex(ParamSignatureBytes() + "\x01" + Ident("PRM_A") + "\x02\x01" + Ident("PRM_C") +
+                                   "\x02\x03" + std::string(1, '\0')));
+    // Names that the writer turns into other bare tags read back by themselves.
+    TParametres other;
+    other.SetValor("true", 1);
+    other.SetValor("nil", 2);
+    other.SetSaveList({"true", "nil"}, true);
+    TParametres back;
+    ASSERT_EQ(Load(back, Saved(other)), "");
+    EXPECT_EQ(back.ReadInteger("TRUE", 0), 1);
+    EXPECT_EQ(back.ReadInteger("NIL", 0), 2);
+}
