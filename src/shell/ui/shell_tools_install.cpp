@@ -1,8 +1,17 @@
 #include "shell/ui/shell_tools.h"
 
+#include "generator/ui/frm_asistente.h"
+#include "generator/ui/frm_euromillon_comb.h"
+#include "shell/ui/frm_apuestas.h"
+#include "shell/ui/frm_main_mdi.h"
+
 // Plugs each subsystem's windows into the shell's commands. One line per
 // window; a command whose entry stays empty is disabled by its window.
 void InstallShellTools()
 {
-    [[maybe_unused]] TShellTools &tools = ShellTools();
+    TShellTools &tools = ShellTools();
+    tools.generator = RunGeneratorWindow;
+    tools.newCombinationWizard = [](TFRMMainMDI &main) {
+        RunNewCombinationWizard(&main, [&main]() -> TEuroMillonApuestas & { return main.NewCombinationWindow()->Combination(); });
+    };
 }
