@@ -135,6 +135,7 @@ void TFRMGenerating::Procesar()
     lblFinalizado->show();
     bbCancel->setText(Txt(50003));
     procesando_ = false;
+    finalizado_ = true;
 
     // A run that failed part way is never offered as a result.
     if (!ran || generacion.Cancelado()) {

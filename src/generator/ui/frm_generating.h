@@ -33,6 +33,8 @@ public:
     void SetEsperarAceptar(bool esperar) { esperarAceptar_ = esperar; }
     bool EsperarAceptar() const { return esperarAceptar_; }
     bool Procesando() const { return procesando_; }
+    // The run has ended (its outcome decided).
+    bool Finalizado() const { return finalizado_; }
 
     // The longest time, in milliseconds, the last run kept the event loop
     // waiting: between its start and the first report, between two reports,
@@ -57,7 +59,7 @@ private:
     bool procesando_ = false;
     bool cancelarPedido_ = false;
     bool started_ = false;
-    bool closing_ = false;
+    bool finalizado_ = false;
     QElapsedTimer sinceTurn_;
     qint64 longestGapMs_ = 0;
 
