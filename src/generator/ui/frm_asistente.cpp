@@ -10,11 +10,11 @@
 #include "model/format.h"
 #include "model/game_constants.h"
 #include "model/simple_bets.h"
+#include "widgets/busy_cursor.h"
 #include "widgets/command_guard.h"
 #include "widgets/control_euromillon_apuesta.h"
 #include "widgets/texts.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -238,15 +238,12 @@ void TFRMAsistente::Finalizar()
 
 void TFRMAsistente::CrearCombinacion(TEuroMillonApuestas &bets)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        TEuroMillonApuestas &combination = nuevaCombinacion_();
-        combination.InsertRange(bets, 0, bets.Count() - 1, 0);
-    } catch (...) {
-        QApplication::restoreOverrideCursor();
-        throw;
-    }
-    QApplication::restoreOverrideCursor();
+    // The kept bets are complete simple bets: appended to the empty new
+    // combination as they stand, in one block, which keeps 76 million of them
+    // to a second or two instead of a check per bet.
+    TBusyCursor busy;
+    TEuroMillonApuestas &combination = nuevaCombinacion_();
+    combination.AppendMasks(bets.Masks().data(), bets.Masks().size());
 }
 
 void TFRMAsistente::Atras()

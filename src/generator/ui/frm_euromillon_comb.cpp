@@ -12,7 +12,6 @@
 #include "widgets/texts.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -86,7 +85,8 @@ TFRMEuroMillonComb::TFRMEuroMillonComb(QWidget *parent) : QDialog(parent)
 
 TFRMEuroMillonComb::~TFRMEuroMillonComb()
 {
-    generacion_->OnProgress = nullptr;
+    if (generacion_)
+        generacion_->OnProgress = nullptr;
 }
 
 void TFRMEuroMillonComb::CreateActions()
@@ -283,15 +283,17 @@ void TFRMEuroMillonComb::Procesar()
     emit GenerationFinished(accepted);
 }
 
-bool RunGeneratorWindow(QWidget *owner, TEuroMillonApuestas &generated)
+std::unique_ptr<TEuroMillonGeneraComb> TFRMEuroMillonComb::TakeGeneracion()
+{
+    Boleto_->SetOnChange(nullptr);
+    generacion_->OnProgress = nullptr;
+    return std::move(generacion_);
+}
+
+std::unique_ptr<TEuroMillonGeneraComb> RunGeneratorWindow(QWidget *owner)
 {
     TFRMEuroMillonComb window(owner);
     if (window.exec() != QDialog::Accepted)
-        return false;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    TEuroMillonApuestas &kept = window.Generacion().Apuestas();
-    generated.AppendMasks(kept.Masks().data(), kept.Masks().size());
-    kept.Clear(); // the window's copy is no longer needed
-    QApplication::restoreOverrideCursor();
-    return true;
+        return nullptr;
+    return window.TakeGeneracion();
 }

@@ -20,7 +20,6 @@ class QToolButton;
 class QVBoxLayout;
 class TCondicionesModel;
 class TControlEuroMillonApuesta;
-class TEuroMillonApuestas;
 class TEuroMillonGeneraComb;
 
 // The modal window in which the user prepares and runs a generation: the
@@ -39,6 +38,9 @@ public:
     ~TFRMEuroMillonComb() override;
 
     TEuroMillonGeneraComb &Generacion() { return *generacion_; }
+    // Hands the settings and their kept bets over to the caller once the
+    // window has closed; the window must then only be destroyed.
+    std::unique_ptr<TEuroMillonGeneraComb> TakeGeneracion();
     TControlEuroMillonApuesta *Boleto() const { return Boleto_; }
     QTabWidget *PageControl() const { return PageControl_; }
     QWidget *ReduccionPage() const { return tsReduccion; }
@@ -148,5 +150,5 @@ private:
 };
 
 // Opens the generator window modally over owner; when it closes with
-// Accepted, appends its kept bets to `generated` and returns true.
-bool RunGeneratorWindow(QWidget *owner, TEuroMillonApuestas &generated);
+// Accepted, returns its settings holding the kept bets, otherwise null.
+std::unique_ptr<TEuroMillonGeneraComb> RunGeneratorWindow(QWidget *owner);

@@ -1,5 +1,6 @@
 #include "shell/ui/shell_tools.h"
 
+#include "generator/genera_comb.h"
 #include "generator/ui/frm_asistente.h"
 #include "generator/ui/frm_euromillon_comb.h"
 #include "shell/ui/frm_apuestas.h"
