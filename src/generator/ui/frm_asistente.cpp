@@ -151,6 +151,7 @@ void TFRMAsistente::MostrarPaso()
 
 void TFRMAsistente::SelectionChanged()
 {
+    Boleto_->SetModified(false); // a selection has no pending edit to show
     const TEuroMillonApuestaMult &selection = Boleto_->ShownBet();
     generacion_->Seleccion().Assign(selection);
     const QString missing = Txt(41732) + QLatin1Char(' ');

@@ -217,6 +217,7 @@ void TFRMEuroMillonComb::RefrescarDesdeGeneracion()
 
 void TFRMEuroMillonComb::SelectionChanged()
 {
+    Boleto_->SetModified(false); // a selection has no pending edit to show
     generacion_->Seleccion().Assign(Boleto_->ShownBet());
     ShowSelectionLabels();
     estadisticasValidas_ = false;

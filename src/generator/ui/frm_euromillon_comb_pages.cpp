@@ -18,6 +18,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QToolButton *NewButton(QWidget *parent, const char *name)
@@ -159,8 +161,14 @@ QWidget *TFRMEuroMillonComb::BuildCondicionesPage()
     sgGrupos->verticalHeader()->setDefaultSectionSize(16);
     sgGrupos->verticalHeader()->setMinimumSectionSize(16);
     sgGrupos->horizontalHeader()->setHighlightSections(false);
-    for (int column = 0; column < 4; ++column)
-        sgGrupos->setColumnWidth(column, TCondicionesModel::kColumnWidths[column]);
+    // The columns keep their designed widths unless the font needs more;
+    // the name takes what is left.
+    const QFontMetrics metrics = sgGrupos->fontMetrics();
+    const QString widest[4] = {QStringLiteral("00"), QString(), QStringLiteral("00000000"), QStringLiteral("100.0%")};
+    for (int column : {0, 2, 3})
+        sgGrupos->setColumnWidth(column, std::max(TCondicionesModel::kColumnWidths[column],
+                                                  metrics.horizontalAdvance(widest[column]) + 12));
+    sgGrupos->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     sgGrupos->setMinimumWidth(20 + 290 + 50 + 40 + 24);
     connect(sgGrupos, &QTableView::doubleClicked, ActModifyCondicion, &QAction::trigger);
 

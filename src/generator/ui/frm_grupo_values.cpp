@@ -60,7 +60,10 @@ TFRMGrupoValues::TFRMGrupoValues(QWidget *parent) : QDialog(parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     BuildLayout();
 
-    Boleto_->SetOnChange([this](TControlEuroMillonApuesta *) { UpdateHints(); });
+    Boleto_->SetOnChange([this](TControlEuroMillonApuesta *) {
+        Boleto_->SetModified(false); // a group has no pending edit to show
+        UpdateHints();
+    });
     Boleto_->SetOnBeforeMark([this](TControlEuroMillonApuesta *, int, int block, bool &mark) {
         if (block != bloqueActual_)
             mark = !mark; // refused: the mark stays as it is
