@@ -9,7 +9,6 @@
 #include "model/exception.h"
 #include "model/format.h"
 #include "model/game_constants.h"
-#include "model/simple_bets.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/command_guard.h"
 #include "widgets/control_euromillon_apuesta.h"
@@ -72,18 +71,15 @@ TFRMAsistente::TFRMAsistente(TNuevaCombinacion nuevaCombinacion, QWidget *parent
     root->setSizeConstraint(QLayout::SetFixedSize);
 
     Boleto_->SetOnChange([this](TControlEuroMillonApuesta *) { SelectionChanged(); });
-    connect(bbAleatorio1, &QToolButton::clicked, this,
-            [this] { RunCommand(this, [this] { AddRandomNumber(Boleto_->ShownBet(), kBlockNumbers); }); });
-    connect(bbAleatorio2, &QToolButton::clicked, this,
-            [this] { RunCommand(this, [this] { AddRandomNumber(Boleto_->ShownBet(), kBlockStars); }); });
+    ConnectRandomButtons(this, Cuentas.bbAleatorio1, Cuentas.bbAleatorio2, Boleto_);
     // A click on a list with a chosen item picks its kind of reduction; the
     // settings take it on "Siguiente".
-    OnComboClicked(cbRedGlobal, [this] { rbReduccionGlobal->setChecked(true); });
-    OnComboClicked(cbRedB1, [this] { rbReduccionBloques->setChecked(true); });
-    OnComboClicked(cbRedB2, [this] { rbReduccionBloques->setChecked(true); });
+    OnComboClicked(Reduccion.cbRedGlobal, [this] { Reduccion.rbReduccionGlobal->setChecked(true); });
+    OnComboClicked(Reduccion.cbRedB1, [this] { Reduccion.rbReduccionBloques->setChecked(true); });
+    OnComboClicked(Reduccion.cbRedB2, [this] { Reduccion.rbReduccionBloques->setChecked(true); });
 
     ApplyTexts();
-    FillReductionLists(cbRedGlobal, cbRedB1, cbRedB2);
+    FillReductionLists(Reduccion.cbRedGlobal, Reduccion.cbRedB1, Reduccion.cbRedB2);
     SelectionChanged();
     MostrarPaso();
 }
@@ -100,18 +96,13 @@ void TFRMAsistente::ApplyTexts()
     rbCombinacion->setText(Txt(41704));
     rbnone->setText(Txt(41705));
     mInstrucColBase->setPlainText(PlainLines(Txt(41715)));
-    lNumerosB1->setText(Txt(41502));
-    lNumerosB2->setText(Txt(41503));
-    lApuestasPosibles->setText(Txt(41504));
-    bbAleatorio1->setText(Txt(41730));
-    bbAleatorio2->setText(Txt(41731));
     mInstrucReduccion->setPlainText(PlainLines(Txt(41716)));
-    gbTipoReduccion->setTitle(Txt(41520));
-    rbNoReduccion->setText(Txt(41517));
-    rbReduccionGlobal->setText(Txt(41518));
-    rbReduccionBloques->setText(Txt(41519));
-    lTipoRedB1->setText(Txt(41733) + QStringLiteral(" 1:"));
-    lTipoRedB2->setText(Txt(41733) + QStringLiteral(" 2:"));
+    Reduccion.gbTipoReduccion->setTitle(Txt(41520));
+    Reduccion.rbNoReduccion->setText(Txt(41517));
+    Reduccion.rbReduccionGlobal->setText(Txt(41518));
+    Reduccion.rbReduccionBloques->setText(Txt(41519));
+    Reduccion.lTipoRedB1->setText(Txt(41733) + QStringLiteral(" 1:"));
+    Reduccion.lTipoRedB2->setText(Txt(41733) + QStringLiteral(" 2:"));
     mInstrucCondiciones->setPlainText(PlainLines(Txt(41717)));
     cbSumaNumeros->setText(Txt(41720));
     cbMinDosPares->setText(Txt(41721));
@@ -144,7 +135,7 @@ void TFRMAsistente::MostrarPaso()
     lblStepDesc->setText(Txt(static_cast<uint16_t>(41710 + paso_)));
     QWidget *first = paso_ == 0 ? static_cast<QWidget *>(rbAsistente)
                      : paso_ == 1 ? static_cast<QWidget *>(Boleto_)
-                     : paso_ == 2 ? static_cast<QWidget *>(rbNoReduccion)
+                     : paso_ == 2 ? static_cast<QWidget *>(Reduccion.rbNoReduccion)
                                   : static_cast<QWidget *>(cbSumaNumeros);
     first->setFocus();
 }
@@ -152,26 +143,22 @@ void TFRMAsistente::MostrarPaso()
 void TFRMAsistente::SelectionChanged()
 {
     Boleto_->SetModified(false); // a selection has no pending edit to show
-    const TEuroMillonApuestaMult &selection = Boleto_->ShownBet();
-    generacion_->Seleccion().Assign(selection);
-    const QString missing = Txt(41732) + QLatin1Char(' ');
-    ShowMarkedCount(lblNumB1, selection.Block(kBlockNumbers).Count(), kValuesPerBet[kBlockNumbers], missing);
-    ShowMarkedCount(lblNumB2, selection.Block(kBlockStars).Count(), kValuesPerBet[kBlockStars], missing);
-    lblApuestasPosibles->setText(QString::number(generacion_->ApuestasPosibles()));
+    generacion_->Seleccion().Assign(Boleto_->ShownBet());
+    ShowSelectionCounts(Cuentas, *generacion_, Txt(41732) + QLatin1Char(' '));
 }
 
 void TFRMAsistente::LeerReduccion()
 {
     TEuroMillonGeneraComb &generacion = *generacion_;
-    if (rbNoReduccion->isChecked()) {
+    if (Reduccion.rbNoReduccion->isChecked()) {
         generacion.SetTipoReduccion(TEuroMillonGeneraComb::kSinReduccion);
-    } else if (rbReduccionGlobal->isChecked()) {
+    } else if (Reduccion.rbReduccionGlobal->isChecked()) {
         generacion.SetTipoReduccion(TEuroMillonGeneraComb::kReduccionGlobal);
-        generacion.SetReduccionGlobal(7 - cbRedGlobal->currentIndex());
-    } else if (rbReduccionBloques->isChecked()) {
+        generacion.SetReduccionGlobal(7 - Reduccion.cbRedGlobal->currentIndex());
+    } else if (Reduccion.rbReduccionBloques->isChecked()) {
         generacion.SetTipoReduccion(TEuroMillonGeneraComb::kReduccionBloques);
-        generacion.SetReduccionB1(5 - cbRedB1->currentIndex());
-        generacion.SetReduccionB2(2 - cbRedB2->currentIndex());
+        generacion.SetReduccionB1(5 - Reduccion.cbRedB1->currentIndex());
+        generacion.SetReduccionB2(2 - Reduccion.cbRedB2->currentIndex());
     } else {
         throw Exception(GetText(41521));
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "generator/ui/generator_widgets.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -88,26 +90,11 @@ private:
     QWidget *tsNumeros = nullptr;
     TControlEuroMillonApuesta *Boleto_ = nullptr;
     QPlainTextEdit *mInstrucColBase = nullptr;
-    QLabel *lNumerosB1 = nullptr;
-    QLabel *lblNumB1 = nullptr;
-    QLabel *lNumerosB2 = nullptr;
-    QLabel *lblNumB2 = nullptr;
-    QLabel *lApuestasPosibles = nullptr;
-    QLabel *lblApuestasPosibles = nullptr;
-    QToolButton *bbAleatorio1 = nullptr;
-    QToolButton *bbAleatorio2 = nullptr;
+    TSelectionCounts Cuentas;
 
     QWidget *tsReduccion = nullptr;
     QPlainTextEdit *mInstrucReduccion = nullptr;
-    QGroupBox *gbTipoReduccion = nullptr;
-    QRadioButton *rbNoReduccion = nullptr;
-    QRadioButton *rbReduccionGlobal = nullptr;
-    QRadioButton *rbReduccionBloques = nullptr;
-    QComboBox *cbRedGlobal = nullptr;
-    QComboBox *cbRedB1 = nullptr;
-    QComboBox *cbRedB2 = nullptr;
-    QLabel *lTipoRedB1 = nullptr;
-    QLabel *lTipoRedB2 = nullptr;
+    TReductionControls Reduccion;
 
     QWidget *tsCondiciones = nullptr;
     QPlainTextEdit *mInstrucCondiciones = nullptr;

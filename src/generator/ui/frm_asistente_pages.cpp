@@ -21,13 +21,6 @@ namespace {
 // The program's emblem, from the resources built into the program.
 const char *const kPictureResource = ":/shell/EUROMILLON_100x100y.png";
 
-QWidget *NewPage(const char *name)
-{
-    auto *page = new QWidget;
-    page->setObjectName(QString::fromLatin1(name));
-    return page;
-}
-
 QPlainTextEdit *NewNote(QWidget *parent, const char *name)
 {
     auto *note = new QPlainTextEdit(parent);
@@ -45,23 +38,6 @@ QRadioButton *NewRadio(QWidget *parent, const char *name)
 {
     auto *button = new QRadioButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
-QComboBox *NewList(QWidget *parent, const char *name)
-{
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    return combo;
-}
-
-QToolButton *NewButton(QWidget *parent, const char *name)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setMinimumWidth(120);
     return button;
 }
 
@@ -95,7 +71,7 @@ void TFRMAsistente::BuildHeader()
 
 QWidget *TFRMAsistente::BuildStep0()
 {
-    tsStep0 = NewPage("tsStep0");
+    tsStep0 = NewNamedPage("tsStep0");
     gbSeleccionaTipoNuevo = new QGroupBox(tsStep0);
     gbSeleccionaTipoNuevo->setObjectName(QStringLiteral("gbSeleccionaTipoNuevo"));
     rbAsistente = NewRadio(gbSeleccionaTipoNuevo, "rbAsistente");
@@ -113,40 +89,16 @@ QWidget *TFRMAsistente::BuildStep0()
 
 QWidget *TFRMAsistente::BuildNumerosPage()
 {
-    tsNumeros = NewPage("tsNumeros");
-    auto *pnlNumeros = new QFrame(tsNumeros);
-    pnlNumeros->setObjectName(QStringLiteral("pnlNumeros"));
-    pnlNumeros->setFrameShape(QFrame::StyledPanel);
-    auto *margin = new QVBoxLayout(pnlNumeros);
-    margin->setContentsMargins(2, 2, 2, 2);
-    Boleto_ = new TControlEuroMillonApuesta(pnlNumeros);
-    Boleto_->setObjectName(QStringLiteral("Boleto"));
-    Boleto_->setFixedSize(160, 317);
-    margin->addWidget(Boleto_);
+    tsNumeros = NewNamedPage("tsNumeros");
+    QFrame *pnlNumeros = NewTicketPanel(tsNumeros, QSize(160, 317), Boleto_);
 
     mInstrucColBase = NewNote(tsNumeros, "mInstrucColBase");
-    lNumerosB1 = NewNamedLabel(tsNumeros, "lNumerosB1");
-    lblNumB1 = NewNamedLabel(tsNumeros, "lblNumB1", true);
-    lNumerosB2 = NewNamedLabel(tsNumeros, "lNumerosB2");
-    lblNumB2 = NewNamedLabel(tsNumeros, "lblNumB2", true);
-    lApuestasPosibles = NewNamedLabel(tsNumeros, "lApuestasPosibles");
-    lblApuestasPosibles = NewNamedLabel(tsNumeros, "lblApuestasPosibles", true);
-    bbAleatorio1 = NewButton(tsNumeros, "bbAleatorio1");
-    bbAleatorio2 = NewButton(tsNumeros, "bbAleatorio2");
-    auto *counts = new QGridLayout;
-    counts->addWidget(lNumerosB1, 0, 0);
-    counts->addWidget(lblNumB1, 0, 1);
-    counts->addWidget(bbAleatorio1, 0, 2);
-    counts->addWidget(lNumerosB2, 1, 0);
-    counts->addWidget(lblNumB2, 1, 1);
-    counts->addWidget(bbAleatorio2, 1, 2);
-    counts->addWidget(lApuestasPosibles, 2, 0);
-    counts->addWidget(lblApuestasPosibles, 2, 1);
-    counts->setColumnStretch(1, 1);
+    Cuentas = NewSelectionCounts(tsNumeros, 120);
+    Cuentas.grid->setColumnStretch(1, 1);
 
     auto *right = new QVBoxLayout;
     right->addWidget(mInstrucColBase, 1);
-    right->addLayout(counts);
+    right->addLayout(Cuentas.grid);
     auto *page = new QHBoxLayout(tsNumeros);
     page->addWidget(pnlNumeros, 0, Qt::AlignTop);
     page->addLayout(right, 1);
@@ -155,38 +107,18 @@ QWidget *TFRMAsistente::BuildNumerosPage()
 
 QWidget *TFRMAsistente::BuildReduccionPage()
 {
-    tsReduccion = NewPage("tsReduccion");
+    tsReduccion = NewNamedPage("tsReduccion");
     mInstrucReduccion = NewNote(tsReduccion, "mInstrucReduccion");
-    gbTipoReduccion = new QGroupBox(tsReduccion);
-    gbTipoReduccion->setObjectName(QStringLiteral("gbTipoReduccion"));
-    rbNoReduccion = NewRadio(gbTipoReduccion, "rbNoReduccion");
-    rbReduccionGlobal = NewRadio(gbTipoReduccion, "rbReduccionGlobal");
-    rbReduccionBloques = NewRadio(gbTipoReduccion, "rbReduccionBloques");
-    cbRedGlobal = NewList(gbTipoReduccion, "cbRedGlobal");
-    cbRedB1 = NewList(gbTipoReduccion, "cbRedB1");
-    cbRedB2 = NewList(gbTipoReduccion, "cbRedB2");
-    lTipoRedB1 = NewNamedLabel(gbTipoReduccion, "lTipoRedB1");
-    lTipoRedB2 = NewNamedLabel(gbTipoReduccion, "lTipoRedB2");
-    auto *grid = new QGridLayout(gbTipoReduccion);
-    grid->addWidget(rbNoReduccion, 0, 0, 1, 3);
-    grid->addWidget(rbReduccionGlobal, 1, 0, 1, 2);
-    grid->addWidget(cbRedGlobal, 1, 2);
-    grid->addWidget(rbReduccionBloques, 2, 0, 1, 3);
-    grid->addWidget(lTipoRedB1, 3, 1);
-    grid->addWidget(cbRedB1, 3, 2);
-    grid->addWidget(lTipoRedB2, 4, 1);
-    grid->addWidget(cbRedB2, 4, 2);
-    grid->setColumnMinimumWidth(0, 16);
-    grid->setColumnStretch(3, 1);
+    Reduccion = NewReductionGroup(tsReduccion);
     auto *page = new QVBoxLayout(tsReduccion);
     page->addWidget(mInstrucReduccion, 1);
-    page->addWidget(gbTipoReduccion);
+    page->addWidget(Reduccion.gbTipoReduccion);
     return tsReduccion;
 }
 
 QWidget *TFRMAsistente::BuildCondicionesPage()
 {
-    tsCondiciones = NewPage("tsCondiciones");
+    tsCondiciones = NewNamedPage("tsCondiciones");
     mInstrucCondiciones = NewNote(tsCondiciones, "mInstrucCondiciones");
     auto check = [this](const char *name) {
         auto *box = new QCheckBox(tsCondiciones);

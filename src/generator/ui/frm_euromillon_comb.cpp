@@ -6,7 +6,6 @@
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
 #include "model/game_constants.h"
-#include "model/simple_bets.h"
 #include "widgets/command_guard.h"
 #include "widgets/control_euromillon_apuesta.h"
 #include "widgets/texts.h"
@@ -67,17 +66,14 @@ TFRMEuroMillonComb::TFRMEuroMillonComb(QWidget *parent) : QDialog(parent)
     root->setSizeConstraint(QLayout::SetFixedSize);
 
     Boleto_->SetOnChange([this](TControlEuroMillonApuesta *) { SelectionChanged(); });
-    connect(bbAleatorio1, &QToolButton::clicked, this,
-            [this] { RunCommand(this, [this] { AddRandomNumber(Boleto_->ShownBet(), kBlockNumbers); }); });
-    connect(bbAleatorio2, &QToolButton::clicked, this,
-            [this] { RunCommand(this, [this] { AddRandomNumber(Boleto_->ShownBet(), kBlockStars); }); });
+    ConnectRandomButtons(this, Cuentas.bbAleatorio1, Cuentas.bbAleatorio2, Boleto_);
     connect(PageControl_, &QTabWidget::currentChanged, this, [this] { UpdateActions(); });
     connect(sgGrupos->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { UpdateActions(); });
     connect(model_.get(), &QAbstractItemModel::modelReset, this, [this] { UpdateActions(); });
 
     PageControl_->setCurrentWidget(tsNumeros);
     ApplyTexts();
-    FillReductionLists(cbRedGlobal, cbRedB1, cbRedB2);
+    FillReductionLists(Reduccion.cbRedGlobal, Reduccion.cbRedB1, Reduccion.cbRedB2);
     ConnectReductionControls();
     RefrescarDesdeGeneracion();
     ShowCounters();
@@ -145,51 +141,46 @@ void TFRMEuroMillonComb::ApplyTexts()
     PageControl_->setTabText(PageControl_->indexOf(tsReduccion), Txt(41505));
     PageControl_->setTabText(PageControl_->indexOf(tsCondicionesGrupos), Txt(41506));
     PageControl_->setTabText(PageControl_->indexOf(tsProcesar), Txt(41558));
-    lNumerosB1->setText(Txt(41502));
-    lNumerosB2->setText(Txt(41503));
-    lApuestasPosibles->setText(Txt(41504));
-    bbAleatorio1->setText(Txt(41730));
-    bbAleatorio2->setText(Txt(41731));
     lRedShortDesc1->setText(Txt(41507));
     lRedShortDesc2->setText(Txt(41508));
-    gbTipoReduccion->setTitle(Txt(41520));
-    rbNoReduccion->setText(Txt(41517));
-    rbReduccionGlobal->setText(Txt(41518));
-    rbReduccionBloques->setText(Txt(41519));
-    lTipoRedB1->setText(Txt(41509));
-    lTipoRedB2->setText(Txt(41510));
+    Reduccion.gbTipoReduccion->setTitle(Txt(41520));
+    Reduccion.rbNoReduccion->setText(Txt(41517));
+    Reduccion.rbReduccionGlobal->setText(Txt(41518));
+    Reduccion.rbReduccionBloques->setText(Txt(41519));
+    Reduccion.lTipoRedB1->setText(Txt(41509));
+    Reduccion.lTipoRedB2->setText(Txt(41510));
     lCondShortDesc1->setText(Txt(41511));
     lCondiciones->setText(Txt(41513));
 }
 
 void TFRMEuroMillonComb::ConnectReductionControls()
 {
-    connect(rbNoReduccion, &QRadioButton::clicked, this,
+    connect(Reduccion.rbNoReduccion, &QRadioButton::clicked, this,
             [this] { generacion_->SetTipoReduccion(TEuroMillonGeneraComb::kSinReduccion); });
-    connect(rbReduccionGlobal, &QRadioButton::clicked, this, [this](bool checked) {
+    connect(Reduccion.rbReduccionGlobal, &QRadioButton::clicked, this, [this](bool checked) {
         if (checked)
             generacion_->SetTipoReduccion(TEuroMillonGeneraComb::kReduccionGlobal);
     });
-    connect(rbReduccionBloques, &QRadioButton::clicked, this, [this](bool checked) {
+    connect(Reduccion.rbReduccionBloques, &QRadioButton::clicked, this, [this](bool checked) {
         if (checked)
             generacion_->SetTipoReduccion(TEuroMillonGeneraComb::kReduccionBloques);
     });
-    connect(cbRedGlobal, &QComboBox::currentIndexChanged, this, [this](int item) {
+    connect(Reduccion.cbRedGlobal, &QComboBox::currentIndexChanged, this, [this](int item) {
         if (item >= 0 && !refreshing_)
             generacion_->SetReduccionGlobal(7 - item);
     });
-    connect(cbRedB1, &QComboBox::currentIndexChanged, this, [this](int item) {
+    connect(Reduccion.cbRedB1, &QComboBox::currentIndexChanged, this, [this](int item) {
         if (item >= 0 && !refreshing_)
             generacion_->SetReduccionB1(5 - item);
     });
-    connect(cbRedB2, &QComboBox::currentIndexChanged, this, [this](int item) {
+    connect(Reduccion.cbRedB2, &QComboBox::currentIndexChanged, this, [this](int item) {
         if (item >= 0 && !refreshing_)
             generacion_->SetReduccionB2(2 - item);
     });
     // A click on a list with a chosen item picks its kind of reduction.
-    OnComboClicked(cbRedGlobal, [this] { rbReduccionGlobal->click(); });
-    OnComboClicked(cbRedB1, [this] { rbReduccionBloques->click(); });
-    OnComboClicked(cbRedB2, [this] { rbReduccionBloques->click(); });
+    OnComboClicked(Reduccion.cbRedGlobal, [this] { Reduccion.rbReduccionGlobal->click(); });
+    OnComboClicked(Reduccion.cbRedB1, [this] { Reduccion.rbReduccionBloques->click(); });
+    OnComboClicked(Reduccion.cbRedB2, [this] { Reduccion.rbReduccionBloques->click(); });
 }
 
 void TFRMEuroMillonComb::CargarDesde(const TEuroMillonGeneraComb &origen)
@@ -203,12 +194,12 @@ void TFRMEuroMillonComb::RefrescarDesdeGeneracion()
 {
     const TEuroMillonGeneraComb &generacion = *generacion_;
     refreshing_ = true;
-    rbNoReduccion->setChecked(generacion.TipoReduccion() == TEuroMillonGeneraComb::kSinReduccion);
-    rbReduccionGlobal->setChecked(generacion.TipoReduccion() == TEuroMillonGeneraComb::kReduccionGlobal);
-    rbReduccionBloques->setChecked(generacion.TipoReduccion() == TEuroMillonGeneraComb::kReduccionBloques);
-    cbRedGlobal->setCurrentIndex(7 - generacion.ReduccionGlobal());
-    cbRedB1->setCurrentIndex(5 - generacion.ReduccionB1());
-    cbRedB2->setCurrentIndex(2 - generacion.ReduccionB2());
+    Reduccion.rbNoReduccion->setChecked(generacion.TipoReduccion() == TEuroMillonGeneraComb::kSinReduccion);
+    Reduccion.rbReduccionGlobal->setChecked(generacion.TipoReduccion() == TEuroMillonGeneraComb::kReduccionGlobal);
+    Reduccion.rbReduccionBloques->setChecked(generacion.TipoReduccion() == TEuroMillonGeneraComb::kReduccionBloques);
+    Reduccion.cbRedGlobal->setCurrentIndex(7 - generacion.ReduccionGlobal());
+    Reduccion.cbRedB1->setCurrentIndex(5 - generacion.ReduccionB1());
+    Reduccion.cbRedB2->setCurrentIndex(2 - generacion.ReduccionB2());
     refreshing_ = false;
     // The selection handler brings the labels and the grid up to date.
     Boleto_->ShownBet().Assign(generacion_->Seleccion());
@@ -226,12 +217,8 @@ void TFRMEuroMillonComb::SelectionChanged()
 
 void TFRMEuroMillonComb::ShowSelectionLabels()
 {
-    const TEuroMillonApuestaMult &selection = Boleto_->ShownBet();
     // "Faltan " is this window's own word, not a localized text.
-    const QString missing = QStringLiteral("Faltan ");
-    ShowMarkedCount(lblNumB1, selection.Block(kBlockNumbers).Count(), kValuesPerBet[kBlockNumbers], missing);
-    ShowMarkedCount(lblNumB2, selection.Block(kBlockStars).Count(), kValuesPerBet[kBlockStars], missing);
-    lblApuestasPosibles->setText(QString::number(generacion_->ApuestasPosibles()));
+    ShowSelectionCounts(Cuentas, *generacion_, QStringLiteral("Faltan "));
 }
 
 void TFRMEuroMillonComb::ShowCounters()

@@ -113,28 +113,13 @@ private:
     QTabWidget *PageControl_ = nullptr;
 
     QWidget *tsNumeros = nullptr;
-    QLabel *lNumerosB1 = nullptr;
-    QLabel *lblNumB1 = nullptr;
-    QLabel *lNumerosB2 = nullptr;
-    QLabel *lblNumB2 = nullptr;
-    QLabel *lApuestasPosibles = nullptr;
-    QLabel *lblApuestasPosibles = nullptr;
-    QToolButton *bbAleatorio1 = nullptr;
-    QToolButton *bbAleatorio2 = nullptr;
+    TSelectionCounts Cuentas;
 
     QWidget *tsReduccion = nullptr;
     QVBoxLayout *reduccionLayout_ = nullptr;
     QLabel *lRedShortDesc1 = nullptr;
     QLabel *lRedShortDesc2 = nullptr;
-    QGroupBox *gbTipoReduccion = nullptr;
-    QRadioButton *rbNoReduccion = nullptr;
-    QRadioButton *rbReduccionGlobal = nullptr;
-    QRadioButton *rbReduccionBloques = nullptr;
-    QComboBox *cbRedGlobal = nullptr;
-    QComboBox *cbRedB1 = nullptr;
-    QComboBox *cbRedB2 = nullptr;
-    QLabel *lTipoRedB1 = nullptr;
-    QLabel *lTipoRedB2 = nullptr;
+    TReductionControls Reduccion;
 
     QWidget *tsCondicionesGrupos = nullptr;
     QLabel *lCondShortDesc1 = nullptr;

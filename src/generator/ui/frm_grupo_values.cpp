@@ -95,15 +95,7 @@ void TFRMGrupoValues::BuildLayout()
     ebNombre = new QLineEdit(this);
     ebNombre->setObjectName(QStringLiteral("ebNombre"));
 
-    auto *pnlNumeros = new QFrame(this);
-    pnlNumeros->setObjectName(QStringLiteral("pnlNumeros"));
-    pnlNumeros->setFrameShape(QFrame::StyledPanel);
-    auto *ticketBox = new QVBoxLayout(pnlNumeros);
-    ticketBox->setContentsMargins(2, 2, 2, 2);
-    Boleto_ = new TControlEuroMillonApuesta(pnlNumeros);
-    Boleto_->setObjectName(QStringLiteral("Boleto"));
-    Boleto_->setFixedSize(160, 317);
-    ticketBox->addWidget(Boleto_);
+    QFrame *pnlNumeros = NewTicketPanel(this, QSize(160, 317), Boleto_);
     sbMarcarTodos = new QPushButton(this);
     sbMarcarTodos->setObjectName(QStringLiteral("sbMarcarTodos"));
     sbBorrarTodos = new QPushButton(this);

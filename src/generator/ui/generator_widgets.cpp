@@ -2,13 +2,22 @@
 
 #include "generator/genera_comb.h"
 #include "model/euromillon_apuestas.h"
+#include "model/game_constants.h"
+#include "model/simple_bets.h"
+#include "widgets/command_guard.h"
+#include "widgets/control_euromillon_apuesta.h"
 #include "widgets/texts.h"
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFrame>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -50,6 +59,87 @@ QLabel *NewNamedLabel(QWidget *parent, const char *name, bool bold)
         label->setFont(font);
     }
     return label;
+}
+
+QWidget *NewNamedPage(const char *name)
+{
+    auto *page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    return page;
+}
+
+QComboBox *NewNamedList(QWidget *parent, const char *name)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return combo;
+}
+
+QToolButton *NewNamedButton(QWidget *parent, const char *name, int minimumWidth)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setMinimumWidth(minimumWidth);
+    return button;
+}
+
+QFrame *NewTicketPanel(QWidget *parent, const QSize &ticketSize, TControlEuroMillonApuesta *&ticket)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(QStringLiteral("pnlNumeros"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto *margin = new QVBoxLayout(panel);
+    margin->setContentsMargins(2, 2, 2, 2);
+    ticket = new TControlEuroMillonApuesta(panel);
+    ticket->setObjectName(QStringLiteral("Boleto"));
+    ticket->setFixedSize(ticketSize);
+    margin->addWidget(ticket);
+    return panel;
+}
+
+void ConnectRandomButtons(QWidget *owner, QToolButton *number, QToolButton *star, TControlEuroMillonApuesta *ticket)
+{
+    auto connectBlock = [owner, ticket](QToolButton *button, int block) {
+        QObject::connect(button, &QToolButton::clicked, owner, [owner, ticket, block] {
+            RunCommand(owner, [ticket, block] { AddRandomNumber(ticket->ShownBet(), block); });
+        });
+    };
+    connectBlock(number, kBlockNumbers);
+    connectBlock(star, kBlockStars);
+}
+
+TReductionControls NewReductionGroup(QWidget *parent)
+{
+    TReductionControls c;
+    c.gbTipoReduccion = new QGroupBox(parent);
+    c.gbTipoReduccion->setObjectName(QStringLiteral("gbTipoReduccion"));
+    auto radio = [&c](const char *name) {
+        auto *button = new QRadioButton(c.gbTipoReduccion);
+        button->setObjectName(QString::fromLatin1(name));
+        return button;
+    };
+    c.rbNoReduccion = radio("rbNoReduccion");
+    c.rbReduccionGlobal = radio("rbReduccionGlobal");
+    c.rbReduccionBloques = radio("rbReduccionBloques");
+    c.cbRedGlobal = NewNamedList(c.gbTipoReduccion, "cbRedGlobal");
+    c.cbRedB1 = NewNamedList(c.gbTipoReduccion, "cbRedB1");
+    c.cbRedB2 = NewNamedList(c.gbTipoReduccion, "cbRedB2");
+    c.lTipoRedB1 = NewNamedLabel(c.gbTipoReduccion, "lTipoRedB1");
+    c.lTipoRedB2 = NewNamedLabel(c.gbTipoReduccion, "lTipoRedB2");
+    auto *grid = new QGridLayout(c.gbTipoReduccion);
+    grid->addWidget(c.rbNoReduccion, 0, 0, 1, 3);
+    grid->addWidget(c.rbReduccionGlobal, 1, 0, 1, 2);
+    grid->addWidget(c.cbRedGlobal, 1, 2);
+    grid->addWidget(c.rbReduccionBloques, 2, 0, 1, 3);
+    grid->addWidget(c.lTipoRedB1, 3, 1);
+    grid->addWidget(c.cbRedB1, 3, 2);
+    grid->addWidget(c.lTipoRedB2, 4, 1);
+    grid->addWidget(c.cbRedB2, 4, 2);
+    grid->setColumnMinimumWidth(0, 16);
+    grid->setColumnStretch(3, 1);
+    return c;
 }
 
 QString PlainLines(QString text)
@@ -110,6 +200,8 @@ void ShowGenerationCounters(const TEuroMillonGeneraComb &generacion, const TGene
     }
 }
 
+namespace {
+
 void ShowMarkedCount(QLabel *label, int marked, int needed, const QString &missingWord)
 {
     QPalette palette = label->palette();
@@ -121,6 +213,47 @@ void ShowMarkedCount(QLabel *label, int marked, int needed, const QString &missi
         palette.setColor(QPalette::WindowText, Qt::black);
     }
     label->setPalette(palette);
+}
+
+} // namespace
+
+TSelectionCounts NewSelectionCounts(QWidget *parent, int buttonWidth)
+{
+    TSelectionCounts c;
+    c.lNumerosB1 = NewNamedLabel(parent, "lNumerosB1");
+    c.lblNumB1 = NewNamedLabel(parent, "lblNumB1", true);
+    c.lNumerosB2 = NewNamedLabel(parent, "lNumerosB2");
+    c.lblNumB2 = NewNamedLabel(parent, "lblNumB2", true);
+    c.lApuestasPosibles = NewNamedLabel(parent, "lApuestasPosibles");
+    c.lblApuestasPosibles = NewNamedLabel(parent, "lblApuestasPosibles", true);
+    c.bbAleatorio1 = NewNamedButton(parent, "bbAleatorio1", buttonWidth);
+    c.bbAleatorio2 = NewNamedButton(parent, "bbAleatorio2", buttonWidth);
+    c.lNumerosB1->setText(Txt(41502));
+    c.lNumerosB2->setText(Txt(41503));
+    c.lApuestasPosibles->setText(Txt(41504));
+    c.bbAleatorio1->setText(Txt(41730));
+    c.bbAleatorio2->setText(Txt(41731));
+    c.grid = new QGridLayout;
+    c.grid->setHorizontalSpacing(12);
+    c.grid->addWidget(c.lNumerosB1, 0, 0);
+    c.grid->addWidget(c.lblNumB1, 0, 1);
+    c.grid->addWidget(c.bbAleatorio1, 0, 2);
+    c.grid->addWidget(c.lNumerosB2, 1, 0);
+    c.grid->addWidget(c.lblNumB2, 1, 1);
+    c.grid->addWidget(c.bbAleatorio2, 1, 2);
+    c.grid->addWidget(c.lApuestasPosibles, 2, 0);
+    c.grid->addWidget(c.lblApuestasPosibles, 2, 1);
+    return c;
+}
+
+void ShowSelectionCounts(const TSelectionCounts &counts, const TEuroMillonGeneraComb &generacion,
+                         const QString &missingWord)
+{
+    const TEuroMillonApuestaMult &selection = generacion.Seleccion();
+    ShowMarkedCount(counts.lblNumB1, selection.Block(kBlockNumbers).Count(), kValuesPerBet[kBlockNumbers],
+                    missingWord);
+    ShowMarkedCount(counts.lblNumB2, selection.Block(kBlockStars).Count(), kValuesPerBet[kBlockStars], missingWord);
+    counts.lblApuestasPosibles->setText(QString::number(generacion.ApuestasPosibles()));
 }
 
 void FillReductionLists(QComboBox *cbRedGlobal, QComboBox *cbRedB1, QComboBox *cbRedB2)
