@@ -1,6 +1,7 @@
 // The combination window's actions and menus, and the commands behind them.
 #include "shell/ui/frm_apuestas.h"
 
+#include "widgets/busy_cursor.h"
 #include "widgets/command_guard.h"
 #include "widgets/control_euromillon_apuesta.h"
 #include "widgets/dialog_service.h"
@@ -11,6 +12,7 @@
 #include "model/ticket_tables.h"
 #include "widgets/texts.h"
 
+#include "generator/genera_comb.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
 #include "model/format.h"
@@ -238,15 +240,19 @@ void TFRMApuestas::Generate()
 {
     if (!ShellTools().generator || !SettleBeforeChange())
         return;
-    TEuroMillonApuestas generated;
-    if (!ShellTools().generator(this, generated))
+    const std::unique_ptr<TEuroMillonGeneraComb> generation = ShellTools().generator(this);
+    if (!generation)
         return;
+    const TEuroMillonApuestas &generated = generation->Apuestas();
     const QString question =
         QString::fromStdString(FormatText(GetText(41070), {generated.Count()})) + QLatin1Char('\n') + Txt(50001);
     if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) !=
         QMessageBox::Yes)
         return;
-    combination_->InsertRange(generated, 0, generated.Count() - 1, combination_->Count());
+    // Generated bets are complete simple bets: appended as they stand, in
+    // one block (76 million take seconds, not a check per bet).
+    TBusyCursor busy;
+    combination_->AppendMasks(generated.Masks().data(), generated.Masks().size());
 }
 
 void TFRMApuestas::AskTicketAndGo()

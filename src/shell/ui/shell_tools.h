@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 class TEuroMillonApuestas;
+class TEuroMillonGeneraComb;
 class TFRMMainMDI;
 
 // The modal windows that work on a combination, reached from the shell's
@@ -12,8 +14,9 @@ class TFRMMainMDI;
 struct TShellTools {
     // The new-combination wizard, shown modally over the main window.
     std::function<void(TFRMMainMDI &main)> newCombinationWizard;
-    // The generator window; true when it closed with OK, its kept bets then in generated.
-    std::function<bool(QWidget *owner, TEuroMillonApuestas &generated)> generator;
+    // The generator window; when it closed with OK, its settings holding the
+    // kept bets (handed over whole, as they may be 76 million); null otherwise.
+    std::function<std::unique_ptr<TEuroMillonGeneraComb>(QWidget *owner)> generator;
     std::function<void(QWidget *owner, TEuroMillonApuestas &combination)> prizes;
     // What the combination guarantees over a selection of numbers and stars.
     std::function<void(QWidget *owner, TEuroMillonApuestas &combination)> guarantee;

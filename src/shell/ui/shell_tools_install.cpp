@@ -3,7 +3,12 @@
 #include "draws/ui/prizes_tool.h"
 #include "exchange/ui/frm_export.h"
 #include "exchange/ui/frm_importar.h"
+#include "generator/genera_comb.h"
+#include "generator/ui/frm_asistente.h"
+#include "generator/ui/frm_euromillon_comb.h"
 #include "generator/ui/frm_garantia.h"
+#include "shell/ui/frm_apuestas.h"
+#include "shell/ui/frm_main_mdi.h"
 
 // Plugs each subsystem's windows into the shell's commands. One line per
 // window; a command whose entry stays empty is disabled by its window.
@@ -14,4 +19,8 @@ void InstallShellTools()
     tools.importBets = ShowImportWindow;
     tools.exportBets = ShowExportWindow;
     tools.prizes = MostrarPremios;
+    tools.generator = RunGeneratorWindow;
+    tools.newCombinationWizard = [](TFRMMainMDI &main) {
+        RunNewCombinationWizard(&main, [&main]() -> TEuroMillonApuestas & { return main.NewCombinationWindow()->Combination(); });
+    };
 }
