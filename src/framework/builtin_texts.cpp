@@ -335,6 +335,7 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45005, "El número de boleto debe estar entre 1 y %d"},
     {45006, "es"},
     {45007, "No se ha podido abrir:"},
+    {45010, "Garantía"},
 
     // Draw import, profit chart (45200 to 45228)
     {45200, "Importar sorteos..."},

@@ -1,5 +1,8 @@
 #include "generator/ui/frm_euromillon_comb.h"
 
+#include "generator/ui/guarantee_panel.h"
+#include "generator/ui/optimizer_controls.h"
+
 #include "generator/genera_comb.h"
 #include "generator/ui/condiciones_model.h"
 #include "generator/ui/frm_generating.h"
@@ -56,6 +59,7 @@ TFRMEuroMillonComb::TFRMEuroMillonComb(QWidget *parent) : QDialog(parent)
     PageControl_->addTab(BuildReduccionPage(), QString());
     PageControl_->addTab(BuildCondicionesPage(), QString());
     PageControl_->addTab(BuildProcesarPage(), QString());
+    PageControl_->addTab(BuildGarantiaPage(), QString());
     PageControl_->setMinimumWidth(470);
     auto *body = new QHBoxLayout;
     body->addWidget(BuildTicketPanel());
@@ -141,6 +145,9 @@ void TFRMEuroMillonComb::ApplyTexts()
     PageControl_->setTabText(PageControl_->indexOf(tsReduccion), Txt(41505));
     PageControl_->setTabText(PageControl_->indexOf(tsCondicionesGrupos), Txt(41506));
     PageControl_->setTabText(PageControl_->indexOf(tsProcesar), Txt(41558));
+    PageControl_->setTabText(PageControl_->indexOf(tsGarantia), Txt(45010));
+    optimizer_->ApplyTexts();
+    guarantee_->ApplyTexts();
     lRedShortDesc1->setText(Txt(41507));
     lRedShortDesc2->setText(Txt(41508));
     Reduccion.gbTipoReduccion->setTitle(Txt(41520));
@@ -200,6 +207,7 @@ void TFRMEuroMillonComb::RefrescarDesdeGeneracion()
     Reduccion.cbRedGlobal->setCurrentIndex(7 - generacion.ReduccionGlobal());
     Reduccion.cbRedB1->setCurrentIndex(5 - generacion.ReduccionB1());
     Reduccion.cbRedB2->setCurrentIndex(2 - generacion.ReduccionB2());
+    optimizer_->Refresh();
     refreshing_ = false;
     // The selection handler brings the labels and the grid up to date.
     Boleto_->ShownBet().Assign(generacion_->Seleccion());
@@ -263,11 +271,16 @@ void TFRMEuroMillonComb::Procesar()
     Boleto_->CommitFields();
     const bool accepted = EjecutarGeneracion(this, *generacion_, false);
     if (accepted) {
+        OptimizeKeptBets(this, *generacion_);
         estadisticasValidas_ = true;
         ConditionsChanged();
     }
     ShowCounters();
     UpdateActions();
+    if (accepted)
+        guarantee_->Analyse(generacion_->Apuestas().Masks(), generacion_->Seleccion().ToMask());
+    else
+        guarantee_->Clear();
     emit GenerationFinished(accepted);
 }
 

@@ -19,6 +19,8 @@ class QTableView;
 class QToolButton;
 class QVBoxLayout;
 class TCondicionesModel;
+class TGuaranteePanel;
+class TOptimizerControls;
 class TControlEuroMillonApuesta;
 class TEuroMillonGeneraComb;
 
@@ -47,6 +49,8 @@ public:
     QWidget *ProcesarPage() const { return tsProcesar; }
     QVBoxLayout *ReduccionPageLayout() const { return reduccionLayout_; }
     QVBoxLayout *ProcesarPageLayout() const { return procesarLayout_; }
+    // What the kept bets of the last run guarantee, worked out after it.
+    TGuaranteePanel *Guarantee() const { return guarantee_; }
     // The per-condition counters belong to the last run with the current
     // selection and conditions.
     bool EstadisticasValidas() const { return estadisticasValidas_; }
@@ -80,6 +84,7 @@ private:
     QWidget *BuildReduccionPage();
     QWidget *BuildCondicionesPage();
     QWidget *BuildProcesarPage();
+    QWidget *BuildGarantiaPage();
     void ConnectReductionControls();
     void ApplyTexts();
 
@@ -120,6 +125,7 @@ private:
     QLabel *lRedShortDesc1 = nullptr;
     QLabel *lRedShortDesc2 = nullptr;
     TReductionControls Reduccion;
+    TOptimizerControls *optimizer_ = nullptr;
 
     QWidget *tsCondicionesGrupos = nullptr;
     QLabel *lCondShortDesc1 = nullptr;
@@ -132,6 +138,9 @@ private:
     TGenerationCounterLabels counters_;
     QToolButton *bbProcesar = nullptr;
     QToolButton *bbAceptar = nullptr;
+
+    QWidget *tsGarantia = nullptr;
+    TGuaranteePanel *guarantee_ = nullptr;
 };
 
 // Opens the generator window modally over owner; when it closes with

@@ -1,6 +1,9 @@
 // The generator window's ticket panel and its four pages, one function each.
 #include "generator/ui/frm_euromillon_comb.h"
 
+#include "generator/ui/guarantee_panel.h"
+#include "generator/ui/optimizer_controls.h"
+
 #include "generator/ui/condiciones_model.h"
 #include "widgets/control_euromillon_apuesta.h"
 
@@ -64,6 +67,8 @@ QWidget *TFRMEuroMillonComb::BuildReduccionPage()
     reduccionLayout_->addWidget(lRedShortDesc1);
     reduccionLayout_->addWidget(lRedShortDesc2);
     reduccionLayout_->addWidget(Reduccion.gbTipoReduccion);
+    optimizer_ = new TOptimizerControls(*generacion_, tsReduccion);
+    reduccionLayout_->addWidget(optimizer_);
     reduccionLayout_->addStretch();
     return tsReduccion;
 }
@@ -112,6 +117,15 @@ QWidget *TFRMEuroMillonComb::BuildCondicionesPage()
     page->addWidget(sgGrupos, 1);
     page->addLayout(bottom);
     return tsCondicionesGrupos;
+}
+
+QWidget *TFRMEuroMillonComb::BuildGarantiaPage()
+{
+    tsGarantia = NewNamedPage("tsGarantia");
+    guarantee_ = new TGuaranteePanel(tsGarantia);
+    auto *layout = new QVBoxLayout(tsGarantia);
+    layout->addWidget(guarantee_);
+    return tsGarantia;
 }
 
 QWidget *TFRMEuroMillonComb::BuildProcesarPage()
