@@ -102,8 +102,9 @@ private:
         Trigger(&window, "ActProcesar");
         QVERIFY(window.EstadisticasValidas());
         auto *pages = window.findChild<QTabWidget *>(QStringLiteral("PageControl"));
-        const char *names[] = {"generator_numbers", "generator_reduction", "generator_conditions", "generator_process"};
-        for (int page = 0; page < 4; ++page) {
+        const char *names[] = {"generator_numbers", "generator_reduction", "generator_conditions", "generator_process",
+                               "generator_guarantee"};
+        for (int page = 0; page < 5; ++page) {
             pages->setCurrentIndex(page);
             if (page == 2)
                 window.findChild<QTableView *>(QStringLiteral("sgGrupos"))->selectRow(1);
