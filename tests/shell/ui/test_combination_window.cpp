@@ -26,21 +26,8 @@ private:
     std::unique_ptr<ShellTestFolder> folder_;
     std::unique_ptr<TFRMMainMDI> main_;
 
-    QString LabelText(QWidget *window, const char *name)
-    {
-        auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
-        return label ? label->text() : QStringLiteral("<none>");
-    }
 
-    TFRMApuestas *OpenSample(const char *name, int count)
-    {
-        const QString path = folder_->FilePath(QString::fromLatin1(name) + QStringLiteral(".aem"));
-        WriteCombinationFile(path, name, SampleBets(count));
-        DialogService::SetNextFileName(path);
-        Trigger(main_.get(), "ActAbrirCombinacion");
-        DialogService::ClearShownBoxes();
-        return main_->ActiveCombinationWindow();
-    }
+    TFRMApuestas *OpenSample(const char *name, int count) { return OpenSampleFile(*main_, *folder_, name, count); }
 
     // Marks a complete bet on a control, answering Yes to the manual
     // modification question when it comes.
@@ -80,10 +67,10 @@ private slots:
         TFRMApuestas *window = main_->NewCombinationWindow();
         QCOMPARE(window->windowTitle(), QStringLiteral("QOR-EuroMillon v3 - (Nueva)[*]"));
         for (int i = 1; i <= 5; ++i)
-            QCOMPARE(LabelText(window, QStringLiteral("lblApPos%1").arg(i).toLatin1().constData()),
+            QCOMPARE(WindowLabelText(window, QStringLiteral("lblApPos%1").arg(i).toLatin1().constData()),
                      QStringLiteral("Apuesta: %1").arg(i));
-        QCOMPARE(LabelText(window, "lblNBoleto"), QStringLiteral("1/0"));
-        QCOMPARE(LabelText(window, "lblTotalApuestas"), QStringLiteral("0"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/0"));
+        QCOMPARE(WindowLabelText(window, "lblTotalApuestas"), QStringLiteral("0"));
         QVERIFY(!FindAction(window, "ActNext")->isEnabled());
         QVERIFY(!FindAction(window, "ActLast")->isEnabled());
         QVERIFY(!FindAction(window, "ActDelApuestas")->isEnabled());
@@ -93,7 +80,7 @@ private slots:
         Trigger(window, "ActAddApuestaAleatoria_NC");
         QCOMPARE(window->Combination().Count(), 1);
         QVERIFY(window->Combination().Bet(0).IsValid());
-        QCOMPARE(LabelText(window, "lblNBoleto"), QStringLiteral("1/1"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/1"));
         QVERIFY(DialogService::ShownBoxes().isEmpty());
         window->Release();
     }
@@ -103,15 +90,15 @@ private slots:
         TFRMApuestas *window = OpenSample("sample", 12);
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("QOR-EuroMillon v3 - sample[*]"));
-        QCOMPARE(LabelText(window, "lblNombreCombinacion"), QStringLiteral("sample"));
-        QCOMPARE(LabelText(window, "lblTotalApuestas"), QStringLiteral("12"));
-        QCOMPARE(LabelText(window, "lblNBoleto"), QStringLiteral("1/3"));
+        QCOMPARE(WindowLabelText(window, "lblNombreCombinacion"), QStringLiteral("sample"));
+        QCOMPARE(WindowLabelText(window, "lblTotalApuestas"), QStringLiteral("12"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/3"));
         QVERIFY(!FindAction(window, "ActPrior")->isEnabled());
         QVERIFY(!FindAction(main_.get(), "ActGuardarCombinacion")->isEnabled());
 
         Trigger(window, "ActLast");
-        QCOMPARE(LabelText(window, "lblNBoleto"), QStringLiteral("3/3"));
-        QCOMPARE(LabelText(window, "lblApPos1"), QStringLiteral("Apuesta: 11"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("3/3"));
+        QCOMPARE(WindowLabelText(window, "lblApPos1"), QStringLiteral("Apuesta: 11"));
         QVERIFY(!FindAction(window, "ActNext")->isEnabled());
         QVERIFY(!FindAction(window, "ActLast")->isEnabled());
         QVERIFY(FindAction(window, "ActFirst")->isEnabled());
@@ -138,7 +125,7 @@ private slots:
         QCOMPARE(window->Combination().Count(), 13);
         QCOMPARE(window->Combination().Bet(12).AsText(), std::string("03.15.27.41.50-02.09"));
         QVERIFY(!blank->Modified());
-        QCOMPARE(LabelText(window, "lblTotalApuestas"), QStringLiteral("13"));
+        QCOMPARE(WindowLabelText(window, "lblTotalApuestas"), QStringLiteral("13"));
         QVERIFY(FindAction(main_.get(), "ActGuardarCombinacion")->isEnabled());
 
         Trigger(main_.get(), "ActGuardarCombinacion");
@@ -256,7 +243,7 @@ private slots:
         Trigger(window, "ActDelApuestas");
         QVERIFY(checked);
         QCOMPARE(window->Combination().Count(), 5);
-        QCOMPARE(LabelText(window, "lblTotalApuestas"), QStringLiteral("5"));
+        QCOMPARE(WindowLabelText(window, "lblTotalApuestas"), QStringLiteral("5"));
         QCOMPARE(window->Combination().Bet(4).AsText(), std::string("20.21.22.23.24-04.09"));
         window->Combination().SetModified(false);
         window->Release();
@@ -292,7 +279,7 @@ private slots:
         TFRMApuestas *window = OpenSample("bound", 6);
         DialogService::SetNextInput(QStringLiteral("Renamed"));
         window->Rename();
-        QCOMPARE(LabelText(window, "lblNombreCombinacion"), QStringLiteral("Renamed"));
+        QCOMPARE(WindowLabelText(window, "lblNombreCombinacion"), QStringLiteral("Renamed"));
         QVERIFY(window->IsModified());
 
         // New asks to save (No), keeps the file binding; Save writes it empty.
@@ -325,13 +312,13 @@ private slots:
         TFRMApuestas *window = main_->NewCombinationWindow();
         std::vector<BetMask> masks(2'000'000, BetMask(0x1F) | (BetMask(3) << 50));
         window->Combination().AppendMasks(masks.data(), masks.size());
-        QCOMPARE(LabelText(window, "lblTotalApuestas"), QStringLiteral("2000000"));
-        QCOMPARE(LabelText(window, "lblNBoleto"), QStringLiteral("1/400000"));
+        QCOMPARE(WindowLabelText(window, "lblTotalApuestas"), QStringLiteral("2000000"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/400000"));
         Trigger(window, "ActLast");
-        QCOMPARE(LabelText(window, "lblNBoleto"), QStringLiteral("400000/400000"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("400000/400000"));
         QVERIFY(FindAction(window, "ActNext")->isEnabled()); // the last ticket is full
         Trigger(window, "ActNext");
-        QCOMPARE(LabelText(window, "lblNBoleto"), QStringLiteral("400001/400000"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("400001/400000"));
         window->Combination().SetModified(false);
         window->Release();
     }

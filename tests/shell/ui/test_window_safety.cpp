@@ -34,21 +34,8 @@ private:
     std::unique_ptr<ShellTestFolder> folder_;
     std::unique_ptr<TFRMMainMDI> main_;
 
-    QString LabelText(QWidget *window, const char *name)
-    {
-        auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
-        return label ? label->text() : QStringLiteral("<none>");
-    }
 
-    TFRMApuestas *Open(const char *name, int count)
-    {
-        const QString path = folder_->FilePath(QString::fromLatin1(name) + QStringLiteral(".aem"));
-        WriteCombinationFile(path, name, SampleBets(count));
-        DialogService::SetNextFileName(path);
-        Trigger(main_.get(), "ActAbrirCombinacion");
-        DialogService::ClearShownBoxes();
-        return main_->ActiveCombinationWindow();
-    }
+    TFRMApuestas *Open(const char *name, int count) { return OpenSampleFile(*main_, *folder_, name, count); }
 
     // A manual edit left pending on the first blank control of the window.
     static TControlEuroMillonApuesta *PendingEdit(TFRMApuestas *window)
@@ -144,11 +131,11 @@ private slots:
     {
         TFRMApuestas *window = Open("clamp", 23);
         Trigger(window, "ActLast");
-        QCOMPARE(LabelText(window, "lblNBoleto"), QStringLiteral("5/5"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("5/5"));
         window->Combination().DeleteRange(7, 22);
-        QCOMPARE(LabelText(window, "lblNBoleto"), QStringLiteral("2/2"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("2/2"));
         window->Combination().DeleteRange(0, 6);
-        QCOMPARE(LabelText(window, "lblNBoleto"), QStringLiteral("1/0"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/0"));
         window->Combination().SetModified(false);
         window->Release();
     }
@@ -190,7 +177,7 @@ private slots:
         TFRMApuestas *window = main_->ActiveCombinationWindow();
         QVERIFY(window);
         QCOMPARE(window->Combination().Count(), 10'000'000);
-        QCOMPARE(LabelText(window, "lblNBoleto"), QStringLiteral("1/2000000"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/2000000"));
         QVERIFY(!window->IsModified());
         for (const DialogService::ShownBox &box : DialogService::ShownBoxes())
             QVERIFY(box.kind != DialogService::Kind::Error);

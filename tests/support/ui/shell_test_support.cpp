@@ -1,6 +1,8 @@
 #include "shell_test_support.h"
 
 #include "widgets/dialog_service.h"
+#include "shell/ui/frm_apuestas.h"
+#include "shell/ui/frm_main_mdi.h"
 #include "shell/ui/shell_settings.h"
 
 #include "model/program_random.h"
@@ -11,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QLabel>
 #include <QTest>
 #include <QWidget>
 
@@ -105,4 +108,20 @@ bool SaveScreenshot(QWidget *widget, const QString &name)
     if (folder.isEmpty())
         return true;
     return shot.save(QDir(QString::fromLocal8Bit(folder)).filePath(name + QStringLiteral(".png")), "PNG");
+}
+
+QString WindowLabelText(QWidget *root, const char *name)
+{
+    auto *label = root->findChild<QLabel *>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<none>");
+}
+
+TFRMApuestas *OpenSampleFile(TFRMMainMDI &main, const ShellTestFolder &folder, const char *name, int count)
+{
+    const QString path = folder.FilePath(QString::fromLatin1(name) + QStringLiteral(".aem"));
+    WriteCombinationFile(path, name, SampleBets(count));
+    DialogService::SetNextFileName(path);
+    Trigger(&main, "ActAbrirCombinacion");
+    DialogService::ClearShownBoxes();
+    return main.ActiveCombinationWindow();
 }

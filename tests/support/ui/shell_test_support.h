@@ -49,3 +49,12 @@ class QWidget;
 // Grabs the widget; with QOR_SCREENSHOT_DIR set (tools/screenshot.sh) saves it
 // there as name.png. False when the grab is empty or the file cannot be written.
 bool SaveScreenshot(QWidget *widget, const QString &name);
+
+class QWidget;
+class TFRMApuestas;
+class TFRMMainMDI;
+// The text of the label of the given object name below root, "<none>" when absent.
+QString WindowLabelText(QWidget *root, const char *name);
+// Writes name.aem with count sample bets in the folder and opens it through
+// the main window's open command; the dialog's record is cleared.
+TFRMApuestas *OpenSampleFile(TFRMMainMDI &main, const ShellTestFolder &folder, const char *name, int count);
