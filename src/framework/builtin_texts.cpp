@@ -377,6 +377,11 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45324, "Ancho de página"},
     {45325, "El informe no tiene páginas"},
 
+    // Print window: number conversion, offset hints (45400 to 45402)
+    {45400, "'%s' no es un valor numérico válido"},
+    {45401, "Desfase horizontal de toda la impresión en mm: un valor positivo la mueve hacia la derecha de la hoja"},
+    {45402, "Desfase vertical de toda la impresión en mm: un valor positivo la mueve hacia abajo en la hoja"},
+
     // Spreadsheet workbook export and progress of long imports and exports (45500 to 45505)
     {45500, "Guardar como libro..."},
     {45501, "Libro de Excel *.xlsx|*.xlsx|Todos los archivos *.*|*.*"},

@@ -4,6 +4,7 @@
 #include "exchange/ui/frm_export.h"
 #include "exchange/ui/frm_importar.h"
 #include "generator/ui/frm_garantia.h"
+#include "printing/ui/frm_print_boletos.h"
 
 // Plugs each subsystem's windows into the shell's commands. One line per
 // window; a command whose entry stays empty is disabled by its window.
@@ -14,4 +15,6 @@ void InstallShellTools()
     tools.importBets = ShowImportWindow;
     tools.exportBets = ShowExportWindow;
     tools.prizes = MostrarPremios;
+    tools.printTickets = ShowPrintTickets;
+    tools.printListing = ShowPrintListing;
 }
