@@ -11,6 +11,7 @@
 #include "model/exception.h"
 #include "model/format.h"
 #include "printing/boleto_automatico.h"
+#include "printing/cruces_de_prueba.h"
 #include "printing/print_boletos_source.h"
 #include "report/report.h"
 
@@ -162,6 +163,8 @@ void TFRMPrintBoletos::PrepararReport()
         if (rbAuto->isChecked()) {
             ConstruirBoletoAutomatico(*report_, cbRotate->currentIndex(), tablas_.Geometria, tablas_.Formato,
                                       desfaseX_, desfaseY_, kPrintBoletosDataSet);
+            if (cbTestMode->isChecked())
+                AnadirCrucesDePrueba(*report_);
             path = NombreBoletoAutomatico(CarpetaBoletos());
         } else {
             path = PlantillaGuardada();

@@ -192,6 +192,23 @@ private slots:
         Child<QCheckBox>(window.get(), "cbTestMode")->setChecked(true);
         window->PrepararReport();
         QCOMPARE(window->Report().GetValue("POS_9_B_7_NUM_x", 1).AsText(), std::string("1"));
+        // A cross-hair centred on each bet's first box, to measure the offsets.
+        const TfrPage &page = window->Report().Page(0);
+        QCOMPARE(page.Objects().size(), size_t(298 + 2 * 5));
+        for (int bet = 1; bet <= 5; ++bet) {
+            const std::string n = std::to_string(bet);
+            const TfrView *box = page.FindObject("POS_" + n + "_B_1_NUM_1");
+            const TfrView *across = page.FindObject("CRUZ_" + n + "_H");
+            const TfrView *down = page.FindObject("CRUZ_" + n + "_V");
+            QVERIFY(box && across && down);
+            QCOMPARE(across->Top, box->Top + box->Height / 2);
+            QCOMPARE(across->Left + across->Width / 2, box->Left + box->Width / 2);
+            QCOMPARE(down->Left, box->Left + box->Width / 2);
+            QCOMPARE(down->Top + down->Height / 2, box->Top + box->Height / 2);
+        }
+        Child<QCheckBox>(window.get(), "cbTestMode")->setChecked(false);
+        window->PrepararReport();
+        QCOMPARE(window->Report().Page(0).Objects().size(), size_t(298));
     }
 
     void automaticTicketTakesTheFirstFreeName()
