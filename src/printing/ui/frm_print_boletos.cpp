@@ -1,5 +1,6 @@
 #include "printing/ui/frm_print_boletos.h"
 
+#include "report/ui/report_designer.h"
 #include "widgets/command_guard.h"
 #include "widgets/texts.h"
 
@@ -59,6 +60,7 @@ TFRMPrintBoletos::TFRMPrintBoletos(QWidget *parent) : QDialog(parent), report_(s
     cbRotate->setCurrentIndex(1);
     ApplyTexts();
     LeerParametros();
+    SetDesigner(DesignReport);
 }
 
 TFRMPrintBoletos::~TFRMPrintBoletos() = default;

@@ -59,8 +59,8 @@ public:
     void Disenar();
     void ImportarArchivo();
 
-    // The engine's designer, opened by Design on the prepared report; the
-    // Design button is enabled only once one is set.
+    // The designer Design opens on the prepared report (the engine's own
+    // unless replaced); without one the Design button is disabled.
     using TDesigner = std::function<void(TfrReport &report, QWidget *parent)>;
     void SetDesigner(TDesigner designer);
 
