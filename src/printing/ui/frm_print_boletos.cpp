@@ -67,60 +67,62 @@ TFRMPrintBoletos::~TFRMPrintBoletos() = default;
 
 void TFRMPrintBoletos::CreateControls()
 {
-    setFixedSize(305, 322);
+    // The layout of the original form, 30 pixels taller: Qt's default fonts
+    // need the room between the automatic ticket's fields and the saved one.
+    setFixedSize(305, 352);
     PageControl = Named(new QTabWidget(this), "PageControl");
-    PageControl->setGeometry(10, 10, 281, 201);
+    PageControl->setGeometry(10, 10, 281, 231);
     tsBoletos = Named(new QWidget, "tsBoletos");
     tslistado = Named(new QWidget, "tslistado");
     PageControl->addTab(tsBoletos, QString());
     PageControl->addTab(tslistado, QString());
 
     gbFormato = Named(new QGroupBox(tsBoletos), "gbFormato");
-    gbFormato->setGeometry(0, 5, 271, 141);
+    gbFormato->setGeometry(0, 5, 271, 171);
     rbAuto = Named(new QRadioButton(gbFormato), "rbAuto");
     rbAuto->move(15, 20);
     cbRotate = Named(new QComboBox(gbFormato), "cbRotate");
-    cbRotate->setGeometry(40, 40, 61, 22);
-    lblDesfX = FixedLabel(gbFormato, QStringLiteral("Offset x"), 135, 36);
-    lblDesfY = FixedLabel(gbFormato, QStringLiteral("Offset y"), 135, 54);
+    cbRotate->setGeometry(40, 42, 61, 22);
+    lblDesfX = FixedLabel(gbFormato, QStringLiteral("Offset x"), 118, 44);
+    lblDesfY = FixedLabel(gbFormato, QStringLiteral("Offset y"), 118, 68);
     ebDesfX = Named(new QLineEdit(gbFormato), "ebDesfX");
-    ebDesfX->setGeometry(185, 33, 41, 18);
+    ebDesfX->setGeometry(170, 41, 50, 22);
     ebDesfY = Named(new QLineEdit(gbFormato), "ebDesfY");
-    ebDesfY->setGeometry(185, 51, 41, 18);
-    lblMmX = FixedLabel(gbFormato, QStringLiteral("mm"), 231, 36);
-    lblMmY = FixedLabel(gbFormato, QStringLiteral("mm"), 231, 54);
+    ebDesfY->setGeometry(170, 65, 50, 22);
+    lblMmX = FixedLabel(gbFormato, QStringLiteral("mm"), 225, 44);
+    lblMmY = FixedLabel(gbFormato, QStringLiteral("mm"), 225, 68);
     rbBoletoGuardado = Named(new QRadioButton(gbFormato), "rbBoletoGuardado");
-    rbBoletoGuardado->move(15, 65);
+    rbBoletoGuardado->move(15, 94);
     cbGuardados = Named(new QComboBox(gbFormato), "cbGuardados");
-    cbGuardados->setGeometry(40, 85, 216, 22);
+    cbGuardados->setGeometry(40, 116, 216, 22);
     cbGuardados->setMaxVisibleItems(20);
     sbFindFile = Named(new QPushButton(gbFormato), "sbFindFile");
-    sbFindFile->setGeometry(40, 110, 116, 22);
+    sbFindFile->setGeometry(40, 142, 150, 24);
     sbFindFile->setAutoDefault(false);
     cbTestMode = Named(new QCheckBox(tsBoletos), "cbTestMode");
-    cbTestMode->move(5, 150);
+    cbTestMode->move(5, 181);
     cbTestMode->setFocusPolicy(Qt::ClickFocus);
 
     lblListadosDisponibles = Named(new QLabel(tslistado), "lblListadosDisponibles");
     lblListadosDisponibles->move(5, 10);
     lbListados = Named(new QListWidget(tslistado), "lbListados");
-    lbListados->setGeometry(5, 30, 261, 131);
+    lbListados->setGeometry(5, 30, 261, 161);
     lblListadosDisponibles->setBuddy(lbListados);
 
     lblLangBoleto = Named(new QLabel(this), "lblLangBoleto");
-    lblLangBoleto->move(25, 230);
+    lblLangBoleto->move(25, 260);
     cbEstiloBoleto = Named(new QComboBox(this), "cbEstiloBoleto");
-    cbEstiloBoleto->setGeometry(120, 225, 156, 22);
+    cbEstiloBoleto->setGeometry(120, 255, 156, 22);
     lblLangBoleto->setBuddy(cbEstiloBoleto);
     bbPrint = Named(new QPushButton(this), "bbPrint");
-    bbPrint->setGeometry(10, 260, 86, 56);
+    bbPrint->setGeometry(10, 290, 86, 56);
     bbPrint->setDefault(true);
     bbDesign = Named(new QPushButton(this), "bbDesign");
-    bbDesign->setGeometry(100, 260, 86, 56);
+    bbDesign->setGeometry(100, 290, 86, 56);
     bbDesign->setAutoDefault(false);
     bbDesign->setEnabled(false);
     bbCancel = Named(new QPushButton(this), "bbCancel");
-    bbCancel->setGeometry(220, 260, 71, 56);
+    bbCancel->setGeometry(220, 290, 71, 56);
     bbCancel->setAutoDefault(false);
 
     // Choosing an angle or a country means the automatic ticket; choosing a

@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(Child<QPushButton>(window.get(), "bbCancel")->text(), QStringLiteral("Cancelar"));
         QCOMPARE(Child<QTabWidget>(window.get(), "PageControl")->tabText(1), QStringLiteral("Listados"));
         QVERIFY(!Child<QLineEdit>(window.get(), "ebDesfX")->toolTip().isEmpty());
-        QCOMPARE(window->size(), QSize(305, 322));
+        QCOMPARE(window->size(), QSize(305, 352));
         auto listing = NewWindow(false);
         QCOMPARE(Child<QTabWidget>(listing.get(), "PageControl")->currentIndex(), 1);
     }
