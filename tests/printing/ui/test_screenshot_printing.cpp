@@ -17,6 +17,8 @@
 #include "report/ui/report_designer.h"
 #include "report/ui/report_preview.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QListWidget>
 #include <QTest>
 
@@ -100,6 +102,18 @@ private slots:
             ConstruirBoletoAutomatico(report, 0, tablas.Geometria, tablas.Formato, 0, 0, kPrintBoletosDataSet);
             QVERIFY(SavePreview(report, QString::fromLatin1(name)));
         }
+    }
+
+    void testPrintWithCrossHairs()
+    {
+        ShellTestFolder folder;
+        TFRMPrintBoletos window;
+        window.SetApuestas(combination_);
+        window.SetModoBoletos(true);
+        window.findChild<QCheckBox *>(QStringLiteral("cbTestMode"))->setChecked(true);
+        window.findChild<QComboBox *>(QStringLiteral("cbRotate"))->setCurrentIndex(0);
+        window.PrepararReport();
+        QVERIFY(SavePreview(window.Report(), QStringLiteral("print_preview_test_mode")));
     }
 
     void listingPage()

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -162,6 +163,26 @@ private slots:
         QVERIFY(designer.isVisible());
         Trigger(&designer, "ActAddBand");
         QCOMPARE(report.Page(0).Objects().size(), size_t(2));
+    }
+
+    void pictureIsAddedAndDeleted()
+    {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        const QString png = folder_->FilePath(QStringLiteral("logo.png"));
+        QVERIFY(image.save(png));
+        TfrReport report;
+        A4WithMargins(report);
+        TfrDesignerWindow designer(report);
+        DialogService::SetNextFileName(png);
+        Trigger(&designer, "ActAddPicture");
+        QCOMPARE(report.Page(0).Objects().size(), size_t(1));
+        QCOMPARE(report.Page(0).Objects()[0].Kind, TfrViewKind::Picture);
+        QCOMPARE(QByteArray::fromStdString(report.Page(0).Objects()[0].Picture), FileBytes(png));
+        Trigger(&designer, "ActDelete");
+        QVERIFY(report.Page(0).Objects().empty());
+        Trigger(&designer, "ActUndo");
+        QCOMPARE(report.Page(0).Objects().size(), size_t(1));
     }
 
     void closingWithChangesAsks()
