@@ -77,7 +77,11 @@ void TPrintBoletosSource::ReportGetValue(const std::string &name, TfrValue &valu
         value = TfrValue(apuestas_.Name());
     else if (upper == "COMB_FILENAME")
         value = TfrValue(apuestas_.FileName());
-    else if (upper == "NBOLETO")
+    else if (upper.starts_with("NAPUESTA_") && upper.size() == 10) {
+        // The listings number each bet as the combination does, from 1.
+        const int position = BetPosition(DigitAt(upper, 10));
+        value = position < 0 ? TfrValue("") : TfrValue(position + 1);
+    } else if (upper == "NBOLETO")
         value = TfrValue(boletoActual_);
     else if (upper == "TOTALAPUESTAS")
         value = TfrValue(apuestas_.Count());

@@ -29,6 +29,8 @@ class TfrReport;
 //                              block's size, else the empty text
 //   BLOQUE_i_B_b               the block's text form (i at position 8, b at
 //                              12), or the empty text
+//   NAPUESTA_i                 bet i's position in the combination, from 1
+//                              (i at position 10), or the empty text
 // Any other name leaves the slot as it came.
 class TPrintBoletosSource {
 public:

@@ -7,6 +7,7 @@
 #include "generator/ui/frm_asistente.h"
 #include "generator/ui/frm_euromillon_comb.h"
 #include "generator/ui/frm_garantia.h"
+#include "printing/ui/frm_print_boletos.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_main_mdi.h"
 
@@ -23,4 +24,6 @@ void InstallShellTools()
     tools.newCombinationWizard = [](TFRMMainMDI &main) {
         RunNewCombinationWizard(&main, [&main]() -> TEuroMillonApuestas & { return main.NewCombinationWindow()->Combination(); });
     };
+    tools.printTickets = ShowPrintTickets;
+    tools.printListing = ShowPrintListing;
 }

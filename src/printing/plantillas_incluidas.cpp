@@ -1,0 +1,116 @@
+#include "printing/plantillas_incluidas.h"
+
+#include "model/ticket_tables.h"
+#include "printing/boleto_automatico.h"
+#include "report/report.h"
+
+#include <filesystem>
+
+namespace {
+
+// A4 portrait in engine units: 756 x 1069; margins of 10 mm.
+constexpr int32_t kMargin = 36;
+constexpr int32_t kWidth = 756 - 2 * kMargin;
+constexpr int32_t kHeaderTop = kMargin;
+constexpr int32_t kHeaderHeight = 64;
+constexpr int32_t kFooterHeight = 30;
+constexpr int32_t kFooterTop = 1069 - kMargin - kFooterHeight;
+constexpr int32_t kDataTop = kHeaderTop + kHeaderHeight;
+// Ten tickets a page between the header and the footer.
+constexpr int32_t kTicketHeight = (kFooterTop - kDataTop) / 10;
+constexpr int32_t kLine = 15;
+
+TfrView Memo(const std::string &name, int32_t left, int32_t top, int32_t width, int32_t height,
+             const std::string &text, int32_t size = 9, bool bold = false, int32_t alignment = frtaLeft)
+{
+    TfrView memo = MakeMemo(name, left, top, width, height, text);
+    memo.Font.Size = size;
+    memo.Font.Bold = bold;
+    memo.Alignment = alignment | frtaMiddle;
+    return memo;
+}
+
+TfrPage &ListingPage(TfrReport &report)
+{
+    report.Clear();
+    TfrPage &page = report.AddPage();
+    page.SetPaper(kPaperA4);
+    page.SetMargins({kMargin, kMargin, kMargin, kMargin});
+    page.Add(MakeBand("CABECERA", TfrBandKind::PageHeader, 0, kHeaderTop, 0, kHeaderHeight));
+    page.Add(Memo("COMB_NAME", kMargin, kHeaderTop, kWidth, 24, "[COMB_NAME]", 14, true));
+    page.Add(Memo("TOTALES", kMargin, kHeaderTop + 26, kWidth, 18,
+                  "Apuestas: [TOTALAPUESTAS]    Boletos: [TOTALBOLETOS]"));
+    TfrView rule = Memo("RAYA", kMargin, kHeaderTop + kHeaderHeight - 8, kWidth, 4, "");
+    rule.Frame = frbBottom;
+    page.Add(rule);
+    page.Add(MakeBand("PIE", TfrBandKind::PageFooter, 0, kFooterTop, 0, kFooterHeight));
+    page.Add(Memo("PAGINA", kMargin, kFooterTop + 6, kWidth, 18, "Página [PAGE#]", 8, false, frtaCenter));
+    page.Add(MakeBand("DATA", TfrBandKind::MasterData, 0, kDataTop, 0, kTicketHeight, kPrintBoletosDataSet));
+    return page;
+}
+
+// One line for bet i of the ticket: its number, then its two blocks.
+void BetLine(TfrPage &page, int i, int32_t left, int32_t top)
+{
+    const std::string n = std::to_string(i);
+    page.Add(Memo("NAPUESTA_" + n, left, top, 50, kLine, "[NAPUESTA_" + n + "]", 9, false, frtaRight));
+    page.Add(Memo("BLOQUE_" + n + "_B_1", left + 70, top, 150, kLine, "[BLOQUE_" + n + "_B_1]"));
+    page.Add(Memo("BLOQUE_" + n + "_B_2", left + 230, top, 80, kLine, "[BLOQUE_" + n + "_B_2]"));
+}
+
+void Listado(TfrReport &report)
+{
+    TfrPage &page = ListingPage(report);
+    const int32_t top = kDataTop + (kTicketHeight - 5 * kLine) / 2;
+    for (int i = 1; i <= 5; ++i)
+        BetLine(page, i, kMargin, top + (i - 1) * kLine);
+}
+
+void ListadoPorBoletos(TfrReport &report)
+{
+    TfrPage &page = ListingPage(report);
+    TfrView box = Memo("MARCO", kMargin, kDataTop + 3, kWidth, kTicketHeight - 6, "");
+    box.Frame = frbAll;
+    page.Add(box);
+    page.Add(Memo("NBOLETO", kMargin + 8, kDataTop + 6, 200, kLine, "Boleto [NBOLETO]/[TOTALBOLETOS]", 9, true));
+    for (int i = 1; i <= 5; ++i)
+        BetLine(page, i, kMargin + 120, kDataTop + 6 + (i - 1) * kLine);
+}
+
+void BoletoGirado(TfrReport &report, TPaisBoleto pais)
+{
+    const TTablasBoleto &tablas = TablasDePais(pais);
+    ConstruirBoletoAutomatico(report, 1, tablas.Geometria, tablas.Formato, 0, 0, kPrintBoletosDataSet);
+}
+
+} // namespace
+
+const std::vector<TPlantillaIncluida> &PlantillasIncluidas()
+{
+    static const std::vector<TPlantillaIncluida> plantillas = {
+        {"Boletos", "Boleto_Espana_90.frf", [](TfrReport &report) { BoletoGirado(report, pbEspana); }},
+        {"Boletos", "Boleto_Francia_90.frf", [](TfrReport &report) { BoletoGirado(report, pbFrancia); }},
+        {"Listados", "Listado_Apuestas.frf", Listado},
+        {"Listados", "Listado_Por_Boletos.frf", ListadoPorBoletos},
+    };
+    return plantillas;
+}
+
+std::vector<std::string> InstalarPlantillasIncluidas(const std::string &programFolder)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> written;
+    for (const TPlantillaIncluida &plantilla : PlantillasIncluidas()) {
+        const fs::path folder = fs::path(programFolder) / plantilla.Carpeta;
+        const fs::path path = folder / plantilla.Archivo;
+        std::error_code error;
+        if (fs::exists(path, error) || error)
+            continue;
+        fs::create_directory(folder, error);
+        TfrReport report;
+        plantilla.Construir(report);
+        report.SaveToFile(path.string());
+        written.push_back(path.string());
+    }
+    return written;
+}

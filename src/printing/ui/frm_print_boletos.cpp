@@ -1,0 +1,238 @@
+#include "printing/ui/frm_print_boletos.h"
+
+#include "report/ui/report_designer.h"
+#include "widgets/command_guard.h"
+#include "widgets/texts.h"
+
+#include "framework/parametres.h"
+#include "model/euromillon_apuestas.h"
+#include "printing/print_boletos_source.h"
+#include "report/report.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace {
+
+constexpr const char *kAutoPrintKey = "PRM_PRINTBOL_AUTOPRINT";
+constexpr const char *kFileKey = "PRM_PRINTBOL_FILE";
+constexpr const char *kPaisKey = "PRM_PRINTBOL_IPAIS";
+constexpr const char *kAnguloKey = "PRM_PRINTBOL_IANGULO";
+constexpr const char *kDesfXKey = "PRM_PRINTBOL_MM_DESFX";
+constexpr const char *kDesfYKey = "PRM_PRINTBOL_MM_DESFY";
+
+template <typename T> T *Named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel *FixedLabel(QWidget *parent, const QString &text, int x, int y)
+{
+    auto *label = new QLabel(text, parent);
+    label->move(x, y);
+    return label;
+}
+
+// Tenths of a millimetre shown as millimetres with one decimal, in the
+// user's own notation.
+QString Milimetros(int32_t decimas)
+{
+    return QLocale().toString(decimas / 10.0, 'f', 1);
+}
+
+} // namespace
+
+TFRMPrintBoletos::TFRMPrintBoletos(QWidget *parent) : QDialog(parent), report_(std::make_unique<TfrReport>())
+{
+    setObjectName(QStringLiteral("FRMPrintBoletos"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    CreateControls();
+    cbRotate->addItems({QStringLiteral("0º"), QStringLiteral("90º"), QStringLiteral("180º"), QStringLiteral("270º")});
+    cbRotate->setCurrentIndex(1);
+    ApplyTexts();
+    LeerParametros();
+    SetDesigner(DesignReport);
+}
+
+TFRMPrintBoletos::~TFRMPrintBoletos() = default;
+
+void TFRMPrintBoletos::CreateControls()
+{
+    // The layout of the original form, 30 pixels taller: Qt's default fonts
+    // need the room between the automatic ticket's fields and the saved one.
+    setFixedSize(305, 352);
+    PageControl = Named(new QTabWidget(this), "PageControl");
+    PageControl->setGeometry(10, 10, 281, 231);
+    tsBoletos = Named(new QWidget, "tsBoletos");
+    tslistado = Named(new QWidget, "tslistado");
+    PageControl->addTab(tsBoletos, QString());
+    PageControl->addTab(tslistado, QString());
+
+    gbFormato = Named(new QGroupBox(tsBoletos), "gbFormato");
+    gbFormato->setGeometry(0, 5, 271, 171);
+    rbAuto = Named(new QRadioButton(gbFormato), "rbAuto");
+    rbAuto->move(15, 20);
+    cbRotate = Named(new QComboBox(gbFormato), "cbRotate");
+    cbRotate->setGeometry(40, 42, 61, 22);
+    lblDesfX = FixedLabel(gbFormato, QStringLiteral("Offset x"), 118, 44);
+    lblDesfY = FixedLabel(gbFormato, QStringLiteral("Offset y"), 118, 68);
+    ebDesfX = Named(new QLineEdit(gbFormato), "ebDesfX");
+    ebDesfX->setGeometry(170, 41, 50, 22);
+    ebDesfY = Named(new QLineEdit(gbFormato), "ebDesfY");
+    ebDesfY->setGeometry(170, 65, 50, 22);
+    lblMmX = FixedLabel(gbFormato, QStringLiteral("mm"), 225, 44);
+    lblMmY = FixedLabel(gbFormato, QStringLiteral("mm"), 225, 68);
+    rbBoletoGuardado = Named(new QRadioButton(gbFormato), "rbBoletoGuardado");
+    rbBoletoGuardado->move(15, 94);
+    cbGuardados = Named(new QComboBox(gbFormato), "cbGuardados");
+    cbGuardados->setGeometry(40, 116, 216, 22);
+    cbGuardados->setMaxVisibleItems(20);
+    sbFindFile = Named(new QPushButton(gbFormato), "sbFindFile");
+    sbFindFile->setGeometry(40, 142, 150, 24);
+    sbFindFile->setAutoDefault(false);
+    cbTestMode = Named(new QCheckBox(tsBoletos), "cbTestMode");
+    cbTestMode->move(5, 181);
+    cbTestMode->setFocusPolicy(Qt::ClickFocus);
+
+    lblListadosDisponibles = Named(new QLabel(tslistado), "lblListadosDisponibles");
+    lblListadosDisponibles->move(5, 10);
+    lbListados = Named(new QListWidget(tslistado), "lbListados");
+    lbListados->setGeometry(5, 30, 261, 161);
+    lblListadosDisponibles->setBuddy(lbListados);
+
+    lblLangBoleto = Named(new QLabel(this), "lblLangBoleto");
+    lblLangBoleto->move(25, 260);
+    cbEstiloBoleto = Named(new QComboBox(this), "cbEstiloBoleto");
+    cbEstiloBoleto->setGeometry(120, 255, 156, 22);
+    lblLangBoleto->setBuddy(cbEstiloBoleto);
+    bbPrint = Named(new QPushButton(this), "bbPrint");
+    bbPrint->setGeometry(10, 290, 86, 56);
+    bbPrint->setDefault(true);
+    bbDesign = Named(new QPushButton(this), "bbDesign");
+    bbDesign->setGeometry(100, 290, 86, 56);
+    bbDesign->setAutoDefault(false);
+    bbDesign->setEnabled(false);
+    bbCancel = Named(new QPushButton(this), "bbCancel");
+    bbCancel->setGeometry(220, 290, 71, 56);
+    bbCancel->setAutoDefault(false);
+
+    // Choosing an angle or a country means the automatic ticket; choosing a
+    // saved ticket means that one.
+    connect(cbRotate, &QComboBox::activated, rbAuto, [this] { rbAuto->setChecked(true); });
+    connect(cbEstiloBoleto, &QComboBox::activated, rbAuto, [this] { rbAuto->setChecked(true); });
+    connect(cbGuardados, &QComboBox::activated, rbBoletoGuardado, [this] { rbBoletoGuardado->setChecked(true); });
+    connect(bbPrint, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Imprimir(); }); });
+    connect(bbDesign, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Disenar(); }); });
+    connect(sbFindFile, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { ImportarArchivo(); }); });
+    connect(bbCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFRMPrintBoletos::ApplyTexts()
+{
+    setWindowTitle(Txt(42400));
+    gbFormato->setTitle(Txt(42401));
+    rbAuto->setText(Txt(42402));
+    rbAuto->adjustSize();
+    rbBoletoGuardado->setText(Txt(42403));
+    rbBoletoGuardado->adjustSize();
+    sbFindFile->setText(Txt(42404));
+    cbTestMode->setText(Txt(42405));
+    cbTestMode->adjustSize();
+    PageControl->setTabText(0, Txt(42406));
+    PageControl->setTabText(1, Txt(42407));
+    bbPrint->setText(Txt(42410));
+    bbDesign->setText(Txt(42412));
+    bbDesign->setToolTip(Txt(42413));
+    bbCancel->setText(Txt(50004));
+    bbCancel->setToolTip(QString());
+    lblLangBoleto->setText(Txt(42414));
+    lblLangBoleto->adjustSize();
+    lblListadosDisponibles->setText(Txt(42415));
+    lblListadosDisponibles->adjustSize();
+    ebDesfX->setToolTip(Txt(45401));
+    ebDesfY->setToolTip(Txt(45402));
+    cbEstiloBoleto->clear();
+    cbEstiloBoleto->addItems({Txt(42490), Txt(42491)});
+}
+
+void TFRMPrintBoletos::LeerParametros()
+{
+    TParametres &store = Parametres();
+    (store.ReadBoolean(kAutoPrintKey, true) ? rbAuto : rbBoletoGuardado)->setChecked(true);
+    const int pais = store.ReadInteger(kPaisKey, 0);
+    cbEstiloBoleto->setCurrentIndex(pais >= 0 && pais < cbEstiloBoleto->count() ? pais : -1);
+    const int angulo = store.ReadInteger(kAnguloKey, 1);
+    cbRotate->setCurrentIndex(angulo >= 0 && angulo < cbRotate->count() ? angulo : -1);
+    CargarListas();
+    cbGuardados->setCurrentIndex(cbGuardados->findText(QString::fromStdString(store.ReadString(kFileKey, ""))));
+    desfaseX_ = store.ReadInteger(kDesfXKey, 0);
+    desfaseY_ = store.ReadInteger(kDesfYKey, 0);
+    ebDesfX->setText(Milimetros(desfaseX_));
+    ebDesfY->setText(Milimetros(desfaseY_));
+}
+
+void TFRMPrintBoletos::GuardarParametros()
+{
+    TParametres &store = Parametres();
+    store.SetValor(kAutoPrintKey, Variant(rbAuto->isChecked()));
+    store.SetValor(kFileKey, Variant(cbGuardados->currentText().toStdString()));
+    store.SetValor(kPaisKey, Variant(int32_t(cbEstiloBoleto->currentIndex())));
+    store.SetValor(kAnguloKey, Variant(int32_t(cbRotate->currentIndex())));
+    store.SetValor(kDesfXKey, Variant(desfaseX_));
+    store.SetValor(kDesfYKey, Variant(desfaseY_));
+    store.SetSaveList({kAutoPrintKey, kFileKey, kPaisKey, kAnguloKey, kDesfXKey, kDesfYKey}, true);
+}
+
+void TFRMPrintBoletos::SetApuestas(const TEuroMillonApuestas &apuestas)
+{
+    apuestas_ = &apuestas;
+}
+
+void TFRMPrintBoletos::SetModoBoletos(bool boletos)
+{
+    PageControl->setCurrentWidget(boletos ? tsBoletos : tslistado);
+    if (!boletos)
+        lbListados->setFocus();
+}
+
+void TFRMPrintBoletos::SetDesigner(TDesigner designer)
+{
+    designer_ = std::move(designer);
+    bbDesign->setEnabled(static_cast<bool>(designer_));
+}
+
+int32_t TFRMPrintBoletos::BoletoActual() const
+{
+    return source_ ? source_->BoletoActual() : 1;
+}
+
+namespace {
+
+void ShowPrintWindow(QWidget *owner, TEuroMillonApuestas &combination, bool boletos)
+{
+    TFRMPrintBoletos window(owner);
+    window.SetApuestas(combination);
+    window.SetModoBoletos(boletos);
+    window.exec();
+}
+
+} // namespace
+
+void ShowPrintTickets(QWidget *owner, TEuroMillonApuestas &combination)
+{
+    ShowPrintWindow(owner, combination, true);
+}
+
+void ShowPrintListing(QWidget *owner, TEuroMillonApuestas &combination)
+{
+    ShowPrintWindow(owner, combination, false);
+}

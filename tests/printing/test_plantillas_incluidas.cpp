@@ -1,0 +1,143 @@
+#include "printing/boleto_automatico.h"
+#include "printing/plantillas_incluidas.h"
+#include "printing/print_boletos_source.h"
+
+#include "model/euromillon_apuestas.h"
+#include "model/separators.h"
+#include "report/report.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// 12 bets: bet k (from 1) holds the numbers k..k+4 and the stars 1 and 9.
+void FillTwelve(TEuroMillonApuestas &combination)
+{
+    for (int k = 1; k <= 12; ++k) {
+        BetMask mask = StarBit(1) | StarBit(9);
+        for (int n = k; n < k + 5; ++n)
+            mask |= NumberBit(n);
+        combination.AppendMasks(&mask, 1);
+    }
+    combination.SetName("Doce");
+}
+
+bool HasText(const TfrPreparedPage &page, const std::string &text)
+{
+    for (const TfrPreparedItem &item : page.Items) {
+        if (item.Kind == TfrItemKind::Text && item.Text == text)
+            return true;
+    }
+    return false;
+}
+
+struct ShippedTemplates : ::testing::Test {
+    fs::path folder = fs::temp_directory_path() / ("qor_plantillas_" + std::to_string(::getpid()));
+    TEuroMillonApuestas combination;
+    void SetUp() override
+    {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        SetNumberSeparator(".");
+        FillTwelve(combination);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+};
+
+} // namespace
+
+TEST_F(ShippedTemplates, EachLoadsAndPreparesTwelveBetsOnThreeTickets)
+{
+    const std::vector<std::string> written = InstalarPlantillasIncluidas(folder.string());
+    ASSERT_EQ(written.size(), PlantillasIncluidas().size());
+    for (const TPlantillaIncluida &plantilla : PlantillasIncluidas()) {
+        SCOPED_TRACE(plantilla.Archivo);
+        TfrReport report;
+        report.LoadFromFile((folder / plantilla.Carpeta / plantilla.Archivo).string());
+        TfrReport built;
+        plantilla.Construir(built);
+        EXPECT_TRUE(report.SameContent(built));
+        TPrintBoletosSource source(combination, TablasDePais(pbEspana).Formato);
+        source.Attach(report, kPrintBoletosDataSet);
+        const TfrPreparedReport prepared = report.Prepare();
+        ASSERT_FALSE(prepared.Pages.empty());
+        EXPECT_FALSE(prepared.Pages.front().Items.empty());
+        if (plantilla.Carpeta == "Boletos") {
+            EXPECT_EQ(prepared.Pages.size(), 3u); // one page a ticket
+            EXPECT_TRUE(HasText(prepared.Pages.front(), "1/3"));
+        } else {
+            EXPECT_EQ(prepared.Pages.size(), 1u); // ten tickets a page
+            EXPECT_TRUE(HasText(prepared.Pages.front(), "Doce"));
+            EXPECT_TRUE(HasText(prepared.Pages.front(), "12"));
+            EXPECT_TRUE(HasText(prepared.Pages.front(), "12.13.14.15.16"));
+            EXPECT_TRUE(HasText(prepared.Pages.front(), "Página 1"));
+        }
+    }
+}
+
+TEST_F(ShippedTemplates, ListingsPutTenTicketsOnAPage)
+{
+    TEuroMillonApuestas many;
+    for (int k = 0; k < 51; ++k) {
+        const BetMask mask = NumberBit(1) | NumberBit(2) | NumberBit(3) | NumberBit(4) | NumberBit(5 + k % 40) |
+                             StarBit(1) | StarBit(2);
+        many.AppendMasks(&mask, 1);
+    }
+    for (const TPlantillaIncluida &plantilla : PlantillasIncluidas()) {
+        if (plantilla.Carpeta != "Listados")
+            continue;
+        SCOPED_TRACE(plantilla.Archivo);
+        TfrReport report;
+        plantilla.Construir(report);
+        TPrintBoletosSource source(many, TablasDePais(pbEspana).Formato);
+        source.Attach(report, kPrintBoletosDataSet);
+        const TfrPreparedReport prepared = report.Prepare();
+        ASSERT_EQ(prepared.Pages.size(), 2u); // 11 tickets: ten, then one
+        EXPECT_TRUE(HasText(prepared.Pages[0], "50"));
+        EXPECT_FALSE(HasText(prepared.Pages[0], "51"));
+        EXPECT_TRUE(HasText(prepared.Pages[1], "51"));
+        EXPECT_TRUE(HasText(prepared.Pages[1], "Página 2"));
+    }
+}
+
+TEST_F(ShippedTemplates, AFileAlreadyThereIsKept)
+{
+    fs::create_directories(folder / "Listados");
+    {
+        std::ofstream(folder / "Listados" / "Listado_Apuestas.frf") << "mine";
+    }
+    const std::vector<std::string> written = InstalarPlantillasIncluidas(folder.string());
+    EXPECT_EQ(written.size(), PlantillasIncluidas().size() - 1);
+    std::ifstream kept(folder / "Listados" / "Listado_Apuestas.frf");
+    std::string text;
+    kept >> text;
+    EXPECT_EQ(text, "mine");
+    EXPECT_TRUE(InstalarPlantillasIncluidas(folder.string()).empty());
+}
+
+TEST(PrintSourceBetNumbers, NumberEachBetFromOne)
+{
+    TEuroMillonApuestas combination;
+    FillTwelve(combination);
+    TPrintBoletosSource source(combination, TablasDePais(pbEspana).Formato);
+    auto answer = [&source](const std::string &name) {
+        TfrValue value;
+        source.ReportGetValue(name, value);
+        return value.AsText();
+    };
+    source.First();
+    EXPECT_EQ(answer("NAPUESTA_1"), "1");
+    source.Next();
+    source.Next();
+    EXPECT_EQ(answer("napuesta_2"), "12");
+    EXPECT_EQ(answer("NAPUESTA_3"), "");
+    EXPECT_EQ(answer("NAPUESTA_6"), "");
+    EXPECT_EQ(answer("NAPUESTA_x"), "");
+}
