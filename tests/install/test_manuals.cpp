@@ -1,6 +1,7 @@
 // The manuals built beside the program: each PDF exists, has more than ten
 // pages, and its text (as pdftotext extracts it) holds every chapter title
-// of its Markdown source, in the table of contents and in the chapters.
+// of its Markdown source, in the table of contents and in the chapters; the
+// contents link to the pages.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -76,6 +77,14 @@ TEST_P(Manual, HasMorePagesThanTenAndEveryChapterTitle)
         EXPECT_GE(Occurrences(text, titles[i]), 2u) << titles[i];
     // Page numbers at the foot: the last page's number stands alone.
     EXPECT_NE(text.find(" " + std::string(pages[1]) + " "), std::string::npos);
+
+    // Every entry of the contents jumps to its page inside the document.
+    std::ifstream in(pdf, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    EXPECT_GE(Occurrences(bytes.str(), "/S /GoTo /D ["), titles.size() - 1);
+    EXPECT_EQ(Occurrences(bytes.str(), "qor-page"), 0u);
+    EXPECT_EQ(Occurrences(bytes.str(), "/S /URI"), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Manual,

@@ -1,5 +1,5 @@
 // Turns a Markdown manual into a PDF: a title page, a table of contents
-// with the page of every chapter and section, each chapter on a new page,
+// with the page of every chapter and section (each entry a link to it), each chapter on a new page,
 // page numbers at the foot, text kept as text (selectable, searchable).
 //   qor_make_manual INPUT.md OUTPUT.pdf
 // The first level-1 heading is the title; every later one starts a chapter.
@@ -78,6 +78,47 @@ void FindPages(QTextDocument &body, std::vector<Heading> &headings, qreal pageHe
     }
 }
 
+// The link to a page as written in the table of contents, turned into an
+// internal jump once the PDF is written (see LinkPagesInPlace).
+QString PageLinkTarget(int page)
+{
+    return QStringLiteral("#qor-page-%1-%2").arg(page, 4, 10, QLatin1Char('0')).arg(QString(24, QLatin1Char('x')));
+}
+
+// Qt writes a link as a web address; the table of contents' links become
+// jumps to their pages here. Each replacement keeps the object's length
+// (padded with spaces), so the file's cross-reference offsets stay right.
+bool LinkPagesInPlace(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray pdf = file.readAll();
+    const qsizetype pagesAt = pdf.indexOf("/Type /Pages");
+    const qsizetype open = pdf.indexOf('[', pagesAt);
+    const qsizetype close = pdf.indexOf(']', open);
+    if (pagesAt < 0 || open < 0 || close < 0)
+        return false;
+    const QList<QByteArray> kids = pdf.mid(open + 1, close - open - 1).simplified().split(' ');
+    QList<QByteArray> pageObjects;
+    for (qsizetype i = 0; i + 2 < kids.size(); i += 3)
+        pageObjects << kids.at(i);
+    static const QByteArray marker = "/S /URI\n/URI (#qor-page-";
+    for (qsizetype at = pdf.indexOf(marker); at >= 0; at = pdf.indexOf(marker, at + 1)) {
+        const qsizetype end = pdf.indexOf(')', at);
+        const int page = pdf.mid(at + marker.size(), 4).toInt();
+        if (end < 0 || page < 1 || page > pageObjects.size())
+            return false;
+        QByteArray jump = "/S /GoTo /D [" + pageObjects.at(page - 1) + " 0 R /XYZ null null null]";
+        const qsizetype length = end + 1 - at;
+        if (jump.size() > length)
+            return false;
+        jump.append(QByteArray(length - jump.size(), ' '));
+        pdf.replace(at, length, jump);
+    }
+    return file.seek(0) && file.write(pdf) == pdf.size();
+}
+
 QString TableOfContents(const QString &title, const std::vector<Heading> &headings, int firstBodyPage)
 {
     QString html = QStringLiteral("<h1>%1</h1><table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\">")
@@ -86,9 +127,10 @@ QString TableOfContents(const QString &title, const std::vector<Heading> &headin
         const QString indent = heading.level == 1 ? QString() : QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;");
         const QString text = heading.level == 1 ? QStringLiteral("<b>%1</b>").arg(heading.text.toHtmlEscaped())
                                                 : heading.text.toHtmlEscaped();
-        html += QStringLiteral("<tr><td>%1%2</td><td align=\"right\">%3</td></tr>")
-                    .arg(indent, text)
-                    .arg(heading.page + firstBodyPage);
+        const int page = heading.page + firstBodyPage;
+        html += QStringLiteral("<tr><td>%1<a href=\"%2\" style=\"color:#000000; text-decoration:none\">%3</a></td><td align=\"right\">%4</td></tr>")
+                    .arg(indent, PageLinkTarget(page), text)
+                    .arg(page);
     }
     return html + QStringLiteral("</table>");
 }
@@ -171,5 +213,9 @@ int main(int argc, char *argv[])
     DrawPages(painter, writer, contents, page, pageNumber, firstPage);
     DrawPages(painter, writer, body, page, pageNumber, firstPage);
     painter.end();
+    if (!LinkPagesInPlace(QString::fromLocal8Bit(argv[2]))) {
+        std::fprintf(stderr, "qor_make_manual: cannot link the contents of %s\n", argv[2]);
+        return 1;
+    }
     return 0;
 }
