@@ -1,5 +1,6 @@
 #include "framework/data_folder.h"
 
+#include "framework/localize.h"
 #include "framework/program_path.h"
 
 #include <filesystem>
@@ -25,7 +26,7 @@ void CreateFolder(const fs::path &folder)
     std::error_code error;
     fs::create_directories(folder, error);
     if (error || !fs::is_directory(folder))
-        throw std::runtime_error("No se puede crear la carpeta " + folder.string());
+        throw std::runtime_error(GetText(45900) + "\n" + folder.string());
 }
 
 // A copy that fails (the shipped file unreadable) leaves the user without
