@@ -26,16 +26,7 @@ endforeach()
 # The shipped archive is made apart from the one the build tree's program
 # uses, so that draws added while trying the program are not installed.
 set(QOR_INSTALL_DATA_DIR ${CMAKE_BINARY_DIR}/install-data)
-if(TARGET qor-euromillon-cli)
-  add_custom_target(install_draw_archive ALL
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${QOR_INSTALL_DATA_DIR}/Sorteos
-    COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:qor-euromillon-cli>
-            -DCSV=${QOR_SHARED_DATA_DIR}/euromillions.csv
-            -DARCHIVE=${QOR_INSTALL_DATA_DIR}/Sorteos/QOREuroMillonSorteos.emx
-            -P ${PROJECT_SOURCE_DIR}/cmake/DefaultDrawArchive.cmake
-    VERBATIM)
-  add_dependencies(install_draw_archive qor-euromillon-cli)
-endif()
+qor_draw_archive_target(install_draw_archive ${QOR_INSTALL_DATA_DIR}/Sorteos/QOREuroMillonSorteos.emx)
 install(FILES ${QOR_INSTALL_DATA_DIR}/Sorteos/QOREuroMillonSorteos.emx DESTINATION Sorteos
         COMPONENT program OPTIONAL)
 foreach(folder IN ITEMS Sorteos Boletos Listados)

@@ -6,6 +6,7 @@
 // CONTENTS_TITLE heads the table of contents ("Índice").
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
@@ -13,6 +14,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QUrl>
 
 #include <cmath>
 #include <cstdio>
@@ -188,13 +190,17 @@ int main(int argc, char *argv[])
     const QRect paint = writer.pageLayout().paintRectPixels(writer.resolution());
     const QSizeF page(paint.width(), paint.height());
 
+    // Pictures are named relative to the Markdown file.
+    const QUrl base = QUrl::fromLocalFile(QFileInfo(input).absolutePath() + QLatin1Char('/'));
     QTextDocument opening;
     Prepare(opening, writer, page);
+    opening.setBaseUrl(base);
     opening.setMarkdown(markdown.left(firstChapter));
     writer.setTitle(opening.begin().text());
 
     QTextDocument body;
     Prepare(body, writer, page);
+    body.setBaseUrl(base);
     body.setMarkdown(markdown.mid(firstChapter));
     std::vector<Heading> headings = MarkChapters(body);
     FindPages(body, headings, page.height());
