@@ -8,14 +8,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextFragment>
 #include <QTextDocument>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -45,6 +48,33 @@ void Prepare(QTextDocument &doc, QPdfWriter &writer, const QSizeF &page)
     doc.setDefaultFont(BodyFont());
     doc.setPageSize(page);
     doc.setDocumentMargin(0);
+}
+
+// Pictures (screenshots of the windows) at four fifths of their size on a
+// screen, never wider than the page. Picture sizes are in screen pixels
+// (96 per inch); the layout scales them to the writer's resolution.
+void ScalePictures(QTextDocument &doc, const QUrl &base, qreal pageWidth, int resolution)
+{
+    const qreal scale = 0.8;
+    pageWidth = pageWidth * 96.0 / resolution;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat())
+                continue;
+            QTextImageFormat format = fragment.charFormat().toImageFormat();
+            const QImage picture(base.resolved(QUrl(format.name())).toLocalFile());
+            if (picture.isNull())
+                continue;
+            const qreal width = std::min(pageWidth, picture.width() * scale);
+            format.setWidth(width);
+            format.setHeight(width * picture.height() / picture.width());
+            QTextCursor cursor(&doc);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
 }
 
 // Every chapter after the first starts on a new page; returns the chapter
@@ -202,6 +232,7 @@ int main(int argc, char *argv[])
     Prepare(body, writer, page);
     body.setBaseUrl(base);
     body.setMarkdown(markdown.mid(firstChapter));
+    ScalePictures(body, base, page.width(), writer.resolution());
     std::vector<Heading> headings = MarkChapters(body);
     FindPages(body, headings, page.height());
 
