@@ -144,7 +144,8 @@ TEST_F(InstalledProgram, ReadOnlyProgramFolderKeepsUserFilesInTheDataFolder)
                                 "' --prefix '" + prefix_.string() + "' --component program > /dev/null";
     ASSERT_EQ(std::system(install.c_str()), 0);
     for (const char *name : {"qor-euromillon", "qor-euromillon-cli", "QOREuroMillonv3_espagnol.lng",
-                             "QOREuroMillonv3_english.lng", "QOREuroMillonv3_french.lng",
+                             "QOREuroMillonv3_english.lng", "QOREuroMillonv3_french.lng", "QOREuroMillon.pdf",
+                             "QOREuroMillon_english.pdf", "QOREuroMillon_french.pdf",
                              "Sorteos/QOREuroMillonSorteos.emx"})
         EXPECT_TRUE(fs::is_regular_file(prefix_ / name)) << name;
     for (const char *name : {"Sorteos", "Boletos", "Listados"})
