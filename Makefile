@@ -18,9 +18,10 @@ PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev \
             qt6-base-dev qt6-qpa-plugins libgl-dev libxlsxwriter-dev xvfb \
             xauth fonts-dejavu-core ccache qt6-translations-l10n \
             poppler-utils python3-openpyxl qt6-charts-dev \
-            libqt6opengl6-dev clang libclang-rt-dev
+            libqt6opengl6-dev clang libclang-rt-dev dpkg-dev
 
-.PHONY: all deps configure build build-asan build-fuzz test test-core test-asan fuzz run bench screenshot format clean
+.PHONY: all deps configure build build-asan build-fuzz test test-core test-asan fuzz run bench screenshot format \
+        clean install package
 
 all: build
 
@@ -80,6 +81,17 @@ bench: build
 
 screenshot: build
 	tools/screenshot.sh $(BUILD)/bin
+
+# The program folder into PREFIX (executables, language files, manuals,
+# Sorteos with the default archive, Boletos, Listados).
+PREFIX ?= /opt/qor-euromillon
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX) --component program
+
+# A Debian package installing under /opt/qor-euromillon, with the launcher
+# in /usr/bin and the desktop entry, icons and MIME types; written to build/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -25,7 +25,7 @@ bool IsDrawFileName(const std::string &name)
 
 std::string CarpetaSorteos()
 {
-    return ProgramFolderPath("Sorteos");
+    return DataFolderPath("Sorteos");
 }
 
 std::string ArchivoSorteos()

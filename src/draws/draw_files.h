@@ -5,8 +5,9 @@
 // The archive file's name inside the draws folder.
 inline constexpr const char *kNombreArchivoSorteos = "QOREuroMillonSorteos.emx";
 
-// The draw archive of the program: the "Sorteos" folder beside the program
-// file, and in it QOREuroMillonSorteos.emx.
+// The draw archive of the program: the "Sorteos" folder of the data folder
+// (beside the program file unless that folder is read-only), and in it
+// QOREuroMillonSorteos.emx.
 std::string CarpetaSorteos();
 std::string ArchivoSorteos();
 

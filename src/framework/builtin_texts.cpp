@@ -459,6 +459,9 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45707, "Mejor hasta ahora: %d apuestas (sin optimizar: %d)"},
     {45708, "La selección es demasiado grande para optimizar; se mantiene la reducción sin optimizar"},
 
+    // Data folder of a program installed read-only (45900 to 45900)
+    {45900, "No se puede crear la carpeta de datos del usuario:"},
+
     // Generic words (50001 to 50008)
     {50001, "¿Continuar?"},
     {50002, "ATENCIÓN:"},

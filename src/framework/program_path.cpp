@@ -21,6 +21,12 @@ std::string RunningProgramPath()
     return (std::filesystem::current_path(error) / "qor-euromillon").string();
 }
 
+std::string &SeparateFolder()
+{
+    static std::string folder;
+    return folder;
+}
+
 } // namespace
 
 std::string ProgramFilePath()
@@ -44,4 +50,24 @@ std::string ProgramFolderPath(const std::string &name)
 void SetProgramFilePath(const std::string &path)
 {
     OverriddenPath() = path;
+}
+
+std::string DataFolder()
+{
+    return SeparateFolder().empty() ? ProgramFolder() : SeparateFolder();
+}
+
+std::string DataFolderPath(const std::string &name)
+{
+    return (std::filesystem::path(DataFolder()) / name).string();
+}
+
+void SetDataFolder(const std::string &folder)
+{
+    SeparateFolder() = folder;
+}
+
+std::string SeparateDataFolder()
+{
+    return SeparateFolder();
 }

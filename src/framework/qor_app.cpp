@@ -40,7 +40,9 @@ TQORApp::TQORApp(TParametres &params)
 std::string TQORApp::PathWithSuffix(const char *suffix) const
 {
     std::filesystem::path path(AppFile);
-    return (path.parent_path() / path.stem()).string() + suffix;
+    const std::string separate = SeparateDataFolder();
+    const std::filesystem::path folder = separate.empty() ? path.parent_path() : std::filesystem::path(separate);
+    return (folder / path.stem()).string() + suffix;
 }
 
 std::string TQORApp::ResourceFilePath() const

@@ -14,8 +14,9 @@ inline constexpr const char *kAppName = "QOR-EuroMillon v3";
 // The running application: its name, its program file and the stores the
 // framework keeps for it. The resource store is saved in the application
 // resource file beside the program (the program file with its extension
-// replaced by ".zrk"), whose previous version is kept as the backup copy
-// (extension replaced by "_Seg.zrk").
+// replaced by ".zrk"; in the separate data folder when one is set), whose
+// previous version is kept as the backup copy (extension replaced by
+// "_Seg.zrk").
 class TQORApp {
 public:
     // params: the parameter store the resource file fills and saves.

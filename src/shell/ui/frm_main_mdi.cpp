@@ -1,4 +1,5 @@
 #include "shell/ui/frm_main_mdi.h"
+#include "shell/ui/manual_file.h"
 
 #include "shell/ui/shell_icons.h"
 #include "shell/ui/shell_pictures.h"
@@ -298,7 +299,7 @@ void TFRMMainMDI::RunNewCombination()
 
 void TFRMMainMDI::OpenManual()
 {
-    const QString path = ShellFilePath(kManualFile);
+    const QString path = ManualFilePath(languagePath_);
     if (QFileInfo::exists(path)) {
         if (!DialogService::OpenExternal(path))
             DialogService::ShowMessage(this, Txt(45007) + QLatin1Char('\n') + path, QMessageBox::Warning);

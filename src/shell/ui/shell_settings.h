@@ -11,7 +11,7 @@ inline constexpr const char *PRM_LANGUAGE_DLL_FILENAME = "PRM_LANGUAGE_DLL_FILEN
 inline constexpr const char *PRM_COUNTRY_TICKET = "PRM_COUNTRY_TICKET";
 inline constexpr const char *PRM_WEBSITE_COMPRAR = "PRM_WEBSITE_COMPRAR";
 
-inline constexpr const char *kDefaultWebsite = "https://qor-euromillon.github.io/";
+inline constexpr const char *kDefaultWebsite = "https://github.com/qor-euromillon/qor-euromillon#readme";
 inline constexpr const char *kDefaultLanguageFile = "QOREuroMillonv3_default.lng";
 inline constexpr const char *kSpanishLanguageFile = "QOREuroMillonv3_espagnol.lng";
 inline constexpr const char *kEnglishLanguageFile = "QOREuroMillonv3_english.lng";
