@@ -64,12 +64,12 @@ void CrearCarpeta(const std::string &path)
 
 std::string TFRMPrintBoletos::CarpetaBoletos()
 {
-    return ProgramFolderPath("Boletos");
+    return DataFolderPath("Boletos");
 }
 
 std::string TFRMPrintBoletos::CarpetaListados()
 {
-    return ProgramFolderPath("Listados");
+    return DataFolderPath("Listados");
 }
 
 std::string TFRMPrintBoletos::NombreBoletoAutomatico(const std::string &folder)
