@@ -9,6 +9,7 @@
 
 #include <xlsxwriter.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 
@@ -20,6 +21,17 @@ constexpr const char *kDefaultSheetName = "QOREuromillon";
 bool KeepsInSheetName(char c)
 {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+// In constant memory mode the library keeps the rows in a scratch file and
+// ignores its write errors: a full disk would give a workbook cut short that
+// reports success. The rows written so far must all have reached it (the last
+// row goes there when the workbook closes).
+void RowsWereStored(lxw_worksheet *sheet)
+{
+    FILE *rows = sheet->optimize_tmpfile;
+    if (rows && (std::fflush(rows) != 0 || std::ferror(rows)))
+        throw EWriteError(kStreamWriteError);
 }
 
 // A workbook abandoned half-way is freed without writing its container.
@@ -94,6 +106,7 @@ void WriteBetWorkbook(const std::string &path, const std::string &sheetName, con
         }
         if (progress)
             progress(bets.size(), bets.size());
+        RowsWereStored(sheet);
         lxw_error closed = workbook_close(workbook.release());
         if (closed == LXW_ERROR_CREATING_XLSX_FILE)
             throw EFCreateError(FormatText("Cannot create file %s", {path}));

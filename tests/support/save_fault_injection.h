@@ -93,8 +93,13 @@ inline int SaveInLimitedChild(const std::function<void(const std::string &)> &sa
 
 } // namespace save_fault_injection
 
+// A file the writer stamps with the time of saving cannot match a save made
+// earlier byte for byte: such a case passes its own check of the final file.
+using TSavedFileCheck = std::function<bool(const std::string &saved, const std::string &whole)>;
+
 inline void ExpectFailedSavesKeepThePreviousFile(const std::string &fileName,
-                                                 const std::function<void(const std::string &path)> &save)
+                                                 const std::function<void(const std::string &path)> &save,
+                                                 const TSavedFileCheck &sameContent = {})
 {
     using namespace save_fault_injection;
     std::string templ = (std::filesystem::temp_directory_path() / "qor-save-fault-XXXXXX").string();
@@ -127,7 +132,10 @@ inline void ExpectFailedSavesKeepThePreviousFile(const std::string &fileName,
     }
 
     EXPECT_EQ(SaveInLimitedChild(save, path.string(), RLIM_INFINITY), 1) << fileName << " without a limit";
-    EXPECT_EQ(ReadAll(path), ReadAll(folder / "whole" / fileName));
+    if (sameContent)
+        EXPECT_TRUE(sameContent(ReadAll(path), ReadAll(folder / "whole" / fileName))) << fileName;
+    else
+        EXPECT_EQ(ReadAll(path), ReadAll(folder / "whole" / fileName));
     std::filesystem::remove_all(folder);
 }
 
