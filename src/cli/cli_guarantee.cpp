@@ -84,7 +84,7 @@ int RunGuarantee(const std::vector<std::string> &args)
         return CliFail(*path + ": " + error.Message());
     }
     const BetMask own = SelectionOfBets(combination.Masks());
-    const BetMask selection = (numbers ? *numbers : own & kNumberBits) | (stars ? *stars : own & kStarBits);
+    const BetMask selection = (numbers ? *numbers : own & kNumberBits) | (stars ? *stars : own & kAnyStarBits);
     if (CountNumbers(selection) < 5 || CountStars(selection) < 2)
         return CliFail("the selection holds " + std::to_string(CountNumbers(selection)) + " numbers and " +
                        std::to_string(CountStars(selection)) + " stars; a draw needs at least 5 numbers and 2 stars");

@@ -1,10 +1,12 @@
 #include "cli/cli_command.h"
 
 #include "model/exception.h"
+#include "model/game_rules.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -23,7 +25,41 @@ void PrintHelp()
     for (const CliCommand &command : commands)
         std::cout << "  " << command.name << std::string(command.name.size() < 14 ? 14 - command.name.size() : 1, ' ')
                   << command.summary << "\n";
-    std::cout << "\nRun 'qor-euromillon-cli COMMAND --help' for the options of a command.\n";
+    std::cout << "\nEvery command takes --edition classic|current: the game its files and\n"
+                 "selections follow (classic, stars 1-9, by default; current, stars 1-12).\n"
+                 "\nRun 'qor-euromillon-cli COMMAND --help' for the options of a command.\n";
+}
+
+// Takes "--edition NAME" (or "--edition=NAME") out of the arguments and puts
+// the edition in force; false with a message for an unknown name.
+bool TakeEditionOption(std::vector<std::string> &args, std::string &error)
+{
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string value;
+        size_t taken = 1;
+        if (args[i] == "--edition") {
+            if (i + 1 >= args.size()) {
+                error = "--edition needs a value: classic or current";
+                return false;
+            }
+            value = args[i + 1];
+            taken = 2;
+        } else if (args[i].rfind("--edition=", 0) == 0) {
+            value = args[i].substr(10);
+        } else {
+            continue;
+        }
+        const std::optional<TGameEdition> edition = EditionFromKey(value);
+        if (!edition) {
+            error = "unknown edition '" + value + "' (classic or current)";
+            return false;
+        }
+        SetEditionInForce(*edition);
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(i + taken));
+        --i;
+    }
+    return true;
 }
 
 } // namespace
@@ -47,6 +83,9 @@ int CliFail(const std::string &message)
 int main(int argc, char *argv[])
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    std::string editionError;
+    if (!TakeEditionOption(args, editionError))
+        return CliFail(editionError);
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintHelp();
         return args.empty() ? kCliUsageError : 0;

@@ -3,9 +3,11 @@
 #include "model/exception.h"
 #include "model/format.h"
 
-std::string CategoriaTexto(int categoria)
+#include <algorithm>
+
+std::string CategoriaTexto(int categoria, int categoryCount)
 {
-    if (categoria < 1 || categoria > kNumCategorias)
+    if (categoria < 1 || categoria > std::min(categoryCount, kMaxCategorias))
         return {};
     const TCategoriaPremio &row = CategoriasPremio[static_cast<size_t>(categoria - 1)];
     return std::to_string(row.Numeros) + "+" + std::to_string(row.Estrellas);

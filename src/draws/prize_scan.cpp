@@ -99,7 +99,7 @@ template <typename Entry> void ScanSimple(BetMask bet, const TDrawColumns &colum
     while (count < 5)
         n[count++] = columns.Row(0);
     count = 0;
-    for (BetMask rest = bet & kStarBits; rest != 0; rest &= rest - 1)
+    for (BetMask rest = bet & kAnyStarBits; rest != 0; rest &= rest - 1)
         s[count++] = columns.Row(std::countr_zero(rest) + 1);
     while (count < 2)
         s[count++] = columns.Row(0);

@@ -459,6 +459,11 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45707, "Mejor hasta ahora: %d apuestas (sin optimizar: %d)"},
     {45708, "La selección es demasiado grande para optimizar; se mantiene la reducción sin optimizar"},
 
+    // Game editions (45800 to 45819)
+    {45801, "El archivo es del juego %s (estrellas 1 a %d); no puede leerse como juego %s"},
+    {45802, "clásico"},
+    {45803, "actual"},
+    {45804, "Las apuestas del juego %s no pueden pasarse a una combinación del juego %s"},
     // Data folder of a program installed read-only (45900 to 45900)
     {45900, "No se puede crear la carpeta de datos del usuario:"},
 

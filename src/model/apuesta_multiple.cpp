@@ -28,14 +28,14 @@ std::string BlockText(uint64_t bits)
 
 } // namespace
 
-BetMask RecordToMask(const TEuroMillonApuestaMultiple &record)
+BetMask RecordToMask(const TEuroMillonApuestaMultiple &record, int highestStar)
 {
     BetMask mask = 0;
     for (int32_t n : record.Numeros)
         if (n >= kLowestValue[kBlockNumbers] && n <= kHighestValue[kBlockNumbers])
             mask |= NumberBit(n);
     for (int32_t s : record.Estrellas)
-        if (s >= kLowestValue[kBlockStars] && s <= kHighestValue[kBlockStars])
+        if (s >= kLowestValue[kBlockStars] && s <= highestStar)
             mask |= StarBit(s);
     return mask;
 }
@@ -45,7 +45,7 @@ TEuroMillonApuestaMultiple MaskToRecord(BetMask mask)
     TEuroMillonApuestaMultiple record;
     for (uint64_t bits = mask & kNumberBits; bits != 0; bits &= bits - 1)
         record.Numeros.push_back(std::countr_zero(bits) + 1);
-    for (uint64_t bits = (mask & kStarBits) >> kStarShift; bits != 0; bits &= bits - 1)
+    for (uint64_t bits = (mask & kAnyStarBits) >> kStarShift; bits != 0; bits &= bits - 1)
         record.Estrellas.push_back(std::countr_zero(bits) + 1);
     return record;
 }
@@ -55,6 +55,6 @@ std::string MaskToText(BetMask mask)
     std::string text = BlockText(mask & kNumberBits);
     if (!text.empty())
         text += BlockSeparator();
-    text += BlockText((mask & kStarBits) >> kStarShift);
+    text += BlockText((mask & kAnyStarBits) >> kStarShift);
     return text;
 }

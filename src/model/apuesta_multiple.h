@@ -15,8 +15,9 @@ struct TEuroMillonApuestaMultiple {
     bool operator==(const TEuroMillonApuestaMultiple &) const = default;
 };
 
-// The record's values as a mask; values outside 1-50 and 1-9 are dropped.
-BetMask RecordToMask(const TEuroMillonApuestaMultiple &record);
+// The record's values as a mask; values outside 1-50 and 1 to highestStar
+// (9 in the classic game, 12 today) are dropped.
+BetMask RecordToMask(const TEuroMillonApuestaMultiple &record, int highestStar = 9);
 
 // The mask's numbers and stars in ascending order.
 TEuroMillonApuestaMultiple MaskToRecord(BetMask mask);

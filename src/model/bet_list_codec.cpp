@@ -23,7 +23,7 @@ size_t EncodeBet(BetMask mask, uint8_t *out)
     }
     *p++ = vaNull;
     *p++ = vaList;
-    for (uint64_t bits = (mask & kStarBits) >> kStarShift; bits != 0; bits &= bits - 1) {
+    for (uint64_t bits = (mask & kAnyStarBits) >> kStarShift; bits != 0; bits &= bits - 1) {
         *p++ = vaInt8;
         *p++ = static_cast<uint8_t>(std::countr_zero(bits) + 1);
     }
@@ -54,7 +54,7 @@ void WriteBetMasks(TStream &stream, const BetMask *masks, size_t count)
     stream.WriteBuffer(chunk, used);
 }
 
-TBetListParser::TBetListParser(TStream &stream) : stream_(stream) {}
+TBetListParser::TBetListParser(TStream &stream, int highestStar) : stream_(stream), highestStar_(highestStar) {}
 
 TBetListParser::~TBetListParser()
 {
@@ -104,7 +104,8 @@ int64_t TBetListParser::RemainingHint()
 bool TBetListParser::TryCommonForm(BetMask &mask)
 {
     // 01 02 a 02 b 02 c 02 d 02 e 00 01 02 s 02 t 00 with a < b < c < d < e
-    // in 1-50 and s < t in 1-9: every value is accepted as it stands.
+    // in 1-50 and s < t in 1 to the highest star: every value is accepted as
+    // it stands.
     if (end_ - position_ < kLongestBet)
         return false;
     const uint8_t *b = buffer_.data() + position_;
@@ -115,7 +116,7 @@ bool TBetListParser::TryCommonForm(BetMask &mask)
         return false;
     if (!(b[2] >= 1 && b[2] < b[4] && b[4] < b[6] && b[6] < b[8] && b[8] < b[10] && b[10] <= 50))
         return false;
-    if (!(b[14] >= 1 && b[14] < b[16] && b[16] <= 9))
+    if (!(b[14] >= 1 && b[14] < b[16] && b[16] <= highestStar_))
         return false;
     mask = NumberBit(b[2]) | NumberBit(b[4]) | NumberBit(b[6]) | NumberBit(b[8]) | NumberBit(b[10]) |
            StarBit(b[14]) | StarBit(b[16]);
@@ -149,7 +150,8 @@ uint64_t TBetListParser::ReadBlock(int block)
     int count = 0;
     while (PeekByte() != vaNull) {
         int32_t value = ReadInteger(NextByte());
-        if (value < kLowestValue[block] || value > kHighestValue[block] || count >= kValuesPerBet[block])
+        const int32_t highest = block == kBlockStars ? highestStar_ : kHighestValue[block];
+        if (value < kLowestValue[block] || value > highest || count >= kValuesPerBet[block])
             continue;
         uint64_t bit = uint64_t{1} << (value - 1);
         if (partialBits_ & bit)
@@ -177,7 +179,7 @@ BetMask TBetListParser::PartialBet(BetMask previous) const
 {
     switch (failedBlock_) {
     case kBlockNumbers:
-        return partialBits_ | (previous & kStarBits);
+        return partialBits_ | (previous & kAnyStarBits);
     case kBlockStars:
         return numberBits_ | (partialBits_ << kStarShift);
     default:

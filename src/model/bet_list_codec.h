@@ -27,7 +27,8 @@ void WriteBetMasks(TStream &stream, const BetMask *masks, size_t count);
 // last byte consumed.
 class TBetListParser {
 public:
-    explicit TBetListParser(TStream &stream);
+    // Stars above highestStar are dropped as out of range.
+    explicit TBetListParser(TStream &stream, int highestStar = 9);
     ~TBetListParser();
     TBetListParser(const TBetListParser &) = delete;
     TBetListParser &operator=(const TBetListParser &) = delete;
@@ -59,4 +60,5 @@ private:
     int failedBlock_ = 0;     // block being read when the last ReadBet failed
     uint64_t partialBits_ = 0; // values of that block read before the failure
     uint64_t numberBits_ = 0;  // block 1 of the bet being read
+    int highestStar_;
 };

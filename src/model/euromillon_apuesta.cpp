@@ -6,7 +6,7 @@
 #include "model/simple_bets.h"
 #include "model/update_bracket.h"
 
-TEuroMillonApuesta::TEuroMillonApuesta()
+TEuroMillonApuesta::TEuroMillonApuesta(TGameEdition edition) : edition_(edition)
 {
     CreateBlocks();
 }
@@ -19,7 +19,7 @@ void TEuroMillonApuesta::GetLimits(int block, int32_t &minValue, int32_t &maxVal
     if (!IsBlockNumber(block))
         return;
     minValue = kLowestValue[block];
-    maxValue = kHighestValue[block];
+    maxValue = block == kBlockStars ? GameRules(edition_).HighestStar : kHighestValue[block];
     minCount = kValuesPerBet[block];
     maxCount = kValuesPerBet[block];
 }
@@ -33,6 +33,20 @@ void TEuroMillonApuesta::CreateBlocks()
         nums->OnChange = [this](void *) { Changed(); };
         blocks_[block - 1] = std::move(nums);
     }
+}
+
+void TEuroMillonApuesta::SetEdition(TGameEdition edition)
+{
+    if (edition == edition_)
+        return;
+    const BetMask before = ToMask();
+    edition_ = edition;
+    WithinUpdate(*this, [&] {
+        CreateBlocks();
+        FromMask(before);
+        if (ToMask() != before)
+            Changed();
+    });
 }
 
 TEuroMillonNums &TEuroMillonApuesta::Block(int block)
@@ -110,14 +124,14 @@ void TEuroMillonApuesta::FromRecord(const TEuroMillonApuestaMultiple &record)
 
 BetMask TEuroMillonApuesta::ToMask() const
 {
-    return (blocks_[0]->ValueBits() & kNumberBits) | ((blocks_[1]->ValueBits() << kStarShift) & kStarBits);
+    return (blocks_[0]->ValueBits() & kNumberBits) | ((blocks_[1]->ValueBits() << kStarShift) & kAnyStarBits);
 }
 
 void TEuroMillonApuesta::FromMask(BetMask mask)
 {
     WithinUpdate(*this, [&] {
         blocks_[0]->AssignBits(mask & kNumberBits);
-        blocks_[1]->AssignBits((mask & kStarBits) >> kStarShift);
+        blocks_[1]->AssignBits((mask & kAnyStarBits) >> kStarShift);
     });
 }
 
@@ -149,7 +163,7 @@ void TEuroMillonApuesta::LoadFromStream(TStream &stream)
     blocks_[1]->LoadFromStream(stream);
 }
 
-TEuroMillonApuestaMult::TEuroMillonApuestaMult()
+TEuroMillonApuestaMult::TEuroMillonApuestaMult(TGameEdition edition) : TEuroMillonApuesta(edition)
 {
     CreateBlocks();
 }

@@ -3,6 +3,7 @@
 #include "model/apuesta_multiple.h"
 #include "model/bet_mask.h"
 #include "model/euromillon_nums.h"
+#include "model/game_rules.h"
 #include "model/notify_event.h"
 
 #include <cstdint>
@@ -11,19 +12,21 @@
 
 class TStream;
 
-// One bet: block 1 (5 numbers of 1-50) and block 2 (2 stars of 1-9). Every
+// One bet: block 1 (5 numbers of 1-50) and block 2 (2 stars of 1 to the
+// edition's highest star: 9 in the classic game, 12 today). Every
 // change of a block becomes a change of the bet, told to OnChange (sender:
 // the bet) once per outermost update bracket; SimpleBetCount is brought up to
 // date just before.
 class TEuroMillonApuesta {
 public:
-    TEuroMillonApuesta();
+    explicit TEuroMillonApuesta(TGameEdition edition = TGameEdition::Classic);
     virtual ~TEuroMillonApuesta();
     TEuroMillonApuesta(const TEuroMillonApuesta &) = delete;
     TEuroMillonApuesta &operator=(const TEuroMillonApuesta &) = delete;
 
     // The limits the bet's blocks are created with: block 1 gives 1, 50, 5, 5;
-    // block 2 gives 1, 9, 2, 2; any other block leaves the outputs untouched.
+    // block 2 gives 1, the edition's highest star, 2, 2; any other block
+    // leaves the outputs untouched.
     virtual void GetLimits(int block, int32_t &minValue, int32_t &maxValue, int32_t &minCount,
                            int32_t &maxCount) const;
     // The class name that error texts quote.
@@ -33,6 +36,11 @@ public:
     // The blocks report their changes to the bet: leave their OnChange alone.
     TEuroMillonNums &Block(int block);
     const TEuroMillonNums &Block(int block) const;
+
+    TGameEdition Edition() const { return edition_; }
+    // Re-creates the blocks with the edition's limits, keeping the values
+    // they accept; one change when a value was dropped.
+    void SetEdition(TGameEdition edition);
 
     void Clear();
     // Block by block, in one bracket; raises 40001 when a source block holds
@@ -72,6 +80,7 @@ private:
     void Changed();
 
     std::unique_ptr<TEuroMillonNums> blocks_[2];
+    TGameEdition edition_;
     bool changePending_ = false;
     int updateCount_ = 0;
     int64_t simpleBetCount_ = 0;
@@ -81,7 +90,7 @@ private:
 // (still complete from 5 numbers and 2 stars).
 class TEuroMillonApuestaMult : public TEuroMillonApuesta {
 public:
-    TEuroMillonApuestaMult();
+    explicit TEuroMillonApuestaMult(TGameEdition edition = TGameEdition::Classic);
 
     void GetLimits(int block, int32_t &minValue, int32_t &maxValue, int32_t &minCount,
                    int32_t &maxCount) const override;

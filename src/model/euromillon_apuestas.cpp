@@ -1,5 +1,7 @@
 #include "model/euromillon_apuestas.h"
 
+#include "framework/localize.h"
+#include "model/bet_errors.h"
 #include "model/exception.h"
 #include "model/format.h"
 #include "model/update_bracket.h"
@@ -19,13 +21,14 @@ uint64_t KeepLowest(uint64_t bits, int count)
     return kept;
 }
 
-// What a plain bet keeps of a mask: its five lowest numbers and two lowest stars.
-BetMask PlainBetMask(BetMask mask)
+// What a plain bet of the edition keeps of a mask: its five lowest numbers
+// and two lowest stars of the edition's range.
+BetMask PlainBetMask(BetMask mask, BetMask starBits)
 {
-    mask &= kNumberBits | kStarBits;
+    mask &= kNumberBits | starBits;
     if (CountNumbers(mask) <= 5 && CountStars(mask) <= 2)
         return mask;
-    return KeepLowest(mask & kNumberBits, 5) | KeepLowest(mask & kStarBits, 2);
+    return KeepLowest(mask & kNumberBits, 5) | KeepLowest(mask & kAnyStarBits, 2);
 }
 
 [[noreturn]] void OutOfBounds(int position)
@@ -35,7 +38,7 @@ BetMask PlainBetMask(BetMask mask)
 
 } // namespace
 
-TEuroMillonApuestas::TEuroMillonApuestas()
+TEuroMillonApuestas::TEuroMillonApuestas(TGameEdition edition) : edition_(edition), workingBet_(edition)
 {
     workingBet_.OnChange = [](void *) {};
 }
@@ -168,6 +171,9 @@ int TEuroMillonApuestas::InsertRange(TEuroMillonApuestas &source, int first, int
     last = std::min(last, source.Count() - 1);
     if (last < first)
         return 0;
+    if (source.edition_ != edition_)
+        throw EListError(FormatText(GetText(kTextOtherGameBets),
+                                    {EditionName(source.edition_), EditionName(edition_)}));
     // A copy of the range, so that copying a combination into itself takes
     // the bets as they were before the first insertion.
     std::vector<BetMask> copied(source.masks_.begin() + first, source.masks_.begin() + last + 1);
@@ -207,8 +213,18 @@ void TEuroMillonApuestas::AppendMasks(const BetMask *masks, size_t count)
     size_t start = masks_.size();
     masks_.insert(masks_.end(), masks, masks + count);
     for (size_t i = start; i < masks_.size(); ++i)
-        masks_[i] = PlainBetMask(masks_[i]);
+        masks_[i] = PlainBetMask(masks_[i], GameRules(edition_).StarBits);
     Changed();
+}
+
+void TEuroMillonApuestas::SetEdition(TGameEdition edition)
+{
+    if (edition == edition_)
+        return;
+    if (!masks_.empty())
+        throw EListError("The game of a combination with bets cannot change");
+    edition_ = edition;
+    workingBet_.SetEdition(edition);
 }
 
 int TEuroMillonApuestas::FindCovering(const TEuroMillonApuesta &bet, int numberCount, int starCount) const
@@ -233,7 +249,7 @@ int TEuroMillonApuestas::FindCoveringTotal(const TEuroMillonApuesta &bet, int va
 
 int TEuroMillonApuestas::FindCoveringTotal(BetMask bet, int valueCount) const
 {
-    bet &= kNumberBits | kStarBits;
+    bet &= kNumberBits | kAnyStarBits;
     for (size_t i = masks_.size(); i-- > 0;)
         if (std::popcount(masks_[i] & bet) >= valueCount)
             return static_cast<int>(i);

@@ -17,6 +17,8 @@ using TBeforeStoreEvent = std::function<void(void *sender, int position)>;
 // True when a bet is known to pass OnBeforeStore as it stands.
 using TBetMaskCheck = std::function<bool(BetMask bet)>;
 // Told how many bytes of how many were read; may raise to stop the load.
+// Whether a load insists on the combination's own edition or takes the file's.
+enum class TEditionOnLoad { Require, Adopt };
 using TLoadProgress = std::function<void(int64_t done, int64_t total)>;
 
 // A combination: a named, ordered list of bets, kept as one 8-byte mask each.
@@ -28,7 +30,7 @@ using TLoadProgress = std::function<void(int64_t done, int64_t total)>;
 // combination) once per outermost update bracket.
 class TEuroMillonApuestas {
 public:
-    TEuroMillonApuestas();
+    explicit TEuroMillonApuestas(TGameEdition edition = TGameEdition::Classic);
     // Runs Clear, so OnChange hears of it one last time when the combination
     // held anything: an owner whose handler cannot run while it is being
     // destroyed empties OnChange first.
@@ -37,6 +39,11 @@ public:
     TEuroMillonApuestas &operator=(const TEuroMillonApuestas &) = delete;
 
     int Count() const { return static_cast<int>(masks_.size()); }
+    // The game its bets belong to; the working bet follows it.
+    TGameEdition Edition() const { return edition_; }
+    // Only while the combination holds no bet: raises EListError otherwise,
+    // as bets of one game are no bets of the other.
+    void SetEdition(TGameEdition edition);
     // Position of the bet last loaded into or stored from the working bet; -1 for none.
     int Current() const { return current_; }
     // A plain bet; its changes are told to no one.
@@ -105,16 +112,20 @@ public:
     void BeginUpdate();
     void EndUpdate();
 
-    // "EMA0", the name, then the bet list. Tells no change; afterwards the
+    // The signature ("EMA0" classic, "EMA2" today's game), the name, then the
+    // bet list. Tells no change; afterwards the
     // current bet is the one before and the working bet holds it (the last
     // bet when none was current).
     void SaveToStream(TStream &stream);
     // Replaces name and bets from the stream. Raises EReadError 40003 "No es
     // un formato de archivo válido", changing nothing, when the stream does
-    // not start with "EMA0"; errors of the value stream pass through, the
+    // not start with a combination signature, and EReadError 45801 (the file
+    // is of the other game), also changing nothing, when onLoad is Require
+    // and the file's edition is not the combination's; Adopt takes the
+    // file's edition instead. Errors of the value stream pass through, the
     // name and the bets read so far staying. One change either way. Values
     // that a bet cannot hold are dropped.
-    void LoadFromStream(TStream &stream);
+    void LoadFromStream(TStream &stream, TEditionOnLoad onLoad = TEditionOnLoad::Require);
     // Replaces the file only once it is written whole: a failed save leaves
     // the previous file as it was. Then FileName is the path and Modified false.
     void SaveToFile(const std::string &path);
@@ -122,9 +133,10 @@ public:
     // LoadFromStream; FileName and Modified change only on success. progress
     // hears of the bytes read as the load goes; an error it raises ends the
     // load as a read error would.
-    void LoadFromFile(const std::string &path, const TLoadProgress &progress = {});
-    // Takes the source's name, file name and bets (the source is left empty)
-    // and makes them this combination's, unmodified. One change.
+    void LoadFromFile(const std::string &path, const TLoadProgress &progress = {},
+                      TEditionOnLoad onLoad = TEditionOnLoad::Require);
+    // Takes the source's name, file name, edition and bets (the source is
+    // left empty) and makes them this combination's, unmodified. One change.
     void Adopt(TEuroMillonApuestas &source);
 
     TNotifyEvent OnChange;
@@ -140,6 +152,7 @@ private:
     void StoreMask(int position, bool insert);
     void LoadWorkingBet(int position);
 
+    TGameEdition edition_;
     TEuroMillonApuesta workingBet_;
     std::vector<BetMask> masks_;
     int current_ = -1;

@@ -1,10 +1,12 @@
-// The combination file: "EMA0", the name, then the bets as integer lists.
+// The combination file: the signature ("EMA0" for the classic game, "EMA2"
+// for today's), the name, then the bets as integer lists.
 
 #include "framework/localize.h"
 #include "model/bet_errors.h"
 #include "model/bet_list_codec.h"
 #include "model/euromillon_apuestas.h"
 #include "model/file_stream.h"
+#include "model/format.h"
 #include "model/progress_stream.h"
 #include "model/stream.h"
 #include "model/update_bracket.h"
@@ -14,7 +16,13 @@
 
 namespace {
 
-constexpr char kSignature[4] = {'E', 'M', 'A', '0'};
+constexpr char kClassicSignature[4] = {'E', 'M', 'A', '0'};
+constexpr char kCurrentSignature[4] = {'E', 'M', 'A', '2'};
+
+const char *SignatureOf(TGameEdition edition)
+{
+    return edition == TGameEdition::Current ? kCurrentSignature : kClassicSignature;
+}
 constexpr int64_t kCommonBetBytes = 18;
 
 } // namespace
@@ -30,7 +38,7 @@ void TEuroMillonApuestas::SaveToStream(TStream &stream)
         current_ = remembered;
     };
     try {
-        stream.WriteBuffer(kSignature, sizeof kSignature);
+        stream.WriteBuffer(SignatureOf(edition_), sizeof kClassicSignature);
         TWriter writer(stream);
         writer.PutString(name_);
         writer.PutListStart();
@@ -44,21 +52,32 @@ void TEuroMillonApuestas::SaveToStream(TStream &stream)
     restore();
 }
 
-void TEuroMillonApuestas::LoadFromStream(TStream &stream)
+void TEuroMillonApuestas::LoadFromStream(TStream &stream, TEditionOnLoad onLoad)
 {
-    char signature[sizeof kSignature] = {};
-    if (stream.Read(signature, sizeof signature) != sizeof signature ||
-        std::memcmp(signature, kSignature, sizeof signature) != 0)
+    char signature[sizeof kClassicSignature] = {};
+    if (stream.Read(signature, sizeof signature) != sizeof signature)
         throw EReadError(GetText(kTextNotCombinationFile));
+    TGameEdition fileEdition;
+    if (std::memcmp(signature, kClassicSignature, sizeof signature) == 0)
+        fileEdition = TGameEdition::Classic;
+    else if (std::memcmp(signature, kCurrentSignature, sizeof signature) == 0)
+        fileEdition = TGameEdition::Current;
+    else
+        throw EReadError(GetText(kTextNotCombinationFile));
+    if (fileEdition != edition_ && onLoad == TEditionOnLoad::Require)
+        throw EReadError(FormatText(GetText(kTextOtherGameFile),
+                                    {EditionName(fileEdition), GameRules(fileEdition).HighestStar,
+                                     EditionName(edition_)}));
 
     WithinUpdate(*this, [&] {
         Clear();
+        SetEdition(fileEdition);
         TReader reader(stream);
         SetName(reader.GetString());
         reader.GetListStart();
         reader.Flush();
         {
-            TBetListParser parser(stream);
+            TBetListParser parser(stream, GameRules(edition_).HighestStar);
             masks_.reserve(static_cast<size_t>(parser.RemainingHint() / kCommonBetBytes));
             BetMask previous = workingBet_.ToMask(); // what the working bet holds
             bool storing = false;
@@ -97,15 +116,16 @@ void TEuroMillonApuestas::SaveToFile(const std::string &path)
     modified_ = false;
 }
 
-void TEuroMillonApuestas::LoadFromFile(const std::string &path, const TLoadProgress &progress)
+void TEuroMillonApuestas::LoadFromFile(const std::string &path, const TLoadProgress &progress,
+                                       TEditionOnLoad onLoad)
 {
     {
         TFileStream file(path, FileMode::OpenRead);
         if (progress) {
             TProgressStream stream(file, progress);
-            LoadFromStream(stream);
+            LoadFromStream(stream, onLoad);
         } else {
-            LoadFromStream(file);
+            LoadFromStream(file, onLoad);
         }
     }
     SetFileName(path);
@@ -118,6 +138,7 @@ void TEuroMillonApuestas::Adopt(TEuroMillonApuestas &source)
         return;
     WithinUpdate(*this, [&] {
         masks_.clear();
+        SetEdition(source.edition_);
         masks_.swap(source.masks_);
         std::vector<BetMask>().swap(source.masks_);
         current_ = -1;
