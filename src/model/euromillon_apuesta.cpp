@@ -41,12 +41,15 @@ void TEuroMillonApuesta::SetEdition(TGameEdition edition)
         return;
     const BetMask before = ToMask();
     edition_ = edition;
-    WithinUpdate(*this, [&] {
-        CreateBlocks();
-        FromMask(before);
-        if (ToMask() != before)
-            Changed();
-    });
+    // Rebuilding the blocks is no change in itself; only a dropped star is.
+    const bool pending = changePending_;
+    ++updateCount_;
+    CreateBlocks();
+    FromMask(before);
+    changePending_ = pending;
+    --updateCount_;
+    if (ToMask() != before)
+        Changed();
 }
 
 TEuroMillonNums &TEuroMillonApuesta::Block(int block)
