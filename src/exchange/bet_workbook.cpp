@@ -25,10 +25,11 @@ bool KeepsInSheetName(char c)
 
 // In constant memory mode the library keeps the rows in a scratch file and
 // ignores its write errors: a full disk would give a workbook cut short that
-// reports success. The rows written so far must all have reached it (the last
-// row goes there when the workbook closes).
+// reports success. Every row, the last one too (which the library would keep
+// until the workbook closes), must have reached it.
 void RowsWereStored(lxw_worksheet *sheet)
 {
+    lxw_worksheet_write_single_row(sheet);
     FILE *rows = sheet->optimize_tmpfile;
     if (rows && (std::fflush(rows) != 0 || std::ferror(rows)))
         throw EWriteError(kStreamWriteError);
