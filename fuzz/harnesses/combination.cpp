@@ -1,4 +1,5 @@
-// Combination files (.aem): whatever loads must save and load back the same.
+// Combination files (.aem) of either game: whatever loads must save and load
+// back the same, in the game the file named.
 #include "fuzz_harness.h"
 
 #include "model/bet_mask.h"
@@ -31,6 +32,13 @@ std::vector<std::string> FuzzSeeds()
         combination.Store(-1);
     }
     seeds.push_back(Saved(combination));
+
+    TEuroMillonApuestas current(TGameEdition::Current);
+    current.SetName("hoy");
+    current.WorkingBet().FromMask(NumberBit(2) | NumberBit(12) | NumberBit(20) | NumberBit(38) | NumberBit(45) |
+                                  StarBit(10) | StarBit(12));
+    current.Store(-1);
+    seeds.push_back(Saved(current));
     return seeds;
 }
 
@@ -41,7 +49,7 @@ void FuzzOne(std::string_view data)
     combination.OnChange = [&](void *) { ++changes; };
     TMemoryStream stream(data);
     try {
-        combination.LoadFromStream(stream);
+        combination.LoadFromStream(stream, TEditionOnLoad::Adopt);
     } catch (const Exception &) {
         // The name and the bets read before the fault stay.
     }
@@ -49,9 +57,24 @@ void FuzzOne(std::string_view data)
 
     // What was read, complete or not, is a combination that saves and reads back whole.
     std::string bytes = Saved(combination);
-    TEuroMillonApuestas back;
+    TEuroMillonApuestas back(combination.Edition());
     TMemoryStream again(bytes);
     back.LoadFromStream(again);
     FuzzCheck(back.Count() == combination.Count(), "saved and loaded again, the bet count changed");
     FuzzCheck(Saved(back) == bytes, "saved and loaded again, the bytes changed");
+    const BetMask starBits = GameRules(combination.Edition()).StarBits;
+    for (BetMask bet : combination.Masks())
+        FuzzCheck((bet & ~(kNumberBits | starBits)) == 0, "a bet holds a star its game does not have");
+
+    // The other game's reader refuses the file whole.
+    const TGameEdition other =
+        combination.Edition() == TGameEdition::Classic ? TGameEdition::Current : TGameEdition::Classic;
+    TEuroMillonApuestas refusing(other);
+    TMemoryStream otherGameStream(bytes);
+    try {
+        refusing.LoadFromStream(otherGameStream);
+        FuzzCheck(false, "a file of one game loaded as the other");
+    } catch (const EReadError &) {
+        FuzzCheck(refusing.Count() == 0 && refusing.Edition() == other, "a refused file changed the combination");
+    }
 }
