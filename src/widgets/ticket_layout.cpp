@@ -100,9 +100,12 @@ QRect TTicketLayout::BoxBounds(int block, int value) const
 {
     if (!IsBlockNumber(block) || value < kLowestValue[block] || value > HighestValue(block))
         return QRect();
-    int32_t column = 0;
-    int32_t row = 0;
-    if (!CeldaDeValor(geometry_, block, value, column, row))
+    // The cell is computed for any value; its answer on the range is that of
+    // the classic game, which the check above replaces.
+    int32_t column = -1;
+    int32_t row = -1;
+    CeldaDeValor(geometry_, block, value, column, row);
+    if (column < 0 || row < 0)
         return QRect();
     const TGeometriaBloque &grid = geometry_.Bloque(block);
     // Both blocks are measured from the top left corner of the bet.
