@@ -1,7 +1,7 @@
 // Today's game on the desktop, in Spanish and in English: the main window
 // with its game menu open, a combination window of today's game with its
 // twelve-star tickets, and the print window's note about the automatic
-// ticket. With QOR_SCREENSHOT_DIR set the windows are saved there; otherwise
+// ticket, and the French ticket of today's game. With QOR_SCREENSHOT_DIR set the windows are saved there; otherwise
 // the grabs are only checked.
 #include "support/ui/shell_test_support.h"
 
@@ -9,6 +9,7 @@
 #include "printing/ui/frm_print_boletos.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_main_mdi.h"
+#include "shell/ui/wallpaper.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -135,6 +136,12 @@ private slots:
         current->SetViewMode(1);
         QTest::qWait(200);
         QVERIFY(SaveScreenshot(children.at(1), QStringLiteral("edition_numbers_view_fr")));
+        // The French ticket, whose stars run along the rows: a fourth row.
+        current->SetViewMode(0);
+        Trigger(&window, "MiBolFrancia");
+        QTest::qWait(200);
+        QVERIFY(SaveScreenshot(children.at(1), QStringLiteral("edition_french_ticket_fr")));
+        Trigger(&window, "MiBolEsp");
         Trigger(&window, "MiSpanish");
         window.SetEdition(TGameEdition::Classic);
         for (TFRMApuestas *child : window.CombinationWindows())
