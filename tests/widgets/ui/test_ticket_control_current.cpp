@@ -100,6 +100,34 @@ private slots:
                        : second.y() > first.y() && second.x() == first.x());
     }
 
+    // Spain's stars run down three rows: a fourth column, the columns closer
+    // together and the grid centred across the bet.
+    void spanishStarsOfTodaysGameStandInFourColumns()
+    {
+        TControlEuroMillonApuesta control;
+        control.SetEdition(TGameEdition::Current);
+        control.resize(107, 212);
+        QCOMPARE(control.Box(2, 1)->Bounds(), QRect(3, 161, 20, 14));
+        QCOMPARE(control.Box(2, 3)->Bounds().topLeft(), QPoint(3, 191));
+        QCOMPARE(control.Box(2, 4)->Bounds().topLeft(), QPoint(30, 161));
+        QCOMPARE(control.Box(2, 10)->Bounds().topLeft(), QPoint(83, 161));
+        QCOMPARE(control.Box(2, 12)->Bounds(), QRect(83, 191, 20, 14));
+    }
+
+    // France's stars run along three columns: a fourth row, the rows closer
+    // together and the grid centred in the stars part.
+    void frenchStarsOfTodaysGameStandInFourRows()
+    {
+        PonerPais(pbFrancia);
+        const TGeometriaBloque grid =
+            ScreenStarGrid(EnVigor().Formato, EnVigor().Geometria.Bloque(2), 12);
+        QCOMPARE(grid.Columnas, 3);
+        QCOMPARE(grid.Filas, 4);
+        QCOMPARE(grid.PasoX, EnVigor().Geometria.Bloque(2).PasoX);
+        QCOMPARE(grid.PasoY, (632.0 - 391.0 - 16.0 - 50.0) / 3);
+        QCOMPARE(grid.OrigenYPantalla, 391.0 + 8.0 + 10.0);
+    }
+
     void theClassicGridStaysAsTheTicketHasIt()
     {
         TControlEuroMillonApuesta control;
