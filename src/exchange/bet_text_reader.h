@@ -37,7 +37,8 @@ TBetTextCounts ReadBetTextFile(const std::string &path, const TBetSink &sink, co
                                int highestStar = 9);
 
 // Reads a file and appends the bets found to the combination, as they stand
-// (one change); stars are read up to the highest of the combination's game. Raises as ReadBetTextFile, and passes on errors raised by
-// progress; the combination is then unchanged.
+// (one change); stars are read up to the highest of the combination's game.
+// Raises as ReadBetTextFile, and passes on errors raised by progress; the
+// combination is then unchanged.
 TBetTextCounts ImportBetTextFile(const std::string &path, TEuroMillonApuestas &into,
                                  const TExchangeProgress &progress = {});

@@ -20,9 +20,10 @@ struct TTicketBoxColours;
 // One bet shown as it is marked on a paper ticket (ticket view: a box for
 // each number 1-50 and each star of the control's edition, 1-9 or 1-12,
 // placed by the ticket tables in force and marked with the mouse) or as
-// seven typing fields (numbers view: five numbers, two stars). The combination window puts one per bet of a ticket;
-// the generator, the condition editor and the wizard use one for a selection;
-// the draw editor one in numbers view for the winning bet.
+// seven typing fields (numbers view: five numbers, two stars). The
+// combination window puts one per bet of a ticket; the generator, the
+// condition editor and the wizard use one for a selection; the draw editor
+// one in numbers view for the winning bet.
 //
 // The control shows ShownBet, a selection without upper count, which it owns;
 // the owner assigns the bet to show through ShownBet().Assign(...) and reads

@@ -221,14 +221,16 @@ void TFRMPrintBoletos::OfrecerAutomatico(bool ofrecido)
     if (ofrecido == automaticoOfrecido_)
         return;
     automaticoOfrecido_ = ofrecido;
-    for (QWidget *control : std::initializer_list<QWidget *>{rbAuto, cbRotate, ebDesfX, ebDesfY, lblDesfX, lblDesfY,
-                                                             lblMmX, lblMmY})
+    const std::initializer_list<QWidget *> automatic = {rbAuto,   cbRotate, ebDesfX, ebDesfY,
+                                                         lblDesfX, lblDesfY, lblMmX,  lblMmY};
+    for (QWidget *control : automatic)
         control->setEnabled(ofrecido);
     if (!ofrecido)
         rbBoletoGuardado->setChecked(true);
     lblNotaJuego->setVisible(!ofrecido);
     const int band = ofrecido ? -kNotaAlto : kNotaAlto;
-    for (QWidget *control : std::initializer_list<QWidget *>{lblLangBoleto, cbEstiloBoleto, bbPrint, bbDesign, bbCancel})
+    const std::initializer_list<QWidget *> below = {lblLangBoleto, cbEstiloBoleto, bbPrint, bbDesign, bbCancel};
+    for (QWidget *control : below)
         control->move(control->x(), control->y() + band);
     setFixedSize(width(), height() + band);
 }
