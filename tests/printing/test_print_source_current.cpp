@@ -1,10 +1,15 @@
 // The report variables of a combination of today's game (stars 1 to 12).
+#include "printing/boleto_automatico.h"
+#include "printing/plantillas_incluidas.h"
 #include "printing/print_boletos_source.h"
 
 #include "model/combination_helpers.h"
 #include "model/separators.h"
+#include "report/report.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -59,4 +64,30 @@ TEST(PrintSourceClassic, StarsAboveNineStayZero)
     EXPECT_EQ(Answer(source, "POS_1_B_2_NUM_9"), "1");
     for (const char *name : {"POS_1_B_2_NUM_10", "POS_1_B_2_NUM_11", "POS_1_B_2_NUM_12"})
         EXPECT_EQ(Answer(source, name), "0") << name;
+}
+
+// The shipped listings are the way to print today's game: its stars show.
+TEST_F(PrintSourceCurrent, ShippedListingsPrintStarsTenToTwelve)
+{
+    TSeparatorScope separators(".", "-");
+    int listings = 0;
+    for (const TPlantillaIncluida &plantilla : PlantillasIncluidas()) {
+        if (plantilla.Carpeta != "Listados")
+            continue;
+        SCOPED_TRACE(plantilla.Archivo);
+        ++listings;
+        TfrReport report;
+        plantilla.Construir(report);
+        TPrintBoletosSource listing(combination, TablasDePais(pbEspana).Formato);
+        listing.Attach(report, kPrintBoletosDataSet);
+        const TfrPreparedReport prepared = report.Prepare();
+        ASSERT_EQ(prepared.Pages.size(), 1u);
+        std::vector<std::string> texts;
+        for (const TfrPreparedItem &item : prepared.Pages.front().Items)
+            if (item.Kind == TfrItemKind::Text)
+                texts.push_back(item.Text);
+        EXPECT_NE(std::find(texts.begin(), texts.end(), "10.12"), texts.end());
+        EXPECT_NE(std::find(texts.begin(), texts.end(), "09.11"), texts.end());
+    }
+    EXPECT_GT(listings, 0);
 }
