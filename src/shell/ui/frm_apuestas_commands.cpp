@@ -27,9 +27,10 @@
 
 namespace {
 
-// Puts an edition in force for a while: the generator window builds its
-// selection and bets in the edition in force, which must be the game of the
-// combination they go into.
+// Puts an edition in force for a while: the windows opened on a combination
+// (the generator, the prizes, the guarantee, printing, import, export) build
+// their selections and bets in the edition in force, which must be the game
+// of the combination they work on.
 class TEditionInForceScope {
 public:
     explicit TEditionInForceScope(TGameEdition edition) : previous_(EditionInForce()) { SetEditionInForce(edition); }
@@ -294,8 +295,12 @@ void TFRMApuestas::AskTicketAndGo()
     GoToTicket(ticket);
 }
 
+// A window working on the combination works in its game: its selections,
+// its draw archive and anything new it makes follow the combination's edition.
 void TFRMApuestas::RunTool(const std::function<void(QWidget *, TEuroMillonApuestas &)> &tool)
 {
-    if (tool)
-        tool(this, *combination_);
+    if (!tool)
+        return;
+    const TEditionInForceScope edition(combination_->Edition());
+    tool(this, *combination_);
 }

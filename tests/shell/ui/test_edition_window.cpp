@@ -224,6 +224,23 @@ private slots:
         window->Combination().SetModified(false);
     }
 
+    void windowsOpenedOnACombinationWorkInItsGame()
+    {
+        TFRMMainMDI main;
+        main.SetEdition(TGameEdition::Current);
+        TFRMApuestas *window = main.NewCombinationWindow();
+        main.SetEdition(TGameEdition::Classic);
+        window->AddRandomBet();
+        const auto saved = ShellTools().prizes;
+        TGameEdition seen = TGameEdition::Classic;
+        ShellTools().prizes = [&seen](QWidget *, TEuroMillonApuestas &) { seen = EditionInForce(); };
+        Trigger(window, "ActPremios");
+        ShellTools().prizes = saved;
+        QCOMPARE(seen, TGameEdition::Current);
+        QCOMPARE(EditionInForce(), TGameEdition::Classic);
+        window->Combination().SetModified(false);
+    }
+
     void importIntoACombinationOfTodaysGameKeepsItsStars()
     {
         TEuroMillonApuestas target(TGameEdition::Current);
