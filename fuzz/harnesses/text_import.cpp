@@ -1,5 +1,6 @@
 // Imported bet texts: the streaming reader over any bytes, checked against
-// the line classifier run on each whole line.
+// the line classifier run on each whole line, in both games (stars 1-9 and
+// 1-12); a bet of the classic game reads the same in today's.
 #include "fuzz_harness.h"
 
 #include "exchange/bet_line_scanner.h"
@@ -11,7 +12,8 @@ std::vector<std::string> FuzzSeeds()
     static constexpr char kOddBytes[] = "1.2.3.4.5-1.2\x00\xff\xe9\r\n99999999999999999999999 1 2 3 4 5 6\n";
     return {"01.02.03.04.05-06.07\r\n10 20 30 40 50 1 9\r\n",
             "; a comment\n\n3,15,27,41,50;2,9\n51.2.3.4.5-1.2\n7.7.1.2.3-1.2\rlast 1 2 3 4 5 6 7",
-            std::string(kOddBytes, sizeof kOddBytes - 1)};
+            std::string(kOddBytes, sizeof kOddBytes - 1),
+            "01.02.03.04.05-10.12\r\n6 7 8 9 11 12 13\r\n1 2 3 4 5 9 12;x\n1 2 3 4 5 11 11\n"};
 }
 
 namespace {
@@ -35,23 +37,25 @@ std::vector<std::string_view> Lines(std::string_view data)
     return lines;
 }
 
-} // namespace
-
-void FuzzOne(std::string_view data)
+// The bets one reading found, checked against the whole-line classifier.
+std::vector<BetMask> CheckReading(std::string_view data, int highestStar)
 {
     std::vector<BetMask> bets;
     TMemoryStream stream(data);
-    TBetTextCounts counts = ReadBetText(stream, [&](const BetMask *found, size_t count) {
-        bets.insert(bets.end(), found, found + count);
-    });
+    TBetTextCounts counts = ReadBetText(
+        stream, [&](const BetMask *found, size_t count) { bets.insert(bets.end(), found, found + count); }, {},
+        highestStar);
 
     int64_t total = 0;
     for (int64_t n : counts.byClass)
         total += n;
     FuzzCheck(total == counts.lines, "the classes do not add up to the lines");
     FuzzCheck(static_cast<int64_t>(bets.size()) == counts.Of(TLineClass::Bet), "bets handed on differ from bet lines");
-    for (BetMask bet : bets)
+    const BetMask allowedStars = ((BetMask{1} << highestStar) - 1) << kStarShift;
+    for (BetMask bet : bets) {
         FuzzCheck(CountNumbers(bet) == 5 && CountStars(bet) == 2, "a bet handed on is not complete");
+        FuzzCheck((bet & kAnyStarBits & ~allowedStars) == 0, "a bet holds a star beyond the game's highest");
+    }
 
     // Fed whole, line by line, the classifier must agree with the stream reader.
     std::vector<std::string_view> lines = Lines(data);
@@ -59,10 +63,25 @@ void FuzzOne(std::string_view data)
     size_t next = 0;
     for (std::string_view line : lines) {
         BetMask bet = 0;
-        if (ClassifyBetLine(line, bet) == TLineClass::Bet) {
+        if (ClassifyBetLine(line, bet, highestStar) == TLineClass::Bet) {
             FuzzCheck(next < bets.size() && bets[next] == bet, "a whole line classified differently");
             ++next;
         }
     }
     FuzzCheck(next == bets.size(), "the streaming reader found more bets than the whole lines hold");
+    return bets;
+}
+
+} // namespace
+
+void FuzzOne(std::string_view data)
+{
+    const std::vector<BetMask> classic = CheckReading(data, 9);
+    const std::vector<BetMask> current = CheckReading(data, 12);
+    // Every classic bet line is a bet of today's game too, with the same values.
+    size_t next = 0;
+    for (BetMask bet : current)
+        if (next < classic.size() && classic[next] == bet)
+            ++next;
+    FuzzCheck(next == classic.size(), "a classic bet is missing from today's reading");
 }

@@ -10,6 +10,7 @@
 #include "exchange/export_separator.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
+#include "model/game_rules.h"
 
 #include <cstdio>
 #include <iostream>
@@ -28,7 +29,8 @@ const char *kExportUsage =
     "--xlsx writes a workbook of one worksheet named from the combination, one bet per\n"
     "row: the five numbers in columns A-E, the two stars in F-G.\n"
     "\n"
-    "An existing OUT is replaced only once the new one is written whole. Prints bets=N.\n";
+    "An existing OUT is replaced only once the new one is written whole. Prints bets=N.\n"
+    "A combination of today's game (stars 1-12) needs --edition current.\n";
 
 struct ExportOptions {
     std::optional<std::string> input;
@@ -78,7 +80,8 @@ int RunExport(const std::vector<std::string> &args)
     if (std::string error = ParseOptions(args, options); !error.empty())
         return CliFail(error);
 
-    TEuroMillonApuestas combination;
+    // The game of --edition: a file of the other game is refused (45801).
+    TEuroMillonApuestas combination(EditionInForce());
     try {
         combination.LoadFromFile(*options.input);
     } catch (const Exception &error) {

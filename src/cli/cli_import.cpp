@@ -7,6 +7,7 @@
 #include "exchange/bet_text_reader.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
+#include "model/game_rules.h"
 
 #include <cinttypes>
 #include <cstdio>
@@ -19,9 +20,10 @@ namespace {
 const char *kImportUsage =
     "Usage: qor-euromillon-cli import FILE.txt -o OUT.aem [--append] [--name NAME]\n"
     "\n"
-    "Reads every line of FILE.txt holding five numbers (1-50) and two stars (1-9) as\n"
-    "digits separated by any other characters; a ';' starts a comment. The bets found\n"
-    "are written to OUT.aem in their order.\n"
+    "Reads every line of FILE.txt holding five numbers (1-50) and two stars (1-9, or\n"
+    "1-12 with --edition current) as digits separated by any other characters; a ';'\n"
+    "starts a comment. The bets found are written to OUT.aem in their order; with\n"
+    "--append, OUT.aem must be of the same game.\n"
     "\n"
     "  -o OUT.aem   the combination file to write\n"
     "  --append     add the bets to the end of the existing OUT.aem\n"
@@ -71,7 +73,8 @@ int RunImport(const std::vector<std::string> &args)
     if (std::string error = ParseOptions(args, options); !error.empty())
         return CliFail(error);
 
-    TEuroMillonApuestas combination;
+    // The game of --edition: a file of the other game is refused (45801).
+    TEuroMillonApuestas combination(EditionInForce());
     if (options.append) {
         try {
             combination.LoadFromFile(*options.output);

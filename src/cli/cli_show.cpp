@@ -7,6 +7,7 @@
 #include "model/apuesta_multiple.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
+#include "model/game_rules.h"
 #include "model/separators.h"
 
 #include <cstdio>
@@ -17,7 +18,8 @@ namespace {
 const char *kShowUsage = "Usage: qor-euromillon-cli show FILE.aem\n"
                          "\n"
                          "Prints the combination's name on the first line, then each bet as\n"
-                         "03.15.27.41.50-02.09, one per line.\n";
+                         "03.15.27.41.50-02.09, one per line. A file of today's game (stars 1-12)\n"
+                         "needs --edition current.\n";
 
 int RunShow(const std::vector<std::string> &args)
 {
@@ -28,7 +30,8 @@ int RunShow(const std::vector<std::string> &args)
     if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
         return CliFail("show takes one combination file (try 'show --help')");
     const std::string &path = args[0];
-    TEuroMillonApuestas combination;
+    // The game of --edition: a file of the other game is refused (45801).
+    TEuroMillonApuestas combination(EditionInForce());
     try {
         combination.LoadFromFile(path);
     } catch (const Exception &error) {

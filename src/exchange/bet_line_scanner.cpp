@@ -47,7 +47,7 @@ void TBetLineScanner::EndNumber()
         bet_ |= NumberBit(static_cast<int>(value));
         ++numbers_;
     } else {
-        if (value < kLowestValue[kBlockStars] || value > kHighestValue[kBlockStars] ||
+        if (value < kLowestValue[kBlockStars] || value > highestStar_ ||
             (bet_ & StarBit(static_cast<int>(value)))) {
             class_ = TLineClass::Error;
             return;
@@ -65,13 +65,13 @@ TLineClass TBetLineScanner::EndLine(BetMask &bet)
         class_ = TLineClass::Bet;
     const TLineClass result = class_;
     bet = bet_;
-    *this = TBetLineScanner();
+    *this = TBetLineScanner(highestStar_);
     return result;
 }
 
-TLineClass ClassifyBetLine(std::string_view line, BetMask &bet)
+TLineClass ClassifyBetLine(std::string_view line, BetMask &bet, int highestStar)
 {
-    TBetLineScanner scanner;
+    TBetLineScanner scanner(highestStar);
     scanner.Feed(line);
     return scanner.EndLine(bet);
 }

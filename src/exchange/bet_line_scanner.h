@@ -15,7 +15,7 @@ enum class TLineClass : int { Blank = 0, Bet = 1, Comment = 2, Error = 3 };
 // Rules, in this order: digits make up a number; a semicolon makes the line a
 // comment and ends the scan; any other character ends the pending number,
 // which goes to the current block (numbers 1-50 until there are five, then
-// stars 1-9 until there are two). A number the block refuses (out of range,
+// stars 1 to the game's highest, 9 or 12, until there are two). A number the block refuses (out of range,
 // repeated, or too large to be an integer) makes the line an error. Once the
 // second star is in, the rest of the line is ignored. At the end of the line
 // the pending number is ended the same way; a line holding a complete bet is
@@ -23,6 +23,9 @@ enum class TLineClass : int { Blank = 0, Bet = 1, Comment = 2, Error = 3 };
 // number and no semicolon is blank.
 class TBetLineScanner {
 public:
+    // Stars run 1 to highestStar: 9 in the classic game, 12 in today's.
+    explicit TBetLineScanner(int highestStar = 9) : highestStar_(highestStar) {}
+
     void Feed(std::string_view text);
     // Ends the line: returns its class, puts the bet read so far in bet (a
     // complete bet exactly when the class is Bet) and starts a new line.
@@ -32,6 +35,7 @@ private:
     void EndNumber();
     bool Scanning() const { return !done_ && !complete_; }
 
+    int highestStar_;
     BetMask bet_ = 0;
     int numbers_ = 0;
     int stars_ = 0;
@@ -43,4 +47,4 @@ private:
 };
 
 // The class of one whole line, its bet in bet.
-TLineClass ClassifyBetLine(std::string_view line, BetMask &bet);
+TLineClass ClassifyBetLine(std::string_view line, BetMask &bet, int highestStar = 9);

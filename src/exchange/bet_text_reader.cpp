@@ -37,14 +37,15 @@ private:
 
 } // namespace
 
-TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink, const TExchangeProgress &progress)
+TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink, const TExchangeProgress &progress,
+                           int highestStar)
 {
     const uint64_t total = progress ? static_cast<uint64_t>(stream.Size() - stream.Position()) : 0;
     uint64_t done = 0;
     TProgressThrottle throttle(SystemTickCount, 1);
     TBetTextCounts counts;
     TBetBatch batch(sink);
-    TBetLineScanner scanner;
+    TBetLineScanner scanner(highestStar);
     std::vector<char> chunk(kChunkSize);
     bool lineOpen = false;  // characters seen since the last line end
     bool afterCR = false;   // a line feed right after a carriage return ends nothing
@@ -97,10 +98,11 @@ TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink, const TExchang
     return counts;
 }
 
-TBetTextCounts ReadBetTextFile(const std::string &path, const TBetSink &sink, const TExchangeProgress &progress)
+TBetTextCounts ReadBetTextFile(const std::string &path, const TBetSink &sink, const TExchangeProgress &progress,
+                               int highestStar)
 {
     TFileStream stream(path, FileMode::OpenRead);
-    return ReadBetText(stream, sink, progress);
+    return ReadBetText(stream, sink, progress, highestStar);
 }
 
 TBetTextCounts ImportBetTextFile(const std::string &path, TEuroMillonApuestas &into,
@@ -113,7 +115,8 @@ TBetTextCounts ImportBetTextFile(const std::string &path, TEuroMillonApuestas &i
     into.BeginUpdate();
     try {
         const TBetTextCounts counts = ReadBetTextFile(
-            path, [&into](const BetMask *bets, size_t count) { into.AppendMasks(bets, count); }, progress);
+            path, [&into](const BetMask *bets, size_t count) { into.AppendMasks(bets, count); }, progress,
+            GameRules(into.Edition()).HighestStar);
         into.EndUpdate();
         return counts;
     } catch (...) {

@@ -25,17 +25,20 @@ using TBetSink = std::function<void(const BetMask *bets, size_t count)>;
 
 // Reads a text of any length in one pass, line by line (a line ends at a
 // carriage return, a line feed or the pair; a last line without an end
-// counts), classifying each line with TBetLineScanner. Only the bets found
-// are handed on; neither the text nor a line is ever held whole. Progress
-// counts the bytes read of the stream's size.
-TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink, const TExchangeProgress &progress = {});
+// counts), classifying each line with TBetLineScanner (stars 1 to
+// highestStar). Only the bets found are handed on; neither the text nor a
+// line is ever held whole. Progress counts the bytes read of the stream's size.
+TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink, const TExchangeProgress &progress = {},
+                           int highestStar = 9);
 
 // The same over a file. Raises EFOpenError "Cannot open file %s" when the
 // file cannot be opened.
-TBetTextCounts ReadBetTextFile(const std::string &path, const TBetSink &sink, const TExchangeProgress &progress = {});
+TBetTextCounts ReadBetTextFile(const std::string &path, const TBetSink &sink, const TExchangeProgress &progress = {},
+                               int highestStar = 9);
 
 // Reads a file and appends the bets found to the combination, as they stand
-// (one change). Raises as ReadBetTextFile, and passes on errors raised by
-// progress; the combination is then unchanged.
+// (one change); stars are read up to the highest of the combination's game.
+// Raises as ReadBetTextFile, and passes on errors raised by progress; the
+// combination is then unchanged.
 TBetTextCounts ImportBetTextFile(const std::string &path, TEuroMillonApuestas &into,
                                  const TExchangeProgress &progress = {});

@@ -6,6 +6,7 @@
 #include "model/file_stream.h"
 #include "model/format.h"
 #include "model/game_constants.h"
+#include "model/game_rules.h"
 
 #include <xlsxwriter.h>
 
@@ -56,7 +57,8 @@ void WriteBetRow(lxw_worksheet *sheet, lxw_row_t row, BetMask bet)
             Check(worksheet_write_number(sheet, row, column++, value, nullptr));
     }
     column = static_cast<lxw_col_t>(kValuesPerBet[kBlockNumbers]);
-    for (int value = 1; value <= kHighestValue[kBlockStars]; ++value) {
+    // Every star a mask may hold: a classic bet never holds 10 to 12.
+    for (int value = 1; value <= kMostStars; ++value) {
         if (bet & StarBit(value))
             Check(worksheet_write_number(sheet, row, column++, value, nullptr));
     }

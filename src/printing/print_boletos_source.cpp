@@ -31,9 +31,10 @@ int NumberFrom(const std::string &name, size_t position)
     return value;
 }
 
-bool InBlockRange(int block, int value)
+// Stars run to the highest of the combination's game (9 or 12).
+bool InBlockRange(int block, int value, int highestStar)
 {
-    return value >= 1 && value <= (block == 1 ? 50 : 9);
+    return value >= 1 && value <= (block == 1 ? 50 : highestStar);
 }
 
 BetMask ValueBit(int block, int value)
@@ -44,7 +45,8 @@ BetMask ValueBit(int block, int value)
 } // namespace
 
 TPrintBoletosSource::TPrintBoletosSource(const TEuroMillonApuestas &apuestas, const TFormatoBoleto &formato)
-    : apuestas_(apuestas), formato_(formato)
+    : apuestas_(apuestas), formato_(formato), highestStar_(GameRules(apuestas.Edition()).HighestStar),
+      scratch_(apuestas.Edition())
 {
 }
 
@@ -98,7 +100,7 @@ void TPrintBoletosSource::AnswerPos(const std::string &upper, TfrValue &value) c
     }
     const int i = DigitAt(upper, 5), block = DigitAt(upper, 9), n = NumberFrom(upper, 15);
     const int position = BetPosition(i);
-    if (position < 0 || (block != 1 && block != 2) || !InBlockRange(block, n))
+    if (position < 0 || (block != 1 && block != 2) || !InBlockRange(block, n, highestStar_))
         return;
     if (apuestas_.Mask(position) & ValueBit(block, n))
         value = TfrValue("1");
@@ -113,7 +115,7 @@ void TPrintBoletosSource::AnswerNum(const std::string &upper, TfrValue &value) c
         return;
     const BetMask mask = apuestas_.Mask(position);
     int seen = 0;
-    for (int n = 1; InBlockRange(block, n); ++n) {
+    for (int n = 1; InBlockRange(block, n, highestStar_); ++n) {
         if ((mask & ValueBit(block, n)) && ++seen == k) {
             value = TfrValue(n);
             return;

@@ -23,7 +23,9 @@ class TfrReport;
 //   TOTALAPUESTAS              the combination's Count
 //   TOTALBOLETOS               TicketOfBet(Count) with the tables in force
 //   POS_i_B_b_NUM_n            "1" when bet i holds n in block b, else "0";
-//                              "1" for every POS_ name in test mode
+//                              "1" for every POS_ name in test mode; stars
+//                              n run to the combination's game's highest
+//                              (9, or 12 in today's game)
 //   NUM_i_B_b?????k            the k-th value (from 1, ascending) of block b
 //                              of bet i as an integer when 1 <= k <= the
 //                              block's size, else the empty text
@@ -64,6 +66,7 @@ private:
 
     const TEuroMillonApuestas &apuestas_;
     TFormatoBoleto formato_;
+    int highestStar_;
     int32_t boletoActual_ = 1;
     bool testMode_ = false;
     TEuroMillonApuesta scratch_; // block texts are formed by the bet itself

@@ -24,14 +24,11 @@ constexpr double kFieldFontPixels = 12.0;
 
 TControlEuroMillonApuesta::TControlEuroMillonApuesta(QWidget *parent)
     : QWidget(parent),
-      shownBet_(std::make_unique<TEuroMillonApuestaMult>()),
-      fullBet_(std::make_unique<TEuroMillonApuestaMult>())
+      edition_(EditionInForce()),
+      shownBet_(std::make_unique<TEuroMillonApuestaMult>(edition_)),
+      fullBet_(std::make_unique<TEuroMillonApuestaMult>(edition_))
 {
-    WithinUpdate(*fullBet_, [this] {
-        for (int block = kBlockNumbers; block <= kBlockStars; ++block)
-            for (int value = kLowestValue[block]; value <= kHighestValue[block]; ++value)
-                fullBet_->Block(block).Add(value);
-    });
+    FillFullBet();
     shownBet_->OnChange = [this](void *) { BetChanged(); };
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -51,6 +48,35 @@ TControlEuroMillonApuesta::~TControlEuroMillonApuesta()
     }
     fields_.clear();
     ReleaseBoxes();
+}
+
+void TControlEuroMillonApuesta::FillFullBet()
+{
+    WithinUpdate(*fullBet_, [this] {
+        for (int block = kBlockNumbers; block <= kBlockStars; ++block)
+            for (int value = kLowestValue[block]; value <= HighestValue(block); ++value)
+                fullBet_->Block(block).Add(value);
+    });
+}
+
+int TControlEuroMillonApuesta::HighestValue(int block) const
+{
+    return block == kBlockStars ? GameRules(edition_).HighestStar : kHighestValue[kBlockNumbers];
+}
+
+void TControlEuroMillonApuesta::SetEdition(TGameEdition edition)
+{
+    if (edition == edition_)
+        return;
+    edition_ = edition;
+    fullBet_->SetEdition(edition);
+    FillFullBet();
+    // Boxes of stars the new edition lacks go; Rebuild adds the missing ones.
+    ReleaseBoxes();
+    Rebuild();
+    // Tells its change (repaint or field reload) only when a star was dropped.
+    shownBet_->SetEdition(edition);
+    update();
 }
 
 void TControlEuroMillonApuesta::SetModified(bool modified)
@@ -81,7 +107,7 @@ void TControlEuroMillonApuesta::Rebuild()
     if (viewMode_ == kTicketView) {
         ReleaseFields();
         for (int block = kBlockNumbers; block <= kBlockStars; ++block)
-            for (int value = kLowestValue[block]; value <= kHighestValue[block]; ++value)
+            for (int value = kLowestValue[block]; value <= HighestValue(block); ++value)
                 if (Box(block, value) == nullptr)
                     boxes_.push_back(std::make_unique<TCasillaEuroMillonApuesta>(this, block, value));
     } else {
@@ -105,7 +131,7 @@ void TControlEuroMillonApuesta::Rebuild()
 
 void TControlEuroMillonApuesta::Relayout()
 {
-    ApplyLayout(TTicketLayout(EnVigor().Formato, EnVigor().Geometria, size()));
+    ApplyLayout(TTicketLayout(EnVigor().Formato, EnVigor().Geometria, size(), HighestValue(kBlockStars)));
     update();
 }
 
@@ -207,7 +233,7 @@ void TControlEuroMillonApuesta::DrawBoxHook(int block, int value, TTicketBoxColo
 
 void TControlEuroMillonApuesta::RebuildFromFields()
 {
-    TEuroMillonApuestaMult typed;
+    TEuroMillonApuestaMult typed(edition_);
     for (int block = kBlockNumbers; block <= kBlockStars; ++block)
         for (int position = 1; position <= kValuesPerBet[block]; ++position)
             if (const TEditBloqueNumero *field = Field(block, position); field != nullptr && field->Value() > 0)

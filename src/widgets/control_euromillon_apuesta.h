@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/game_rules.h"
 #include "widgets/ticket_layout.h"
 
 #include <QColor>
@@ -17,11 +18,12 @@ class TEuroMillonApuestaMult;
 struct TTicketBoxColours;
 
 // One bet shown as it is marked on a paper ticket (ticket view: a box for
-// each number 1-50 and star 1-9, placed by the ticket tables in force and
-// marked with the mouse) or as seven typing fields (numbers view: five
-// numbers, two stars). The combination window puts one per bet of a ticket;
-// the generator, the condition editor and the wizard use one for a selection;
-// the draw editor one in numbers view for the winning bet.
+// each number 1-50 and each star of the control's edition, 1-9 or 1-12,
+// placed by the ticket tables in force and marked with the mouse) or as
+// seven typing fields (numbers view: five numbers, two stars). The
+// combination window puts one per bet of a ticket; the generator, the
+// condition editor and the wizard use one for a selection; the draw editor
+// one in numbers view for the winning bet.
 //
 // The control shows ShownBet, a selection without upper count, which it owns;
 // the owner assigns the bet to show through ShownBet().Assign(...) and reads
@@ -48,8 +50,19 @@ public:
     static constexpr uint8_t kTicketView = 0;
     static constexpr uint8_t kNumbersView = 1;
 
+    // The control starts in the edition in force; an owner showing bets of
+    // another game sets it (SetEdition).
     explicit TControlEuroMillonApuesta(QWidget *parent = nullptr);
     ~TControlEuroMillonApuesta() override;
+
+    // The game whose bets the control shows: its stars run 1 to 9 (classic)
+    // or 1 to 12 (today's game). Changing it re-creates the boxes and the
+    // shown and full bets in the new edition (a star the new one lacks is
+    // dropped from the shown bet), then lays the control out again.
+    TGameEdition Edition() const { return edition_; }
+    void SetEdition(TGameEdition edition);
+    // The highest value of a block in the control's edition (50, 9 or 12).
+    int HighestValue(int block) const;
 
     TEuroMillonApuestaMult &ShownBet() { return *shownBet_; }
     const TEuroMillonApuestaMult &ShownBet() const { return *shownBet_; }
@@ -144,7 +157,9 @@ private:
     void ReleaseFields();
     int FieldHeight() const;
     void ApplyLayout(const TTicketLayout &layout);
+    void FillFullBet();
 
+    TGameEdition edition_;
     TTicketLayout layout_;
     std::vector<std::unique_ptr<TCasillaEuroMillonApuesta>> boxes_;
     std::vector<TEditBloqueNumero *> fields_;

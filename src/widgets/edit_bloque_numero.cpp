@@ -51,7 +51,9 @@ void TEditBloqueNumero::SetValue(int value)
     TFlagGuard setting(setting_);
     if (value == value_ && value_ != 0)
         return;
-    if (!IsBlockNumber(block_) || value < kLowestValue[block_] || value > kHighestValue[block_])
+    // The owner knows its game's highest star (9 or 12).
+    if (!IsBlockNumber(block_) || value < kLowestValue[block_]
+        || value > (owner_ != nullptr ? owner_->HighestValue(block_) : kHighestValue[block_]))
         value = 0;
     value_ = value;
     setText(value == 0 ? QString() : QString::number(value));

@@ -12,10 +12,60 @@ int RoundHalfEven(double value)
     return static_cast<int>(std::nearbyint(value));
 }
 
-TTicketLayout::TTicketLayout(const TFormatoBoleto &format, const TGeometriaBoleto &geometry,
-                             QSize controlSize)
-    : geometry_(geometry), controlSize_(controlSize)
+namespace {
+
+// Room kept between the star grid and the edges of the part it stands in.
+constexpr double kStarGridMargin = 8.0;
+
+// The step from one cell to the next along an axis where `cells` boxes of
+// `box` must fit in `room`, no wider than the ticket's own step.
+double FittingStep(double step, double box, double room, int cells)
 {
+    if (cells <= 1)
+        return step;
+    return std::min(step, (room - 2 * kStarGridMargin - box) / (cells - 1));
+}
+
+} // namespace
+
+TGeometriaBloque ScreenStarGrid(const TFormatoBoleto &format, const TGeometriaBloque &stars, int highestStar)
+{
+    if (stars.Columnas <= 0 || stars.Filas <= 0 || highestStar <= stars.Columnas * stars.Filas)
+        return stars;
+    TGeometriaBloque grid = stars;
+    if (grid.Orden == obColumnas) {
+        // Values run down the columns: one column more per row count of stars.
+        grid.Columnas = (highestStar + grid.Filas - 1) / grid.Filas;
+        const double room = format.AnchoApuesta;
+        const double extent = grid.OrigenXPantalla - (grid.AnchoCasillaPantalla - grid.AnchoCasilla) / 2
+            + (grid.Columnas - 1) * grid.PasoX + grid.AnchoCasillaPantalla;
+        if (extent > room - kStarGridMargin) {
+            grid.PasoX = FittingStep(grid.PasoX, grid.AnchoCasillaPantalla, room, grid.Columnas);
+            const double width = (grid.Columnas - 1) * grid.PasoX + grid.AnchoCasillaPantalla;
+            grid.OrigenXPantalla = (room - width) / 2 + (grid.AnchoCasillaPantalla - grid.AnchoCasilla) / 2;
+        }
+    } else {
+        // Values run along the rows: one row more per column count of stars.
+        grid.Filas = (highestStar + grid.Columnas - 1) / grid.Columnas;
+        const double top = format.AltoNumeros;
+        const double room = format.AltoApuesta - format.AltoNumeros;
+        const double extent = grid.OrigenYPantalla - (grid.AltoCasillaPantalla - grid.AltoCasilla) / 2
+            + (grid.Filas - 1) * grid.PasoY + grid.AltoCasillaPantalla;
+        if (extent > format.AltoApuesta - kStarGridMargin) {
+            grid.PasoY = FittingStep(grid.PasoY, grid.AltoCasillaPantalla, room, grid.Filas);
+            const double height = (grid.Filas - 1) * grid.PasoY + grid.AltoCasillaPantalla;
+            grid.OrigenYPantalla = top + (room - height) / 2 + (grid.AltoCasillaPantalla - grid.AltoCasilla) / 2;
+        }
+    }
+    return grid;
+}
+
+TTicketLayout::TTicketLayout(const TFormatoBoleto &format, const TGeometriaBoleto &geometry,
+                             QSize controlSize, int highestStar)
+    : geometry_(geometry), highestStar_(highestStar), controlSize_(controlSize)
+{
+    geometry_.Bloques[1] = ScreenStarGrid(format, geometry.Bloque(kBlockStars), highestStar);
+
     const int width = std::max(0, controlSize.width());
     const int height = std::max(0, controlSize.height());
 
@@ -41,13 +91,21 @@ TTicketLayout::TTicketLayout(const TFormatoBoleto &format, const TGeometriaBolet
     starsArea_ = QRect(left, starsTop, betWidth, std::max(0, top + betHeight - starsTop));
 }
 
+int TTicketLayout::HighestValue(int block) const
+{
+    return block == kBlockStars ? highestStar_ : kHighestValue[kBlockNumbers];
+}
+
 QRect TTicketLayout::BoxBounds(int block, int value) const
 {
-    if (!IsBlockNumber(block) || value < kLowestValue[block] || value > kHighestValue[block])
+    if (!IsBlockNumber(block) || value < kLowestValue[block] || value > HighestValue(block))
         return QRect();
-    int32_t column = 0;
-    int32_t row = 0;
-    if (!CeldaDeValor(geometry_, block, value, column, row))
+    // The cell is computed for any value; its answer on the range is that of
+    // the classic game, which the check above replaces.
+    int32_t column = -1;
+    int32_t row = -1;
+    CeldaDeValor(geometry_, block, value, column, row);
+    if (column < 0 || row < 0)
         return QRect();
     const TGeometriaBloque &grid = geometry_.Bloque(block);
     // Both blocks are measured from the top left corner of the bet.
@@ -63,7 +121,7 @@ QRect TTicketLayout::BoxBounds(int block, int value) const
 bool TTicketLayout::BoxAt(QPoint point, int &block, int &value) const
 {
     for (int b = kBlockNumbers; b <= kBlockStars; ++b) {
-        for (int v = kLowestValue[b]; v <= kHighestValue[b]; ++v) {
+        for (int v = kLowestValue[b]; v <= HighestValue(b); ++v) {
             if (BoxBounds(b, v).contains(point)) {
                 block = b;
                 value = v;

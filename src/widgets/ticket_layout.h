@@ -15,14 +15,25 @@
 // in the control (at 107 x 212 exactly, and in any control of that shape, the
 // whole control). Rectangles follow the ticket's own convention: right and
 // bottom edges are exclusive (x() + width() is the right edge).
+//
+// The tables hold the stars of the classic game (1 to 9). A bet of today's
+// game (stars 1 to 12) gets a star grid of its own on screen: see
+// ScreenStarGrid.
 class TTicketLayout {
 public:
     static constexpr int kDesignWidth = 107;
     static constexpr int kDesignHeight = 212;
 
     TTicketLayout() = default;
-    // Lays out a bet of the given tables in a control of the given size.
-    TTicketLayout(const TFormatoBoleto &format, const TGeometriaBoleto &geometry, QSize controlSize);
+    // Lays out a bet of the given tables, with stars 1 to highestStar, in a
+    // control of the given size.
+    TTicketLayout(const TFormatoBoleto &format, const TGeometriaBoleto &geometry, QSize controlSize,
+                  int highestStar = kClassicHighestStar);
+
+    static constexpr int kClassicHighestStar = 9;
+
+    // The highest value of a block on this layout: 50 numbers, 9 or 12 stars.
+    int HighestValue(int block) const;
 
     // The control size it was made for.
     QSize ControlSize() const { return controlSize_; }
@@ -50,6 +61,7 @@ public:
 
 private:
     TGeometriaBoleto geometry_{};
+    int highestStar_ = kClassicHighestStar;
     QSize controlSize_;
     double scaleX_ = 0;
     double scaleY_ = 0;
@@ -61,6 +73,15 @@ private:
     double boxLeft_[3] = {};
     double boxTop_[3] = {};
 };
+
+// The star grid of a bet with stars 1 to highestStar. Up to the grid's own
+// room (9 stars) it is the ticket's grid unchanged. Beyond, the grid grows
+// along the direction its values run in (a column more on a ticket filled
+// down the columns, a row more on one filled along the rows), so that stars
+// 1 to 9 keep their order, and its step shrinks, where needed, so that the
+// grid stays inside the bet (the width of a bet, or the stars part of it),
+// centred there.
+TGeometriaBloque ScreenStarGrid(const TFormatoBoleto &format, const TGeometriaBloque &stars, int highestStar);
 
 // Rounds to the nearest integer, halves to even, as the ticket's layout does.
 int RoundHalfEven(double value);

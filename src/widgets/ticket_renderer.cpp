@@ -134,7 +134,7 @@ void TTicketRenderer::PaintTicket(QPainter *painter, const QRect &client, const 
 {
     PaintFrame(painter, client, fill);
     for (int block = kBlockNumbers; block <= kBlockStars; ++block) {
-        for (int value = kLowestValue[block]; value <= kHighestValue[block]; ++value) {
+        for (int value = kLowestValue[block]; value <= layout_.HighestValue(block); ++value) {
             TTicketBoxColours colours = DefaultColours(block);
             if (hook)
                 hook(block, value, colours);
@@ -151,7 +151,8 @@ QImage RenderTicketImage(const TEuroMillonApuesta &bet, QSize size, qreal device
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);
-    const TTicketRenderer renderer(TTicketLayout(EnVigor().Formato, EnVigor().Geometria, size));
+    const TTicketRenderer renderer(
+        TTicketLayout(EnVigor().Formato, EnVigor().Geometria, size, GameRules(bet.Edition()).HighestStar));
     renderer.PaintTicket(&painter, QRect(QPoint(0, 0), size), Qt::white, bet);
     return image;
 }

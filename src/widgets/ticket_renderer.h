@@ -65,6 +65,7 @@ private:
     mutable std::optional<QFont> fittedFont_;
 };
 
-// The ticket view of a bet with the tables in force, rendered into an image of
+// The ticket view of a bet with the tables in force (and the star boxes of the
+// bet's game), rendered into an image of
 // `size` logical pixels at the given device pixel ratio, on white.
 QImage RenderTicketImage(const TEuroMillonApuesta &bet, QSize size, qreal devicePixelRatio = 1.0);

@@ -13,33 +13,6 @@ namespace {
 
 using BetWorkbookTest = ExchangeFolderTest;
 
-// Runs a Python snippet of the system's own interpreter with the workbook's
-// path as its argument and returns what it printed.
-std::string RunPython(const std::string &script, const std::string &path)
-{
-    const std::string command = std::string(QOR_SYSTEM_PYTHON) + " -c '" + script + "' '" + path + "' 2>&1";
-    std::string out;
-    if (FILE *pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return out;
-}
-
-// Every sheet, its extent, and every cell with the type of its value.
-const char *kDumpWorkbook = R"(
-import sys, openpyxl
-book = openpyxl.load_workbook(sys.argv[1])
-print("sheets", book.sheetnames)
-for sheet in book.worksheets:
-    print("extent", sheet.dimensions, sheet.max_row, sheet.max_column)
-    for row in sheet.iter_rows():
-        print(" ".join("%s:%s" % (type(c.value).__name__, c.value) for c in row))
-)";
-
 } // namespace
 
 TEST(SheetName, KeepsLettersDigitsAndUnderscoresOnly)

@@ -5,6 +5,7 @@
 #include "cli/cli_options.h"
 
 #include "model/euromillon_apuestas.h"
+#include "model/game_rules.h"
 #include "model/ticket_tables.h"
 #include "printing/boleto_automatico.h"
 #include "printing/print_boletos_source.h"
@@ -25,7 +26,9 @@ constexpr const char *kUsage =
     "have the exact size of the ticket (print it at 100 %). Without --template the\n"
     "automatic ticket of the country (ES by default) is built, turned by the\n"
     "rotation (0 by default) and moved by the offsets in millimetres (0,0 by\n"
-    "default, for example --offset 1.5,-2). --test-mode marks every box.\n";
+    "default, for example --offset 1.5,-2). --test-mode marks every box.\n"
+    "A combination of today's game (--edition current) prints only through a\n"
+    "--template: its automatic ticket is not available yet.\n";
 
 struct PrintOptions {
     std::string combination, pdf, templateFile;
@@ -114,10 +117,14 @@ int Print(const std::vector<std::string> &args)
     if (std::string error = ParseOptions(args, options); !error.empty())
         return CliFail(error);
 
-    TEuroMillonApuestas apuestas;
+    // The game of --edition: a file of the other game is refused (45801).
+    TEuroMillonApuestas apuestas(EditionInForce());
     apuestas.LoadFromFile(options.combination);
     if (apuestas.Count() == 0)
         return CliFail("the combination holds no bet: nothing to print");
+    // The automatic ticket knows the slips of the classic game only.
+    if (options.templateFile.empty() && apuestas.Edition() != TGameEdition::Classic)
+        return CliFail("the automatic ticket of today's game is not available yet: print with --template FILE.frf");
 
     PonerPais(options.pais);
     const TTablasBoleto &tablas = TablasDePais(options.pais);

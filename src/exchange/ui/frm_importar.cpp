@@ -103,6 +103,14 @@ QString TFRMImportar::LogText() const
     return mInformacionArchivo->toPlainText();
 }
 
+void TFRMImportar::SetDestino(TEuroMillonApuestas &destino)
+{
+    destino_ = &destino;
+    apuestasLeidas_->Clear();
+    apuestasLeidas_->SetEdition(destino.Edition());
+    ActImportar->setEnabled(false);
+}
+
 void TFRMImportar::ChooseAndRead()
 {
     const QString path = DialogService::OpenFileName(this, Txt(43112), QStringLiteral("txt"));

@@ -24,7 +24,8 @@ public:
     ~TFRMImportar() override;
 
     // The combination the bets are appended to; set before showing the window.
-    void SetDestino(TEuroMillonApuestas &destino) { destino_ = &destino; }
+    // The bets are read in the destination's game (stars 1-9 or 1-12).
+    void SetDestino(TEuroMillonApuestas &destino);
 
     // ActLeerArchivo: asks for a file and reads it. Cancelling the dialog
     // changes nothing: the bets of the last file read stay ready.

@@ -29,6 +29,9 @@ constexpr const char *kAnguloKey = "PRM_PRINTBOL_IANGULO";
 constexpr const char *kDesfXKey = "PRM_PRINTBOL_MM_DESFX";
 constexpr const char *kDesfYKey = "PRM_PRINTBOL_MM_DESFY";
 
+// The height of the band the note about the automatic ticket takes.
+constexpr int kNotaAlto = 48;
+
 template <typename T> T *Named(T *widget, const char *name)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -124,11 +127,21 @@ void TFRMPrintBoletos::CreateControls()
     bbCancel = Named(new QPushButton(this), "bbCancel");
     bbCancel->setGeometry(220, 290, 71, 56);
     bbCancel->setAutoDefault(false);
+    lblNotaJuego = Named(new QLabel(this), "lblNotaJuego");
+    lblNotaJuego->setGeometry(10, 246, 285, 44);
+    lblNotaJuego->setWordWrap(true);
+    lblNotaJuego->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
+    lblNotaJuego->hide();
 
     // Choosing an angle or a country means the automatic ticket; choosing a
     // saved ticket means that one.
-    connect(cbRotate, &QComboBox::activated, rbAuto, [this] { rbAuto->setChecked(true); });
-    connect(cbEstiloBoleto, &QComboBox::activated, rbAuto, [this] { rbAuto->setChecked(true); });
+    // (The country stays a choice of its own while the automatic ticket is not offered.)
+    const auto chooseAuto = [this] {
+        if (automaticoOfrecido_)
+            rbAuto->setChecked(true);
+    };
+    connect(cbRotate, &QComboBox::activated, rbAuto, chooseAuto);
+    connect(cbEstiloBoleto, &QComboBox::activated, rbAuto, chooseAuto);
     connect(cbGuardados, &QComboBox::activated, rbBoletoGuardado, [this] { rbBoletoGuardado->setChecked(true); });
     connect(bbPrint, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Imprimir(); }); });
     connect(bbDesign, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Disenar(); }); });
@@ -162,6 +175,7 @@ void TFRMPrintBoletos::ApplyTexts()
     ebDesfY->setToolTip(Txt(45402));
     cbEstiloBoleto->clear();
     cbEstiloBoleto->addItems({Txt(42490), Txt(42491)});
+    lblNotaJuego->setText(Txt(45876));
 }
 
 void TFRMPrintBoletos::LeerParametros()
@@ -183,7 +197,9 @@ void TFRMPrintBoletos::LeerParametros()
 void TFRMPrintBoletos::GuardarParametros()
 {
     TParametres &store = Parametres();
-    store.SetValor(kAutoPrintKey, Variant(rbAuto->isChecked()));
+    // Without the automatic ticket on offer, the user's choice stays as it was.
+    if (automaticoOfrecido_)
+        store.SetValor(kAutoPrintKey, Variant(rbAuto->isChecked()));
     store.SetValor(kFileKey, Variant(cbGuardados->currentText().toStdString()));
     store.SetValor(kPaisKey, Variant(int32_t(cbEstiloBoleto->currentIndex())));
     store.SetValor(kAnguloKey, Variant(int32_t(cbRotate->currentIndex())));
@@ -195,6 +211,28 @@ void TFRMPrintBoletos::GuardarParametros()
 void TFRMPrintBoletos::SetApuestas(const TEuroMillonApuestas &apuestas)
 {
     apuestas_ = &apuestas;
+    OfrecerAutomatico(apuestas.Edition() == TGameEdition::Classic);
+}
+
+// The note takes a band of its own between the pages and the country, so the
+// window grows by that band while it shows.
+void TFRMPrintBoletos::OfrecerAutomatico(bool ofrecido)
+{
+    if (ofrecido == automaticoOfrecido_)
+        return;
+    automaticoOfrecido_ = ofrecido;
+    const std::initializer_list<QWidget *> automatic = {rbAuto,   cbRotate, ebDesfX, ebDesfY,
+                                                         lblDesfX, lblDesfY, lblMmX,  lblMmY};
+    for (QWidget *control : automatic)
+        control->setEnabled(ofrecido);
+    if (!ofrecido)
+        rbBoletoGuardado->setChecked(true);
+    lblNotaJuego->setVisible(!ofrecido);
+    const int band = ofrecido ? -kNotaAlto : kNotaAlto;
+    const std::initializer_list<QWidget *> below = {lblLangBoleto, cbEstiloBoleto, bbPrint, bbDesign, bbCancel};
+    for (QWidget *control : below)
+        control->move(control->x(), control->y() + band);
+    setFixedSize(width(), height() + band);
 }
 
 void TFRMPrintBoletos::SetModoBoletos(bool boletos)

@@ -29,10 +29,15 @@ class TfrReport;
 // designer on it. Failures are shown in an error box and leave the window
 // open; the settings are stored only after a successful preparation.
 //
+// The automatic ticket is built for the classic game's slips. For a
+// combination of today's game (stars 1 to 12) it is not offered: the window
+// says so in a note (lblNotaJuego) and prints through saved tickets and
+// listings, whose templates answer for stars 10 to 12 as well.
+//
 // Object names for tests: PageControl, tsBoletos, tslistado, gbFormato,
 // rbAuto, cbRotate, ebDesfX, ebDesfY, rbBoletoGuardado, cbGuardados,
 // sbFindFile, cbTestMode, lblListadosDisponibles, lbListados, lblLangBoleto,
-// cbEstiloBoleto, bbPrint, bbDesign, bbCancel.
+// cbEstiloBoleto, bbPrint, bbDesign, bbCancel, lblNotaJuego.
 class TFRMPrintBoletos : public QDialog {
     Q_OBJECT
 
@@ -40,8 +45,12 @@ public:
     explicit TFRMPrintBoletos(QWidget *parent = nullptr);
     ~TFRMPrintBoletos() override;
 
-    // The combination is read, not owned, and must outlive the window.
+    // The combination is read, not owned, and must outlive the window. One of
+    // today's game turns the automatic ticket off and shows the note.
     void SetApuestas(const TEuroMillonApuestas &apuestas);
+    // False while the combination is of a game whose slips the automatic
+    // ticket does not know.
+    bool AutomaticoOfrecido() const { return automaticoOfrecido_; }
     // true shows the tickets page, false the listings page (focus on its list).
     void SetModoBoletos(bool boletos);
 
@@ -49,8 +58,8 @@ public:
     void CargarListas();
     // Chooses or builds the template into the report and sets its file name.
     // Raises Exception with the window's texts (42445, the number conversion
-    // error 45400, 42442, 42440, 42441) and the engine's errors for a
-    // template it cannot read.
+    // error 45400, 42442, 42440, 42441, 45876 for the automatic ticket when it
+    // is not offered) and the engine's errors for a template it cannot read.
     void PrepararReport();
     void GuardarParametros();
 
@@ -82,6 +91,7 @@ private:
     std::string PlantillaGuardada() const;
     std::string PlantillaListado() const;
     void NuevaFuente(const TFormatoBoleto &formato);
+    void OfrecerAutomatico(bool ofrecido);
 
     const TEuroMillonApuestas *apuestas_ = nullptr;
     std::unique_ptr<TfrReport> report_;
@@ -90,6 +100,7 @@ private:
     TTablasBoleto tablas_;
     int32_t desfaseX_ = 0;
     int32_t desfaseY_ = 0;
+    bool automaticoOfrecido_ = true;
 
     QTabWidget *PageControl = nullptr;
     QWidget *tsBoletos = nullptr;
@@ -111,6 +122,7 @@ private:
     QPushButton *bbPrint = nullptr;
     QPushButton *bbDesign = nullptr;
     QPushButton *bbCancel = nullptr;
+    QLabel *lblNotaJuego = nullptr;
 };
 
 // The combination window's print commands: the window on its tickets page

@@ -161,6 +161,8 @@ void TFRMPrintBoletos::PrepararReport()
     std::string path;
     if (PageControl->currentWidget() == tsBoletos) {
         if (rbAuto->isChecked()) {
+            if (!automaticoOfrecido_)
+                throw Exception(GetText(45876));
             ConstruirBoletoAutomatico(*report_, cbRotate->currentIndex(), tablas_.Geometria, tablas_.Formato,
                                       desfaseX_, desfaseY_, kPrintBoletosDataSet);
             if (cbTestMode->isChecked())

@@ -1,7 +1,9 @@
 #include "shell/ui/bet_check.h"
 
 #include "framework/localize.h"
+#include "model/bet_errors.h"
 #include "model/euromillon_apuesta.h"
+#include "model/euromillon_apuestas.h"
 #include "model/exception.h"
 #include "model/format.h"
 
@@ -16,4 +18,11 @@ void CheckCompleteBet(const TEuroMillonApuesta &bet)
 bool IsCompleteBet(BetMask bet)
 {
     return CountNumbers(bet) == 5 && CountStars(bet) == 2;
+}
+
+void CheckSameEdition(const TEuroMillonApuestas &source, const TEuroMillonApuestas &target)
+{
+    if (source.Edition() != target.Edition())
+        throw EListError(FormatText(GetText(kTextOtherGameBets),
+                                    {EditionName(source.Edition()), EditionName(target.Edition())}));
 }

@@ -11,3 +11,9 @@ void CheckCompleteBet(const TEuroMillonApuesta &bet);
 
 // The same test on a stored bet, without raising: true when it passes.
 bool IsCompleteBet(BetMask bet);
+
+class TEuroMillonApuestas;
+// Raises EListError 45804, as InsertRange does, when the bets of source are
+// of another game (edition) than target's: checked before bets are handed
+// over in bulk, so that none is lost or changed on the way.
+void CheckSameEdition(const TEuroMillonApuestas &source, const TEuroMillonApuestas &target);

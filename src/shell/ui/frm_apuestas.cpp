@@ -90,7 +90,8 @@ TFRMApuestas::TFRMApuestas(TFRMMainMDI &mainWindow) : QWidget(nullptr), main_(ma
     setAttribute(Qt::WA_DeleteOnClose, false); // the sub-window owns and deletes us
     setWindowTitle(DialogService::ApplicationTitle());
 
-    combination_ = std::make_unique<TEuroMillonApuestas>();
+    // A new combination is of the game in force; a file read later brings its own.
+    combination_ = std::make_unique<TEuroMillonApuestas>(EditionInForce());
     combination_->OnChange = [this](void *) { OnCombinationChanged(); };
     combination_->OnNameChange = [this](void *) {
         UpdateTitle();
@@ -151,6 +152,8 @@ void TFRMApuestas::BuildLayout()
     lblTotalApuestas = NewLabel(pnlTop, "lblTotalApuestas", true);
     lBoleto = NewLabel(pnlTop, "lBoleto");
     lblNBoleto = NewLabel(pnlTop, "lblNBoleto", true);
+    lJuego = NewLabel(pnlTop, "lJuego");
+    lblJuego = NewLabel(pnlTop, "lblJuego", true);
     top->addWidget(lNombreCombinacion);
     // The name grows to its full width while there is room, then gives way.
     top->addWidget(lblNombreCombinacion);
@@ -162,6 +165,9 @@ void TFRMApuestas::BuildLayout()
     top->addSpacing(12);
     top->addWidget(lBoleto);
     top->addWidget(lblNBoleto);
+    top->addSpacing(12);
+    top->addWidget(lJuego);
+    top->addWidget(lblJuego);
     root->addWidget(pnlTop);
 
     pnlBoleto = new QFrame(this);
@@ -185,6 +191,7 @@ void TFRMApuestas::BuildLayout()
         auto *panelLayout = new QVBoxLayout(panel);
         panelLayout->setContentsMargins(2, 2, 2, 2);
         auto *control = new TControlEuroMillonApuesta(panel);
+        control->SetEdition(combination_->Edition());
         control->setProperty("tag", i + 1);
         control->SetViewMode(viewMode_);
         control->SetOnBeforeMark([this](TControlEuroMillonApuesta *sender, int, int, bool &mark) {
@@ -270,6 +277,16 @@ void TFRMApuestas::UpdateTotals()
     lblTotalApuestas->setText(QString::number(combination_->Count()));
 }
 
+void TFRMApuestas::ApplyEdition()
+{
+    const TGameEdition edition = combination_->Edition();
+    for (TControlEuroMillonApuesta *control : controls_)
+        control->SetEdition(edition);
+    lJuego->setText(Txt(45874));
+    lblJuego->setText(QString::fromStdString(
+        FormatText(GetText(45875), {EditionName(edition), GameRules(edition).HighestStar})));
+}
+
 void TFRMApuestas::Refresh()
 {
     const int perTicket = BetsPerTicket();
@@ -336,7 +353,7 @@ void TFRMApuestas::LoadFromFile(const QString &path)
 {
     // A combination of its own for the worker: this one and its window stay
     // untouched until the whole file is read.
-    TEuroMillonApuestas loaded;
+    TEuroMillonApuestas loaded(combination_->Edition());
     loaded.OnBeforeStore = [&loaded](void *, int) { CheckCompleteBet(loaded.WorkingBet()); };
     loaded.PassesBeforeStore = IsCompleteBet;
     const std::string file = path.toStdString();
@@ -345,9 +362,10 @@ void TFRMApuestas::LoadFromFile(const QString &path)
         loaded.LoadFromFile(file, [&progress](int64_t done, int64_t total) {
             progress.Report(done, total);
             progress.ThrowIfCancelled();
-        });
+        }, TEditionOnLoad::Adopt);
     });
     combination_->Adopt(loaded);
+    ApplyEdition();
     currentTicket_ = 1;
     Refresh();
     UpdateTitle();

@@ -41,7 +41,8 @@ public:
     // Loads the combination from a file on a worker thread, with a busy
     // cursor and, past a second, a progress dialog whose Cancel ends the load
     // silently (EAbort). Errors are raised (an incomplete bet fails with the
-    // bet check's message); the combination changes only on success.
+    // bet check's message); the combination changes only on success, and then
+    // takes the file's game (edition), which the window shows.
     void LoadFromFile(const QString &path);
     // Save: to the bound file, else as Save As. Save As: asks for the file
     // (and before replacing an existing one). False when the user cancelled.
@@ -94,6 +95,8 @@ private:
     void UpdateActions();
     void UpdateTitle();
     void UpdateTotals();
+    // The controls and the game label follow the combination's edition.
+    void ApplyEdition();
     void OnCombinationChanged();
     // Settles pending edits before a command that changes the bets; false
     // when the user cancelled.
@@ -122,6 +125,8 @@ private:
     QLabel *lblTotalApuestas = nullptr;
     QLabel *lBoleto = nullptr;
     QLabel *lblNBoleto = nullptr;
+    QLabel *lJuego = nullptr;
+    QLabel *lblJuego = nullptr;
     QFrame *pnlBoleto = nullptr;
     std::vector<QLabel *> positionLabels_;
     QFrame *pnlBottom = nullptr;

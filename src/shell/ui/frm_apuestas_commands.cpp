@@ -5,6 +5,7 @@
 #include "widgets/command_guard.h"
 #include "widgets/control_euromillon_apuesta.h"
 #include "widgets/dialog_service.h"
+#include "shell/ui/bet_check.h"
 #include "shell/ui/frm_del_apuestas.h"
 #include "shell/ui/shell_icons.h"
 #include "shell/ui/shell_tools.h"
@@ -25,6 +26,21 @@
 #include <QMenu>
 
 namespace {
+
+// Puts an edition in force for a while: the windows opened on a combination
+// (the generator, the prizes, the guarantee, printing, import, export) build
+// their selections and bets in the edition in force, which must be the game
+// of the combination they work on.
+class TEditionInForceScope {
+public:
+    explicit TEditionInForceScope(TGameEdition edition) : previous_(EditionInForce()) { SetEditionInForce(edition); }
+    ~TEditionInForceScope() { SetEditionInForce(previous_); }
+    TEditionInForceScope(const TEditionInForceScope &) = delete;
+    TEditionInForceScope &operator=(const TEditionInForceScope &) = delete;
+
+private:
+    TGameEdition previous_;
+};
 
 void SetTexts(QAction *action, uint16_t caption, uint16_t hint)
 {
@@ -164,6 +180,7 @@ void TFRMApuestas::ApplyTexts()
     sbNombreCombinacion->setStatusTip(Txt(41038));
     lTotalApuestas->setText(Txt(41110));
     lBoleto->setText(Txt(41111));
+    ApplyEdition();
 
     // The ticket tables may have changed with the texts: page and lay out again.
     for (TControlEuroMillonApuesta *control : controls_)
@@ -211,7 +228,8 @@ void TFRMApuestas::AddRandomBet()
     bet.Clear();
     for (int block = 1; block <= 2; ++block) {
         const int32_t lowest = kLowestValue[block];
-        const int32_t highest = kHighestValue[block];
+        const int32_t highest =
+            block == kBlockStars ? GameRules(combination_->Edition()).HighestStar : kHighestValue[block];
         const int32_t needed = kValuesPerBet[block];
         while (bet.Block(block).Count() < needed)
             bet.Block(block).Add(lowest + RandomUpTo(highest - lowest));
@@ -240,10 +258,16 @@ void TFRMApuestas::Generate()
 {
     if (!ShellTools().generator || !SettleBeforeChange())
         return;
-    const std::unique_ptr<TEuroMillonGeneraComb> generation = ShellTools().generator(this);
+    std::unique_ptr<TEuroMillonGeneraComb> generation;
+    {
+        const TEditionInForceScope edition(combination_->Edition());
+        generation = ShellTools().generator(this);
+    }
     if (!generation)
         return;
     const TEuroMillonApuestas &generated = generation->Apuestas();
+    // Bets of the other game would lose stars or hold ones this game lacks.
+    CheckSameEdition(generated, *combination_);
     const QString question =
         QString::fromStdString(FormatText(GetText(41070), {generated.Count()})) + QLatin1Char('\n') + Txt(50001);
     if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) !=
@@ -271,8 +295,12 @@ void TFRMApuestas::AskTicketAndGo()
     GoToTicket(ticket);
 }
 
+// A window working on the combination works in its game: its selections,
+// its draw archive and anything new it makes follow the combination's edition.
 void TFRMApuestas::RunTool(const std::function<void(QWidget *, TEuroMillonApuestas &)> &tool)
 {
-    if (tool)
-        tool(this, *combination_);
+    if (!tool)
+        return;
+    const TEditionInForceScope edition(combination_->Edition());
+    tool(this, *combination_);
 }

@@ -12,7 +12,9 @@
 #include "widgets/texts.h"
 #include "shell/ui/wallpaper.h"
 
+#include "framework/edition_setting.h"
 #include "framework/localize.h"
+#include "framework/parametres.h"
 #include "model/euromillon_apuestas.h"
 
 #include <QActionGroup>
@@ -81,6 +83,8 @@ void TFRMMainMDI::LoadSettings()
     else if (QFileInfo::exists(ShellFilePath(kDefaultLanguageFile)))
         SetLanguage(ShellFilePath(kDefaultLanguageFile));
     SetTicketCountry(ReadSettingText(PRM_COUNTRY_TICKET, QString()));
+    // Read without writing: a first start stays classic and stores nothing.
+    SetEditionInForce(SavedEdition(Parametres()));
 }
 
 void TFRMMainMDI::SetViewMode(uint8_t mode)
@@ -119,6 +123,13 @@ void TFRMMainMDI::SetTicketCountry(const QString &code)
     WriteSetting(PRM_COUNTRY_TICKET, france_ ? QStringLiteral("FR") : QStringLiteral("ES"), true);
     PutTicketCountryInForce(france_);
     ApplyTexts();
+}
+
+void TFRMMainMDI::SetEdition(TGameEdition edition)
+{
+    SetEditionInForce(edition);
+    SaveEdition(Parametres(), edition);
+    UpdateActions();
 }
 
 QString TFRMMainMDI::LanguageFilePath(const char *fileName) const
@@ -266,6 +277,8 @@ void TFRMMainMDI::UpdateActions()
     // From the window's own state: reading a parameter would create it.
     MiBolEsp->setChecked(!france_);
     MiBolFrancia->setChecked(france_);
+    MiJuegoClasico->setChecked(EditionInForce() == TGameEdition::Classic);
+    MiJuegoActual->setChecked(EditionInForce() == TGameEdition::Current);
     const QString language = QFileInfo(languagePath_).fileName();
     MiSpanish->setChecked(language.isEmpty() || language == QLatin1String(kSpanishLanguageFile));
     MiEnglish->setChecked(language == QLatin1String(kEnglishLanguageFile));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/game_rules.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -15,8 +17,8 @@ class TMdiClientArea;
 
 // The program's frame: a multiple-document window whose children are
 // combination windows. It owns the program-wide language, ticket country and
-// view mode that every combination window follows, and saves the settings
-// when it closes.
+// view mode that every combination window follows, and the game (edition)
+// that new combinations follow, and saves the settings when it closes.
 class TFRMMainMDI : public QMainWindow {
     Q_OBJECT
 
@@ -41,6 +43,9 @@ public:
     void SetLanguage(const QString &path);
     // "FR" (any letter case) selects France, anything else Spain.
     void SetTicketCountry(const QString &code);
+    // Puts the game in force for the combinations created from now on (open
+    // windows keep theirs) and stores it in the settings, marked for saving.
+    void SetEdition(TGameEdition edition);
 
     // A new, empty combination window shown as a child.
     TFRMApuestas *NewCombinationWindow();
@@ -97,6 +102,7 @@ private:
     QMenu *MiVista = nullptr;
     QMenu *MiLanguage = nullptr;
     QMenu *MiTipoBoleto = nullptr;
+    QMenu *MiJuego = nullptr;
     QMenu *MiVentana = nullptr;
     QMenu *MiAyuda = nullptr;
     QToolBar *ToolBar2 = nullptr;
@@ -112,6 +118,8 @@ private:
     QAction *MiFrench = nullptr;
     QAction *MiBolEsp = nullptr;
     QAction *MiBolFrancia = nullptr;
+    QAction *MiJuegoClasico = nullptr;
+    QAction *MiJuegoActual = nullptr;
     QAction *ActFileExit = nullptr;
     QAction *ActCascada = nullptr;
     QAction *ActHorizontal = nullptr;
@@ -122,6 +130,7 @@ private:
     QAction *MiAyudaonline = nullptr;
     QActionGroup *viewGroup_ = nullptr;
     QActionGroup *countryGroup_ = nullptr;
+    QActionGroup *editionGroup_ = nullptr;
     QActionGroup *languageGroup_ = nullptr;
     QList<QAction *> windowListActions_;
 };

@@ -82,6 +82,14 @@ void TFRMMainMDI::CreateActions()
     guarded(MiBolEsp, [this] { SetTicketCountry(QStringLiteral("ES")); });
     guarded(MiBolFrancia, [this] { SetTicketCountry(QStringLiteral("FR")); });
 
+    editionGroup_ = new QActionGroup(this);
+    MiJuegoClasico = NewAction(editionGroup_, "MiJuegoClasico");
+    MiJuegoActual = NewAction(editionGroup_, "MiJuegoActual");
+    for (QAction *action : {MiJuegoClasico, MiJuegoActual})
+        action->setCheckable(true);
+    guarded(MiJuegoClasico, [this] { SetEdition(TGameEdition::Classic); });
+    guarded(MiJuegoActual, [this] { SetEdition(TGameEdition::Current); });
+
     ActFileExit = NewAction(this, "ActFileExit");
     connect(ActFileExit, &QAction::triggered, this, &QWidget::close);
 
@@ -121,9 +129,12 @@ void TFRMMainMDI::CreateMenus()
     MiLanguage->addActions({MiSpanish, MiEnglish, MiFrench});
     MiTipoBoleto = newMenu(MiArchivo, "MiTipoBoleto");
     MiTipoBoleto->addActions({MiBolEsp, MiBolFrancia});
+    MiJuego = newMenu(MiArchivo, "MiJuego");
+    MiJuego->addActions({MiJuegoClasico, MiJuegoActual});
     MiArchivo->addMenu(MiVista);
     MiArchivo->addMenu(MiLanguage);
     MiArchivo->addMenu(MiTipoBoleto);
+    MiArchivo->addMenu(MiJuego);
     MiArchivo->addSeparator();
     MiArchivo->addAction(ActFileExit);
 
@@ -163,6 +174,8 @@ void TFRMMainMDI::ApplyTexts()
     SetTexts(MiFrench, 41912);
     SetTexts(MiBolEsp, 41921);
     SetTexts(MiBolFrancia, 41922);
+    SetTexts(MiJuegoClasico, 45871, 45873);
+    SetTexts(MiJuegoActual, 45872, 45873);
     SetTexts(ActFileExit, 41105, 41105);
     SetTexts(ActCascada, 43000);
     SetTexts(ActHorizontal, 43001);
@@ -175,6 +188,7 @@ void TFRMMainMDI::ApplyTexts()
     MiVista->setTitle(Txt(41114));
     MiLanguage->setTitle(Txt(41901));
     MiTipoBoleto->setTitle(Txt(41920));
+    MiJuego->setTitle(Txt(45870));
     MiVentana->setTitle(Txt(41112));
     MiAyuda->setTitle(Txt(41104));
     ToolBar2->setWindowTitle(Txt(41101));
