@@ -110,6 +110,12 @@ void ConnectRandomButtons(QWidget *owner, QToolButton *number, QToolButton *star
     connectBlock(star, kBlockStars);
 }
 
+void SetTicketEdition(TControlEuroMillonApuesta &ticket, TGameEdition edition)
+{
+    ticket.ShownBet().SetEdition(edition);
+    ticket.update();
+}
+
 TReductionControls NewReductionGroup(QWidget *parent)
 {
     TReductionControls c;
