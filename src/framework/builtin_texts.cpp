@@ -464,6 +464,8 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45802, "clásico"},
     {45803, "actual"},
     {45804, "Las apuestas del juego %s no pueden pasarse a una combinación del juego %s"},
+    // Generator windows of either game (45850 to 45869)
+    {45850, "Juego %s: estrellas 1 a %d"},
     // Data folder of a program installed read-only (45900 to 45900)
     {45900, "No se puede crear la carpeta de datos del usuario:"},
 

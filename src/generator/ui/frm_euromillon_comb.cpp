@@ -212,6 +212,7 @@ void TFRMEuroMillonComb::RefrescarDesdeGeneracion()
     // A generation file or another window's settings may bring another game.
     SetTicketEdition(*Boleto_, generacion.Edition());
     guarantee_->SetEdition(generacion.Edition());
+    lblJuego->setText(EditionCaption(generacion.Edition()));
     // The selection handler brings the labels and the grid up to date.
     Boleto_->ShownBet().Assign(generacion_->Seleccion());
     SelectionChanged();

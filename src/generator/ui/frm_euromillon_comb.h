@@ -117,6 +117,7 @@ private:
     QAction *ActAceptar = nullptr;
 
     QLabel *lSelectedNumbers = nullptr;
+    QLabel *lblJuego = nullptr;
     TControlEuroMillonApuesta *Boleto_ = nullptr;
     QTabWidget *PageControl_ = nullptr;
 
