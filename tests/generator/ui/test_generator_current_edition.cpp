@@ -1,6 +1,7 @@
 // The generator's windows with today's game: stars 10 to 12 in the
 // selection, the condition editor and the guarantee window, generation files
 // of the other game refused, and the wizard's new combination of that game.
+#include "generator/generator_test_support.h"
 #include "generator_ui_test_support.h"
 #include "support/ui/shell_test_support.h"
 
@@ -30,16 +31,6 @@ namespace {
 
 constexpr TGameEdition kCurrent = TGameEdition::Current;
 
-BetMask Mask(std::initializer_list<int> numbers, std::initializer_list<int> stars)
-{
-    BetMask mask = 0;
-    for (int n : numbers)
-        mask |= NumberBit(n);
-    for (int s : stars)
-        mask |= StarBit(s);
-    return mask;
-}
-
 void Click(QWidget *root, const char *name)
 {
     auto *button = Child<QAbstractButton>(root, name);
@@ -68,15 +59,15 @@ private slots:
     {
         TFRMEuroMillonComb window(nullptr, kCurrent);
         QCOMPARE(window.Generacion().Edition(), kCurrent);
-        window.Boleto()->ShownBet().FromMask(Mask({1, 2, 3, 4, 5, 6}, {10, 11, 12}));
-        QCOMPARE(window.Generacion().Seleccion().ToMask(), Mask({1, 2, 3, 4, 5, 6}, {10, 11, 12}));
+        window.Boleto()->ShownBet().FromMask(MaskOf({1, 2, 3, 4, 5, 6}, {10, 11, 12}));
+        QCOMPARE(window.Generacion().Seleccion().ToMask(), MaskOf({1, 2, 3, 4, 5, 6}, {10, 11, 12}));
         QCOMPARE(LabelText(&window, "lblApuestasPosibles"), QStringLiteral("18"));
         Child<QRadioButton>(&window, "rbReduccionGlobal")->click();
         window.Generacion().SetReduccionGlobal(6);
         Trigger(&window, "ActProcesar");
         QCOMPARE(window.Generacion().Apuestas().Count(), 3);
         QCOMPARE(window.Generacion().Apuestas().Edition(), kCurrent);
-        QCOMPARE(window.Generacion().Apuestas().Mask(2), Mask({1, 2, 3, 5, 6}, {11, 12}));
+        QCOMPARE(window.Generacion().Apuestas().Mask(2), MaskOf({1, 2, 3, 5, 6}, {11, 12}));
         // The guarantee page counts 2+0 as today's thirteenth category.
         const TGuaranteeReport &report = window.Guarantee()->Report();
         QCOMPARE(report.All.Categories, 13);
@@ -90,8 +81,8 @@ private slots:
     void classicWindowKeepsNineStars()
     {
         TFRMEuroMillonComb window(nullptr, TGameEdition::Classic);
-        window.Boleto()->ShownBet().FromMask(Mask({1, 2, 3, 4, 5}, {9, 10}));
-        QCOMPARE(window.Generacion().Seleccion().ToMask(), Mask({1, 2, 3, 4, 5}, {9}));
+        window.Boleto()->ShownBet().FromMask(MaskOf({1, 2, 3, 4, 5}, {9, 10}));
+        QCOMPARE(window.Generacion().Seleccion().ToMask(), MaskOf({1, 2, 3, 4, 5}, {9}));
         auto *table = window.Guarantee()->findChild<QTableWidget *>(QStringLiteral("sgGarantia"));
         QCOMPARE(table->rowCount(), 13);
     }
@@ -100,16 +91,16 @@ private slots:
     {
         const QString path = folder_->FilePath(QStringLiteral("clasica.gem"));
         TEuroMillonGeneraComb classic;
-        classic.Seleccion().FromMask(Mask({1, 2, 3, 4, 5}, {1, 2}));
+        classic.Seleccion().FromMask(MaskOf({1, 2, 3, 4, 5}, {1, 2}));
         classic.SaveToFile(path.toStdString());
 
         TFRMEuroMillonComb window(nullptr, kCurrent);
-        window.Boleto()->ShownBet().FromMask(Mask({1, 2, 3, 4, 5, 6}, {11, 12}));
+        window.Boleto()->ShownBet().FromMask(MaskOf({1, 2, 3, 4, 5, 6}, {11, 12}));
         DialogService::SetNextFileName(path);
         Trigger(&window, "MiLeerDeArchivo");
         QCOMPARE(DialogService::LastText(),
                  QStringLiteral("El archivo es del juego clásico (estrellas 1 a 9); no puede leerse como juego actual."));
-        QCOMPARE(window.Generacion().Seleccion().ToMask(), Mask({1, 2, 3, 4, 5, 6}, {11, 12}));
+        QCOMPARE(window.Generacion().Seleccion().ToMask(), MaskOf({1, 2, 3, 4, 5, 6}, {11, 12}));
 
         // A file of its own game loads, high stars included.
         const QString today = folder_->FilePath(QStringLiteral("hoy.gem"));
@@ -117,7 +108,7 @@ private slots:
         window.Boleto()->ShownBet().Clear();
         DialogService::SetNextFileName(today);
         Trigger(&window, "MiLeerDeArchivo");
-        QCOMPARE(window.Boleto()->ShownBet().ToMask(), Mask({1, 2, 3, 4, 5, 6}, {11, 12}));
+        QCOMPARE(window.Boleto()->ShownBet().ToMask(), MaskOf({1, 2, 3, 4, 5, 6}, {11, 12}));
     }
 
     void conditionEditorMarksTwelveStars()
@@ -143,7 +134,7 @@ private slots:
     void guaranteeWindowReadsStarsOfTodaysGame()
     {
         TEuroMillonApuestas combination(kCurrent);
-        const std::vector<BetMask> bets = {Mask({1, 2, 20, 21, 22}, {1, 2})};
+        const std::vector<BetMask> bets = {MaskOf({1, 2, 20, 21, 22}, {1, 2})};
         combination.AppendMasks(bets.data(), bets.size());
         TFRMGarantia window;
         window.SetCombination(combination);
@@ -172,7 +163,7 @@ private slots:
         wizard.show();
         Child<QRadioButton>(&wizard, "rbAsistente")->click();
         Click(&wizard, "bbNext");
-        wizard.Boleto()->ShownBet().FromMask(Mask({5, 11, 17, 23, 38}, {10, 12}));
+        wizard.Boleto()->ShownBet().FromMask(MaskOf({5, 11, 17, 23, 38}, {10, 12}));
         Click(&wizard, "bbNext");
         Child<QRadioButton>(&wizard, "rbNoReduccion")->click();
         Click(&wizard, "bbNext");
@@ -187,7 +178,7 @@ private slots:
         QTRY_COMPARE(made.size(), size_t{1});
         QCOMPARE(made.front().Edition(), kCurrent);
         QCOMPARE(made.front().Count(), 1);
-        QCOMPARE(made.front().Mask(0), Mask({5, 11, 17, 23, 38}, {10, 12}));
+        QCOMPARE(made.front().Mask(0), MaskOf({5, 11, 17, 23, 38}, {10, 12}));
     }
 };
 
