@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int kGameNumbers = 50;
+
 // The pair words of every star set of a game of Layout::kStars stars.
 template <typename Layout> struct StarTables {
     using Word = typename Layout::Word;
@@ -17,22 +18,25 @@ template <typename Layout> struct StarTables {
     std::array<Word, kSets> within{};
     std::array<std::array<int, Layout::kStars>, Layout::kStars> pairIndex{};
 
+    // Each set from the set without its lowest star: cheap enough to be
+    // worked out by the compiler for 4096 sets.
     constexpr StarTables()
     {
+        std::array<Word, Layout::kStars> withStar{};
         int index = 0;
         for (int a = 0; a < Layout::kStars; ++a)
             for (int b = a + 1; b < Layout::kStars; ++b) {
                 pairIndex[static_cast<size_t>(a)][static_cast<size_t>(b)] = index;
                 const Word bit = Word{1} << index++;
-                for (unsigned set = 0; set < kSets; ++set) {
-                    const bool hasA = (set >> a) & 1;
-                    const bool hasB = (set >> b) & 1;
-                    if (hasA || hasB)
-                        anyStar[set] |= bit;
-                    if (hasA && hasB)
-                        within[set] |= bit;
-                }
+                withStar[static_cast<size_t>(a)] |= bit;
+                withStar[static_cast<size_t>(b)] |= bit;
             }
+        for (unsigned set = 1; set < kSets; ++set) {
+            const auto lowest = static_cast<size_t>(std::countr_zero(set));
+            const unsigned rest = set & (set - 1);
+            anyStar[set] = anyStar[rest] | withStar[lowest];
+            within[set] = within[rest] | (withStar[lowest] & anyStar[rest]);
+        }
     }
 };
 
