@@ -23,6 +23,7 @@ struct Case {
     int level1;
     int level2;
     bool conditions = false;
+    TGameEdition edition = TGameEdition::Classic;
 };
 
 // Three conditions a player might set: two or three low numbers, at most
@@ -50,9 +51,10 @@ void AddSampleConditions(TEuroMillonCondicionGrupos &conditions)
 void Configure(TEuroMillonGeneraComb &settings, const Case &c)
 {
     settings.Clear();
+    settings.SetEdition(c.edition);
     for (int n = 1; n <= c.highestNumber; ++n)
         settings.Seleccion().Block(1).Add(n);
-    for (int s = 1; s <= 9; ++s)
+    for (int s = 1; s <= GameRules(c.edition).HighestStar; ++s)
         settings.Seleccion().Block(2).Add(s);
     settings.SetTipoReduccion(static_cast<uint8_t>(c.kind));
     if (c.kind == 1)
@@ -89,14 +91,15 @@ double CpuSeconds()
 void PrintRow(const char *name, const TEuroMillonGeneraComb &settings, double seconds, double cpu, double peak,
               double bareSeconds)
 {
-    std::printf("%-28s %10d %10d %10d %8.2f %8.2f %9.0f %9.1fx\n", name, settings.Generadas(), settings.Validas(),
+    std::printf("%-32s %10d %10d %10d %8.2f %8.2f %9.0f %9.1fx\n", name, settings.Generadas(), settings.Validas(),
                 settings.Apuestas().Count(), seconds, cpu, peak, bareSeconds > 0 ? seconds / bareSeconds : 0.0);
     std::fflush(stdout);
 }
 
 } // namespace
 
-// Arguments: words a case name must contain to run (all cases without);
+// Arguments: words a case name must contain to run (all cases without; run
+// "today" alone for the peak memory of today's game by itself);
 // "--no-plain" skips the plain scan, which takes minutes.
 int main(int argc, char *argv[])
 {
@@ -115,7 +118,7 @@ int main(int argc, char *argv[])
         return true;
     };
     std::printf("bench_generator: %u processors\n\n", ProcessorCount());
-    std::printf("%-28s %10s %10s %10s %8s %8s %9s %10s\n", "case", "candidates", "valid", "kept", "seconds", "cpu s",
+    std::printf("%-32s %10s %10s %10s %8s %8s %9s %10s\n", "case", "candidates", "valid", "kept", "seconds", "cpu s",
                 "peak MB", "vs bare");
     const Case cases[] = {
         {"full game, no reduction", 50, 0, 0, 0}, {"full game, global 6", 50, 1, 6, 0},
@@ -123,6 +126,11 @@ int main(int argc, char *argv[])
         {"full game, global 3", 50, 1, 3, 0},     {"full game, blocks 4,2", 50, 2, 4, 2},
         {"full game, blocks 4,1", 50, 2, 4, 1},   {"full game, blocks 3,2", 50, 2, 3, 2},
         {"full game, 3 conditions", 50, 0, 0, 0, true}, {"full game, global 6, 3 cond.", 50, 1, 6, 0, true},
+        // Today's game: stars 1 to 12, 139,838,160 candidates.
+        {"today, full game, no reduction", 50, 0, 0, 0, false, TGameEdition::Current},
+        {"today, full game, global 6", 50, 1, 6, 0, false, TGameEdition::Current},
+        {"today, full game, global 5", 50, 1, 5, 0, false, TGameEdition::Current},
+        {"today, full game, blocks 4,2", 50, 2, 4, 2, false, TGameEdition::Current},
     };
     for (const Case &c : cases) {
         if (!selected(c.name))
@@ -162,7 +170,7 @@ int main(int argc, char *argv[])
     ReferenceGenerar(plain);
     const double plainSeconds = plainTimer.Seconds();
     const double plainCpu = CpuSeconds() - plainCpuStart;
-    std::printf("%-28s %10s %10s %10d %8.2f %8.2f %9.0f\n", "  plain newest-first scan", "", "",
+    std::printf("%-32s %10s %10s %10d %8.2f %8.2f %9.0f\n", "  plain newest-first scan", "", "",
                 plain.Apuestas().Count(), plainSeconds, plainCpu, PeakResidentMegabytes());
     std::printf("\nreference case: fast run %.0fx faster than the plain scan (%.0fx in processor time); "
                 "same kept bets: %s\n",

@@ -1,5 +1,6 @@
 // Guarantee reports of the two target cases: the whole game with the bets of
-// global reduction 6, and numbers 1-30 with stars 1-9 and global 6. Prints
+// global reduction 6, and numbers 1-30 with stars 1-9 and global 6; then the
+// whole of today's game (stars 1-12) with the bets of global reduction 6. Prints
 // bets, draws, the guaranteed category, seconds, processor seconds and peak
 // memory of the analysis (the generation that makes the bets is not timed).
 // "--threads N" fixes the number of threads; "--check" also runs one thread
@@ -20,6 +21,7 @@ struct Case {
     const char *name;
     int highestNumber;
     int globalLevel;
+    TGameEdition edition = TGameEdition::Classic;
 };
 
 double CpuSeconds()
@@ -29,10 +31,10 @@ double CpuSeconds()
 
 std::vector<BetMask> GeneratedBets(const Case &c, BetMask &selection)
 {
-    TEuroMillonGeneraComb settings;
+    TEuroMillonGeneraComb settings(c.edition);
     for (int n = 1; n <= c.highestNumber; ++n)
         settings.Seleccion().Block(1).Add(n);
-    for (int s = 1; s <= 9; ++s)
+    for (int s = 1; s <= GameRules(c.edition).HighestStar; ++s)
         settings.Seleccion().Block(2).Add(s);
     settings.SetTipoReduccion(TEuroMillonGeneraComb::kReduccionGlobal);
     settings.SetReduccionGlobal(c.globalLevel);
@@ -43,15 +45,16 @@ std::vector<BetMask> GeneratedBets(const Case &c, BetMask &selection)
 
 void PrintTable(const TGuaranteeReport &report)
 {
-    for (int categoria = 1; categoria <= kSinPremio; ++categoria)
+    const int categories = report.All.Categories;
+    for (int categoria = 1; categoria <= report.All.SinPremio(); ++categoria)
         if (report.All.Count(categoria) > 0)
-            std::printf("    %-5s %10lld %8.4f%%\n", GuaranteeCategoryText(categoria).c_str(),
+            std::printf("    %-5s %10lld %8.4f%%\n", GuaranteeCategoryText(categoria, categories).c_str(),
                         static_cast<long long>(report.All.Count(categoria)), report.All.Percent(categoria));
     for (const TGuaranteeByHits &byHits : report.ByHits) {
         const int guaranteed = byHits.Table.Guaranteed();
         std::printf("    %d of the numbers: %lld draws, guaranteed %s\n", byHits.Hits,
                     static_cast<long long>(byHits.Table.Draws),
-                    guaranteed ? GuaranteeCategoryText(guaranteed).c_str() : "-");
+                    guaranteed ? GuaranteeCategoryText(guaranteed, categories).c_str() : "-");
     }
 }
 
@@ -72,26 +75,30 @@ int main(int argc, char *argv[])
                 threads ? (std::to_string(threads) + " threads").c_str() : "one thread per processor");
     std::printf("%-32s %9s %10s %6s %8s %8s %8s %7s\n", "case", "bets", "draws", "guar.", "seconds", "cpu s",
                 "peak MB", "target");
-    const Case cases[] = {{"full game, global 6", 50, 6}, {"numbers 1-30, stars 1-9, global 6", 30, 6}};
-    const double targets[] = {30.0, 3.0};
+    const Case cases[] = {{"full game, global 6", 50, 6},
+                          {"numbers 1-30, stars 1-9, global 6", 30, 6},
+                          {"today, full game, global 6", 50, 6, TGameEdition::Current}};
+    const double targets[] = {30.0, 3.0, 60.0};
     int status = 0;
     for (size_t k = 0; k < std::size(cases); ++k) {
         BetMask selection = 0;
         const std::vector<BetMask> bets = GeneratedBets(cases[k], selection);
         TGuaranteeAnalyser analyser;
         analyser.SetThreads(threads);
+        analyser.SetEdition(cases[k].edition);
         ResetPeakMemory();
         const double cpuStart = CpuSeconds();
         BenchTimer timer;
         const TGuaranteeReport report = analyser.Analyse(bets, selection);
         const double seconds = timer.Seconds();
         std::printf("%-32s %9zu %10lld %6s %8.2f %8.2f %8.0f %6.0fs\n", cases[k].name, bets.size(),
-                    static_cast<long long>(report.All.Draws), GuaranteeCategoryText(report.All.Guaranteed()).c_str(),
+                    static_cast<long long>(report.All.Draws), GuaranteeCategoryText(report.All.Guaranteed(), report.All.Categories).c_str(),
                     seconds, CpuSeconds() - cpuStart, PeakResidentMegabytes(), targets[k]);
         PrintTable(report);
         if (check) {
             TGuaranteeAnalyser single;
             single.SetThreads(1);
+            single.SetEdition(cases[k].edition);
             BenchTimer singleTimer;
             const bool same = single.Analyse(bets, selection) == report;
             std::printf("    one thread: %.2f s, same report: %s\n", singleTimer.Seconds(), same ? "yes" : "NO");

@@ -26,6 +26,7 @@ struct Row {
     int level2;
     int greedyExpected;
     int target;
+    TGameEdition edition = TGameEdition::Classic;
 };
 
 const Row kRows[] = {
@@ -35,6 +36,8 @@ const Row kRows[] = {
     {"numbers 1-10, stars 1-4, blocks 4,2", 10, 4, 2, 4, 2, 132, 92},
     {"numbers 1-10, stars 1-4, global 6", 10, 4, 1, 6, 0, 124, 87},
     {"numbers 1-15, stars 1-5, global 5", 15, 5, 1, 5, 0, 206, 145},
+    // Today's game: the 66 pairs of stars 1-12.
+    {"today: numbers 1-8, stars 1-12, global 6", 8, 12, 1, 6, 0, 266, 192, TGameEdition::Current},
 };
 
 void Configure(TEuroMillonGeneraComb &settings, const Row &row)
@@ -97,14 +100,14 @@ int main(int argc, char *argv[])
     }
     std::printf("bench_optimizer: %u processors, budget %.0f s per row, seed %llu\n\n", ProcessorCount(),
                 options.seconds, static_cast<unsigned long long>(options.seed));
-    std::printf("%-38s %7s %9s %7s %8s %8s %12s %8s\n", "row", "greedy", "optimized", "target", "seconds",
+    std::printf("%-42s %7s %9s %7s %8s %8s %12s %8s\n", "row", "greedy", "optimized", "target", "seconds",
                 "peak MB", "moves", "verified");
     bool allMet = true;
     for (size_t r = 0; r < std::size(kRows); ++r) {
         const Row &row = kRows[r];
         if (!RowWanted(rows, static_cast<int>(r + 1)))
             continue;
-        TEuroMillonGeneraComb settings;
+        TEuroMillonGeneraComb settings(row.edition);
         Configure(settings, row);
         ResetPeakMemory();
         BenchTimer timer;
@@ -113,7 +116,7 @@ int main(int argc, char *argv[])
         const double seconds = timer.Seconds();
         const auto optimized = static_cast<int>(result.bets.size());
         allMet = allMet && optimized <= row.target && result.verified;
-        std::printf("%-38s %7d %9d %7s %8.1f %8.0f %12llu %8s\n", row.name, result.greedy, optimized,
+        std::printf("%-42s %7d %9d %7s %8.1f %8.0f %12llu %8s\n", row.name, result.greedy, optimized,
                     ("<= " + std::to_string(row.target)).c_str(), seconds, PeakResidentMegabytes(),
                     static_cast<unsigned long long>(result.steps), result.verified ? "yes" : "NO");
         std::fflush(stdout);

@@ -31,7 +31,7 @@ const char *kGenerateUsage =
     "\n"
     "  --gem FILE      selection, reduction and conditions from a generation file\n"
     "  --numbers LIST  selected numbers (1-50), e.g. 1-10,15,20\n"
-    "  --stars LIST    selected stars (1-9)\n"
+    "  --stars LIST    selected stars (1-9; 1-12 with --edition current)\n"
     "  --global L      global reduction: a kept bet covers a candidate sharing L of its\n"
     "                  7 values (1-7; 7 means no reduction)\n"
     "  --blocks N,S    block reduction: sharing N numbers and S stars (N 1-5, S 1-2;\n"
@@ -44,6 +44,8 @@ const char *kGenerateUsage =
     "  --name NAME     name of the combination (default: OUT's file name)\n"
     "  -o OUT.aem      the combination file to write\n"
     "\n"
+    "The game is the edition in force (--edition classic|current, classic by default):\n"
+    "a generation file of the other game is refused, and OUT.aem is of that game.\n"
     "Options after --gem override what the file says. The last line printed reads\n"
     "generated=G valid=V kept=K seconds=S, followed by greedy=G when optimizing.\n";
 
@@ -75,7 +77,7 @@ std::string ParseOptions(const std::vector<std::string> &args, GenerateOptions &
             if (!options.numbers)
                 return "--numbers: " + error;
         } else if (option == "--stars") {
-            options.stars = ParseValueList(value, 1, 9, error);
+            options.stars = ParseValueList(value, 1, GameRules(EditionInForce()).HighestStar, error);
             if (!options.stars)
                 return "--stars: " + error;
         } else if (option == "--global") {
@@ -153,7 +155,7 @@ int RunGenerate(const std::vector<std::string> &args)
     if (std::string error = ParseOptions(args, options); !error.empty())
         return CliFail(error);
 
-    TEuroMillonGeneraComb settings;
+    TEuroMillonGeneraComb settings(EditionInForce());
     if (options.gem) {
         try {
             settings.LoadFromFile(*options.gem);

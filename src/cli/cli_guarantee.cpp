@@ -22,12 +22,17 @@ const char *kGuaranteeUsage =
     "\n"
     "Takes every draw whose 5 numbers and 2 stars lie in the selection and finds the\n"
     "best prize category any bet of the combination wins against it. Prints one line\n"
-    "per category, CAT draws percent (5+2 ... 2+1, then none for no prize), and a\n"
-    "last line guaranteed=CAT draws=N seconds=S, CAT being the worst of the draws.\n"
+    "per category, CAT draws percent (5+2 ... 2+1, and 2+0 today, then none for no\n"
+    "prize), and a last line guaranteed=CAT draws=N seconds=S, CAT being the worst of\n"
+    "the draws.\n"
     "\n"
     "  --numbers LIST  selected numbers (1-50), e.g. 1-10,15,20; default: every\n"
     "                  number of the combination\n"
-    "  --stars LIST    selected stars (1-9); default: every star of the combination\n";
+    "  --stars LIST    selected stars (1-9; 1-12 with --edition current); default:\n"
+    "                  every star of the combination\n"
+    "\n"
+    "FILE.aem is read as a combination of the edition in force (--edition\n"
+    "classic|current, classic by default); today's game adds the category 2+0.\n";
 
 BetMask MaskOfValues(const std::vector<int> &values, BetMask (*bit)(int))
 {
@@ -64,7 +69,8 @@ int RunGuarantee(const std::vector<std::string> &args)
                 return CliFail("option '" + argument + "' needs a value");
             std::string error;
             const bool isNumbers = argument == "--numbers";
-            const std::optional<std::vector<int>> values = ParseValueList(args[++i], 1, isNumbers ? 50 : 9, error);
+            const int highest = isNumbers ? 50 : GameRules(EditionInForce()).HighestStar;
+            const std::optional<std::vector<int>> values = ParseValueList(args[++i], 1, highest, error);
             if (!values)
                 return CliFail(argument + ": " + error);
             (isNumbers ? numbers : stars) = MaskOfValues(*values, isNumbers ? &NumberBit : &StarBit);
@@ -77,7 +83,7 @@ int RunGuarantee(const std::vector<std::string> &args)
     if (!path || path->empty())
         return CliFail("guarantee takes one combination file (try 'guarantee --help')");
 
-    TEuroMillonApuestas combination;
+    TEuroMillonApuestas combination(EditionInForce());
     try {
         combination.LoadFromFile(*path);
     } catch (const Exception &error) {
@@ -90,6 +96,7 @@ int RunGuarantee(const std::vector<std::string> &args)
                        std::to_string(CountStars(selection)) + " stars; a draw needs at least 5 numbers and 2 stars");
 
     TGuaranteeAnalyser analyser;
+    analyser.SetEdition(combination.Edition());
     const bool showProgress = isatty(STDERR_FILENO) != 0;
     if (showProgress)
         analyser.OnProgress = DrawProgress;
@@ -99,10 +106,11 @@ int RunGuarantee(const std::vector<std::string> &args)
     if (showProgress)
         std::fputs("\n", stderr);
 
-    for (int categoria = 1; categoria <= kSinPremio; ++categoria)
-        std::printf("%s %lld %.4f\n", GuaranteeCategoryText(categoria).c_str(),
+    const int categories = report.All.Categories;
+    for (int categoria = 1; categoria <= report.All.SinPremio(); ++categoria)
+        std::printf("%s %lld %.4f\n", GuaranteeCategoryText(categoria, categories).c_str(),
                     static_cast<long long>(report.All.Count(categoria)), report.All.Percent(categoria));
-    std::printf("guaranteed=%s draws=%lld seconds=%.2f\n", GuaranteeCategoryText(report.All.Guaranteed()).c_str(),
+    std::printf("guaranteed=%s draws=%lld seconds=%.2f\n", GuaranteeCategoryText(report.All.Guaranteed(), categories).c_str(),
                 static_cast<long long>(report.All.Draws), seconds);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -464,6 +464,10 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45802, "clásico"},
     {45803, "actual"},
     {45804, "Las apuestas del juego %s no pueden pasarse a una combinación del juego %s"},
+
+    // Generator windows of either game (45850 to 45869)
+    {45850, "Juego %s: estrellas 1 a %d"},
+
     // Game editions on the desktop: menu, window label, print note (45870 to 45876)
     {45870, "Juego"},
     {45871, "Clásico: estrellas 1 a 9 (2004-2011)"},
@@ -472,6 +476,7 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45874, "Juego:"},
     {45875, "%s (estrellas 1 a %d)"},
     {45876, "El boleto automático del juego actual aún no está disponible: imprima con un boleto guardado o con un listado."},
+
     // Data folder of a program installed read-only (45900 to 45900)
     {45900, "No se puede crear la carpeta de datos del usuario:"},
 

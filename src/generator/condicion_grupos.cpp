@@ -195,9 +195,12 @@ std::vector<TMaskCondition> TEuroMillonCondicionGrupos::MaskConditions() const
         TMaskCondition m;
         m.active = c.Activa;
         m.block = c.Bloque;
-        // Values outside the block's range never coincide with a bet's value.
+        // Values outside the block's range never coincide with a bet's value;
+        // a star the edition lacks never coincides either, so every star a
+        // mask can hold is accepted here.
+        const int32_t highest = c.Bloque == kBlockNumbers ? kHighestValue[kBlockNumbers] : kMostStars;
         for (int32_t value : c.Numeros)
-            if (value >= kLowestValue[c.Bloque] && value <= kHighestValue[c.Bloque])
+            if (value >= kLowestValue[c.Bloque] && value <= highest)
                 m.group |= c.Bloque == kBlockNumbers ? NumberBit(value) : StarBit(value);
         m.sumMin = c.SumMin;
         m.sumMax = c.SumMax;

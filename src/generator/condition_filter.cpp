@@ -1,16 +1,18 @@
 #include "generator/condition_filter.h"
 
+#include "model/game_rules.h"
+
 #include <bit>
 
 namespace {
 
-// Bits of the even values: numbers 2, 4, ... 50 and stars 2, 4, 6, 8.
+// Bits of the even values: numbers 2, 4, ... 50 and stars 2, 4, ... 12.
 constexpr BetMask EvenValueBits()
 {
     BetMask mask = 0;
     for (int n = 2; n <= 50; n += 2)
         mask |= NumberBit(n);
-    for (int s = 2; s <= 9; s += 2)
+    for (int s = 2; s <= kMostStars; s += 2)
         mask |= StarBit(s);
     return mask;
 }
@@ -21,7 +23,7 @@ constexpr BetMask kEvenValueBits = EvenValueBits();
 
 bool TMaskCondition::Holds(BetMask bet) const
 {
-    const BetMask blockBits = block == 1 ? kNumberBits : kStarBits;
+    const BetMask blockBits = block == 1 ? kNumberBits : kAnyStarBits;
     const int firstBit = block == 1 ? 0 : kStarShift;
     const BetMask coinciding = bet & group & blockBits;
     const int hits = std::popcount(coinciding);

@@ -31,7 +31,7 @@ struct TCoverRule {
     {
         const BetMask shared = a & b;
         if (global)
-            return std::popcount(shared & (kNumberBits | kStarBits)) >= total;
-        return std::popcount(shared & kNumberBits) >= numbers && std::popcount(shared & kStarBits) >= stars;
+            return std::popcount(shared & (kNumberBits | kAnyStarBits)) >= total;
+        return std::popcount(shared & kNumberBits) >= numbers && std::popcount(shared & kAnyStarBits) >= stars;
     }
 };

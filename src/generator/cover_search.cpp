@@ -130,7 +130,7 @@ int32_t TCoverSearch::MoveTowards(BetMask kept, BetMask target)
             starMoves = 0;
     }
     const uint64_t pick = Below(numberMoves + starMoves);
-    const BetMask block = pick < numberMoves ? kNumberBits : kStarBits;
+    const BetMask block = pick < numberMoves ? kNumberBits : kAnyStarBits;
     const uint64_t out = pick < numberMoves ? numberOut : starOut;
     const uint64_t move = pick < numberMoves ? pick : pick - numberMoves;
     const BetMask leaving = NthBit(kept & ~target & block, move / out);

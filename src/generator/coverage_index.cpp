@@ -1,6 +1,7 @@
 #include "generator/coverage_index.h"
 
 #include "generator/subset_rank.h"
+#include "model/game_rules.h"
 
 #include <array>
 #include <bit>
@@ -11,7 +12,6 @@ namespace {
 constexpr int kBetNumbers = 5;
 constexpr int kBetStars = 2;
 constexpr int kGameNumbers = 50;
-constexpr int kGameStars = 9;
 
 // The subsets of the 5 positions of a bet's numbers, grouped by size; each
 // subset lists its positions ascending.
@@ -36,11 +36,11 @@ constexpr PositionSubsets kPositionSubsets{};
 
 } // namespace
 
-TCoverageIndex TCoverageIndex::ForGlobal(int total)
+TCoverageIndex TCoverageIndex::ForGlobal(int total, int highestStar)
 {
     if (total < 1 || total > kBetNumbers + kBetStars)
         throw std::invalid_argument("global reduction level out of range");
-    TCoverageIndex index;
+    TCoverageIndex index(highestStar);
     for (int stars = 0; stars <= kBetStars; ++stars) {
         int numbers = total - stars;
         if (numbers >= 0 && numbers <= kBetNumbers)
@@ -50,14 +50,20 @@ TCoverageIndex TCoverageIndex::ForGlobal(int total)
     return index;
 }
 
-TCoverageIndex TCoverageIndex::ForBlocks(int numbers, int stars)
+TCoverageIndex TCoverageIndex::ForBlocks(int numbers, int stars, int highestStar)
 {
     if (numbers < 0 || numbers > kBetNumbers || stars < 0 || stars > kBetStars || numbers + stars == 0)
         throw std::invalid_argument("block reduction level out of range");
-    TCoverageIndex index;
+    TCoverageIndex index(highestStar);
     index.AddPart(numbers, stars);
     index.Allocate();
     return index;
+}
+
+TCoverageIndex::TCoverageIndex(int highestStar) : gameStars_(highestStar)
+{
+    if (highestStar < 2 || highestStar > kMostStars)
+        throw std::invalid_argument("highest star out of range");
 }
 
 void TCoverageIndex::AddPart(int numbers, int stars)
@@ -66,7 +72,7 @@ void TCoverageIndex::AddPart(int numbers, int stars)
     part.numbers = numbers;
     part.stars = stars;
     part.offset = keyCount_;
-    part.starRanks = kBinomial(kGameStars, stars);
+    part.starRanks = kBinomial(gameStars_, stars);
     keyCount_ += kBinomial(kGameNumbers, numbers) * part.starRanks;
     parts_.push_back(part);
 }
@@ -78,7 +84,7 @@ void TCoverageIndex::Allocate()
 
 template <typename Probe> bool TCoverageIndex::AnyKey(BetMask bet, Probe &&probe) const
 {
-    // Values are ranked mirrored (number n as 50 - n, star s as 9 - s): the
+    // Values are ranked mirrored (number n as 50 - n, star s as the highest star - s): the
     // walk moves its highest values fastest, and mirrored they are the least
     // significant terms of a rank, so consecutive candidates probe nearby
     // bits instead of all over the bitmap. Positions stay in the bet's
@@ -92,11 +98,11 @@ template <typename Probe> bool TCoverageIndex::AnyKey(BetMask bet, Probe &&probe
         mirrored[i] = kGameNumbers - 1 - std::countr_zero(numbers);
         numbers &= numbers - 1;
     }
-    BetMask starBits = bet & kStarBits;
+    BetMask starBits = bet & kAnyStarBits;
     const BetMask lowStarBit = starBits & (~starBits + 1);
     const BetMask highStarBit = starBits & ~lowStarBit;
-    const int lowStar = kGameStars - 1 - (std::countr_zero(lowStarBit) - kStarShift);
-    const int highStar = kGameStars - 1 - (std::countr_zero(highStarBit) - kStarShift);
+    const int lowStar = gameStars_ - 1 - (std::countr_zero(lowStarBit) - kStarShift);
+    const int highStar = gameStars_ - 1 - (std::countr_zero(highStarBit) - kStarShift);
     // Ranks and masks of the star subsets of each size: {}, {low} {high}, {low high}.
     const uint64_t starRank[3][2] = {{0, 0},
                                      {kBinomial(lowStar, 1), kBinomial(highStar, 1)},

@@ -2,7 +2,9 @@
 
 #include "framework/localize.h"
 #include "model/euromillon_apuestas.h"
+#include "model/bet_errors.h"
 #include "model/exception.h"
+#include "model/format.h"
 #include "model/file_stream.h"
 #include "model/game_constants.h"
 #include "model/memory_stream.h"
@@ -11,10 +13,12 @@
 #include "model/value_stream.h"
 
 #include <cstring>
+#include <optional>
 
 namespace {
 
-constexpr char kSignature[4] = {'E', 'M', 'C', '0'};
+constexpr char kClassicSignature[4] = {'E', 'M', 'C', '0'};
+constexpr char kCurrentSignature[4] = {'E', 'M', 'C', '2'};
 constexpr int32_t kFileVersion = 2;
 constexpr uint16_t kTextNotAFormat = 40003;  // "No es un formato de archivo válido"
 constexpr uint16_t kTextNewerVersion = 40004; // "La versión del archivo es superior a la actual, ..."
@@ -24,11 +28,25 @@ constexpr int32_t kMostOptimizeSeconds = 86400;
 // readers stop short of. Unknown names are skipped with their value.
 constexpr const char *kExtraOptimizeSeconds = "OptimizarSegundos";
 
+const char *SignatureOf(TGameEdition edition)
+{
+    return edition == TGameEdition::Current ? kCurrentSignature : kClassicSignature;
+}
+
+// The edition a signature names; nothing when it is no generation file's.
+std::optional<TGameEdition> EditionOfSignature(const char *signature)
+{
+    for (TGameEdition edition : {TGameEdition::Classic, TGameEdition::Current})
+        if (std::memcmp(signature, SignatureOf(edition), sizeof kClassicSignature) == 0)
+            return edition;
+    return std::nullopt;
+}
+
 } // namespace
 
-TEuroMillonGeneraComb::TEuroMillonGeneraComb()
-    : apuestas_(std::make_unique<TEuroMillonApuestas>()),
-      seleccion_(std::make_unique<TEuroMillonApuestaMult>()),
+TEuroMillonGeneraComb::TEuroMillonGeneraComb(TGameEdition edition)
+    : edition_(edition), apuestas_(std::make_unique<TEuroMillonApuestas>(edition)),
+      seleccion_(std::make_unique<TEuroMillonApuestaMult>(edition)),
       condiciones_(std::make_unique<TEuroMillonCondicionGrupos>(this)),
       throttle_(std::make_unique<TProgressThrottle>())
 {
@@ -37,6 +55,16 @@ TEuroMillonGeneraComb::TEuroMillonGeneraComb()
 TEuroMillonGeneraComb::~TEuroMillonGeneraComb()
 {
     Clear();
+}
+
+void TEuroMillonGeneraComb::SetEdition(TGameEdition edition)
+{
+    if (edition == edition_)
+        return;
+    apuestas_->Clear();
+    apuestas_->SetEdition(edition);
+    seleccion_->SetEdition(edition);
+    edition_ = edition;
 }
 
 void TEuroMillonGeneraComb::SetTipoReduccion(uint8_t tipo)
@@ -108,7 +136,7 @@ bool TEuroMillonGeneraComb::CumpleReduccion(const TEuroMillonApuesta &bet) const
 
 void TEuroMillonGeneraComb::GuardarEnStream(TStream &stream) const
 {
-    stream.WriteBuffer(kSignature, sizeof kSignature);
+    stream.WriteBuffer(SignatureOf(edition_), sizeof kClassicSignature);
     TWriter writer(stream);
     writer.PutInteger(kFileVersion);
     writer.Flush();
@@ -127,16 +155,24 @@ void TEuroMillonGeneraComb::GuardarEnStream(TStream &stream) const
     }
 }
 
-void TEuroMillonGeneraComb::LeerDeStream(TStream &stream)
+void TEuroMillonGeneraComb::LeerDeStream(TStream &stream, TEditionOnLoad onLoad)
 {
-    char signature[sizeof kSignature] = {};
-    if (stream.Read(signature, sizeof signature) != sizeof signature ||
-        std::memcmp(signature, kSignature, sizeof signature) != 0)
+    char signature[sizeof kClassicSignature] = {};
+    if (stream.Read(signature, sizeof signature) != sizeof signature)
         throw EReadError(GetText(kTextNotAFormat));
+    const std::optional<TGameEdition> fileEdition = EditionOfSignature(signature);
+    if (!fileEdition)
+        throw EReadError(GetText(kTextNotAFormat));
+    // Stars 10 to 12 read as a classic selection would be dropped without a word.
+    if (*fileEdition != edition_ && onLoad == TEditionOnLoad::Require)
+        throw EReadError(FormatText(GetText(kTextOtherGameFile), {EditionName(*fileEdition),
+                                                                  GameRules(*fileEdition).HighestStar,
+                                                                  EditionName(edition_)}));
     TReader reader(stream);
     if (reader.GetInteger() > kFileVersion)
         throw EReadError(GetText(kTextNewerVersion));
     Clear();
+    SetEdition(*fileEdition);
     optimizarSegundos_ = 0;
     reader.Flush();
     seleccion_->LoadFromStream(stream);
@@ -170,10 +206,10 @@ void TEuroMillonGeneraComb::SaveToFile(const std::string &path) const
     SaveFileSafely(path, [this](TStream &stream) { GuardarEnStream(stream); });
 }
 
-void TEuroMillonGeneraComb::LoadFromFile(const std::string &path)
+void TEuroMillonGeneraComb::LoadFromFile(const std::string &path, TEditionOnLoad onLoad)
 {
     TFileStream stream(path, FileMode::OpenRead);
-    LeerDeStream(stream);
+    LeerDeStream(stream, onLoad);
 }
 
 void TEuroMillonGeneraComb::AssignSettings(const TEuroMillonGeneraComb &source)
@@ -181,7 +217,7 @@ void TEuroMillonGeneraComb::AssignSettings(const TEuroMillonGeneraComb &source)
     TMemoryStream stream;
     source.GuardarEnStream(stream);
     stream.SetPosition(0);
-    LeerDeStream(stream);
+    LeerDeStream(stream, TEditionOnLoad::Adopt);
 }
 
 void TEuroMillonGeneraComb::SetTickSource(TTickSource clock, uint32_t sampleEvery)

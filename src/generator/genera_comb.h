@@ -3,20 +3,23 @@
 #include "generator/condicion_grupos.h"
 #include "generator/progress_throttle.h"
 #include "model/euromillon_apuesta.h"
+#include "model/euromillon_apuestas.h"
+#include "model/game_rules.h"
 #include "model/notify_event.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-class TEuroMillonApuestas;
 class TReader;
 class TStream;
 
 // Everything one generation needs and produces: the selection, the kind and
 // level of reduction, the group conditions, the counters of the run and the
-// bets it kept. The settings (not the results) travel in a generation file:
-// "EMC0", then typed values (version 2). A file whose settings ask for the
+// bets it kept. The settings belong to one edition of the game (the
+// selection's stars and the kept bets follow it). They travel in a
+// generation file: "EMC0" for the classic game, "EMC2" for today's, then the
+// same typed values (version 2). A file whose settings ask for the
 // optimized reduction carries, after the conditions, one more list of named
 // values (name as a string, then its value); readers that stop after the
 // conditions never see it, and a file without it is written as before.
@@ -26,7 +29,7 @@ public:
     static constexpr uint8_t kReduccionGlobal = 1;
     static constexpr uint8_t kReduccionBloques = 2;
 
-    TEuroMillonGeneraComb();
+    explicit TEuroMillonGeneraComb(TGameEdition edition = TGameEdition::Classic);
     ~TEuroMillonGeneraComb();
     TEuroMillonGeneraComb(const TEuroMillonGeneraComb &) = delete;
     TEuroMillonGeneraComb &operator=(const TEuroMillonGeneraComb &) = delete;
@@ -38,6 +41,11 @@ public:
     const TEuroMillonApuestaMult &Seleccion() const { return *seleccion_; }
     TEuroMillonCondicionGrupos &Condiciones() { return *condiciones_; }
     const TEuroMillonCondicionGrupos &Condiciones() const { return *condiciones_; }
+
+    TGameEdition Edition() const { return edition_; }
+    // Moves the settings to the edition: the kept bets are emptied and the
+    // selection drops the stars the edition lacks; the conditions stay.
+    void SetEdition(TGameEdition edition);
 
     int32_t Generadas() const { return generadas_; }
     int32_t Validas() const { return validas_; }
@@ -84,17 +92,20 @@ public:
     // Writes the generation file layout at the stream's position.
     void GuardarEnStream(TStream &stream) const;
     // Replaces the settings by those read. Raises EReadError 40003 "No es un
-    // formato de archivo válido" (not "EMC0") or 40004 "La versión del
-    // archivo es superior a la actual, no se puede abrir" (version above 2)
-    // with nothing changed; a damaged stream after the version raises the
-    // value stream's error, the settings keeping what was read and being
-    // otherwise cleared. Kept bets and counters are never read.
-    void LeerDeStream(TStream &stream);
+    // formato de archivo válido" (neither "EMC0" nor "EMC2"), 45801 (the file
+    // is of the other edition and onLoad is Require) or 40004 "La versión
+    // del archivo es superior a la actual, no se puede abrir" (version above
+    // 2) with nothing changed; Adopt takes the file's edition. A damaged
+    // stream after the version raises the value stream's error, the settings
+    // keeping what was read and being otherwise cleared. Kept bets and
+    // counters are never read.
+    void LeerDeStream(TStream &stream, TEditionOnLoad onLoad = TEditionOnLoad::Require);
     // Through a temporary file renamed over the target once written whole.
     void SaveToFile(const std::string &path) const;
     // Raises EFOpenError "Cannot open file %s" and the errors of LeerDeStream.
-    void LoadFromFile(const std::string &path);
-    // Copies selection, reduction and conditions through a memory stream.
+    void LoadFromFile(const std::string &path, TEditionOnLoad onLoad = TEditionOnLoad::Require);
+    // Copies edition, selection, reduction and conditions through a memory
+    // stream.
     void AssignSettings(const TEuroMillonGeneraComb &source);
 
     // Called with this object as sender during a run (at most every 250 ms,
@@ -108,6 +119,7 @@ private:
     void ReportProgress();
     void LeerExtras(TReader &reader);
 
+    TGameEdition edition_;
     std::unique_ptr<TEuroMillonApuestas> apuestas_;
     int32_t generadas_ = 0;
     bool cancelado_ = false;

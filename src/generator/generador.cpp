@@ -2,7 +2,10 @@
 
 #include "model/game_constants.h"
 
+// The positions of the stars run up to the count of selected stars, so they
+// need the edition's range as much as the stars themselves.
 TEuroMillonGenerador::TEuroMillonGenerador(const TEuroMillonApuestaMult &selection)
+    : origen_(selection.Edition()), apuesta_(selection.Edition()), indices_(selection.Edition())
 {
     origen_.Assign(selection);
 }

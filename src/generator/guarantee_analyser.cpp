@@ -15,11 +15,10 @@
 namespace {
 
 constexpr size_t kBlock = 1024; // sets of five numbers per block of work
-constexpr int kPairs = 36;
 
-// Bits set in a set of pairs (36 bits), by table: the build does not assume a
-// processor with a popcount instruction, and the library call costs more
-// than the rest of a category's test.
+// Bits set in a set of pairs (36 bits in the classic game, 66 today), by
+// table: the build does not assume a processor with a popcount instruction,
+// and the library call costs more than the rest of a category's test.
 struct TPairCounts {
     std::array<uint8_t, 4096> ofTwelveBits{};
     constexpr TPairCounts()
@@ -31,35 +30,56 @@ struct TPairCounts {
     {
         return ofTwelveBits[pairs & 4095] + ofTwelveBits[(pairs >> 12) & 4095] + ofTwelveBits[(pairs >> 24) & 4095];
     }
+    int operator()(unsigned __int128 pairs) const
+    {
+        int count = 0;
+        for (; pairs != 0; pairs >>= 12)
+            count += ofTwelveBits[static_cast<unsigned>(pairs & 4095)];
+        return count;
+    }
 };
+
+// The lowest set bit of a set of pairs.
+int LowestPair(uint64_t pairs)
+{
+    return std::countr_zero(pairs);
+}
+
+int LowestPair(unsigned __int128 pairs)
+{
+    const auto low = static_cast<uint64_t>(pairs);
+    return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(static_cast<uint64_t>(pairs >> 64));
+}
 
 constexpr TPairCounts kPairCount{};
 
 // The first sets of five (by position in the walk) of each category and pair
 // of stars that one thread has seen. A thread takes its blocks in ascending
 // order, so the first ones it sees are its smallest and a full list is final.
-struct THoleCandidates {
-    std::array<std::array<std::array<uint32_t, kMaxGuaranteeHoles>, kPairs>, kGuaranteeRows> positions{};
-    std::array<std::array<uint8_t, kPairs>, kGuaranteeRows> counts{};
-    std::array<uint64_t, kGuaranteeRows> full{};
+template <typename Layout> struct THoleCandidates {
+    using Word = typename Layout::Word;
+    static constexpr size_t kPairs = Layout::kPairs;
+    std::array<std::array<std::array<uint32_t, kMaxGuaranteeHoles>, kPairs>, kMostGuaranteeRows> positions{};
+    std::array<std::array<uint8_t, kPairs>, kMostGuaranteeRows> counts{};
+    std::array<Word, kMostGuaranteeRows> full{};
 
-    void Add(int row, uint64_t pairs, uint32_t position)
+    void Add(int row, Word pairs, uint32_t position)
     {
         const auto r = static_cast<size_t>(row);
         for (pairs &= ~full[r]; pairs != 0; pairs &= pairs - 1) {
-            const auto pair = static_cast<size_t>(std::countr_zero(pairs));
+            const auto pair = static_cast<size_t>(LowestPair(pairs));
             positions[r][pair][counts[r][pair]++] = position;
             if (counts[r][pair] == kMaxGuaranteeHoles)
-                full[r] |= uint64_t{1} << pair;
+                full[r] |= Word{1} << pair;
         }
     }
 };
 
 // What one thread found in one table; aligned so that threads do not share
 // cache lines.
-struct alignas(64) TTablePart {
-    std::array<int64_t, kGuaranteeRows> counts{};
-    THoleCandidates *holes = nullptr;
+template <typename Layout> struct alignas(64) TTablePart {
+    std::array<int64_t, kMostGuaranteeRows> counts{};
+    THoleCandidates<Layout> *holes = nullptr;
 };
 
 // The sets of five numbers of a table: every set of `inner` joined with every
@@ -74,25 +94,28 @@ struct TTableWalk {
     BetMask At(size_t index) const { return inner[index / outer.size()] | outer[index % outer.size()]; }
 };
 
-// Settles every pair of stars of one set of five numbers.
-void SettleQuintet(const TGuaranteeMarks &marks, BetMask quintet, uint64_t selectedPairs, uint32_t position,
-                   int64_t weight, TTablePart &part)
+// Settles every pair of stars of one set of five numbers; the categories are
+// the first `categories` of the table, the row after them "no prize".
+template <typename Layout>
+void SettleQuintet(const TGuaranteeMarks<Layout> &marks, int categories, BetMask quintet,
+                   typename Layout::Word selectedPairs, uint32_t position, int64_t weight, TTablePart<Layout> &part)
 {
-    std::array<uint64_t, 6> words;
+    using Word = typename Layout::Word;
+    std::array<Word, 6> words;
     marks.Collect(quintet, words);
-    uint64_t remaining = selectedPairs;
-    for (int row = 0; row < kNumCategorias; ++row) {
+    Word remaining = selectedPairs;
+    for (int row = 0; row < categories; ++row) {
         const TCategoriaPremio &category = CategoriasPremio[static_cast<size_t>(row)];
-        const uint64_t word = words[static_cast<size_t>(category.Numeros)];
-        uint64_t won;
+        const Word word = words[static_cast<size_t>(category.Numeros)];
+        Word won;
         if (category.Estrellas == 2)
-            won = word & TGuaranteeMarks::kPairBits;
+            won = word & Layout::kPairBits;
         else if (category.Estrellas == 1)
-            won = TGuaranteeMarks::PairsWithAnyStar(
-                static_cast<unsigned>(word >> TGuaranteeMarks::kStarBitsShift) & 511);
+            won = TGuaranteeMarks<Layout>::PairsWithAnyStar(
+                static_cast<unsigned>(word >> Layout::kStarBitsShift) & Layout::kStarSetBits);
         else
-            won = (word >> TGuaranteeMarks::kAnyBit) & 1 ? ~uint64_t{0} : 0;
-        const uint64_t settled = won & remaining;
+            won = (word >> Layout::kAnyBit) & 1 ? ~Word{0} : 0;
+        const Word settled = won & remaining;
         if (settled == 0)
             continue;
         part.counts[static_cast<size_t>(row)] += kPairCount(settled) * weight;
@@ -102,25 +125,26 @@ void SettleQuintet(const TGuaranteeMarks &marks, BetMask quintet, uint64_t selec
         if (remaining == 0)
             return;
     }
-    part.counts[kGuaranteeRows - 1] += kPairCount(remaining) * weight;
+    part.counts[static_cast<size_t>(categories)] += kPairCount(remaining) * weight;
     if (part.holes)
-        part.holes->Add(kGuaranteeRows - 1, remaining, position);
+        part.holes->Add(categories, remaining, position);
 }
 
 // The first holes of the walk: for each pair of stars in order, its first
 // sets of five of the worst row, merged over the threads.
-std::vector<BetMask> FirstHoles(const std::vector<THoleCandidates> &perThread, int row, uint64_t selectedPairs,
-                                const TTableWalk &walk)
+template <typename Layout>
+std::vector<BetMask> FirstHoles(const std::vector<THoleCandidates<Layout>> &perThread, int row,
+                                typename Layout::Word selectedPairs, const TTableWalk &walk)
 {
     std::vector<BetMask> holes;
     const auto r = static_cast<size_t>(row);
-    for (int a = 1; a <= 9; ++a)
-        for (int b = a + 1; b <= 9; ++b) {
-            const auto pair = static_cast<size_t>(TGuaranteeMarks::PairIndex(a, b));
+    for (int a = 1; a <= Layout::kStars; ++a)
+        for (int b = a + 1; b <= Layout::kStars; ++b) {
+            const auto pair = static_cast<size_t>(TGuaranteeMarks<Layout>::PairIndex(a, b));
             if (!((selectedPairs >> pair) & 1))
                 continue;
             std::vector<uint32_t> positions;
-            for (const THoleCandidates &candidates : perThread)
+            for (const THoleCandidates<Layout> &candidates : perThread)
                 positions.insert(positions.end(), candidates.positions[r][pair].begin(),
                                  candidates.positions[r][pair].begin() + candidates.counts[r][pair]);
             std::sort(positions.begin(), positions.end());
@@ -176,15 +200,27 @@ bool RunBlocks(size_t blocks, unsigned threads, const Work &work, const Between 
 
 TGuaranteeReport TGuaranteeAnalyser::Analyse(const std::vector<BetMask> &bets, BetMask selection) const
 {
+    if (edition_ == TGameEdition::Current)
+        return AnalyseWith<TCurrentMarkLayout>(bets, selection);
+    return AnalyseWith<TClassicMarkLayout>(bets, selection);
+}
+
+template <typename Layout>
+TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bets, BetMask selection) const
+{
+    using Word = typename Layout::Word;
+    const TGameRules &rules = GameRules(edition_);
+    const int categories = rules.CategoryCount;
     TGuaranteeReport report;
+    report.All.Categories = categories;
     if (selection == 0)
         selection = SelectionOfBets(bets);
-    selection &= kNumberBits | kStarBits;
+    selection &= kNumberBits | rules.StarBits;
     report.Selection = selection;
 
-    const auto selectedStars = static_cast<unsigned>((selection & kStarBits) >> kStarShift);
-    const uint64_t selectedPairs = TGuaranteeMarks::PairsWithin(selectedStars);
-    const int pairCount = std::popcount(selectedPairs);
+    const auto selectedStars = static_cast<unsigned>((selection & rules.StarBits) >> kStarShift);
+    const Word selectedPairs = TGuaranteeMarks<Layout>::PairsWithin(selectedStars);
+    const int pairCount = kPairCount(selectedPairs);
     const int numberCount = CountNumbers(selection);
     const bool byHits = numberCount > 5;
 
@@ -205,7 +241,7 @@ TGuaranteeReport TGuaranteeAnalyser::Analyse(const std::vector<BetMask> &bets, B
         total += static_cast<int64_t>(walk.Size()) * pairCount * walk.weight;
 
     unsigned threads = threads_ != 0 ? threads_ : std::max(1u, std::thread::hardware_concurrency());
-    const TGuaranteeMarks marks(bets, threads);
+    const TGuaranteeMarks<Layout> marks(bets, threads);
 
     std::atomic<int64_t> done{0};
     TProgressThrottle throttle(clock_, 1);
@@ -223,14 +259,14 @@ TGuaranteeReport TGuaranteeAnalyser::Analyse(const std::vector<BetMask> &bets, B
     };
 
     std::vector<TGuaranteeTable> tables;
-    std::vector<THoleCandidates> holes;
+    std::vector<THoleCandidates<Layout>> holes;
     for (size_t t = 0; t < walks.size() && !report.Cancelled; ++t) {
         const TTableWalk &walk = walks[t];
         const size_t blocks = (walk.Size() + kBlock - 1) / kBlock;
         const unsigned used = static_cast<unsigned>(std::clamp<size_t>(blocks, 1, threads));
-        std::vector<TTablePart> parts(used);
+        std::vector<TTablePart<Layout>> parts(used);
         if (t == 0) {
-            holes.assign(used, THoleCandidates{});
+            holes.assign(used, THoleCandidates<Layout>{});
             for (unsigned worker = 0; worker < used; ++worker)
                 parts[worker].holes = &holes[worker];
         }
@@ -241,8 +277,8 @@ TGuaranteeReport TGuaranteeAnalyser::Analyse(const std::vector<BetMask> &bets, B
             size_t in = first / walk.outer.size();
             size_t out = first % walk.outer.size();
             for (size_t index = first; index < last; ++index) {
-                SettleQuintet(marks, walk.inner[in] | walk.outer[out], selectedPairs, static_cast<uint32_t>(index),
-                              walk.weight, parts[worker]);
+                SettleQuintet(marks, categories, walk.inner[in] | walk.outer[out], selectedPairs,
+                              static_cast<uint32_t>(index), walk.weight, parts[worker]);
                 if (++out == walk.outer.size()) {
                     out = 0;
                     ++in;
@@ -252,8 +288,9 @@ TGuaranteeReport TGuaranteeAnalyser::Analyse(const std::vector<BetMask> &bets, B
         };
         report.Cancelled = blocks > 0 && !RunBlocks(blocks, used, work, between);
         TGuaranteeTable table;
-        for (const TTablePart &part : parts)
-            for (size_t row = 0; row < kGuaranteeRows; ++row)
+        table.Categories = categories;
+        for (const TTablePart<Layout> &part : parts)
+            for (size_t row = 0; row < kMostGuaranteeRows; ++row)
                 table.PerCategory[row] += part.counts[row];
         for (int64_t count : table.PerCategory)
             table.Draws += count;
@@ -269,6 +306,7 @@ TGuaranteeReport TGuaranteeAnalyser::Analyse(const std::vector<BetMask> &bets, B
         report.ByHits.push_back({5, report.All});
         for (int hits = 4; hits >= 3; --hits) {
             TGuaranteeByHits table{hits, {}};
+            table.Table.Categories = categories;
             const size_t t = static_cast<size_t>(5 - hits);
             if (t < tables.size())
                 table.Table = tables[t];

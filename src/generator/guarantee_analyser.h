@@ -3,6 +3,7 @@
 #include "generator/guarantee_report.h"
 #include "generator/progress_throttle.h"
 #include "model/bet_mask.h"
+#include "model/game_rules.h"
 
 #include <cstdint>
 #include <functional>
@@ -30,14 +31,23 @@ public:
     // 0: one thread per processor.
     void SetThreads(unsigned threads) { threads_ = threads; }
     void SetTickSource(TTickSource clock) { clock_ = std::move(clock); }
+    // The game the bets are of: its stars and its prize categories (classic
+    // until set).
+    void SetEdition(TGameEdition edition) { edition_ = edition; }
+    TGameEdition Edition() const { return edition_; }
 
-    // selection 0 means the numbers and stars of the bets. A selection with
+    // selection 0 means the numbers and stars of the bets; stars the edition
+    // lacks are left out of it. A selection with
     // fewer than 5 numbers or 2 stars gives tables without draws. The bets
     // are simple bets (at most 5 numbers and 2 stars); an empty bet wins
     // nothing.
     TGuaranteeReport Analyse(const std::vector<BetMask> &bets, BetMask selection = 0) const;
 
 private:
+    template <typename Layout>
+    TGuaranteeReport AnalyseWith(const std::vector<BetMask> &bets, BetMask selection) const;
+
+    TGameEdition edition_ = TGameEdition::Classic;
     unsigned threads_ = 0;
     TTickSource clock_ = SystemTickCount;
 };

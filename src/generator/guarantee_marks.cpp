@@ -9,33 +9,38 @@
 namespace {
 
 constexpr int kGameNumbers = 50;
-constexpr int kGameStars = 9;
 
-struct StarTables {
-    std::array<uint64_t, 512> anyStar{};
-    std::array<uint64_t, 512> within{};
-    std::array<std::array<int, 9>, 9> pairIndex{};
+// The pair words of every star set of a game of Layout::kStars stars.
+template <typename Layout> struct StarTables {
+    using Word = typename Layout::Word;
+    static constexpr size_t kSets = size_t{1} << Layout::kStars;
+    std::array<Word, kSets> anyStar{};
+    std::array<Word, kSets> within{};
+    std::array<std::array<int, Layout::kStars>, Layout::kStars> pairIndex{};
 
+    // Each set from the set without its lowest star: cheap enough to be
+    // worked out by the compiler for 4096 sets.
     constexpr StarTables()
     {
+        std::array<Word, Layout::kStars> withStar{};
         int index = 0;
-        for (int a = 0; a < kGameStars; ++a)
-            for (int b = a + 1; b < kGameStars; ++b) {
+        for (int a = 0; a < Layout::kStars; ++a)
+            for (int b = a + 1; b < Layout::kStars; ++b) {
                 pairIndex[static_cast<size_t>(a)][static_cast<size_t>(b)] = index;
-                const uint64_t bit = uint64_t{1} << index++;
-                for (unsigned set = 0; set < 512; ++set) {
-                    const bool hasA = (set >> a) & 1;
-                    const bool hasB = (set >> b) & 1;
-                    if (hasA || hasB)
-                        anyStar[set] |= bit;
-                    if (hasA && hasB)
-                        within[set] |= bit;
-                }
+                const Word bit = Word{1} << index++;
+                withStar[static_cast<size_t>(a)] |= bit;
+                withStar[static_cast<size_t>(b)] |= bit;
             }
+        for (unsigned set = 1; set < kSets; ++set) {
+            const auto lowest = static_cast<size_t>(std::countr_zero(set));
+            const unsigned rest = set & (set - 1);
+            anyStar[set] = anyStar[rest] | withStar[lowest];
+            within[set] = within[rest] | (withStar[lowest] & anyStar[rest]);
+        }
     }
 };
 
-constexpr StarTables kStarTables{};
+template <typename Layout> constexpr StarTables<Layout> kStarTables{};
 
 // Size and lowest position of each subset of five positions, by table: the
 // build does not assume a processor with bit-counting instructions.
@@ -54,11 +59,11 @@ struct SubsetSizes {
 constexpr SubsetSizes kSubsetSizes{};
 
 // The word a bet's stars set for each set of its numbers.
-uint64_t StarPattern(BetMask bet)
+template <typename Layout> typename Layout::Word StarPattern(BetMask bet)
 {
-    const auto stars = static_cast<unsigned>((bet & kStarBits) >> kStarShift);
-    return uint64_t{1} << TGuaranteeMarks::kAnyBit | uint64_t{stars} << TGuaranteeMarks::kStarBitsShift |
-           kStarTables.within[stars];
+    using Word = typename Layout::Word;
+    const auto stars = static_cast<unsigned>((bet & kAnyStarBits) >> kStarShift) & Layout::kStarSetBits;
+    return Word{1} << Layout::kAnyBit | Word{stars} << Layout::kStarBitsShift | kStarTables<Layout>.within[stars];
 }
 
 // The mirrored values (49 - (v - 1)) of a mask's numbers, ascending.
@@ -88,7 +93,8 @@ void EachSubset(const int *values, int count, int from, int size, uint64_t rank,
 
 } // namespace
 
-TGuaranteeMarks::TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads)
+template <typename Layout>
+TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads)
 {
     for (int n = 1; n <= 5; ++n)
         words_[static_cast<size_t>(n)].assign(kBinomial(kGameNumbers, n), 0);
@@ -107,12 +113,13 @@ TGuaranteeMarks::TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned thre
     helper.join();
 }
 
-void TGuaranteeMarks::Mark(const std::vector<BetMask> &bets, size_t first, size_t last, unsigned sizes)
+template <typename Layout>
+void TGuaranteeMarks<Layout>::Mark(const std::vector<BetMask> &bets, size_t first, size_t last, unsigned sizes)
 {
     int mirrored[kGameNumbers];
     for (size_t i = first; i < last; ++i) {
         const BetMask bet = bets[i];
-        const uint64_t pattern = StarPattern(bet);
+        const Word pattern = StarPattern<Layout>(bet);
         const int count = MirroredNumbers(bet, mirrored);
         EachSubset(mirrored, count, 0, 0, 0, [&](int size, uint64_t rank) {
             if ((sizes >> size) & 1)
@@ -121,7 +128,8 @@ void TGuaranteeMarks::Mark(const std::vector<BetMask> &bets, size_t first, size_
     }
 }
 
-void TGuaranteeMarks::Collect(BetMask numbers, std::array<uint64_t, 6> &bySize) const
+template <typename Layout>
+void TGuaranteeMarks<Layout>::Collect(BetMask numbers, std::array<Word, 6> &bySize) const
 {
     // Positions hold the mirrored values descending (the numbers ascending).
     // A subset's rank adds C(value, j + 1) for its j-th smallest mirrored
@@ -141,25 +149,28 @@ void TGuaranteeMarks::Collect(BetMask numbers, std::array<uint64_t, 6> &bySize) 
     }
 }
 
-int TGuaranteeMarks::PairIndex(int lowStar, int highStar)
+template <typename Layout> int TGuaranteeMarks<Layout>::PairIndex(int lowStar, int highStar)
 {
-    return kStarTables.pairIndex[static_cast<size_t>(lowStar - 1)][static_cast<size_t>(highStar - 1)];
+    return kStarTables<Layout>.pairIndex[static_cast<size_t>(lowStar - 1)][static_cast<size_t>(highStar - 1)];
 }
 
-uint64_t TGuaranteeMarks::PairsWithAnyStar(unsigned starSet)
+template <typename Layout> typename Layout::Word TGuaranteeMarks<Layout>::PairsWithAnyStar(unsigned starSet)
 {
-    return kStarTables.anyStar[starSet & 511];
+    return kStarTables<Layout>.anyStar[starSet & Layout::kStarSetBits];
 }
 
-uint64_t TGuaranteeMarks::PairsWithin(unsigned starSet)
+template <typename Layout> typename Layout::Word TGuaranteeMarks<Layout>::PairsWithin(unsigned starSet)
 {
-    return kStarTables.within[starSet & 511];
+    return kStarTables<Layout>.within[starSet & Layout::kStarSetBits];
 }
 
-size_t TGuaranteeMarks::Bytes() const
+template <typename Layout> size_t TGuaranteeMarks<Layout>::Bytes() const
 {
     size_t bytes = 0;
-    for (const std::vector<uint64_t> &table : words_)
-        bytes += table.size() * sizeof(uint64_t);
+    for (const std::vector<Word> &table : words_)
+        bytes += table.size() * sizeof(Word);
     return bytes;
 }
+
+template class TGuaranteeMarks<TClassicMarkLayout>;
+template class TGuaranteeMarks<TCurrentMarkLayout>;

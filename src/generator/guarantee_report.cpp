@@ -7,7 +7,7 @@ int TGuaranteeTable::Guaranteed() const
 {
     if (Draws == 0)
         return 0;
-    for (int categoria = kSinPremio; categoria >= 1; --categoria)
+    for (int categoria = SinPremio(); categoria >= 1; --categoria)
         if (PerCategory[static_cast<size_t>(categoria - 1)] > 0)
             return categoria;
     return 0;
@@ -15,7 +15,7 @@ int TGuaranteeTable::Guaranteed() const
 
 int64_t TGuaranteeTable::Count(int categoria) const
 {
-    if (categoria < 1 || categoria > kSinPremio)
+    if (categoria < 1 || categoria > SinPremio())
         return 0;
     return PerCategory[static_cast<size_t>(categoria - 1)];
 }
@@ -27,9 +27,9 @@ double TGuaranteeTable::Percent(int categoria) const
     return static_cast<double>(Count(categoria)) * 100.0 / static_cast<double>(Draws);
 }
 
-std::string GuaranteeCategoryText(int categoria)
+std::string GuaranteeCategoryText(int categoria, int categories)
 {
-    return categoria == kSinPremio ? std::string("none") : CategoriaTexto(categoria);
+    return categoria == categories + 1 ? std::string("none") : CategoriaTexto(categoria, categories);
 }
 
 BetMask SelectionOfBets(const std::vector<BetMask> &bets)
@@ -37,7 +37,7 @@ BetMask SelectionOfBets(const std::vector<BetMask> &bets)
     BetMask selection = 0;
     for (BetMask bet : bets)
         selection |= bet;
-    return selection & (kNumberBits | kStarBits);
+    return selection & (kNumberBits | kAnyStarBits);
 }
 
 int64_t GuaranteeDrawCount(BetMask selection)

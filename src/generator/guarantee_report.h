@@ -12,23 +12,30 @@
 // stars, classed by the best prize category any bet of the combination wins
 // against it.
 
-// "No prize" ranks after the twelve categories (1 = 5+2 ... 12 = 2+1).
+// "No prize" ranks after the categories: in the classic game after the
+// twelve (1 = 5+2 ... 12 = 2+1), today after the thirteen (13 = 2+0).
 inline constexpr int kSinPremio = 13;
 inline constexpr int kGuaranteeRows = 13;
+// Rows of today's game: thirteen categories and "no prize".
+inline constexpr int kMostGuaranteeRows = 14;
 // Most example draws of the worst case a report keeps.
 inline constexpr size_t kMaxGuaranteeHoles = 10;
 
 // Draws counted by their best category.
 struct TGuaranteeTable {
     int64_t Draws = 0;
-    // Row c-1 counts the draws whose best category is c (1 to 12); the last
-    // row those that win nothing.
-    std::array<int64_t, kGuaranteeRows> PerCategory{};
+    // The game's prize categories: 12 classic, 13 today.
+    int Categories = 12;
+    // Row c-1 counts the draws whose best category is c (1 to Categories);
+    // row Categories those that win nothing; rows after it stay 0.
+    std::array<int64_t, kMostGuaranteeRows> PerCategory{};
 
-    // The worst best category over the draws: 1 to 12 or kSinPremio; 0 when
-    // there is no draw.
+    // The category that stands for "no prize": kSinPremio classic, 14 today.
+    int SinPremio() const { return Categories + 1; }
+    // The worst best category over the draws: 1 to Categories or SinPremio();
+    // 0 when there is no draw.
     int Guaranteed() const;
-    // Draws of category 1 to kSinPremio; 0 outside.
+    // Draws of category 1 to SinPremio(); 0 outside.
     int64_t Count(int categoria) const;
     // Their share of Draws, 0 to 100; 0 when there is no draw.
     double Percent(int categoria) const;
@@ -59,9 +66,9 @@ struct TGuaranteeReport {
     bool operator==(const TGuaranteeReport &) const = default;
 };
 
-// "5+2" ... "2+1" for categories 1 to 12, "none" for kSinPremio, empty
-// otherwise.
-std::string GuaranteeCategoryText(int categoria);
+// "5+2" ... "2+1" (or "2+0" today) for categories 1 to categories, "none"
+// for categories + 1, empty otherwise.
+std::string GuaranteeCategoryText(int categoria, int categories = 12);
 
 // The default selection: every number and star that appears in some bet.
 BetMask SelectionOfBets(const std::vector<BetMask> &bets);

@@ -65,7 +65,7 @@ std::vector<BetMask> NumberSubsetMasks(BetMask selection, int k)
 
 std::vector<BetMask> StarPairMasks(BetMask selection)
 {
-    return SubsetMasks(BitsOf(selection & kStarBits), 2);
+    return SubsetMasks(BitsOf(selection & kAnyStarBits), 2);
 }
 
 std::vector<int> MaskNumbers(BetMask mask)
@@ -79,7 +79,7 @@ std::vector<int> MaskNumbers(BetMask mask)
 std::vector<int> MaskStars(BetMask mask)
 {
     std::vector<int> values;
-    for (BetMask bits = mask & kStarBits; bits; bits &= bits - 1)
+    for (BetMask bits = mask & kAnyStarBits; bits; bits &= bits - 1)
         values.push_back(std::countr_zero(bits) - kStarShift + 1);
     return values;
 }

@@ -24,6 +24,6 @@ std::vector<BetMask> StarPairMasks(BetMask selection);
 // (k at most 8). Empty when values holds fewer than k bits.
 std::vector<BetMask> SubsetsOfBits(BetMask values, int k);
 
-// Numbers and stars of a selection mask, ascending (numbers 1-50, stars 1-9).
+// Numbers and stars of a selection mask, ascending (numbers 1-50, stars 1-12).
 std::vector<int> MaskNumbers(BetMask mask);
 std::vector<int> MaskStars(BetMask mask);

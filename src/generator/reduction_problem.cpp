@@ -116,7 +116,7 @@ void TReductionProblem::BuildCoverLists(int64_t mostEntries)
 {
     coverLists_.reserve(static_cast<size_t>(mostEntries));
     const BetMask selectedNumbers = selection_ & kNumberBits;
-    const BetMask selectedStars = selection_ & kStarBits;
+    const BetMask selectedStars = selection_ & kAnyStarBits;
     coverStart_.assign(masks_.size() + 1, 0);
     std::array<std::array<std::vector<BetMask>, kBetNumbers + 1>, 2> kept;
     std::array<std::array<std::vector<BetMask>, kBetNumbers + 1>, 2> added;
@@ -127,7 +127,7 @@ void TReductionProblem::BuildCoverLists(int64_t mostEntries)
             added[0][static_cast<size_t>(k)] = SubsetsOfBits(selectedNumbers & ~bet, k);
         }
         for (int k = 0; k <= kBetStars; ++k) {
-            kept[1][static_cast<size_t>(k)] = SubsetsOfBits(bet & kStarBits, k);
+            kept[1][static_cast<size_t>(k)] = SubsetsOfBits(bet & kAnyStarBits, k);
             added[1][static_cast<size_t>(k)] = SubsetsOfBits(selectedStars & ~bet, k);
         }
         for (int a = 0; a <= kBetNumbers; ++a)

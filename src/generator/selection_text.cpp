@@ -11,6 +11,11 @@ BetMask ValueBit(int block, int value)
     return block == kBlockNumbers ? NumberBit(value) : StarBit(value);
 }
 
+int HighestValue(int block, TGameEdition edition)
+{
+    return block == kBlockNumbers ? kHighestValue[kBlockNumbers] : GameRules(edition).HighestStar;
+}
+
 // A whole decimal number of at most three digits.
 std::optional<int> SmallNumber(const std::string &text)
 {
@@ -27,12 +32,12 @@ std::optional<int> SmallNumber(const std::string &text)
 
 } // namespace
 
-std::string SelectionValuesText(BetMask selection, int block)
+std::string SelectionValuesText(BetMask selection, int block, TGameEdition edition)
 {
     if (!IsBlockNumber(block))
         return {};
     std::string text;
-    const int highest = kHighestValue[block];
+    const int highest = HighestValue(block, edition);
     for (int value = 1; value <= highest;) {
         if (!(selection & ValueBit(block, value))) {
             ++value;
@@ -53,7 +58,7 @@ std::string SelectionValuesText(BetMask selection, int block)
     return text;
 }
 
-std::optional<BetMask> ParseSelectionValues(const std::string &text, int block)
+std::optional<BetMask> ParseSelectionValues(const std::string &text, int block, TGameEdition edition)
 {
     if (!IsBlockNumber(block))
         return std::nullopt;
@@ -73,7 +78,7 @@ std::optional<BetMask> ParseSelectionValues(const std::string &text, int block)
         const size_t dash = item.find('-');
         const std::optional<int> first = SmallNumber(item.substr(0, dash));
         const std::optional<int> last = dash == std::string::npos ? first : SmallNumber(item.substr(dash + 1));
-        if (!first || !last || *first > *last || *first < kLowestValue[block] || *last > kHighestValue[block])
+        if (!first || !last || *first > *last || *first < kLowestValue[block] || *last > HighestValue(block, edition))
             return std::nullopt;
         for (int value = *first; value <= *last; ++value)
             mask |= ValueBit(block, value);

@@ -13,11 +13,11 @@
 
 namespace reference_guarantee {
 
-inline int BestCategory(const std::vector<BetMask> &bets, BetMask draw)
+inline int BestCategory(const std::vector<BetMask> &bets, BetMask draw, int categories = kNumCategorias)
 {
-    int best = kSinPremio;
+    int best = categories + 1;
     for (BetMask bet : bets) {
-        const int categoria = CategoriaPremio(SharedNumbers(bet, draw), SharedStars(bet, draw));
+        const int categoria = CategoriaPremio(SharedNumbers(bet, draw), SharedStars(bet, draw), categories);
         if (categoria > 0 && categoria < best)
             best = categoria;
     }
@@ -54,22 +54,27 @@ inline std::vector<BetMask> Subsets(BetMask set, size_t size)
 
 } // namespace reference_guarantee
 
-inline TGuaranteeReport ReferenceGuarantee(const std::vector<BetMask> &bets, BetMask selection = 0)
+inline TGuaranteeReport ReferenceGuarantee(const std::vector<BetMask> &bets, BetMask selection = 0,
+                                           TGameEdition edition = TGameEdition::Classic)
 {
     using namespace reference_guarantee;
+    const TGameRules &rules = GameRules(edition);
+    const int categories = rules.CategoryCount;
     if (selection == 0)
         for (BetMask bet : bets)
             selection |= bet;
+    selection &= kNumberBits | rules.StarBits;
     TGuaranteeReport report;
     report.Selection = selection;
+    report.All.Categories = categories;
 
-    TEuroMillonApuestaMult origin;
+    TEuroMillonApuestaMult origin(edition);
     origin.FromMask(selection);
     TEuroMillonGenerador walk(origin);
     std::vector<std::pair<BetMask, int>> draws;
     for (walk.Primera(); !walk.Fin(); walk.Siguiente()) {
         const BetMask draw = walk.Apuesta().ToMask();
-        draws.emplace_back(draw, BestCategory(bets, draw));
+        draws.emplace_back(draw, BestCategory(bets, draw, categories));
         Count(report.All, draws.back().second);
     }
     const int worst = report.All.Guaranteed();
@@ -78,13 +83,14 @@ inline TGuaranteeReport ReferenceGuarantee(const std::vector<BetMask> &bets, Bet
             report.Holes.push_back(draw);
 
     if (CountNumbers(selection) > 5) {
-        const std::vector<BetMask> pairs = Subsets(selection & kStarBits, 2);
+        const std::vector<BetMask> pairs = Subsets(selection & rules.StarBits, 2);
         for (int hits = 5; hits >= 3; --hits) {
             TGuaranteeByHits byHits{hits, {}};
+            byHits.Table.Categories = categories;
             for (BetMask inside : Subsets(selection & kNumberBits, static_cast<size_t>(hits)))
                 for (BetMask outside : Subsets(~selection & kNumberBits, static_cast<size_t>(5 - hits)))
                     for (BetMask pair : pairs)
-                        Count(byHits.Table, BestCategory(bets, inside | outside | pair));
+                        Count(byHits.Table, BestCategory(bets, inside | outside | pair, categories));
             report.ByHits.push_back(byHits);
         }
     }

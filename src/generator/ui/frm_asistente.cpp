@@ -5,6 +5,7 @@
 #include "generator/ui/frm_generating.h"
 #include "generator/ui/generator_widgets.h"
 #include "generator/wizard_conditions.h"
+#include "model/bet_errors.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
 #include "model/format.h"
@@ -30,7 +31,7 @@
 
 TFRMAsistente::TFRMAsistente(TNuevaCombinacion nuevaCombinacion, QWidget *parent)
     : QDialog(parent), nuevaCombinacion_(std::move(nuevaCombinacion)),
-      generacion_(std::make_unique<TEuroMillonGeneraComb>())
+      generacion_(std::make_unique<TEuroMillonGeneraComb>(EditionInForce()))
 {
     setObjectName(QStringLiteral("FRMAsistente"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -70,6 +71,7 @@ TFRMAsistente::TFRMAsistente(TNuevaCombinacion nuevaCombinacion, QWidget *parent
     root->addWidget(pnlBottom);
     root->setSizeConstraint(QLayout::SetFixedSize);
 
+    SetTicketEdition(*Boleto_, generacion_->Edition());
     Boleto_->SetOnChange([this](TControlEuroMillonApuesta *) { SelectionChanged(); });
     ConnectRandomButtons(this, Cuentas.bbAleatorio1, Cuentas.bbAleatorio2, Boleto_);
     // A click on a list with a chosen item picks its kind of reduction; the
@@ -211,7 +213,7 @@ void TFRMAsistente::Finalizar()
     ConstruirCondicionesAsistente(*generacion_, eleccion);
 
     if (avanzado_) {
-        TFRMEuroMillonComb generator(this);
+        TFRMEuroMillonComb generator(this, generacion_->Edition());
         generator.CargarDesde(*generacion_);
         if (generator.exec() != Accepted)
             return;
@@ -231,6 +233,14 @@ void TFRMAsistente::CrearCombinacion(TEuroMillonApuestas &bets)
     // to a second or two instead of a check per bet.
     TBusyCursor busy;
     TEuroMillonApuestas &combination = nuevaCombinacion_();
+    // The new combination plays the game the bets were made for; appending
+    // them to one of the other game would drop their stars.
+    if (combination.Edition() != bets.Edition()) {
+        if (combination.Count() > 0)
+            throw Exception(FormatText(GetText(kTextOtherGameBets),
+                                       {EditionName(bets.Edition()), EditionName(combination.Edition())}));
+        combination.SetEdition(bets.Edition());
+    }
     combination.AppendMasks(bets.Masks().data(), bets.Masks().size());
 }
 

@@ -41,12 +41,12 @@ void SetTexts(QAction *action, uint16_t caption, uint16_t hint)
 
 } // namespace
 
-TFRMEuroMillonComb::TFRMEuroMillonComb(QWidget *parent) : QDialog(parent)
+TFRMEuroMillonComb::TFRMEuroMillonComb(QWidget *parent, TGameEdition edition) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FRMEuroMillonComb"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    generacion_ = std::make_unique<TEuroMillonGeneraComb>();
+    generacion_ = std::make_unique<TEuroMillonGeneraComb>(edition);
     generacion_->OnProgress = [this](void *) { ShowCounters(); };
     model_ = std::make_unique<TCondicionesModel>(*generacion_, estadisticasValidas_);
 
@@ -209,6 +209,10 @@ void TFRMEuroMillonComb::RefrescarDesdeGeneracion()
     Reduccion.cbRedB2->setCurrentIndex(2 - generacion.ReduccionB2());
     optimizer_->Refresh();
     refreshing_ = false;
+    // A generation file or another window's settings may bring another game.
+    SetTicketEdition(*Boleto_, generacion.Edition());
+    guarantee_->SetEdition(generacion.Edition());
+    lblJuego->setText(EditionCaption(generacion.Edition()));
     // The selection handler brings the labels and the grid up to date.
     Boleto_->ShownBet().Assign(generacion_->Seleccion());
     SelectionChanged();
@@ -291,10 +295,15 @@ std::unique_ptr<TEuroMillonGeneraComb> TFRMEuroMillonComb::TakeGeneracion()
     return std::move(generacion_);
 }
 
-std::unique_ptr<TEuroMillonGeneraComb> RunGeneratorWindow(QWidget *owner)
+std::unique_ptr<TEuroMillonGeneraComb> RunGeneratorWindowFor(QWidget *owner, TGameEdition edition)
 {
-    TFRMEuroMillonComb window(owner);
+    TFRMEuroMillonComb window(owner, edition);
     if (window.exec() != QDialog::Accepted)
         return nullptr;
     return window.TakeGeneracion();
+}
+
+std::unique_ptr<TEuroMillonGeneraComb> RunGeneratorWindow(QWidget *owner)
+{
+    return RunGeneratorWindowFor(owner, EditionInForce());
 }

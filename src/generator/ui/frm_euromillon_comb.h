@@ -2,6 +2,7 @@
 
 #include "generator/condicion_grupo.h"
 #include "generator/ui/generator_widgets.h"
+#include "model/game_rules.h"
 
 #include <QDialog>
 
@@ -28,7 +29,9 @@ class TEuroMillonGeneraComb;
 // selection on a ticket, the reduction, the group conditions, the run
 // through the progress window, and generation files (*.gem). It owns its
 // settings; after it closed with Accepted the opener takes the kept bets
-// from Generacion().Apuestas() before destroying it.
+// from Generacion().Apuestas() before destroying it. The settings are of one
+// game, the one of the combination the bets are for: the ticket offers its
+// stars and generation files of the other game are refused.
 //
 // The pages are built one function each, and each page's layout is reachable,
 // so that a page or a panel can be added without touching the others.
@@ -36,7 +39,7 @@ class TFRMEuroMillonComb : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFRMEuroMillonComb(QWidget *parent = nullptr);
+    explicit TFRMEuroMillonComb(QWidget *parent = nullptr, TGameEdition edition = EditionInForce());
     ~TFRMEuroMillonComb() override;
 
     TEuroMillonGeneraComb &Generacion() { return *generacion_; }
@@ -55,8 +58,8 @@ public:
     // selection and conditions.
     bool EstadisticasValidas() const { return estadisticasValidas_; }
 
-    // Copies another object's settings (selection, reduction, conditions),
-    // shows the "Procesar" page and refreshes every control.
+    // Copies another object's settings (game, selection, reduction,
+    // conditions), shows the "Procesar" page and refreshes every control.
     void CargarDesde(const TEuroMillonGeneraComb &origen);
     // The controls from the settings: reduction, selection, labels, grid.
     void RefrescarDesdeGeneracion();
@@ -114,6 +117,7 @@ private:
     QAction *ActAceptar = nullptr;
 
     QLabel *lSelectedNumbers = nullptr;
+    QLabel *lblJuego = nullptr;
     TControlEuroMillonApuesta *Boleto_ = nullptr;
     QTabWidget *PageControl_ = nullptr;
 
@@ -143,6 +147,9 @@ private:
     TGuaranteePanel *guarantee_ = nullptr;
 };
 
-// Opens the generator window modally over owner; when it closes with
-// Accepted, returns its settings holding the kept bets, otherwise null.
+// Opens the generator window modally over owner, for bets of the given game;
+// when it closes with Accepted, returns its settings holding the kept bets,
+// otherwise null.
+std::unique_ptr<TEuroMillonGeneraComb> RunGeneratorWindowFor(QWidget *owner, TGameEdition edition);
+// The same for the game in force.
 std::unique_ptr<TEuroMillonGeneraComb> RunGeneratorWindow(QWidget *owner);

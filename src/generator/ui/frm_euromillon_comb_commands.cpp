@@ -14,6 +14,7 @@
 bool TFRMEuroMillonComb::EditCondicion(TEuroMillonCondicionGrupo &condicion)
 {
     TFRMGrupoValues editor(this);
+    editor.SetEdition(generacion_->Edition());
     editor.SetSeleccionReferencia(&Boleto_->ShownBet());
     editor.CargarCondicion(condicion);
     if (editor.exec() != QDialog::Accepted)

@@ -42,6 +42,8 @@ QWidget *TFRMEuroMillonComb::BuildTicketPanel()
     lSelectedNumbers = NewNamedLabel(panel, "lSelectedNumbers", true);
     column->addWidget(lSelectedNumbers);
     column->addWidget(NewTicketPanel(panel, QSize(180, 357), Boleto_));
+    lblJuego = NewNamedLabel(panel, "lblJuego");
+    column->addWidget(lblJuego);
     column->addStretch();
     return panel;
 }

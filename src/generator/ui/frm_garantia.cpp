@@ -89,10 +89,15 @@ void TFRMGarantia::ApplyTexts()
 void TFRMGarantia::SetCombination(const TEuroMillonApuestas &combination)
 {
     bets_ = combination.Masks();
+    edition_ = combination.Edition();
     const BetMask own = SelectionOfBets(bets_);
-    ebNumeros->setText(QString::fromStdString(SelectionValuesText(own, kBlockNumbers)));
-    ebEstrellas->setText(QString::fromStdString(SelectionValuesText(own, kBlockStars)));
+    ebNumeros->setText(QString::fromStdString(SelectionValuesText(own, kBlockNumbers, edition_)));
+    ebEstrellas->setText(QString::fromStdString(SelectionValuesText(own, kBlockStars, edition_)));
+    panel_->SetEdition(edition_);
     panel_->Clear();
+    if (edition_ == TGameEdition::Current)
+        ebEstrellas->setMaximumWidth(
+            ebEstrellas->fontMetrics().horizontalAdvance(QStringLiteral("1,2,4,5,7,8,10,11")) + 16);
     calculated_ = false;
 }
 
@@ -101,7 +106,7 @@ BetMask TFRMGarantia::ReadSelection() const
     BetMask selection = 0;
     for (auto [field, block] : {std::pair{ebNumeros, kBlockNumbers}, std::pair{ebEstrellas, kBlockStars}}) {
         const std::string text = field->text().toStdString();
-        const std::optional<BetMask> values = ParseSelectionValues(text, block);
+        const std::optional<BetMask> values = ParseSelectionValues(text, block, edition_);
         if (!values) {
             field->setFocus();
             throw Exception(FormatText(GetText(45621), {text}));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/bet_mask.h"
+#include "model/game_rules.h"
 
 #include <QDialog>
 
@@ -21,8 +22,9 @@ class TFRMGarantia : public QDialog {
 public:
     explicit TFRMGarantia(QWidget *parent = nullptr);
 
-    // Takes the bets and fills the selection with their numbers and stars.
-    // The first showing of the window calculates.
+    // Takes the bets and their game, and fills the selection with their
+    // numbers and stars (1-12 in today's game). The first showing of the
+    // window calculates.
     void SetCombination(const TEuroMillonApuestas &combination);
     // Reads the selection and analyses it; raises 45621 for a list that is not
     // one, 45620 for fewer than 5 numbers or 2 stars. False when cancelled.
@@ -42,6 +44,7 @@ private:
     BetMask ReadSelection() const;
 
     std::vector<BetMask> bets_;
+    TGameEdition edition_ = TGameEdition::Classic;
     bool calculated_ = false;
     QLabel *lNumeros = nullptr;
     QLabel *lEstrellas = nullptr;

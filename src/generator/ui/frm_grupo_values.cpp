@@ -223,6 +223,12 @@ bool TFRMGrupoValues::Greyed(int block, int value) const
     return seleccionReferencia_ && IsBlockNumber(block) && seleccionReferencia_->Block(block).IndexOf(value) < 0;
 }
 
+void TFRMGrupoValues::SetEdition(TGameEdition edition)
+{
+    SetTicketEdition(*Boleto_, edition);
+    UpdateHints();
+}
+
 void TFRMGrupoValues::SeleccionarBloque(int bloque)
 {
     bloqueActual_ = bloque == kBlockStars ? kBlockStars : kBlockNumbers;
@@ -277,7 +283,9 @@ void TFRMGrupoValues::MarcarTodos()
 {
     TEuroMillonApuestaMult &bet = Boleto_->ShownBet();
     bet.BeginUpdate();
-    for (int32_t value = kLowestValue[bloqueActual_]; value <= kHighestValue[bloqueActual_]; ++value)
+    const int32_t highest =
+        bloqueActual_ == kBlockStars ? GameRules(bet.Edition()).HighestStar : kHighestValue[bloqueActual_];
+    for (int32_t value = kLowestValue[bloqueActual_]; value <= highest; ++value)
         bet.Block(bloqueActual_).Add(value);
     bet.EndUpdate();
 }

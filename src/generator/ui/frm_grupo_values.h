@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/condicion_grupo.h"
+#include "model/game_rules.h"
 
 #include <QDialog>
 
@@ -27,6 +28,9 @@ public:
     explicit TFRMGrupoValues(QWidget *parent = nullptr);
     ~TFRMGrupoValues() override;
 
+    // The game whose stars the ticket offers (classic until set). Set by the
+    // opener right after creation, before CargarCondicion.
+    void SetEdition(TGameEdition edition);
     // Not owned; may be null. Set by the opener right after creation.
     void SetSeleccionReferencia(const TEuroMillonApuesta *seleccion);
     void CargarCondicion(const TEuroMillonCondicionGrupo &condicion);

@@ -1,7 +1,9 @@
 #include "generator/ui/generator_widgets.h"
 
+#include "framework/localize.h"
 #include "generator/genera_comb.h"
 #include "model/euromillon_apuestas.h"
+#include "model/format.h"
 #include "model/game_constants.h"
 #include "model/simple_bets.h"
 #include "widgets/command_guard.h"
@@ -108,6 +110,18 @@ void ConnectRandomButtons(QWidget *owner, QToolButton *number, QToolButton *star
     };
     connectBlock(number, kBlockNumbers);
     connectBlock(star, kBlockStars);
+}
+
+QString EditionCaption(TGameEdition edition)
+{
+    return QString::fromStdString(
+        FormatText(GetText(45850), {EditionName(edition), GameRules(edition).HighestStar}));
+}
+
+void SetTicketEdition(TControlEuroMillonApuesta &ticket, TGameEdition edition)
+{
+    ticket.ShownBet().SetEdition(edition);
+    ticket.update();
 }
 
 TReductionControls NewReductionGroup(QWidget *parent)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/game_rules.h"
+
 #include <QString>
 
 #include <functional>
@@ -31,6 +33,11 @@ QToolButton *NewNamedButton(QWidget *parent, const char *name, int minimumWidth)
 QFrame *NewTicketPanel(QWidget *parent, const QSize &ticketSize, TControlEuroMillonApuesta *&ticket);
 // Makes the two random buttons add one random number or star to the ticket.
 void ConnectRandomButtons(QWidget *owner, QToolButton *number, QToolButton *star, TControlEuroMillonApuesta *ticket);
+// "Juego actual: estrellas 1 a 12": which game a window's bets are of.
+QString EditionCaption(TGameEdition edition);
+// Makes the ticket offer the stars of the game (1-9 classic, 1-12 today),
+// keeping the marks the game allows.
+void SetTicketEdition(TControlEuroMillonApuesta &ticket, TGameEdition edition);
 
 // The group gbTipoReduccion with its three radio buttons and three lists,
 // named as the windows name them and laid out in a grid; texts are the

@@ -32,11 +32,6 @@ QString PercentText(double percent)
     return QString::number(percent, 'f', 2) + QStringLiteral(" %");
 }
 
-QString CategoryName(int categoria)
-{
-    return categoria == kSinPremio ? Txt(45606) : QString::fromStdString(CategoriaTexto(categoria));
-}
-
 QTableWidget *NewTable(QWidget *parent, const char *name, int rows)
 {
     auto *table = new QTableWidget(rows, 0, parent);
@@ -99,9 +94,9 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     gbTodos = group("gbTodos");
     gbAciertos = group("gbAciertos");
     gbHuecos = group("gbHuecos");
-    sgGarantia = NewTable(gbTodos, "sgGarantia", kGuaranteeRows);
+    sgGarantia = NewTable(gbTodos, "sgGarantia", Rows());
     sgGarantia->setColumnCount(2);
-    sgAciertos = NewTable(gbAciertos, "sgAciertos", kGuaranteeRows + 1);
+    sgAciertos = NewTable(gbAciertos, "sgAciertos", Rows() + 1);
     lbHuecos = new QListWidget(gbHuecos);
     lbHuecos->setObjectName(QStringLiteral("lbHuecos"));
     lbHuecos->setSelectionMode(QAbstractItemView::NoSelection);
@@ -124,6 +119,28 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     root->addWidget(lblSorteos);
     root->addLayout(tables, 1);
     ApplyTexts();
+}
+
+int TGuaranteePanel::Rows() const
+{
+    return GameRules(analyser_.Edition()).CategoryCount + 1;
+}
+
+QString TGuaranteePanel::CategoryName(int categoria) const
+{
+    const int categories = GameRules(analyser_.Edition()).CategoryCount;
+    return categoria == categories + 1 ? Txt(45606) : QString::fromStdString(CategoriaTexto(categoria, categories));
+}
+
+void TGuaranteePanel::SetEdition(TGameEdition edition)
+{
+    if (edition == analyser_.Edition())
+        return;
+    analyser_.SetEdition(edition);
+    sgGarantia->setRowCount(Rows());
+    sgAciertos->setRowCount(Rows() + 1);
+    ApplyTexts();
+    Clear();
 }
 
 bool TGuaranteePanel::Analyse(const std::vector<BetMask> &bets, BetMask selection)
@@ -193,7 +210,7 @@ void TGuaranteePanel::ApplyTexts()
     gbHuecos->setTitle(Txt(45614));
     sgGarantia->setHorizontalHeaderLabels({Txt(45604), Txt(45605)});
     QStringList rows;
-    for (int categoria = 1; categoria <= kSinPremio; ++categoria)
+    for (int categoria = 1; categoria <= Rows(); ++categoria)
         rows << CategoryName(categoria);
     sgGarantia->setVerticalHeaderLabels(rows);
     sgAciertos->setVerticalHeaderLabels(rows << Txt(45613));
@@ -223,7 +240,7 @@ void TGuaranteePanel::FillAllDraws()
     if (!hasReport_)
         return;
     const int guaranteed = report_.All.Guaranteed();
-    for (int categoria = 1; categoria <= kSinPremio; ++categoria) {
+    for (int categoria = 1; categoria <= Rows(); ++categoria) {
         const bool worst = categoria == guaranteed;
         const int64_t count = report_.All.Count(categoria);
         sgGarantia->setItem(categoria - 1, 0, Cell(Grouped(count), worst, count == 0));
@@ -244,12 +261,12 @@ void TGuaranteePanel::FillByHits()
     for (int column = 0; column < static_cast<int>(byHits.size()); ++column) {
         const TGuaranteeTable &table = byHits[static_cast<size_t>(column)].Table;
         const int guaranteed = table.Guaranteed();
-        for (int categoria = 1; categoria <= kSinPremio; ++categoria)
+        for (int categoria = 1; categoria <= Rows(); ++categoria)
             sgAciertos->setItem(categoria - 1, column,
                                 Cell(Grouped(table.Count(categoria)) + QStringLiteral("  (") +
                                          PercentText(table.Percent(categoria)) + QLatin1Char(')'),
                                      categoria == guaranteed, table.Count(categoria) == 0));
-        sgAciertos->setItem(kGuaranteeRows, column,
+        sgAciertos->setItem(Rows(), column,
                             Cell(guaranteed == 0 ? QStringLiteral("-") : CategoryName(guaranteed), true));
     }
 }

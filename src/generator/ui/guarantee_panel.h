@@ -38,6 +38,9 @@ public:
     const TGuaranteeReport &Report() const { return report_; }
     // The analyser's thread count and clock may be set before Analyse.
     TGuaranteeAnalyser &Analyser() { return analyser_; }
+    // The game of the bets to analyse: its stars and its categories, one row
+    // each (classic until set). Clears the panel when the game changes.
+    void SetEdition(TGameEdition edition);
 
     void ApplyTexts();
 
@@ -50,6 +53,9 @@ signals:
     void Progress(qint64 done, qint64 total);
 
 private:
+    // Rows of the category tables: the categories and "no prize".
+    int Rows() const;
+    QString CategoryName(int categoria) const;
     void FillSummary();
     void FillAllDraws();
     void FillByHits();
