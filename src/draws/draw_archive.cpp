@@ -183,7 +183,7 @@ void TSorteosEuroMillon::LoadFromStream(TStream &stream)
 void TSorteosEuroMillon::ReadArchive(TStream &stream)
 {
     Clear();
-    ReadSignature(stream, kArchiveFileSignature);
+    ReadEditionSignature(stream, edition_, true);
     // The draws are gathered in file order and put in place once at the end,
     // also when the read fails: inserting each where it belongs would make a
     // file in the wrong order cost quadratic time.
@@ -192,7 +192,7 @@ void TSorteosEuroMillon::ReadArchive(TStream &stream)
     try {
         TReader reader(stream);
         reader.GetListStart();
-        TSorteoEuroMillon scratch;
+        TSorteoEuroMillon scratch(edition_);
         TSorteoEuroMillonInfo info;
         while (!reader.AtListEnd()) {
             scratch.ReadFromStream(stream, reader);
@@ -231,10 +231,10 @@ void TSorteosEuroMillon::SaveToStream(TStream &stream)
 
 void TSorteosEuroMillon::WriteArchive(TStream &stream) const
 {
-    stream.WriteBuffer(kArchiveFileSignature, sizeof kArchiveFileSignature);
+    stream.WriteBuffer(ArchiveFileSignature(edition_), sizeof(TFileSignature));
     TWriter writer(stream);
     writer.PutListStart();
-    TSorteoEuroMillon scratch;
+    TSorteoEuroMillon scratch(edition_);
     for (const TSorteoEuroMillonInfo &info : sorteos_) {
         scratch.SetDatos(info);
         scratch.ApuestaGanadora().FromRecord(info.ApuestaGanadora);

@@ -13,20 +13,33 @@ struct TSorteoEuroMillonInfo {
     double FechaSorteo = 0;              // the archive keeps whole days
     Currency Recaudacion = 0;            // money raised
     Currency ImportePremios = 0;         // money set aside for prizes
-    TPorCategoria<int32_t> Acertantes;   // winners per category
-    TPorCategoria<Currency> PremioCategoria; // prize of one winner per category
+    // Per category 1 to 13; a draw with 12 categories (every classic one, and
+    // those of today's game before 10 May 2011) keeps the 13th at 0.
+    TPorCategoria<int32_t, kMaxCategorias> Acertantes;   // winners per category
+    TPorCategoria<Currency, kMaxCategorias> PremioCategoria; // prize of one winner per category
     TEuroMillonApuestaMultiple ApuestaGanadora; // winning numbers and stars
 
     bool operator==(const TSorteoEuroMillonInfo &) const = default;
 };
 
 inline constexpr uint16_t kTextFormatoNoValido = 40003; // "No es un formato de archivo válido"
+// "El archivo de sorteos es del juego actual (estrellas 1 a 12); no puede
+// leerse como juego clásico", and the other way round.
+inline constexpr uint16_t kTextSorteosDelJuegoActual = 45820;
+inline constexpr uint16_t kTextSorteosDelJuegoClasico = 45821;
 
 // A draw or archive file that is not one: 40003 "No es un formato de archivo
 // válido". A read error, as the combination file raises it.
 class EDrawFormatError : public EReadError {
 public:
     using EReadError::EReadError;
+};
+
+// A draw or archive file of the other edition (45820, 45821): a file of
+// today's game is never read as a classic one, nor the other way round.
+class EDrawEditionError : public EDrawFormatError {
+public:
+    using EDrawFormatError::EDrawFormatError;
 };
 
 // A draw whose date is not a date (not finite, or outside the years 1 to
