@@ -3,7 +3,9 @@
 #include "draws/draw_date.h"
 #include "draws/draw_rules.h"
 #include "framework/localize.h"
+#include "model/bet_errors.h"
 #include "model/file_stream.h"
+#include "model/format.h"
 #include "model/value_stream.h"
 
 #include <cstring>
@@ -147,8 +149,8 @@ void ReadEditionSignature(TStream &stream, TGameEdition edition, bool archive)
     if (whole && std::memcmp(bytes, own, sizeof bytes) == 0)
         return;
     if (whole && std::memcmp(bytes, others, sizeof bytes) == 0)
-        throw EDrawEditionError(GetText(other == TGameEdition::Current ? kTextSorteosDelJuegoActual
-                                                                        : kTextSorteosDelJuegoClasico));
+        throw EDrawEditionError(FormatText(GetText(kTextOtherGameFile),
+                                           {EditionName(other), GameRules(other).HighestStar, EditionName(edition)}));
     throw EDrawFormatError(GetText(kTextFormatoNoValido));
 }
 

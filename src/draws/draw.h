@@ -50,7 +50,7 @@ public:
     void WriteToStream(TStream &stream, TWriter &writer) const;
 
     // Reads a draw file: the edition's signature and one draw block. Raises
-    // EDrawEditionError (45820, 45821) for a draw file of the other edition,
+    // EDrawEditionError (45801) for a draw file of the other edition,
     // EDrawFormatError (40003) for another signature or a file shorter than 4 bytes,
     // EFOpenError when it cannot be opened, and the reader's errors; calls
     // OnChange after a successful read.
@@ -90,6 +90,6 @@ const TFileSignature &ArchiveFileSignature(TGameEdition edition);
 void ReadSignature(TStream &stream, const char (&signature)[4]);
 // Reads 4 bytes that must be the signature of the edition (draw file or
 // archive as archive says): the signature of the other edition raises
-// EDrawEditionError (45820 for today's file read as classic, 45821 the other
-// way round), anything else EDrawFormatError (40003).
+// EDrawEditionError (45801, naming both editions), anything else
+// EDrawFormatError (40003).
 void ReadEditionSignature(TStream &stream, TGameEdition edition, bool archive);

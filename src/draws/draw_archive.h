@@ -53,7 +53,7 @@ public:
 
     // Replaces the content with the archive file's draws. Nothing happens
     // when no file exists at path or the archive is busy. Raises
-    // EDrawEditionError (45820, 45821) for an archive of the other edition
+    // EDrawEditionError (45801) for an archive of the other edition
     // and EDrawFormatError (40003) for a file that is not an archive (the
     // content is then already emptied) and the reader's errors for a damaged one (the
     // draws read before it stay); EFOpenError when it cannot be opened.

@@ -23,10 +23,6 @@ struct TSorteoEuroMillonInfo {
 };
 
 inline constexpr uint16_t kTextFormatoNoValido = 40003; // "No es un formato de archivo válido"
-// "El archivo de sorteos es del juego actual (estrellas 1 a 12); no puede
-// leerse como juego clásico", and the other way round.
-inline constexpr uint16_t kTextSorteosDelJuegoActual = 45820;
-inline constexpr uint16_t kTextSorteosDelJuegoClasico = 45821;
 
 // A draw or archive file that is not one: 40003 "No es un formato de archivo
 // válido". A read error, as the combination file raises it.
@@ -35,8 +31,10 @@ public:
     using EReadError::EReadError;
 };
 
-// A draw or archive file of the other edition (45820, 45821): a file of
-// today's game is never read as a classic one, nor the other way round.
+// A draw or archive file of the other edition, with the text the
+// combination file gives (45801: "El archivo es del juego actual (estrellas
+// 1 a 12); no puede leerse como juego clásico"): a file of today's game is
+// never read as a classic one, nor the other way round.
 class EDrawEditionError : public EDrawFormatError {
 public:
     using EDrawFormatError::EDrawFormatError;

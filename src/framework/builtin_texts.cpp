@@ -464,6 +464,8 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45802, "clásico"},
     {45803, "actual"},
     {45804, "Las apuestas del juego %s no pueden pasarse a una combinación del juego %s"},
+    // Draws of today's game (45820 to 45849)
+    {45820, "La fecha del sorteo debe ser MARTES o VIERNES (solo VIERNES antes del 10/05/2011)"},
     // Data folder of a program installed read-only (45900 to 45900)
     {45900, "No se puede crear la carpeta de datos del usuario:"},
 
