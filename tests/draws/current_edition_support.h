@@ -4,6 +4,10 @@
 #include "draws/draw_date.h"
 #include "draws/draw_files.h"
 #include "draws/draw_import.h"
+#include "draws_test_support.h"
+
+#include <filesystem>
+#include <stdexcept>
 
 #include <string>
 #include <vector>
@@ -20,7 +24,9 @@ inline double DayOf(int year, int month, int day)
 // The six published histories shipped in the source tree.
 inline std::vector<std::string> ShippedHistories()
 {
-    return ArchivosHistorial(std::string(QOR_TEST_DATA_DIR) + "/../../src/data/history");
+    // The test data folder need not exist: its path is only a landmark.
+    const std::filesystem::path tree = std::filesystem::path(QOR_TEST_DATA_DIR) / ".." / "..";
+    return ArchivosHistorial((tree / "src" / "data" / "history").lexically_normal().string());
 }
 
 // Today's game's default archive as the build makes it: every draw of the six
