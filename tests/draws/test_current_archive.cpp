@@ -45,20 +45,6 @@ TSorteoEuroMillonInfo May2011()
     return draw;
 }
 
-// The bytes of a draw file of today's game: "EMS2" and the draw block.
-std::string CurrentDrawFileBytes(const TSorteoEuroMillonInfo &info)
-{
-    TSorteoEuroMillon draw(TGameEdition::Current);
-    draw.SetInfo(info);
-    TMemoryStream stream;
-    stream.WriteBuffer("EMS2", 4);
-    {
-        TWriter writer(stream);
-        draw.WriteToStream(stream, writer);
-    }
-    return stream.Bytes();
-}
-
 const std::string kClassicRefusal =
     "El archivo es del juego actual (estrellas 1 a 12); no puede leerse como juego clásico";
 const std::string kCurrentRefusal =
@@ -141,7 +127,7 @@ TEST(CurrentArchive, EachReaderRefusesTheOtherEditionsArchiveClearly)
 TEST(CurrentArchive, DrawFilesOfTodaysGameAreReadOnlyAsSuch)
 {
     TTempFolder folder;
-    WriteFileBytes(folder.Path("actual.ems"), CurrentDrawFileBytes(May2011()));
+    WriteFileBytes(folder.Path("actual.ems"), DrawFileBytes(May2011(), TGameEdition::Current));
     TSorteoEuroMillon current(TGameEdition::Current);
     current.LoadFromFile(folder.Path("actual.ems"));
     TSorteoEuroMillonInfo info;
@@ -159,7 +145,7 @@ TEST(CurrentArchive, DrawFilesOfTodaysGameAreReadOnlyAsSuch)
 TEST(CurrentArchive, FolderImportTakesItsOwnEditionsDrawFilesOnly)
 {
     TTempFolder folder;
-    WriteFileBytes(folder.Path("actual.ems"), CurrentDrawFileBytes(May2011()));
+    WriteFileBytes(folder.Path("actual.ems"), DrawFileBytes(May2011(), TGameEdition::Current));
     WriteFileBytes(folder.Path("clasico.ems"), DrawFileBytes(MakeDraw(DayOf(2004, 2, 13), {1, 2, 3, 4, 5}, {1, 2})));
     EXPECT_EQ(ImportarSorteos(folder.Root(), TGameEdition::Current), 1);
     EXPECT_EQ(ImportarSorteos(folder.Root(), TGameEdition::Classic), 1);

@@ -3,6 +3,7 @@
 #include "current_edition_support.h"
 #include "draws/draw_rules.h"
 #include "draws/prize_check.h"
+#include "prize_test_support.h"
 #include "draws/prize_range.h"
 #include "model/euromillon_apuestas.h"
 
@@ -23,17 +24,6 @@ std::unique_ptr<TEuroMillonApuestas> Combination(const std::vector<BetMask> &bet
     auto apuestas = std::make_unique<TEuroMillonApuestas>(TGameEdition::Current);
     apuestas->AppendMasks(bets.data(), bets.size());
     return apuestas;
-}
-
-std::vector<TApuestaPremiada> Hits(const TPremiosEuroMillon &premios)
-{
-    std::vector<TApuestaPremiada> hits;
-    for (int64_t i = 0; i < premios.CountPremiadas(); ++i) {
-        TApuestaPremiada hit;
-        premios.GetPremiada(i, hit);
-        hits.push_back(hit);
-    }
-    return hits;
 }
 
 // The official result of 19 May 2026: 2 12 20 38 45, stars 2 5, and the

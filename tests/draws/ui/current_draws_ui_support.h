@@ -3,6 +3,7 @@
 #include "draws_ui_support.h"
 
 #include "draws/draw_rules.h"
+#include "framework/parametres.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,4 +41,12 @@ inline bool InstallHistories(const QString &programFolder)
             return false;
     }
     return true;
+}
+
+// The prizes window's range from desde to hasta, as a run stores it.
+inline void SetRangeParameters(double desde, double hasta)
+{
+    Parametres().SetValor("PRM_PREMIOS_Desde", Variant::DateTime(desde));
+    Parametres().SetValor("PRM_PREMIOS_Hasta", Variant::DateTime(hasta));
+    Parametres().SetValor("PRM_PREMIOS_HastaChecked", Variant(true));
 }

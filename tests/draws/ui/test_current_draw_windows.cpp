@@ -1,6 +1,7 @@
 // The draw editor and the prizes window of today's game.
 #include "current_draws_ui_support.h"
 #include "support/ui/shell_test_support.h"
+#include "draw_editor_support.h"
 
 #include "draws/draw.h"
 #include "draws/prize_check.h"
@@ -34,26 +35,6 @@ QString Cell(QWidget &window, int row, int column)
 QString Text(QWidget &window, const char *label)
 {
     return window.findChild<QLabel *>(QString::fromLatin1(label))->text();
-}
-
-void SetBet(TFRMEuroMillonSorteo &editor, TEuroMillonNumeros numeros, TEuroMillonNumeros estrellas)
-{
-    TEuroMillonApuestaMultiple record;
-    record.Numeros = std::move(numeros);
-    record.Estrellas = std::move(estrellas);
-    editor.ControlApuesta().ShownBet().FromRecord(record);
-}
-
-void ClickAccept(TFRMEuroMillonSorteo &editor)
-{
-    QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("bbAceptar")), Qt::LeftButton);
-}
-
-void SetRangeParameters(double desde, double hasta)
-{
-    Parametres().SetValor("PRM_PREMIOS_Desde", Variant::DateTime(desde));
-    Parametres().SetValor("PRM_PREMIOS_Hasta", Variant::DateTime(hasta));
-    Parametres().SetValor("PRM_PREMIOS_HastaChecked", Variant(true));
 }
 
 } // namespace

@@ -82,9 +82,7 @@ private slots:
         folder_ = std::make_unique<ShellTestFolder>();
         folder_->CopyLanguageFiles();
         QVERIFY(InstallHistories(folder_->Path()));
-        Parametres().SetValor("PRM_PREMIOS_Desde", Variant::DateTime(Day(2026, 1, 1)));
-        Parametres().SetValor("PRM_PREMIOS_Hasta", Variant::DateTime(Day(2026, 5, 19)));
-        Parametres().SetValor("PRM_PREMIOS_HastaChecked", Variant(true));
+        SetRangeParameters(Day(2026, 1, 1), Day(2026, 5, 19));
         DialogService::SetHeadless(true);
     }
     void cleanupTestCase() { folder_.reset(); }
