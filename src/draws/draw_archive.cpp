@@ -2,6 +2,7 @@
 
 #include "draws/draw.h"
 #include "draws/draw_date.h"
+#include "draws/draw_rules.h"
 #include "model/file_stream.h"
 #include "model/format.h"
 #include "model/value_stream.h"
@@ -29,6 +30,17 @@ private:
 [[noreturn]] void IndexError(int index)
 {
     throw EListError(FormatText("List index out of bounds (%d)", {index}));
+}
+
+// The record as the archive keeps it: a whole day, and nothing in a category
+// the draw does not have (2+0 before May 2011, or in the classic game).
+void Settle(TSorteoEuroMillonInfo &info, TGameEdition edition)
+{
+    info.FechaSorteo = DiaEntero(info.FechaSorteo);
+    if (CategoriasSorteo(edition, info.FechaSorteo) < kMaxCategorias) {
+        info.Acertantes[kMaxCategorias] = 0;
+        info.PremioCategoria[kMaxCategorias] = 0;
+    }
 }
 
 } // namespace
@@ -72,7 +84,7 @@ void TSorteosEuroMillon::AddSorteo(const TSorteoEuroMillonInfo &info)
         return;
     }
     TSorteoEuroMillonInfo copy = info;
-    copy.FechaSorteo = DiaEntero(info.FechaSorteo);
+    Settle(copy, edition_);
     auto position = std::lower_bound(
         sorteos_.begin(), sorteos_.end(), copy.FechaSorteo,
         [](const TSorteoEuroMillonInfo &stored, double day) { return stored.FechaSorteo > day; });
@@ -108,7 +120,7 @@ void TSorteosEuroMillon::Merge(std::vector<TSorteoEuroMillonInfo> &&added)
     if (added.empty())
         return;
     for (TSorteoEuroMillonInfo &info : added)
-        info.FechaSorteo = DiaEntero(info.FechaSorteo);
+        Settle(info, edition_);
     std::vector<TSorteoEuroMillonInfo> all = std::move(sorteos_);
     all.insert(all.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
     std::stable_sort(all.begin(), all.end(), [](const TSorteoEuroMillonInfo &a, const TSorteoEuroMillonInfo &b) {
@@ -135,7 +147,7 @@ void TSorteosEuroMillon::ReplaceSorteo(int index, const TSorteoEuroMillonInfo &i
     if (!FechaValida(info.FechaSorteo) || stored.FechaSorteo != DiaEntero(info.FechaSorteo))
         return;
     stored = info;
-    stored.FechaSorteo = DiaEntero(info.FechaSorteo);
+    Settle(stored, edition_);
 }
 
 void TSorteosEuroMillon::DeleteSorteo(int index)

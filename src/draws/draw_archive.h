@@ -32,7 +32,9 @@ public:
     int IndexOfFecha(double fecha) const;
 
     // Adds the draw dated as its whole day, or overwrites the draw already
-    // held for that day (the order does not change then). Raises
+    // held for that day (the order does not change then). A category the
+    // draw does not have (2+0 before 10 May 2011 or in the classic game) is
+    // kept at 0. Raises
     // EDrawDateError "Invalid date" for a date that is not one.
     void AddSorteo(const TSorteoEuroMillonInfo &info);
     void AddSorteo(const TSorteoEuroMillon &sorteo);

@@ -204,3 +204,22 @@ TEST(CurrentArchive, ClassicReaderDropsNoStarItCannotHold)
     classic.GetInfo(out);
     EXPECT_EQ(out.ApuestaGanadora.Estrellas, (TEuroMillonNumeros{2}));
 }
+
+TEST(CurrentArchive, ACategoryTheDrawDoesNotHaveIsKeptAtZero)
+{
+    TSorteoEuroMillonInfo old = MakeDraw(DayOf(2010, 5, 7), {1, 2, 3, 4, 5}, {1, 2});
+    old.Acertantes[13] = 5;
+    old.PremioCategoria[13] = 40000;
+    TSorteosEuroMillon current(TGameEdition::Current);
+    current.AddSorteo(old);
+    current.AddSorteos({May2011()});
+    TSorteoEuroMillonInfo may = May2011();
+    may.PremioCategoria[13] = 43000;
+    current.ReplaceSorteo(0, may);
+    EXPECT_EQ(current.Sorteo(1).Acertantes[13], 0);
+    EXPECT_EQ(current.Sorteo(1).PremioCategoria[13], 0);
+    EXPECT_EQ(current.Sorteo(0).PremioCategoria[13], 43000);
+    TSorteosEuroMillon classic;
+    classic.AddSorteo(may);
+    EXPECT_EQ(classic.Sorteo(0).Acertantes[13], 0);
+}
