@@ -65,8 +65,10 @@ int Check(const std::vector<std::string> &args)
     if (combination.empty())
         return CliFail("no combination file given (see check --help)");
     const TGameEdition edition = EditionInForce();
-    if (archive.empty())
+    if (archive.empty()) {
+        PrepararArchivoSorteos(edition); // today's game's, from the shipped one when the user has none
         archive = ArchivoSorteos(edition);
+    }
     std::error_code error;
     if (!std::filesystem::is_regular_file(archive, error))
         return CliFail("no draw archive at " + archive);
