@@ -26,9 +26,11 @@ endforeach()
 # The shipped archive is made apart from the one the build tree's program
 # uses, so that draws added while trying the program are not installed.
 set(QOR_INSTALL_DATA_DIR ${CMAKE_BINARY_DIR}/install-data)
-qor_draw_archive_target(install_draw_archive ${QOR_INSTALL_DATA_DIR}/Sorteos/QOREuroMillonSorteos.emx)
-install(FILES ${QOR_INSTALL_DATA_DIR}/Sorteos/QOREuroMillonSorteos.emx DESTINATION Sorteos
-        COMPONENT program OPTIONAL)
+qor_default_draw_archives(install_draw_archive ${QOR_INSTALL_DATA_DIR}/Sorteos)
+install(FILES ${QOR_INSTALL_DATA_DIR}/Sorteos/QOREuroMillonSorteos.emx
+              ${QOR_INSTALL_DATA_DIR}/Sorteos/QOREuroMillonSorteosActual.emx
+        DESTINATION Sorteos COMPONENT program OPTIONAL)
+install(FILES ${QOR_HISTORY_FILES} DESTINATION Historial COMPONENT program)
 foreach(folder IN ITEMS Sorteos Boletos Listados)
   install(DIRECTORY DESTINATION ${folder} COMPONENT program)
   # Templates shipped with the program, when the source tree has any.

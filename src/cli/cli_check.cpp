@@ -3,6 +3,7 @@
 #include "draws/draw_archive.h"
 #include "draws/draw_date.h"
 #include "draws/draw_files.h"
+#include "draws/draw_rules.h"
 #include "draws/prize_check.h"
 #include "model/apuesta_multiple.h"
 #include "model/euromillon_apuestas.h"
@@ -15,11 +16,15 @@ namespace {
 
 constexpr const char *kUsage =
     "Usage: qor-euromillon-cli check FILE.aem [--archive FILE.emx] [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
+    "       [--price AMOUNT]\n"
     "Checks every bet of a combination against the draws of a date range (both\n"
     "days included; the whole archive by default) of a draw archive (the\n"
-    "program's own when --archive is not given), and prints the hits and the\n"
-    "prizes per category, the total, the cost at 2.00 a bet, the profit, and\n"
-    "every winning bet with the draw's date and category.\n";
+    "program's own of the edition when --archive is not given), and prints the\n"
+    "hits and the prizes per category, the total, the cost of one draw, the\n"
+    "profit, and every winning bet with the draw's date and category.\n"
+    "Classic game: 12 categories, 2.00 a bet. Current game (--edition current):\n"
+    "13 categories (2+0 from 10 May 2011), 2.00 a bet before 24 September 2016\n"
+    "and 2.50 from then on (--price AMOUNT for another price from then on).\n";
 
 std::string Padded(const std::string &text, size_t width)
 {
@@ -36,11 +41,17 @@ int Check(const std::vector<std::string> &args)
             std::cout << kUsage;
             return 0;
         }
-        if (arg == "--archive" || arg == "--from" || arg == "--to") {
+        if (arg == "--archive" || arg == "--from" || arg == "--to" || arg == "--price") {
             if (++i == args.size())
                 return CliFail(arg + " needs a value");
-            if (arg == "--archive")
+            if (arg == "--archive") {
                 archive = args[i];
+            } else if (arg == "--price") {
+                const Currency precio = PrecioDeTexto(args[i]);
+                if (precio <= 0)
+                    return CliFail("'" + args[i] + "' is not a price");
+                SetPrecioApuestaActual(precio);
+            }
             else if (!ParseFechaIso(args[i], arg == "--from" ? from : to))
                 return CliFail("'" + args[i] + "' is not a date of the form YYYY-MM-DD");
         } else if (!arg.empty() && arg[0] == '-') {
@@ -53,15 +64,18 @@ int Check(const std::vector<std::string> &args)
     }
     if (combination.empty())
         return CliFail("no combination file given (see check --help)");
-    if (archive.empty())
-        archive = ArchivoSorteos();
+    const TGameEdition edition = EditionInForce();
+    if (archive.empty()) {
+        PrepararArchivoSorteos(edition); // today's game's, from the shipped one when the user has none
+        archive = ArchivoSorteos(edition);
+    }
     std::error_code error;
     if (!std::filesystem::is_regular_file(archive, error))
         return CliFail("no draw archive at " + archive);
 
-    TEuroMillonApuestas apuestas;
+    TEuroMillonApuestas apuestas(edition);
     apuestas.LoadFromFile(combination);
-    TSorteosEuroMillon sorteos;
+    TSorteosEuroMillon sorteos(edition);
     sorteos.LoadFromFile(archive);
     sorteos.KeepRange(from, to);
 
@@ -76,8 +90,9 @@ int Check(const std::vector<std::string> &args)
                   << FormatFechaIso(sorteos.Sorteo(0).FechaSorteo) << ")";
     std::cout << "\nHits: " << premios.CountPremiadas() << "\n\n";
     std::cout << "Category        Hits            Total\n";
-    for (int c = 1; c <= kNumCategorias; ++c)
-        std::cout << Padded(CategoriaTexto(c), 8) << Padded(std::to_string(premios.NumPremiadas(c)), 12)
+    const int categorias = GameRules(edition).CategoryCount;
+    for (int c = 1; c <= categorias; ++c)
+        std::cout << Padded(CategoriaTexto(c, categorias), 8) << Padded(std::to_string(premios.NumPremiadas(c)), 12)
                   << Padded(FormatCurrency(premios.TotalCategoria(c)), 17) << "\n";
     std::cout << "\nTotal prizes: " << FormatCurrency(premios.TotalPremios()) << "\n";
     std::cout << "Cost: " << FormatCurrency(premios.ImporteCombinacion()) << "\n";
@@ -90,7 +105,7 @@ int Check(const std::vector<std::string> &args)
             premios.GetPremiada(i, hit);
             std::cout << Padded(std::to_string(hit.IndiceApuesta + 1), 8) << "  "
                       << MaskToText(apuestas.Mask(hit.IndiceApuesta)) << "  " << FormatFechaIso(hit.FechaSorteo)
-                      << "  " << Padded(CategoriaTexto(hit.Categoria), 4) << Padded(FormatCurrency(hit.Importe), 17)
+                      << "  " << Padded(CategoriaTexto(hit.Categoria, categorias), 4) << Padded(FormatCurrency(hit.Importe), 17)
                       << "\n";
         }
     }

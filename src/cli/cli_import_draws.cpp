@@ -8,15 +8,16 @@
 namespace {
 
 constexpr const char *kUsage =
-    "Usage: qor-euromillon-cli import-draws FILE.csv [--archive FILE.emx]\n"
-    "Merges the draws of a published draw history (the French operator's CSV\n"
-    "files) into a draw archive, the program's own when --archive is not given.\n"
-    "A draw of a day the archive holds replaces it; draws whose stars do not fit\n"
-    "1 to 9 are skipped.\n";
+    "Usage: qor-euromillon-cli import-draws FILE.csv... [--archive FILE.emx]\n"
+    "Merges the draws of published draw histories (the French operator's CSV\n"
+    "files, read in the order given) into a draw archive of the edition, the\n"
+    "program's own when --archive is not given. A draw of a day the archive\n"
+    "holds replaces it. Classic game: draws whose stars do not fit 1 to 9 are\n"
+    "skipped. Current game: 13 categories from 10 May 2011.\n";
 
 int ImportDraws(const std::vector<std::string> &args)
 {
-    std::string csv;
+    std::vector<std::string> csvs;
     std::string archive;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--help" || args[i] == "-h") {
@@ -29,18 +30,17 @@ int ImportDraws(const std::vector<std::string> &args)
             archive = args[i];
         } else if (!args[i].empty() && args[i][0] == '-') {
             return CliFail("unknown option '" + args[i] + "'");
-        } else if (csv.empty()) {
-            csv = args[i];
         } else {
-            return CliFail("only one CSV file may be given");
+            csvs.push_back(args[i]);
         }
     }
-    if (csv.empty())
+    if (csvs.empty())
         return CliFail("no CSV file given (see import-draws --help)");
+    const TGameEdition edition = EditionInForce();
     if (archive.empty())
-        archive = ArchivoSorteos();
+        archive = ArchivoSorteos(edition);
 
-    TResultadoImportacion result = ImportarHistorialCsv(csv, archive);
+    TResultadoImportacion result = ImportarHistorialesCsv(csvs, archive, edition);
     std::cout << "Archive: " << archive << "\n"
               << "Added: " << result.Anadidos << "\n"
               << "Replaced: " << result.Reemplazados << "\n"
@@ -48,7 +48,7 @@ int ImportDraws(const std::vector<std::string> &args)
     return 0;
 }
 
-const CliRegistration registration({"import-draws", "merge a published draw history (CSV) into a draw archive",
+const CliRegistration registration({"import-draws", "merge published draw histories (CSV) into a draw archive",
                                     ImportDraws});
 
 } // namespace

@@ -1,13 +1,24 @@
 #include "draws/draw.h"
 
 #include "draws/draw_date.h"
+#include "draws/draw_rules.h"
 #include "framework/localize.h"
+#include "model/bet_errors.h"
 #include "model/file_stream.h"
+#include "model/format.h"
 #include "model/value_stream.h"
 
 #include <cstring>
 
-TSorteoEuroMillon::TSorteoEuroMillon() : apuestaGanadora_(std::make_unique<TEuroMillonApuesta>()) {}
+TSorteoEuroMillon::TSorteoEuroMillon(TGameEdition edition)
+    : edition_(edition), apuestaGanadora_(std::make_unique<TEuroMillonApuesta>(edition))
+{
+}
+
+int TSorteoEuroMillon::Categorias() const
+{
+    return CategoriasSorteo(edition_, FechaSorteo);
+}
 
 TSorteoEuroMillon::~TSorteoEuroMillon()
 {
@@ -70,12 +81,17 @@ void TSorteoEuroMillon::ReadFromStream(TStream &stream, TReader &reader)
     FechaSorteo = fecha;
     Recaudacion = reader.GetCurrency();
     ImportePremios = reader.GetCurrency();
+    // The date says how many categories follow; a list of another length
+    // fails at its list end.
+    const int categorias = Categorias();
+    Acertantes = {};
+    PremioCategoria = {};
     reader.GetListStart();
-    for (int c = 1; c <= kNumCategorias; ++c)
+    for (int c = 1; c <= categorias; ++c)
         Acertantes[c] = reader.GetInteger();
     reader.GetListEnd();
     reader.GetListStart();
-    for (int c = 1; c <= kNumCategorias; ++c)
+    for (int c = 1; c <= categorias; ++c)
         PremioCategoria[c] = reader.GetCurrency();
     reader.GetListEnd();
     reader.Flush();
@@ -91,12 +107,13 @@ void TSorteoEuroMillon::WriteToStream(TStream &stream, TWriter &writer) const
     writer.PutDate(FechaSorteo);
     writer.PutCurrency(Recaudacion);
     writer.PutCurrency(ImportePremios);
+    const int categorias = Categorias();
     writer.PutListStart();
-    for (int c = 1; c <= kNumCategorias; ++c)
+    for (int c = 1; c <= categorias; ++c)
         writer.PutInteger(Acertantes[c]);
     writer.PutListEnd();
     writer.PutListStart();
-    for (int c = 1; c <= kNumCategorias; ++c)
+    for (int c = 1; c <= categorias; ++c)
         writer.PutCurrency(PremioCategoria[c]);
     writer.PutListEnd();
     writer.Flush();
@@ -112,10 +129,35 @@ void ReadSignature(TStream &stream, const char (&signature)[4])
         throw EDrawFormatError(GetText(kTextFormatoNoValido));
 }
 
+const TFileSignature &DrawFileSignature(TGameEdition edition)
+{
+    return edition == TGameEdition::Current ? kDrawFileSignatureActual : kDrawFileSignature;
+}
+
+const TFileSignature &ArchiveFileSignature(TGameEdition edition)
+{
+    return edition == TGameEdition::Current ? kArchiveFileSignatureActual : kArchiveFileSignature;
+}
+
+void ReadEditionSignature(TStream &stream, TGameEdition edition, bool archive)
+{
+    const TGameEdition other = edition == TGameEdition::Current ? TGameEdition::Classic : TGameEdition::Current;
+    const TFileSignature &own = archive ? ArchiveFileSignature(edition) : DrawFileSignature(edition);
+    const TFileSignature &others = archive ? ArchiveFileSignature(other) : DrawFileSignature(other);
+    char bytes[4] = {};
+    const bool whole = stream.Read(bytes, sizeof bytes) == sizeof bytes;
+    if (whole && std::memcmp(bytes, own, sizeof bytes) == 0)
+        return;
+    if (whole && std::memcmp(bytes, others, sizeof bytes) == 0)
+        throw EDrawEditionError(FormatText(GetText(kTextOtherGameFile),
+                                           {EditionName(other), GameRules(other).HighestStar, EditionName(edition)}));
+    throw EDrawFormatError(GetText(kTextFormatoNoValido));
+}
+
 void TSorteoEuroMillon::LoadFromStream(TStream &stream)
 {
     Clear();
-    ReadSignature(stream, kDrawFileSignature);
+    ReadEditionSignature(stream, edition_, false);
     {
         TReader reader(stream);
         ReadFromStream(stream, reader);

@@ -2,6 +2,7 @@
 
 #include "draws/draw.h"
 #include "draws/draw_date.h"
+#include "draws/draw_rules.h"
 #include "model/file_stream.h"
 #include "model/format.h"
 #include "model/value_stream.h"
@@ -29,6 +30,17 @@ private:
 [[noreturn]] void IndexError(int index)
 {
     throw EListError(FormatText("List index out of bounds (%d)", {index}));
+}
+
+// The record as the archive keeps it: a whole day, and nothing in a category
+// the draw does not have (2+0 before May 2011, or in the classic game).
+void Settle(TSorteoEuroMillonInfo &info, TGameEdition edition)
+{
+    info.FechaSorteo = DiaEntero(info.FechaSorteo);
+    if (CategoriasSorteo(edition, info.FechaSorteo) < kMaxCategorias) {
+        info.Acertantes[kMaxCategorias] = 0;
+        info.PremioCategoria[kMaxCategorias] = 0;
+    }
 }
 
 } // namespace
@@ -72,7 +84,7 @@ void TSorteosEuroMillon::AddSorteo(const TSorteoEuroMillonInfo &info)
         return;
     }
     TSorteoEuroMillonInfo copy = info;
-    copy.FechaSorteo = DiaEntero(info.FechaSorteo);
+    Settle(copy, edition_);
     auto position = std::lower_bound(
         sorteos_.begin(), sorteos_.end(), copy.FechaSorteo,
         [](const TSorteoEuroMillonInfo &stored, double day) { return stored.FechaSorteo > day; });
@@ -108,7 +120,7 @@ void TSorteosEuroMillon::Merge(std::vector<TSorteoEuroMillonInfo> &&added)
     if (added.empty())
         return;
     for (TSorteoEuroMillonInfo &info : added)
-        info.FechaSorteo = DiaEntero(info.FechaSorteo);
+        Settle(info, edition_);
     std::vector<TSorteoEuroMillonInfo> all = std::move(sorteos_);
     all.insert(all.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
     std::stable_sort(all.begin(), all.end(), [](const TSorteoEuroMillonInfo &a, const TSorteoEuroMillonInfo &b) {
@@ -135,7 +147,7 @@ void TSorteosEuroMillon::ReplaceSorteo(int index, const TSorteoEuroMillonInfo &i
     if (!FechaValida(info.FechaSorteo) || stored.FechaSorteo != DiaEntero(info.FechaSorteo))
         return;
     stored = info;
-    stored.FechaSorteo = DiaEntero(info.FechaSorteo);
+    Settle(stored, edition_);
 }
 
 void TSorteosEuroMillon::DeleteSorteo(int index)
@@ -183,7 +195,7 @@ void TSorteosEuroMillon::LoadFromStream(TStream &stream)
 void TSorteosEuroMillon::ReadArchive(TStream &stream)
 {
     Clear();
-    ReadSignature(stream, kArchiveFileSignature);
+    ReadEditionSignature(stream, edition_, true);
     // The draws are gathered in file order and put in place once at the end,
     // also when the read fails: inserting each where it belongs would make a
     // file in the wrong order cost quadratic time.
@@ -192,7 +204,7 @@ void TSorteosEuroMillon::ReadArchive(TStream &stream)
     try {
         TReader reader(stream);
         reader.GetListStart();
-        TSorteoEuroMillon scratch;
+        TSorteoEuroMillon scratch(edition_);
         TSorteoEuroMillonInfo info;
         while (!reader.AtListEnd()) {
             scratch.ReadFromStream(stream, reader);
@@ -231,10 +243,10 @@ void TSorteosEuroMillon::SaveToStream(TStream &stream)
 
 void TSorteosEuroMillon::WriteArchive(TStream &stream) const
 {
-    stream.WriteBuffer(kArchiveFileSignature, sizeof kArchiveFileSignature);
+    stream.WriteBuffer(ArchiveFileSignature(edition_), sizeof(TFileSignature));
     TWriter writer(stream);
     writer.PutListStart();
-    TSorteoEuroMillon scratch;
+    TSorteoEuroMillon scratch(edition_);
     for (const TSorteoEuroMillonInfo &info : sorteos_) {
         scratch.SetDatos(info);
         scratch.ApuestaGanadora().FromRecord(info.ApuestaGanadora);

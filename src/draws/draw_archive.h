@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draws/draw_info.h"
+#include "model/game_rules.h"
 
 #include <string>
 #include <vector>
@@ -8,16 +9,19 @@
 class TSorteoEuroMillon;
 class TStream;
 
-// Every known draw, newest first, at most one per calendar day, each dated as
-// a whole day (time dropped). Kept in the archive file: "EMS1", then a list of
-// draw blocks, newest first.
+// Every known draw of one edition, newest first, at most one per calendar
+// day, each dated as a whole day (time dropped). Kept in the archive file:
+// the signature ("EMS1" classic, "EMS3" today's game), then a list of draw
+// blocks, newest first. A block of today's game holds the categories its
+// date gives it (12 before 10 May 2011, 13 from then on).
 class TSorteosEuroMillon {
 public:
-    TSorteosEuroMillon() = default;
+    explicit TSorteosEuroMillon(TGameEdition edition = TGameEdition::Classic) : edition_(edition) {}
     ~TSorteosEuroMillon();
     TSorteosEuroMillon(const TSorteosEuroMillon &) = delete;
     TSorteosEuroMillon &operator=(const TSorteosEuroMillon &) = delete;
 
+    TGameEdition Edition() const { return edition_; }
     int Count() const { return static_cast<int>(sorteos_.size()); }
     // A copy of the draw at index (0 is the newest). Raises EListError
     // "List index out of bounds (%d)" for an index outside 0..Count-1.
@@ -28,7 +32,9 @@ public:
     int IndexOfFecha(double fecha) const;
 
     // Adds the draw dated as its whole day, or overwrites the draw already
-    // held for that day (the order does not change then). Raises
+    // held for that day (the order does not change then). A category the
+    // draw does not have (2+0 before 10 May 2011 or in the classic game) is
+    // kept at 0. Raises
     // EDrawDateError "Invalid date" for a date that is not one.
     void AddSorteo(const TSorteoEuroMillonInfo &info);
     void AddSorteo(const TSorteoEuroMillon &sorteo);
@@ -49,8 +55,9 @@ public:
 
     // Replaces the content with the archive file's draws. Nothing happens
     // when no file exists at path or the archive is busy. Raises
-    // EDrawFormatError (40003) for a file that is not an archive (the content
-    // is then already emptied) and the reader's errors for a damaged one (the
+    // EDrawEditionError (45801) for an archive of the other edition
+    // and EDrawFormatError (40003) for a file that is not an archive (the
+    // content is then already emptied) and the reader's errors for a damaged one (the
     // draws read before it stay); EFOpenError when it cannot be opened.
     void LoadFromFile(const std::string &path);
     // The same from the stream's position (also while busy it does nothing).
@@ -70,6 +77,7 @@ private:
     void ReadArchive(TStream &stream);
     void WriteArchive(TStream &stream) const;
 
+    TGameEdition edition_;
     std::vector<TSorteoEuroMillonInfo> sorteos_;
     bool busy_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "draws/draw.h"
 #include "draws/draw_archive.h"
+#include "draws/draw_history_import.h"
 #include "framework/program_path.h"
 
 #include <algorithm>
@@ -28,15 +29,59 @@ std::string CarpetaSorteos()
     return DataFolderPath("Sorteos");
 }
 
-std::string ArchivoSorteos()
+const char *NombreArchivoSorteos(TGameEdition edition)
 {
-    return (std::filesystem::path(CarpetaSorteos()) / kNombreArchivoSorteos).string();
+    return edition == TGameEdition::Current ? kNombreArchivoSorteosActual : kNombreArchivoSorteos;
 }
 
-int ImportarSorteos(const std::string &carpetaSorteos)
+std::string ArchivoSorteos(TGameEdition edition)
 {
-    std::string archivo = (std::filesystem::path(carpetaSorteos) / kNombreArchivoSorteos).string();
-    TSorteosEuroMillon sorteos;
+    return (std::filesystem::path(CarpetaSorteos()) / NombreArchivoSorteos(edition)).string();
+}
+
+std::vector<std::string> ArchivosHistorial(const std::string &carpeta)
+{
+    std::vector<std::string> paths;
+    for (const char *name : {"euromillions.csv", "euromillions_2.csv", "euromillions_3.csv", "euromillions_4.csv",
+                             "euromillions_201902.csv", "euromillions_202002.csv"})
+        paths.push_back((std::filesystem::path(carpeta) / name).string());
+    return paths;
+}
+
+std::vector<std::string> ArchivosHistorial()
+{
+    return ArchivosHistorial(ProgramFolderPath(kCarpetaHistorial));
+}
+
+void PrepararArchivoSorteos(TGameEdition edition, const std::string &archivo, const std::string &enviado,
+                            const std::vector<std::string> &historiales)
+{
+    std::error_code error;
+    if (edition != TGameEdition::Current || std::filesystem::exists(archivo, error))
+        return;
+    std::filesystem::create_directories(std::filesystem::path(archivo).parent_path(), error);
+    if (!enviado.empty() && std::filesystem::is_regular_file(enviado, error) &&
+        std::filesystem::copy_file(enviado, archivo, std::filesystem::copy_options::skip_existing, error))
+        return;
+    for (const std::string &historial : historiales)
+        if (!std::filesystem::is_regular_file(historial, error))
+            return;
+    ImportarHistorialesCsv(historiales, archivo, edition);
+}
+
+void PrepararArchivoSorteos(TGameEdition edition)
+{
+    if (edition != TGameEdition::Current)
+        return;
+    const std::string enviado =
+        (std::filesystem::path(ProgramFolderPath("Sorteos")) / NombreArchivoSorteos(edition)).string();
+    PrepararArchivoSorteos(edition, ArchivoSorteos(edition), enviado, ArchivosHistorial());
+}
+
+int ImportarSorteos(const std::string &carpetaSorteos, TGameEdition edition)
+{
+    std::string archivo = (std::filesystem::path(carpetaSorteos) / NombreArchivoSorteos(edition)).string();
+    TSorteosEuroMillon sorteos(edition);
     sorteos.LoadFromFile(archivo);
 
     std::vector<std::string> files;
@@ -47,9 +92,13 @@ int ImportarSorteos(const std::string &carpetaSorteos)
             files.push_back(it->path().string());
 
     int count = 0;
-    TSorteoEuroMillon sorteo;
+    TSorteoEuroMillon sorteo(edition);
     for (const std::string &file : files) {
-        sorteo.LoadFromFile(file);
+        try {
+            sorteo.LoadFromFile(file);
+        } catch (const EDrawEditionError &) {
+            continue;
+        }
         sorteos.AddSorteo(sorteo);
         ++count;
     }

@@ -1,10 +1,12 @@
 #include "draws/draw_history_csv.h"
 
 #include "draws/draw_date.h"
+#include "draws/draw_rules.h"
 #include "model/format.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <fstream>
 #include <optional>
@@ -13,12 +15,17 @@
 
 namespace {
 
+constexpr size_t kNoColumn = SIZE_MAX;
+
 struct TColumns {
     size_t Fecha = 0;
     std::array<size_t, 5> Numeros{};
     std::array<size_t, 2> Estrellas{};
-    std::array<size_t, kNumCategorias> Acertantes{};
-    std::array<size_t, kNumCategorias> Premios{};
+    // kNoColumn where the file lacks the rank (13 in the files of 2004 to
+    // 2011) or its French count.
+    std::array<size_t, kMaxCategorias> Acertantes{};
+    std::array<size_t, kMaxCategorias> AcertantesFrancia{};
+    std::array<size_t, kMaxCategorias> Premios{};
 };
 
 std::vector<std::string_view> SplitFields(std::string_view line)
@@ -70,11 +77,19 @@ TColumns ReadHeader(const std::vector<std::string_view> &header)
         columns.Numeros[i] = RequireColumn(header, {"boule_" + std::to_string(i + 1)});
     for (size_t i = 0; i < 2; ++i)
         columns.Estrellas[i] = RequireColumn(header, {"etoile_" + std::to_string(i + 1)});
-    for (size_t k = 0; k < kNumCategorias; ++k) {
+    for (size_t k = 0; k < kMaxCategorias; ++k) {
         std::string rank = std::to_string(k + 1);
-        columns.Acertantes[k] = RequireColumn(header, {"nombre_de_gagnant_au_rang" + rank + "_en_europe",
-                                                       "nombre_de_gagnant_au_rang" + rank + "_Euro_Millions_en_europe"});
-        columns.Premios[k] = RequireColumn(header, {"rapport_du_rang" + rank, "rapport_du_rang" + rank + "_Euro_Millions"});
+        std::initializer_list<std::string> europe = {"nombre_de_gagnant_au_rang" + rank + "_en_europe",
+                                                     "nombre_de_gagnant_au_rang" + rank + "_Euro_Millions_en_europe"};
+        std::initializer_list<std::string> prize = {"rapport_du_rang" + rank,
+                                                    "rapport_du_rang" + rank + "_Euro_Millions"};
+        const bool required = k < kNumCategorias;
+        columns.Acertantes[k] = required ? RequireColumn(header, europe) : FindColumn(header, europe).value_or(kNoColumn);
+        columns.Premios[k] = required ? RequireColumn(header, prize) : FindColumn(header, prize).value_or(kNoColumn);
+        columns.AcertantesFrancia[k] =
+            FindColumn(header, {"nombre_de_gagnant_au_rang" + rank + "_en_france",
+                                "nombre_de_gagnant_au_rang" + rank + "_Euro_Millions_en_france"})
+                .value_or(kNoColumn);
     }
     return columns;
 }
@@ -117,8 +132,10 @@ double ParseDate(std::string_view text)
     return fecha;
 }
 
-// Fills the row; false when its stars do not fit 1 to 9.
-bool ReadRow(const std::vector<std::string_view> &fields, const TColumns &columns, TSorteoHistorial &row)
+// Fills the row; false when it is a classic history's row whose stars do not
+// fit 1 to 9.
+bool ReadRow(const std::vector<std::string_view> &fields, const TColumns &columns, TGameEdition edition,
+             TSorteoHistorial &row)
 {
     auto field = [&](size_t column) -> std::string_view {
         if (column >= fields.size())
@@ -139,17 +156,28 @@ bool ReadRow(const std::vector<std::string_view> &fields, const TColumns &column
         throw TRowError("the numbers are not five distinct numbers of 1 to 50");
     if (row.Estrellas[0] == row.Estrellas[1])
         throw TRowError("the two stars are the same");
+    const int highestStar = EstrellaMaximaSorteo(edition, row.Fecha);
+    const bool starsFit = row.Estrellas.front() >= 1 && row.Estrellas.back() <= highestStar;
+    if (!starsFit && edition == TGameEdition::Current)
+        throw TRowError(FormatText("the stars are not two of 1 to %d, as the draws of that day had",
+                                   {highestStar}));
 
-    for (int c = 1; c <= kNumCategorias; ++c) {
+    const int categorias = CategoriasSorteo(edition, row.Fecha);
+    for (int c = 1; c <= categorias; ++c) {
         size_t k = static_cast<size_t>(c - 1);
-        row.Acertantes[c] = ParseInteger(field(columns.Acertantes[k]), "winner count");
+        if (columns.Acertantes[k] == kNoColumn || columns.Premios[k] == kNoColumn)
+            continue; // a file of before the rank
+        int32_t winners = ParseInteger(field(columns.Acertantes[k]), "winner count");
+        if (columns.AcertantesFrancia[k] != kNoColumn)
+            winners = std::max(winners, ParseInteger(field(columns.AcertantesFrancia[k]), "winner count"));
+        row.Acertantes[c] = winners;
         std::string_view amount = field(columns.Premios[k]);
         Currency premio = 0;
         if (!amount.empty() && !ParseCurrency(amount, premio))
             throw TRowError(FormatText("prize '%s' is not an amount", {std::string(amount)}));
         row.Premios[c] = premio;
     }
-    return row.Estrellas.front() >= 1 && row.Estrellas.back() <= 9;
+    return starsFit;
 }
 
 // Reads one line without its LF into line; false at the end of the input.
@@ -179,7 +207,8 @@ bool ReadLine(std::istream &input, std::string &line, bool &tooLong)
 namespace {
 
 // Reads the history; a bad row goes to errores when given, else it raises.
-THistorialSorteos ReadHistory(std::istream &input, const std::string &source, std::vector<TLineaErronea> *errores)
+THistorialSorteos ReadHistory(std::istream &input, const std::string &source, std::vector<TLineaErronea> *errores,
+                              TGameEdition edition)
 {
     THistorialSorteos history;
     std::optional<TColumns> columns;
@@ -193,6 +222,8 @@ THistorialSorteos ReadHistory(std::istream &input, const std::string &source, st
                                                                  FormatText("longer than %d bytes", {kMaxLineBytes})}));
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
+        if (lineNumber == 1 && line.starts_with("\xEF\xBB\xBF"))
+            line.erase(0, 3); // a UTF-8 byte order mark
         if (line.find_first_not_of(" ;") == std::string::npos)
             continue;
         try {
@@ -202,7 +233,7 @@ THistorialSorteos ReadHistory(std::istream &input, const std::string &source, st
                 continue;
             }
             TSorteoHistorial row;
-            bool fits = ReadRow(fields, *columns, row);
+            bool fits = ReadRow(fields, *columns, edition, row);
             if (errores && !fechas.insert(row.Fecha).second)
                 throw TRowError(FormatText("the draw of %s is already listed", {FormatFechaIso(row.Fecha)}));
             if (fits)
@@ -222,23 +253,23 @@ THistorialSorteos ReadHistory(std::istream &input, const std::string &source, st
 
 } // namespace
 
-THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source)
+THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source, TGameEdition edition)
 {
-    return ReadHistory(input, source, nullptr);
+    return ReadHistory(input, source, nullptr, edition);
 }
 
 THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source,
-                                   std::vector<TLineaErronea> &errores)
+                                   std::vector<TLineaErronea> &errores, TGameEdition edition)
 {
-    return ReadHistory(input, source, &errores);
+    return ReadHistory(input, source, &errores, edition);
 }
 
-THistorialSorteos LeerHistorialCsv(const std::string &path)
+THistorialSorteos LeerHistorialCsv(const std::string &path, TGameEdition edition)
 {
     std::ifstream input(path, std::ios::binary);
     if (!input)
         throw EFOpenError(FormatText("Cannot open file %s", {path}));
-    return LeerHistorialCsv(input, path);
+    return LeerHistorialCsv(input, path, edition);
 }
 
 int32_t NumeroSorteoOficial(double fecha)

@@ -3,6 +3,7 @@
 #include "draws/currency.h"
 #include "draws/prize_categories.h"
 #include "model/exception.h"
+#include "model/game_rules.h"
 
 #include <array>
 #include <cstdint>
@@ -15,13 +16,14 @@ struct TSorteoHistorial {
     double Fecha = 0;                    // whole day
     std::array<int32_t, 5> Numeros{};    // ascending
     std::array<int32_t, 2> Estrellas{};  // ascending
-    TPorCategoria<int32_t> Acertantes;   // winners in all countries
-    TPorCategoria<Currency> Premios;     // prize of one winner
+    // Per category; the 13th stays 0 in a draw of 12 categories.
+    TPorCategoria<int32_t, kMaxCategorias> Acertantes; // winners in all countries
+    TPorCategoria<Currency, kMaxCategorias> Premios;   // prize of one winner
 };
 
 struct THistorialSorteos {
     std::vector<TSorteoHistorial> Sorteos; // in the file's order
-    int Descartados = 0; // draws skipped because their stars do not fit 1 to 9
+    int Descartados = 0; // classic game: draws skipped because their stars do not fit 1 to 9
 };
 
 // The longest line a history may hold.
@@ -36,17 +38,30 @@ public:
 // Reads the draw history the French operator publishes: semicolon-separated
 // columns named on the first line (date_de_tirage, boule_1..5, etoile_1..2,
 // and per rank k of 1 to 12 nombre_de_gagnant_au_rangk_en_europe and
-// rapport_du_rangk, with or without the _Euro_Millions infix), decimal
-// commas, dates as YYYYMMDD, dd/mm/yyyy or dd/mm/yy. Rows whose stars do not
-// fit 1 to 9 belong to a later form of the game: they are skipped and
-// counted. Raises EHistorialError, naming the source and line, for a missing
+// rapport_du_rangk, with or without the _Euro_Millions infix; rank 13 and
+// the _en_france counts where the file has them), decimal commas or points,
+// dates as YYYYMMDD, dd/mm/yyyy or dd/mm/yy. The files come in ASCII,
+// ISO-8859-1 or UTF-8 (with or without a byte order mark); the columns read
+// are named in ASCII, so the encoding does not matter to them.
+//
+// Winners are the Europe-wide counts; where a row gives fewer winners in
+// Europe than in France (a row whose Europe counts were never filled in),
+// the French count is the better figure and is taken.
+//
+// Classic game: the first twelve ranks; rows whose stars do not fit 1 to 9
+// belong to a later form of the game: they are skipped and counted.
+// Today's game: rows of 10 May 2011 on take rank 13 (2+0) as well, and stars
+// beyond the highest of the row's date (9, 11 or 12) make the row an error.
+//
+// Raises EHistorialError, naming the source and line, for a missing
 // column, a malformed date, number or amount, or numbers that do not make a
 // bet (five distinct of 1 to 50, two distinct stars).
 // A line longer than kMaxLineBytes (real ones hold under 3 KB) is refused
 // as soon as that many bytes are read: "<source>, line <n>: longer than ...".
-THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source);
+THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source,
+                                   TGameEdition edition = TGameEdition::Classic);
 // Raises EFOpenError "Cannot open file %s" when the file cannot be read.
-THistorialSorteos LeerHistorialCsv(const std::string &path);
+THistorialSorteos LeerHistorialCsv(const std::string &path, TGameEdition edition = TGameEdition::Classic);
 
 // A line of a history left out: its number (1 is the first line) and why.
 struct TLineaErronea {
@@ -60,7 +75,8 @@ struct TLineaErronea {
 // date of a row before it, is left out and listed in errores instead of
 // ending the read. A file without the column names still raises.
 THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source,
-                                   std::vector<TLineaErronea> &errores);
+                                   std::vector<TLineaErronea> &errores,
+                                   TGameEdition edition = TGameEdition::Classic);
 
 // The game's own number of the draw of that day: 1 for 13 February 2004,
 // counting the Friday draws and, from 10 May 2011, the Tuesday and Friday

@@ -9,7 +9,7 @@ TSorteoEuroMillonInfo SorteoDeHistorial(const TSorteoHistorial &row)
     info.FechaSorteo = row.Fecha;
     info.Acertantes = row.Acertantes;
     info.PremioCategoria = row.Premios;
-    for (int c = 1; c <= kNumCategorias; ++c)
+    for (int c = 1; c <= kMaxCategorias; ++c) // a 13th category of 12-category draws is 0
         info.ImportePremios = AddCurrency(info.ImportePremios, MultiplyCurrency(row.Premios[c], row.Acertantes[c]));
     info.ApuestaGanadora.Numeros.assign(row.Numeros.begin(), row.Numeros.end());
     info.ApuestaGanadora.Estrellas.assign(row.Estrellas.begin(), row.Estrellas.end());
@@ -29,12 +29,24 @@ TResultadoImportacion ImportarHistorial(const THistorialSorteos &history, TSorte
     return result;
 }
 
-TResultadoImportacion ImportarHistorialCsv(const std::string &csvPath, const std::string &archivePath)
+TResultadoImportacion ImportarHistorialCsv(const std::string &csvPath, const std::string &archivePath,
+                                           TGameEdition edition)
 {
-    THistorialSorteos history = LeerHistorialCsv(csvPath);
-    TSorteosEuroMillon sorteos;
+    return ImportarHistorialesCsv({csvPath}, archivePath, edition);
+}
+
+TResultadoImportacion ImportarHistorialesCsv(const std::vector<std::string> &csvPaths,
+                                             const std::string &archivePath, TGameEdition edition)
+{
+    THistorialSorteos all;
+    for (const std::string &path : csvPaths) {
+        THistorialSorteos history = LeerHistorialCsv(path, edition);
+        all.Sorteos.insert(all.Sorteos.end(), history.Sorteos.begin(), history.Sorteos.end());
+        all.Descartados += history.Descartados;
+    }
+    TSorteosEuroMillon sorteos(edition);
     sorteos.LoadFromFile(archivePath);
-    TResultadoImportacion result = ImportarHistorial(history, sorteos);
+    TResultadoImportacion result = ImportarHistorial(all, sorteos);
     sorteos.SaveToFile(archivePath);
     return result;
 }

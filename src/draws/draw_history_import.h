@@ -4,18 +4,19 @@
 #include "draws/draw_info.h"
 
 #include <string>
+#include <vector>
 
 class TSorteosEuroMillon;
 
 struct TResultadoImportacion {
     int Anadidos = 0;     // days the archive did not hold
     int Reemplazados = 0; // days it held, now overwritten
-    int Descartados = 0;  // draws of the history whose stars do not fit 1 to 9
+    int Descartados = 0;  // classic game: draws of the history whose stars do not fit 1 to 9
 };
 
 // The draw record of a published draw: the game's own draw number, the
 // Europe-wide winners, the prize of one winner, ImportePremios the sum of
-// winners times prize over the twelve categories, Recaudacion 0 (histories
+// winners times prize over the draw's categories, Recaudacion 0 (histories
 // hold no sales). Raises EIntOverflow when that sum does not fit.
 TSorteoEuroMillonInfo SorteoDeHistorial(const TSorteoHistorial &row);
 
@@ -23,7 +24,14 @@ TSorteoEuroMillonInfo SorteoDeHistorial(const TSorteoHistorial &row);
 // the same days.
 TResultadoImportacion ImportarHistorial(const THistorialSorteos &history, TSorteosEuroMillon &sorteos);
 
-// Reads the history file, merges it into the archive file (created when
-// missing) and saves that. The archive file is left untouched when anything
-// fails.
-TResultadoImportacion ImportarHistorialCsv(const std::string &csvPath, const std::string &archivePath);
+// Reads the history file, merges it into the archive file of the edition
+// (created when missing) and saves that. The archive file is left untouched
+// when anything fails.
+TResultadoImportacion ImportarHistorialCsv(const std::string &csvPath, const std::string &archivePath,
+                                           TGameEdition edition = TGameEdition::Classic);
+// The same for several history files, read in their order (a later file's
+// draw of a day overwrites an earlier one's); every file is read before the
+// archive is touched.
+TResultadoImportacion ImportarHistorialesCsv(const std::vector<std::string> &csvPaths,
+                                             const std::string &archivePath,
+                                             TGameEdition edition = TGameEdition::Classic);

@@ -20,7 +20,7 @@ void Merge(const TSorteoEuroMillonInfo &info, TSorteosEuroMillon &sorteos, TInfo
 
 void ImportDrawFile(const std::string &path, TSorteosEuroMillon &sorteos, TInformeImportacion &informe)
 {
-    TSorteoEuroMillon sorteo;
+    TSorteoEuroMillon sorteo(sorteos.Edition());
     sorteo.LoadFromFile(path);
     TSorteoEuroMillonInfo info;
     sorteo.GetInfo(info);
@@ -33,7 +33,7 @@ void ImportHistory(const std::string &path, TSorteosEuroMillon &sorteos, TInform
     if (!input)
         throw EFOpenError("Cannot open file " + path);
     std::vector<TLineaErronea> lineas;
-    const THistorialSorteos history = LeerHistorialCsv(input, path, lineas);
+    const THistorialSorteos history = LeerHistorialCsv(input, path, lineas, sorteos.Edition());
     for (const TLineaErronea &linea : lineas)
         informe.Errores.push_back({path, linea.Linea, linea.Motivo});
     informe.Resultado.Descartados += history.Descartados;
@@ -52,8 +52,12 @@ bool EsArchivoSorteo(const std::string &path)
 {
     std::ifstream input(path, std::ios::binary);
     char signature[4] = {};
-    return input.read(signature, sizeof signature) &&
-           std::equal(std::begin(signature), std::end(signature), std::begin(kDrawFileSignature));
+    if (!input.read(signature, sizeof signature))
+        return false;
+    for (const TFileSignature *own : {&kDrawFileSignature, &kDrawFileSignatureActual})
+        if (std::equal(std::begin(signature), std::end(signature), std::begin(*own)))
+            return true;
+    return false;
 }
 
 TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, TSorteosEuroMillon &sorteos)
@@ -72,9 +76,10 @@ TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, TSor
     return informe;
 }
 
-TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, const std::string &archivePath)
+TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, const std::string &archivePath,
+                                     TGameEdition edition)
 {
-    TSorteosEuroMillon sorteos;
+    TSorteosEuroMillon sorteos(edition);
     sorteos.LoadFromFile(archivePath);
     TInformeImportacion informe = ImportarArchivos(paths, sorteos);
     if (informe.Leidos > 0)

@@ -21,18 +21,20 @@ struct TInformeImportacion {
     std::vector<TErrorImportacion> Errores;
 };
 
-// True when the file starts with the draw file's signature "EMS0"; anything
-// else is taken for a published draw history.
+// True when the file starts with a draw file's signature ("EMS0" or "EMS2",
+// of either edition); anything else is taken for a published draw history.
 bool EsArchivoSorteo(const std::string &path);
 
 // Merges draw files and published draw histories (CSV) into the archive,
-// each draw overwriting the archive's draw of the same day. A draw file
-// that cannot be read, and a history line that cannot be read or repeats a
-// day of its file, are left out and reported; the rest is merged.
+// each draw overwriting the archive's draw of the same day; both are read as
+// the archive's edition says (a draw file of the other edition is refused).
+// A draw file that cannot be read, and a history line that cannot be read or
+// repeats a day of its file, are left out and reported; the rest is merged.
 TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, TSorteosEuroMillon &sorteos);
 
-// The same on the archive file: loads it (a missing file is an empty
-// archive), merges, and saves it through the safe save when a draw was read.
-// Raises the archive's load and save errors; the archive file is then left as
-// it was.
-TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, const std::string &archivePath);
+// The same on the archive file of the edition: loads it (a missing file is
+// an empty archive), merges, and saves it through the safe save when a draw
+// was read. Raises the archive's load and save errors; the archive file is
+// then left as it was.
+TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, const std::string &archivePath,
+                                     TGameEdition edition = TGameEdition::Classic);

@@ -1,6 +1,8 @@
 #include "draws/prize_check.h"
 
 #include "draws/draw_archive.h"
+#include "draws/draw_date.h"
+#include "draws/draw_rules.h"
 #include "model/euromillon_apuestas.h"
 #include "model/format.h"
 
@@ -17,6 +19,7 @@ void TPremiosEuroMillon::Clear()
     scan_.Clear();
     fechas_.clear();
     premios_.clear();
+    precios_.clear();
     numPremiadas_ = {};
     totalCategoria_ = {};
     totalPremios_ = 0;
@@ -25,28 +28,33 @@ void TPremiosEuroMillon::Clear()
 void TPremiosEuroMillon::Procesar(const TSorteosEuroMillon &sorteos)
 {
     Clear();
+    edition_ = sorteos.Edition();
     if (!apuestas_ || sorteos.Count() == 0)
         return;
 
+    const int highestStar = GameRules(edition_).HighestStar;
     std::vector<BetMask> draws;
+    std::vector<uint8_t> categorias;
     draws.reserve(static_cast<size_t>(sorteos.Count()));
     for (int j = 0; j < sorteos.Count(); ++j) {
         const TSorteoEuroMillonInfo &sorteo = sorteos.Sorteo(j);
-        draws.push_back(SimpleBetMask(sorteo.ApuestaGanadora.Numeros, sorteo.ApuestaGanadora.Estrellas));
+        draws.push_back(SimpleBetMask(sorteo.ApuestaGanadora.Numeros, sorteo.ApuestaGanadora.Estrellas, highestStar));
+        categorias.push_back(static_cast<uint8_t>(CategoriasSorteo(edition_, sorteo.FechaSorteo)));
         fechas_.push_back(sorteo.FechaSorteo);
         premios_.push_back(sorteo.PremioCategoria);
+        precios_.push_back(PrecioApuestaSorteo(edition_, sorteo.FechaSorteo));
     }
     try {
-        scan_.Run(apuestas_->Masks(), draws);
+        scan_.Run(apuestas_->Masks(), draws, categorias);
         for (size_t j = 0; j < draws.size(); ++j)
-            for (int c = 1; c <= kNumCategorias; ++c) {
+            for (int c = 1; c <= kMaxCategorias; ++c) {
                 auto hits = static_cast<int64_t>(scan_.HitsOf(j, c));
                 if (hits == 0)
                     continue;
                 numPremiadas_[c] += hits;
                 totalCategoria_[c] = AddCurrency(totalCategoria_[c], MultiplyCurrency(premios_[j][c], hits));
             }
-        for (int c = 1; c <= kNumCategorias; ++c)
+        for (int c = 1; c <= kMaxCategorias; ++c)
             totalPremios_ = AddCurrency(totalPremios_, totalCategoria_[c]);
     } catch (...) {
         Clear();
@@ -77,14 +85,30 @@ Currency TPremiosEuroMillon::TotalSorteo(int sorteo) const
     FechaSorteo(sorteo); // the index check
     const auto j = static_cast<size_t>(sorteo);
     Currency total = 0;
-    for (int c = 1; c <= kNumCategorias; ++c)
+    for (int c = 1; c <= kMaxCategorias; ++c)
         total = AddCurrency(total, MultiplyCurrency(premios_[j][c], static_cast<int64_t>(scan_.HitsOf(j, c))));
     return total;
 }
 
+Currency TPremiosEuroMillon::PrecioSorteo(int sorteo) const
+{
+    FechaSorteo(sorteo); // the index check
+    return precios_[static_cast<size_t>(sorteo)];
+}
+
+Currency TPremiosEuroMillon::CosteSorteo(int sorteo) const
+{
+    return MultiplyCurrency(PrecioSorteo(sorteo), apuestas_ ? apuestas_->Count() : 0);
+}
+
 Currency TPremiosEuroMillon::ImporteCombinacion() const
 {
-    return MultiplyCurrency(PrecioApuesta, apuestas_ ? apuestas_->Count() : 0);
+    Currency precio = PrecioApuesta;
+    if (!precios_.empty())
+        precio = precios_.front();
+    else if (edition_ == TGameEdition::Current)
+        precio = PrecioApuestaSorteo(edition_, kMaxFecha - 1);
+    return MultiplyCurrency(precio, apuestas_ ? apuestas_->Count() : 0);
 }
 
 Currency TPremiosEuroMillon::Beneficio() const

@@ -3,6 +3,7 @@
 #include "draws/currency.h"
 #include "draws/prize_categories.h"
 #include "draws/prize_scan.h"
+#include "model/game_rules.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,18 +16,20 @@ class TSorteosEuroMillon;
 struct TApuestaPremiada {
     int32_t IndiceApuesta = 0; // position of the bet in the combination
     double FechaSorteo = 0;    // the draw's day
-    int32_t Categoria = 0;     // 1 to 12
+    int32_t Categoria = 0;     // 1 to 13
     Currency Importe = 0;      // the draw's prize for one winner of that category
 
     bool operator==(const TApuestaPremiada &) const = default;
 };
 
-// Price of one bet.
+// Price of one bet in the classic game (today's game: PrecioApuestaSorteo).
 inline constexpr Currency PrecioApuesta = CurrencyFromUnits(2);
 
 // Checks every bet of a combination against every draw of an archive and
 // keeps the hits with the amounts the draws' prize tables give. The
-// combination is only read, and not owned.
+// combination is only read, and not owned. The archive's edition says the
+// categories of each draw (2+0 pays in the draws of today's game from 10 May
+// 2011) and the price of a bet in it.
 class TPremiosEuroMillon {
 public:
     TPremiosEuroMillon() = default;
@@ -60,8 +63,15 @@ public:
     double FechaSorteo(int sorteo) const;
     Currency TotalSorteo(int sorteo) const;
 
-    // Bets times PrecioApuesta: the cost of the combination, whatever the
-    // number of draws checked.
+    // The price of a bet in a draw of the last run, and the bets times it.
+    // Raise EListError for an index outside 0..CountSorteos-1.
+    Currency PrecioSorteo(int sorteo) const;
+    Currency CosteSorteo(int sorteo) const;
+
+    // Bets times the price of a bet: the cost of the combination in one
+    // draw, whatever the number of draws checked. The price is that of the
+    // newest draw of the last run, or, before a run, the price of the
+    // edition today.
     Currency ImporteCombinacion() const;
     // TotalPremios less the cost.
     Currency Beneficio() const;
@@ -73,8 +83,10 @@ private:
     const TEuroMillonApuestas *apuestas_ = nullptr;
     TPrizeScan scan_;
     std::vector<double> fechas_;                   // of the draws checked
-    std::vector<TPorCategoria<Currency>> premios_; // of the draws checked
-    TPorCategoria<int64_t> numPremiadas_;
-    TPorCategoria<Currency> totalCategoria_;
+    std::vector<TPorCategoria<Currency, kMaxCategorias>> premios_; // of the draws checked
+    std::vector<Currency> precios_;                // of a bet, per draw checked
+    TGameEdition edition_ = TGameEdition::Classic; // of the last run
+    TPorCategoria<int64_t, kMaxCategorias> numPremiadas_;
+    TPorCategoria<Currency, kMaxCategorias> totalCategoria_;
     Currency totalPremios_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "draws/prize_range.h"
 
 #include "draws/draw_date.h"
+#include "draws/draw_rules.h"
 #include "draws/prize_check.h"
 #include "model/euromillon_apuestas.h"
 
@@ -18,11 +19,6 @@ Currency Subtract(Currency a, Currency b)
     return result;
 }
 
-Currency CostePorSorteo(const TPremiosEuroMillon &premios)
-{
-    return premios.ImporteCombinacion();
-}
-
 } // namespace
 
 double UltimoViernes(double hoy)
@@ -33,20 +29,35 @@ double UltimoViernes(double hoy)
     return dia;
 }
 
-double UltimoViernes()
+namespace {
+
+double Hoy()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     double hoy = 0;
     EncodeFecha(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, hoy);
-    return UltimoViernes(hoy);
+    return hoy;
+}
+
+} // namespace
+
+double UltimoViernes()
+{
+    return UltimoViernes(Hoy());
+}
+
+double UltimoDiaDeSorteoHoy(TGameEdition edition)
+{
+    return UltimoDiaDeSorteo(edition, Hoy());
 }
 
 TBeneficioRango BeneficioRango(const TPremiosEuroMillon &premios)
 {
     TBeneficioRango rango;
-    rango.Coste = MultiplyCurrency(CostePorSorteo(premios), premios.CountSorteos());
+    for (int j = 0; j < premios.CountSorteos(); ++j)
+        rango.Coste = AddCurrency(rango.Coste, premios.CosteSorteo(j));
     rango.Premios = premios.TotalPremios();
     rango.Beneficio = Subtract(rango.Premios, rango.Coste);
     if (rango.Coste != 0)
@@ -57,11 +68,10 @@ TBeneficioRango BeneficioRango(const TPremiosEuroMillon &premios)
 std::vector<TPuntoBeneficio> CurvaBeneficio(const TPremiosEuroMillon &premios)
 {
     std::vector<TPuntoBeneficio> curva;
-    const Currency coste = CostePorSorteo(premios);
     TPuntoBeneficio punto;
     for (int j = premios.CountSorteos() - 1; j >= 0; --j) {
         punto.Fecha = premios.FechaSorteo(j);
-        punto.CosteAcumulado = AddCurrency(punto.CosteAcumulado, coste);
+        punto.CosteAcumulado = AddCurrency(punto.CosteAcumulado, premios.CosteSorteo(j));
         punto.PremiosAcumulados = AddCurrency(punto.PremiosAcumulados, premios.TotalSorteo(j));
         punto.Beneficio = Subtract(punto.PremiosAcumulados, punto.CosteAcumulado);
         curva.push_back(punto);

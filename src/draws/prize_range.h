@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draws/currency.h"
+#include "model/game_rules.h"
 
 #include <optional>
 #include <vector>
@@ -14,13 +15,16 @@ class TPremiosEuroMillon;
 double UltimoViernes(double hoy);
 // The same for today's date on this computer's clock.
 double UltimoViernes();
+// The last draw day of the edition on or before today on this computer's
+// clock (the latest Friday, or Tuesday in today's game).
+double UltimoDiaDeSorteoHoy(TGameEdition edition);
 
 // Inclusive first day of the draws: 13 February 2004.
 inline constexpr double kPrimerSorteo = 38030;
 
 // What playing the combination in every draw of a run cost and gave.
 struct TBeneficioRango {
-    Currency Coste = 0;     // bets x PrecioApuesta x draws
+    Currency Coste = 0;     // bets x the price of a bet in each draw, summed over the draws
     Currency Premios = 0;   // the checker's TotalPremios
     Currency Beneficio = 0; // Premios - Coste
     std::optional<Currency> Porcentaje; // Premios * 100 / Coste - 100; none when nothing was spent

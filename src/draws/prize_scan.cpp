@@ -4,6 +4,7 @@
 #include "draws/prize_categories.h"
 #include "model/exception.h"
 #include "model/format.h"
+#include "model/game_rules.h"
 
 #include <algorithm>
 #include <array>
@@ -21,13 +22,14 @@ constexpr size_t kBlockEntries = size_t{1} << 24; // 64 MB of hits per block
 constexpr uint32_t kMaxDraws = 1u << 28; // a hit keeps the draw in 28 bits
 constexpr size_t kNarrowDraws = 1u << 12;  // or, below this, in 12 bits
 
-// Category by (numbers hit << 4 | stars hit); 0 for no prize.
+// Category by (numbers hit << 4 | stars hit); 0 for no prize. 2+0 gives 13,
+// which only a draw of 13 categories pays.
 constexpr std::array<uint8_t, 64 * 16> MakeCategoryTable()
 {
     std::array<uint8_t, 64 * 16> table{};
     for (int n = 0; n < 64; ++n)
         for (int s = 0; s < 16; ++s) {
-            int c = CategoriaPremio(n, s);
+            int c = CategoriaPremio(n, s, kMaxCategorias);
             table[static_cast<size_t>(n * 16 + s)] = static_cast<uint8_t>(c > 0 ? c : 0);
         }
     return table;
@@ -41,22 +43,30 @@ constexpr std::array<uint8_t, 64 * 16> kCategoryTable = MakeCategoryTable();
 // bit-slice into a 3-bit count per draw, its two star rows into a 2-bit count.
 class TDrawColumns {
 public:
-    explicit TDrawColumns(const std::vector<BetMask> &draws)
+    TDrawColumns(const std::vector<BetMask> &draws, const std::vector<uint8_t> &categoryCounts)
         : words_((draws.size() + 63) / 64), bits_(kRows * words_, 0)
     {
-        for (size_t j = 0; j < draws.size(); ++j)
-            for (int v = 0; v < 59; ++v)
+        for (size_t j = 0; j < draws.size(); ++j) {
+            for (int v = 0; v < kMaskBits; ++v)
                 if (draws[j] & (BetMask{1} << v))
                     bits_[static_cast<size_t>(v + 1) * words_ + j / 64] |= uint64_t{1} << (j % 64);
+            if (j < categoryCounts.size() && categoryCounts[j] >= kMaxCategorias)
+                bits_[static_cast<size_t>(kPaysTwoNone) * words_ + j / 64] |= uint64_t{1} << (j % 64);
+        }
     }
 
     size_t Words() const { return words_; }
     // Row 0 is empty, row v+1 holds bit v of the mask (number v+1, or star
     // v-49 from row 51 on).
     const uint64_t *Row(int row) const { return bits_.data() + static_cast<size_t>(row) * words_; }
+    // The draws that pay 2+0 (those with 13 categories).
+    const uint64_t *PaysTwoNone() const { return Row(kPaysTwoNone); }
+    bool PaysTwoNone(size_t draw) const { return PaysTwoNone()[draw / 64] >> (draw % 64) & 1; }
 
 private:
-    static constexpr int kRows = 60;
+    static constexpr int kMaskBits = 50 + kMostStars;
+    static constexpr int kPaysTwoNone = kMaskBits + 1;
+    static constexpr int kRows = kMaskBits + 2;
     size_t words_;
     std::vector<uint64_t> bits_;
 };
@@ -72,16 +82,19 @@ template <typename Entry> struct TScanOutput {
     void Add(size_t draw, unsigned categoria)
     {
         Entries[Used++] = static_cast<Entry>(draw << 4 | categoria);
-        ++PerDrawCategory[draw * kNumCategorias + categoria - 1];
+        ++PerDrawCategory[draw * kMaxCategorias + categoria - 1];
     }
 };
 
 // Any bet, one draw at a time; for the rare stored bet that is not a simple one.
-template <typename Entry> void ScanOneByOne(BetMask bet, const std::vector<BetMask> &draws, TScanOutput<Entry> &out)
+template <typename Entry>
+void ScanOneByOne(BetMask bet, const std::vector<BetMask> &draws, const TDrawColumns &columns, TScanOutput<Entry> &out)
 {
     for (size_t j = 0; j < draws.size(); ++j) {
         const BetMask shared = bet & draws[j];
         unsigned categoria = kCategoryTable[static_cast<size_t>(CountNumbers(shared) << 4 | CountStars(shared))];
+        if (categoria == kMaxCategorias && !columns.PaysTwoNone(j))
+            continue;
         if (categoria != 0)
             out.Add(j, categoria);
     }
@@ -117,7 +130,8 @@ template <typename Entry> void ScanSimple(BetMask bet, const TDrawColumns &colum
         const uint64_t bothStars = x & y;
         const uint64_t anyStar = x | y;
         const uint64_t atLeast2 = n2 | n1;
-        uint64_t wins = n2 | (n1 & n0) | (atLeast2 & anyStar) | ((atLeast2 | n0) & bothStars);
+        uint64_t wins = n2 | (n1 & n0) | (atLeast2 & anyStar) | ((atLeast2 | n0) & bothStars) |
+                        (atLeast2 & columns.PaysTwoNone()[w]);
         while (wins != 0) {
             const int bit = std::countr_zero(wins);
             wins &= wins - 1;
@@ -133,17 +147,17 @@ void ScanBets(const BetMask *bets, size_t betCount, const std::vector<BetMask> &
               TScanOutput<Entry> &out)
 {
     for (size_t i = 0; i < betCount; ++i) {
-        if (CountNumbers(bets[i]) <= 5 && CountStars(bets[i]) <= 2 && (bets[i] >> 59) == 0)
+        if (CountNumbers(bets[i]) <= 5 && CountStars(bets[i]) <= 2 && (bets[i] >> (50 + kMostStars)) == 0)
             ScanSimple(bets[i], columns, out);
         else
-            ScanOneByOne(bets[i], draws, out);
+            ScanOneByOne(bets[i], draws, columns, out);
         out.BetEnd.push_back(out.Used);
     }
 }
 
 } // namespace
 
-BetMask SimpleBetMask(std::span<const int32_t> numbers, std::span<const int32_t> stars)
+BetMask SimpleBetMask(std::span<const int32_t> numbers, std::span<const int32_t> stars, int highestStar)
 {
     BetMask mask = 0;
     int count = 0;
@@ -154,7 +168,7 @@ BetMask SimpleBetMask(std::span<const int32_t> numbers, std::span<const int32_t>
         }
     count = 0;
     for (int32_t s : stars)
-        if (s >= 1 && s <= 9 && count < 2 && !(mask & StarBit(s))) {
+        if (s >= 1 && s <= highestStar && count < 2 && !(mask & StarBit(s))) {
             mask |= StarBit(s);
             ++count;
         }
@@ -175,6 +189,12 @@ void TPrizeScan::Clear()
 
 void TPrizeScan::Run(const std::vector<BetMask> &bets, const std::vector<BetMask> &draws, unsigned threads)
 {
+    Run(bets, draws, {}, threads);
+}
+
+void TPrizeScan::Run(const std::vector<BetMask> &bets, const std::vector<BetMask> &draws,
+                     const std::vector<uint8_t> &categoryCounts, unsigned threads)
+{
     Clear();
     if (draws.size() >= kMaxDraws || bets.size() > static_cast<size_t>(INT32_MAX))
         throw EListError(FormatText("List index out of bounds (%d)", {static_cast<long long>(draws.size())}));
@@ -193,9 +213,9 @@ void TPrizeScan::Run(const std::vector<BetMask> &bets, const std::vector<BetMask
         threads = std::max(1u, std::thread::hardware_concurrency());
     threads = static_cast<unsigned>(std::min<size_t>(threads, segmentCount));
 
-    const TDrawColumns columns(draws);
+    const TDrawColumns columns(draws, categoryCounts);
     std::vector<TSegment> segments(segmentCount);
-    std::vector<std::vector<uint64_t>> counts(threads, std::vector<uint64_t>(draws.size() * kNumCategorias));
+    std::vector<std::vector<uint64_t>> counts(threads, std::vector<uint64_t>(draws.size() * kMaxCategorias));
     std::vector<std::vector<std::unique_ptr<THitBlock>>> blocks(threads);
     std::atomic<size_t> next{0};
     std::exception_ptr failure;
@@ -248,7 +268,7 @@ void TPrizeScan::Run(const std::vector<BetMask> &bets, const std::vector<BetMask
     for (auto &own : blocks)
         for (auto &block : own)
             blocks_.push_back(std::move(block));
-    perDrawCategory_.assign(draws.size() * kNumCategorias, 0);
+    perDrawCategory_.assign(draws.size() * kMaxCategorias, 0);
     for (const auto &workerCounts : counts)
         for (size_t k = 0; k < workerCounts.size(); ++k)
             perDrawCategory_[k] += workerCounts[k];
@@ -279,7 +299,7 @@ TPrizeScan::THit TPrizeScan::Hit(uint64_t index) const
 
 uint64_t TPrizeScan::HitsOf(size_t draw, int categoria) const
 {
-    size_t slot = draw * kNumCategorias + static_cast<size_t>(categoria - 1);
-    return categoria >= 1 && categoria <= kNumCategorias && slot < perDrawCategory_.size() ? perDrawCategory_[slot]
+    size_t slot = draw * kMaxCategorias + static_cast<size_t>(categoria - 1);
+    return categoria >= 1 && categoria <= kMaxCategorias && slot < perDrawCategory_.size() ? perDrawCategory_[slot]
                                                                                          : 0;
 }

@@ -465,6 +465,9 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45803, "actual"},
     {45804, "Las apuestas del juego %s no pueden pasarse a una combinación del juego %s"},
 
+    // Draws of today's game (45820 to 45849)
+    {45820, "La fecha del sorteo debe ser MARTES o VIERNES (solo VIERNES antes del 10/05/2011)"},
+
     // Generator windows of either game (45850 to 45869)
     {45850, "Juego %s: estrellas 1 a %d"},
 

@@ -70,13 +70,14 @@ inline TSorteoEuroMillonInfo MakeDraw(double fecha, TEuroMillonNumeros numeros, 
     return info;
 }
 
-// The bytes of a draw file holding the draw: "EMS0" and its draw block.
-inline std::string DrawFileBytes(const TSorteoEuroMillonInfo &info)
+// The bytes of a draw file holding the draw: the edition's signature ("EMS0"
+// classic, "EMS2" today's game) and its draw block.
+inline std::string DrawFileBytes(const TSorteoEuroMillonInfo &info, TGameEdition edition = TGameEdition::Classic)
 {
-    TSorteoEuroMillon draw;
+    TSorteoEuroMillon draw(edition);
     draw.SetInfo(info);
     TMemoryStream stream;
-    stream.WriteBuffer("EMS0", 4);
+    stream.WriteBuffer(DrawFileSignature(edition), sizeof(TFileSignature));
     {
         TWriter writer(stream);
         draw.WriteToStream(stream, writer);

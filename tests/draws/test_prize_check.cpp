@@ -1,5 +1,6 @@
 #include "draws/draw_archive.h"
 #include "draws/prize_check.h"
+#include "prize_test_support.h"
 #include "draws_test_support.h"
 #include "model/euromillon_apuestas.h"
 #include "prize_reference.h"
@@ -25,17 +26,6 @@ TSorteoEuroMillonInfo PricedDraw(double fecha, TEuroMillonNumeros numeros, TEuro
     for (int c = 1; c <= kNumCategorias; ++c)
         info.PremioCategoria[c] = CurrencyFromUnits(c);
     return info;
-}
-
-std::vector<TApuestaPremiada> Hits(const TPremiosEuroMillon &premios)
-{
-    std::vector<TApuestaPremiada> hits;
-    for (int64_t i = 0; i < premios.CountPremiadas(); ++i) {
-        TApuestaPremiada hit;
-        premios.GetPremiada(i, hit);
-        hits.push_back(hit);
-    }
-    return hits;
 }
 
 } // namespace

@@ -62,7 +62,7 @@ QVariant TApuestasPremiadasModel::data(const QModelIndex &index, int role) const
     case 2:
         return QString::number(TicketOfBet(hit.IndiceApuesta + 1));
     case 3:
-        return QString::fromStdString(CategoriaTexto(hit.Categoria));
+        return QString::fromStdString(CategoriaTexto(hit.Categoria, kMaxCategorias));
     default:
         return TextoImporte(hit.Importe);
     }

@@ -57,11 +57,13 @@ QToolButton *NewToolButton(QWidget *parent, const char *name, QAction *action)
 
 } // namespace
 
-TFRMEuroMillonPremios::TFRMEuroMillonPremios(QWidget *parent)
+TFRMEuroMillonPremios::TFRMEuroMillonPremios(QWidget *parent, TGameEdition edition)
     : QDialog(parent),
+      edition_(edition),
+      categorias_(GameRules(edition).CategoryCount),
       premios_(std::make_unique<TPremiosEuroMillon>()),
-      sorteos_(std::make_unique<TSorteosEuroMillon>()),
-      sorteosRango_(std::make_unique<TSorteosEuroMillon>())
+      sorteos_(std::make_unique<TSorteosEuroMillon>(edition)),
+      sorteosRango_(std::make_unique<TSorteosEuroMillon>(edition))
 {
     setObjectName(QStringLiteral("FRMEuroMillonPremios"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -70,10 +72,11 @@ TFRMEuroMillonPremios::TFRMEuroMillonPremios(QWidget *parent)
     PageControl->setCurrentWidget(tsPremiosGlobales);
     ApplyTexts();
     // Errors of the archive are shown; the window opens all the same.
+    RunCommand(this, [this] { PrepararArchivoSorteos(edition_); });
     RunCommand(this, [this] { LoadSettings(); });
     RunCommand(this, [this] {
         const QScopedValueRollback<bool> updating(updating_, true);
-        sorteos_->LoadFromFile(ArchivoSorteos());
+        sorteos_->LoadFromFile(ArchivoSorteos(edition_));
     });
     UpdateActions();
     MostrarResultados();
@@ -140,7 +143,7 @@ void TFRMEuroMillonPremios::BuildControls()
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
     tsPremiosGlobales = BuildTotalsPage();
-    sgPremios = NewPrizeGrid(this, "sgPremios", 4, 16, {40, 100, 60, 100});
+    sgPremios = NewPrizeGrid(this, "sgPremios", 4, 16, {40, 100, 60, 100}, categorias_);
     tsPremios = sgPremios;
     sgApPremiadas = new QTableView(this);
     sgApPremiadas->setObjectName(QStringLiteral("sgApPremiadas"));
@@ -271,7 +274,7 @@ void TFRMEuroMillonPremios::LoadSettings()
 {
     const QScopedValueRollback<bool> updating(updating_, true);
     TParametres &prm = Parametres();
-    const double viernes = UltimoViernes();
+    const double viernes = UltimoDiaDeSorteoHoy(edition_);
     dtpFechaSorteo->setDate(DateDeFecha(prm.ReadDateTime(kPrmDesde, viernes)));
     dtpFechaSorteoFinal->setDate(DateDeFecha(prm.ReadDateTime(kPrmHasta, viernes)));
     cbHastaEl->setChecked(prm.ReadBoolean(kPrmHastaChecked, false));
@@ -293,7 +296,7 @@ void TFRMEuroMillonPremios::CargarRango()
         ~Update() { window->UpdateActions(); }
     } update{this};
     sorteosRango_->Clear(); // a missing archive file leaves no draw
-    sorteosRango_->LoadFromFile(ArchivoSorteos());
+    sorteosRango_->LoadFromFile(ArchivoSorteos(edition_));
     sorteosRango_->KeepRange(desde, hasta);
     lSorteosCount->setText(QString::number(sorteosRango_->Count()));
 }

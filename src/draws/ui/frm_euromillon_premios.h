@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/game_rules.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -27,11 +29,19 @@ class TSorteosEuroMillon;
 //
 // The range is kept in the parameters PRM_PREMIOS_Desde, PRM_PREMIOS_Hasta
 // and PRM_PREMIOS_HastaChecked, stored only after a run.
+//
+// The window works on the archive of the edition in force when it opens:
+// 12 categories in the classic game, 13 in today's game, whose archive is
+// made from the shipped histories when the user has none yet. The price of
+// a bet of today's game from 24 September 2016 is PRM_PRECIO_APUESTA when
+// that parameter holds one.
 class TFRMEuroMillonPremios : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFRMEuroMillonPremios(QWidget *parent = nullptr);
+    explicit TFRMEuroMillonPremios(QWidget *parent = nullptr, TGameEdition edition = EditionInForce());
+
+    TGameEdition Edition() const { return edition_; }
     ~TFRMEuroMillonPremios() override;
 
     // The combination to check; it must outlive the window.
@@ -60,6 +70,8 @@ private:
     void MostrarTotales();
     QAction *NewAction(const char *name, void (TFRMEuroMillonPremios::*command)());
 
+    TGameEdition edition_;
+    int categorias_; // rows of the prize grid
     std::unique_ptr<TPremiosEuroMillon> premios_;
     std::unique_ptr<TSorteosEuroMillon> sorteos_;
     std::unique_ptr<TSorteosEuroMillon> sorteosRango_;

@@ -54,7 +54,7 @@ QString InformeTexto(const TInformeImportacion &informe, int total)
 
 void TFRMEuroMillonPremios::EditarSorteo()
 {
-    TFRMEuroMillonSorteo editor(this);
+    TFRMEuroMillonSorteo editor(this, edition_);
     // The totals on screen stay until the next run; the hits are gone.
     premios_->Clear();
     apPremiadasModel_->Reload();
@@ -66,7 +66,7 @@ void TFRMEuroMillonPremios::EditarSorteo()
     if (editor.exec() != QDialog::Accepted)
         return;
     sorteos_->AddSorteo(editor.Sorteo());
-    sorteos_->SaveToFile(ArchivoSorteos()); // creates the draws folder when missing
+    sorteos_->SaveToFile(ArchivoSorteos(edition_)); // creates the draws folder when missing
     CargarRango();
 }
 
@@ -75,9 +75,9 @@ void TFRMEuroMillonPremios::ImportarSorteos()
     const QString file = DialogService::OpenFileName(this, Txt(45202), QStringLiteral("ems"));
     if (file.isEmpty())
         return;
-    const TInformeImportacion informe = ImportarArchivos({file.toStdString()}, ArchivoSorteos());
+    const TInformeImportacion informe = ImportarArchivos({file.toStdString()}, ArchivoSorteos(edition_), edition_);
     sorteos_->Clear();
-    sorteos_->LoadFromFile(ArchivoSorteos());
+    sorteos_->LoadFromFile(ArchivoSorteos(edition_));
     CargarRango();
     DialogService::ShowMessage(this, InformeTexto(informe, sorteos_->Count()),
                                informe.Errores.empty() ? QMessageBox::Information : QMessageBox::Warning);

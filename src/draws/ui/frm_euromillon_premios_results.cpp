@@ -2,6 +2,7 @@
 #include "draws/ui/frm_euromillon_premios.h"
 
 #include "draws/draw_archive.h"
+#include "draws/draw_rules.h"
 #include "draws/prize_check.h"
 #include "draws/prize_range.h"
 #include "draws/ui/apuestas_premiadas_model.h"
@@ -28,6 +29,10 @@ void TFRMEuroMillonPremios::SetApuestas(const TEuroMillonApuestas *apuestas)
 
 void TFRMEuroMillonPremios::Procesar()
 {
+    TParametres &prm = Parametres();
+    if (edition_ == TGameEdition::Current)
+        SetPrecioApuestaActual(prm.Exists(kPrmPrecioApuesta) ? PrecioDeTexto(prm.ReadString(kPrmPrecioApuesta, ""))
+                                                             : 0);
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         struct Restore {
@@ -42,7 +47,6 @@ void TFRMEuroMillonPremios::Procesar()
     else
         DialogService::ShowMessage(this, Txt(41888));
 
-    TParametres &prm = Parametres();
     prm.SetValor("PRM_PREMIOS_Desde", Variant::DateTime(FechaDeDate(dtpFechaSorteo->date())));
     prm.SetValor("PRM_PREMIOS_Hasta", Variant::DateTime(FechaDeDate(dtpFechaSorteoFinal->date())));
     prm.SetValor("PRM_PREMIOS_HastaChecked", Variant(cbHastaEl->isChecked()));
@@ -52,8 +56,8 @@ void TFRMEuroMillonPremios::Procesar()
 void TFRMEuroMillonPremios::MostrarResultados()
 {
     const bool unSorteo = sorteosRango_->Count() == 1;
-    for (int r = 1; r <= kNumCategorias; ++r) {
-        SetPrizeGridCell(sgPremios, r - 1, 0, QString::fromStdString(CategoriaTexto(r)));
+    for (int r = 1; r <= categorias_; ++r) {
+        SetPrizeGridCell(sgPremios, r - 1, 0, QString::fromStdString(CategoriaTexto(r, categorias_)));
         SetPrizeGridCell(sgPremios, r - 1, 1,
                          unSorteo ? TextoImporte(sorteosRango_->Sorteo(0).PremioCategoria[r]) : QStringLiteral("------"));
         SetPrizeGridCell(sgPremios, r - 1, 2, TextoEntero(premios_->NumPremiadas(r)));

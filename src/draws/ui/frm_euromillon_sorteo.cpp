@@ -3,6 +3,7 @@
 #include "draws/draw.h"
 #include "draws/draw_date.h"
 #include "draws/draw_entry.h"
+#include "draws/draw_rules.h"
 #include "draws/ui/draw_texts.h"
 #include "draws/ui/draws_picture.h"
 #include "draws/ui/prize_grid.h"
@@ -27,12 +28,17 @@
 
 namespace {
 
-constexpr int kViernes = 5;
+// "La fecha del sorteo debe ser MARTES o VIERNES (solo VIERNES antes del
+// 10/05/2011)"
+constexpr uint16_t kTextMartesOViernes = 45820;
 
 } // namespace
 
-TFRMEuroMillonSorteo::TFRMEuroMillonSorteo(QWidget *parent)
-    : QDialog(parent), sorteo_(std::make_unique<TSorteoEuroMillon>())
+TFRMEuroMillonSorteo::TFRMEuroMillonSorteo(QWidget *parent, TGameEdition edition)
+    : QDialog(parent),
+      edition_(edition),
+      categorias_(GameRules(edition).CategoryCount),
+      sorteo_(std::make_unique<TSorteoEuroMillon>(edition))
 {
     setObjectName(QStringLiteral("FRMEuroMillonSorteo"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -96,9 +102,10 @@ void TFRMEuroMillonSorteo::BuildControls()
     apuesta_->setObjectName(QStringLiteral("ControlApuesta"));
     apuesta_->SetViewMode(TControlEuroMillonApuesta::kNumbersView);
     apuesta_->SetSimpleBetOnly(true);
+    apuesta_->ShownBet().SetEdition(edition_);
     apuesta_->setGeometry(pnlApuesta->rect().adjusted(2, 2, -2, -2));
 
-    sgPremios = NewPrizeGrid(this, "sgPremios", 3, 15, {35, 65, 80});
+    sgPremios = NewPrizeGrid(this, "sgPremios", 3, 15, {35, 65, 80}, categorias_);
     sgPremios->setFixedSize(206, 216);
     sgPremios->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                QAbstractItemView::AnyKeyPressed);
@@ -108,7 +115,7 @@ void TFRMEuroMillonSorteo::BuildControls()
         [this](int row, int column, const QString &text) {
             Handle([&] { SetEditText(row + 1, column, text); });
         }));
-    for (int r = 1; r <= kNumCategorias; ++r)
+    for (int r = 1; r <= categorias_; ++r)
         DrawRow(r);
 
     bbAceptar = new QPushButton(this);
@@ -196,7 +203,7 @@ void TFRMEuroMillonSorteo::FillControls()
     dtpFechaSorteo->setDate(DateDeFecha(datos_.FechaSorteo));
     ebRecaudacion->setText(TextoImporte(datos_.Recaudacion));
     ebImportePremios->setText(TextoImporte(datos_.ImportePremios));
-    for (int r = 1; r <= kNumCategorias; ++r)
+    for (int r = 1; r <= categorias_; ++r)
         DrawRow(r);
     apuesta_->ShownBet().Assign(sorteo_->ApuestaGanadora());
     updating_ = false;
@@ -204,7 +211,7 @@ void TFRMEuroMillonSorteo::FillControls()
 
 void TFRMEuroMillonSorteo::DrawRow(int row)
 {
-    SetPrizeGridCell(sgPremios, row - 1, 0, QString::fromStdString(CategoriaTexto(row)));
+    SetPrizeGridCell(sgPremios, row - 1, 0, QString::fromStdString(CategoriaTexto(row, categorias_)));
     SetPrizeGridCell(sgPremios, row - 1, 1, TextoEntero(datos_.Acertantes[row]));
     SetPrizeGridCell(sgPremios, row - 1, 2, TextoImporte(datos_.PremioCategoria[row]));
 }
@@ -222,7 +229,7 @@ void TFRMEuroMillonSorteo::RecaudacionExit()
 
 QString TFRMEuroMillonSorteo::GetEditText(int row, int column) const
 {
-    if (row < 1 || row > kNumCategorias)
+    if (row < 1 || row > categorias_)
         return QString();
     if (column == 1)
         return QString::number(datos_.Acertantes[row]);
@@ -233,7 +240,7 @@ QString TFRMEuroMillonSorteo::GetEditText(int row, int column) const
 
 void TFRMEuroMillonSorteo::SetEditText(int row, int column, const QString &text)
 {
-    if (updating_ || column < 1 || column > 3 || row < 1 || row > kNumCategorias)
+    if (updating_ || column < 1 || column > 3 || row < 1 || row > categorias_)
         return;
     // The row shows the working copy again also when the text was refused.
     struct Redraw {
@@ -243,7 +250,9 @@ void TFRMEuroMillonSorteo::SetEditText(int row, int column, const QString &text)
     } redraw{this, row};
     if (column == 1) {
         const int32_t acertantes = AcertantesDeTexto(text.toStdString());
-        const Currency premio = PremioPorAcertante(datos_.ImportePremios, row, acertantes);
+        // 2+0 has no share of the fund to propose: its prize stays as typed.
+        const Currency premio = row <= kNumCategorias ? PremioPorAcertante(datos_.ImportePremios, row, acertantes)
+                                                      : datos_.PremioCategoria[row];
         datos_.Acertantes[row] = acertantes;
         datos_.PremioCategoria[row] = premio;
     } else if (column == 2) {
@@ -254,8 +263,9 @@ void TFRMEuroMillonSorteo::SetEditText(int row, int column, const QString &text)
 void TFRMEuroMillonSorteo::Aceptar()
 {
     apuesta_->CommitFields();
-    if (DiaDeLaSemana(datos_.FechaSorteo) != kViernes) {
-        const QString question = Txt(50002) + QLatin1Char('\n') + Txt(42101) + QLatin1Char('\n') + Txt(42102);
+    if (!EsDiaDeSorteo(edition_, datos_.FechaSorteo)) {
+        const uint16_t dia = edition_ == TGameEdition::Current ? kTextMartesOViernes : 42101;
+        const QString question = Txt(50002) + QLatin1Char('\n') + Txt(dia) + QLatin1Char('\n') + Txt(42102);
         if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) !=
             QMessageBox::Yes)
             return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draws/draw_info.h"
+#include "model/game_rules.h"
 
 #include <QDialog>
 
@@ -17,6 +18,8 @@ class TSorteoEuroMillon;
 
 // The draw editor: one draw's number, date, revenue, prize fund, winners
 // and prize per winner of each category, and its winning numbers and stars.
+// It edits a draw of one edition: 12 categories and Friday draws in the
+// classic game; 13 categories and Tuesday and Friday draws in today's game.
 //
 // The edit handlers change a working copy of the draw's fields; the draw
 // object Sorteo() takes them only on accept, so the caller reads the draw
@@ -26,7 +29,9 @@ class TFRMEuroMillonSorteo : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFRMEuroMillonSorteo(QWidget *parent = nullptr);
+    explicit TFRMEuroMillonSorteo(QWidget *parent = nullptr, TGameEdition edition = EditionInForce());
+
+    TGameEdition Edition() const { return edition_; }
     ~TFRMEuroMillonSorteo() override;
 
     // Set it before showing; its changes refill the working copy.
@@ -40,12 +45,12 @@ public:
     // The handlers, public so that tests reach what a click cannot.
     // Revenue left: parsed, rewritten, and half of it proposed for prizes.
     void RecaudacionExit();
-    // The text the grid's editor offers for a row (1-12) and column (1-2).
+    // The text the grid's editor offers for a row (1-12, or 13) and column (1-2).
     QString GetEditText(int row, int column) const;
     // A grid edit committed: winners (column 1) recompute the row's prize,
     // a prize (column 2) is taken as typed; the row is redrawn either way.
     void SetEditText(int row, int column, const QString &text);
-    // The accept checks: Friday question, number, winning bet.
+    // The accept checks: draw day question, number, winning bet.
     void Aceptar();
 
 protected:
@@ -59,6 +64,8 @@ private:
     void DrawRow(int row);
     void Handle(const std::function<void()> &handler);
 
+    TGameEdition edition_;
+    int categorias_; // rows of the prize grid
     std::unique_ptr<TSorteoEuroMillon> sorteo_;
     TSorteoEuroMillonInfo datos_;
     bool updating_ = false;

@@ -6,16 +6,10 @@
 #include <QTableWidget>
 #include <QTimer>
 
-namespace {
-
-constexpr int kRows = 12;
-
-} // namespace
-
 QTableWidget *NewPrizeGrid(QWidget *parent, const char *name, int columns, int rowHeight,
-                           std::initializer_list<int> widths)
+                           std::initializer_list<int> widths, int rows)
 {
-    auto *grid = new QTableWidget(kRows, columns, parent);
+    auto *grid = new QTableWidget(rows, columns, parent);
     grid->setObjectName(QString::fromLatin1(name));
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -10,10 +10,11 @@ class QTableWidget;
 // The prize tables of the draw windows: one row per prize category under a
 // header row, the category in a first column drawn as a fixed one.
 
-// A table of 12 rows and the given columns, rows of the given height, whole
-// rows selected and nothing editable until the caller says otherwise.
+// A table of one row per category (12 in the classic game, 13 today) and the
+// given columns, rows of the given height, whole rows selected and nothing
+// editable until the caller says otherwise.
 QTableWidget *NewPrizeGrid(QWidget *parent, const char *name, int columns, int rowHeight,
-                           std::initializer_list<int> widths);
+                           std::initializer_list<int> widths, int rows = 12);
 // Sets a cell's text, creating its item: column 0 centred and not editable,
 // the others right-aligned.
 void SetPrizeGridCell(QTableWidget *grid, int row, int column, const QString &text);

@@ -1,6 +1,7 @@
 // The draw editor driven as the user drives it, with scripted answers.
 #include "draws_ui_support.h"
 #include "support/ui/shell_test_support.h"
+#include "draw_editor_support.h"
 
 #include "draws/draw.h"
 #include "draws/draw_entry.h"
@@ -38,19 +39,6 @@ void TypeAndLeave(QLineEdit *edit, const QString &text)
     edit->selectAll();
     QTest::keyClicks(edit, text);
     QTest::keyClick(edit, Qt::Key_Return);
-}
-
-void SetBet(TFRMEuroMillonSorteo &editor, TEuroMillonNumeros numeros, TEuroMillonNumeros estrellas)
-{
-    TEuroMillonApuestaMultiple record;
-    record.Numeros = std::move(numeros);
-    record.Estrellas = std::move(estrellas);
-    editor.ControlApuesta().ShownBet().FromRecord(record);
-}
-
-void ClickAccept(TFRMEuroMillonSorteo &editor)
-{
-    QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("bbAceptar")), Qt::LeftButton);
 }
 
 } // namespace

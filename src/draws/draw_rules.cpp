@@ -1,0 +1,71 @@
+#include "draws/draw_rules.h"
+
+#include "draws/draw_date.h"
+#include "draws/prize_categories.h"
+
+#include <atomic>
+
+namespace {
+
+constexpr int kMartes = 2;
+constexpr int kViernes = 5;
+constexpr Currency kPrecioClasico = CurrencyFromUnits(2);
+constexpr Currency kPrecio2016 = CurrencyFromUnits(2) + kCurrencyScale / 2;
+
+std::atomic<Currency> precioActual{kPrecio2016};
+
+bool Actual(TGameEdition edition)
+{
+    return edition == TGameEdition::Current;
+}
+
+} // namespace
+
+int CategoriasSorteo(TGameEdition edition, double fecha)
+{
+    return Actual(edition) && fecha >= kFechaCambio2011 ? kMaxCategorias : kNumCategorias;
+}
+
+int EstrellaMaximaSorteo(TGameEdition edition, double fecha)
+{
+    if (!Actual(edition) || fecha < kFechaCambio2011)
+        return 9;
+    return fecha < kFechaEstrellas2016 ? 11 : 12;
+}
+
+bool EsDiaDeSorteo(TGameEdition edition, double fecha)
+{
+    const int dia = DiaDeLaSemana(fecha);
+    return dia == kViernes || (Actual(edition) && dia == kMartes && DiaEntero(fecha) >= kFechaCambio2011);
+}
+
+double UltimoDiaDeSorteo(TGameEdition edition, double hoy)
+{
+    double dia = DiaEntero(hoy);
+    while (!EsDiaDeSorteo(edition, dia))
+        dia -= 1;
+    return dia;
+}
+
+Currency PrecioApuestaSorteo(TGameEdition edition, double fecha)
+{
+    if (!Actual(edition) || fecha < kFechaPrecio2016)
+        return kPrecioClasico;
+    return PrecioApuestaActual();
+}
+
+void SetPrecioApuestaActual(Currency precio)
+{
+    precioActual.store(precio > 0 ? precio : kPrecio2016, std::memory_order_relaxed);
+}
+
+Currency PrecioApuestaActual()
+{
+    return precioActual.load(std::memory_order_relaxed);
+}
+
+Currency PrecioDeTexto(const std::string &text)
+{
+    Currency precio = 0;
+    return ParseCurrency(text, precio) && precio > 0 ? precio : 0;
+}
