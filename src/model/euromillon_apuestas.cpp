@@ -227,6 +227,24 @@ void TEuroMillonApuestas::SetEdition(TGameEdition edition)
     workingBet_.SetEdition(edition);
 }
 
+void TEuroMillonApuestas::TakeBets(TEuroMillonApuestas &source)
+{
+    if (&source == this || source.masks_.empty())
+        return;
+    if (source.edition_ != edition_)
+        throw EListError(FormatText(GetText(kTextOtherGameBets),
+                                    {EditionName(source.edition_), EditionName(edition_)}));
+    if (masks_.empty()) {
+        masks_.swap(source.masks_);
+        Changed();
+    } else {
+        AppendMasks(source.masks_.data(), source.masks_.size());
+    }
+    std::vector<BetMask>().swap(source.masks_);
+    source.current_ = -1;
+    source.Changed();
+}
+
 int TEuroMillonApuestas::FindCovering(const TEuroMillonApuesta &bet, int numberCount, int starCount) const
 {
     return FindCovering(bet.ToMask(), numberCount, starCount);

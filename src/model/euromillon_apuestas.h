@@ -97,6 +97,11 @@ public:
     // its lowest ones, as the working bet would. One change.
     void AppendMasks(const BetMask *masks, size_t count);
     void Reserve(size_t count) { masks_.reserve(count); }
+    // Appends the source's bets and leaves the source without any; when this
+    // combination holds none, the storage itself moves, so a whole game's
+    // bets are never held twice. Raises EListError 45804 for a source of the
+    // other game, changing nothing. One change.
+    void TakeBets(TEuroMillonApuestas &source);
 
     const std::string &Name() const { return name_; }
     // A different name (exact comparison) is a change; OnNameChange follows.

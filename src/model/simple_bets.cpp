@@ -33,8 +33,9 @@ int64_t CountSimpleBets(const TEuroMillonApuesta &bet)
 bool AddRandomNumber(TEuroMillonApuesta &selection, int block)
 {
     TEuroMillonNums &nums = selection.Block(block);
-    int32_t lowest = kLowestValue[block];
-    int32_t span = kHighestValue[block] - lowest;
+    // The block's own range: stars go up to the highest of the bet's game.
+    int32_t lowest = nums.MinValue();
+    int32_t span = nums.MaxValue() - lowest;
     if (nums.Count() >= span + 1)
         return false;
     int32_t value;

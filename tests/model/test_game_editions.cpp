@@ -185,3 +185,32 @@ TEST(GameEditionCombinations, BetsDoNotCrossBetweenGames)
     EXPECT_EQ(adopter.Edition(), TGameEdition::Current);
     EXPECT_EQ(BetTexts(adopter), "01.02.03.04.05-10.11");
 }
+
+TEST(GameEditionCombinations, TakingBetsMovesThemAndRefusesTheOtherGame)
+{
+    TEuroMillonApuestas generated(TGameEdition::Current);
+    AddBet(generated, "01.02.03.04.05-11.12");
+    AddBet(generated, "06.07.08.09.10-01.10");
+    const BetMask *storage = generated.Masks().data();
+
+    TEuroMillonApuestas classic;
+    EXPECT_THROW(classic.TakeBets(generated), EListError);
+    EXPECT_EQ(generated.Count(), 2);
+
+    TEuroMillonApuestas empty(TGameEdition::Current);
+    int changes = 0;
+    empty.OnChange = [&](void *) { ++changes; };
+    empty.TakeBets(generated);
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(empty.Modified());
+    EXPECT_EQ(empty.Masks().data(), storage) << "moved, not copied";
+    EXPECT_EQ(BetTexts(empty), "01.02.03.04.05-11.12 06.07.08.09.10-01.10");
+    EXPECT_EQ(generated.Count(), 0);
+
+    TEuroMillonApuestas more(TGameEdition::Current);
+    AddBet(more, "11.12.13.14.15-02.03");
+    empty.TakeBets(more);
+    EXPECT_EQ(BetTexts(empty), "01.02.03.04.05-11.12 06.07.08.09.10-01.10 11.12.13.14.15-02.03");
+    EXPECT_EQ(more.Count(), 0);
+    empty.OnChange = nullptr;
+}

@@ -102,7 +102,7 @@ void TFRMEuroMillonSorteo::BuildControls()
     apuesta_->setObjectName(QStringLiteral("ControlApuesta"));
     apuesta_->SetViewMode(TControlEuroMillonApuesta::kNumbersView);
     apuesta_->SetSimpleBetOnly(true);
-    apuesta_->ShownBet().SetEdition(edition_);
+    apuesta_->SetEdition(edition_);
     apuesta_->setGeometry(pnlApuesta->rect().adjusted(2, 2, -2, -2));
 
     sgPremios = NewPrizeGrid(this, "sgPremios", 3, 15, {35, 65, 80}, categorias_);

@@ -120,7 +120,7 @@ QString EditionCaption(TGameEdition edition)
 
 void SetTicketEdition(TControlEuroMillonApuesta &ticket, TGameEdition edition)
 {
-    ticket.ShownBet().SetEdition(edition);
+    ticket.SetEdition(edition);
     ticket.update();
 }
 

@@ -265,7 +265,7 @@ void TFRMApuestas::Generate()
     }
     if (!generation)
         return;
-    const TEuroMillonApuestas &generated = generation->Apuestas();
+    TEuroMillonApuestas &generated = generation->Apuestas();
     // Bets of the other game would lose stars or hold ones this game lacks.
     CheckSameEdition(generated, *combination_);
     const QString question =
@@ -273,10 +273,11 @@ void TFRMApuestas::Generate()
     if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) !=
         QMessageBox::Yes)
         return;
-    // Generated bets are complete simple bets: appended as they stand, in
-    // one block (76 million take seconds, not a check per bet).
+    // Generated bets are complete simple bets: taken as they stand, in one
+    // block (millions take seconds, not a check per bet), and moved rather
+    // than copied into an empty combination, so the whole game is held once.
     TBusyCursor busy;
-    combination_->AppendMasks(generated.Masks().data(), generated.Masks().size());
+    combination_->TakeBets(generated);
 }
 
 void TFRMApuestas::AskTicketAndGo()
