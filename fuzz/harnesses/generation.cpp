@@ -1,5 +1,5 @@
-// Generation files (.gem), followed by a generation with the settings read
-// when the selection is small enough to enumerate quickly.
+// Generation files (.gem) of either game, followed by a generation with the
+// settings read when the selection is small enough to enumerate quickly.
 #include "fuzz_harness.h"
 
 #include "generator/genera_comb.h"
@@ -46,6 +46,16 @@ std::vector<std::string> FuzzSeeds()
     settings.SetReduccionB1(4);
     settings.SetReduccionB2(1);
     seeds.push_back(Saved(settings));
+
+    TEuroMillonGeneraComb current;
+    current.SetEdition(TGameEdition::Current);
+    for (int n = 1; n <= 6; ++n)
+        current.Seleccion().Block(1).Add(n);
+    for (int s = 9; s <= 12; ++s)
+        current.Seleccion().Block(2).Add(s);
+    current.SetTipoReduccion(TEuroMillonGeneraComb::kReduccionGlobal);
+    current.SetReduccionGlobal(6);
+    seeds.push_back(Saved(current));
     return seeds;
 }
 
@@ -53,14 +63,17 @@ void FuzzOne(std::string_view data)
 {
     TEuroMillonGeneraComb settings;
     TMemoryStream stream(data);
-    settings.LeerDeStream(stream); // a refusal ends the run here
+    settings.LeerDeStream(stream, TEditionOnLoad::Adopt); // a refusal ends the run here
 
-    // Settings that loaded save and load back to the same bytes.
+    // Settings that loaded save and load back to the same bytes, in their game.
     std::string bytes = Saved(settings);
     TEuroMillonGeneraComb back;
+    back.SetEdition(settings.Edition());
     TMemoryStream again(bytes);
     back.LeerDeStream(again);
     FuzzCheck(Saved(back) == bytes, "saved and loaded again, the settings changed");
+    const BetMask allowed = kNumberBits | GameRules(settings.Edition()).StarBits;
+    FuzzCheck((settings.Seleccion().ToMask() & ~allowed) == 0, "the selection holds a star its game lacks");
 
     FuzzEndOfReading();
     if (settings.ApuestasPosibles() > kMaxCandidates)
@@ -69,4 +82,6 @@ void FuzzOne(std::string_view data)
     FuzzCheck(kept == settings.Apuestas().Count(), "the run's count differs from the bets kept");
     FuzzCheck(settings.Validas() <= settings.Generadas(), "more candidates passed than were made");
     FuzzCheck(settings.Generadas() == settings.ApuestasPosibles(), "not every candidate was made");
+    for (BetMask bet : settings.Apuestas().Masks())
+        FuzzCheck((bet & ~allowed) == 0, "a generated bet holds a star its game lacks");
 }
