@@ -1,5 +1,6 @@
 // Responsiveness of the generator's windows on the whole game (all 50
-// numbers and 9 stars, 76,275,360 candidates), on the offscreen platform:
+// numbers and 9 stars, 76,275,360 candidates; with "--edition current",
+// today's game: 12 stars, 139,838,160 candidates), on the offscreen platform:
 //  1. F9 with global level 6 (one miss): time until the progress window
 //     closes, and the longest wait of the event loop during the run.
 //  2. The walk without reduction, cancelled 2 s in: how long Cancel takes
@@ -13,6 +14,7 @@
 #include "generator/ui/frm_euromillon_comb.h"
 #include "generator/ui/frm_generating.h"
 #include "model/euromillon_apuestas.h"
+#include "model/game_rules.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_main_mdi.h"
 #include "shell/ui/shell_settings.h"
@@ -31,6 +33,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <string>
 
 namespace {
 
@@ -69,7 +72,7 @@ void SelectEverything(TFRMEuroMillonComb &window)
     bet.BeginUpdate();
     for (int value = 1; value <= 50; ++value)
         bet.Block(1).Add(value);
-    for (int value = 1; value <= 9; ++value)
+    for (int value = 1; value <= bet.Block(2).MaxValue(); ++value)
         bet.Block(2).Add(value);
     bet.EndUpdate();
 }
@@ -191,6 +194,11 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::string(argv[i]) == "--edition")
+            SetEditionInForce(EditionFromKey(argv[i + 1]).value_or(TGameEdition::Classic));
+    }
+    std::printf("game: %s\n", std::string(EditionKey(EditionInForce())).c_str());
     SetProgramFolderForTests(QDir::temp().filePath(QStringLiteral("qor-bench-generator-window")));
     QDir().mkpath(QDir::temp().filePath(QStringLiteral("qor-bench-generator-window")));
     DialogService::SetHeadless(true);

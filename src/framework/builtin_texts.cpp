@@ -470,6 +470,7 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
 
     // Generator windows of either game (45850 to 45869)
     {45850, "Juego %s: estrellas 1 a %d"},
+    {45851, "Preparando las apuestas..."},
 
     // Game editions on the desktop: menu, window label, print note (45870 to 45876)
     {45870, "Juego"},

@@ -241,10 +241,23 @@ TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bet
         total += static_cast<int64_t>(walk.Size()) * pairCount * walk.weight;
 
     unsigned threads = threads_ != 0 ? threads_ : std::max(1u, std::thread::hardware_concurrency());
-    const TGuaranteeMarks<Layout> marks(bets, threads);
+    TProgressThrottle throttle(clock_, 1);
+    throttle.Restart();
+    auto pauseMarking = [&](size_t marked, size_t betCount) {
+        if (!throttle.Due())
+            return false;
+        if (OnMarking)
+            OnMarking(static_cast<int64_t>(marked), static_cast<int64_t>(betCount));
+        throttle.Reported();
+        return ShouldCancel && ShouldCancel();
+    };
+    const TGuaranteeMarks<Layout> marks(bets, threads, pauseMarking);
+    if (!marks.Complete()) {
+        report.Cancelled = true;
+        return report;
+    }
 
     std::atomic<int64_t> done{0};
-    TProgressThrottle throttle(clock_, 1);
     throttle.Restart();
     if (OnProgress)
         OnProgress(0, total);

@@ -16,7 +16,8 @@
 //
 // The draws are shared among the processors in blocks; the report does not
 // depend on how many there are. Progress and cancellation are asked on the
-// calling thread only, between blocks.
+// calling thread only, between blocks (and between chunks of bets while
+// their keys are marked).
 class TGuaranteeAnalyser {
 public:
     // Draws settled so far and draws in all (every table counted). Called at
@@ -27,6 +28,10 @@ public:
 
     ProgressFn OnProgress;
     CancelFn ShouldCancel;
+    // Bets marked so far and bets in all, while the bets' keys are marked
+    // (seconds for millions of bets), at most every 250 ms; ShouldCancel is
+    // asked after each such report too.
+    ProgressFn OnMarking;
 
     // 0: one thread per processor.
     void SetThreads(unsigned threads) { threads_ = threads; }

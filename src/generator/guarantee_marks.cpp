@@ -3,7 +3,9 @@
 #include "generator/subset_rank.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
+#include <chrono>
 #include <thread>
 
 namespace {
@@ -94,7 +96,7 @@ void EachSubset(const int *values, int count, int from, int size, uint64_t rank,
 } // namespace
 
 template <typename Layout>
-TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads)
+TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads, const PauseFn &pause)
 {
     for (int n = 1; n <= 5; ++n)
         words_[static_cast<size_t>(n)].assign(kBinomial(kGameNumbers, n), 0);
@@ -104,13 +106,46 @@ TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsig
     // the large table of sets of five against the other four.
     constexpr unsigned kFives = 1u << 5;
     constexpr unsigned kSmaller = (1u << 1) | (1u << 2) | (1u << 3) | (1u << 4);
+    // Millions of bets take seconds: both threads mark in chunks, and the
+    // calling thread pauses between its chunks (and while it waits for the
+    // helper), so that its owner can show progress or stop. Progress is what
+    // the slower thread has marked.
+    constexpr size_t kChunk = size_t{1} << 16;
+    std::atomic<bool> stop{false};
+    std::atomic<size_t> helperDone{0};
+    size_t ownDone = 0;
+    bool helping = false;
+    auto paused = [&] {
+        const size_t done = helping ? std::min(ownDone, helperDone.load()) : ownDone;
+        if (pause && done < bets.size() && pause(done, bets.size()))
+            stop = true;
+        return stop.load();
+    };
+    auto markInChunks = [&](unsigned sizes, std::atomic<size_t> *published) {
+        for (size_t first = 0; first < bets.size() && !stop.load(std::memory_order_relaxed); first += kChunk) {
+            const size_t last = std::min(first + kChunk, bets.size());
+            Mark(bets, first, last, sizes);
+            if (published) {
+                published->store(last);
+            } else {
+                ownDone = last;
+                paused();
+            }
+        }
+    };
     if (threads < 2 || bets.size() < 4096) {
-        Mark(bets, 0, bets.size(), kFives | kSmaller);
-        return;
+        markInChunks(kFives | kSmaller, nullptr);
+    } else {
+        helping = true;
+        std::thread helper([&] { markInChunks(kSmaller, &helperDone); });
+        markInChunks(kFives, nullptr);
+        while (!stop.load() && helperDone.load() < bets.size()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            paused();
+        }
+        helper.join();
     }
-    std::thread helper([&] { Mark(bets, 0, bets.size(), kSmaller); });
-    Mark(bets, 0, bets.size(), kFives);
-    helper.join();
+    complete_ = !stop.load();
 }
 
 template <typename Layout>

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <type_traits>
 #include <vector>
 
@@ -44,7 +45,14 @@ public:
     // Marks every key of every bet; threads 0 means one per processor. The
     // words do not depend on the number of threads. The bets hold no star
     // above Layout::kStars.
-    explicit TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads = 1);
+    // Told how many bets are marked, every so many, on the calling thread;
+    // returning true stops the marking (the words are then incomplete).
+    using PauseFn = std::function<bool(size_t done, size_t total)>;
+
+    explicit TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads = 1, const PauseFn &pause = {});
+
+    // False when the pause stopped the marking.
+    bool Complete() const { return complete_; }
 
     // For a set of up to five numbers (the lowest five of the mask), the OR
     // of the words of its subsets of each size: bySize[n] for n = 1 to 5
@@ -68,6 +76,7 @@ private:
     // mirrored values (number v as 50 - v), so that the sets of five of a
     // lexicographic walk read words close to each other.
     std::array<std::vector<Word>, 6> words_;
+    bool complete_ = true;
 };
 
 extern template class TGuaranteeMarks<TClassicMarkLayout>;

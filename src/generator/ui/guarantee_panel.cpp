@@ -157,7 +157,17 @@ bool TGuaranteePanel::Analyse(const std::vector<BetMask> &bets, BetMask selectio
     progress.setMinimumDuration(1000);
     progress.setAutoReset(false);
     progress.setAutoClose(false);
+    // Millions of bets take seconds to mark before the draws are settled:
+    // the dialog says so, with a bar of its own, and Cancel works then too.
+    analyser_.OnMarking = [&progress](int64_t marked, int64_t betCount) {
+        if (progress.labelText() != Txt(45851))
+            progress.setLabelText(Txt(45851));
+        progress.setValue(betCount > 0 ? static_cast<int>(marked * kProgressSteps / betCount) : 0);
+        QApplication::processEvents();
+    };
     analyser_.OnProgress = [this, &progress](int64_t done, int64_t total) {
+        if (progress.labelText() != Txt(45615))
+            progress.setLabelText(Txt(45615));
         progress.setValue(total > 0 ? static_cast<int>(done * kProgressSteps / total) : kProgressSteps);
         emit Progress(done, total);
         QApplication::processEvents();
@@ -168,11 +178,13 @@ bool TGuaranteePanel::Analyse(const std::vector<BetMask> &bets, BetMask selectio
         report = analyser_.Analyse(bets, selection);
     } catch (...) {
         analyser_.OnProgress = nullptr;
+        analyser_.OnMarking = nullptr;
         analyser_.ShouldCancel = nullptr;
         busy_ = false;
         throw;
     }
     analyser_.OnProgress = nullptr;
+    analyser_.OnMarking = nullptr;
     analyser_.ShouldCancel = nullptr;
     busy_ = false;
     if (report.Cancelled)
