@@ -154,7 +154,9 @@ void CancelledRun(int level, const char *name)
 
 void AppendEveryBet()
 {
-    TFRMMainMDI main;
+    const TGameEdition game = EditionInForce();
+    TFRMMainMDI main; // puts the game of its settings in force
+    SetEditionInForce(game);
     main.resize(1100, 800);
     main.show();
     TFRMApuestas *combination = main.NewCombinationWindow();
