@@ -94,7 +94,7 @@ TEST_F(CliEditionTest, AClassicFileIsRefusedInTodaysGame)
 
 TEST_F(CliEditionTest, PrintOfTodaysGameNeedsATemplate)
 {
-    if (Run("--help").out.find("  print ") == std::string::npos)
+    if (Run("--help").out.find("\n  print ") == std::string::npos)
         GTEST_SKIP() << "built without the print command";
     const std::string aem = CurrentCombination("1 2 3 4 5 10 12\n");
     const CliResult classic = Run("print '" + aem + "' --pdf '" + Path("a.pdf") + "'");
