@@ -26,6 +26,7 @@ struct DialogState {
     bool headless = false;
     QQueue<QMessageBox::StandardButton> answers;
     QQueue<QString> fileNames;
+    QQueue<QStringList> fileLists;
     QQueue<ScriptedInput> inputs;
     QQueue<bool> externalResults;
     QList<DialogService::ShownBox> shown;
@@ -95,24 +96,33 @@ QString StartPath(const QString &start)
     return start.isEmpty() ? folder : QDir(folder).filePath(start);
 }
 
-QString RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &filter,
-                      const QString &defaultSuffix, const QString &requestedStart)
+// The chosen files; several only when asked for. Empty when cancelled.
+QStringList RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &filter,
+                          const QString &defaultSuffix, const QString &requestedStart, bool several = false)
 {
     DialogState &state = State();
     const QString start = StartPath(requestedStart);
     state.shown.last().start = start;
-    if (!state.fileNames.isEmpty()) {
-        const QString chosen = state.fileNames.dequeue();
-        RememberFolderOf(chosen);
+    if (several && !state.fileLists.isEmpty()) {
+        const QStringList chosen = state.fileLists.dequeue();
+        if (!chosen.isEmpty())
+            RememberFolderOf(chosen.constFirst());
         return chosen;
     }
+    if (!state.fileNames.isEmpty()) {
+        const QString chosen = state.fileNames.dequeue();
+        if (chosen.isEmpty())
+            return {};
+        RememberFolderOf(chosen);
+        return {chosen};
+    }
     if (state.headless)
-        return QString();
+        return {};
     QFileDialog dialog(ParentOrActive(parent), QString(), start, DialogService::QtFilter(filter));
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(defaultSuffix);
     if (mode == QFileDialog::AcceptOpen) {
-        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     } else {
         // The callers ask their own overwrite question.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -120,9 +130,9 @@ QString RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QStri
             dialog.selectFile(start);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    const QString chosen = dialog.selectedFiles().constFirst();
-    RememberFolderOf(chosen);
+        return {};
+    const QStringList chosen = dialog.selectedFiles();
+    RememberFolderOf(chosen.constFirst());
     return chosen;
 }
 
@@ -201,14 +211,21 @@ QString DialogService::OpenFileName(QWidget *parent, const QString &filter, cons
                                     const QString &start)
 {
     Record(Kind::OpenFile, QString(), filter);
-    return RunFileDialog(parent, QFileDialog::AcceptOpen, filter, defaultSuffix, start);
+    return RunFileDialog(parent, QFileDialog::AcceptOpen, filter, defaultSuffix, start).value(0);
+}
+
+QStringList DialogService::OpenFileNames(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                                         const QString &start)
+{
+    Record(Kind::OpenFile, QString(), filter);
+    return RunFileDialog(parent, QFileDialog::AcceptOpen, filter, defaultSuffix, start, true);
 }
 
 QString DialogService::SaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                                     const QString &start)
 {
     Record(Kind::SaveFile, QString(), filter);
-    return RunFileDialog(parent, QFileDialog::AcceptSave, filter, defaultSuffix, start);
+    return RunFileDialog(parent, QFileDialog::AcceptSave, filter, defaultSuffix, start).value(0);
 }
 
 QString DialogService::QtFilter(const QString &pipeFilter)
@@ -271,6 +288,11 @@ void DialogService::SetNextFileName(const QString &path)
     State().fileNames.enqueue(path);
 }
 
+void DialogService::SetNextFileNames(const QStringList &paths)
+{
+    State().fileLists.enqueue(paths);
+}
+
 void DialogService::SetNextInput(const QString &text, bool accepted)
 {
     State().inputs.enqueue({text, accepted});
@@ -280,6 +302,7 @@ void DialogService::ClearScript()
 {
     State().answers.clear();
     State().fileNames.clear();
+    State().fileLists.clear();
     State().inputs.clear();
     State().externalResults.clear();
 }

@@ -59,6 +59,9 @@ public:
                                 const QString &start = QString());
     static QString SaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                                 const QString &start = QString());
+    // Several existing files at once; an empty list means cancelled.
+    static QStringList OpenFileNames(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                                     const QString &start = QString());
     // "A (*.aem)|*.aem|B (*.*)|*.*" -> "A (*.aem);;B (*)".
     static QString QtFilter(const QString &pipeFilter);
 
@@ -72,6 +75,8 @@ public:
     static bool Headless();
     static void SetNextAnswer(QMessageBox::StandardButton answer);
     static void SetNextFileName(const QString &path); // empty path = cancel
+    // For OpenFileNames (which also takes a single scripted name); empty = cancel.
+    static void SetNextFileNames(const QStringList &paths);
     static void SetNextInput(const QString &text, bool accepted = true);
     static void SetNextExternalResult(bool opened);
     static void ClearScript();

@@ -72,10 +72,14 @@ void TFRMEuroMillonPremios::EditarSorteo()
 
 void TFRMEuroMillonPremios::ImportarSorteos()
 {
-    const QString file = DialogService::OpenFileName(this, Txt(45202), QStringLiteral("ems"));
-    if (file.isEmpty())
+    // Several files at once: the published history comes as six of them.
+    const QStringList files = DialogService::OpenFileNames(this, Txt(45202), QStringLiteral("ems"));
+    if (files.isEmpty())
         return;
-    const TInformeImportacion informe = ImportarArchivos({file.toStdString()}, ArchivoSorteos(edition_), edition_);
+    std::vector<std::string> paths;
+    for (const QString &file : files)
+        paths.push_back(file.toStdString());
+    const TInformeImportacion informe = ImportarArchivos(paths, ArchivoSorteos(edition_), edition_);
     sorteos_->Clear();
     sorteos_->LoadFromFile(ArchivoSorteos(edition_));
     CargarRango();

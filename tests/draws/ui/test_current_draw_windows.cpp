@@ -172,6 +172,34 @@ private slots:
         QVERIFY(!QFileInfo::exists(QString::fromStdString(ArchivoSorteos(TGameEdition::Classic))));
     }
 
+    void importTakesTheSixHistoriesInOneChoice()
+    {
+        WriteCurrentArchive({CurrentDraw(Day(2026, 5, 19), {2, 12, 20, 38, 45}, {2, 5})});
+        SetRangeParameters(Day(2004, 1, 1), Day(2026, 12, 31));
+        TFRMEuroMillonPremios window(nullptr, TGameEdition::Current);
+        QCOMPARE(window.Sorteos().Count(), 1);
+        const QString source =
+            QDir::cleanPath(QStringLiteral(QOR_TEST_DATA_DIR) + QStringLiteral("/../../src/data/history"));
+        QStringList histories;
+        for (const std::string &path : ArchivosHistorial(source.toStdString()))
+            histories << QString::fromStdString(path);
+        QCOMPARE(histories.size(), 6);
+        DialogService::SetNextFileNames(histories);
+        Trigger(&window, "ActImportarSorteos");
+        QCOMPARE(window.Sorteos().Count(), 1947);
+        QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Information);
+        QVERIFY2(DialogService::LastText().startsWith(
+                     QStringLiteral("Sorteos leídos: 1947\r\nAñadidos: 1946\r\nReemplazados: 1")),
+                 qPrintable(DialogService::LastText()));
+
+        // Cancelling the choice changes nothing.
+        DialogService::SetNextFileNames({});
+        const int boxes = static_cast<int>(DialogService::ShownBoxes().size());
+        Trigger(&window, "ActImportarSorteos");
+        QCOMPARE(window.Sorteos().Count(), 1947);
+        QCOMPARE(static_cast<int>(DialogService::ShownBoxes().size()), boxes + 1); // the file dialog alone
+    }
+
 private:
     std::unique_ptr<ShellTestFolder> folder_;
 };
