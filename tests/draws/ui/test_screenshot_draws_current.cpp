@@ -89,15 +89,13 @@ private slots:
 
     void spanish()
     {
-        Localizer().UnloadLanguage();
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        QVERIFY(UseScreenshotLanguage(QStringLiteral("es")));
         Shoot(QString());
     }
 
     void french()
     {
-        QVERIFY(Localizer().LoadLanguage(folder_->FilePath(QStringLiteral("QOREuroMillonv3_french.lng")).toStdString()));
-        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        QVERIFY(UseScreenshotLanguage(QStringLiteral("fr")));
         Shoot(QStringLiteral("_fr"));
         Localizer().UnloadLanguage();
     }

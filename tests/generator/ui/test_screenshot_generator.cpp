@@ -61,17 +61,6 @@ class TestScreenshotGenerator : public QObject {
 private:
     std::unique_ptr<ShellTestFolder> folder_;
 
-    // Loads the language of the suffix: "es" the built-in texts, "en" English.
-    static bool UseLanguage(const QString &suffix)
-    {
-        if (suffix == QLatin1String("es")) {
-            Localizer().UnloadLanguage();
-            return true;
-        }
-        const QString file = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("QOREuroMillonv3_english.lng"));
-        return Localizer().LoadLanguage(file.toStdString());
-    }
-
     static void Save(QWidget *widget, const QString &name, const QString &suffix)
     {
         QVERIFY2(SaveScreenshot(widget, name + QLatin1Char('_') + suffix), qPrintable(name));
@@ -176,7 +165,7 @@ private slots:
     void pictures()
     {
         QFETCH(QString, suffix);
-        QVERIFY(UseLanguage(suffix));
+        QVERIFY(UseScreenshotLanguage(suffix));
         GeneratorPages(suffix);
         ConditionEditor(suffix);
         WizardPages(suffix);

@@ -47,17 +47,6 @@ private:
     std::unique_ptr<ShellTestFolder> folder_;
 
     // "es" the built-in texts, "fr" French.
-    static bool UseLanguage(const QString &suffix)
-    {
-        if (suffix == QLatin1String("es")) {
-            Localizer().UnloadLanguage();
-            return true;
-        }
-        const QString file =
-            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("QOREuroMillonv3_french.lng"));
-        return Localizer().LoadLanguage(file.toStdString());
-    }
-
     static void Save(QWidget *widget, const QString &name, const QString &suffix)
     {
         QVERIFY2(SaveScreenshot(widget, name + QLatin1Char('_') + suffix), qPrintable(name));
@@ -144,7 +133,7 @@ private slots:
     void pictures()
     {
         QFETCH(QString, suffix);
-        QVERIFY(UseLanguage(suffix));
+        QVERIFY(UseScreenshotLanguage(suffix));
         GeneratorPages(suffix);
         ConditionEditor(suffix);
         GuaranteeWindow(suffix);

@@ -1,5 +1,6 @@
 #include "shell_test_support.h"
 
+#include "framework/localize.h"
 #include "widgets/dialog_service.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_main_mdi.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QPixmap>
 #include <QLabel>
+#include <QLocale>
 #include <QTest>
 #include <QWidget>
 
@@ -108,6 +110,22 @@ bool SaveScreenshot(QWidget *widget, const QString &name)
     if (folder.isEmpty())
         return true;
     return shot.save(QDir(QString::fromLocal8Bit(folder)).filePath(name + QStringLiteral(".png")), "PNG");
+}
+
+bool UseScreenshotLanguage(const QString &code)
+{
+    if (code == QLatin1String("es")) {
+        Localizer().UnloadLanguage();
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        return true;
+    }
+    const bool english = code == QLatin1String("en");
+    const QString file = QDir(QCoreApplication::applicationDirPath())
+                             .filePath(english ? QStringLiteral("QOREuroMillonv3_english.lng")
+                                               : QStringLiteral("QOREuroMillonv3_french.lng"));
+    QLocale::setDefault(english ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                : QLocale(QLocale::French, QLocale::France));
+    return Localizer().LoadLanguage(file.toStdString());
 }
 
 QString WindowLabelText(QWidget *root, const char *name)

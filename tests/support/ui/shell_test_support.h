@@ -49,6 +49,10 @@ class QWidget;
 // Grabs the widget; with QOR_SCREENSHOT_DIR set (tools/screenshot.sh) saves it
 // there as name.png. False when the grab is empty or the file cannot be written.
 bool SaveScreenshot(QWidget *widget, const QString &name);
+// Puts the language of a picture in force: "es" the built-in Spanish texts,
+// "en" or "fr" the language file built beside the test program; the default
+// locale follows. False when the file cannot be loaded.
+bool UseScreenshotLanguage(const QString &code);
 
 class QWidget;
 class TFRMApuestas;
