@@ -149,8 +149,7 @@ void ReadEditionSignature(TStream &stream, TGameEdition edition, bool archive)
     if (whole && std::memcmp(bytes, own, sizeof bytes) == 0)
         return;
     if (whole && std::memcmp(bytes, others, sizeof bytes) == 0)
-        throw EDrawEditionError(FormatText(GetText(kTextOtherGameFile),
-                                           {EditionName(other), GameRules(other).HighestStar, EditionName(edition)}));
+        throw EDrawEditionError(OtherGameFileText(other, edition));
     throw EDrawFormatError(GetText(kTextFormatoNoValido));
 }
 

@@ -165,9 +165,7 @@ void TEuroMillonGeneraComb::LeerDeStream(TStream &stream, TEditionOnLoad onLoad)
         throw EReadError(GetText(kTextNotAFormat));
     // Stars 10 to 12 read as a classic selection would be dropped without a word.
     if (*fileEdition != edition_ && onLoad == TEditionOnLoad::Require)
-        throw EReadError(FormatText(GetText(kTextOtherGameFile), {EditionName(*fileEdition),
-                                                                  GameRules(*fileEdition).HighestStar,
-                                                                  EditionName(edition_)}));
+        throw EReadError(OtherGameFileText(*fileEdition, edition_));
     TReader reader(stream);
     if (reader.GetInteger() > kFileVersion)
         throw EReadError(GetText(kTextNewerVersion));

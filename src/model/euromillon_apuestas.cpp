@@ -171,9 +171,7 @@ int TEuroMillonApuestas::InsertRange(TEuroMillonApuestas &source, int first, int
     last = std::min(last, source.Count() - 1);
     if (last < first)
         return 0;
-    if (source.edition_ != edition_)
-        throw EListError(FormatText(GetText(kTextOtherGameBets),
-                                    {EditionName(source.edition_), EditionName(edition_)}));
+    RequireSameGame(source.edition_, edition_);
     // A copy of the range, so that copying a combination into itself takes
     // the bets as they were before the first insertion.
     std::vector<BetMask> copied(source.masks_.begin() + first, source.masks_.begin() + last + 1);
@@ -231,9 +229,7 @@ void TEuroMillonApuestas::TakeBets(TEuroMillonApuestas &source)
 {
     if (&source == this || source.masks_.empty())
         return;
-    if (source.edition_ != edition_)
-        throw EListError(FormatText(GetText(kTextOtherGameBets),
-                                    {EditionName(source.edition_), EditionName(edition_)}));
+    RequireSameGame(source.edition_, edition_);
     if (masks_.empty()) {
         masks_.swap(source.masks_);
         Changed();

@@ -65,9 +65,7 @@ void TEuroMillonApuestas::LoadFromStream(TStream &stream, TEditionOnLoad onLoad)
     else
         throw EReadError(GetText(kTextNotCombinationFile));
     if (fileEdition != edition_ && onLoad == TEditionOnLoad::Require)
-        throw EReadError(FormatText(GetText(kTextOtherGameFile),
-                                    {EditionName(fileEdition), GameRules(fileEdition).HighestStar,
-                                     EditionName(edition_)}));
+        throw EReadError(OtherGameFileText(fileEdition, edition_));
 
     WithinUpdate(*this, [&] {
         Clear();

@@ -1,6 +1,9 @@
 #include "model/game_rules.h"
 
 #include "framework/localize.h"
+#include "model/bet_errors.h"
+#include "model/exception.h"
+#include "model/format.h"
 
 #include <atomic>
 
@@ -52,4 +55,16 @@ std::optional<TGameEdition> EditionFromKey(std::string_view key)
 std::string EditionName(TGameEdition edition)
 {
     return GetText(edition == TGameEdition::Current ? 45803 : 45802);
+}
+
+std::string OtherGameFileText(TGameEdition fileEdition, TGameEdition expected)
+{
+    return FormatText(GetText(kTextOtherGameFile),
+                      {EditionName(fileEdition), GameRules(fileEdition).HighestStar, EditionName(expected)});
+}
+
+void RequireSameGame(TGameEdition source, TGameEdition target)
+{
+    if (source != target)
+        throw EListError(FormatText(GetText(kTextOtherGameBets), {EditionName(source), EditionName(target)}));
 }

@@ -41,3 +41,11 @@ std::optional<TGameEdition> EditionFromKey(std::string_view key);
 // The edition's name as the user reads it ("clásico", "actual" in the
 // language in force).
 std::string EditionName(TGameEdition edition);
+
+// What a reader says of a file of the other game (45801): "El archivo es del
+// juego actual (estrellas 1 a 12); no puede leerse como juego clásico".
+std::string OtherGameFileText(TGameEdition fileEdition, TGameEdition expected);
+
+// Raises EListError 45804 when bets of the source game would go into a
+// combination of the target game; nothing otherwise.
+void RequireSameGame(TGameEdition source, TGameEdition target);

@@ -237,8 +237,7 @@ void TFRMAsistente::CrearCombinacion(TEuroMillonApuestas &bets)
     // them to one of the other game would drop their stars.
     if (combination.Edition() != bets.Edition()) {
         if (combination.Count() > 0)
-            throw Exception(FormatText(GetText(kTextOtherGameBets),
-                                       {EditionName(bets.Edition()), EditionName(combination.Edition())}));
+            RequireSameGame(bets.Edition(), combination.Edition());
         combination.SetEdition(bets.Edition());
     }
     combination.AppendMasks(bets.Masks().data(), bets.Masks().size());

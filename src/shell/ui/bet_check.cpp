@@ -22,7 +22,5 @@ bool IsCompleteBet(BetMask bet)
 
 void CheckSameEdition(const TEuroMillonApuestas &source, const TEuroMillonApuestas &target)
 {
-    if (source.Edition() != target.Edition())
-        throw EListError(FormatText(GetText(kTextOtherGameBets),
-                                    {EditionName(source.Edition()), EditionName(target.Edition())}));
+    RequireSameGame(source.Edition(), target.Edition());
 }
