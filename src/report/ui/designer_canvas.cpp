@@ -1,5 +1,6 @@
 #include "report/ui/designer_canvas.h"
 
+#include "report/render/report_fonts.h"
 #include "report/report_page.h"
 #include "report/report_units.h"
 
@@ -123,7 +124,7 @@ void TfrDesignCanvas::PaintObject(QPainter &painter, const TfrView &view, bool s
     case TfrViewKind::Memo: {
         painter.setPen(QPen(QColor(170, 170, 170), 0, Qt::DotLine));
         painter.drawRect(rect);
-        QFont font(Qt8(view.Font.Family));
+        QFont font(ReportFontFamily(view.Font.Family));
         font.setPointSizeF(std::max(1.0, view.Font.Size * scale_ * kUnitsPerMillimetre * 25.4 / 72.0 * 72.0 /
                                              std::max(1, logicalDpiY())));
         font.setBold(view.Font.Bold);
@@ -133,7 +134,20 @@ void TfrDesignCanvas::PaintObject(QPainter &painter, const TfrView &view, bool s
         const int h = view.Alignment & frtaHorizontalMask;
         const Qt::Alignment align = (h == frtaRight ? Qt::AlignRight : h == frtaCenter ? Qt::AlignHCenter : Qt::AlignLeft) |
                                     Qt::AlignVCenter;
-        painter.drawText(rect, align | Qt::TextDontClip, Qt8(view.Memo));
+        // As the preview prints it: turned with vertical text, and kept in
+        // its frame unless the memo grows with its text.
+        const bool autoWidth = view.Flags & flAutoWidth;
+        painter.save();
+        if (!autoWidth)
+            painter.setClipRect(rect, Qt::IntersectClip);
+        QRectF line = rect;
+        if (view.Alignment & frtaVertical) {
+            painter.translate(rect.bottomLeft());
+            painter.rotate(-90);
+            line = QRectF(0, 0, rect.height(), rect.width());
+        }
+        painter.drawText(line, align | (autoWidth ? Qt::TextDontClip : 0), Qt8(view.Memo));
+        painter.restore();
         break;
     }
     }
