@@ -108,10 +108,8 @@ void LayoutMemo(const TfrView &memo, double left, double top, const std::string 
             // The box is the memo's own; the painter places the line in it.
             offset = 0;
             thickness = across;
-            if (memo.Alignment & frtaDown)
-                item.Style |= kTextAcrossBottom;
-            else if (!(memo.Alignment & frtaMiddle))
-                item.Style |= kTextAcrossTop;
+            if (!(memo.Alignment & frtaMiddle))
+                item.Style |= (memo.Alignment & frtaDown) ? kTextAcrossBottom : kTextAcrossTop;
         }
         if (vertical) {
             // Read bottom to top: the text's start is at the bottom of the box.

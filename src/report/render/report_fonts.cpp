@@ -3,6 +3,7 @@
 #include "report/report_units.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 #include <cmath>
 

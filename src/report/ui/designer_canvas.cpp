@@ -134,19 +134,17 @@ void TfrDesignCanvas::PaintObject(QPainter &painter, const TfrView &view, bool s
         const int h = view.Alignment & frtaHorizontalMask;
         const Qt::Alignment align = (h == frtaRight ? Qt::AlignRight : h == frtaCenter ? Qt::AlignHCenter : Qt::AlignLeft) |
                                     Qt::AlignVCenter;
-        // As the preview prints it: turned with vertical text, and kept in
-        // its frame unless the memo grows with its text.
-        const bool autoWidth = view.Flags & flAutoWidth;
+        // Turned as the preview prints it. The expression is shown, not the
+        // value that grows an auto-width memo, so it is kept in the frame.
         painter.save();
-        if (!autoWidth)
-            painter.setClipRect(rect, Qt::IntersectClip);
+        painter.setClipRect(rect, Qt::IntersectClip);
         QRectF line = rect;
         if (view.Alignment & frtaVertical) {
             painter.translate(rect.bottomLeft());
             painter.rotate(-90);
             line = QRectF(0, 0, rect.height(), rect.width());
         }
-        painter.drawText(line, align | (autoWidth ? Qt::TextDontClip : 0), Qt8(view.Memo));
+        painter.drawText(line, align, Qt8(view.Memo));
         painter.restore();
         break;
     }

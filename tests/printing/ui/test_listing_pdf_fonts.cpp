@@ -34,7 +34,7 @@ const QString kLiberation = QStringLiteral("/usr/share/fonts/truetype/liberation
 const QString kUrw = QStringLiteral("/usr/share/fonts/opentype/urw-base35");
 
 const FontSetup kSetups[] = {
-    {"only DejaVu", {kDejaVu}, nullptr, "DejaVuSans", "fonts-dejavu-core"},
+    {"only DejaVu", {kDejaVu}, "DejaVu Sans", "DejaVuSans", "fonts-dejavu-core"},
     // No alias: Liberation Sans stands in for Arial by the program's choice.
     {"Liberation", {kDejaVu, kLiberation}, nullptr, "LiberationSans", "fonts-liberation2"},
     {"URW", {kDejaVu, kUrw}, "Nimbus Sans", "NimbusSans", "fonts-urw-base35"},

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -135,6 +136,36 @@ private slots:
                     if (!allowed.scanLine(y)[x] && Dark(image, x, y))
                         ++stray;
             QCOMPARE(stray, 0L);
+        }
+    }
+
+    // PDF page sizes are whole points: the smallest that holds the ticket.
+    void ticketPagesAreTheTicketRoundedUpToWholePoints()
+    {
+        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+        QVERIFY2(!pdfinfo.isEmpty(), "pdfinfo (poppler-utils) is not installed (make deps)");
+        ShellTestFolder folder;
+        const QString aem = folder.FilePath(QStringLiteral("uno.aem"));
+        WriteCombinationFile(aem, "Uno", SampleBets(1));
+        const struct {
+            const char *country, *rotation, *size;
+        } cases[] = {
+            {"ES", "0", "457 x 295 pts"},  // 161.0 x 104.0 mm: 456.4 x 294.8 pt
+            {"FR", "0", "456 x 343 pts"},  // 160.8 x 120.8 mm: 455.8 x 342.4 pt
+            {"ES", "90", "295 x 457 pts"},
+            {"FR", "270", "343 x 456 pts"},
+        };
+        for (const auto &c : cases) {
+            const QString pdf = folder.FilePath(QStringLiteral("ticket.pdf"));
+            QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf, QStringLiteral("--country"),
+                             QLatin1String(c.country), QStringLiteral("--rotation"), QLatin1String(c.rotation)}),
+                     0);
+            QProcess info;
+            info.start(pdfinfo, {pdf});
+            QVERIFY(info.waitForFinished(60000));
+            const QString text = QString::fromUtf8(info.readAllStandardOutput());
+            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Page size: +") + QLatin1String(c.size))),
+                     qPrintable(text));
         }
     }
 
