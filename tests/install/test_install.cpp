@@ -146,7 +146,8 @@ TEST_F(InstalledProgram, ReadOnlyProgramFolderKeepsUserFilesInTheDataFolder)
     for (const char *name : {"qor-euromillon", "qor-euromillon-cli", "QOREuroMillonv3_espagnol.lng",
                              "QOREuroMillonv3_english.lng", "QOREuroMillonv3_french.lng", "QOREuroMillon.pdf",
                              "QOREuroMillon_english.pdf", "QOREuroMillon_french.pdf",
-                             "Sorteos/QOREuroMillonSorteos.emx"})
+                             "Sorteos/QOREuroMillonSorteos.emx", "Boletos/Boleto_Espana_90.frf",
+                             "Listados/Listado_Apuestas.frf", "Listados/Listado_Por_Boletos.frf"})
         EXPECT_TRUE(fs::is_regular_file(prefix_ / name)) << name;
     for (const char *name : {"Sorteos", "Boletos", "Listados"})
         EXPECT_TRUE(fs::is_directory(prefix_ / name)) << name;
@@ -161,7 +162,7 @@ TEST_F(InstalledProgram, ReadOnlyProgramFolderKeepsUserFilesInTheDataFolder)
     EXPECT_TRUE(fs::is_regular_file(data / "qor-euromillon.zrk"));
     EXPECT_EQ(ReadFile(data / "Sorteos/QOREuroMillonSorteos.emx"), shipped);
     EXPECT_TRUE(fs::is_directory(data / "Boletos"));
-    EXPECT_TRUE(fs::is_directory(data / "Listados"));
+    EXPECT_TRUE(fs::is_regular_file(data / "Listados/Listado_Apuestas.frf"));
     EXPECT_EQ(Listing(prefix_), installed);
 
     // The settings hold what the first run saved; a country set here must

@@ -107,6 +107,29 @@ TEST_F(ShippedTemplates, ListingsPutTenTicketsOnAPage)
     }
 }
 
+// Nimbus Sans Bold, the tallest sans-serif "Arial" resolves to on Linux, has
+// lines of 1.387 em: 15.85 units at 9 pt, 24.55 at 14 pt.
+TEST(ShippedListings, EveryTextHoldsALineOfTheTallestLinuxSans)
+{
+    constexpr double kTallestLineEm = 1.387;
+    constexpr double kUnitsPerPoint = 25.4 / 72.0 * 3.6;
+    for (const TPlantillaIncluida &plantilla : PlantillasIncluidas()) {
+        if (plantilla.Carpeta != "Listados")
+            continue;
+        TfrReport report;
+        plantilla.Construir(report);
+        int texts = 0;
+        for (const TfrView &view : report.Page(0).Objects()) {
+            if (view.Kind != TfrViewKind::Memo || view.Memo.empty())
+                continue;
+            ++texts;
+            EXPECT_GE(view.Height, kTallestLineEm * view.Font.Size * kUnitsPerPoint)
+                << plantilla.Archivo << " " << view.Name;
+        }
+        EXPECT_GE(texts, 18) << plantilla.Archivo;
+    }
+}
+
 TEST_F(ShippedTemplates, AFileAlreadyThereIsKept)
 {
     fs::create_directories(folder / "Listados");

@@ -23,10 +23,14 @@ constexpr const char *kUsage =
     "Usage: qor-euromillon-cli print FILE.aem --pdf OUT.pdf [--country ES|FR]\n"
     "         [--rotation 0|90|180|270] [--offset DX,DY] [--template FILE.frf] [--test-mode]\n"
     "Prints the combination's bets, five to a ticket, into a PDF file whose pages\n"
-    "have the exact size of the ticket (print it at 100 %). Without --template the\n"
-    "automatic ticket of the country (ES by default) is built, turned by the\n"
-    "rotation (0 by default) and moved by the offsets in millimetres (0,0 by\n"
-    "default, for example --offset 1.5,-2). --test-mode marks every box.\n"
+    "have the size of the ticket (print it at 100 %). The PDF writer sizes pages\n"
+    "in whole points, so the size is rounded up: the Spanish ticket of 161.0 x 104.0 mm\n"
+    "gives pages of 161.2 x 104.1 mm, the French one of 160.8 x 120.8 mm pages\n"
+    "of 160.9 x 121.0 mm; the extra is blank paper at the right and the bottom.\n"
+    "Without --template the automatic ticket of the country (ES by default) is\n"
+    "built, turned by the rotation (0 by default) and moved by the offsets in\n"
+    "millimetres (0,0 by default, for example --offset 1.5,-2). --test-mode\n"
+    "marks every box.\n"
     "A combination of today's game (--edition current) prints only through a\n"
     "--template: its automatic ticket is not available yet.\n";
 
