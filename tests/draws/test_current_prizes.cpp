@@ -138,8 +138,9 @@ TEST(CurrentPrizes, ScanPaysTwoNoneOnlyInDrawsOfThirteenCategories)
     categories[69] = 13;
     const BetMask simple = Bet({2, 12, 1, 3, 4}, {10, 12});
     const BetMask multiple = simple | NumberBit(6) | StarBit(11);
+    const std::vector<BetMask> bets{simple, multiple};
     TPrizeScan scan;
-    scan.Run({simple, multiple}, draws, categories);
+    scan.Run(bets, draws, categories);
     ASSERT_EQ(scan.Count(), 4u);
     for (uint64_t i = 0; i < 4; ++i) {
         EXPECT_EQ(scan.Hit(i).Apuesta, static_cast<int32_t>(i / 2));
@@ -149,7 +150,7 @@ TEST(CurrentPrizes, ScanPaysTwoNoneOnlyInDrawsOfThirteenCategories)
     EXPECT_EQ(scan.HitsOf(3, 13), 2u);
     EXPECT_EQ(scan.HitsOf(4, 13), 0u);
     // Without the counts every draw has twelve.
-    scan.Run({simple, multiple}, draws);
+    scan.Run(bets, draws);
     EXPECT_EQ(scan.Count(), 0u);
 }
 
