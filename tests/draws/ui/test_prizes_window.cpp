@@ -410,7 +410,7 @@ private slots:
         // The last row: hit 3,000,000,122 (from 0), bet 122 + 1 on ticket 25.
         QCOMPARE(HitCell(window, 122, 1), QStringLiteral("123"));
         QCOMPARE(HitCell(window, 122, 2), QStringLiteral("25"));
-        QCOMPARE(HitCell(window, 122, 3), QStringLiteral("4+1"));
+        QCOMPARE(HitCell(window, 122, 3), QStringLiteral("5+0"));
         QCOMPARE(HitCell(window, 122, 4), QStringLiteral("122.00"));
         QVERIFY(!window.findChild<QToolButton *>(QStringLiteral("tbSiguiente"))->isEnabled());
 
