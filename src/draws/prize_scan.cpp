@@ -14,6 +14,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -166,14 +167,38 @@ struct TPrizeScan::TCache {
 
 TPrizeScan::TPrizeScan() : cache_(std::make_unique<TCache>()) {}
 TPrizeScan::~TPrizeScan() = default;
-TPrizeScan::TPrizeScan(TPrizeScan &&) noexcept = default;
-TPrizeScan &TPrizeScan::operator=(TPrizeScan &&) noexcept = default;
+// A scan moved from holds no hits.
+TPrizeScan::TPrizeScan(TPrizeScan &&other) noexcept
+    : bets_(std::exchange(other.bets_, {})),
+      draws_(std::move(other.draws_)),
+      chunkStart_(std::move(other.chunkStart_)),
+      perDrawCategory_(std::move(other.perDrawCategory_)),
+      total_(std::exchange(other.total_, 0)),
+      cache_(std::move(other.cache_))
+{
+    other.chunkStart_.clear();
+    other.perDrawCategory_.clear();
+}
+
+TPrizeScan &TPrizeScan::operator=(TPrizeScan &&other) noexcept
+{
+    if (this != &other) {
+        bets_ = std::exchange(other.bets_, {});
+        draws_ = std::move(other.draws_);
+        chunkStart_ = std::move(other.chunkStart_);
+        perDrawCategory_ = std::move(other.perDrawCategory_);
+        total_ = std::exchange(other.total_, 0);
+        cache_ = std::move(other.cache_);
+        other.chunkStart_.clear();
+        other.perDrawCategory_.clear();
+    }
+    return *this;
+}
 
 void TPrizeScan::Clear()
 {
     bets_ = {};
     draws_.clear();
-    categoryCounts_.clear();
     chunkStart_.clear();
     perDrawCategory_.clear();
     total_ = 0;
@@ -264,7 +289,6 @@ void TPrizeScan::Run(std::span<const BetMask> bets, const std::vector<BetMask> &
     total_ = chunkStart_.back();
     bets_ = bets;
     draws_ = draws;
-    categoryCounts_ = categoryCounts;
     cache_ = std::move(cache);
 }
 
@@ -293,6 +317,8 @@ std::vector<TPrizeScan::THit> TPrizeScan::Hits(uint64_t first, size_t count) con
         throw EListError(FormatText("List index out of bounds (%d)", {static_cast<long long>(first)}));
     std::vector<THit> page;
     count = static_cast<size_t>(std::min<uint64_t>(count, total_ - first));
+    if (count == 0)
+        return page;
     page.reserve(count);
     std::lock_guard lock(cache_->Lock);
     // The chunk holding the first hit, then the chunks after it.

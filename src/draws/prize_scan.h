@@ -71,7 +71,6 @@ private:
 
     std::span<const BetMask> bets_;
     std::vector<BetMask> draws_;
-    std::vector<uint8_t> categoryCounts_;
     std::vector<uint64_t> chunkStart_;      // hits before each chunk of bets, and the total last
     std::vector<uint64_t> perDrawCategory_; // draw * 13 + category - 1
     uint64_t total_ = 0;

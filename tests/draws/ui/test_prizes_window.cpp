@@ -32,6 +32,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <filesystem>
+
 namespace {
 
 QString Text(QWidget &window, const char *label)
@@ -301,6 +303,26 @@ private slots:
         DialogService::SetNextFileName(csv);
         Trigger(&window, "ActImportarSorteos");
         QVERIFY(DialogService::LastText().startsWith(QStringLiteral("Sorteos leídos: 378\r\nAñadidos: 0\r\nReemplazados: 378")));
+    }
+
+    void classicImportOfTheSixHistoriesCountsTodaysDrawsApart()
+    {
+        // The six histories of the source tree.
+        const std::filesystem::path tree = std::filesystem::path(QOR_TEST_DATA_DIR) / ".." / "..";
+        QStringList files;
+        for (const std::string &path : ArchivosHistorial((tree / "src" / "data" / "history").lexically_normal().string()))
+            files << QString::fromStdString(path);
+        ResetRangeParameters(Day(2011, 5, 6));
+        TFRMEuroMillonPremios window;
+        DialogService::SetNextFileNames(files);
+        Trigger(&window, "ActImportarSorteos");
+        QCOMPARE(window.Sorteos().Count(), 378);
+        QCOMPARE(ArchivedCount(), 378);
+        QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Information);
+        QCOMPARE(DialogService::LastText(), QStringLiteral("Sorteos leídos: 378\r\nAñadidos: 378\r\nReemplazados: 0\n"
+                                                           "Total sorteos en la base de datos: 378\n"
+                                                           "Sorteos del juego actual (posteriores al 06/05/2011), no "
+                                                           "importados: 1569"));
     }
 
     void damagedHistoryReportsBadLinesAndKeepsTheArchive()
