@@ -265,9 +265,7 @@ THistorialSorteos ReadHistory(std::istream &input, const std::string &source, st
                                            {FormatFechaIso(row.Fecha), first->second}));
             history.Sorteos.push_back(row);
         } catch (const TRowError &error) {
-            if (!columns)
-                throw EHistorialError(FormatText("%s, line %d: %s", {source, lineNumber, error.Reason}));
-            if (!errores)
+            if (!errores || !columns)
                 throw EHistorialError(FormatText("%s, line %d: %s", {source, lineNumber, error.Reason}));
             errores->push_back({lineNumber, error.Reason});
         }
