@@ -337,6 +337,21 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45007, "No se ha podido abrir:"},
     {45010, "Garantía"},
 
+    // Game dates, prize check progress and winning-bet pages (45100 to 45112)
+    {45100, "El sorteo del %s es anterior al primer sorteo de EuroMillones (13/02/2004)"},
+    {45101, "El sorteo del %s es del juego actual: el juego clásico terminó con el sorteo del 06/05/2011"},
+    {45102, "Sorteos del juego actual (posteriores al 06/05/2011), no importados: %d"},
+    {45103, "Comprobando los premios..."},
+    {45104, "Primera página"},
+    {45105, "Página anterior"},
+    {45106, "Página siguiente"},
+    {45107, "Última página"},
+    {45108, "Ir a la página (Intro)"},
+    {45109, "Página %s de %s"},
+    {45110, "Apuestas premiadas %s a %s de %s"},
+    {45111, "Coste por sorteo: %s"},
+    {45112, "%s (%d sorteos)"},
+
     // Draw import, profit chart (45200 to 45228)
     {45200, "Importar sorteos..."},
     {45201, "Importar sorteos de archivos de sorteo (*.ems) o del histórico de sorteos (*.csv)"},

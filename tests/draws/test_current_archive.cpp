@@ -3,6 +3,7 @@
 #include "draws/draw.h"
 #include "draws_test_support.h"
 #include "model/memory_stream.h"
+#include "model/value_stream.h"
 
 #include <gtest/gtest.h>
 
@@ -177,13 +178,18 @@ TEST(CurrentArchive, DamagedBlocksRaiseAndKeepTheDrawsReadBefore)
         EXPECT_FALSE(loaded.Busy());
     }
 
-    // A block of May 2011 with only twelve categories is not one of today's game.
-    TSorteosEuroMillon twelve;
-    twelve.AddSorteo(May2011());
-    std::string bytes = ArchiveBytes(twelve);
-    bytes[3] = '3';
+    // A block of May 2011 with only twelve categories (as a classic draw
+    // object writes it) is not one of today's game.
     TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), bytes.size());
+    stream.WriteBuffer("EMS3", 4);
+    {
+        TWriter writer(stream);
+        writer.PutListStart();
+        TSorteoEuroMillon twelve;
+        twelve.SetInfo(May2011());
+        twelve.WriteToStream(stream, writer);
+        writer.PutListEnd();
+    }
     stream.SetPosition(0);
     TSorteosEuroMillon loaded(TGameEdition::Current);
     EXPECT_THROW(loaded.LoadFromStream(stream), EReadError);
@@ -220,6 +226,8 @@ TEST(CurrentArchive, ACategoryTheDrawDoesNotHaveIsKeptAtZero)
     EXPECT_EQ(current.Sorteo(1).PremioCategoria[13], 0);
     EXPECT_EQ(current.Sorteo(0).PremioCategoria[13], 43000);
     TSorteosEuroMillon classic;
-    classic.AddSorteo(may);
+    TSorteoEuroMillonInfo classicDraw = may;
+    classicDraw.FechaSorteo = DayOf(2011, 5, 6);
+    classic.AddSorteo(classicDraw);
     EXPECT_EQ(classic.Sorteo(0).Acertantes[13], 0);
 }

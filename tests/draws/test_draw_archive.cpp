@@ -171,7 +171,7 @@ TEST(DrawArchive, DamagedFilesRaiseTheirErrorsAndKeepWhatWasRead)
     TSorteosEuroMillon archive;
     for (size_t length = 0; length < bytes.size(); ++length) {
         TMemoryStream prefix(bytes.substr(0, length));
-        archive.AddSorteo(MakeDraw(Day(2020, 1, 3), {}, {}));
+        archive.AddSorteo(MakeDraw(Day(2011, 4, 29), {}, {}));
         if (length < 4)
             EXPECT_THROW(archive.LoadFromStream(prefix), EDrawFormatError) << length;
         else
@@ -179,7 +179,7 @@ TEST(DrawArchive, DamagedFilesRaiseTheirErrorsAndKeepWhatWasRead)
         EXPECT_FALSE(archive.Busy());
         // Emptied first, then the whole draws before the cut are kept.
         EXPECT_EQ(archive.Count(), length == bytes.size() - 1 ? 3 : archive.Count() < 3 ? archive.Count() : -1);
-        EXPECT_EQ(archive.IndexOfFecha(Day(2020, 1, 3)), -1);
+        EXPECT_EQ(archive.IndexOfFecha(Day(2011, 4, 29)), -1);
     }
 
     TMemoryStream drawFile("EMS0" + bytes.substr(4));
@@ -220,7 +220,7 @@ TEST(DrawArchive, FailingSaveLeavesThePreviousArchive)
     std::string before = ReadFileBytes(path);
 
     TSorteosEuroMillon bigger;
-    for (int i = 0; i < 400; ++i)
+    for (int i = 0; i < 378; ++i)
         bigger.AddSorteo(MakeDraw(Day(2004, 2, 13) + 7 * i, {1, 2, 3, 4, 5}, {1, 2}, i + 1));
     // The system refuses to let files grow past 64 bytes while the save runs.
     auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -387,10 +387,13 @@ TEST(DrawArchive, ManyDrawsOldestFirstLoadNewestFirst)
     TMemoryStream stream(ArchiveFileOf(draws));
     TSorteosEuroMillon archive;
     archive.LoadFromStream(stream);
-    ASSERT_EQ(archive.Count(), 50000);
-    EXPECT_EQ(archive.Sorteo(0).NumeroSorteo, 49999);
-    EXPECT_EQ(archive.Sorteo(49999).NumeroSorteo, 0);
-    EXPECT_EQ(archive.IndexOfFecha(Day(1900, 1, 1) + 100), 49899);
+    // Only the classic game's days are kept: 13 February 2004 to 6 May 2011.
+    const int first = static_cast<int>(Day(2004, 2, 13) - Day(1900, 1, 1));
+    const int last = static_cast<int>(Day(2011, 5, 6) - Day(1900, 1, 1));
+    ASSERT_EQ(archive.Count(), last - first + 1);
+    EXPECT_EQ(archive.Sorteo(0).NumeroSorteo, last);
+    EXPECT_EQ(archive.Sorteo(archive.Count() - 1).NumeroSorteo, first);
+    EXPECT_EQ(archive.IndexOfFecha(Day(2004, 2, 13) + 100), last - first - 100);
 }
 
 TEST(DrawArchive, AddingManyAtOnceMatchesAddingOneByOne)

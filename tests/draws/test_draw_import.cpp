@@ -92,7 +92,7 @@ TEST(DrawImport, DamagedHistoryReportsBadLinesAndKeepsTheArchive)
     EXPECT_EQ(informe.Errores[1].Linea, 4);
     EXPECT_EQ(informe.Errores[1].Motivo, "winner count 'xx' is not a number");
     EXPECT_EQ(informe.Errores[2].Linea, 5);
-    EXPECT_EQ(informe.Errores[2].Motivo, "the draw of 2004-02-20 is already listed");
+    EXPECT_EQ(informe.Errores[2].Motivo, "the draw of 2004-02-20 is already listed at line 2, which is kept");
 
     auto sorteos = Load(archive);
     ASSERT_EQ(sorteos->Count(), 3);

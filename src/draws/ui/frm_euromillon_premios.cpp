@@ -8,6 +8,7 @@
 #include "draws/ui/draw_texts.h"
 #include "draws/ui/draws_picture.h"
 #include "draws/ui/grafico_beneficio.h"
+#include "draws/ui/paginador_premiadas.h"
 #include "draws/ui/prize_grid.h"
 #include "framework/parametres.h"
 #include "widgets/command_guard.h"
@@ -162,7 +163,15 @@ void TFRMEuroMillonPremios::BuildControls()
     int column = 0;
     for (int width : {70, 50, 50, 80, 80})
         sgApPremiadas->setColumnWidth(column++, width);
-    tsApuestasPremiadas = sgApPremiadas;
+    // One page of the winning bets at a time, with the pager below it.
+    paginador_ = new TPaginadorPremiadas(*apPremiadasModel_, this);
+    tsApuestasPremiadas = new QWidget(this);
+    tsApuestasPremiadas->setObjectName(QStringLiteral("tsApuestasPremiadas"));
+    auto *winning = new QVBoxLayout(tsApuestasPremiadas);
+    winning->setContentsMargins(0, 0, 0, 2);
+    winning->setSpacing(2);
+    winning->addWidget(sgApPremiadas);
+    winning->addWidget(paginador_);
     grafico_ = new TGraficoBeneficio(this);
     tsGrafico = grafico_;
     tsGrafico->setObjectName(QStringLiteral("tsGrafico"));
@@ -268,6 +277,7 @@ void TFRMEuroMillonPremios::ApplyTexts()
     cbHastaEl->setText(Txt(43119));
     lSorteosProcesados->setText(Txt(43121));
     grafico_->ApplyTexts();
+    paginador_->ApplyTexts();
 }
 
 void TFRMEuroMillonPremios::LoadSettings()
