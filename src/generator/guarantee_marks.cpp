@@ -6,6 +6,8 @@
 #include <atomic>
 #include <bit>
 #include <chrono>
+#include <exception>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -93,15 +95,66 @@ void EachSubset(const int *values, int count, int from, int size, uint64_t rank,
     }
 }
 
+
+// From this many bets on, the rank table costs less than the subsets.
+constexpr size_t kRankMarkingFrom = size_t{1} << 17;
+constexpr uint64_t kQuintets = kBinomial(kGameNumbers, 5);
+// Most tables filled at once: each costs 9.5 MB (17.5 MB today).
+constexpr unsigned kMostRankTables = 4;
+
+// Visits every set of `size` values below 50, ascending, in colexicographic
+// order, so that the visit's rank counts up from 0.
+template <typename Visit> void EachSetColex(int size, Visit &&visit)
+{
+    int values[5];
+    for (int j = 0; j < size; ++j)
+        values[j] = j;
+    for (uint64_t rank = 0;; ++rank) {
+        visit(static_cast<const int *>(values), rank);
+        int j = 0;
+        while (j < size - 1 && values[j] + 1 == values[j + 1])
+            ++j;
+        if (values[j] + 1 == (j == size - 1 ? kGameNumbers : values[j + 1]))
+            return;
+        ++values[j];
+        for (int q = 0; q < j; ++q)
+            values[q] = q;
+    }
+}
+
+// `count` bits of a bit table from bit `first` on; the table has two words
+// to spare past its last bit.
+template <typename Word> Word TableBits(const uint64_t *table, uint64_t first, int count)
+{
+    size_t index = static_cast<size_t>(first >> 6);
+    const int offset = static_cast<int>(first & 63);
+    unsigned __int128 bits = table[index] >> offset;
+    for (int have = 64 - offset; have < count; have += 64)
+        bits |= static_cast<unsigned __int128>(table[++index]) << have;
+    return static_cast<Word>(bits & ((static_cast<unsigned __int128>(1) << count) - 1));
+}
 } // namespace
 
 template <typename Layout>
-TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads, const PauseFn &pause)
+TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads, const PauseFn &pause,
+                                         TMarking marking)
 {
     for (int n = 1; n <= 5; ++n)
         words_[static_cast<size_t>(n)].assign(kBinomial(kGameNumbers, n), 0);
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());
+    if (marking == TMarking::Auto)
+        marking = bets.size() >= kRankMarkingFrom ? TMarking::ByRank : TMarking::BySubsets;
+    marking_ = marking;
+    if (marking == TMarking::ByRank)
+        MarkByRank(bets, threads, pause);
+    else
+        MarkBySubsets(bets, threads, pause);
+}
+
+template <typename Layout>
+void TGuaranteeMarks<Layout>::MarkBySubsets(const std::vector<BetMask> &bets, unsigned threads, const PauseFn &pause)
+{
     // Each thread owns whole tables, so no word is written by two threads:
     // the large table of sets of five against the other four.
     constexpr unsigned kFives = 1u << 5;
@@ -149,6 +202,127 @@ TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsig
 }
 
 template <typename Layout>
+void TGuaranteeMarks<Layout>::MarkByRank(const std::vector<BetMask> &bets, unsigned threads, const PauseFn &pause)
+{
+    constexpr uint64_t kBits = kQuintets * static_cast<uint64_t>(Layout::kPairs);
+    constexpr size_t kTableWords = static_cast<size_t>(kBits / 64) + 3;
+    constexpr size_t kChunk = size_t{1} << 14;
+    const size_t chunks = (bets.size() + kChunk - 1) / kChunk;
+    // Each thread sets bits in a table of its own; the tables are ORed when
+    // read, so no word is written by two threads.
+    const auto workers = static_cast<unsigned>(std::clamp<size_t>(chunks, 1, std::min(threads, kMostRankTables)));
+    std::vector<std::vector<uint64_t>> tables(workers);
+    std::vector<std::vector<BetMask>> others(workers);
+    std::atomic<size_t> next{0};
+    std::atomic<size_t> marked{0};
+    std::atomic<bool> stop{false};
+    std::exception_ptr failure;
+    std::mutex failureLock;
+    auto paused = [&] {
+        const size_t done = marked.load();
+        if (pause && done < bets.size() && pause(done, bets.size()))
+            stop = true;
+        return stop.load();
+    };
+    auto work = [&](unsigned worker) {
+        try {
+            std::vector<uint64_t> &table = tables[worker];
+            table.assign(kTableWords, 0);
+            int mirrored[kGameNumbers];
+            for (size_t chunk; !stop.load(std::memory_order_relaxed) && (chunk = next.fetch_add(1)) < chunks;) {
+                const size_t first = chunk * kChunk;
+                const size_t last = std::min(first + kChunk, bets.size());
+                for (size_t i = first; i < last; ++i) {
+                    const BetMask bet = bets[i];
+                    const auto stars = static_cast<unsigned>(bet >> kStarShift) & Layout::kStarSetBits;
+                    if (CountNumbers(bet) != 5 || std::popcount(stars) != 2) {
+                        others[worker].push_back(bet);
+                        continue;
+                    }
+                    MirroredNumbers(bet, mirrored);
+                    const uint64_t bit =
+                        ColexRank(mirrored, 5) * Layout::kPairs +
+                        static_cast<uint64_t>(kStarTables<Layout>.pairIndex[static_cast<size_t>(std::countr_zero(stars))]
+                                                                          [static_cast<size_t>(std::bit_width(stars) - 1)]);
+                    table[static_cast<size_t>(bit >> 6)] |= uint64_t{1} << (bit & 63);
+                }
+                marked += last - first;
+                if (worker == 0)
+                    paused();
+            }
+        } catch (...) {
+            std::lock_guard<std::mutex> lock(failureLock);
+            if (!failure)
+                failure = std::current_exception();
+            stop = true;
+        }
+    };
+    // The first pause comes before any bet, so that a stop is heard however
+    // the helpers share the chunks.
+    if (paused()) {
+        complete_ = false;
+        return;
+    }
+    std::vector<std::thread> helpers;
+    for (unsigned worker = 1; worker < workers; ++worker)
+        helpers.emplace_back(work, worker);
+    work(0);
+    while (!stop.load() && marked.load() < bets.size()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        paused();
+    }
+    for (std::thread &helper : helpers)
+        helper.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    complete_ = !stop.load();
+    if (!complete_)
+        return;
+
+    // Bets that are not simple bets, then the sets of five from the tables.
+    for (const std::vector<BetMask> &rest : others)
+        for (BetMask bet : rest)
+            Mark(bet);
+    std::vector<Word> &fives = words_[5];
+    EachSetColex(5, [&](const int *, uint64_t rank) {
+        Word pairs = 0;
+        for (const std::vector<uint64_t> &table : tables)
+            pairs |= TableBits<Word>(table.data(), rank * Layout::kPairs, Layout::kPairs);
+        if (pairs == 0)
+            return;
+        Word word = Word{1} << Layout::kAnyBit | pairs;
+        for (int star = 0; star < Layout::kStars; ++star)
+            if ((pairs & kStarTables<Layout>.anyStar[1u << star]) != 0)
+                word |= Word{1} << (Layout::kStarBitsShift + star);
+        fives[rank] |= word;
+    });
+    tables.clear();
+    CloseDownwards();
+}
+
+template <typename Layout> void TGuaranteeMarks<Layout>::CloseDownwards()
+{
+    for (int size = 5; size >= 2; --size) {
+        const std::vector<Word> &from = words_[static_cast<size_t>(size)];
+        std::vector<Word> &to = words_[static_cast<size_t>(size - 1)];
+        EachSetColex(size, [&](const int *values, uint64_t rank) {
+            const Word word = from[rank];
+            if (word == 0)
+                return;
+            // Without value i, the values above it move one place down.
+            uint64_t below = 0;
+            for (int i = 0; i < size; ++i) {
+                uint64_t subset = below;
+                for (int j = i + 1; j < size; ++j)
+                    subset += kBinomial(values[j], j);
+                to[subset] |= word;
+                below += kBinomial(values[i], i + 1);
+            }
+        });
+    }
+}
+
+template <typename Layout>
 void TGuaranteeMarks<Layout>::Mark(const std::vector<BetMask> &bets, size_t first, size_t last, unsigned sizes)
 {
     int mirrored[kGameNumbers];
@@ -161,6 +335,23 @@ void TGuaranteeMarks<Layout>::Mark(const std::vector<BetMask> &bets, size_t firs
                 words_[static_cast<size_t>(size)][rank] |= pattern;
         });
     }
+}
+
+template <typename Layout> void TGuaranteeMarks<Layout>::Mark(BetMask bet)
+{
+    int mirrored[kGameNumbers];
+    const Word pattern = StarPattern<Layout>(bet);
+    const int count = MirroredNumbers(bet, mirrored);
+    EachSubset(mirrored, count, 0, 0, 0,
+               [&](int size, uint64_t rank) { words_[static_cast<size_t>(size)][rank] |= pattern; });
+}
+
+template <typename Layout> typename Layout::Word TGuaranteeMarks<Layout>::Quintet(BetMask numbers) const
+{
+    int mirrored[kGameNumbers];
+    if (MirroredNumbers(numbers, mirrored) != 5)
+        return 0;
+    return words_[5][ColexRank(mirrored, 5)];
 }
 
 template <typename Layout>
