@@ -206,20 +206,25 @@ void SettleShared(const TGuaranteeMarks<Layout> &marks, int categories, BetMask 
 // category: a bet holding m of its numbers and t of its stars wins category
 // n+s in C(m, n) C(U - m, 5 - n) C(t, s) C(V - t, 2 - s) draws (U numbers and V
 // stars in the universe), whatever the other bets.
-std::array<int64_t, kMostGuaranteeRows> BetWinsOver(const std::vector<BetMask> &bets, BetMask universe,
-                                                    int categories)
+std::array<int64_t, kMostGuaranteeRows> BetWinsOver(const std::vector<BetMask> &bets, const TBetCensus &census,
+                                                    BetMask universe, int categories)
 {
-    std::array<std::array<int64_t, 8>, 8> bySize{};
-    for (BetMask bet : bets)
-        ++bySize[static_cast<size_t>(std::min(7, CountNumbers(bet & universe)))]
-                [static_cast<size_t>(std::min(7, CountStars(bet & universe)))];
+    // The census counted the bets whole: right when no value of theirs lies
+    // outside the universe, as in the whole game.
+    std::array<std::array<int64_t, kMostStars + 1>, 8> bySize = census.Sizes;
+    if ((census.Values & ~universe) != 0) {
+        bySize = {};
+        for (BetMask bet : bets)
+            ++bySize[static_cast<size_t>(std::min(7, CountNumbers(bet & universe)))]
+                    [static_cast<size_t>(CountStars(bet & universe))];
+    }
     const int numbers = CountNumbers(universe);
     const int stars = CountStars(universe);
     std::array<int64_t, kMostGuaranteeRows> wins{};
     for (int row = 0; row < categories; ++row) {
         const TCategoriaPremio &category = CategoriasPremio[static_cast<size_t>(row)];
         for (int m = 0; m < 8; ++m)
-            for (int t = 0; t < 8; ++t) {
+            for (int t = 0; t <= kMostStars; ++t) {
                 const int64_t count = bySize[static_cast<size_t>(m)][static_cast<size_t>(t)];
                 if (count == 0 || numbers - m < 0 || stars - t < 0)
                     continue;
@@ -329,8 +334,27 @@ TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bet
     const int categories = rules.CategoryCount;
     TGuaranteeReport report;
     report.All.Categories = categories;
+
+    unsigned threads = threads_ != 0 ? threads_ : std::max(1u, std::thread::hardware_concurrency());
+    TProgressThrottle throttle(clock_, 1);
+    throttle.Restart();
+    auto pauseMarking = [&](size_t marked, size_t betCount) {
+        if (!throttle.Due())
+            return false;
+        if (OnMarking)
+            OnMarking(static_cast<int64_t>(marked), static_cast<int64_t>(betCount));
+        throttle.Reported();
+        return ShouldCancel && ShouldCancel();
+    };
+    const TGuaranteeMarks<Layout> marks(bets, threads, pauseMarking, marking_);
+    if (!marks.Complete()) {
+        report.Cancelled = true;
+        return report;
+    }
+    // Every value of the bets, seen while marking them.
+    const BetMask betValues = marks.Census().Values & (kNumberBits | kAnyStarBits);
     if (selection == 0)
-        selection = SelectionOfBets(bets);
+        selection = betValues;
     selection &= kNumberBits | rules.StarBits;
     report.Selection = selection;
 
@@ -343,7 +367,7 @@ TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bet
     std::vector<TTableWalk> walks;
     walks.push_back({pairCount > 0 ? NumberQuintetMasks(selection) : std::vector<BetMask>{}, {0}});
     const BetMask outside = ~selection & kNumberBits;
-    const bool outsideInert = (SelectionOfBets(bets) & outside) == 0;
+    const bool outsideInert = (betValues & outside) == 0;
     if (byHits && pairCount > 0)
         for (int hits = 4; hits >= 3; --hits) {
             if (outsideInert)
@@ -361,7 +385,7 @@ TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bet
     if (universe == 0)
         universe = kNumberBits | rules.StarBits;
     universe &= kNumberBits | rules.StarBits;
-    const BetMask usedValues = SelectionOfBets(bets) & universe;
+    const BetMask usedValues = betValues & universe;
     const int universeNumbers = CountNumbers(universe);
     const int universeStars = CountStars(universe);
     const int outsideNumbers = universeNumbers - CountNumbers(usedValues);
@@ -381,22 +405,6 @@ TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bet
             total += static_cast<int64_t>(shared.back().first.size()) * numberWeight * starDraws;
         }
 
-    unsigned threads = threads_ != 0 ? threads_ : std::max(1u, std::thread::hardware_concurrency());
-    TProgressThrottle throttle(clock_, 1);
-    throttle.Restart();
-    auto pauseMarking = [&](size_t marked, size_t betCount) {
-        if (!throttle.Due())
-            return false;
-        if (OnMarking)
-            OnMarking(static_cast<int64_t>(marked), static_cast<int64_t>(betCount));
-        throttle.Reported();
-        return ShouldCancel && ShouldCancel();
-    };
-    const TGuaranteeMarks<Layout> marks(bets, threads, pauseMarking, marking_);
-    if (!marks.Complete()) {
-        report.Cancelled = true;
-        return report;
-    }
 
     std::atomic<int64_t> done{0};
     throttle.Restart();
@@ -476,7 +484,7 @@ TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bet
     if (withOdds && !report.Cancelled) {
         for (int64_t count : report.Odds.Best.PerCategory)
             report.Odds.Best.Draws += count;
-        report.Odds.BetWins = BetWinsOver(bets, universe, categories);
+        report.Odds.BetWins = BetWinsOver(bets, marks.Census(), universe, categories);
     }
     if (OnProgress)
         OnProgress(done.load(), total);

@@ -21,6 +21,8 @@ template <typename Layout> struct StarTables {
     std::array<Word, kSets> anyStar{};
     std::array<Word, kSets> within{};
     std::array<std::array<int, Layout::kStars>, Layout::kStars> pairIndex{};
+    // The pair index + 1 of a set of exactly two stars; 0 for other sets.
+    std::array<uint8_t, kSets> pairOfSet{};
 
     // Each set from the set without its lowest star: cheap enough to be
     // worked out by the compiler for 4096 sets.
@@ -31,6 +33,7 @@ template <typename Layout> struct StarTables {
         for (int a = 0; a < Layout::kStars; ++a)
             for (int b = a + 1; b < Layout::kStars; ++b) {
                 pairIndex[static_cast<size_t>(a)][static_cast<size_t>(b)] = index;
+                pairOfSet[(size_t{1} << a) | (size_t{1} << b)] = static_cast<uint8_t>(index + 1);
                 const Word bit = Word{1} << index++;
                 withStar[static_cast<size_t>(a)] |= bit;
                 withStar[static_cast<size_t>(b)] |= bit;
@@ -99,6 +102,20 @@ void EachSubset(const int *values, int count, int from, int size, uint64_t rank,
 // From this many bets on, the rank table costs less than the subsets.
 constexpr size_t kRankMarkingFrom = size_t{1} << 17;
 constexpr uint64_t kQuintets = kBinomial(kGameNumbers, 5);
+// The colexicographic rank of a set of five numbers (of their mirrored
+// values) in parts: the k-th smallest number, at bit v, adds C(49 - v, 5 - k).
+struct TQuintetRankParts {
+    std::array<std::array<uint32_t, kGameNumbers>, 5> part{};
+    constexpr TQuintetRankParts()
+    {
+        for (size_t k = 0; k < 5; ++k)
+            for (int v = 0; v < kGameNumbers; ++v)
+                part[k][static_cast<size_t>(v)] = static_cast<uint32_t>(kBinomial(kGameNumbers - 1 - v, 5 - static_cast<int>(k)));
+    }
+};
+
+constexpr TQuintetRankParts kQuintetRank{};
+
 // Most tables filled at once: each costs 9.5 MB (17.5 MB today).
 constexpr unsigned kMostRankTables = 4;
 
@@ -135,6 +152,12 @@ template <typename Word> Word TableBits(const uint64_t *table, uint64_t first, i
 }
 } // namespace
 
+void CountBet(BetMask bet, TBetCensus &census)
+{
+    census.Values |= bet;
+    ++census.Sizes[static_cast<size_t>(std::min(7, CountNumbers(bet)))][static_cast<size_t>(CountStars(bet))];
+}
+
 template <typename Layout>
 TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads, const PauseFn &pause,
                                          TMarking marking)
@@ -155,6 +178,8 @@ TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsig
 template <typename Layout>
 void TGuaranteeMarks<Layout>::MarkBySubsets(const std::vector<BetMask> &bets, unsigned threads, const PauseFn &pause)
 {
+    for (BetMask bet : bets)
+        CountBet(bet, census_);
     // Each thread owns whole tables, so no word is written by two threads:
     // the large table of sets of five against the other four.
     constexpr unsigned kFives = 1u << 5;
@@ -213,11 +238,11 @@ void TGuaranteeMarks<Layout>::MarkByRank(const std::vector<BetMask> &bets, unsig
     const auto workers = static_cast<unsigned>(std::clamp<size_t>(chunks, 1, std::min(threads, kMostRankTables)));
     std::vector<std::vector<uint64_t>> tables(workers);
     std::vector<std::vector<BetMask>> others(workers);
-    std::atomic<size_t> next{0};
     std::atomic<size_t> marked{0};
     std::atomic<bool> stop{false};
     std::exception_ptr failure;
     std::mutex failureLock;
+    std::mutex censusLock;
     auto paused = [&] {
         const size_t done = marked.load();
         if (pause && done < bets.size() && pause(done, bets.size()))
@@ -228,28 +253,38 @@ void TGuaranteeMarks<Layout>::MarkByRank(const std::vector<BetMask> &bets, unsig
         try {
             std::vector<uint64_t> &table = tables[worker];
             table.assign(kTableWords, 0);
-            int mirrored[kGameNumbers];
-            for (size_t chunk; !stop.load(std::memory_order_relaxed) && (chunk = next.fetch_add(1)) < chunks;) {
+            BetMask values = 0;
+            int64_t simple = 0;
+            // Chunks dealt in turn, so that the calling thread pauses after
+            // each of its share whatever the others do.
+            for (size_t chunk = worker; chunk < chunks && !stop.load(std::memory_order_relaxed); chunk += workers) {
                 const size_t first = chunk * kChunk;
                 const size_t last = std::min(first + kChunk, bets.size());
                 for (size_t i = first; i < last; ++i) {
                     const BetMask bet = bets[i];
-                    const auto stars = static_cast<unsigned>(bet >> kStarShift) & Layout::kStarSetBits;
-                    if (CountNumbers(bet) != 5 || std::popcount(stars) != 2) {
+                    const unsigned pair =
+                        kStarTables<Layout>.pairOfSet[static_cast<size_t>(bet >> kStarShift) & Layout::kStarSetBits];
+                    BetMask rest = bet & kNumberBits;
+                    uint64_t rank = 0;
+                    int k = 0;
+                    for (; k < 5 && rest != 0; ++k, rest &= rest - 1)
+                        rank += kQuintetRank.part[static_cast<size_t>(k)][static_cast<size_t>(std::countr_zero(rest))];
+                    if (pair == 0 || k < 5 || rest != 0) {
                         others[worker].push_back(bet);
                         continue;
                     }
-                    MirroredNumbers(bet, mirrored);
-                    const uint64_t bit =
-                        ColexRank(mirrored, 5) * Layout::kPairs +
-                        static_cast<uint64_t>(kStarTables<Layout>.pairIndex[static_cast<size_t>(std::countr_zero(stars))]
-                                                                          [static_cast<size_t>(std::bit_width(stars) - 1)]);
+                    values |= bet;
+                    ++simple;
+                    const uint64_t bit = rank * Layout::kPairs + (pair - 1);
                     table[static_cast<size_t>(bit >> 6)] |= uint64_t{1} << (bit & 63);
                 }
                 marked += last - first;
                 if (worker == 0)
                     paused();
             }
+            std::lock_guard<std::mutex> lock(censusLock);
+            census_.Values |= values;
+            census_.Sizes[5][2] += simple;
         } catch (...) {
             std::lock_guard<std::mutex> lock(failureLock);
             if (!failure)
@@ -281,8 +316,10 @@ void TGuaranteeMarks<Layout>::MarkByRank(const std::vector<BetMask> &bets, unsig
 
     // Bets that are not simple bets, then the sets of five from the tables.
     for (const std::vector<BetMask> &rest : others)
-        for (BetMask bet : rest)
+        for (BetMask bet : rest) {
+            CountBet(bet, census_);
             Mark(bet);
+        }
     std::vector<Word> &fives = words_[5];
     EachSetColex(5, [&](const int *, uint64_t rank) {
         Word pairs = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/bet_mask.h"
+#include "model/game_rules.h"
 
 #include <array>
 #include <cstddef>
@@ -52,6 +53,13 @@ enum class TMarking {
     BySubsets, // every subset of every bet
 };
 
+// The bets as the marking saw them: every number and star they hold, and
+// how many hold n numbers (7 for more) and s stars, Sizes[n][s].
+struct TBetCensus {
+    BetMask Values = 0;
+    std::array<std::array<int64_t, kMostStars + 1>, 8> Sizes{};
+};
+
 template <typename Layout> class TGuaranteeMarks {
 public:
     using Word = typename Layout::Word;
@@ -89,6 +97,7 @@ public:
     size_t Bytes() const;
     // How the words were made (Auto resolved).
     TMarking Marking() const { return marking_; }
+    const TBetCensus &Census() const { return census_; }
     // Same words (whatever the marking).
     bool SameWords(const TGuaranteeMarks &other) const { return words_ == other.words_; }
 
@@ -106,6 +115,7 @@ private:
     // lexicographic walk read words close to each other.
     std::array<std::vector<Word>, 6> words_;
     bool complete_ = true;
+    TBetCensus census_;
     TMarking marking_ = TMarking::BySubsets;
 };
 
