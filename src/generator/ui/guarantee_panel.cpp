@@ -21,6 +21,17 @@ namespace {
 
 constexpr int kProgressSteps = 1000;
 
+// Texts of the part over the whole game.
+constexpr uint16_t kTextTodoElJuego = 45330;      // "En todo el juego"
+constexpr uint16_t kTextProbabilidad = 45331;     // "Probabilidad"
+constexpr uint16_t kTextUnoEntre = 45332;         // "1 entre %s"
+constexpr uint16_t kTextSorteosJuego = 45333;     // "%s sorteos en todo el juego"
+constexpr uint16_t kTextAlgunPremio = 45334;      // "Algún premio en un sorteo: %s (1 entre %s)"
+constexpr uint16_t kTextApuestasPremiadas = 45335; // "Apuestas premiadas por sorteo, de media: %s"
+constexpr uint16_t kTextPremiosEsperados = 45336; // "Premios por sorteo, de media, ...: %s; coste de un sorteo: %s"
+constexpr uint16_t kTextSinPremiosArchivo = 45337; // "Premios por sorteo: el archivo ...; coste de un sorteo: %s"
+constexpr uint16_t kTextRetorno = 45338;          // "Ninguna combinación cambia lo que se espera ganar por apuesta"
+
 // Counts grouped by thousands, as the program writes amounts.
 QString Grouped(int64_t value)
 {
@@ -30,6 +41,20 @@ QString Grouped(int64_t value)
 QString PercentText(double percent)
 {
     return QString::number(percent, 'f', 2) + QStringLiteral(" %");
+}
+
+// A figure with fewer decimals the larger it is: 38.39, 13.0, 76,275,360.
+QString Figure(double value)
+{
+    const int decimals = value < 10 ? 2 : value < 1000 ? 1 : 0;
+    return QLocale(QLocale::English).toString(value, 'f', decimals);
+}
+
+QString OneInText(double n)
+{
+    if (n <= 0)
+        return QStringLiteral("-");
+    return QString::fromStdString(FormatText(GetText(kTextUnoEntre), {Figure(n).toStdString()}));
 }
 
 QTableWidget *NewTable(QWidget *parent, const char *name, int rows)
@@ -77,6 +102,7 @@ struct TBusyCursor {
 TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("GuaranteePanel"));
+    analyser_.SetWithOdds(true);
     lblGarantizado = new QLabel(this);
     lblGarantizado->setObjectName(QStringLiteral("lblGarantizado"));
     QFont big = lblGarantizado->font();
@@ -94,6 +120,7 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     gbTodos = group("gbTodos");
     gbAciertos = group("gbAciertos");
     gbHuecos = group("gbHuecos");
+    gbTodoElJuego = group("gbTodoElJuego");
     sgGarantia = NewTable(gbTodos, "sgGarantia", Rows());
     sgGarantia->setColumnCount(2);
     sgAciertos = NewTable(gbAciertos, "sgAciertos", Rows() + 1);
@@ -101,17 +128,37 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     lbHuecos->setObjectName(QStringLiteral("lbHuecos"));
     lbHuecos->setSelectionMode(QAbstractItemView::NoSelection);
     lbHuecos->setMinimumWidth(lbHuecos->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00.00.00-00.00")) + 30);
+    sgTodoElJuego = NewTable(gbTodoElJuego, "sgTodoElJuego", Rows());
+    sgTodoElJuego->setColumnCount(2);
+    auto note = [this](const char *name) {
+        auto *label = new QLabel(gbTodoElJuego);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setWordWrap(true);
+        return label;
+    };
+    lblSorteosJuego = note("lblSorteosJuego");
+    lblAlgunPremio = note("lblAlgunPremio");
+    lblApuestasPremiadas = note("lblApuestasPremiadas");
+    lblPremiosEsperados = note("lblPremiosEsperados");
+    lblRetorno = note("lblRetorno");
+    lblRetorno->setForegroundRole(QPalette::PlaceholderText);
     for (auto [box, content] : {std::pair<QGroupBox *, QWidget *>{gbTodos, sgGarantia}, {gbAciertos, sgAciertos},
-                                {gbHuecos, lbHuecos}}) {
+                                {gbHuecos, lbHuecos}, {gbTodoElJuego, sgTodoElJuego}}) {
         auto *inner = new QVBoxLayout(box);
         inner->addWidget(content);
+        if (content == sgTodoElJuego)
+            for (QLabel *label : {lblSorteosJuego, lblAlgunPremio, lblApuestasPremiadas, lblPremiosEsperados, lblRetorno})
+                inner->addWidget(label);
         if (content != lbHuecos)
             inner->addStretch();
     }
+    // The long lines of the whole game wrap within the table's width.
+    gbTodoElJuego->setMaximumWidth(sgTodoElJuego->sizeHint().width() + 160);
 
     auto *tables = new QHBoxLayout;
     tables->addWidget(gbTodos);
     tables->addWidget(gbAciertos);
+    tables->addWidget(gbTodoElJuego);
     tables->addWidget(gbHuecos, 1);
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
@@ -139,6 +186,7 @@ void TGuaranteePanel::SetEdition(TGameEdition edition)
     analyser_.SetEdition(edition);
     sgGarantia->setRowCount(Rows());
     sgAciertos->setRowCount(Rows() + 1);
+    sgTodoElJuego->setRowCount(Rows());
     ApplyTexts();
     Clear();
 }
@@ -175,6 +223,8 @@ bool TGuaranteePanel::Analyse(const std::vector<BetMask> &bets, BetMask selectio
     analyser_.ShouldCancel = [this, &progress] { return cancelRequested_ || progress.wasCanceled(); };
     TGuaranteeReport report;
     try {
+        if (!prizesGiven_)
+            prizes_ = AveragePrizesOfArchive(analyser_.Edition());
         report = analyser_.Analyse(bets, selection);
     } catch (...) {
         analyser_.OnProgress = nullptr;
@@ -202,6 +252,14 @@ void TGuaranteePanel::ShowReport(const TGuaranteeReport &report, int64_t betCoun
     FillAllDraws();
     FillByHits();
     FillHoles();
+    FillWholeGame();
+}
+
+void TGuaranteePanel::SetAveragePrizes(const TAveragePrizes &prizes)
+{
+    prizes_ = prizes;
+    prizesGiven_ = true;
+    FillWholeGame();
 }
 
 void TGuaranteePanel::Clear()
@@ -213,6 +271,7 @@ void TGuaranteePanel::Clear()
     FillAllDraws();
     FillByHits();
     FillHoles();
+    FillWholeGame();
 }
 
 void TGuaranteePanel::ApplyTexts()
@@ -220,14 +279,19 @@ void TGuaranteePanel::ApplyTexts()
     gbTodos->setTitle(Txt(45610));
     gbAciertos->setTitle(Txt(45611));
     gbHuecos->setTitle(Txt(45614));
+    gbTodoElJuego->setTitle(Txt(kTextTodoElJuego));
+    lblRetorno->setText(Txt(kTextRetorno));
     sgGarantia->setHorizontalHeaderLabels({Txt(45604), Txt(45605)});
+    sgTodoElJuego->setHorizontalHeaderLabels({Txt(45604), Txt(kTextProbabilidad)});
     QStringList rows;
     for (int categoria = 1; categoria <= Rows(); ++categoria)
         rows << CategoryName(categoria);
     sgGarantia->setVerticalHeaderLabels(rows);
+    sgTodoElJuego->setVerticalHeaderLabels(rows);
     sgAciertos->setVerticalHeaderLabels(rows << Txt(45613));
     FillSummary();
     FillByHits();
+    FillWholeGame();
 }
 
 void TGuaranteePanel::FillSummary()
@@ -288,4 +352,38 @@ void TGuaranteePanel::FillHoles()
     lbHuecos->clear();
     for (BetMask hole : report_.Holes)
         lbHuecos->addItem(QString::fromStdString(MaskToText(hole)));
+}
+
+void TGuaranteePanel::FillWholeGame()
+{
+    sgTodoElJuego->clearContents();
+    const TGuaranteeOdds &odds = report_.Odds;
+    const bool shown = hasReport_ && odds.Best.Draws > 0;
+    for (QLabel *label : {lblSorteosJuego, lblAlgunPremio, lblApuestasPremiadas, lblPremiosEsperados})
+        label->clear();
+    lblRetorno->setVisible(shown);
+    if (!shown)
+        return;
+    for (int categoria = 1; categoria <= Rows(); ++categoria) {
+        const int64_t count = odds.Best.Count(categoria);
+        sgTodoElJuego->setItem(categoria - 1, 0, Cell(Grouped(count), false, count == 0));
+        sgTodoElJuego->setItem(categoria - 1, 1, Cell(OneInText(odds.OneIn(categoria)), false, count == 0));
+    }
+    lblSorteosJuego->setText(
+        QString::fromStdString(FormatText(GetText(kTextSorteosJuego), {Grouped(odds.Best.Draws).toStdString()})));
+    const double anyPrize = odds.AnyPrize();
+    lblAlgunPremio->setText(QString::fromStdString(
+        FormatText(GetText(kTextAlgunPremio), {PercentText(anyPrize * 100.0).toStdString(),
+                                               anyPrize > 0 ? Figure(1.0 / anyPrize).toStdString() : "-"})));
+    const double winning = odds.ExpectedWinningBets();
+    lblApuestasPremiadas->setText(QString::fromStdString(FormatText(
+        GetText(kTextApuestasPremiadas),
+        {QLocale(QLocale::English).toString(winning, 'f', winning < 100 ? 4 : 2).toStdString()})));
+    const std::string cost = FormatCurrency(CostOfOneDraw(betCount_, analyser_.Edition()));
+    bool anyAverage = false;
+    for (int c = 0; c < odds.Best.Categories; ++c)
+        anyAverage = anyAverage || prizes_.Draws[static_cast<size_t>(c)] > 0;
+    lblPremiosEsperados->setText(QString::fromStdString(
+        anyAverage ? FormatText(GetText(kTextPremiosEsperados), {FormatCurrency(ExpectedPrizes(odds, prizes_)), cost})
+                   : FormatText(GetText(kTextSinPremiosArchivo), {cost})));
 }
