@@ -388,6 +388,7 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45336, "Premios por sorteo, de media, a los premios medios del archivo de sorteos: %s; coste de un sorteo: %s"},
     {45337, "Premios por sorteo: el archivo de sorteos no tiene premios; coste de un sorteo: %s"},
     {45338, "Ninguna combinación cambia lo que se espera ganar por apuesta"},
+    {45339, "Sorteos de la selección"},
 
     // Print window: number conversion, offset hints; report designer (45400 to 45441)
     {45400, "'%s' no es un valor numérico válido"},

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QProgressDialog>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -31,6 +32,7 @@ constexpr uint16_t kTextApuestasPremiadas = 45335; // "Apuestas premiadas por so
 constexpr uint16_t kTextPremiosEsperados = 45336; // "Premios por sorteo, de media, ...: %s; coste de un sorteo: %s"
 constexpr uint16_t kTextSinPremiosArchivo = 45337; // "Premios por sorteo: el archivo ...; coste de un sorteo: %s"
 constexpr uint16_t kTextRetorno = 45338;          // "Ninguna combinación cambia lo que se espera ganar por apuesta"
+constexpr uint16_t kTextSorteosSeleccion = 45339; // "Sorteos de la selección"
 
 // Counts grouped by thousands, as the program writes amounts.
 QString Grouped(int64_t value)
@@ -43,10 +45,10 @@ QString PercentText(double percent)
     return QString::number(percent, 'f', 2) + QStringLiteral(" %");
 }
 
-// A figure with fewer decimals the larger it is: 38.39, 13.0, 76,275,360.
+// A figure with fewer decimals the larger it is: 4.89, 38.4, 76,275,360.
 QString Figure(double value)
 {
-    const int decimals = value < 10 ? 2 : value < 1000 ? 1 : 0;
+    const int decimals = value < 10 ? 2 : value < 100 ? 1 : 0;
     return QLocale(QLocale::English).toString(value, 'f', decimals);
 }
 
@@ -120,7 +122,6 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     gbTodos = group("gbTodos");
     gbAciertos = group("gbAciertos");
     gbHuecos = group("gbHuecos");
-    gbTodoElJuego = group("gbTodoElJuego");
     sgGarantia = NewTable(gbTodos, "sgGarantia", Rows());
     sgGarantia->setColumnCount(2);
     sgAciertos = NewTable(gbAciertos, "sgAciertos", Rows() + 1);
@@ -128,10 +129,18 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     lbHuecos->setObjectName(QStringLiteral("lbHuecos"));
     lbHuecos->setSelectionMode(QAbstractItemView::NoSelection);
     lbHuecos->setMinimumWidth(lbHuecos->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00.00.00-00.00")) + 30);
-    sgTodoElJuego = NewTable(gbTodoElJuego, "sgTodoElJuego", Rows());
+    // The draws of the selection on one page, those of the whole game on
+    // another: side by side they need a window twice as wide.
+    tcGarantia = new QTabWidget(this);
+    tcGarantia->setObjectName(QStringLiteral("tcGarantia"));
+    auto *tsSeleccion = new QWidget(tcGarantia);
+    tsSeleccion->setObjectName(QStringLiteral("tsSeleccion"));
+    tsTodoElJuego = new QWidget(tcGarantia);
+    tsTodoElJuego->setObjectName(QStringLiteral("tsTodoElJuego"));
+    sgTodoElJuego = NewTable(tsTodoElJuego, "sgTodoElJuego", Rows());
     sgTodoElJuego->setColumnCount(2);
     auto note = [this](const char *name) {
-        auto *label = new QLabel(gbTodoElJuego);
+        auto *label = new QLabel(tsTodoElJuego);
         label->setObjectName(QString::fromLatin1(name));
         label->setWordWrap(true);
         return label;
@@ -143,28 +152,35 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     lblRetorno = note("lblRetorno");
     lblRetorno->setForegroundRole(QPalette::PlaceholderText);
     for (auto [box, content] : {std::pair<QGroupBox *, QWidget *>{gbTodos, sgGarantia}, {gbAciertos, sgAciertos},
-                                {gbHuecos, lbHuecos}, {gbTodoElJuego, sgTodoElJuego}}) {
+                                {gbHuecos, lbHuecos}}) {
         auto *inner = new QVBoxLayout(box);
         inner->addWidget(content);
-        if (content == sgTodoElJuego)
-            for (QLabel *label : {lblSorteosJuego, lblAlgunPremio, lblApuestasPremiadas, lblPremiosEsperados, lblRetorno})
-                inner->addWidget(label);
         if (content != lbHuecos)
             inner->addStretch();
     }
-    // The long lines of the whole game wrap within the table's width.
-    gbTodoElJuego->setMaximumWidth(sgTodoElJuego->sizeHint().width() + 160);
 
-    auto *tables = new QHBoxLayout;
+    auto *tables = new QHBoxLayout(tsSeleccion);
     tables->addWidget(gbTodos);
     tables->addWidget(gbAciertos);
-    tables->addWidget(gbTodoElJuego);
     tables->addWidget(gbHuecos, 1);
+    auto *figures = new QVBoxLayout;
+    for (QLabel *label : {lblSorteosJuego, lblAlgunPremio, lblApuestasPremiadas, lblPremiosEsperados, lblRetorno})
+        figures->addWidget(label);
+    figures->addStretch();
+    auto *whole = new QHBoxLayout(tsTodoElJuego);
+    auto *tableColumn = new QVBoxLayout;
+    tableColumn->addWidget(sgTodoElJuego);
+    tableColumn->addStretch();
+    whole->addLayout(tableColumn);
+    whole->addSpacing(12);
+    whole->addLayout(figures, 1);
+    tcGarantia->addTab(tsSeleccion, QString());
+    tcGarantia->addTab(tsTodoElJuego, QString());
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->addWidget(lblGarantizado);
     root->addWidget(lblSorteos);
-    root->addLayout(tables, 1);
+    root->addWidget(tcGarantia, 1);
     ApplyTexts();
 }
 
@@ -279,7 +295,8 @@ void TGuaranteePanel::ApplyTexts()
     gbTodos->setTitle(Txt(45610));
     gbAciertos->setTitle(Txt(45611));
     gbHuecos->setTitle(Txt(45614));
-    gbTodoElJuego->setTitle(Txt(kTextTodoElJuego));
+    tcGarantia->setTabText(0, Txt(kTextSorteosSeleccion));
+    tcGarantia->setTabText(1, Txt(kTextTodoElJuego));
     lblRetorno->setText(Txt(kTextRetorno));
     sgGarantia->setHorizontalHeaderLabels({Txt(45604), Txt(45605)});
     sgTodoElJuego->setHorizontalHeaderLabels({Txt(45604), Txt(kTextProbabilidad)});

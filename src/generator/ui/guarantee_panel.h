@@ -12,6 +12,7 @@
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QTabWidget;
 class QTableWidget;
 
 // Shows what a set of bets guarantees over a selection: the guaranteed
@@ -83,7 +84,8 @@ private:
     QGroupBox *gbTodos = nullptr;
     QGroupBox *gbAciertos = nullptr;
     QGroupBox *gbHuecos = nullptr;
-    QGroupBox *gbTodoElJuego = nullptr;
+    QTabWidget *tcGarantia = nullptr;
+    QWidget *tsTodoElJuego = nullptr;
     QTableWidget *sgGarantia = nullptr;
     QTableWidget *sgAciertos = nullptr;
     QListWidget *lbHuecos = nullptr;

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -118,7 +119,9 @@ private slots:
         prizes.Draws[0] = 1;
         panel.SetAveragePrizes(prizes);
         QVERIFY(panel.Analyse({MaskOf({1, 2, 3, 4, 5}, {1, 2})}));
-        QCOMPARE(panel.findChild<QGroupBox *>(QStringLiteral("gbTodoElJuego"))->title(), QStringLiteral("En todo el juego"));
+        auto *tabs = panel.findChild<QTabWidget *>(QStringLiteral("tcGarantia"));
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Sorteos de la selección"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("En todo el juego"));
         const std::pair<int, const char *> counts[] = {
             {0, "1"}, {1, "14"}, {3, "225"}, {11, "1,986,600"}, {12, "73,037,349"}};
         for (const auto &[row, count] : counts)
