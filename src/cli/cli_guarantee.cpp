@@ -11,8 +11,8 @@
 #include "model/exception.h"
 
 #include <chrono>
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -144,7 +144,8 @@ int RunGuarantee(const std::vector<std::string> &args)
     auto tooFew = [](BetMask values) { return CountNumbers(values) < 5 || CountStars(values) < 2; };
     auto refuse = [](BetMask values) {
         return CliFail("the selection holds " + std::to_string(CountNumbers(values)) + " numbers and " +
-                       std::to_string(CountStars(values)) + " stars; a draw needs at least 5 numbers and 2 stars");
+                       std::to_string(CountStars(values)) +
+                       " stars; a draw needs at least 5 numbers and 2 stars");
     };
     if (selection != 0 && tooFew(selection))
         return refuse(selection);

@@ -182,7 +182,8 @@ void SettleShared(const TGuaranteeMarks<Layout> &marks, int categories, BetMask 
             part.counts[r] += kPairCount(won) * weights.twoStars;
             remaining &= ~won;
         } else if (category.Estrellas == 1) {
-            const unsigned starBits = static_cast<unsigned>(word >> Layout::kStarBitsShift) & Layout::kStarSetBits;
+            const unsigned starBits =
+                static_cast<unsigned>(word >> Layout::kStarBitsShift) & Layout::kStarSetBits;
             const Word won = TGuaranteeMarks<Layout>::PairsWithAnyStar(starBits) & remaining;
             part.counts[r] += kPairCount(won) * weights.twoStars;
             remaining &= ~won;
@@ -206,8 +207,8 @@ void SettleShared(const TGuaranteeMarks<Layout> &marks, int categories, BetMask 
 // category: a bet holding m of its numbers and t of its stars wins category
 // n+s in C(m, n) C(U - m, 5 - n) C(t, s) C(V - t, 2 - s) draws (U numbers and V
 // stars in the universe), whatever the other bets.
-std::array<int64_t, kMostGuaranteeRows> BetWinsOver(const std::vector<BetMask> &bets, const TBetCensus &census,
-                                                    BetMask universe, int categories)
+std::array<int64_t, kMostGuaranteeRows>
+BetWinsOver(const std::vector<BetMask> &bets, const TBetCensus &census, BetMask universe, int categories)
 {
     // The census counted the bets whole: right when no value of theirs lies
     // outside the universe, as in the whole game.
@@ -228,8 +229,9 @@ std::array<int64_t, kMostGuaranteeRows> BetWinsOver(const std::vector<BetMask> &
                 const int64_t count = bySize[static_cast<size_t>(m)][static_cast<size_t>(t)];
                 if (count == 0 || numbers - m < 0 || stars - t < 0)
                     continue;
-                const auto draws = kBinomial(m, category.Numeros) * kBinomial(numbers - m, 5 - category.Numeros) *
-                                   kBinomial(t, category.Estrellas) * kBinomial(stars - t, 2 - category.Estrellas);
+                const auto draws =
+                    kBinomial(m, category.Numeros) * kBinomial(numbers - m, 5 - category.Numeros) *
+                    kBinomial(t, category.Estrellas) * kBinomial(stars - t, 2 - category.Estrellas);
                 wins[static_cast<size_t>(row)] += count * static_cast<int64_t>(draws);
             }
     }
@@ -326,8 +328,8 @@ TGuaranteeOdds TGuaranteeAnalyser::Odds(const std::vector<BetMask> &bets, BetMas
 }
 
 template <typename Layout>
-TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bets, BetMask selection, bool withOdds,
-                                                 BetMask universe) const
+TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bets, BetMask selection,
+                                                 bool withOdds, BetMask universe) const
 {
     using Word = typename Layout::Word;
     const TGameRules &rules = GameRules(edition_);
@@ -404,7 +406,6 @@ TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bet
                                numberWeight * static_cast<int64_t>(kBinomial(outsideStars, 2))}});
             total += static_cast<int64_t>(shared.back().first.size()) * numberWeight * starDraws;
         }
-
 
     std::atomic<int64_t> done{0};
     throttle.Restart();

@@ -98,7 +98,6 @@ void EachSubset(const int *values, int count, int from, int size, uint64_t rank,
     }
 }
 
-
 // From this many bets on, the rank table costs less than the subsets.
 constexpr size_t kRankMarkingFrom = size_t{1} << 17;
 constexpr uint64_t kQuintets = kBinomial(kGameNumbers, 5);
@@ -110,7 +109,8 @@ struct TQuintetRankParts {
     {
         for (size_t k = 0; k < 5; ++k)
             for (int v = 0; v < kGameNumbers; ++v)
-                part[k][static_cast<size_t>(v)] = static_cast<uint32_t>(kBinomial(kGameNumbers - 1 - v, 5 - static_cast<int>(k)));
+                part[k][static_cast<size_t>(v)] =
+                    static_cast<uint32_t>(kBinomial(kGameNumbers - 1 - v, 5 - static_cast<int>(k)));
     }
 };
 
@@ -159,8 +159,8 @@ void CountBet(BetMask bet, TBetCensus &census)
 }
 
 template <typename Layout>
-TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads, const PauseFn &pause,
-                                         TMarking marking)
+TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads,
+                                         const PauseFn &pause, TMarking marking)
 {
     for (int n = 1; n <= 5; ++n)
         words_[static_cast<size_t>(n)].assign(kBinomial(kGameNumbers, n), 0);
@@ -176,7 +176,8 @@ TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsig
 }
 
 template <typename Layout>
-void TGuaranteeMarks<Layout>::MarkBySubsets(const std::vector<BetMask> &bets, unsigned threads, const PauseFn &pause)
+void TGuaranteeMarks<Layout>::MarkBySubsets(const std::vector<BetMask> &bets, unsigned threads,
+                                            const PauseFn &pause)
 {
     for (BetMask bet : bets)
         CountBet(bet, census_);
@@ -227,7 +228,8 @@ void TGuaranteeMarks<Layout>::MarkBySubsets(const std::vector<BetMask> &bets, un
 }
 
 template <typename Layout>
-void TGuaranteeMarks<Layout>::MarkByRank(const std::vector<BetMask> &bets, unsigned threads, const PauseFn &pause)
+void TGuaranteeMarks<Layout>::MarkByRank(const std::vector<BetMask> &bets, unsigned threads,
+                                         const PauseFn &pause)
 {
     constexpr uint64_t kBits = kQuintets * static_cast<uint64_t>(Layout::kPairs);
     constexpr size_t kTableWords = static_cast<size_t>(kBits / 64) + 3;
@@ -235,7 +237,8 @@ void TGuaranteeMarks<Layout>::MarkByRank(const std::vector<BetMask> &bets, unsig
     const size_t chunks = (bets.size() + kChunk - 1) / kChunk;
     // Each thread sets bits in a table of its own; the tables are ORed when
     // read, so no word is written by two threads.
-    const auto workers = static_cast<unsigned>(std::clamp<size_t>(chunks, 1, std::min(threads, kMostRankTables)));
+    const auto workers =
+        static_cast<unsigned>(std::clamp<size_t>(chunks, 1, std::min(threads, kMostRankTables)));
     std::vector<std::vector<uint64_t>> tables(workers);
     std::vector<std::vector<BetMask>> others(workers);
     std::atomic<size_t> marked{0};
@@ -257,18 +260,22 @@ void TGuaranteeMarks<Layout>::MarkByRank(const std::vector<BetMask> &bets, unsig
             int64_t simple = 0;
             // Chunks dealt in turn, so that the calling thread pauses after
             // each of its share whatever the others do.
-            for (size_t chunk = worker; chunk < chunks && !stop.load(std::memory_order_relaxed); chunk += workers) {
+            for (size_t chunk = worker; chunk < chunks && !stop.load(std::memory_order_relaxed);
+                 chunk += workers) {
                 const size_t first = chunk * kChunk;
                 const size_t last = std::min(first + kChunk, bets.size());
                 for (size_t i = first; i < last; ++i) {
                     const BetMask bet = bets[i];
                     const unsigned pair =
-                        kStarTables<Layout>.pairOfSet[static_cast<size_t>(bet >> kStarShift) & Layout::kStarSetBits];
+                        kStarTables<Layout>.pairOfSet[static_cast<size_t>(bet >> kStarShift) &
+                                                      Layout::kStarSetBits];
                     BetMask rest = bet & kNumberBits;
                     uint64_t rank = 0;
                     int k = 0;
                     for (; k < 5 && rest != 0; ++k, rest &= rest - 1)
-                        rank += kQuintetRank.part[static_cast<size_t>(k)][static_cast<size_t>(std::countr_zero(rest))];
+                        rank +=
+                            kQuintetRank
+                                .part[static_cast<size_t>(k)][static_cast<size_t>(std::countr_zero(rest))];
                     if (pair == 0 || k < 5 || rest != 0) {
                         others[worker].push_back(bet);
                         continue;

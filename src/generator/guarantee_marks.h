@@ -71,8 +71,8 @@ public:
     // returning true stops the marking (the words are then incomplete).
     using PauseFn = std::function<bool(size_t done, size_t total)>;
 
-    explicit TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads = 1, const PauseFn &pause = {},
-                             TMarking marking = TMarking::Auto);
+    explicit TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads = 1,
+                             const PauseFn &pause = {}, TMarking marking = TMarking::Auto);
 
     // False when the pause stopped the marking.
     bool Complete() const { return complete_; }

@@ -50,7 +50,8 @@ Currency ExpectedPrizes(const TGuaranteeOdds &odds, const TAveragePrizes &prizes
         return 0;
     __int128 sum = 0;
     for (int c = 0; c < odds.Best.Categories && c < kMaxCategorias; ++c)
-        sum += static_cast<__int128>(odds.BetWins[static_cast<size_t>(c)]) * prizes.Average[static_cast<size_t>(c)];
+        sum += static_cast<__int128>(odds.BetWins[static_cast<size_t>(c)]) *
+               prizes.Average[static_cast<size_t>(c)];
     const __int128 draws = odds.Best.Draws;
     return static_cast<Currency>(sum >= 0 ? (sum + draws / 2) / draws : -((-sum + draws / 2) / draws));
 }

@@ -108,13 +108,15 @@ TEST_F(CliTest, GuaranteeOddsOverTheWholeGame)
     std::string expected = "\n";
     int64_t sum = 0;
     for (int categoria = 1; categoria <= kSinPremio; ++categoria) {
-        expected += "whole " + GuaranteeCategoryText(categoria) + " " + std::to_string(odds.Best.Count(categoria)) + "\n";
+        expected += "whole " + GuaranteeCategoryText(categoria) + " " +
+                    std::to_string(odds.Best.Count(categoria)) + "\n";
         sum += odds.Best.Count(categoria);
     }
     EXPECT_EQ(sum, 76275360);
     char last[160];
     std::snprintf(last, sizeof last, "whole expected-winning-bets=%.6f expected-prizes=%s cost=4.00\n",
-                  odds.ExpectedWinningBets(), PlainAmount(ExpectedPrizes(odds, AveragePrizes(draws))).c_str());
+                  odds.ExpectedWinningBets(),
+                  PlainAmount(ExpectedPrizes(odds, AveragePrizes(draws))).c_str());
     expected += last;
     EXPECT_TRUE(result.out.ends_with(expected)) << result.out;
     EXPECT_NE(result.out.find("\nwhole 5+2 2\nwhole 5+1 28\n"), std::string::npos) << result.out;

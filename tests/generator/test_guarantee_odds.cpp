@@ -39,7 +39,8 @@ TGuaranteeOdds BruteOdds(const std::vector<BetMask> &bets, BetMask universe, TGa
             const BetMask draw = quintet | pair;
             reference_guarantee::Count(odds.Best, reference_guarantee::BestCategory(bets, draw, categories));
             for (BetMask bet : bets) {
-                const int categoria = CategoriaPremio(SharedNumbers(bet, draw), SharedStars(bet, draw), categories);
+                const int categoria =
+                    CategoriaPremio(SharedNumbers(bet, draw), SharedStars(bet, draw), categories);
                 if (categoria > 0)
                     ++odds.BetWins[static_cast<size_t>(categoria - 1)];
             }
@@ -63,7 +64,9 @@ BetMask PickFrom(std::mt19937 &random, BetMask candidates, int count)
 // fewer numbers or stars.
 std::vector<BetMask> RandomBets(std::mt19937 &random, size_t count, BetMask numbers, BetMask stars)
 {
-    auto uniform = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    auto uniform = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
     std::vector<BetMask> bets;
     for (size_t i = 0; i < count; ++i) {
         const int numberCount = uniform(0, 12) == 0 ? uniform(0, 4) : 5;
@@ -86,18 +89,21 @@ int64_t Sum(const TGuaranteeTable &table)
 TEST(GuaranteeOdds, AgreeWithEveryDrawOfSmallGames)
 {
     std::mt19937 random(20261209);
-    auto uniform = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    auto uniform = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
     for (int round = 0; round < 40; ++round) {
         const TGameEdition edition = round % 2 ? kCurrent : kClassic;
         const BetMask gameStars = GameRules(edition).StarBits;
         // The small game: some numbers and stars of the edition.
-        const BetMask universe = PickFrom(random, kNumberBits, uniform(5, 11)) | PickFrom(random, gameStars, uniform(2, 5));
+        const BetMask universe =
+            PickFrom(random, kNumberBits, uniform(5, 11)) | PickFrom(random, gameStars, uniform(2, 5));
         // Bets mostly inside it, some reaching outside (those values hit nothing).
         const bool wider = round % 4 == 3;
         const BetMask numberPool = wider ? kNumberBits : universe & kNumberBits;
         const BetMask starPool = wider ? gameStars : universe & gameStars;
-        const std::vector<BetMask> bets =
-            RandomBets(random, static_cast<size_t>(round % 5 == 4 ? 0 : uniform(1, 12)), numberPool, starPool);
+        const std::vector<BetMask> bets = RandomBets(
+            random, static_cast<size_t>(round % 5 == 4 ? 0 : uniform(1, 12)), numberPool, starPool);
         SCOPED_TRACE(testing::Message() << "round " << round);
         const TGuaranteeOdds expected = BruteOdds(bets, universe, edition);
         const TGuaranteeOdds odds = Odds(bets, edition, universe, 1 + static_cast<unsigned>(round % 3));
@@ -119,8 +125,7 @@ TEST(GuaranteeOdds, OneBetHasTheCountsOfASingleBet)
         std::vector<int64_t> counts; // 5+2 ... then none
     };
     const Case cases[] = {
-        {kClassic,
-         {1, 14, 21, 225, 3150, 4725, 9900, 138600, 141900, 207900, 744975, 1986600, 73037349}},
+        {kClassic, {1, 14, 21, 225, 3150, 4725, 9900, 138600, 141900, 207900, 744975, 1986600, 73037349}},
         {kCurrent,
          {1, 20, 45, 225, 4500, 10125, 9900, 198000, 141900, 445500, 744975, 2838000, 6385500, 129059469}},
     };
@@ -167,7 +172,8 @@ TEST(GuaranteeOdds, TheUnreducedWholeGameWinsFivePlusTwoInEveryDraw)
     const TGuaranteeOdds single = Odds({MaskOf({1, 2, 3, 4, 5}, {1, 2})}, kClassic);
     int64_t winners = 0;
     for (int categoria = 1; categoria <= 12; ++categoria) {
-        EXPECT_EQ(report.Odds.BetWins[static_cast<size_t>(categoria - 1)], 76275360 * single.Best.Count(categoria));
+        EXPECT_EQ(report.Odds.BetWins[static_cast<size_t>(categoria - 1)],
+                  76275360 * single.Best.Count(categoria));
         winners += single.Best.Count(categoria);
     }
     EXPECT_DOUBLE_EQ(report.Odds.ExpectedWinningBets(), static_cast<double>(winners));
@@ -175,8 +181,8 @@ TEST(GuaranteeOdds, TheUnreducedWholeGameWinsFivePlusTwoInEveryDraw)
 
 TEST(GuaranteeOdds, ComeWithTheReportOnlyWhenAskedAndDoNotChangeIt)
 {
-    const std::vector<BetMask> bets = GeneratedBets(MaskOf({1, 2, 3, 4, 5, 6, 7}, {1, 2, 3}),
-                                                    TEuroMillonGeneraComb::kReduccionGlobal, 6);
+    const std::vector<BetMask> bets =
+        GeneratedBets(MaskOf({1, 2, 3, 4, 5, 6, 7}, {1, 2, 3}), TEuroMillonGeneraComb::kReduccionGlobal, 6);
     TGuaranteeAnalyser analyser;
     TGuaranteeReport plain = analyser.Analyse(bets);
     EXPECT_EQ(plain.Odds, TGuaranteeOdds{});
@@ -195,7 +201,8 @@ TEST(GuaranteeOdds, NoCombinationChangesTheExpectedReturnOfABet)
     const std::vector<BetMask> scattered = RandomBets(random, reduced.size(), kNumberBits, kStarBits);
     std::vector<BetMask> simple;
     for (BetMask bet : scattered)
-        simple.push_back(CountNumbers(bet) == 5 && CountStars(bet) == 2 ? bet : MaskOf({10, 20, 30, 40, 50}, {8, 9}));
+        simple.push_back(
+            CountNumbers(bet) == 5 && CountStars(bet) == 2 ? bet : MaskOf({10, 20, 30, 40, 50}, {8, 9}));
     const TGuaranteeOdds a = Odds(reduced, kClassic);
     const TGuaranteeOdds b = Odds(simple, kClassic);
     EXPECT_NE(a.Best, b.Best) << "the best prizes differ";
@@ -225,9 +232,11 @@ TEST(GuaranteeOdds, MoneyAtTheArchivesAveragePrizes)
     EXPECT_EQ(prizes.Draws[11], 2);
     EXPECT_EQ(prizes.Average[1], 0);
 
-    const TGuaranteeOdds odds = Odds({MaskOf({1, 2, 3, 4, 5}, {1, 2}), MaskOf({6, 7, 8, 9, 10}, {1, 2})}, kClassic);
+    const TGuaranteeOdds odds =
+        Odds({MaskOf({1, 2, 3, 4, 5}, {1, 2}), MaskOf({6, 7, 8, 9, 10}, {1, 2})}, kClassic);
     // 2 bets x (15,000,000 + 1,986,600 x 9.50) / 76,275,360 = 0.8881...
-    const __int128 exact = static_cast<__int128>(2) * (CurrencyFromUnits(15000000) + int64_t{1986600} * 95000);
+    const __int128 exact =
+        static_cast<__int128>(2) * (CurrencyFromUnits(15000000) + int64_t{1986600} * 95000);
     EXPECT_EQ(ExpectedPrizes(odds, prizes), static_cast<Currency>((exact + 76275360 / 2) / 76275360));
     EXPECT_EQ(PlainAmount(ExpectedPrizes(odds, prizes)), "0.89");
     EXPECT_EQ(ExpectedPrizes(TGuaranteeOdds{}, prizes), 0);
@@ -238,13 +247,16 @@ TEST(GuaranteeOdds, MoneyAtTheArchivesAveragePrizes)
 TEST(GuaranteeMarks, ByRankAndBySubsetsGiveTheSameWords)
 {
     std::mt19937 random(30);
-    auto uniform = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    auto uniform = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
     for (int round = 0; round < 8; ++round) {
         const bool current = round % 2 == 1;
         const BetMask stars = current ? kAnyStarBits : kStarBits;
         const BetMask numbers = PickFrom(random, kNumberBits, uniform(6, 50));
         const size_t count = round < 6 ? static_cast<size_t>(uniform(0, 3000)) : size_t{200000};
-        const std::vector<BetMask> bets = RandomBets(random, count, numbers, PickFrom(random, stars, uniform(2, 12)));
+        const std::vector<BetMask> bets =
+            RandomBets(random, count, numbers, PickFrom(random, stars, uniform(2, 12)));
         SCOPED_TRACE(testing::Message() << "round " << round << ", " << bets.size() << " bets");
         auto same = [&bets](auto layout) {
             using Layout = decltype(layout);

@@ -23,15 +23,17 @@ namespace {
 constexpr int kProgressSteps = 1000;
 
 // Texts of the part over the whole game.
-constexpr uint16_t kTextTodoElJuego = 45330;      // "En todo el juego"
-constexpr uint16_t kTextProbabilidad = 45331;     // "Probabilidad"
-constexpr uint16_t kTextUnoEntre = 45332;         // "1 entre %s"
-constexpr uint16_t kTextSorteosJuego = 45333;     // "%s sorteos en todo el juego"
-constexpr uint16_t kTextAlgunPremio = 45334;      // "Algún premio en un sorteo: %s (1 entre %s)"
+constexpr uint16_t kTextTodoElJuego = 45330;       // "En todo el juego"
+constexpr uint16_t kTextProbabilidad = 45331;      // "Probabilidad"
+constexpr uint16_t kTextUnoEntre = 45332;          // "1 entre %s"
+constexpr uint16_t kTextSorteosJuego = 45333;      // "%s sorteos en todo el juego"
+constexpr uint16_t kTextAlgunPremio = 45334;       // "Algún premio en un sorteo: %s (1 entre %s)"
 constexpr uint16_t kTextApuestasPremiadas = 45335; // "Apuestas premiadas por sorteo, de media: %s"
-constexpr uint16_t kTextPremiosEsperados = 45336; // "Premios por sorteo, de media, ...: %s; coste de un sorteo: %s"
-constexpr uint16_t kTextSinPremiosArchivo = 45337; // "Premios por sorteo: el archivo ...; coste de un sorteo: %s"
-constexpr uint16_t kTextRetorno = 45338;          // "Ninguna combinación cambia lo que se espera ganar por apuesta"
+constexpr uint16_t kTextPremiosEsperados =
+    45336; // "Premios por sorteo, de media, ...: %s; coste de un sorteo: %s"
+constexpr uint16_t kTextSinPremiosArchivo =
+    45337;                               // "Premios por sorteo: el archivo ...; coste de un sorteo: %s"
+constexpr uint16_t kTextRetorno = 45338; // "Ninguna combinación cambia lo que se espera ganar por apuesta"
 constexpr uint16_t kTextSorteosSeleccion = 45339; // "Sorteos de la selección"
 
 // Counts grouped by thousands, as the program writes amounts.
@@ -164,7 +166,8 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     tables->addWidget(gbAciertos);
     tables->addWidget(gbHuecos, 1);
     auto *figures = new QVBoxLayout;
-    for (QLabel *label : {lblSorteosJuego, lblAlgunPremio, lblApuestasPremiadas, lblPremiosEsperados, lblRetorno})
+    for (QLabel *label :
+         {lblSorteosJuego, lblAlgunPremio, lblApuestasPremiadas, lblPremiosEsperados, lblRetorno})
         figures->addWidget(label);
     figures->addStretch();
     auto *whole = new QHBoxLayout(tsTodoElJuego);
@@ -386,21 +389,22 @@ void TGuaranteePanel::FillWholeGame()
         sgTodoElJuego->setItem(categoria - 1, 0, Cell(Grouped(count), false, count == 0));
         sgTodoElJuego->setItem(categoria - 1, 1, Cell(OneInText(odds.OneIn(categoria)), false, count == 0));
     }
-    lblSorteosJuego->setText(
-        QString::fromStdString(FormatText(GetText(kTextSorteosJuego), {Grouped(odds.Best.Draws).toStdString()})));
+    lblSorteosJuego->setText(QString::fromStdString(
+        FormatText(GetText(kTextSorteosJuego), {Grouped(odds.Best.Draws).toStdString()})));
     const double anyPrize = odds.AnyPrize();
     lblAlgunPremio->setText(QString::fromStdString(
         FormatText(GetText(kTextAlgunPremio), {PercentText(anyPrize * 100.0).toStdString(),
                                                anyPrize > 0 ? Figure(1.0 / anyPrize).toStdString() : "-"})));
     const double winning = odds.ExpectedWinningBets();
-    lblApuestasPremiadas->setText(QString::fromStdString(FormatText(
-        GetText(kTextApuestasPremiadas),
-        {QLocale(QLocale::English).toString(winning, 'f', winning < 100 ? 4 : 2).toStdString()})));
+    lblApuestasPremiadas->setText(QString::fromStdString(
+        FormatText(GetText(kTextApuestasPremiadas),
+                   {QLocale(QLocale::English).toString(winning, 'f', winning < 100 ? 4 : 2).toStdString()})));
     const std::string cost = FormatCurrency(CostOfOneDraw(betCount_, analyser_.Edition()));
     bool anyAverage = false;
     for (int c = 0; c < odds.Best.Categories; ++c)
         anyAverage = anyAverage || prizes_.Draws[static_cast<size_t>(c)] > 0;
-    lblPremiosEsperados->setText(QString::fromStdString(
-        anyAverage ? FormatText(GetText(kTextPremiosEsperados), {FormatCurrency(ExpectedPrizes(odds, prizes_)), cost})
-                   : FormatText(GetText(kTextSinPremiosArchivo), {cost})));
+    lblPremiosEsperados->setText(
+        QString::fromStdString(anyAverage ? FormatText(GetText(kTextPremiosEsperados),
+                                                       {FormatCurrency(ExpectedPrizes(odds, prizes_)), cost})
+                                          : FormatText(GetText(kTextSinPremiosArchivo), {cost})));
 }

@@ -129,20 +129,25 @@ private slots:
         QCOMPARE(CellText(&panel, "sgTodoElJuego", 0, 1), QStringLiteral("1 entre 76,275,360"));
         QCOMPARE(CellText(&panel, "sgTodoElJuego", 11, 1), QStringLiteral("1 entre 38.4"));
         QCOMPARE(LabelText(&panel, "lblSorteosJuego"), QStringLiteral("76,275,360 sorteos en todo el juego"));
-        QCOMPARE(LabelText(&panel, "lblAlgunPremio"), QStringLiteral("Algún premio en un sorteo: 4.25 % (1 entre 23.6)"));
-        QCOMPARE(LabelText(&panel, "lblApuestasPremiadas"), QStringLiteral("Apuestas premiadas por sorteo, de media: 0.0425"));
-        QCOMPARE(LabelText(&panel, "lblPremiosEsperados"),
-                 QStringLiteral("Premios por sorteo, de media, a los premios medios del archivo de sorteos: 0.20; "
-                                "coste de un sorteo: 2.00"));
+        QCOMPARE(LabelText(&panel, "lblAlgunPremio"),
+                 QStringLiteral("Algún premio en un sorteo: 4.25 % (1 entre 23.6)"));
+        QCOMPARE(LabelText(&panel, "lblApuestasPremiadas"),
+                 QStringLiteral("Apuestas premiadas por sorteo, de media: 0.0425"));
+        QCOMPARE(
+            LabelText(&panel, "lblPremiosEsperados"),
+            QStringLiteral("Premios por sorteo, de media, a los premios medios del archivo de sorteos: 0.20; "
+                           "coste de un sorteo: 2.00"));
         panel.SetAveragePrizes({});
         QCOMPARE(LabelText(&panel, "lblPremiosEsperados"),
-                 QStringLiteral("Premios por sorteo: el archivo de sorteos no tiene premios; coste de un sorteo: 2.00"));
+                 QStringLiteral(
+                     "Premios por sorteo: el archivo de sorteos no tiene premios; coste de un sorteo: 2.00"));
 
         // Today's game: its draws and its thirteenth category.
         panel.SetEdition(TGameEdition::Current);
         QVERIFY(panel.Analyse({MaskOf({1, 2, 3, 4, 5}, {11, 12})}));
         QCOMPARE(CellText(&panel, "sgTodoElJuego", 12, 0), QStringLiteral("6,385,500"));
-        QCOMPARE(LabelText(&panel, "lblSorteosJuego"), QStringLiteral("139,838,160 sorteos en todo el juego"));
+        QCOMPARE(LabelText(&panel, "lblSorteosJuego"),
+                 QStringLiteral("139,838,160 sorteos en todo el juego"));
         panel.Clear();
         QCOMPARE(CellText(&panel, "sgTodoElJuego", 0, 0), QStringLiteral("<none>"));
         QCOMPARE(LabelText(&panel, "lblAlgunPremio"), QString());
