@@ -5,6 +5,7 @@
 #include "cli/cli_options.h"
 
 #include "draws/draw_archive.h"
+#include "draws/draw_files.h"
 #include "generator/guarantee_analyser.h"
 #include "generator/guarantee_odds.h"
 #include "model/euromillon_apuestas.h"
@@ -161,7 +162,7 @@ int RunGuarantee(const std::vector<std::string> &args)
         try {
             averages = ReadAverages(combination.Edition(), archive);
         } catch (const Exception &error) {
-            return CliFail(*archive + ": " + error.Message());
+            return CliFail(archive.value_or(ArchivoSorteos(combination.Edition())) + ": " + error.Message());
         }
     }
 
