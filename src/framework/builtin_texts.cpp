@@ -393,6 +393,18 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45324, "Ancho de página"},
     {45325, "El informe no tiene páginas"},
 
+    // The guarantee's odds over the whole game (45330 to 45369)
+    {45330, "En todo el juego"},
+    {45331, "Probabilidad"},
+    {45332, "1 entre %s"},
+    {45333, "%s sorteos en todo el juego"},
+    {45334, "Algún premio en un sorteo: %s (1 entre %s)"},
+    {45335, "Apuestas premiadas por sorteo, de media: %s"},
+    {45336, "Premios por sorteo, de media, a los premios medios del archivo de sorteos: %s; coste de un sorteo: %s"},
+    {45337, "Premios por sorteo: el archivo de sorteos no tiene premios; coste de un sorteo: %s"},
+    {45338, "Ninguna combinación cambia lo que se espera ganar por apuesta"},
+    {45339, "Sorteos de la selección"},
+
     // Print window: number conversion, offset hints; report designer (45400 to 45441)
     {45400, "'%s' no es un valor numérico válido"},
     {45401, "Desfase horizontal de toda la impresión en mm: un valor positivo la mueve hacia la derecha de la hoja"},
