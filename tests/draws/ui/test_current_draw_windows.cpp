@@ -179,7 +179,7 @@ private slots:
         TFRMEuroMillonPremios window(nullptr, TGameEdition::Current);
         QCOMPARE(window.Sorteos().Count(), 1);
         const QString source =
-            QDir::cleanPath(QStringLiteral(QOR_TEST_DATA_DIR) + QStringLiteral("/../../src/data/history"));
+            QStringLiteral(QOR_HISTORY_DIR);
         QStringList histories;
         for (const std::string &path : ArchivosHistorial(source.toStdString()))
             histories << QString::fromStdString(path);
