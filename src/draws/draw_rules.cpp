@@ -1,7 +1,7 @@
 #include "draws/draw_rules.h"
 
 #include "draws/draw_date.h"
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 
 #include <atomic>
 

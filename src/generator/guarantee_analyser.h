@@ -1,7 +1,7 @@
 #pragma once
 
 #include "generator/guarantee_report.h"
-#include "generator/progress_throttle.h"
+#include "model/progress_throttle.h"
 #include "model/bet_mask.h"
 #include "model/game_rules.h"
 

@@ -1,6 +1,5 @@
 #include "model/euromillon_apuestas.h"
 
-#include "framework/localize.h"
 #include "model/bet_errors.h"
 #include "model/exception.h"
 #include "model/format.h"

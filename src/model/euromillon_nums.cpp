@@ -1,10 +1,10 @@
 #include "model/euromillon_nums.h"
 
-#include "framework/localize.h"
 #include "model/bet_errors.h"
 #include "model/format.h"
 #include "model/game_constants.h"
 #include "model/separators.h"
+#include "model/text_lookup.h"
 #include "model/update_bracket.h"
 #include "model/value_stream.h"
 

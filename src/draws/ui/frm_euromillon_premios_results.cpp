@@ -10,6 +10,7 @@
 #include "draws/ui/grafico_beneficio.h"
 #include "draws/ui/prize_grid.h"
 #include "framework/parametres.h"
+#include "framework/setting_keys.h"
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
 
@@ -31,8 +32,7 @@ void TFRMEuroMillonPremios::Procesar()
 {
     TParametres &prm = Parametres();
     if (edition_ == TGameEdition::Current)
-        SetPrecioApuestaActual(prm.Exists(kPrmPrecioApuesta) ? PrecioDeTexto(prm.ReadString(kPrmPrecioApuesta, ""))
-                                                             : 0);
+        SetPrecioApuestaActual(prm.Exists(PRM_PRECIO_APUESTA) ? PrecioDeTexto(ReadSetting(prm, PRM_PRECIO_APUESTA)) : 0);
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         struct Restore {
@@ -47,10 +47,10 @@ void TFRMEuroMillonPremios::Procesar()
     else
         DialogService::ShowMessage(this, Txt(41888));
 
-    prm.SetValor("PRM_PREMIOS_Desde", Variant::DateTime(FechaDeDate(dtpFechaSorteo->date())));
-    prm.SetValor("PRM_PREMIOS_Hasta", Variant::DateTime(FechaDeDate(dtpFechaSorteoFinal->date())));
-    prm.SetValor("PRM_PREMIOS_HastaChecked", Variant(cbHastaEl->isChecked()));
-    prm.SetSaveList({"PRM_PREMIOS_Desde", "PRM_PREMIOS_Hasta", "PRM_PREMIOS_HastaChecked"}, true);
+    prm.SetValor(PRM_PREMIOS_Desde, Variant::DateTime(FechaDeDate(dtpFechaSorteo->date())));
+    prm.SetValor(PRM_PREMIOS_Hasta, Variant::DateTime(FechaDeDate(dtpFechaSorteoFinal->date())));
+    prm.SetValor(PRM_PREMIOS_HastaChecked, Variant(cbHastaEl->isChecked()));
+    prm.SetSaveList({PRM_PREMIOS_Desde, PRM_PREMIOS_Hasta, PRM_PREMIOS_HastaChecked}, true);
 }
 
 void TFRMEuroMillonPremios::MostrarResultados()
