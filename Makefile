@@ -21,9 +21,9 @@ PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev \
             qt6-base-dev qt6-qpa-plugins libgl-dev libxlsxwriter-dev xvfb \
             xauth fonts-dejavu-core ccache qt6-translations-l10n \
             poppler-utils python3-openpyxl qt6-charts-dev \
-            libqt6opengl6-dev clang libclang-rt-dev dpkg-dev
+            libqt6opengl6-dev clang libclang-rt-dev dpkg-dev clang-format
 
-.PHONY: all deps configure build build-asan build-fuzz test test-core test-asan fuzz run bench screenshot format \
+.PHONY: all deps configure build build-asan build-fuzz test test-core test-asan fuzz run bench screenshot format format-check \
         clean install package
 
 all: build
@@ -100,8 +100,14 @@ install: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
-format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+# Every C++ file of the tree, for make format and the check in make test.
+FORMAT_FILES = find src tests bench fuzz tools -name '*.cpp' -o -name '*.h'
+
+format: deps
+	$(FORMAT_FILES) | xargs clang-format -i
+
+format-check: deps
+	$(FORMAT_FILES) | xargs clang-format --dry-run -Werror
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
