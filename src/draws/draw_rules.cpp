@@ -1,9 +1,9 @@
 #include "draws/draw_rules.h"
 
 #include "draws/draw_date.h"
-#include "draws/prize_categories.h"
 #include "framework/localize.h"
 #include "model/format.h"
+#include "model/prize_categories.h"
 
 #include <atomic>
 

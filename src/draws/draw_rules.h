@@ -43,10 +43,6 @@ public:
 // Raises EDrawGameDateError when the edition does not take a draw of that day.
 void ComprobarFechaDelJuego(TGameEdition edition, double fecha);
 
-// The price of a bet today, in units, as the parameter holds it: a text such
-// as "2.50" or "3,50". Empty or not a positive amount: the price of the rules.
-inline constexpr const char *kPrmPrecioApuesta = "PRM_PRECIO_APUESTA";
-
 // Prize categories of a draw of that day: 12, or 13 in today's game from
 // 10 May 2011. A draw block of an archive of today's game holds exactly
 // that many winners and prizes.

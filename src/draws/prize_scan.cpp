@@ -1,6 +1,6 @@
 #include "draws/prize_scan.h"
 
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 #include "model/exception.h"
 #include "model/format.h"
 #include "model/game_rules.h"

@@ -1,6 +1,6 @@
 #include "exchange/bet_text_reader.h"
 
-#include "generator/progress_throttle.h"
+#include "model/progress_throttle.h"
 #include "model/euromillon_apuestas.h"
 #include "model/file_stream.h"
 

@@ -1,7 +1,7 @@
 #include "exchange/bet_workbook.h"
 
 #include "framework/localize.h"
-#include "generator/progress_throttle.h"
+#include "model/progress_throttle.h"
 #include "model/exception.h"
 #include "model/file_stream.h"
 #include "model/format.h"

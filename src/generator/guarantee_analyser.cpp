@@ -1,6 +1,6 @@
 #include "generator/guarantee_analyser.h"
 
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 #include "generator/guarantee_marks.h"
 #include "generator/mask_enumeration.h"
 #include "generator/subset_rank.h"

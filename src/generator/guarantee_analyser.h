@@ -2,7 +2,7 @@
 
 #include "generator/guarantee_marks.h"
 #include "generator/guarantee_report.h"
-#include "generator/progress_throttle.h"
+#include "model/progress_throttle.h"
 #include "model/bet_mask.h"
 #include "model/game_rules.h"
 

@@ -1,6 +1,6 @@
 #include "generator/guarantee_report.h"
 
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 #include "generator/subset_rank.h"
 
 int TGuaranteeTable::Guaranteed() const

@@ -1,6 +1,7 @@
 #include "widgets/dialog_service.h"
 
 #include "framework/parametres.h"
+#include "framework/setting_keys.h"
 #include "framework/variant.h"
 
 #include <QApplication>
@@ -74,15 +75,15 @@ QMessageBox::StandardButton RunBox(QWidget *parent, QMessageBox::Icon icon, cons
 // The folder of the last file chosen in any file dialog, kept between runs.
 QString LastFolder()
 {
-    return QString::fromStdString(Parametres().ReadString(DialogService::kLastFolderKey, ""));
+    return QString::fromStdString(ReadSetting(Parametres(), PRM_LAST_FOLDER));
 }
 
 void RememberFolderOf(const QString &path)
 {
     if (path.isEmpty())
         return;
-    Parametres().SetValor(DialogService::kLastFolderKey, Variant(QFileInfo(path).absolutePath().toStdString()));
-    Parametres().SetSaveList({DialogService::kLastFolderKey}, true);
+    Parametres().SetValor(PRM_LAST_FOLDER, Variant(QFileInfo(path).absolutePath().toStdString()));
+    Parametres().SetSaveList({PRM_LAST_FOLDER}, true);
 }
 
 // A start without a folder (nothing, or a bare file name) begins in the last folder used.

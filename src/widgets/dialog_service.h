@@ -26,10 +26,6 @@ public:
         QString start; // file dialogs: the path they started at
     };
 
-    // The parameter holding the folder of the last file chosen in a file
-    // dialog; a dialog given no folder starts there (else in the home folder).
-    static constexpr const char *kLastFolderKey = "PRM_LAST_FOLDER";
-
     // The title of every box: "QOR-EuroMillon v3" unless changed.
     static QString ApplicationTitle();
     static void SetApplicationTitle(const QString &title);

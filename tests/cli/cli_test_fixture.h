@@ -46,13 +46,21 @@ protected:
     {
         const std::string out = Path("stdout.txt");
         const std::string err = Path("stderr.txt");
-        const std::string command = std::string("'") + QOR_CLI_PATH + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+        const std::string command = "'" + CliPath() + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
         const int raw = std::system(command.c_str());
         CliResult result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         result.out = Slurp(out);
         result.err = Slurp(err);
         return result;
+    }
+
+    // The program under test: the built companion, or the one QOR_CLI names
+    // (the build of it on the core alone runs the same tests).
+    static std::string CliPath()
+    {
+        const char *chosen = std::getenv("QOR_CLI");
+        return chosen && *chosen ? chosen : QOR_CLI_PATH;
     }
 
     static int Lines(const std::string &text)

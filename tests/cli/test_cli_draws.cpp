@@ -14,10 +14,8 @@ protected:
     // The six published histories of the source tree, quoted for the shell.
     static std::string Histories()
     {
-        const std::filesystem::path tree = std::filesystem::path(QOR_TEST_DATA_DIR) / ".." / "..";
         std::string arguments;
-        for (const std::string &path :
-             ArchivosHistorial((tree / "src" / "data" / "history").lexically_normal().string()))
+        for (const std::string &path : ArchivosHistorial(QOR_HISTORY_DIR))
             arguments += " '" + path + "'";
         return arguments;
     }

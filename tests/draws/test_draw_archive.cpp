@@ -280,9 +280,8 @@ TEST(DrawFiles, ImportMergesEveryDrawFileOfTheFolder)
 
 TEST(DrawHistory, PublishedHistoryRoundTripsThroughTheArchive)
 {
-    std::string csv = std::string(QOR_SHARED_DATA_DIR) + "/euromillions.csv";
-    if (!std::filesystem::exists(csv))
-        GTEST_SKIP() << "no published history at " << csv;
+    std::string csv = std::string(QOR_HISTORY_DIR) + "/euromillions.csv";
+    ASSERT_TRUE(std::filesystem::exists(csv)) << "missing history " << csv;
     TTempFolder folder;
     std::string path = folder.Path("Sorteos/QOREuroMillonSorteos.emx");
     TResultadoImportacion result = ImportarHistorialCsv(csv, path);

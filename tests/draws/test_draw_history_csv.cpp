@@ -91,9 +91,8 @@ TEST(DrawHistoryCsv, OfficialNumbersFollowTheDrawCalendar)
 
 TEST(DrawHistoryCsv, PublishedHistoryReadsWhole)
 {
-    std::string path = std::string(QOR_SHARED_DATA_DIR) + "/euromillions.csv";
-    if (!std::filesystem::exists(path))
-        GTEST_SKIP() << "no published history at " << path;
+    std::string path = std::string(QOR_HISTORY_DIR) + "/euromillions.csv";
+    ASSERT_TRUE(std::filesystem::exists(path)) << "missing history " << path;
     THistorialSorteos history = LeerHistorialCsv(path);
     ASSERT_EQ(history.Sorteos.size(), 378u);
     EXPECT_EQ(history.Descartados, 0);

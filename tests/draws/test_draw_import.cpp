@@ -147,9 +147,8 @@ TEST(DrawImport, SignatureTellsDrawFilesFromHistories)
 
 TEST(DrawImport, PublishedHistoryGivesTheDefaultArchive)
 {
-    const std::string path = std::string(QOR_SHARED_DATA_DIR) + "/euromillions.csv";
-    if (!std::filesystem::exists(path))
-        GTEST_SKIP() << "no published history at " << path;
+    const std::string path = std::string(QOR_HISTORY_DIR) + "/euromillions.csv";
+    ASSERT_TRUE(std::filesystem::exists(path)) << "missing history " << path;
     TSorteosEuroMillon sorteos;
     const TInformeImportacion informe = ImportarArchivos(std::vector<std::string>{path}, sorteos);
     EXPECT_TRUE(informe.Errores.empty());

@@ -9,6 +9,7 @@
 #include "model/ticket_tables.h"
 #include "printing/boleto_automatico.h"
 #include "printing/print_boletos_source.h"
+#include "printing/print_offset.h"
 #include "report/render/pdf_export.h"
 #include "report/render/qt_text_measure.h"
 #include "report/report.h"
@@ -42,23 +43,6 @@ struct PrintOptions {
     bool testMode = false;
 };
 
-// Millimetres with an optional sign and decimals, as tenths; nothing when not a number or past a metre.
-std::optional<int32_t> ParseMillimetres(const std::string &text)
-{
-    if (text.empty() || text.find_first_not_of("+-0123456789.") != std::string::npos)
-        return std::nullopt;
-    size_t used = 0;
-    double value = 0;
-    try {
-        value = std::stod(text, &used);
-    } catch (const std::exception &) {
-        return std::nullopt;
-    }
-    if (used != text.size() || !std::isfinite(value) || std::fabs(value) > 1000)
-        return std::nullopt;
-    return static_cast<int32_t>(std::lround(value * 10));
-}
-
 // Returns an error message, or "" with the options filled.
 std::string ParseOptions(const std::vector<std::string> &args, PrintOptions &options)
 {
@@ -87,8 +71,8 @@ std::string ParseOptions(const std::vector<std::string> &args, PrintOptions &opt
                 options.rotation = *degrees / 90;
             } else {
                 size_t comma = value.find(',');
-                std::optional<int32_t> dx = comma == std::string::npos ? std::nullopt : ParseMillimetres(value.substr(0, comma));
-                std::optional<int32_t> dy = comma == std::string::npos ? std::nullopt : ParseMillimetres(value.substr(comma + 1));
+                std::optional<int32_t> dx = comma == std::string::npos ? std::nullopt : ParseOffsetTenths(value.substr(0, comma));
+                std::optional<int32_t> dy = comma == std::string::npos ? std::nullopt : ParseOffsetTenths(value.substr(comma + 1));
                 if (!dx || !dy)
                     return "--offset must be DX,DY in millimetres, for example 1.5,-2";
                 options.dx = *dx;

@@ -11,6 +11,7 @@
 #include "draws/ui/paginador_premiadas.h"
 #include "draws/ui/prize_grid.h"
 #include "framework/parametres.h"
+#include "framework/setting_keys.h"
 #include "widgets/command_guard.h"
 #include "widgets/texts.h"
 
@@ -32,9 +33,6 @@
 
 namespace {
 
-const char *const kPrmDesde = "PRM_PREMIOS_Desde";
-const char *const kPrmHasta = "PRM_PREMIOS_Hasta";
-const char *const kPrmHastaChecked = "PRM_PREMIOS_HastaChecked";
 
 QDateEdit *NewDatePicker(QWidget *parent, const char *name)
 {
@@ -285,9 +283,9 @@ void TFRMEuroMillonPremios::LoadSettings()
     const QScopedValueRollback<bool> updating(updating_, true);
     TParametres &prm = Parametres();
     const double viernes = UltimoDiaDeSorteoHoy(edition_);
-    dtpFechaSorteo->setDate(DateDeFecha(prm.ReadDateTime(kPrmDesde, viernes)));
-    dtpFechaSorteoFinal->setDate(DateDeFecha(prm.ReadDateTime(kPrmHasta, viernes)));
-    cbHastaEl->setChecked(prm.ReadBoolean(kPrmHastaChecked, false));
+    dtpFechaSorteo->setDate(DateDeFecha(ReadSetting(prm, PRM_PREMIOS_Desde, viernes)));
+    dtpFechaSorteoFinal->setDate(DateDeFecha(ReadSetting(prm, PRM_PREMIOS_Hasta, viernes)));
+    cbHastaEl->setChecked(ReadSetting(prm, PRM_PREMIOS_HastaChecked));
     HastaElClick();
 }
 

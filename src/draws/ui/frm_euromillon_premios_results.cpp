@@ -12,6 +12,7 @@
 #include "framework/parametres.h"
 #include "model/euromillon_apuestas.h"
 #include "widgets/background_work.h"
+#include "framework/setting_keys.h"
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
 
@@ -67,8 +68,7 @@ void TFRMEuroMillonPremios::Procesar()
 {
     TParametres &prm = Parametres();
     if (edition_ == TGameEdition::Current)
-        SetPrecioApuestaActual(prm.Exists(kPrmPrecioApuesta) ? PrecioDeTexto(prm.ReadString(kPrmPrecioApuesta, ""))
-                                                             : 0);
+        SetPrecioApuestaActual(prm.Exists(PRM_PRECIO_APUESTA) ? PrecioDeTexto(ReadSetting(prm, PRM_PRECIO_APUESTA)) : 0);
     // The run goes on a checker of its own: Cancel (or an error) leaves
     // the results on screen and in premios_ as they were.
     TPremiosEuroMillon run;
@@ -88,10 +88,10 @@ void TFRMEuroMillonPremios::Procesar()
     else
         DialogService::ShowMessage(this, Txt(41888));
 
-    prm.SetValor("PRM_PREMIOS_Desde", Variant::DateTime(FechaDeDate(dtpFechaSorteo->date())));
-    prm.SetValor("PRM_PREMIOS_Hasta", Variant::DateTime(FechaDeDate(dtpFechaSorteoFinal->date())));
-    prm.SetValor("PRM_PREMIOS_HastaChecked", Variant(cbHastaEl->isChecked()));
-    prm.SetSaveList({"PRM_PREMIOS_Desde", "PRM_PREMIOS_Hasta", "PRM_PREMIOS_HastaChecked"}, true);
+    prm.SetValor(PRM_PREMIOS_Desde, Variant::DateTime(FechaDeDate(dtpFechaSorteo->date())));
+    prm.SetValor(PRM_PREMIOS_Hasta, Variant::DateTime(FechaDeDate(dtpFechaSorteoFinal->date())));
+    prm.SetValor(PRM_PREMIOS_HastaChecked, Variant(cbHastaEl->isChecked()));
+    prm.SetSaveList({PRM_PREMIOS_Desde, PRM_PREMIOS_Hasta, PRM_PREMIOS_HastaChecked}, true);
 }
 
 void TFRMEuroMillonPremios::MostrarResultados()

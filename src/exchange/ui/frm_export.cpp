@@ -2,6 +2,7 @@
 
 #include "exchange/ui/exchange_progress_dialog.h"
 #include "exchange/ui/window_parts.h"
+#include "framework/setting_keys.h"
 #include "widgets/command_guard.h"
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
@@ -28,10 +29,8 @@
 
 namespace {
 
-constexpr const char *kNumbersSeparatorKey = "PRM_NUMEROS_SEPARATOR";
-constexpr const char *kBlocksSeparatorKey = "PRM_BLOQUES_SEPARATOR";
 
-QComboBox *NewSeparatorList(QWidget *parent, const char *name, const char *key, const char *defaultValue)
+QComboBox *NewSeparatorList(QWidget *parent, const char *name, const TSettingKey<const char *> &key)
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -39,7 +38,7 @@ QComboBox *NewSeparatorList(QWidget *parent, const char *name, const char *key, 
     list->setInsertPolicy(QComboBox::NoInsert);
     list->addItems({QString::fromLatin1(kTabWord), QStringLiteral(" "), QStringLiteral("."), QStringLiteral("-"),
                     QStringLiteral(",")});
-    list->setEditText(QString::fromStdString(Parametres().ReadString(key, defaultValue)));
+    list->setEditText(QString::fromStdString(ReadSetting(Parametres(), key)));
     list->setMinimumWidth(90);
     return list;
 }
@@ -81,8 +80,8 @@ TFRMExport::TFRMExport(QWidget *parent) : QDialog(parent)
     lCarSepNumeros->setObjectName(QStringLiteral("lCarSepNumeros"));
     lCarSepBloques = new QLabel(this);
     lCarSepBloques->setObjectName(QStringLiteral("lCarSepBloques"));
-    cbSeparaNumeros = NewSeparatorList(this, "cbSeparaNumeros", kNumbersSeparatorKey, ".");
-    cbSeparaBloques = NewSeparatorList(this, "cbSeparaBloques", kBlocksSeparatorKey, "-");
+    cbSeparaNumeros = NewSeparatorList(this, "cbSeparaNumeros", PRM_NUMEROS_SEPARATOR);
+    cbSeparaBloques = NewSeparatorList(this, "cbSeparaBloques", PRM_BLOQUES_SEPARATOR);
     lCarSepNumeros->setBuddy(cbSeparaNumeros);
     lCarSepBloques->setBuddy(cbSeparaBloques);
     picture = NewWindowPicture(this, QStyle::SP_DialogSaveButton);
@@ -178,9 +177,9 @@ void TFRMExport::ExportText()
     WriteBetTextFile(path.toStdString(), Bets(), numbers, blocks);
     DialogService::ShowMessage(this, Formatted(43114, path), QMessageBox::Information);
     accept();
-    Parametres().SetValor(kNumbersSeparatorKey, Variant(cbSeparaNumeros->currentText().toStdString()));
-    Parametres().SetValor(kBlocksSeparatorKey, Variant(cbSeparaBloques->currentText().toStdString()));
-    Parametres().SetSaveList({kNumbersSeparatorKey, kBlocksSeparatorKey}, true);
+    Parametres().SetValor(PRM_NUMEROS_SEPARATOR, Variant(cbSeparaNumeros->currentText().toStdString()));
+    Parametres().SetValor(PRM_BLOQUES_SEPARATOR, Variant(cbSeparaBloques->currentText().toStdString()));
+    Parametres().SetSaveList({PRM_NUMEROS_SEPARATOR, PRM_BLOQUES_SEPARATOR}, true);
 }
 
 bool TFRMExport::WriteWorkbook(const QString &path, bool askOverwrite)

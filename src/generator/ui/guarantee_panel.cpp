@@ -2,7 +2,7 @@
 
 #include "widgets/texts.h"
 
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 #include "model/apuesta_multiple.h"
 #include "model/format.h"
 

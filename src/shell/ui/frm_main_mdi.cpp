@@ -327,7 +327,7 @@ void TFRMMainMDI::OpenManual()
 
 void TFRMMainMDI::OpenOnlineHelp()
 {
-    const QString address = ReadSettingText(PRM_WEBSITE_COMPRAR, QString::fromLatin1(kDefaultWebsite));
+    const QString address = ReadSettingText(PRM_WEBSITE_COMPRAR, QString::fromLatin1(PRM_WEBSITE_COMPRAR.Default));
     if (!DialogService::OpenExternal(address))
         DialogService::ShowMessage(this, Txt(45007) + QLatin1Char('\n') + address, QMessageBox::Warning);
 }

@@ -1,5 +1,6 @@
 // The draw editor and the prizes window of today's game.
 #include "current_draws_ui_support.h"
+#include "framework/setting_keys.h"
 #include "support/ui/shell_test_support.h"
 #include "draw_editor_support.h"
 
@@ -139,11 +140,11 @@ private slots:
         QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("21.50"));      // 26.00 - 2.50 - 2.00
 
         // The user's price counts from 24 September 2016.
-        Parametres().SetValor(kPrmPrecioApuesta, Variant(std::string("3,00")));
+        Parametres().SetValor(PRM_PRECIO_APUESTA, Variant(std::string("3,00")));
         Trigger(&window, "ActProcesar");
         QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("5.00"));
         QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("21.00"));
-        Parametres().SetValor(kPrmPrecioApuesta, Variant(std::string()));
+        Parametres().SetValor(PRM_PRECIO_APUESTA, Variant(std::string()));
         Trigger(&window, "ActProcesar");
         QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("4.50"));
     }
@@ -181,7 +182,7 @@ private slots:
         TFRMEuroMillonPremios window(nullptr, TGameEdition::Current);
         QCOMPARE(window.Sorteos().Count(), 1);
         const QString source =
-            QDir::cleanPath(QStringLiteral(QOR_TEST_DATA_DIR) + QStringLiteral("/../../src/data/history"));
+            QStringLiteral(QOR_HISTORY_DIR);
         QStringList histories;
         for (const std::string &path : ArchivosHistorial(source.toStdString()))
             histories << QString::fromStdString(path);

@@ -284,9 +284,8 @@ private slots:
 
     void importsThePublishedHistoryIntoAnEmptyArchive()
     {
-        const QString csv = QStringLiteral(QOR_SHARED_DATA_DIR "/euromillions.csv");
-        if (!QFile::exists(csv))
-            QSKIP("no published history");
+        const QString csv = QStringLiteral(QOR_HISTORY_DIR "/euromillions.csv");
+        QVERIFY2(QFile::exists(csv), qPrintable(csv));
         ResetRangeParameters(Day(2011, 5, 6));
         TFRMEuroMillonPremios window;
         QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("0"));
@@ -308,9 +307,8 @@ private slots:
     void classicImportOfTheSixHistoriesCountsTodaysDrawsApart()
     {
         // The six histories of the source tree.
-        const std::filesystem::path tree = std::filesystem::path(QOR_TEST_DATA_DIR) / ".." / "..";
         QStringList files;
-        for (const std::string &path : ArchivosHistorial((tree / "src" / "data" / "history").lexically_normal().string()))
+        for (const std::string &path : ArchivosHistorial(QOR_HISTORY_DIR))
             files << QString::fromStdString(path);
         ResetRangeParameters(Day(2011, 5, 6));
         TFRMEuroMillonPremios window;
@@ -327,9 +325,8 @@ private slots:
 
     void damagedHistoryReportsBadLinesAndKeepsTheArchive()
     {
-        const QString csv = QStringLiteral(QOR_SHARED_DATA_DIR "/euromillions.csv");
-        if (!QFile::exists(csv))
-            QSKIP("no published history");
+        const QString csv = QStringLiteral(QOR_HISTORY_DIR "/euromillions.csv");
+        QVERIFY2(QFile::exists(csv), qPrintable(csv));
         // Two draws newer than the history, which must survive the import.
         WriteArchive({Draw(Day(2011, 5, 5), {1, 2, 3, 4, 5}, {1, 2}), Draw(Day(2011, 5, 4), {6, 7, 8, 9, 10}, {3, 4})});
         QList<QByteArray> lines = FileBytes(csv).split('\n');

@@ -3,7 +3,7 @@
 #include "support/ui/shell_test_support.h"
 #include "generator/generator_test_support.h"
 
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 #include "generator/genera_comb.h"
 #include "generator/ui/frm_garantia.h"
 #include "generator/ui/guarantee_panel.h"
