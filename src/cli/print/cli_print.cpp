@@ -5,6 +5,7 @@
 #include "cli/cli_options.h"
 
 #include "model/euromillon_apuestas.h"
+#include "model/exception.h"
 #include "model/game_rules.h"
 #include "model/ticket_tables.h"
 #include "printing/boleto_automatico.h"
@@ -27,6 +28,7 @@ constexpr const char *kUsage =
     "automatic ticket of the country (ES by default) is built, turned by the\n"
     "rotation (0 by default) and moved by the offsets in millimetres (0,0 by\n"
     "default, for example --offset 1.5,-2). --test-mode marks every box.\n"
+    "--pdf - writes the PDF to standard output.\n"
     "A combination of today's game (--edition current) prints only through a\n"
     "--template: its automatic ticket is not available yet.\n";
 
@@ -139,8 +141,12 @@ int Print(const std::vector<std::string> &args)
     source.Attach(report, kPrintBoletosDataSet);
 
     TfrPreparedReport prepared = report.Prepare(QtTextMeasure());
-    ExportPdf(prepared, options.pdf);
-    std::cout << prepared.Pages.size() << " pages written to " << options.pdf << "\n";
+    try {
+        ExportPdf(prepared, options.pdf);
+    } catch (const Exception &error) {
+        return CliFail(options.pdf + ": " + error.Message());
+    }
+    SummaryStream(options.pdf) << prepared.Pages.size() << " pages written to " << options.pdf << "\n";
     return 0;
 }
 
