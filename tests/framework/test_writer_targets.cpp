@@ -25,7 +25,7 @@ namespace {
 
 using namespace save_targets;
 
-struct TWriter {
+struct TFileWriter {
     const char *fileName;
     TSave save;
     TSame same;
@@ -89,7 +89,7 @@ TSubjects &Subjects()
     return subjects;
 }
 
-std::vector<TWriter> Writers()
+std::vector<TFileWriter> Writers()
 {
     TSubjects &s = Subjects();
     return {
@@ -108,26 +108,26 @@ std::vector<TWriter> Writers()
 
 TEST(WriterTargets, AFifoReceivesTheBytesAndStaysAFifo)
 {
-    for (const TWriter &writer : Writers())
+    for (const TFileWriter &writer : Writers())
         EXPECT_EQ(FifoProblems(writer.fileName, writer.save, writer.same), "");
 }
 
 TEST(WriterTargets, AWriterKilledDuringAnInPlaceSaveLeavesACopyOfTheOldFile)
 {
-    for (const TWriter &writer : Writers())
+    for (const TFileWriter &writer : Writers())
         EXPECT_EQ(KilledInPlaceProblems(writer.fileName, writer.save, writer.same), "");
 }
 
 TEST(WriterTargets, SizeLimitsDuringAnInPlaceSaveKeepTheOldFile)
 {
-    for (const TWriter &writer : Writers())
+    for (const TFileWriter &writer : Writers())
         EXPECT_EQ(LimitedInPlaceProblems(writer.fileName, writer.save), "");
 }
 
 TEST(WriterTargets, AFolderIsRefused)
 {
     TTempFolder temp;
-    for (const TWriter &writer : Writers()) {
+    for (const TFileWriter &writer : Writers()) {
         fs::create_directory(temp.path / writer.fileName);
         EXPECT_THROW(writer.save((temp.path / writer.fileName).string()), Exception) << writer.fileName;
         EXPECT_TRUE(fs::is_directory(temp.path / writer.fileName)) << writer.fileName;

@@ -240,7 +240,7 @@ TEST(SafeFileStreamInPlace, AFailedOverwritePutsTheOldBytesBackOrKeepsTheCopy)
                       IgnoreFileSizeSignal();
                       kept_copies::SetOverwriteHookForTests([&](uintmax_t written) {
                           if (written == 0) {
-                              rlimit bound{c.limit, c.limit};
+                              rlimit bound{c.limit, RLIM_INFINITY};
                               ::setrlimit(RLIMIT_FSIZE, &bound);
                           }
                       });
@@ -250,6 +250,8 @@ TEST(SafeFileStreamInPlace, AFailedOverwritePutsTheOldBytesBackOrKeepsTheCopy)
                               stream.WriteBuffer(chunk.data(), chunk.size());
                           });
                       } catch (const EWriteError &error) {
+                          rlimit none{RLIM_INFINITY, RLIM_INFINITY};
+                          ::setrlimit(RLIMIT_FSIZE, &none);
                           std::ofstream(reportFile) << error.Message();
                           return 0;
                       }
