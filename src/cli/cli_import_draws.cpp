@@ -2,6 +2,7 @@
 
 #include "draws/draw_files.h"
 #include "draws/draw_history_import.h"
+#include "model/exception.h"
 
 #include <iostream>
 
@@ -40,7 +41,12 @@ int ImportDraws(const std::vector<std::string> &args)
     if (archive.empty())
         archive = ArchivoSorteos(edition);
 
-    TResultadoImportacion result = ImportarHistorialesCsv(csvs, archive, edition);
+    TResultadoImportacion result;
+    try {
+        result = ImportarHistorialesCsv(csvs, archive, edition);
+    } catch (const EWriteError &error) {
+        return CliFail(archive + ": " + error.Message()); // the archive could not be written
+    }
     std::cout << "Archive: " << archive << "\n"
               << "Added: " << result.Anadidos << "\n"
               << "Replaced: " << result.Reemplazados << "\n"

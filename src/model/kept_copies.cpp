@@ -266,11 +266,14 @@ int KeepCopyOf(const std::string &target, TKeptCopy &kept)
     if (manifest < 0)
         return -1;
     ::flock(manifest, LOCK_EX);
-    kept.TargetPath = target;
+    // Absolute, so that another program, started elsewhere, finds the file.
+    std::error_code error;
+    const fs::path absolute = fs::absolute(target, error);
+    kept.TargetPath = error ? target : absolute.lexically_normal().string();
     kept.CopyPath = WithoutSuffix(saving, kSavingSuffix);
     kept.ManifestPath = kept.CopyPath + kManifestSuffix;
 
-    bool ok = WriteAllTo(manifest, "target=" + target + "\n");
+    bool ok = WriteAllTo(manifest, "target=" + kept.TargetPath + "\n");
     int from = ok ? ::open(target.c_str(), O_RDONLY | O_CLOEXEC) : -1;
     int to = from >= 0 ? ::open(kept.CopyPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600) : -1;
     struct stat info{};
