@@ -2,6 +2,7 @@
 
 #include "draws/draw_files.h"
 #include "draws/draw_import.h"
+#include "model/exception.h"
 
 #include <iostream>
 
@@ -45,7 +46,12 @@ int ImportDraws(const std::vector<std::string> &args)
     if (archive.empty())
         archive = ArchivoSorteos(edition);
 
-    const TInformeImportacion informe = ImportarArchivos(csvs, archive, edition);
+    TInformeImportacion informe;
+    try {
+        informe = ImportarArchivos(csvs, archive, edition);
+    } catch (const EWriteError &error) {
+        return CliFail(archive + ": " + error.Message()); // the archive could not be written
+    }
     const TResultadoImportacion &result = informe.Resultado;
     std::cout << "Archive: " << archive << "\n"
               << "Read: " << informe.Leidos << "\n"

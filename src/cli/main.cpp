@@ -1,7 +1,9 @@
 #include "cli/cli_command.h"
 
 #include "model/exception.h"
+#include "model/file_stream.h"
 #include "model/game_rules.h"
+#include "model/kept_copies.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -62,6 +64,19 @@ bool TakeEditionOption(std::vector<std::string> &args, std::string &error)
     return true;
 }
 
+// Copies of files whose save was cut short by a killed process: named on
+// every start until the desktop program (or the user) has dealt with them.
+void ReportKeptCopies()
+{
+    try {
+        for (const TKeptCopy &kept : FindKeptCopies())
+            std::cerr << "qor-euromillon-cli: a save of " << kept.TargetPath
+                      << " did not finish; its previous content is kept in " << kept.CopyPath << std::endl;
+    } catch (const std::exception &) {
+        // An unreadable folder of copies must not stop the command.
+    }
+}
+
 } // namespace
 
 CliRegistration::CliRegistration(CliCommand command)
@@ -74,6 +89,16 @@ const std::vector<CliCommand> &CliCommands()
     return Registry();
 }
 
+bool IsStandardOutput(const std::string &path)
+{
+    return path == "-";
+}
+
+std::ostream &SummaryStream(const std::string &outputPath)
+{
+    return IsStandardOutput(outputPath) ? std::cerr : std::cout;
+}
+
 int CliFail(const std::string &message)
 {
     std::cerr << "qor-euromillon-cli: " << message << std::endl;
@@ -82,6 +107,8 @@ int CliFail(const std::string &message)
 
 int main(int argc, char *argv[])
 {
+    IgnoreFileSizeSignal();
+    ReportKeptCopies();
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string editionError;
     if (!TakeEditionOption(args, editionError))

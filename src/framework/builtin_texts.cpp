@@ -352,6 +352,13 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45111, "Coste por sorteo: %s"},
     {45112, "%s (%d sorteos)"},
 
+    // Saving in place, kept copies (45140 to 45144)
+    {45140, "No se ha podido escribir %s; su contenido anterior se ha vuelto a poner."},
+    {45141, "No se ha podido escribir %s ni volver a poner su contenido anterior, que se conserva en:\r\n%s"},
+    {45142, "Una grabación de %s no terminó. El contenido anterior del archivo se conserva en:\r\n%s\r\n\r\n¿Volver a poner ese contenido en el archivo?\r\nSí: volver a ponerlo. No: descartar la copia. Cancelar: decidirlo en otro inicio."},
+    {45143, "Se ha vuelto a poner el contenido anterior de %s."},
+    {45144, "No se ha podido volver a poner el contenido anterior de %s:"},
+
     // Draw import, profit chart (45200 to 45228)
     {45200, "Importar sorteos..."},
     {45201, "Importar sorteos de archivos de sorteo (*.ems) o del histórico de sorteos (*.csv)"},

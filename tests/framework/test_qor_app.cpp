@@ -230,3 +230,21 @@ TEST_F(QORAppFiles, ValuesOfEveryKindSurviveARestart)
     EXPECT_TRUE(p.GetValor("PRM_NULL").IsNull());
     EXPECT_TRUE(p.Entry(p.IndexOf("PRM_NULL")).Save);
 }
+
+// The settings are saved many times in a run (soon after each change): the
+// backup keeps what the run started from, the file the latest change.
+TEST_F(QORAppFiles, SavesDuringARunMakeTheBackupOnce)
+{
+    CloseWithCountry("ES");
+    ProgramRun run;
+    run.app.LoadAppResources();
+    for (const char *country : {"FR", "PT", "IT"}) {
+        run.params.SetValor("PRM_COUNTRY_TICKET", std::string(country));
+        run.params.SetSaveList({"PRM_COUNTRY_TICKET"}, true);
+        run.app.SaveAppResources();
+    }
+    EXPECT_EQ(CountryAtStart(), "IT");
+    fs::remove(Main());
+    fs::rename(Backup(), Main());
+    EXPECT_EQ(CountryAtStart(), "ES");
+}

@@ -17,6 +17,7 @@
 // writer raise EWriteError "Stream write error", never report success.
 
 #include "model/exception.h"
+#include "model/file_stream.h"
 #include "model/memory_stream.h"
 #include "model/stream.h"
 
@@ -73,7 +74,7 @@ inline int SaveInLimitedChild(const std::function<void(const std::string &)> &sa
 {
     pid_t child = ::fork();
     if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of killing
+        IgnoreFileSizeSignal(); // the programs' own: a write past the limit fails instead of killing
         rlimit bound{static_cast<rlim_t>(limit), static_cast<rlim_t>(limit)};
         ::setrlimit(RLIMIT_FSIZE, &bound);
         int code = 2;

@@ -5,6 +5,7 @@
 #include "cli/cli_options.h"
 
 #include "model/euromillon_apuestas.h"
+#include "model/exception.h"
 #include "model/game_rules.h"
 #include "model/ticket_tables.h"
 #include "printing/boleto_automatico.h"
@@ -32,6 +33,7 @@ constexpr const char *kUsage =
     "built, turned by the rotation (0 by default) and moved by the offsets in\n"
     "millimetres (0,0 by default, for example --offset 1.5,-2). --test-mode\n"
     "marks every box.\n"
+    "--pdf - writes the PDF to standard output.\n"
     "A combination of today's game (--edition current) prints only through a\n"
     "--template: its automatic ticket is not available yet.\n";
 
@@ -127,8 +129,12 @@ int Print(const std::vector<std::string> &args)
     source.Attach(report, kPrintBoletosDataSet);
 
     TfrPreparedReport prepared = report.Prepare(QtTextMeasure());
-    ExportPdf(prepared, options.pdf);
-    std::cout << prepared.Pages.size() << " pages written to " << options.pdf << "\n";
+    try {
+        ExportPdf(prepared, options.pdf);
+    } catch (const Exception &error) {
+        return CliFail(options.pdf + ": " + error.Message());
+    }
+    SummaryStream(options.pdf) << prepared.Pages.size() << " pages written to " << options.pdf << "\n";
     return 0;
 }
 
