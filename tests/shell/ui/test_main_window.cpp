@@ -35,20 +35,15 @@ private:
     }
 
 private slots:
-    void initTestCase()
+    void init()
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
         folder_->CopyLanguageFiles();
     }
 
-    void init()
-    {
-        DialogService::ClearScript();
-        DialogService::ClearShownBoxes();
-    }
+    void cleanup() { folder_.reset(); }
 
-    // Must run first: nothing has been saved in the folder yet.
     void firstStartUsesBuiltInSpanishTicketView()
     {
         QVERIFY(!QFile::exists(folder_->ResourceFile()));
