@@ -39,12 +39,12 @@ TEST_F(CliDrawsTest, ImportDrawsOfTodaysGameTakesAllSixHistories)
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("Added: 1947\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("Skipped: 0\n"), std::string::npos) << result.out;
-    EXPECT_EQ(Slurp(Path("a.emx")).substr(0, 4), "EMS3");
+    EXPECT_EQ(FileBytes(Path("a.emx")).substr(0, 4), "EMS3");
 
     // The classic game keeps the draws whose stars fit 1 to 9, with 12 categories.
     result = Run("import-draws" + Histories() + " --archive '" + Path("c.emx") + "'");
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(Slurp(Path("c.emx")).substr(0, 4), "EMS1");
+    EXPECT_EQ(FileBytes(Path("c.emx")).substr(0, 4), "EMS1");
     EXPECT_EQ(result.out.find("Skipped: 0\n"), std::string::npos) << result.out;
 }
 

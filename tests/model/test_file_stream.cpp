@@ -1,6 +1,9 @@
 #include "model/exception.h"
 #include "model/file_stream.h"
 
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -21,33 +24,15 @@ namespace {
 
 class SafeFileStreamTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("qor-file-stream-" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string PathOf(const std::string &name) const { return (folder_ / name).string(); }
 
-    static std::string ReadAll(const std::string &path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    static void WriteAll(const std::string &path, const std::string &bytes)
-    {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
     size_t FilesInFolder() const
     {
         return static_cast<size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
     }
 
-    fs::path folder_;
+    TTempFolder temp_{"qor-file-stream"};
+    fs::path folder_ = temp_.Root();
 };
 
 } // namespace
@@ -55,23 +40,23 @@ protected:
 TEST_F(SafeFileStreamTest, CommitReplacesTheFileAndLeavesNoTemporary)
 {
     std::string path = PathOf("a.bin");
-    WriteAll(path, "old contents");
+    WriteFileBytes(path, "old contents");
     SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("new", 3); });
-    EXPECT_EQ(ReadAll(path), "new");
+    EXPECT_EQ(FileBytes(path), "new");
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(SafeFileStreamTest, AnErrorBeforeCommitLeavesTheOldFile)
 {
     std::string path = PathOf("a.bin");
-    WriteAll(path, "old contents");
+    WriteFileBytes(path, "old contents");
     EXPECT_THROW(SaveFileSafely(path,
                                 [](TStream &stream) {
                                     stream.WriteBuffer("partial", 7);
                                     throw EWriteError(kStreamWriteError);
                                 }),
                  EWriteError);
-    EXPECT_EQ(ReadAll(path), "old contents");
+    EXPECT_EQ(FileBytes(path), "old contents");
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
@@ -79,7 +64,7 @@ TEST_F(SafeFileStreamTest, ADiskThatFillsUpLeavesTheOldFileByteForByte)
 {
     std::string path = PathOf("big.bin");
     std::string old(100000, 'o');
-    WriteAll(path, old);
+    WriteFileBytes(path, old);
     // In a child process, limit file size so writing fails midway as on a
     // full disk; the child reports whether the save raised an error.
     pid_t child = ::fork();
@@ -107,14 +92,14 @@ TEST_F(SafeFileStreamTest, ADiskThatFillsUpLeavesTheOldFileByteForByte)
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed save must raise a write error";
-    EXPECT_EQ(ReadAll(path), old);
+    EXPECT_EQ(FileBytes(path), old);
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(SafeFileStreamTest, KeepsThePermissionsOfTheReplacedFile)
 {
     std::string path = PathOf("a.bin");
-    WriteAll(path, "x");
+    WriteFileBytes(path, "x");
     ::chmod(path.c_str(), 0640);
     SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("y", 1); });
     struct stat info{};
@@ -203,7 +188,7 @@ size_t KeptCopiesIn(const fs::path &folder)
 TEST_F(SafeFileStreamTest, AFolderThatRefusesNewFilesIsWrittenInPlace)
 {
     const std::string path = PathOf("a.bin");
-    WriteAll(path, "old contents");
+    WriteFileBytes(path, "old contents");
     const size_t keptBefore = KeptCopiesIn(fs::temp_directory_path());
 
     // A good save replaces the bytes and leaves no copy behind.
@@ -212,11 +197,11 @@ TEST_F(SafeFileStreamTest, AFolderThatRefusesNewFilesIsWrittenInPlace)
                   return 0;
               }),
               0);
-    EXPECT_EQ(ReadAll(path), "new");
+    EXPECT_EQ(FileBytes(path), "new");
     EXPECT_EQ(FilesInFolder(), 1u);
 
     // A save that fails half way (after a megabyte went out) puts the old bytes back.
-    WriteAll(path, "old contents");
+    WriteFileBytes(path, "old contents");
     EXPECT_EQ(RunWhereTheFolderRefusesNewFiles(folder_, path, [&] {
                   try {
                       SaveFileSafely(path, [](TStream &stream) {
@@ -230,7 +215,7 @@ TEST_F(SafeFileStreamTest, AFolderThatRefusesNewFilesIsWrittenInPlace)
                   return 1;
               }),
               0);
-    EXPECT_EQ(ReadAll(path), "old contents");
+    EXPECT_EQ(FileBytes(path), "old contents");
     EXPECT_EQ(FilesInFolder(), 1u);
     EXPECT_EQ(KeptCopiesIn(fs::temp_directory_path()), keptBefore);
 }
@@ -238,7 +223,7 @@ TEST_F(SafeFileStreamTest, AFolderThatRefusesNewFilesIsWrittenInPlace)
 TEST_F(SafeFileStreamTest, AFolderThatRefusesNewFilesStillRefusesANewFile)
 {
     const std::string existing = PathOf("a.bin");
-    WriteAll(existing, "x");
+    WriteFileBytes(existing, "x");
     const std::string path = PathOf("new.bin");
     EXPECT_EQ(RunWhereTheFolderRefusesNewFiles(folder_, existing, [&] {
                   try {
