@@ -42,7 +42,12 @@ private slots:
         folder_->CopyLanguageFiles();
     }
 
-    void cleanup() { folder_.reset(); }
+    void cleanup()
+    {
+        // The settings outlive the folder: none may name a file of it.
+        WriteSetting(PRM_LANGUAGE_DLL_FILENAME, QString(), false);
+        folder_.reset();
+    }
 
     void firstStartUsesBuiltInSpanishTicketView()
     {
@@ -214,6 +219,12 @@ private slots:
     {
         const QString path = folder_->FilePath(QStringLiteral("close.aem"));
         WriteCombinationFile(path, "close", SampleBets(3));
+        {
+            // An earlier start left the settings that this close keeps as the backup.
+            TFRMMainMDI earlier;
+            earlier.show();
+            QVERIFY(earlier.close());
+        }
         TFRMMainMDI window;
         window.show();
         TFRMApuestas *child = window.OpenCombinationFile(path);
