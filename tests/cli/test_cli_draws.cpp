@@ -42,12 +42,12 @@ TEST_F(CliDrawsTest, ImportDrawsOfTodaysGameTakesAllSixHistories)
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("Added: 1947\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("Skipped: 0\n"), std::string::npos) << result.out;
-    EXPECT_EQ(Slurp(Path("a.emx")).substr(0, 4), "EMS3");
+    EXPECT_EQ(FileBytes(Path("a.emx")).substr(0, 4), "EMS3");
 
     // The classic game keeps its own 378 draws; the later ones are today's.
     result = Run("import-draws" + Histories() + " --archive '" + Path("c.emx") + "'");
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(Slurp(Path("c.emx")).substr(0, 4), "EMS1");
+    EXPECT_EQ(FileBytes(Path("c.emx")).substr(0, 4), "EMS1");
     EXPECT_NE(result.out.find("Added: 378\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("Skipped: 0\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("Today's game: 1569\n"), std::string::npos) << result.out;
@@ -145,7 +145,7 @@ TEST_F(CliDrawsTest, ARepeatedDayImportsAsThePrizesWindowImportsIt)
     const TInformeImportacion informe = ImportarArchivos({csv}, Path("window.emx"));
     ASSERT_EQ(informe.Errores.size(), 1u);
     EXPECT_EQ(informe.Errores[0].Linea, 3);
-    EXPECT_EQ(Slurp(Path("cli.emx")), Slurp(Path("window.emx")));
+    EXPECT_EQ(FileBytes(Path("cli.emx")), FileBytes(Path("window.emx")));
     EXPECT_NE(result.out.find("Added: 2\nReplaced: 0\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find(csv + ", line 3: " + informe.Errores[0].Motivo + "\n"), std::string::npos) << result.out;
     EXPECT_NE(informe.Errores[0].Motivo.find("line 2"), std::string::npos);

@@ -35,7 +35,7 @@ protected:
 TEST_F(CliEditionTest, ImportOfTodaysGameKeepsStarsTenToTwelve)
 {
     const std::string aem = CurrentCombination("1 2 3 4 5 10 12\n06.07.08.09.11-11.03\n1 2 3 4 5 13 1\n");
-    EXPECT_EQ(Slurp(aem).substr(0, 4), "EMA2");
+    EXPECT_EQ(FileBytes(aem).substr(0, 4), "EMA2");
     const CliResult shown = Run("show '" + aem + "' --edition current");
     EXPECT_EQ(shown.status, 0) << shown.err;
     EXPECT_EQ(shown.out, "cur\n01.02.03.04.05-10.12\n06.07.08.09.11-03.11\n");
@@ -48,7 +48,7 @@ TEST_F(CliEditionTest, TheClassicImportRefusesStarsAboveNine)
     const CliResult result = Run("import '" + text + "' -o '" + Path("c.aem") + "'");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "lines=2 blank=0 bets=1 comments=0 errors=1\n");
-    EXPECT_EQ(Slurp(Path("c.aem")).substr(0, 4), "EMA0");
+    EXPECT_EQ(FileBytes(Path("c.aem")).substr(0, 4), "EMA0");
 }
 
 TEST_F(CliEditionTest, EveryCommandRefusesAFileOfTodaysGameInTheClassicGame)
@@ -68,7 +68,7 @@ TEST_F(CliEditionTest, ExportOfTodaysGameWritesItsStars)
     const std::string aem = CurrentCombination("1 2 3 4 5 10 12\n");
     const CliResult result = Run("--edition current export '" + aem + "' --text '" + Path("out.txt") + "'");
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(Slurp(Path("out.txt")), "01.02.03.04.05-10.12\r\n");
+    EXPECT_EQ(FileBytes(Path("out.txt")), "01.02.03.04.05-10.12\r\n");
 }
 
 TEST_F(CliEditionTest, AppendingToAFileOfTodaysGameTakesItsStars)

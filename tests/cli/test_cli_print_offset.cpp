@@ -20,7 +20,7 @@ protected:
         const std::string pdf = Path("offset.pdf");
         const CliResult printed = Run("print '" + Path("one.aem") + "' --pdf '" + pdf + "' --offset " + offset);
         EXPECT_EQ(printed.status, 0) << offset << ": " << printed.err;
-        return std::regex_replace(Slurp(pdf), std::regex("/CreationDate \\([^)]*\\)"), "");
+        return std::regex_replace(FileBytes(pdf), std::regex("/CreationDate \\([^)]*\\)"), "");
     }
 };
 

@@ -95,7 +95,7 @@ protected:
         std::filesystem::create_directories(Path("whole"));
         const std::string path = Path("whole/") + writer.fileName; // the name may go into the file
         EXPECT_EQ(Run(writer.arguments(input_, path)).status, 0) << writer.name;
-        return Slurp(path);
+        return FileBytes(path);
     }
 
     // The program under a file size limit set from outside, as prlimit sets it.
@@ -106,8 +106,8 @@ protected:
         const int raw = std::system(command.c_str());
         CliResult result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = Slurp(Path("stdout.txt"));
-        result.err = Slurp(Path("stderr.txt"));
+        result.out = FileBytes(Path("stdout.txt"));
+        result.err = FileBytes(Path("stderr.txt"));
         return result;
     }
 
@@ -122,14 +122,14 @@ TEST_F(CliSaveTargets, SizeLimitsGiveAnErrorAndKeepTheOldFile)
         const std::string whole = Whole(writer);
         const std::string out = Path("out/") + writer.fileName;
         // The archive is merged into: its old content must be an archive.
-        const std::string old = std::string(writer.fileName).ends_with(".emx") ? Slurp(Path("whole/sorteos.emx"))
+        const std::string old = std::string(writer.fileName).ends_with(".emx") ? FileBytes(Path("whole/sorteos.emx"))
                                                                                 : std::string(3000, 'o');
         for (size_t limit : {whole.size() / 4, whole.size() / 2, whole.size() - 1}) {
             std::ofstream(out, std::ios::binary | std::ios::trunc) << old;
             const CliResult result = RunLimited(limit, writer.arguments(input_, out));
             EXPECT_NE(result.status, 0) << writer.name << " at " << limit;
             EXPECT_NE(result.err.find(writer.fileName), std::string::npos) << writer.name << ": " << result.err;
-            EXPECT_EQ(Slurp(out), old) << writer.name << " at " << limit;
+            EXPECT_EQ(FileBytes(out), old) << writer.name << " at " << limit;
             EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Path("out")), {}), 1)
                 << writer.name << " left files behind at " << limit;
         }
@@ -146,7 +146,7 @@ TEST_F(CliSaveTargets, APipeReceivesTheBytesAndStaysAPipe)
         const std::string fifo = Path("out/") + writer.fileName;
         ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
         std::string received;
-        std::thread reader([&] { received = Slurp(fifo); });
+        std::thread reader([&] { received = FileBytes(fifo); });
         const CliResult result = Run(writer.arguments(input_, fifo));
         int unblock = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
         if (unblock >= 0)
@@ -201,6 +201,6 @@ TEST_F(CliSaveTargets, TheNextStartNamesACopyLeftByAKilledSave)
         EXPECT_EQ(result.status, 0);
         EXPECT_NE(result.err.find(target), std::string::npos) << result.err;
         EXPECT_NE(result.err.find(kept.CopyPath), std::string::npos) << result.err;
-        EXPECT_EQ(Slurp(kept.CopyPath), "the old bytes\n");
+        EXPECT_EQ(FileBytes(kept.CopyPath), "the old bytes\n");
     }
 }

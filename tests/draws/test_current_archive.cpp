@@ -60,11 +60,11 @@ TEST(CurrentArchive, ArchiveOfThirteenCategoriesIsLaidOutByteForByte)
     const std::string zeroCurrency = "10 00 00 00 00 00 00 00 00";
     std::string winners;
     for (int c = 1; c <= 13; ++c)
-        winners += std::string(" 02 ") + Hex(std::string(1, static_cast<char>(c)));
+        winners += std::string(" 02 ") + ToHex(std::string(1, static_cast<char>(c)));
     const std::string expected = "45 4D 53 33 01 01 02 0C 11 00 00 00 00 20 DC E3 40 " + zeroCurrency + " " +
                                  zeroCurrency + " 01" + winners + " 00 01 " + Repeat(zeroCurrency, 13) +
                                  " 00 01 02 01 02 02 02 03 02 04 02 05 00 01 02 0A 02 0B 00 00 00";
-    EXPECT_EQ(Hex(ArchiveBytes(archive)), expected);
+    EXPECT_EQ(ToHex(ArchiveBytes(archive)), expected);
 }
 
 TEST(CurrentArchive, DrawsBeforeMay2011KeepTwelveCategories)
@@ -99,7 +99,7 @@ TEST(CurrentArchive, SavedArchiveReloadsWithTwelveStarsAndTheThirteenthCategory)
     EXPECT_EQ(loaded.Sorteo(0), today);
     EXPECT_EQ(loaded.Sorteo(1), May2011());
     EXPECT_EQ(loaded.Sorteo(2).ApuestaGanadora.Estrellas, (TEuroMillonNumeros{7, 9}));
-    EXPECT_EQ(ReadFileBytes(path).substr(0, 4), "EMS3");
+    EXPECT_EQ(FileBytes(path).substr(0, 4), "EMS3");
 }
 
 TEST(CurrentArchive, EachReaderRefusesTheOtherEditionsArchiveClearly)

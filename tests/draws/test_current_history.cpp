@@ -206,7 +206,7 @@ TEST(CurrentHistory, DefaultArchiveIsMadeOnceFromTheShippedFiles)
     EXPECT_FALSE(std::filesystem::exists(folder.Path("clasico.emx")));
     // A shipped archive is copied rather than made again.
     PrepararArchivoSorteos(TGameEdition::Current, folder.Path("copia.emx"), archivo, {});
-    EXPECT_EQ(ReadFileBytes(folder.Path("copia.emx")), ReadFileBytes(archivo));
+    EXPECT_EQ(FileBytes(folder.Path("copia.emx")), FileBytes(archivo));
     // Without histories nothing is made.
     PrepararArchivoSorteos(TGameEdition::Current, folder.Path("nada.emx"), "", {folder.Path("missing.csv")});
     EXPECT_FALSE(std::filesystem::exists(folder.Path("nada.emx")));

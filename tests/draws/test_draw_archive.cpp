@@ -113,7 +113,7 @@ TEST(DrawArchive, EmptyArchiveIsSixBytesAndAMissingFileLoadsNothing)
     EXPECT_EQ(archive.Count(), 0);
     std::string path = folder.Path("Sorteos/QOREuroMillonSorteos.emx"); // the folder is created
     archive.SaveToFile(path);
-    EXPECT_EQ(Hex(ReadFileBytes(path)), "45 4D 53 31 01 00");
+    EXPECT_EQ(ToHex(FileBytes(path)), "45 4D 53 31 01 00");
 
     FillThree(archive);
     archive.LoadFromFile(folder.Path("none.emx"));
@@ -145,7 +145,7 @@ TEST(DrawArchive, SavedArchiveReloadsFieldForField)
     ASSERT_EQ(back.Count(), archive.Count());
     for (int i = 0; i < archive.Count(); ++i)
         EXPECT_EQ(back.Sorteo(i), archive.Sorteo(i)) << i;
-    EXPECT_EQ(ArchiveBytes(back), ReadFileBytes(folder.Path("a.emx")));
+    EXPECT_EQ(ArchiveBytes(back), FileBytes(folder.Path("a.emx")));
 }
 
 TEST(DrawArchive, TwoBlocksOfOneDayLoadAsTheSecond)
@@ -217,7 +217,7 @@ TEST(DrawArchive, FailingSaveLeavesThePreviousArchive)
     TSorteosEuroMillon archive;
     FillThree(archive);
     archive.SaveToFile(path);
-    std::string before = ReadFileBytes(path);
+    std::string before = FileBytes(path);
 
     TSorteosEuroMillon bigger;
     for (int i = 0; i < 378; ++i)
@@ -240,7 +240,7 @@ TEST(DrawArchive, FailingSaveLeavesThePreviousArchive)
 
     EXPECT_TRUE(failed);
     EXPECT_FALSE(bigger.Busy());
-    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_EQ(FileBytes(path), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Root()), {}), 1); // no leftovers
 }
 
@@ -267,15 +267,15 @@ TEST(DrawFiles, ImportMergesEveryDrawFileOfTheFolder)
     EXPECT_EQ(merged.Sorteo(3).NumeroSorteo, 100);
 
     // A foreign file named like a draw file stops the import; the archive stays.
-    std::string before = ReadFileBytes(sorteos + "/" + kNombreArchivoSorteos);
+    std::string before = FileBytes(sorteos + "/" + kNombreArchivoSorteos);
     WriteFileBytes(sorteos + "/zz.ems", "garbage");
     EXPECT_THROW(ImportarSorteos(sorteos), EDrawFormatError);
-    EXPECT_EQ(ReadFileBytes(sorteos + "/" + kNombreArchivoSorteos), before);
+    EXPECT_EQ(FileBytes(sorteos + "/" + kNombreArchivoSorteos), before);
 
     // No folder at all: nothing read, an empty archive written.
     TTempFolder fresh;
     EXPECT_EQ(ImportarSorteos(fresh.Path("Sorteos")), 0);
-    EXPECT_EQ(Hex(ReadFileBytes(fresh.Path("Sorteos/QOREuroMillonSorteos.emx"))), "45 4D 53 31 01 00");
+    EXPECT_EQ(ToHex(FileBytes(fresh.Path("Sorteos/QOREuroMillonSorteos.emx"))), "45 4D 53 31 01 00");
 }
 
 TEST(DrawHistory, PublishedHistoryRoundTripsThroughTheArchive)
@@ -312,11 +312,11 @@ TEST(DrawHistory, PublishedHistoryRoundTripsThroughTheArchive)
     // Saved again it gives the same bytes, and importing again replaces every day.
     TMemoryStream again;
     archive.SaveToStream(again);
-    EXPECT_EQ(again.Bytes(), ReadFileBytes(path));
+    EXPECT_EQ(again.Bytes(), FileBytes(path));
     result = ImportarHistorialCsv(csv, path);
     EXPECT_EQ(result.Anadidos, 0);
     EXPECT_EQ(result.Reemplazados, 378);
-    EXPECT_EQ(ReadFileBytes(path), again.Bytes());
+    EXPECT_EQ(FileBytes(path), again.Bytes());
 }
 
 TEST(DrawFiles, ArchiveLivesInTheSorteosFolderBesideTheProgram)
@@ -325,7 +325,7 @@ TEST(DrawFiles, ArchiveLivesInTheSorteosFolderBesideTheProgram)
     SetProgramFilePath(folder.Path("qor-euromillon"));
     EXPECT_EQ(ArchivoSorteos(), folder.Path("Sorteos/QOREuroMillonSorteos.emx"));
     EXPECT_EQ(ImportarSorteos(), 0);
-    EXPECT_EQ(Hex(ReadFileBytes(ArchivoSorteos())), "45 4D 53 31 01 00");
+    EXPECT_EQ(ToHex(FileBytes(ArchivoSorteos())), "45 4D 53 31 01 00");
     SetProgramFilePath("");
 }
 

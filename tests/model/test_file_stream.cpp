@@ -3,6 +3,9 @@
 #include "model/kept_copies.h"
 #include "support/save_target_faults.h"
 
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -23,33 +26,15 @@ namespace {
 
 class SafeFileStreamTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("qor-file-stream-" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string PathOf(const std::string &name) const { return (folder_ / name).string(); }
 
-    static std::string ReadAll(const std::string &path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    static void WriteAll(const std::string &path, const std::string &bytes)
-    {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
     size_t FilesInFolder() const
     {
         return static_cast<size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
     }
 
-    fs::path folder_;
+    TTempFolder temp_{"qor-file-stream"};
+    fs::path folder_ = temp_.Root();
 };
 
 } // namespace
@@ -57,23 +42,23 @@ protected:
 TEST_F(SafeFileStreamTest, CommitReplacesTheFileAndLeavesNoTemporary)
 {
     std::string path = PathOf("a.bin");
-    WriteAll(path, "old contents");
+    WriteFileBytes(path, "old contents");
     SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("new", 3); });
-    EXPECT_EQ(ReadAll(path), "new");
+    EXPECT_EQ(FileBytes(path), "new");
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(SafeFileStreamTest, AnErrorBeforeCommitLeavesTheOldFile)
 {
     std::string path = PathOf("a.bin");
-    WriteAll(path, "old contents");
+    WriteFileBytes(path, "old contents");
     EXPECT_THROW(SaveFileSafely(path,
                                 [](TStream &stream) {
                                     stream.WriteBuffer("partial", 7);
                                     throw EWriteError(kStreamWriteError);
                                 }),
                  EWriteError);
-    EXPECT_EQ(ReadAll(path), "old contents");
+    EXPECT_EQ(FileBytes(path), "old contents");
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
@@ -81,7 +66,7 @@ TEST_F(SafeFileStreamTest, ADiskThatFillsUpLeavesTheOldFileByteForByte)
 {
     std::string path = PathOf("big.bin");
     std::string old(100000, 'o');
-    WriteAll(path, old);
+    WriteFileBytes(path, old);
     // In a child process, limit file size so writing fails midway as on a
     // full disk; the child reports whether the save raised an error.
     pid_t child = ::fork();
@@ -109,14 +94,14 @@ TEST_F(SafeFileStreamTest, ADiskThatFillsUpLeavesTheOldFileByteForByte)
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed save must raise a write error";
-    EXPECT_EQ(ReadAll(path), old);
+    EXPECT_EQ(FileBytes(path), old);
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(SafeFileStreamTest, KeepsThePermissionsOfTheReplacedFile)
 {
     std::string path = PathOf("a.bin");
-    WriteAll(path, "x");
+    WriteFileBytes(path, "x");
     ::chmod(path.c_str(), 0640);
     SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("y", 1); });
     struct stat info{};

@@ -6,6 +6,9 @@
 #include "model/separators.h"
 #include "report/report.h"
 
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -39,16 +42,14 @@ bool HasText(const TfrPreparedPage &page, const std::string &text)
 }
 
 struct ShippedTemplates : ::testing::Test {
-    fs::path folder = fs::temp_directory_path() / ("qor_plantillas_" + std::to_string(::getpid()));
+    TTempFolder temp{"qor-templates"};
+    fs::path folder = temp.Root();
     TEuroMillonApuestas combination;
     void SetUp() override
     {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         SetNumberSeparator(".");
         FillTwelve(combination);
     }
-    void TearDown() override { fs::remove_all(folder); }
 };
 
 } // namespace
@@ -138,10 +139,7 @@ TEST_F(ShippedTemplates, AFileAlreadyThereIsKept)
     }
     const std::vector<std::string> written = InstalarPlantillasIncluidas(folder.string());
     EXPECT_EQ(written.size(), PlantillasIncluidas().size() - 1);
-    std::ifstream kept(folder / "Listados" / "Listado_Apuestas.frf");
-    std::string text;
-    kept >> text;
-    EXPECT_EQ(text, "mine");
+    EXPECT_EQ(FileBytes(folder / "Listados" / "Listado_Apuestas.frf"), "mine");
     EXPECT_TRUE(InstalarPlantillasIncluidas(folder.string()).empty());
 }
 

@@ -62,6 +62,8 @@ class TestExportWindow : public QObject {
 
 private:
     std::unique_ptr<ShellTestFolder> folder_;
+    QByteArray savedTmpDir_;
+    bool hadTmpDir_ = false;
     TEuroMillonApuestas combination_;
 
     QString Path(const char *name) const { return folder_->FilePath(QString::fromLatin1(name)); }
@@ -88,6 +90,9 @@ private slots:
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
+        // Workbooks opened for viewing go to the temporary folder: this one.
+        savedTmpDir_ = qgetenv("TMPDIR");
+        hadTmpDir_ = qEnvironmentVariableIsSet("TMPDIR");
         qputenv("TMPDIR", folder_->Path().toLocal8Bit());
         Parametres().SetValor("PRM_NUMEROS_SEPARATOR", Variant(std::string(".")));
         Parametres().SetValor("PRM_BLOQUES_SEPARATOR", Variant(std::string("-")));
@@ -95,7 +100,15 @@ private slots:
         combination_.SetName("Sorteo de Navidad 2024!");
         combination_.AppendMasks(&kBet, 1);
     }
-    void cleanup() { folder_.reset(); }
+    void cleanup()
+    {
+        // The next folder must not be made inside this one once it is gone.
+        if (hadTmpDir_)
+            qputenv("TMPDIR", savedTmpDir_);
+        else
+            qunsetenv("TMPDIR");
+        folder_.reset();
+    }
 
     void showsTheStoredSeparatorsAndNoChoice()
     {

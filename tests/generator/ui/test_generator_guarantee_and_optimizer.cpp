@@ -39,11 +39,13 @@ private:
     }
 
 private slots:
-    void initTestCase()
+    void init()
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
     }
+
+    void cleanup() { folder_.reset(); }
 
     void checkBoxSetsTheSearchTime()
     {

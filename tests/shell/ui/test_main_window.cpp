@@ -35,20 +35,20 @@ private:
     }
 
 private slots:
-    void initTestCase()
+    void init()
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
         folder_->CopyLanguageFiles();
     }
 
-    void init()
+    void cleanup()
     {
-        DialogService::ClearScript();
-        DialogService::ClearShownBoxes();
+        // The settings outlive the folder: none may name a file of it.
+        WriteSetting(PRM_LANGUAGE_DLL_FILENAME, QString(), false);
+        folder_.reset();
     }
 
-    // Must run first: nothing has been saved in the folder yet.
     void firstStartUsesBuiltInSpanishTicketView()
     {
         QVERIFY(!QFile::exists(folder_->ResourceFile()));
@@ -219,6 +219,12 @@ private slots:
     {
         const QString path = folder_->FilePath(QStringLiteral("close.aem"));
         WriteCombinationFile(path, "close", SampleBets(3));
+        {
+            // An earlier start left the settings that this close keeps as the backup.
+            TFRMMainMDI earlier;
+            earlier.show();
+            QVERIFY(earlier.close());
+        }
         TFRMMainMDI window;
         window.show();
         TFRMApuestas *child = window.OpenCombinationFile(path);
