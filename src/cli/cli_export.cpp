@@ -30,7 +30,8 @@ const char *kExportUsage =
     "row: the five numbers in columns A-E, the two stars in F-G.\n"
     "\n"
     "An existing OUT is replaced only once the new one is written whole. Prints bets=N.\n"
-    "A combination of today's game (stars 1-12) needs --edition current.\n";
+    "The combination is read in the game it names; an --edition of another game\n"
+    "refuses it.\n";
 
 struct ExportOptions {
     std::optional<std::string> input;

@@ -31,8 +31,8 @@ const char *kGuaranteeUsage =
     "  --stars LIST    selected stars (1-9; 1-12 with --edition current); default:\n"
     "                  every star of the combination\n"
     "\n"
-    "FILE.aem is read as a combination of the edition in force (--edition\n"
-    "classic|current, classic by default); today's game adds the category 2+0.\n";
+    "FILE.aem is read in the game it names (an --edition of another game refuses\n"
+    "it); today's game adds the category 2+0.\n";
 
 BetMask MaskOfValues(const std::vector<int> &values, BetMask (*bit)(int))
 {

@@ -47,8 +47,10 @@ QWidget *ParentOrActive(QWidget *parent)
 
 void Record(DialogService::Kind kind, const QString &title, const QString &text)
 {
-    State().shown.append({kind, title, text, QString()});
+    State().shown.append({kind, title, text, QString(), QString(), QString()});
 }
+
+constexpr const char *kDocumentNameProperty = "qorDocumentName";
 
 // The answer a box takes when nobody can click it: what Escape would give.
 QMessageBox::StandardButton EscapeAnswer(QMessageBox::StandardButtons buttons)
@@ -101,8 +103,15 @@ QStringList RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const Q
                           const QString &defaultSuffix, const QString &requestedStart, bool several = false)
 {
     DialogState &state = State();
-    const QString start = StartPath(requestedStart);
+    const bool saving = mode == QFileDialog::AcceptSave;
+    const DialogService::SaveStart saveStart =
+        saving ? DialogService::SaveStartFor(parent, requestedStart, defaultSuffix) : DialogService::SaveStart();
+    const QString start = saving ? (saveStart.name.isEmpty() ? saveStart.folder
+                                                             : QDir(saveStart.folder).filePath(saveStart.name))
+                                 : StartPath(requestedStart);
     state.shown.last().start = start;
+    state.shown.last().folder = saveStart.folder;
+    state.shown.last().name = saveStart.name;
     if (several && !state.fileLists.isEmpty()) {
         const QStringList chosen = state.fileLists.dequeue();
         if (!chosen.isEmpty())
@@ -118,7 +127,8 @@ QStringList RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const Q
     }
     if (state.headless)
         return {};
-    QFileDialog dialog(ParentOrActive(parent), QString(), start, DialogService::QtFilter(filter));
+    QFileDialog dialog(ParentOrActive(parent), QString(), saving ? saveStart.folder : start,
+                       DialogService::QtFilter(filter));
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(defaultSuffix);
     if (mode == QFileDialog::AcceptOpen) {
@@ -126,8 +136,9 @@ QStringList RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const Q
     } else {
         // The callers ask their own overwrite question.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        if (!start.isEmpty())
-            dialog.selectFile(start);
+        // Only a file name: a folder selected here would become the name.
+        if (!saveStart.name.isEmpty())
+            dialog.selectFile(saveStart.name);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -136,7 +147,55 @@ QStringList RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const Q
     return chosen;
 }
 
+QString WithSuffix(const QString &name, const QString &suffix)
+{
+    if (name.isEmpty() || suffix.isEmpty() || name.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
+        return name;
+    return name + QLatin1Char('.') + suffix;
+}
+
 } // namespace
+
+DialogService::SaveStart DialogService::SaveStartFor(QWidget *parent, const QString &start,
+                                                     const QString &defaultSuffix)
+{
+    const QString lastFolder = StartPath(QString());
+    if (start.isEmpty())
+        return {lastFolder, WithSuffix(FileNameOf(DocumentName(parent)), defaultSuffix)};
+    const QFileInfo info(start);
+    if (info.isDir() || start.endsWith(QLatin1Char('/')))
+        return {QDir::cleanPath(info.absoluteFilePath()), QString()};
+    if (!start.contains(QLatin1Char('/')))
+        return {lastFolder, WithSuffix(FileNameOf(start), defaultSuffix)};
+    // A file whose folder is gone starts in the last folder with its name.
+    const QString folder = QFileInfo(info.absolutePath()).isDir() ? info.absolutePath() : lastFolder;
+    return {folder, WithSuffix(info.fileName(), defaultSuffix)};
+}
+
+QString DialogService::DocumentName(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w != nullptr; w = w->parentWidget()) {
+        const QVariant name = w->property(kDocumentNameProperty);
+        if (name.isValid())
+            return name.toString();
+    }
+    return QString();
+}
+
+void DialogService::SetDocumentName(QWidget *window, const QString &name)
+{
+    window->setProperty(kDocumentNameProperty, name);
+}
+
+QString DialogService::FileNameOf(const QString &name)
+{
+    QString clean;
+    for (const QChar c : name)
+        clean += (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+                     ? QLatin1Char(' ')
+                     : c;
+    return clean.simplified();
+}
 
 QString DialogService::ApplicationTitle()
 {

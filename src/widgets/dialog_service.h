@@ -23,7 +23,15 @@ public:
         Kind kind;
         QString title;
         QString text;
-        QString start; // file dialogs: the path they started at
+        QString start;  // file dialogs: the path they started at
+        QString folder; // save dialogs: the folder they opened in
+        QString name;   // save dialogs: the file name they proposed (empty: none)
+    };
+
+    // Where a save dialog opens and the name it proposes.
+    struct SaveStart {
+        QString folder;
+        QString name;
     };
 
     // The parameter holding the folder of the last file chosen in a file
@@ -62,6 +70,20 @@ public:
     // Several existing files at once; an empty list means cancelled.
     static QStringList OpenFileNames(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                                      const QString &start = QString());
+    // A save dialog given the file being saved opens in its folder with its
+    // name; given a folder, opens there with no name; given a bare name,
+    // proposes it in the last folder used. Given nothing, it proposes the
+    // document name of the window it belongs to (DocumentName). A proposed
+    // name gets the default suffix when it lacks it.
+    static SaveStart SaveStartFor(QWidget *parent, const QString &start, const QString &defaultSuffix);
+    // The name of the document a window works on: the nearest one set on the
+    // window or one of its parents (SetDocumentName); empty when none.
+    static QString DocumentName(const QWidget *widget);
+    static void SetDocumentName(QWidget *window, const QString &name);
+    // A name made fit for a file name: no folder separators, no control
+    // characters, no blanks at the ends.
+    static QString FileNameOf(const QString &name);
+
     // "A (*.aem)|*.aem|B (*.*)|*.*" -> "A (*.aem);;B (*)".
     static QString QtFilter(const QString &pipeFilter);
 

@@ -10,6 +10,7 @@
 #include "draws/ui/grafico_beneficio.h"
 #include "draws/ui/prize_grid.h"
 #include "framework/parametres.h"
+#include "model/exception.h"
 #include "widgets/command_guard.h"
 #include "widgets/texts.h"
 
@@ -274,7 +275,20 @@ void TFRMEuroMillonPremios::LoadSettings()
 {
     const QScopedValueRollback<bool> updating(updating_, true);
     TParametres &prm = Parametres();
-    const double viernes = UltimoDiaDeSorteoHoy(edition_);
+    double viernes = UltimoDiaDeSorteoHoy(edition_);
+    if (!prm.Exists(kPrmDesde)) {
+        // An archive that ends earlier (the classic game's ends in 2011)
+        // opens on its newest draw rather than on a day without draws.
+        // A damaged archive is reported when the window loads it.
+        TSorteosEuroMillon archivo(edition_);
+        try {
+            archivo.LoadFromFile(ArchivoSorteos(edition_));
+        } catch (const Exception &) {
+            archivo.Clear();
+        }
+        if (archivo.Count() > 0 && archivo.Sorteo(0).FechaSorteo < viernes)
+            viernes = archivo.Sorteo(0).FechaSorteo;
+    }
     dtpFechaSorteo->setDate(DateDeFecha(prm.ReadDateTime(kPrmDesde, viernes)));
     dtpFechaSorteoFinal->setDate(DateDeFecha(prm.ReadDateTime(kPrmHasta, viernes)));
     cbHastaEl->setChecked(prm.ReadBoolean(kPrmHastaChecked, false));
