@@ -9,7 +9,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QQueue>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <QUrl>
@@ -62,7 +65,8 @@ QMessageBox::StandardButton EscapeAnswer(QMessageBox::StandardButtons buttons)
 }
 
 QMessageBox::StandardButton RunBox(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                   const QString &text, QMessageBox::StandardButtons buttons)
+                                   const QString &text, QMessageBox::StandardButtons buttons,
+                                   bool selectable = false)
 {
     DialogState &state = State();
     if (!state.answers.isEmpty())
@@ -70,6 +74,8 @@ QMessageBox::StandardButton RunBox(QWidget *parent, QMessageBox::Icon icon, cons
     if (state.headless)
         return EscapeAnswer(buttons);
     QMessageBox box(icon, title, text, buttons, ParentOrActive(parent));
+    if (selectable)
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -221,13 +227,13 @@ void DialogService::ShowError(QWidget *parent, const QString &message)
     RunBox(parent, QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok);
 }
 
-void DialogService::ShowMessage(QWidget *parent, const QString &message, QMessageBox::Icon icon)
+void DialogService::ShowMessage(QWidget *parent, const QString &message, QMessageBox::Icon icon, bool selectable)
 {
     const Kind kind = icon == QMessageBox::Critical  ? Kind::Error
                       : icon == QMessageBox::Warning ? Kind::Warning
                                                      : Kind::Information;
     Record(kind, ApplicationTitle(), message);
-    RunBox(parent, icon, ApplicationTitle(), message, QMessageBox::Ok);
+    RunBox(parent, icon, ApplicationTitle(), message, QMessageBox::Ok, selectable);
 }
 
 QMessageBox::StandardButton DialogService::Ask(QWidget *parent, const QString &text,
@@ -320,6 +326,32 @@ bool DialogService::OpenExternal(const QString &pathOrAddress)
         return true;
     const bool isAddress = pathOrAddress.contains(QLatin1String("://"));
     return QDesktopServices::openUrl(isAddress ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress));
+}
+
+bool DialogService::CanOpenExternal(const QString &suffix)
+{
+    DialogState &state = State();
+    if (!state.externalResults.isEmpty()) {
+        if (state.externalResults.head())
+            return true;
+        state.externalResults.dequeue();
+        return false;
+    }
+    if (state.headless)
+        return true;
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (query.isEmpty())
+        return true;
+    const QMimeType type =
+        QMimeDatabase().mimeTypeForFile(QStringLiteral("file.") + suffix, QMimeDatabase::MatchExtension);
+    QProcess process;
+    process.start(query, {QStringLiteral("query"), QStringLiteral("default"), type.name()});
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return true;
+    }
+    return process.exitCode() != 0 || !process.readAllStandardOutput().trimmed().isEmpty();
 }
 
 void DialogService::SetNextExternalResult(bool opened)

@@ -48,9 +48,10 @@ public:
     static QString WithFullStop(const QString &message);
 
     // Message box with an OK button, shown as it stands (a Critical icon
-    // records it as an error box).
+    // records it as an error box); with selectable, its text can be selected
+    // and copied (a path to open by other means).
     static void ShowMessage(QWidget *parent, const QString &message,
-                            QMessageBox::Icon icon = QMessageBox::Information);
+                            QMessageBox::Icon icon = QMessageBox::Information, bool selectable = false);
 
     // Question box titled with the application title unless a title is given.
     static QMessageBox::StandardButton Ask(QWidget *parent, const QString &text,
@@ -91,6 +92,11 @@ public:
     // nothing could open it. Headless it is only recorded (and succeeds,
     // unless a result was scripted).
     static bool OpenExternal(const QString &pathOrAddress);
+    // Whether some program is set to open files of that extension ("xlsx"),
+    // asked before writing one for it; true when the system cannot tell.
+    // Headless: true, unless a scripted result of OpenExternal is false, which
+    // this uses up (nothing will be opened then).
+    static bool CanOpenExternal(const QString &suffix);
 
     // Scripting for tests.
     static void SetHeadless(bool headless);

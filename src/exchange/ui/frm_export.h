@@ -36,8 +36,11 @@ public:
     // "Guardar como libro...": writes the workbook to a path the user chooses.
     void SaveWorkbookAs();
 
-    // The workbook last written to the temporary folder; empty before.
+    // The workbook last handed to the spreadsheet program; empty before.
     QString LastWorkbook() const { return lastWorkbook_; }
+    // The object name of the application's child that owns the private
+    // folder of those workbooks (removed with it).
+    static constexpr const char *kWorkbookFolderName = "qorWorkbookFolder";
 
     QAction *ActExportar = nullptr;
 
