@@ -54,8 +54,8 @@ TEST_F(CliEditionTest, TheClassicImportRefusesStarsAboveNine)
 TEST_F(CliEditionTest, EveryCommandRefusesAFileOfTodaysGameInTheClassicGame)
 {
     const std::string aem = CurrentCombination("1 2 3 4 5 10 12\n");
-    ExpectOtherGame("show '" + aem + "'");
-    ExpectOtherGame("export '" + aem + "' --text '" + Path("out.txt") + "'");
+    ExpectOtherGame("--edition classic show '" + aem + "'");
+    ExpectOtherGame("export '" + aem + "' --text '" + Path("out.txt") + "' --edition classic");
     ExpectOtherGame("--edition classic export '" + aem + "' --xlsx '" + Path("out.xlsx") + "'");
     std::ofstream(Path("more.txt"), std::ios::binary) << "1 2 3 4 5 1 2\n";
     ExpectOtherGame("import '" + Path("more.txt") + "' -o '" + aem + "' --append");

@@ -60,6 +60,9 @@ private:
 QString PrivateWorkbookFolder()
 {
     static QPointer<TWorkbookFolder> folder;
+    // Made again when something removed it (a cleaner of the temporary folder).
+    if (folder && !QFileInfo(folder->Path()).isDir())
+        delete folder;
     if (!folder)
         folder = new TWorkbookFolder(QCoreApplication::instance());
     return folder->Path();
@@ -181,6 +184,12 @@ const std::vector<BetMask> &TFRMExport::Bets() const
 std::string TFRMExport::Name() const
 {
     return destino_ ? destino_->Name() : std::string();
+}
+
+void TFRMExport::SetDestino(TEuroMillonApuestas &destino)
+{
+    destino_ = &destino;
+    DialogService::SetDocumentName(this, QString::fromStdString(destino.Name()));
 }
 
 void TFRMExport::Export()

@@ -26,7 +26,8 @@ public:
     explicit TFRMExport(QWidget *parent = nullptr);
 
     // The combination to export; set before showing the window.
-    void SetDestino(TEuroMillonApuestas &destino) { destino_ = &destino; }
+    // Its name is what the save dialogs propose.
+    void SetDestino(TEuroMillonApuestas &destino);
 
     // ActExportar: a text export, closing the window with OK when it wrote the
     // file, or a workbook export, the window staying open. Raises 41706 when
