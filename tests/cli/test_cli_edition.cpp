@@ -97,7 +97,7 @@ TEST_F(CliEditionTest, PrintOfTodaysGameNeedsATemplate)
     if (Run("--help").out.find("\n  print ") == std::string::npos)
         GTEST_SKIP() << "built without the print command";
     const std::string aem = CurrentCombination("1 2 3 4 5 10 12\n");
-    const CliResult classic = Run("print '" + aem + "' --pdf '" + Path("a.pdf") + "'");
+    const CliResult classic = Run("--edition classic print '" + aem + "' --pdf '" + Path("a.pdf") + "'");
     EXPECT_NE(classic.err.find("no puede leerse como juego clásico"), std::string::npos) << classic.err;
     const CliResult automatic = Run("--edition current print '" + aem + "' --pdf '" + Path("a.pdf") + "'");
     EXPECT_EQ(automatic.status, 2);
