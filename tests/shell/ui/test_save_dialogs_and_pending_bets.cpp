@@ -17,6 +17,7 @@
 #include "widgets/edit_bloque_numero.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include <functional>
@@ -153,6 +154,29 @@ private slots:
             DialogService::SaveStartFor(nullptr, lastFolder_ + QLatin1Char('/'), QStringLiteral("aem"));
         QCOMPARE(QDir::cleanPath(start.folder), QDir::cleanPath(lastFolder_));
         QCOMPARE(start.name, QString());
+    }
+
+    void manualWithoutAViewerSaysSoAndShowsThePath()
+    {
+        const QString manual = folder_->FilePath(QStringLiteral("QOREuroMillon.pdf"));
+        QFile file(manual);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        DialogService::SetNextExternalResult(false);
+        Trigger(main_.get(), "MiManual");
+        QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Warning);
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("No se ha encontrado ningún visor de PDF para abrir el manual. El archivo está en:\n") +
+                     manual);
+        QFile::remove(manual);
+    }
+
+    void combinationMenuSaysItClosesTheCombinationWindow()
+    {
+        TFRMApuestas *window = main_->NewCombinationWindow();
+        QCOMPARE(FindAction(window, "MiCerrarAplicacion")->text(), QStringLiteral("Cerrar la ventana de la combinación"));
+        QCOMPARE(FindAction(main_.get(), "ActFileExit")->text(), QStringLiteral("Cerrar la aplicación"));
+        window->Release();
     }
 
     void numbersViewRefusesASecondPendingBetAndLosesNothing()
