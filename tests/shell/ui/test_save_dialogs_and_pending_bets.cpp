@@ -80,7 +80,9 @@ private slots:
     {
         TFRMApuestas *unsaved = NamedCombination("Navidad 2024");
         TFRMApuestas *opened = OpenSampleFile(*main_, *folder_, "abierta", 2);
+        init(); // opening it made its folder the last one used
         const QString boletos = QDir::cleanPath(QString::fromStdString(DataFolderPath("Boletos")));
+        QVERIFY(QDir().mkpath(boletos)); // made by the print window before it designs
         TEuroMillonApuestas apuestas;
         const std::vector<BetMask> bets = SpreadBets(3);
         apuestas.AppendMasks(bets.data(), bets.size());
@@ -130,17 +132,19 @@ private slots:
             c.save(); // headless: the dialog is recorded and cancelled
             const QPair<QString, QString> start = LastSaveStart();
             QVERIFY2(start.first == QDir::cleanPath(c.folder), c.what);
-            QVERIFY2(start.second == c.name, qPrintable(QStringLiteral("%1: %2").arg(c.what, start.second)));
+            QVERIFY2(start.second == c.name, qPrintable(QStringLiteral("%1: %2").arg(QString::fromLatin1(c.what), start.second)));
         }
 
         // Once saved, the generation file is proposed again where it went.
-        const QString gem = folder_->FilePath(QStringLiteral("ajustes.gem"));
-        TFRMEuroMillonComb generator(unsaved);
-        DialogService::SetNextFileName(gem);
-        Trigger(&generator, "MiGuardarEnArchivo");
-        DialogService::ClearShownBoxes();
-        Trigger(&generator, "MiGuardarEnArchivo");
-        QCOMPARE(LastSaveStart(), qMakePair(QDir::cleanPath(folder_->Path()), QStringLiteral("ajustes.gem")));
+        {
+            const QString gem = folder_->FilePath(QStringLiteral("ajustes.gem"));
+            TFRMEuroMillonComb generator(unsaved);
+            DialogService::SetNextFileName(gem);
+            Trigger(&generator, "MiGuardarEnArchivo");
+            DialogService::ClearShownBoxes();
+            Trigger(&generator, "MiGuardarEnArchivo");
+            QCOMPARE(LastSaveStart(), qMakePair(QDir::cleanPath(folder_->Path()), QStringLiteral("ajustes.gem")));
+        }
 
         unsaved->Release();
         opened->Release();
