@@ -16,9 +16,13 @@
 #include "widgets/dialog_service.h"
 #include "widgets/edit_bloque_numero.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -148,6 +152,38 @@ private slots:
 
         unsaved->Release();
         opened->Release();
+    }
+
+    // The real dialog: in the folder, with only the name in its field (a
+    // folder given as the start used to become the name, one level up).
+    void theShownSaveDialogOpensInTheFolderWithTheName()
+    {
+        const QPair<QString, QString> cases[] = {
+            {lastFolder_, QString()},
+            {lastFolder_ + QStringLiteral("/Mi combinación.aem"), QStringLiteral("Mi combinación.aem")},
+        };
+        for (const auto &[start, expectedName] : cases) {
+            QString folder = QStringLiteral("<no dialog>");
+            QString name = QStringLiteral("<no field>");
+            auto look = [&] {
+                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                folder = QDir::cleanPath(dialog->directory().absolutePath());
+                if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    name = edit->text();
+                dialog->reject();
+            };
+            QTimer::singleShot(0, this, look);
+            QTimer::singleShot(3000, this, look); // never left waiting
+            DialogService::SetHeadless(false);
+            const QString chosen = DialogService::SaveFileName(nullptr, QStringLiteral("Combinaciones (*.aem)|*.aem"),
+                                                               QStringLiteral("aem"), start);
+            DialogService::SetHeadless(true);
+            QCOMPARE(chosen, QString());
+            QCOMPARE(folder, QDir::cleanPath(lastFolder_));
+            QCOMPARE(name, expectedName);
+        }
     }
 
     // A name no file may carry is proposed without its separators and controls.
