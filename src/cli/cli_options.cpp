@@ -63,7 +63,7 @@ void EndOptionsAtDoubleDash(std::vector<std::string> &args)
     if (end == args.end())
         return;
     for (auto operand = end + 1; operand != args.end(); ++operand)
-        if (operand->starts_with("-"))
+        if (operand->size() > 1 && operand->starts_with("-")) // "-" alone stays: standard input or output
             *operand = "./" + *operand;
     args.erase(end);
 }

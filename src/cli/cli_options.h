@@ -18,7 +18,8 @@ bool IsHelpOption(const std::string &argument);
 // The end of the options: every argument after a "--" is an operand, even one
 // that begins with a dash. Such an operand is handed to the command as
 // "./-name" (the same file), so that no command's own parser takes it for an
-// option; the "--" itself is dropped. Applies to a command's arguments.
+// option; the "--" itself is dropped, and a lone "-" stays as it is.
+// Applies to a command's arguments.
 void EndOptionsAtDoubleDash(std::vector<std::string> &args);
 
 // The line every command's help ends with.
