@@ -31,7 +31,8 @@ const char *kExportUsage =
     "\n"
     "An existing OUT is replaced only once the new one is written whole; a pipe or a\n"
     "device is written directly, and OUT - is standard output. Prints bets=N.\n"
-    "A combination of today's game (stars 1-12) needs --edition current.\n";
+    "The combination is read in the game it names; an --edition of another game\n"
+    "refuses it.\n";
 
 struct ExportOptions {
     std::optional<std::string> input;

@@ -44,8 +44,8 @@ const char *kGuaranteeUsage =
     "  --archive FILE  the draw archive of the average prizes (default: the\n"
     "                  program's own of the edition)\n"
     "\n"
-    "FILE.aem is read as a combination of the edition in force (--edition\n"
-    "classic|current, classic by default); today's game adds the category 2+0.\n";
+    "FILE.aem is read in the game it names (an --edition of another game refuses\n"
+    "it); today's game adds the category 2+0.\n";
 
 BetMask MaskOfValues(const std::vector<int> &values, BetMask (*bit)(int))
 {

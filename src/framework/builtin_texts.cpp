@@ -379,6 +379,12 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45227, "No se pudo guardar la imagen:\r\n%s"},
     {45228, "Coste de %d sorteos: %s"},
 
+    // Corrections found in use: workbook with no program, manual with no
+    // viewer, closing a combination window (45230 to 45269)
+    {45230, "Ningún programa de hojas de cálculo puede abrir el libro.\r\n¿Desea guardarlo en un archivo?"},
+    {45231, "No se ha encontrado ningún visor de PDF para abrir el manual. El archivo está en:"},
+    {45232, "Cerrar la ventana de la combinación"},
+
     // Report engine and its preview window (45300 to 45325)
     {45300, "La plantilla de informe está dañada"},
     {45301, "El informe tiene demasiadas páginas"},

@@ -78,7 +78,7 @@ TEST_F(CliDrawsTest, CheckOfTodaysGameCountsTwoNoneAtTheDrawsPrice)
 TEST_F(CliDrawsTest, ClassicCheckRefusesTodaysFilesClearly)
 {
     ASSERT_EQ(Run("--edition current import-draws" + Histories() + " --archive '" + Path("a.emx") + "'").status, 0);
-    CliResult result = Run("check '" + TwoNoneCombination() + "' --archive '" + Path("a.emx") + "'");
+    CliResult result = Run("--edition classic check '" + TwoNoneCombination() + "' --archive '" + Path("a.emx") + "'");
     EXPECT_NE(result.status, 0);
     EXPECT_NE(result.err.find("El archivo es del juego actual (estrellas 1 a 12); no puede leerse como juego clásico"),
               std::string::npos)

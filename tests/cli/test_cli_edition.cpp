@@ -54,8 +54,8 @@ TEST_F(CliEditionTest, TheClassicImportRefusesStarsAboveNine)
 TEST_F(CliEditionTest, EveryCommandRefusesAFileOfTodaysGameInTheClassicGame)
 {
     const std::string aem = CurrentCombination("1 2 3 4 5 10 12\n");
-    ExpectOtherGame("show '" + aem + "'");
-    ExpectOtherGame("export '" + aem + "' --text '" + Path("out.txt") + "'");
+    ExpectOtherGame("--edition classic show '" + aem + "'");
+    ExpectOtherGame("export '" + aem + "' --text '" + Path("out.txt") + "' --edition classic");
     ExpectOtherGame("--edition classic export '" + aem + "' --xlsx '" + Path("out.xlsx") + "'");
     std::ofstream(Path("more.txt"), std::ios::binary) << "1 2 3 4 5 1 2\n";
     ExpectOtherGame("import '" + Path("more.txt") + "' -o '" + aem + "' --append");
@@ -96,7 +96,7 @@ TEST_F(CliEditionTest, AClassicFileIsRefusedInTodaysGame)
 TEST_F(CliEditionTest, PrintOfTodaysGameNeedsATemplate)
 {
     const std::string aem = CurrentCombination("1 2 3 4 5 10 12\n");
-    const CliResult classic = Run("print '" + aem + "' --pdf '" + Path("a.pdf") + "'");
+    const CliResult classic = Run("--edition classic print '" + aem + "' --pdf '" + Path("a.pdf") + "'");
     EXPECT_NE(classic.err.find("no puede leerse como juego clásico"), std::string::npos) << classic.err;
     const CliResult automatic = Run("--edition current print '" + aem + "' --pdf '" + Path("a.pdf") + "'");
     EXPECT_EQ(automatic.status, 2);

@@ -66,7 +66,7 @@ TEST_F(CliTest, GuaranteeOfTodaysCombinationCountsTwoPlusNothing)
     EXPECT_NE(report.out.find("guaranteed=none draws=6 "), std::string::npos) << report.out;
     EXPECT_EQ(Lines(report.out), 15);
 
-    CliResult classic = Run("guarantee '" + path + "'");
+    CliResult classic = Run("guarantee --edition classic '" + path + "'");
     EXPECT_NE(classic.status, 0);
     EXPECT_NE(classic.err.find("juego actual"), std::string::npos) << classic.err;
 }

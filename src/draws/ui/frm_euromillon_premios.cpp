@@ -12,6 +12,7 @@
 #include "draws/ui/prize_grid.h"
 #include "framework/parametres.h"
 #include "framework/setting_keys.h"
+#include "model/exception.h"
 #include "widgets/command_guard.h"
 #include "widgets/texts.h"
 
@@ -282,7 +283,20 @@ void TFRMEuroMillonPremios::LoadSettings()
 {
     const QScopedValueRollback<bool> updating(updating_, true);
     TParametres &prm = Parametres();
-    const double viernes = UltimoDiaDeSorteoHoy(edition_);
+    double viernes = UltimoDiaDeSorteoHoy(edition_);
+    if (!prm.Exists(PRM_PREMIOS_Desde)) {
+        // An archive that ends earlier (the classic game's ends in 2011)
+        // opens on its newest draw rather than on a day without draws.
+        // A damaged archive is reported when the window loads it.
+        TSorteosEuroMillon archivo(edition_);
+        try {
+            archivo.LoadFromFile(ArchivoSorteos(edition_));
+        } catch (const Exception &) {
+            archivo.Clear();
+        }
+        if (archivo.Count() > 0 && archivo.Sorteo(0).FechaSorteo < viernes)
+            viernes = archivo.Sorteo(0).FechaSorteo;
+    }
     dtpFechaSorteo->setDate(DateDeFecha(ReadSetting(prm, PRM_PREMIOS_Desde, viernes)));
     dtpFechaSorteoFinal->setDate(DateDeFecha(ReadSetting(prm, PRM_PREMIOS_Hasta, viernes)));
     cbHastaEl->setChecked(ReadSetting(prm, PRM_PREMIOS_HastaChecked));

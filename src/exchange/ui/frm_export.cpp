@@ -17,18 +17,55 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QPointer>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 namespace {
 
+constexpr uint16_t kTxtNoProgramSaveWorkbook = 45230;
+
+// The folder of the workbooks handed to a spreadsheet program: private to
+// this run of the program and removed with the application object, so that
+// nothing is left in the system's temporary folder.
+class TWorkbookFolder : public QObject {
+public:
+    explicit TWorkbookFolder(QObject *parent)
+        : QObject(parent), folder_(QDir(QDir::tempPath()).filePath(QStringLiteral("qor-euromillon-XXXXXX")))
+    {
+        setObjectName(QString::fromLatin1(TFRMExport::kWorkbookFolderName));
+    }
+    QString Path() const
+    {
+        if (!folder_.isValid())
+            throw Exception(FormatText("Cannot create file %s", {folder_.path().toStdString()}));
+        return folder_.path();
+    }
+
+private:
+    QTemporaryDir folder_;
+};
+
+QString PrivateWorkbookFolder()
+{
+    static QPointer<TWorkbookFolder> folder;
+    // Made again when something removed it (a cleaner of the temporary folder).
+    if (folder && !QFileInfo(folder->Path()).isDir())
+        delete folder;
+    if (!folder)
+        folder = new TWorkbookFolder(QCoreApplication::instance());
+    return folder->Path();
+}
 
 QComboBox *NewSeparatorList(QWidget *parent, const char *name, const TSettingKey<const char *> &key)
 {
@@ -148,6 +185,12 @@ std::string TFRMExport::Name() const
     return destino_ ? destino_->Name() : std::string();
 }
 
+void TFRMExport::SetDestino(TEuroMillonApuestas &destino)
+{
+    destino_ = &destino;
+    DialogService::SetDocumentName(this, QString::fromStdString(destino.Name()));
+}
+
 void TFRMExport::Export()
 {
     if (rbArchivoTexto->isChecked())
@@ -193,18 +236,25 @@ bool TFRMExport::WriteWorkbook(const QString &path, bool askOverwrite)
 
 void TFRMExport::ExportWorkbook()
 {
-    // The workbook goes to the temporary folder under a name of its own, then
-    // to whatever program the desktop opens spreadsheets with.
-    const std::string sheet = SheetNameFor(Name());
-    const QString path =
-        QString::fromStdString(FreeNumberedPath(QDir::tempPath().toStdString(), sheet, "xlsx"));
+    // Written once: for the spreadsheet program into a folder that goes with
+    // the program, or, when no program can open it, where the user says.
+    if (!DialogService::CanOpenExternal(QStringLiteral("xlsx"))) {
+        if (DialogService::Ask(this, Txt(kTxtNoProgramSaveWorkbook), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Information) == QMessageBox::Yes)
+            SaveWorkbookAs();
+        return;
+    }
+    const QString path = QString::fromStdString(
+        FreeNumberedPath(PrivateWorkbookFolder().toStdString(), SheetNameFor(Name()), "xlsx"));
     WriteWorkbook(path, false);
     lastWorkbook_ = path;
     if (DialogService::OpenExternal(path))
         return;
-    const QString question = Formatted(45502, QDir::toNativeSeparators(path));
-    if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) ==
-        QMessageBox::Yes)
+    // The program found would not take it after all.
+    QFile::remove(path);
+    lastWorkbook_.clear();
+    if (DialogService::Ask(this, Txt(kTxtNoProgramSaveWorkbook), QMessageBox::Yes | QMessageBox::No,
+                           QMessageBox::Information) == QMessageBox::Yes)
         SaveWorkbookAs();
 }
 

@@ -186,6 +186,7 @@ void TFRMApuestas::BuildLayout()
         control->SetOnBeforeMark([this](TControlEuroMillonApuesta *sender, int, int, bool &mark) {
             BeforeMark(*sender, mark);
         });
+        control->SetOnBeforeEdit([this](TControlEuroMillonApuesta *sender) { BeforeEdit(*sender); });
         connect(control, &TControlEuroMillonApuesta::ModifiedChanged, this, [this] { UpdateActions(); });
         panelLayout->addWidget(control);
         controls_.push_back(control);
@@ -329,6 +330,11 @@ void TFRMApuestas::UpdateTitle()
     setWindowTitle((minimized ? shown : DialogService::ApplicationTitle() + QStringLiteral(" - ") + shown) +
                    QStringLiteral("[*]"));
     setWindowModified(combination_->Modified());
+    // What the save dialogs of this window and of the windows it opens propose.
+    const QString name = QString::fromStdString(combination_->Name());
+    DialogService::SetDocumentName(this, name.trimmed().isEmpty() && !fileName.isEmpty()
+                                             ? QFileInfo(fileName).completeBaseName()
+                                             : name);
 }
 
 bool TFRMApuestas::eventFilter(QObject *watched, QEvent *event)
