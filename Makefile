@@ -18,7 +18,7 @@ PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev \
             qt6-base-dev qt6-qpa-plugins libgl-dev libxlsxwriter-dev xvfb \
             xauth fonts-dejavu-core ccache qt6-translations-l10n \
             poppler-utils python3-openpyxl qt6-charts-dev \
-            libqt6opengl6-dev clang libclang-rt-dev dpkg-dev
+            libqt6opengl6-dev clang libclang-rt-dev dpkg-dev libzip-dev
 
 .PHONY: all deps configure build build-asan build-fuzz test test-core test-asan fuzz run bench screenshot format \
         clean install package

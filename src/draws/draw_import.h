@@ -3,6 +3,7 @@
 #include "draws/draw_history_csv.h"
 #include "draws/draw_history_import.h"
 
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,12 @@ bool EsArchivoSorteo(const std::string &path);
 // A draw file that cannot be read, and a history line that cannot be read or
 // repeats a day of its file, are left out and reported; the rest is merged.
 TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, TSorteosEuroMillon &sorteos);
+
+// Merges one published history read from input, named source in the report,
+// by the rules of ImportarArchivos. Raises the reader's error, merging
+// nothing, for a text it cannot take at all (no column names).
+void ImportarHistorial(std::istream &input, const std::string &source, TSorteosEuroMillon &sorteos,
+                       TInformeImportacion &informe);
 
 // The same on the archive file of the edition: loads it (a missing file is
 // an empty archive), merges, and saves it through the safe save when a draw

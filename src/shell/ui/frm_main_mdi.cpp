@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMdiSubWindow>
+#include <QTimer>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
@@ -55,6 +56,8 @@ TFRMMainMDI::TFRMMainMDI(QWidget *parent) : QMainWindow(parent)
     ApplyTexts();
     UpdateActions();
     setWindowState(windowState() | Qt::WindowMaximized);
+    // After the window is up: the check never holds the start.
+    QTimer::singleShot(0, this, [this] { StartDrawCheck(); });
 }
 
 TFRMMainMDI::~TFRMMainMDI()
