@@ -95,25 +95,25 @@ std::vector<TCsvEntry> CsvDelZip(std::string_view datos)
     std::vector<TCsvEntry> entries;
     const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {
-        zip_stat_t stat;
-        zip_stat_init(&stat);
-        if (zip_stat_index(zip.get(), static_cast<zip_uint64_t>(i), 0, &stat) != 0 || !stat.name)
+        zip_stat_t info;
+        zip_stat_init(&info);
+        if (zip_stat_index(zip.get(), static_cast<zip_uint64_t>(i), 0, &info) != 0 || !info.name)
             Fail(kTextZipDanado, {zip_strerror(zip.get())});
-        const std::string name = stat.name;
+        const std::string name = info.name;
         if (!EndsWith(Lower(name), ".csv"))
             continue;
-        if ((stat.valid & ZIP_STAT_SIZE) == 0 || stat.size > kMaxCsvBytes)
+        if ((info.valid & ZIP_STAT_SIZE) == 0 || info.size > kMaxCsvBytes)
             Fail(kTextDescargaGrande, {static_cast<long long>(kMaxCsvBytes / (1024 * 1024))});
         std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(zip.get(), static_cast<zip_uint64_t>(i), 0));
         if (!file)
             Fail(kTextZipDanado, {name + ": " + zip_strerror(zip.get())});
-        std::string text(static_cast<size_t>(stat.size), '\0');
+        std::string text(static_cast<size_t>(info.size), '\0');
         size_t done = 0;
         while (done < text.size()) {
-            const zip_int64_t read = zip_fread(file.get(), text.data() + done, text.size() - done);
-            if (read <= 0)
-                Fail(kTextZipDanado, {name + ": " + (read < 0 ? zip_file_strerror(file.get()) : "short")});
-            done += static_cast<size_t>(read);
+            const zip_int64_t got = zip_fread(file.get(), text.data() + done, text.size() - done);
+            if (got <= 0)
+                Fail(kTextZipDanado, {name + ": " + (got < 0 ? zip_file_strerror(file.get()) : "short read")});
+            done += static_cast<size_t>(got);
         }
         // Reading to the end is what makes libzip check the CRC.
         char extra = 0;

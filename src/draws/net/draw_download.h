@@ -4,6 +4,7 @@
 #include "model/game_rules.h"
 
 #include <QByteArray>
+#include <QNetworkReply>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -14,7 +15,7 @@
 #include <string>
 
 class QNetworkAccessManager;
-class QNetworkReply;
+
 
 // Fetches one address with Qt Network: an ordinary browser's User-Agent,
 // redirects followed, the system's proxy settings (none for this machine's
