@@ -93,6 +93,7 @@ std::vector<TCsvEntry> CsvDelZip(std::string_view datos)
     zip_error_fini(&error);
 
     std::vector<TCsvEntry> entries;
+    uint64_t total = 0; // all the CSVs together: a zip of many is no way round the limit
     const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t info;
@@ -102,7 +103,8 @@ std::vector<TCsvEntry> CsvDelZip(std::string_view datos)
         const std::string name = info.name;
         if (!EndsWith(Lower(name), ".csv"))
             continue;
-        if ((info.valid & ZIP_STAT_SIZE) == 0 || info.size > kMaxCsvBytes)
+        total += info.size;
+        if ((info.valid & ZIP_STAT_SIZE) == 0 || info.size > kMaxCsvBytes || total > kMaxCsvBytes)
             Fail(kTextDescargaGrande, {static_cast<long long>(kMaxCsvBytes / (1024 * 1024))});
         std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(zip.get(), static_cast<zip_uint64_t>(i), 0));
         if (!file)

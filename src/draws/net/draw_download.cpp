@@ -84,10 +84,6 @@ void TDrawDownload::Start(const QString &address)
         if (length.isValid() && TooBig(length.toLongLong()))
             Abort(Text(kTextDescargaGrande, {static_cast<long long>(maxBytes_ / (1024 * 1024))}));
     });
-    connect(reply_, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
-        idle_.start(timeoutMs_);
-        emit Progress(received, total);
-    });
 #ifndef QT_NO_SSL
     connect(reply_, &QNetworkReply::sslErrors, this, [this](const QList<QSslError> &errors) {
         for (const QSslError &error : errors)
@@ -111,8 +107,14 @@ void TDrawDownload::OnReadyRead()
         return;
     idle_.start(timeoutMs_);
     data_ += reply_->readAll();
-    if (TooBig(data_.size()))
+    if (TooBig(data_.size())) {
         Abort(Text(kTextDescargaGrande, {static_cast<long long>(maxBytes_ / (1024 * 1024))}));
+        return;
+    }
+    // Qt's own downloadProgress is held back to one every 100 ms: a server
+    // that stops early would never be seen to have sent anything.
+    const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
+    emit Progress(data_.size(), length.isValid() ? length.toLongLong() : -1);
 }
 
 // The reason is set first: abort() finishes the reply at once, and its own

@@ -18,6 +18,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -101,7 +102,8 @@ private slots:
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("reason");
         QTest::newRow("404") << Server().Url(QStringLiteral("/missing.zip")) << QStringLiteral("HTTP 404");
-        QTest::newRow("refused") << TLocalHttpServer::RefusedUrl() << QStringLiteral("Connection refused");
+        // Qt's own words follow the program's language.
+        QTest::newRow("refused") << TLocalHttpServer::RefusedUrl() << QStringLiteral("Conexión rechazada");
         QTest::newRow("timeout") << Server().Url(QStringLiteral("/silent.zip"))
                                  << QStringLiteral("El servidor no ha respondido en 1 segundos");
         QTest::newRow("truncated zip") << Server().Url(QStringLiteral("/truncated.zip"))
@@ -143,7 +145,9 @@ private slots:
             auto *dialog = window.findChild<QProgressDialog *>(QStringLiteral("DrawUpdateProgress"));
             if (dialog && dialog->isVisible() && Server().StallReached() && !cancelled) {
                 cancelled = true;
-                dialog->cancel();
+                auto *button = dialog->findChild<QPushButton *>();
+                QVERIFY(button);
+                button->click(); // the user's Cancel
             }
         });
         poll.start(10);
