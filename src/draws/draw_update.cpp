@@ -185,8 +185,6 @@ TInformeImportacion ImportarDescarga(std::string_view datos, const std::string &
         std::istringstream input(csv.Texto);
         try {
             ImportarHistorial(input, csv.Nombre, copia, informe);
-        } catch (const EDescargaSorteosError &) {
-            throw;
         } catch (const Exception &error) {
             Fail(kTextOtroFormato, {error.Message()});
         }
