@@ -21,10 +21,10 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMdiSubWindow>
-#include <QTimer>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
