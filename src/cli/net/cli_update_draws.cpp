@@ -12,7 +12,8 @@
 namespace {
 
 constexpr const char *kUsage =
-    "Usage: qor-euromillon-cli update-draws [--url URL] [--archive FILE.emx] [--timeout SECONDS]\n"
+    "Usage: qor-euromillon-cli update-draws [--url URL] [--archive FILE.emx] [--edition classic|current]\n"
+    "                                       [--timeout SECONDS]\n"
     "Downloads the operator's results file (a zip holding the published draw\n"
     "history, or a plain CSV of that form) and merges its draws into a draw\n"
     "archive of the edition, the program's own when --archive is not given.\n"

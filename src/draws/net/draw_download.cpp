@@ -256,9 +256,14 @@ void TDrawUpdate::Import()
         const QByteArray &data = download_.Data();
         informe_ = ImportarDescarga(std::string_view(data.constData(), static_cast<size_t>(data.size())),
                                     address_.toStdString(), archivePath_, edition_, &total_);
-    } catch (const std::exception &error) {
-        failures_ << address_ + QStringLiteral(": ") + QString::fromStdString(error.what());
+    } catch (const EDescargaSorteosError &error) { // this address's file: another may do
+        failures_ << address_ + QStringLiteral(": ") + QString::fromStdString(error.Message());
         Next();
+        return;
+    } catch (const std::exception &error) { // the archive itself: no address helps
+        failures_ << QString::fromStdString(archivePath_ + ": " + error.what());
+        message_ = failures_.join(QLatin1Char('\n'));
+        Finish(false);
         return;
     }
     Finish(true);

@@ -122,6 +122,23 @@ private slots:
         QVERIFY(ReadWholeFile(Archive()) == fixture_->full);
     }
 
+    void anArchiveOfTheOtherGameEndsTheSearch()
+    {
+        const std::string classic = folder_->Path("classic.emx");
+        TSorteosEuroMillon sorteos(TGameEdition::Classic);
+        sorteos.SaveToFile(classic);
+        const std::string before = ReadWholeFile(classic);
+        const int requests = fixture_->server.Requests();
+        TDrawUpdate update(classic, TGameEdition::Current);
+        update.SetTimeout(kTimeoutMs);
+        QVERIFY(!update.Run({fixture_->server.Url(QStringLiteral("/euromillions_202002.zip")),
+                             fixture_->server.Url(QStringLiteral("/euromillions_202002.csv"))}));
+        QVERIFY2(update.Message().startsWith(QString::fromStdString(classic) + QStringLiteral(": ")),
+                 qPrintable(update.Message()));
+        QCOMPARE(fixture_->server.Requests(), requests + 1); // no other address helps
+        QVERIFY(ReadWholeFile(classic) == before);
+    }
+
     void cancelMidDownloadLeavesTheArchive()
     {
         TDrawUpdate update(Archive(), TGameEdition::Current);
