@@ -22,7 +22,7 @@ PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev \
             xauth fonts-dejavu-core ccache qt6-translations-l10n \
             poppler-utils python3-openpyxl qt6-charts-dev \
             libqt6opengl6-dev clang libclang-rt-dev dpkg-dev clang-format \
-            fonts-liberation2 fonts-urw-base35
+            fonts-liberation2 fonts-urw-base35 libzip-dev
 
 .PHONY: all deps configure build build-asan build-fuzz test test-core test-asan fuzz run bench screenshot format format-check \
         clean install package

@@ -85,7 +85,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/qor-euromillon/qor-euromillon")
-# The linked libraries (Qt 6, libxlsxwriter) come from dpkg-shlibdeps; the
+# The linked libraries (Qt 6 with Qt Network, libxlsxwriter, libzip) come
+# from dpkg-shlibdeps; the
 # platform plugins and Qt's own translations are loaded at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # fonts-liberation2: Liberation Sans, which the program prints with for "Arial".

@@ -39,22 +39,28 @@ void ImportHistory(const std::string &path, TSorteosEuroMillon &sorteos, TInform
     std::ifstream input(path, std::ios::binary);
     if (!input)
         throw EFOpenError("Cannot open file " + path);
+    ImportarHistorial(input, path, sorteos, informe);
+}
+
+} // namespace
+
+void ImportarHistorial(std::istream &input, const std::string &source, TSorteosEuroMillon &sorteos,
+                       TInformeImportacion &informe)
+{
     std::vector<TLineaErronea> lineas;
-    const THistorialSorteos history = LeerHistorialCsv(input, path, lineas, sorteos.Edition());
+    const THistorialSorteos history = LeerHistorialCsv(input, source, lineas, sorteos.Edition());
     for (const TLineaErronea &linea : lineas)
-        informe.Errores.push_back({path, linea.Linea, linea.Motivo});
+        informe.Errores.push_back({source, linea.Linea, linea.Motivo});
     informe.Resultado.Descartados += history.Descartados;
     informe.Resultado.DelJuegoActual += history.DelJuegoActual;
     for (const TSorteoHistorial &row : history.Sorteos) {
         try {
             Merge(SorteoDeHistorial(row), sorteos, informe);
         } catch (const Exception &error) { // a prize fund that does not fit
-            informe.Errores.push_back({path, 0, error.Message()});
+            informe.Errores.push_back({source, 0, error.Message()});
         }
     }
 }
-
-} // namespace
 
 bool EsArchivoSorteo(const std::string &path)
 {

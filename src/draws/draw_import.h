@@ -3,6 +3,7 @@
 #include "draws/draw_history_csv.h"
 #include "draws/draw_history_import.h"
 
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,12 @@ bool EsArchivoSorteo(const std::string &path);
 // DelJuegoActual and left out. The prizes window and import-draws both
 // import through here, so they report the same.
 TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, TSorteosEuroMillon &sorteos);
+
+// Merges one published history read from input, named source in the report,
+// by the rules of ImportarArchivos. Raises the reader's error, merging
+// nothing, for a text it cannot take at all (no column names).
+void ImportarHistorial(std::istream &input, const std::string &source, TSorteosEuroMillon &sorteos,
+                       TInformeImportacion &informe);
 
 // The same on the archive file of the edition: loads it (a missing file is
 // an empty archive), merges, and saves it through the safe save when a draw

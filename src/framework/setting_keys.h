@@ -38,6 +38,15 @@ inline constexpr TSettingKey<bool> PRM_PREMIOS_HastaChecked{"PRM_PREMIOS_HastaCh
 // price of the rules for each draw's date.
 inline constexpr TSettingKey<const char *> PRM_PRECIO_APUESTA{"PRM_PRECIO_APUESTA", ""};
 
+// Draw results download: the address of the results file (empty: the
+// operator's own), the seconds without a byte from the server before a
+// download is given up, whether the program looks for new draws once a day
+// at start, and the day it last did.
+inline constexpr TSettingKey<const char *> PRM_URL_SORTEOS{"PRM_URL_SORTEOS", ""};
+inline constexpr TSettingKey<int32_t> PRM_SORTEOS_TIMEOUT{"PRM_SORTEOS_TIMEOUT", 30};
+inline constexpr TSettingKey<bool> PRM_SORTEOS_AL_INICIAR{"PRM_SORTEOS_AL_INICIAR", false};
+inline constexpr TSettingKey<double> PRM_SORTEOS_ULTIMA_BUSQUEDA{"PRM_SORTEOS_ULTIMA_BUSQUEDA", 0};
+
 // Print window: automatic or saved ticket, template, country, rotation and
 // offsets in tenths of a millimetre.
 inline constexpr TSettingKey<bool> PRM_PRINTBOL_AUTOPRINT{"PRM_PRINTBOL_AUTOPRINT", true};

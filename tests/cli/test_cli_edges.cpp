@@ -42,18 +42,16 @@ protected:
         const int raw = std::system(command.c_str());
         CliResult result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = Slurp(out);
-        result.err = Slurp(err);
+        result.out = FileBytes(out);
+        result.err = FileBytes(err);
         return result;
     }
 
     // The six published histories of the source tree, quoted for the shell.
     static std::string Histories()
     {
-        const std::filesystem::path tree = std::filesystem::path(QOR_TEST_DATA_DIR) / ".." / "..";
         std::string arguments;
-        for (const std::string &path :
-             ArchivosHistorial((tree / "src" / "data" / "history").lexically_normal().string()))
+        for (const std::string &path : ArchivosHistorial(QOR_HISTORY_DIR))
             arguments += " '" + path + "'";
         return arguments;
     }
@@ -78,7 +76,7 @@ TEST_F(CliEdgesTest, DoubleDashEndsTheOptionsForADashNamedFile)
     EXPECT_EQ(result.status, 2); // after "--", --text is a second file
     result = RunInFolder("export --text out.txt -- -dash.aem");
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(Slurp(Path("out.txt")), "01.02.03.04.05-01.02\r\n");
+    EXPECT_EQ(FileBytes(Path("out.txt")), "01.02.03.04.05-01.02\r\n");
 
     for (const char *command : {"show", "check", "export", "print", "guarantee", "generate", "import",
                                 "import-draws"}) {
@@ -143,7 +141,7 @@ TEST_F(CliEdgesTest, ReadingCommandsFollowTheFilesGame)
     EXPECT_EQ(result.status, 0) << result.err;
     result = Run("export '" + aem + "' --text '" + Path("out.txt") + "'");
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(Slurp(Path("out.txt")), "01.02.03.04.12-10.12\r\n");
+    EXPECT_EQ(FileBytes(Path("out.txt")), "01.02.03.04.12-10.12\r\n");
 
     // A classic file is read in the classic game with no --edition either.
     const std::string classic = Combination("clasico.aem", TGameEdition::Classic, "c", BetOf({1, 2, 3, 4, 5}, {1, 2}));

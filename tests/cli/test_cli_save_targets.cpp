@@ -79,8 +79,7 @@ protected:
         ASSERT_EQ(Run("export " + Q(input_ + ".aem") + " --text " + Q(input_ + ".txt")).status, 0);
         std::ofstream(input_ + "-small.txt") << "01.02.03.04.05-01.02\r\n06.07.08.09.10-03.04\r\n";
         ASSERT_EQ(Run("import " + Q(input_ + "-small.txt") + " -o " + Q(input_ + "-small.aem")).status, 0);
-        const std::filesystem::path history =
-            (std::filesystem::path(QOR_TEST_DATA_DIR) / ".." / ".." / "src" / "data" / "history").lexically_normal();
+        const std::filesystem::path history = QOR_HISTORY_DIR;
         std::filesystem::copy_file(history / "euromillions.csv", input_ + ".csv");
     }
     void TearDown() override

@@ -101,6 +101,8 @@ void TFRMEuroMillonPremios::BuildControls()
     ActCrearSorteo_NC->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
     ActModificarSorteo_NC->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     ActImportarSorteos->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    ActActualizarSorteos = NewAction("ActActualizarSorteos", &TFRMEuroMillonPremios::ActualizarSorteos);
+    ActActualizarSorteos->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
 
     lSorteo = new QLabel(this);
     lSorteo->setObjectName(QStringLiteral("lSorteo"));
@@ -111,6 +113,7 @@ void TFRMEuroMillonPremios::BuildControls()
     sbModifySorteo = NewToolButton(this, "sbModifySorteo", ActModificarSorteo_NC);
     sbAddSorteo = NewToolButton(this, "sbAddSorteo", ActCrearSorteo_NC);
     sbLoadSorteos = NewToolButton(this, "sbLoadSorteos", ActImportarSorteos);
+    sbActualizarSorteos = NewToolButton(this, "sbActualizarSorteos", ActActualizarSorteos);
     lSorteosInfoCount = new QLabel(this);
     lSorteosInfoCount->setObjectName(QStringLiteral("lSorteosInfoCount"));
     lSorteosCount = new QLabel(QStringLiteral("0"), this);
@@ -192,6 +195,7 @@ void TFRMEuroMillonPremios::BuildControls()
     range->addWidget(lSorteosInfoCount, 2, 0);
     range->addWidget(lSorteosCount, 2, 1, Qt::AlignRight);
     range->addWidget(sbLoadSorteos, 2, 2);
+    range->addWidget(sbActualizarSorteos, 2, 3);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(bbCancel);
     buttons->addStretch();
@@ -272,6 +276,8 @@ void TFRMEuroMillonPremios::ApplyTexts()
     bbProcesar->setToolTip(Txt(41855));
     ActImportarSorteos->setText(Txt(45200));
     ActImportarSorteos->setToolTip(Txt(45201));
+    ActActualizarSorteos->setText(Txt(45450));
+    ActActualizarSorteos->setToolTip(Txt(45451));
     lSorteosInfoCount->setText(Txt(43118));
     cbHastaEl->setText(Txt(43119));
     lSorteosProcesados->setText(Txt(43121));

@@ -26,7 +26,8 @@ class TSorteosEuroMillon;
 // archived draws of a date range and shows the totals, the breakdown per
 // category, the winning bets and a chart of cost, prizes and profit. It also
 // creates and corrects draws through the draw editor, and imports draw files
-// and published draw histories into the archive.
+// and published draw histories into the archive, or fetches the results
+// from the Internet.
 //
 // The range is kept in the parameters PRM_PREMIOS_Desde, PRM_PREMIOS_Hasta
 // and PRM_PREMIOS_HastaChecked, stored only after a run.
@@ -63,6 +64,7 @@ public:
     void Procesar();
     void EditarSorteo();
     void ImportarSorteos();
+    void ActualizarSorteos();
 
 private:
     void BuildControls();
@@ -86,6 +88,7 @@ private:
     QAction *ActCrearSorteo_NC = nullptr;
     QAction *ActModificarSorteo_NC = nullptr;
     QAction *ActImportarSorteos = nullptr;
+    QAction *ActActualizarSorteos = nullptr;
 
     QLabel *lSorteo = nullptr;
     QDateEdit *dtpFechaSorteo = nullptr;
@@ -94,6 +97,7 @@ private:
     QToolButton *sbModifySorteo = nullptr;
     QToolButton *sbAddSorteo = nullptr;
     QToolButton *sbLoadSorteos = nullptr;
+    QToolButton *sbActualizarSorteos = nullptr;
     QLabel *lSorteosInfoCount = nullptr;
     QLabel *lSorteosCount = nullptr;
     QPushButton *bbCancel = nullptr;

@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -56,6 +57,8 @@ TFRMMainMDI::TFRMMainMDI(QWidget *parent) : QMainWindow(parent)
     ApplyTexts();
     UpdateActions();
     setWindowState(windowState() | Qt::WindowMaximized);
+    // After the window is up: the check never holds the start.
+    QTimer::singleShot(0, this, [this] { StartDrawCheck(); });
 }
 
 TFRMMainMDI::~TFRMMainMDI()

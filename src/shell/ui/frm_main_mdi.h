@@ -78,6 +78,10 @@ private:
     void OpenCombination();
     void OpenManual();
     void OpenOnlineHelp();
+    // Draw results from the Internet (frm_main_mdi_draws.cpp).
+    void CreateDrawActions();
+    void UpdateDraws();
+    void StartDrawCheck();
     void SaveActive(bool saveAs);
     void RunNewCombination();
     void RebuildWindowMenu();
@@ -128,6 +132,9 @@ private:
     QAction *ActAlineaTodos = nullptr;
     QAction *MiManual = nullptr;
     QAction *MiAyudaonline = nullptr;
+    QAction *ActActualizarSorteos = nullptr;
+    QAction *ActBuscarSorteosAlIniciar = nullptr;
+    QAction *ActDireccionSorteos = nullptr;
     QActionGroup *viewGroup_ = nullptr;
     QActionGroup *countryGroup_ = nullptr;
     QActionGroup *editionGroup_ = nullptr;

@@ -111,6 +111,7 @@ void TFRMMainMDI::CreateActions()
     guarded(MiManual, [this] { OpenManual(); });
     MiAyudaonline = NewAction(this, "MiAyudaonline");
     guarded(MiAyudaonline, [this] { OpenOnlineHelp(); });
+    CreateDrawActions();
 }
 
 void TFRMMainMDI::CreateMenus()
@@ -135,6 +136,8 @@ void TFRMMainMDI::CreateMenus()
     MiArchivo->addMenu(MiLanguage);
     MiArchivo->addMenu(MiTipoBoleto);
     MiArchivo->addMenu(MiJuego);
+    MiArchivo->addSeparator();
+    MiArchivo->addActions({ActActualizarSorteos, ActBuscarSorteosAlIniciar, ActDireccionSorteos});
     MiArchivo->addSeparator();
     MiArchivo->addAction(ActFileExit);
 
@@ -184,6 +187,9 @@ void TFRMMainMDI::ApplyTexts()
     SetTexts(ActAlineaTodos, 43004);
     SetTexts(MiManual, 41106);
     SetTexts(MiAyudaonline, 41107);
+    SetTexts(ActActualizarSorteos, 45450, 45451);
+    SetTexts(ActBuscarSorteosAlIniciar, 45452, 45453);
+    SetTexts(ActDireccionSorteos, 45454, 45455);
     MiArchivo->setTitle(Txt(41101));
     MiVista->setTitle(Txt(41114));
     MiLanguage->setTitle(Txt(41901));
