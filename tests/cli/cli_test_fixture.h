@@ -47,6 +47,17 @@ protected:
         return chosen && *chosen ? chosen : QOR_CLI_PATH;
     }
 
+    // Whether the program under test has the print command: the build of it
+    // on the core alone has not.
+    static bool CliHasPrint()
+    {
+#ifdef QOR_CLI_HAS_PRINT
+        return std::getenv("QOR_CLI_WITHOUT_PRINT") == nullptr;
+#else
+        return false;
+#endif
+    }
+
     static int Lines(const std::string &text)
     {
         int lines = 0;

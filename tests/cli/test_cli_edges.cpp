@@ -80,6 +80,8 @@ TEST_F(CliEdgesTest, DoubleDashEndsTheOptionsForADashNamedFile)
 
     for (const char *command : {"show", "check", "export", "print", "guarantee", "generate", "import",
                                 "import-draws"}) {
+        if (std::string_view(command) == "print" && !CliHasPrint())
+            continue;
         result = Run(std::string(command) + " --help");
         EXPECT_EQ(result.status, 0) << command;
         EXPECT_NE(result.out.find("-- ends the options"), std::string::npos) << command;

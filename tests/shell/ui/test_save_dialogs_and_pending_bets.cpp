@@ -1,5 +1,6 @@
 // Where the save dialogs of a combination window and of the windows it opens
 // start, and the numbers view holding one pending bet at a time.
+#include "framework/setting_keys.h"
 #include "report/ui/report_ui_test_support.h"
 #include "support/ui/shell_test_support.h"
 
@@ -75,7 +76,7 @@ private slots:
 
     void init()
     {
-        Parametres().SetValor(DialogService::kLastFolderKey, Variant(lastFolder_.toStdString()));
+        Parametres().SetValor(PRM_LAST_FOLDER, Variant(lastFolder_.toStdString()));
         DialogService::ClearScript();
         DialogService::ClearShownBoxes();
     }
