@@ -2,12 +2,14 @@
 
 #include "framework/parametres.h"
 #include "framework/variant.h"
+#include "widgets/file_dialog_model.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QQueue>
 
@@ -68,6 +70,13 @@ QMessageBox::StandardButton RunBox(QWidget *parent, QMessageBox::Icon icon, cons
     if (state.headless)
         return EscapeAnswer(buttons);
     QMessageBox box(icon, title, text, buttons, ParentOrActive(parent));
+    // A short message makes a narrow box whose title bar cuts the title:
+    // room for the title and the window buttons beside it.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int room = box.fontMetrics().horizontalAdvance(title) + 160;
+        grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -119,6 +128,7 @@ QStringList RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const Q
     if (state.headless)
         return {};
     QFileDialog dialog(ParentOrActive(parent), QString(), start, DialogService::QtFilter(filter));
+    dialog.setProxyModel(new TFileDialogModel(&dialog));
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(defaultSuffix);
     if (mode == QFileDialog::AcceptOpen) {

@@ -105,8 +105,8 @@ TEST(LanguageFiles, EnglishAndFrenchSpeakTheirLanguage)
     TLocalize localize;
     ASSERT_TRUE(localize.LoadLanguage(ShippedLanguageFile("QOREuroMillonv3_english.lng")));
     EXPECT_EQ(localize.GetText(50004), "Cancel");
-    EXPECT_EQ(localize.GetText(41911), "English");
+    EXPECT_EQ(localize.GetText(41911), "&English");
     ASSERT_TRUE(localize.LoadLanguage(ShippedLanguageFile("QOREuroMillonv3_french.lng")));
     EXPECT_EQ(localize.GetText(50004), "Annuler");
-    EXPECT_EQ(localize.GetText(41912), "Français");
+    EXPECT_EQ(localize.GetText(41912), "&Français");
 }

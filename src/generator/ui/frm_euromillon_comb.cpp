@@ -34,7 +34,7 @@ namespace {
 void SetTexts(QAction *action, uint16_t caption, uint16_t hint)
 {
     action->setText(Txt(caption));
-    const QString tip = Txt(hint);
+    const QString tip = PlainTxt(hint);
     action->setStatusTip(tip);
     action->setToolTip(tip);
 }
@@ -229,8 +229,7 @@ void TFRMEuroMillonComb::SelectionChanged()
 
 void TFRMEuroMillonComb::ShowSelectionLabels()
 {
-    // "Faltan " is this window's own word, not a localized text.
-    ShowSelectionCounts(Cuentas, *generacion_, QStringLiteral("Faltan "));
+    ShowSelectionCounts(Cuentas, *generacion_, Txt(41732) + QLatin1Char(' '));
 }
 
 void TFRMEuroMillonComb::ShowCounters()

@@ -28,7 +28,7 @@ private slots:
             QVERIFY(DialogService::ShownBoxes().isEmpty());
             QVERIFY(Localizer().Loaded());
             auto *file = window.findChild<QMenu *>(QStringLiteral("MiArchivo"));
-            QVERIFY(file->title() != QStringLiteral("Archivo"));
+            QVERIFY(file->title() != QStringLiteral("&Archivo"));
             QCOMPARE(file->title(), QString::fromStdString(GetText(41101)));
             QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, "")), defaultFile);
             window.show();
@@ -42,7 +42,7 @@ private slots:
         TFRMMainMDI again;
         QCOMPARE(DialogService::ShownBoxes().size(), 1);
         QVERIFY(DialogService::LastText().endsWith(defaultFile));
-        QCOMPARE(again.findChild<QMenu *>(QStringLiteral("MiArchivo"))->title(), QStringLiteral("Archivo"));
+        QCOMPARE(again.findChild<QMenu *>(QStringLiteral("MiArchivo"))->title(), QStringLiteral("&Archivo"));
         QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, "x")), QString());
     }
 };
