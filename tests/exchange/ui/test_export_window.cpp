@@ -114,7 +114,7 @@ private slots:
                                      QStringLiteral("-"), QStringLiteral(",")}));
         QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("bbImportar"))->text(), QStringLiteral("&Exportar"));
         QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("bbGuardarLibro"))->text(),
-                 QStringLiteral("Guardar como libro..."));
+                 QStringLiteral("&Guardar como libro..."));
     }
 
     void neitherChoiceIsAnError()

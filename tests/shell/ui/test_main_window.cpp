@@ -202,7 +202,7 @@ private slots:
         file.close();
         TFRMMainMDI window;
         QVERIFY(DialogService::ShownBoxes().isEmpty());
-        QCOMPARE(MenuTitle(window, "MiArchivo"), QString::fromStdString(GetText(41101)));
+        QCOMPARE(MenuTitle(window, "MiArchivo"), PlainTxt(41101));
     }
 
     void manualMissingOffersTheWebPage()

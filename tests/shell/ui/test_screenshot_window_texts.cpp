@@ -29,6 +29,7 @@
 #include "shell/ui/frm_main_mdi.h"
 #include "widgets/control_euromillon_apuesta.h"
 #include "widgets/dialog_service.h"
+#include "widgets/texts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -43,6 +44,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <deque>
 #include <functional>
@@ -59,13 +61,6 @@ struct TShown {
 QString Where(const QWidget *window, const QObject *object, const char *kind)
 {
     return window->objectName() + QLatin1Char('/') + QLatin1String(kind) + QLatin1Char('/') + object->objectName();
-}
-
-// "&Archivo" -> "Archivo"; "&&" stays one "&".
-QString WithoutMnemonic(QString text)
-{
-    text.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
-    return text;
 }
 
 // The texts a user can read in the window: title, labels, buttons, group
@@ -167,6 +162,42 @@ void CheckMnemonics(const QString &where, const QList<QAction *> &actions, QStri
     }
 }
 
+// Shown labels, buttons and group boxes whose text does not fit their room.
+void CheckRoom(QWidget *window, QStringList &faults)
+{
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisible())
+            continue;
+        const QFontMetrics metrics(widget->font());
+        int needed = 0;
+        int room = 0;
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            text = label->text();
+            if (label->wordWrap() || Qt::mightBeRichText(text) || text.contains(QLatin1Char('\n')) ||
+                label->minimumSizeHint().width() < label->sizeHint().width()) // elides on purpose
+                continue;
+            needed = metrics.horizontalAdvance(WithoutMnemonic(text));
+            room = label->contentsRect().width();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            text = button->text();
+            if (text.isEmpty() || qobject_cast<QToolButton *>(widget))
+                continue;
+            // A push button's hint holds a minimum width; its text needs less.
+            needed = qobject_cast<QPushButton *>(widget) ? metrics.horizontalAdvance(WithoutMnemonic(text)) + 8
+                                                         : button->sizeHint().width();
+            room = button->width();
+        } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
+            text = group->title();
+            needed = metrics.horizontalAdvance(WithoutMnemonic(text)) + 12;
+            room = group->width();
+        }
+        if (!text.trimmed().isEmpty() && room + 1 < needed)
+            faults << Where(window, widget, "clipped") + QStringLiteral(": \"") + text +
+                          QStringLiteral("\" needs %1 px, has %2").arg(needed).arg(room);
+    }
+}
+
 } // namespace
 
 class TestScreenshotWindowTexts : public QObject {
@@ -211,6 +242,7 @@ class TestScreenshotWindowTexts : public QObject {
                     faults_ << item.where + QStringLiteral(": the Spanish built-in \"") + spanish +
                                    QStringLiteral("\" shows as \"") + plain + QLatin1Char('"');
         }
+        CheckRoom(window, faults_);
         for (QMenuBar *bar : window->findChildren<QMenuBar *>())
             CheckMnemonics(name + QStringLiteral("/menubar"), bar->actions(), faults_);
         for (QMenu *menu : window->findChildren<QMenu *>())
@@ -246,6 +278,9 @@ class TestScreenshotWindowTexts : public QObject {
         Look(&window, QStringLiteral("main"));
         for (QMenu *menu : opened->MergedMenus())
             CheckMnemonics(QStringLiteral("combination/") + menu->objectName(), menu->actions(), faults_);
+        // The top bar keeps room for the counts of the biggest combinations.
+        opened->findChild<QLabel *>(QStringLiteral("lblTotalApuestas"))->setText(QStringLiteral("15255072"));
+        opened->findChild<QLabel *>(QStringLiteral("lblNBoleto"))->setText(QStringLiteral("3051015/3051015"));
         Look(opened, QStringLiteral("combination"));
         {
             TFRMDelApuestas dialog(&window);
@@ -298,6 +333,14 @@ class TestScreenshotWindowTexts : public QObject {
             pages->setCurrentIndex(page);
             Look(&generator, QStringLiteral("generator_page%1").arg(page + 1));
         }
+
+        // Today's game: the marks on the small boxes of stars 10 to 12.
+        TFRMEuroMillonComb current(nullptr, TGameEdition::Current);
+        for (int value : {4, 9, 16, 25, 33, 47})
+            current.Boleto()->ToggleBox(1, value);
+        for (int value : {10, 11, 12})
+            current.Boleto()->ToggleBox(2, value);
+        Look(&current, QStringLiteral("generator_current"));
 
         TFRMGrupoValues editor;
         Look(&editor, QStringLiteral("condition_editor"));
