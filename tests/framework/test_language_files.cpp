@@ -58,7 +58,7 @@ TEST(LanguageCheck, ReportsEveryKindOfDifference)
     entries[41645] = "%d of %d found";                           // three line breaks lost
     entries[42402] = "Automatic ticket";                         // "&" lost
     entries[41120] = "Bets (*.aem)|*.aem";                       // filter parts lost
-    entries[41001] = "New combination";                          // trailing blank lost
+    entries[41001] = "&New combination";                         // trailing blank lost
     entries[41002] = "";
     const auto table = TLanguageTable::Parse(TLanguageTable::Format(entries));
     ASSERT_TRUE(table);
