@@ -363,7 +363,9 @@ class TestScreenshotWindowTexts : public QObject {
             wizard.Boleto()->ToggleBox(2, value);
         next->click();
         Look(&wizard, QStringLiteral("wizard_step3"));
+        wizard.findChild<QRadioButton *>(QStringLiteral("rbNoReduccion"))->click();
         next->click();
+        QCOMPARE(wizard.Paso(), 3);
         Look(&wizard, QStringLiteral("wizard_step4"));
     }
 
