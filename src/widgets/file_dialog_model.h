@@ -8,5 +8,5 @@
 class TFileDialogModel : public QIdentityProxyModel {
 public:
     using QIdentityProxyModel::QIdentityProxyModel;
-    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 };
