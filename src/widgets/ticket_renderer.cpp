@@ -123,13 +123,13 @@ void TTicketRenderer::PaintBox(QPainter *painter, const QRect &bounds, int block
         painter->restore();
     }
 
-    // The number goes over the mark, ringed in the box's own colour: in the
-    // small star boxes a cross would otherwise hide 10, 11 and 12.
+    // The number goes over the mark; in the small star boxes, where a cross
+    // would otherwise hide 10, 11 and 12, ringed in the star's colour.
     painter->setClipRect(inner);
     painter->setFont(FittedFont());
     const QString number = QString::number(value);
-    if (marked) {
-        painter->setPen(block == kBlockStars ? kStarFill : colours.Back);
+    if (marked && block == kBlockStars) {
+        painter->setPen(kStarFill);
         for (const QPoint offset : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
             painter->drawText(inner.translated(offset), Qt::AlignCenter, number);
     }
