@@ -115,7 +115,7 @@ int main(int argc, char **argv)
     TSorteosEuroMillon sorteos;
     for (int j = 0; j < kDraws; ++j) {
         TSorteoEuroMillonInfo info;
-        info.FechaSorteo = 38030 + 3.5 * j; // whole days, one per draw
+        info.FechaSorteo = 38030 + j; // whole days, one per draw, within the classic game
         RandomBet(random, &info.ApuestaGanadora.Numeros, &info.ApuestaGanadora.Estrellas);
         for (int c = 1; c <= kNumCategorias; ++c)
             info.PremioCategoria[c] = CurrencyFromUnits(static_cast<int64_t>(random() % 100000)) / c;

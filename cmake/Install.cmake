@@ -31,6 +31,14 @@ install(FILES ${QOR_INSTALL_DATA_DIR}/Sorteos/QOREuroMillonSorteos.emx
               ${QOR_INSTALL_DATA_DIR}/Sorteos/QOREuroMillonSorteosActual.emx
         DESTINATION Sorteos COMPONENT program OPTIONAL)
 install(FILES ${QOR_HISTORY_FILES} DESTINATION Historial COMPONENT program)
+# The shipped templates likewise: made afresh for the install, so that a
+# template changed in the build tree's folders is not installed.
+add_custom_target(install_templates ALL
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${QOR_INSTALL_DATA_DIR}/Boletos ${QOR_INSTALL_DATA_DIR}/Listados
+  COMMAND qor-make-templates ${QOR_INSTALL_DATA_DIR}
+  COMMENT "Shipped report templates for the install" VERBATIM)
+install(DIRECTORY ${QOR_INSTALL_DATA_DIR}/Boletos/ DESTINATION Boletos COMPONENT program)
+install(DIRECTORY ${QOR_INSTALL_DATA_DIR}/Listados/ DESTINATION Listados COMPONENT program)
 foreach(folder IN ITEMS Sorteos Boletos Listados)
   install(DIRECTORY DESTINATION ${folder} COMPONENT program)
   # Templates shipped with the program, when the source tree has any.
@@ -80,6 +88,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/qor-euromillon/qor-euromil
 # The linked libraries (Qt 6, libxlsxwriter) come from dpkg-shlibdeps; the
 # platform plugins and Qt's own translations are loaded at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, shared-mime-info, hicolor-icon-theme")
+# fonts-liberation2: Liberation Sans, which the program prints with for "Arial".
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, qt6-translations-l10n, shared-mime-info, hicolor-icon-theme, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "desktop-file-utils, xdg-utils")
 include(CPack)

@@ -33,10 +33,18 @@ for program in "$build"/bin/fuzz_*; do
   nice -n 15 "$program" "$work/corpus" $dict -max_total_time="$seconds" -timeout=10 \
     -rss_limit_mb=512 -malloc_limit_mb=512 -print_final_stats=1 \
     -artifact_prefix="$work/findings/" >"$work/log" 2>&1
+  code=$?
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log" | tail -1)
   coverage=$(grep -o 'cov: [0-9]*' "$work/log" | tail -1 | sed 's/cov: //')
   findings=$(( $(ls "$work/findings" | wc -l) - before ))
   [ "$findings" -gt 0 ] && status=1
+  # A harness that died without leaving a finding (bad flag, missing library,
+  # killed) ran nothing: say so instead of reporting a clean run.
+  if [ "$findings" -eq 0 ] && { [ $code -ne 0 ] || [ -z "$executions" ]; }; then
+    echo "$name exited with status $code and no statistics; see $work/log" >&2
+    status=1
+    executions="died"
+  fi
   rows="$rows$(printf '%-18s %12s %9s %9s' "$name" "${executions:-?}" "${coverage:-?}" "$findings")
 "
 done

@@ -137,6 +137,10 @@ int main(int argc, char **argv)
                     files.push_back(entry.path());
         } else if (std::filesystem::is_regular_file(argv[i], error)) {
             files.push_back(argv[i]);
+        } else {
+            // A misspelt folder would otherwise replay nothing and pass.
+            std::fprintf(stderr, "%s: no such file or folder\n", argv[i]);
+            return 2;
         }
         std::sort(files.begin(), files.end());
         for (const auto &file : files) {

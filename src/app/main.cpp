@@ -1,11 +1,14 @@
 #include "shell/ui/command_line_files.h"
 #include "shell/ui/frm_main_mdi.h"
+#include "shell/ui/kept_copies_offer.h"
+#include "shell/ui/settings_autosave.h"
 #include "shell/ui/shell_settings.h"
 #include "shell/ui/termination_close.h"
 #include "widgets/dialog_service.h"
 
 #include "framework/data_folder.h"
 #include "framework/parametres.h"
+#include "model/file_stream.h"
 #include "model/program_random.h"
 #include "model/separators.h"
 
@@ -15,6 +18,7 @@
 
 int main(int argc, char *argv[])
 {
+    IgnoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QOR-EuroMillon"));
 
@@ -38,6 +42,10 @@ int main(int argc, char *argv[])
     TFRMMainMDI mainWindow;
     mainWindow.show();
     CloseOnTerminationRequest(mainWindow);
+    // Settings reach the disk soon after they change, not only at close.
+    TSettingsAutosave autosave;
+    // Copies that a killed save left behind are named once the window is up.
+    QTimer::singleShot(0, &mainWindow, [&mainWindow] { OfferKeptCopies(&mainWindow); });
     // Files named on the command line open once the main window is up, so
     // that an error box about one of them has the window behind it.
     const QStringList files = CommandLineFilePaths(QApplication::arguments());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,11 @@ public:
 };
 
 const std::vector<CliCommand> &CliCommands();
+
+// An output path of "-" is standard output: the command's own summary line
+// then goes to standard error, so that only the file's bytes reach the pipe.
+bool IsStandardOutput(const std::string &path);
+std::ostream &SummaryStream(const std::string &outputPath);
 
 // Writes "qor-euromillon-cli: <message>" on standard error and returns
 // kCliUsageError, for `return CliFail("...")`.

@@ -29,8 +29,10 @@ const char *kExportUsage =
     "--xlsx writes a workbook of one worksheet named from the combination, one bet per\n"
     "row: the five numbers in columns A-E, the two stars in F-G.\n"
     "\n"
-    "An existing OUT is replaced only once the new one is written whole. Prints bets=N.\n"
-    "A combination of today's game (stars 1-12) needs --edition current.\n";
+    "An existing OUT is replaced only once the new one is written whole; a pipe or a\n"
+    "device is written directly, and OUT - is standard output. Prints bets=N.\n"
+    "The combination is read in the game it names; an --edition of another game\n"
+    "refuses it.\n";
 
 struct ExportOptions {
     std::optional<std::string> input;
@@ -99,7 +101,7 @@ int RunExport(const std::vector<std::string> &args)
     } catch (const Exception &error) {
         return CliFail(output + ": " + error.Message());
     }
-    std::printf("bets=%d\n", combination.Count());
+    SummaryStream(output) << "bets=" << combination.Count() << std::endl;
     return 0;
 }
 

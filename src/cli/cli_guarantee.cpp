@@ -4,12 +4,16 @@
 #include "cli/cli_command.h"
 #include "cli/cli_options.h"
 
+#include "draws/draw_archive.h"
+#include "draws/draw_files.h"
 #include "generator/guarantee_analyser.h"
+#include "generator/guarantee_odds.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -19,6 +23,7 @@ namespace {
 
 const char *kGuaranteeUsage =
     "Usage: qor-euromillon-cli guarantee FILE.aem [--numbers LIST] [--stars LIST]\n"
+    "                                    [--odds [--archive FILE.emx]]\n"
     "\n"
     "Takes every draw whose 5 numbers and 2 stars lie in the selection and finds the\n"
     "best prize category any bet of the combination wins against it. Prints one line\n"
@@ -30,9 +35,17 @@ const char *kGuaranteeUsage =
     "                  number of the combination\n"
     "  --stars LIST    selected stars (1-9; 1-12 with --edition current); default:\n"
     "                  every star of the combination\n"
+    "  --odds          then the odds over every draw of the game: one line per\n"
+    "                  category, whole CAT DRAWS (the draws whose best prize is CAT),\n"
+    "                  whole none DRAWS, and whole expected-winning-bets=X\n"
+    "                  expected-prizes=Y cost=Z: the bets that win in one draw and\n"
+    "                  what they win at the archive's average prize per category,\n"
+    "                  on average over every draw, and what one draw costs\n"
+    "  --archive FILE  the draw archive of the average prizes (default: the\n"
+    "                  program's own of the edition)\n"
     "\n"
-    "FILE.aem is read as a combination of the edition in force (--edition\n"
-    "classic|current, classic by default); today's game adds the category 2+0.\n";
+    "FILE.aem is read in the game it names (an --edition of another game refuses\n"
+    "it); today's game adds the category 2+0.\n";
 
 BetMask MaskOfValues(const std::vector<int> &values, BetMask (*bit)(int))
 {
@@ -53,6 +66,28 @@ void DrawProgress(int64_t done, int64_t total)
     std::fflush(stderr);
 }
 
+// The average prizes of the archive named, or of the program's own (none
+// when the program has none). Raises the archive's errors.
+TAveragePrizes ReadAverages(TGameEdition edition, const std::optional<std::string> &archive)
+{
+    if (!archive)
+        return AveragePrizesOfArchive(edition);
+    TSorteosEuroMillon draws(edition);
+    draws.LoadFromFile(*archive);
+    return AveragePrizes(draws);
+}
+
+void PrintOdds(const TGuaranteeOdds &odds, TGameEdition edition, const TAveragePrizes &averages)
+{
+    const int categories = odds.Best.Categories;
+    for (int categoria = 1; categoria <= odds.Best.SinPremio(); ++categoria)
+        std::printf("whole %s %lld\n", GuaranteeCategoryText(categoria, categories).c_str(),
+                    static_cast<long long>(odds.Best.Count(categoria)));
+    std::printf("whole expected-winning-bets=%.6f expected-prizes=%s cost=%s\n", odds.ExpectedWinningBets(),
+                PlainAmount(ExpectedPrizes(odds, averages)).c_str(),
+                PlainAmount(CostOfOneDraw(odds.Bets, edition)).c_str());
+}
+
 int RunGuarantee(const std::vector<std::string> &args)
 {
     if (args.size() == 1 && IsHelpOption(args[0])) {
@@ -62,9 +97,17 @@ int RunGuarantee(const std::vector<std::string> &args)
     std::optional<std::string> path;
     std::optional<BetMask> numbers;
     std::optional<BetMask> stars;
+    std::optional<std::string> archive;
+    bool odds = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string &argument = args[i];
-        if (argument == "--numbers" || argument == "--stars") {
+        if (argument == "--odds") {
+            odds = true;
+        } else if (argument == "--archive") {
+            if (i + 1 >= args.size())
+                return CliFail("option '" + argument + "' needs a value");
+            archive = args[++i];
+        } else if (argument == "--numbers" || argument == "--stars") {
             if (i + 1 >= args.size())
                 return CliFail("option '" + argument + "' needs a value");
             std::string error;
@@ -82,6 +125,8 @@ int RunGuarantee(const std::vector<std::string> &args)
     }
     if (!path || path->empty())
         return CliFail("guarantee takes one combination file (try 'guarantee --help')");
+    if (archive && !odds)
+        return CliFail("--archive goes with --odds (try 'guarantee --help')");
 
     TEuroMillonApuestas combination(EditionInForce());
     try {
@@ -89,14 +134,41 @@ int RunGuarantee(const std::vector<std::string> &args)
     } catch (const Exception &error) {
         return CliFail(*path + ": " + error.Message());
     }
-    const BetMask own = SelectionOfBets(combination.Masks());
-    const BetMask selection = (numbers ? *numbers : own & kNumberBits) | (stars ? *stars : own & kAnyStarBits);
-    if (CountNumbers(selection) < 5 || CountStars(selection) < 2)
-        return CliFail("the selection holds " + std::to_string(CountNumbers(selection)) + " numbers and " +
-                       std::to_string(CountStars(selection)) + " stars; a draw needs at least 5 numbers and 2 stars");
+    // Without a selection the analyser takes the bets' values as it marks
+    // them, sparing a pass over millions of bets; the selection is checked
+    // before anything is printed either way.
+    BetMask selection = 0;
+    if (numbers || stars) {
+        const BetMask own = SelectionOfBets(combination.Masks());
+        selection = (numbers ? *numbers : own & kNumberBits) | (stars ? *stars : own & kAnyStarBits);
+    }
+    auto tooFew = [](BetMask values) { return CountNumbers(values) < 5 || CountStars(values) < 2; };
+    auto refuse = [](BetMask values) {
+        return CliFail("the selection holds " + std::to_string(CountNumbers(values)) + " numbers and " +
+                       std::to_string(CountStars(values)) +
+                       " stars; a draw needs at least 5 numbers and 2 stars");
+    };
+    if (selection != 0 && tooFew(selection))
+        return refuse(selection);
+
+    // A named archive that cannot be read stops the command before the work.
+    TAveragePrizes averages;
+    if (odds) {
+        if (archive) {
+            std::error_code missing;
+            if (!std::filesystem::is_regular_file(*archive, missing))
+                return CliFail("no draw archive at " + *archive);
+        }
+        try {
+            averages = ReadAverages(combination.Edition(), archive);
+        } catch (const Exception &error) {
+            return CliFail(archive.value_or(ArchivoSorteos(combination.Edition())) + ": " + error.Message());
+        }
+    }
 
     TGuaranteeAnalyser analyser;
     analyser.SetEdition(combination.Edition());
+    analyser.SetWithOdds(odds);
     const bool showProgress = isatty(STDERR_FILENO) != 0;
     if (showProgress)
         analyser.OnProgress = DrawProgress;
@@ -105,6 +177,8 @@ int RunGuarantee(const std::vector<std::string> &args)
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (showProgress)
         std::fputs("\n", stderr);
+    if (selection == 0 && tooFew(report.Selection))
+        return refuse(report.Selection);
 
     const int categories = report.All.Categories;
     for (int categoria = 1; categoria <= report.All.SinPremio(); ++categoria)
@@ -112,6 +186,8 @@ int RunGuarantee(const std::vector<std::string> &args)
                     static_cast<long long>(report.All.Count(categoria)), report.All.Percent(categoria));
     std::printf("guaranteed=%s draws=%lld seconds=%.2f\n", GuaranteeCategoryText(report.All.Guaranteed(), categories).c_str(),
                 static_cast<long long>(report.All.Draws), seconds);
+    if (odds)
+        PrintOdds(report.Odds, combination.Edition(), averages);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 

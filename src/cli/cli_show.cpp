@@ -17,9 +17,10 @@ namespace {
 
 const char *kShowUsage = "Usage: qor-euromillon-cli show FILE.aem\n"
                          "\n"
-                         "Prints the combination's name on the first line, then each bet as\n"
-                         "03.15.27.41.50-02.09, one per line. A file of today's game (stars 1-12)\n"
-                         "needs --edition current.\n";
+                         "Prints the combination's name on the first line, its control characters\n"
+                         "escaped (a line break as \\n, a backslash as \\\\), then each bet as\n"
+                         "03.15.27.41.50-02.09, one per line. The file is read in the game it names\n"
+                         "(stars 1-12 for today's game); an --edition of another game refuses it.\n";
 
 int RunShow(const std::vector<std::string> &args)
 {
@@ -30,7 +31,8 @@ int RunShow(const std::vector<std::string> &args)
     if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
         return CliFail("show takes one combination file (try 'show --help')");
     const std::string &path = args[0];
-    // The game of --edition: a file of the other game is refused (45801).
+    // The game in force is the file's own unless --edition named another,
+    // which refuses the file (45801).
     TEuroMillonApuestas combination(EditionInForce());
     try {
         combination.LoadFromFile(path);
@@ -38,7 +40,7 @@ int RunShow(const std::vector<std::string> &args)
         return CliFail(path + ": " + error.Message());
     }
     TSeparatorScope separators(".", "-");
-    std::string out = combination.Name() + "\n";
+    std::string out = EscapeControlCharacters(combination.Name()) + "\n";
     for (BetMask mask : combination.Masks()) {
         out += MaskToText(mask);
         out += '\n';

@@ -1,7 +1,10 @@
 #include "cli/cli_command.h"
+#include "cli/cli_options.h"
 
 #include "model/exception.h"
+#include "model/file_stream.h"
 #include "model/game_rules.h"
+#include "model/kept_copies.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -26,40 +29,26 @@ void PrintHelp()
         std::cout << "  " << command.name << std::string(command.name.size() < 14 ? 14 - command.name.size() : 1, ' ')
                   << command.summary << "\n";
     std::cout << "\nEvery command takes --edition classic|current: the game its files and\n"
-                 "selections follow (classic, stars 1-9, by default; current, stars 1-12).\n"
+                 "selections follow. The commands that create files (generate, import,\n"
+                 "import-draws) use classic, stars 1-9, by default; current is stars 1-12.\n"
+                 "The commands that read a combination (show, check, export, print,\n"
+                 "guarantee) follow the game the file names, and refuse a file of another\n"
+                 "game than an --edition given.\n"
+                 << kEndOfOptionsHelp <<
                  "\nRun 'qor-euromillon-cli COMMAND --help' for the options of a command.\n";
 }
 
-// Takes "--edition NAME" (or "--edition=NAME") out of the arguments and puts
-// the edition in force; false with a message for an unknown name.
-bool TakeEditionOption(std::vector<std::string> &args, std::string &error)
+// Copies of files whose save was cut short by a killed process: named on
+// every start until the desktop program (or the user) has dealt with them.
+void ReportKeptCopies()
 {
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string value;
-        size_t taken = 1;
-        if (args[i] == "--edition") {
-            if (i + 1 >= args.size()) {
-                error = "--edition needs a value: classic or current";
-                return false;
-            }
-            value = args[i + 1];
-            taken = 2;
-        } else if (args[i].rfind("--edition=", 0) == 0) {
-            value = args[i].substr(10);
-        } else {
-            continue;
-        }
-        const std::optional<TGameEdition> edition = EditionFromKey(value);
-        if (!edition) {
-            error = "unknown edition '" + value + "' (classic or current)";
-            return false;
-        }
-        SetEditionInForce(*edition);
-        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
-                   args.begin() + static_cast<std::ptrdiff_t>(i + taken));
-        --i;
+    try {
+        for (const TKeptCopy &kept : FindKeptCopies())
+            std::cerr << "qor-euromillon-cli: a save of " << kept.TargetPath
+                      << " did not finish; its previous content is kept in " << kept.CopyPath << std::endl;
+    } catch (const std::exception &) {
+        // An unreadable folder of copies must not stop the command.
     }
-    return true;
 }
 
 } // namespace
@@ -74,6 +63,16 @@ const std::vector<CliCommand> &CliCommands()
     return Registry();
 }
 
+bool IsStandardOutput(const std::string &path)
+{
+    return path == "-";
+}
+
+std::ostream &SummaryStream(const std::string &outputPath)
+{
+    return IsStandardOutput(outputPath) ? std::cerr : std::cout;
+}
+
 int CliFail(const std::string &message)
 {
     std::cerr << "qor-euromillon-cli: " << message << std::endl;
@@ -82,9 +81,12 @@ int CliFail(const std::string &message)
 
 int main(int argc, char *argv[])
 {
+    IgnoreFileSizeSignal();
+    ReportKeptCopies();
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string editionError;
-    if (!TakeEditionOption(args, editionError))
+    bool editionGiven = false;
+    if (!TakeEditionOption(args, editionGiven, editionError))
         return CliFail(editionError);
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintHelp();
@@ -93,8 +95,17 @@ int main(int argc, char *argv[])
     for (const CliCommand &command : CliCommands()) {
         if (command.name != args[0])
             continue;
+        std::vector<std::string> commandArgs(args.begin() + 1, args.end());
+        const bool asksHelp = std::any_of(commandArgs.begin(), std::find(commandArgs.begin(), commandArgs.end(), "--"),
+                                          [](const std::string &argument) { return IsHelpOption(argument); });
+        EndOptionsAtDoubleDash(commandArgs);
+        if (!editionGiven && ReadsCombinationFile(command.name))
+            FollowFileEdition(commandArgs);
         try {
-            return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+            const int status = command.run(commandArgs);
+            if (asksHelp && status == 0)
+                std::cout << kEndOfOptionsHelp;
+            return status;
         } catch (const Exception &error) {
             return CliFail(error.Message());
         } catch (const std::exception &error) {

@@ -78,6 +78,7 @@ void TSorteosEuroMillon::AddSorteo(const TSorteoEuroMillonInfo &info)
 {
     if (!FechaValida(info.FechaSorteo))
         throw EDrawDateError("Invalid date");
+    ComprobarFechaDelJuego(edition_, info.FechaSorteo);
     int index = IndexOfFecha(info.FechaSorteo);
     if (index >= 0) {
         ReplaceSorteo(index, info);
@@ -100,6 +101,7 @@ int TSorteosEuroMillon::AddSorteos(const std::vector<TSorteoEuroMillonInfo> &dra
         for (const TSorteoEuroMillonInfo &info : draws) {
             if (!FechaValida(info.FechaSorteo))
                 throw EDrawDateError("Invalid date");
+            ComprobarFechaDelJuego(edition_, info.FechaSorteo);
             double day = DiaEntero(info.FechaSorteo);
             if (!days.insert(day).second || IndexOfFecha(day) >= 0)
                 ++replaced;
@@ -146,6 +148,7 @@ void TSorteosEuroMillon::ReplaceSorteo(int index, const TSorteoEuroMillonInfo &i
     TSorteoEuroMillonInfo &stored = sorteos_[static_cast<size_t>(index)];
     if (!FechaValida(info.FechaSorteo) || stored.FechaSorteo != DiaEntero(info.FechaSorteo))
         return;
+    ComprobarFechaDelJuego(edition_, info.FechaSorteo);
     stored = info;
     Settle(stored, edition_);
 }
@@ -211,7 +214,11 @@ void TSorteosEuroMillon::ReadArchive(TStream &stream)
             scratch.GetInfo(info);
             if (!FechaValida(info.FechaSorteo))
                 throw EDrawDateError("Invalid date");
-            read.push_back(info);
+            // A draw of another game's days (a classic archive filled by an
+            // older import with today's draws) is left out: checked with the
+            // combination it would give wrong prizes and prices.
+            if (FechaDelJuego(edition_, info.FechaSorteo) == TFechaJuego::Admitida)
+                read.push_back(info);
         }
         reader.GetListEnd();
     } catch (...) {

@@ -35,16 +35,20 @@ public:
     // held for that day (the order does not change then). A category the
     // draw does not have (2+0 before 10 May 2011 or in the classic game) is
     // kept at 0. Raises
-    // EDrawDateError "Invalid date" for a date that is not one.
+    // EDrawDateError "Invalid date" for a date that is not one, and
+    // EDrawGameDateError for a day the edition does not take (before 13
+    // February 2004; in the classic game after 6 May 2011).
     void AddSorteo(const TSorteoEuroMillonInfo &info);
     void AddSorteo(const TSorteoEuroMillon &sorteo);
     // The same for every draw in turn, in n log n whatever their order.
     // Returns how many found their day held already (by the archive or an
     // earlier one of them). A draw with an invalid date raises
-    // EDrawDateError, those before it being added.
+    // EDrawDateError, one of a day the edition does not take
+    // EDrawGameDateError, those before it being added.
     int AddSorteos(const std::vector<TSorteoEuroMillonInfo> &draws);
     // Overwrites the draw at index with the record, dated as its whole day,
-    // only when both are of the same day. Raises EListError for a bad index.
+    // only when both are of the same day. Raises EListError for a bad index
+    // (and, as AddSorteo, EDrawGameDateError).
     void ReplaceSorteo(int index, const TSorteoEuroMillonInfo &info);
     // Raises EListError for a bad index.
     void DeleteSorteo(int index);
@@ -53,7 +57,8 @@ public:
     // included; desde after hasta empties the archive.
     void KeepRange(double desde, double hasta);
 
-    // Replaces the content with the archive file's draws. Nothing happens
+    // Replaces the content with the archive file's draws, leaving out those
+    // of days the edition does not take. Nothing happens
     // when no file exists at path or the archive is busy. Raises
     // EDrawEditionError (45801) for an archive of the other edition
     // and EDrawFormatError (40003) for a file that is not an archive (the

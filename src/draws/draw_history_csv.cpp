@@ -10,7 +10,7 @@
 #include <cmath>
 #include <fstream>
 #include <optional>
-#include <set>
+#include <map>
 #include <string_view>
 
 namespace {
@@ -132,10 +132,14 @@ double ParseDate(std::string_view text)
     return fecha;
 }
 
-// Fills the row; false when it is a classic history's row whose stars do not
-// fit 1 to 9.
-bool ReadRow(const std::vector<std::string_view> &fields, const TColumns &columns, TGameEdition edition,
-             TSorteoHistorial &row)
+// What a row of the history is to the edition's archive.
+enum class TRowKind { Draw, StarsDoNotFit, OtherGame };
+
+// Fills the row and says whether the edition's archive takes it: a classic
+// history's row whose stars do not fit 1 to 9, or that is dated after the
+// classic game's last draw, belongs to a later form of the game.
+TRowKind ReadRow(const std::vector<std::string_view> &fields, const TColumns &columns, TGameEdition edition,
+                 TSorteoHistorial &row)
 {
     auto field = [&](size_t column) -> std::string_view {
         if (column >= fields.size())
@@ -145,6 +149,15 @@ bool ReadRow(const std::vector<std::string_view> &fields, const TColumns &column
     };
 
     row.Fecha = ParseDate(field(columns.Fecha));
+    switch (FechaDelJuego(edition, row.Fecha)) {
+    case TFechaJuego::AnteriorAlJuego:
+        throw TRowError(FormatText("the draw of %s is before the game's first draw (2004-02-13)",
+                                   {FormatFechaIso(row.Fecha)}));
+    case TFechaJuego::DelJuegoActual:
+        return TRowKind::OtherGame;
+    case TFechaJuego::Admitida:
+        break;
+    }
     for (size_t i = 0; i < 5; ++i)
         row.Numeros[i] = ParseInteger(field(columns.Numeros[i]), "number");
     for (size_t i = 0; i < 2; ++i)
@@ -177,7 +190,7 @@ bool ReadRow(const std::vector<std::string_view> &fields, const TColumns &column
             throw TRowError(FormatText("prize '%s' is not an amount", {std::string(amount)}));
         row.Premios[c] = premio;
     }
-    return starsFit;
+    return starsFit ? TRowKind::Draw : TRowKind::StarsDoNotFit;
 }
 
 // Reads one line without its LF into line; false at the end of the input.
@@ -212,7 +225,10 @@ THistorialSorteos ReadHistory(std::istream &input, const std::string &source, st
 {
     THistorialSorteos history;
     std::optional<TColumns> columns;
-    std::set<double> fechas; // days read, to find a repeated one
+    // Days taken so far and their lines: a repeated day keeps its first row.
+    // Rows left out (for their stars, their day or an error) take no day, so
+    // they never stand in the way of a later row of the same day.
+    std::map<double, long long> fechas;
     std::string line;
     long long lineNumber = 0;
     for (bool tooLong = false; ReadLine(input, line, tooLong);) {
@@ -233,13 +249,21 @@ THistorialSorteos ReadHistory(std::istream &input, const std::string &source, st
                 continue;
             }
             TSorteoHistorial row;
-            bool fits = ReadRow(fields, *columns, edition, row);
-            if (errores && !fechas.insert(row.Fecha).second)
-                throw TRowError(FormatText("the draw of %s is already listed", {FormatFechaIso(row.Fecha)}));
-            if (fits)
-                history.Sorteos.push_back(row);
-            else
+            switch (ReadRow(fields, *columns, edition, row)) {
+            case TRowKind::OtherGame:
+                ++history.DelJuegoActual;
+                continue;
+            case TRowKind::StarsDoNotFit:
                 ++history.Descartados;
+                continue;
+            case TRowKind::Draw:
+                break;
+            }
+            auto [first, added] = fechas.emplace(row.Fecha, lineNumber);
+            if (!added)
+                throw TRowError(FormatText("the draw of %s is already listed at line %d, which is kept",
+                                           {FormatFechaIso(row.Fecha), first->second}));
+            history.Sorteos.push_back(row);
         } catch (const TRowError &error) {
             if (!errores || !columns)
                 throw EHistorialError(FormatText("%s, line %d: %s", {source, lineNumber, error.Reason}));

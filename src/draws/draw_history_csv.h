@@ -1,7 +1,7 @@
 #pragma once
 
 #include "draws/currency.h"
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 #include "model/exception.h"
 #include "model/game_rules.h"
 
@@ -24,6 +24,7 @@ struct TSorteoHistorial {
 struct THistorialSorteos {
     std::vector<TSorteoHistorial> Sorteos; // in the file's order
     int Descartados = 0; // classic game: draws skipped because their stars do not fit 1 to 9
+    int DelJuegoActual = 0; // classic game: draws after 6 May 2011, which belong to today's game
 };
 
 // The longest line a history may hold.
@@ -48,14 +49,19 @@ public:
 // Europe than in France (a row whose Europe counts were never filled in),
 // the French count is the better figure and is taken.
 //
-// Classic game: the first twelve ranks; rows whose stars do not fit 1 to 9
-// belong to a later form of the game: they are skipped and counted.
+// Classic game: the first twelve ranks; rows dated after 6 May 2011 belong
+// to today's game and rows whose stars do not fit 1 to 9 to a later form of
+// the game: both are skipped and counted apart.
 // Today's game: rows of 10 May 2011 on take rank 13 (2+0) as well, and stars
 // beyond the highest of the row's date (9, 11 or 12) make the row an error.
+// In every game a row dated before 13 February 2004 is an error, and so is a
+// row that repeats the day of a row taken before it (the first one is kept;
+// a row skipped or in error takes no day).
 //
 // Raises EHistorialError, naming the source and line, for a missing
-// column, a malformed date, number or amount, or numbers that do not make a
-// bet (five distinct of 1 to 50, two distinct stars).
+// column, a malformed date, number or amount, numbers that do not make a
+// bet (five distinct of 1 to 50, two distinct stars), or one of the row
+// errors above.
 // A line longer than kMaxLineBytes (real ones hold under 3 KB) is refused
 // as soon as that many bytes are read: "<source>, line <n>: longer than ...".
 THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source,
@@ -71,9 +77,11 @@ struct TLineaErronea {
     bool operator==(const TLineaErronea &) const = default;
 };
 
-// As LeerHistorialCsv, but a row that cannot be read, or that repeats the
-// date of a row before it, is left out and listed in errores instead of
-// ending the read. A file without the column names still raises.
+// The same rules, but a row in error is left out and listed in errores
+// instead of ending the read (a repeated day names the line it repeats). A
+// file without the column names still raises. Every reader of histories
+// (the prizes window's import, the command line's import-draws) goes
+// through this one.
 THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source,
                                    std::vector<TLineaErronea> &errores,
                                    TGameEdition edition = TGameEdition::Classic);

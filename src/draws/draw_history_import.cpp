@@ -20,6 +20,7 @@ TResultadoImportacion ImportarHistorial(const THistorialSorteos &history, TSorte
 {
     TResultadoImportacion result;
     result.Descartados = history.Descartados;
+    result.DelJuegoActual = history.DelJuegoActual;
     std::vector<TSorteoEuroMillonInfo> draws;
     draws.reserve(history.Sorteos.size());
     for (const TSorteoHistorial &row : history.Sorteos)
@@ -43,6 +44,7 @@ TResultadoImportacion ImportarHistorialesCsv(const std::vector<std::string> &csv
         THistorialSorteos history = LeerHistorialCsv(path, edition);
         all.Sorteos.insert(all.Sorteos.end(), history.Sorteos.begin(), history.Sorteos.end());
         all.Descartados += history.Descartados;
+        all.DelJuegoActual += history.DelJuegoActual;
     }
     TSorteosEuroMillon sorteos(edition);
     sorteos.LoadFromFile(archivePath);

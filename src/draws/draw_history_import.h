@@ -12,6 +12,7 @@ struct TResultadoImportacion {
     int Anadidos = 0;     // days the archive did not hold
     int Reemplazados = 0; // days it held, now overwritten
     int Descartados = 0;  // classic game: draws of the history whose stars do not fit 1 to 9
+    int DelJuegoActual = 0; // classic game: draws after 6 May 2011, refused as today's game's
 };
 
 // The draw record of a published draw: the game's own draw number, the
@@ -24,9 +25,11 @@ TSorteoEuroMillonInfo SorteoDeHistorial(const TSorteoHistorial &row);
 // the same days.
 TResultadoImportacion ImportarHistorial(const THistorialSorteos &history, TSorteosEuroMillon &sorteos);
 
-// Reads the history file, merges it into the archive file of the edition
-// (created when missing) and saves that. The archive file is left untouched
-// when anything fails.
+// Reads the history file with LeerHistorialCsv's rules (a row the lenient
+// import would list raises here), merges it into the archive file of the
+// edition (created when missing) and saves that. The archive file is left
+// untouched when anything fails. The prizes window and import-draws, which
+// report bad rows and go on, use ImportarArchivos (draw_import.h).
 TResultadoImportacion ImportarHistorialCsv(const std::string &csvPath, const std::string &archivePath,
                                            TGameEdition edition = TGameEdition::Classic);
 // The same for several history files, read in their order (a later file's

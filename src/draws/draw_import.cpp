@@ -2,6 +2,8 @@
 
 #include "draws/draw.h"
 #include "draws/draw_archive.h"
+#include "draws/draw_date.h"
+#include "draws/draw_rules.h"
 
 #include <algorithm>
 #include <fstream>
@@ -24,7 +26,12 @@ void ImportDrawFile(const std::string &path, TSorteosEuroMillon &sorteos, TInfor
     sorteo.LoadFromFile(path);
     TSorteoEuroMillonInfo info;
     sorteo.GetInfo(info);
-    Merge(info, sorteos, informe);
+    if (FechaValida(info.FechaSorteo) &&
+        FechaDelJuego(sorteos.Edition(), info.FechaSorteo) == TFechaJuego::DelJuegoActual) {
+        ++informe.Resultado.DelJuegoActual;
+        return;
+    }
+    Merge(info, sorteos, informe); // a draw before the game's first raises, and the file is listed
 }
 
 void ImportHistory(const std::string &path, TSorteosEuroMillon &sorteos, TInformeImportacion &informe)
@@ -37,6 +44,7 @@ void ImportHistory(const std::string &path, TSorteosEuroMillon &sorteos, TInform
     for (const TLineaErronea &linea : lineas)
         informe.Errores.push_back({path, linea.Linea, linea.Motivo});
     informe.Resultado.Descartados += history.Descartados;
+    informe.Resultado.DelJuegoActual += history.DelJuegoActual;
     for (const TSorteoHistorial &row : history.Sorteos) {
         try {
             Merge(SorteoDeHistorial(row), sorteos, informe);

@@ -28,8 +28,12 @@ bool EsArchivoSorteo(const std::string &path);
 // Merges draw files and published draw histories (CSV) into the archive,
 // each draw overwriting the archive's draw of the same day; both are read as
 // the archive's edition says (a draw file of the other edition is refused).
-// A draw file that cannot be read, and a history line that cannot be read or
-// repeats a day of its file, are left out and reported; the rest is merged.
+// A draw file that cannot be read or whose day no archive takes (before 13
+// February 2004), and a history line that cannot be read or repeats a day
+// of its file, are left out and reported; the rest is merged. In the classic
+// game, draws after 6 May 2011 are today's game's: they are counted in
+// DelJuegoActual and left out. The prizes window and import-draws both
+// import through here, so they report the same.
 TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, TSorteosEuroMillon &sorteos);
 
 // The same on the archive file of the edition: loads it (a missing file is

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "draws/currency.h"
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 #include "model/apuesta_multiple.h"
 #include "model/exception.h"
 

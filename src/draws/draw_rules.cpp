@@ -1,7 +1,9 @@
 #include "draws/draw_rules.h"
 
 #include "draws/draw_date.h"
-#include "draws/prize_categories.h"
+#include "framework/localize.h"
+#include "model/format.h"
+#include "model/prize_categories.h"
 
 #include <atomic>
 
@@ -45,6 +47,31 @@ double UltimoDiaDeSorteo(TGameEdition edition, double hoy)
     while (!EsDiaDeSorteo(edition, dia))
         dia -= 1;
     return dia;
+}
+
+TFechaJuego FechaDelJuego(TGameEdition edition, double fecha)
+{
+    const double dia = DiaEntero(fecha);
+    if (!FechaValida(fecha) || dia < kFechaPrimerSorteo)
+        return TFechaJuego::AnteriorAlJuego;
+    if (!Actual(edition) && dia > kFechaUltimoClasico)
+        return TFechaJuego::DelJuegoActual;
+    return TFechaJuego::Admitida;
+}
+
+void ComprobarFechaDelJuego(TGameEdition edition, double fecha)
+{
+    const TFechaJuego juego = FechaDelJuego(edition, fecha);
+    if (juego == TFechaJuego::Admitida)
+        return;
+    std::string dia = "?";
+    if (FechaValida(fecha)) {
+        int year = 0, month = 0, day = 0;
+        DecodeFecha(fecha, year, month, day);
+        dia = FormatText("%.2d/%.2d/%.4d", {day, month, year});
+    }
+    throw EDrawGameDateError(FormatText(
+        GetText(juego == TFechaJuego::AnteriorAlJuego ? kTextSorteoAnterior : kTextSorteoJuegoActual), {dia}));
 }
 
 Currency PrecioApuestaSorteo(TGameEdition edition, double fecha)

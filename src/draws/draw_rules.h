@@ -1,7 +1,10 @@
 #pragma once
 
 #include "draws/currency.h"
+#include "model/exception.h"
 #include "model/game_rules.h"
+
+#include <cstdint>
 
 // What the rules of an edition say about one draw, by its date. The classic
 // game is the same on every date: Friday draws, stars 1 to 9, 12 categories,
@@ -17,10 +20,28 @@
 inline constexpr double kFechaCambio2011 = 40673;      // Tuesday 10 May 2011
 inline constexpr double kFechaPrecio2016 = 42637;      // Saturday 24 September 2016
 inline constexpr double kFechaEstrellas2016 = 42640;   // Tuesday 27 September 2016
+// The first draw of the game, and the last one of the classic game.
+inline constexpr double kFechaPrimerSorteo = 38030;     // Friday 13 February 2004
+inline constexpr double kFechaUltimoClasico = 40669;    // Friday 6 May 2011
 
-// The price of a bet today, in units, as the parameter holds it: a text such
-// as "2.50" or "3,50". Empty or not a positive amount: the price of the rules.
-inline constexpr const char *kPrmPrecioApuesta = "PRM_PRECIO_APUESTA";
+// Whether an archive of the edition may hold a draw of that day: every game
+// from 13 February 2004 on; the classic game only up to 6 May 2011, its later
+// draws belonging to today's game.
+enum class TFechaJuego { Admitida, AnteriorAlJuego, DelJuegoActual };
+TFechaJuego FechaDelJuego(TGameEdition edition, double fecha);
+
+inline constexpr uint16_t kTextSorteoAnterior = 45100;    // "El sorteo del %s es anterior al primer sorteo..."
+inline constexpr uint16_t kTextSorteoJuegoActual = 45101; // "El sorteo del %s es del juego actual..."
+
+// A draw whose day the edition's archive does not take: 45100 (before 13
+// February 2004) or 45101 (a classic draw after 6 May 2011), naming the day.
+class EDrawGameDateError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// Raises EDrawGameDateError when the edition does not take a draw of that day.
+void ComprobarFechaDelJuego(TGameEdition edition, double fecha);
 
 // Prize categories of a draw of that day: 12, or 13 in today's game from
 // 10 May 2011. A draw block of an archive of today's game holds exactly

@@ -23,9 +23,10 @@ void TPremiosEuroMillon::Clear()
     numPremiadas_ = {};
     totalCategoria_ = {};
     totalPremios_ = 0;
+    coste_ = 0;
 }
 
-void TPremiosEuroMillon::Procesar(const TSorteosEuroMillon &sorteos)
+void TPremiosEuroMillon::Procesar(const TSorteosEuroMillon &sorteos, const TPrizeScan::TProgress &progress)
 {
     Clear();
     edition_ = sorteos.Edition();
@@ -45,7 +46,7 @@ void TPremiosEuroMillon::Procesar(const TSorteosEuroMillon &sorteos)
         precios_.push_back(PrecioApuestaSorteo(edition_, sorteo.FechaSorteo));
     }
     try {
-        scan_.Run(apuestas_->Masks(), draws, categorias);
+        scan_.Run(apuestas_->Masks(), draws, categorias, 0, progress);
         for (size_t j = 0; j < draws.size(); ++j)
             for (int c = 1; c <= kMaxCategorias; ++c) {
                 auto hits = static_cast<int64_t>(scan_.HitsOf(j, c));
@@ -56,6 +57,8 @@ void TPremiosEuroMillon::Procesar(const TSorteosEuroMillon &sorteos)
             }
         for (int c = 1; c <= kMaxCategorias; ++c)
             totalPremios_ = AddCurrency(totalPremios_, totalCategoria_[c]);
+        for (Currency precio : precios_)
+            coste_ = AddCurrency(coste_, MultiplyCurrency(precio, apuestas_->Count()));
     } catch (...) {
         Clear();
         throw;
@@ -66,11 +69,32 @@ void TPremiosEuroMillon::GetPremiada(int64_t index, TApuestaPremiada &premiada) 
 {
     if (index < 0 || index >= CountPremiadas())
         throw EListError(FormatText("List index out of bounds (%d)", {static_cast<long long>(index)}));
-    TPrizeScan::THit hit = scan_.Hit(static_cast<uint64_t>(index));
+    premiada = Premiada(scan_.Hit(static_cast<uint64_t>(index)));
+}
+
+TApuestaPremiada TPremiosEuroMillon::Premiada(const TPrizeScan::THit &hit) const
+{
+    TApuestaPremiada premiada;
     premiada.IndiceApuesta = hit.Apuesta;
     premiada.FechaSorteo = fechas_[static_cast<size_t>(hit.Sorteo)];
     premiada.Categoria = hit.Categoria;
     premiada.Importe = premios_[static_cast<size_t>(hit.Sorteo)][hit.Categoria];
+    return premiada;
+}
+
+std::vector<TApuestaPremiada> TPremiosEuroMillon::GetPremiadas(int64_t first, size_t count) const
+{
+    if (first < 0 || first > CountPremiadas())
+        throw EListError(FormatText("List index out of bounds (%d)", {static_cast<long long>(first)}));
+    std::vector<TApuestaPremiada> page;
+    for (const TPrizeScan::THit &hit : scan_.Hits(static_cast<uint64_t>(first), count))
+        page.push_back(Premiada(hit));
+    return page;
+}
+
+void TPremiosEuroMillon::ForEachPremiada(const std::function<void(const TApuestaPremiada &)> &visit) const
+{
+    scan_.ForEachHit([&](const TPrizeScan::THit &hit) { visit(Premiada(hit)); });
 }
 
 double TPremiosEuroMillon::FechaSorteo(int sorteo) const
@@ -103,10 +127,10 @@ Currency TPremiosEuroMillon::CosteSorteo(int sorteo) const
 
 Currency TPremiosEuroMillon::ImporteCombinacion() const
 {
-    Currency precio = PrecioApuesta;
     if (!precios_.empty())
-        precio = precios_.front();
-    else if (edition_ == TGameEdition::Current)
+        return coste_;
+    Currency precio = PrecioApuesta;
+    if (edition_ == TGameEdition::Current)
         precio = PrecioApuestaSorteo(edition_, kMaxFecha - 1);
     return MultiplyCurrency(precio, apuestas_ ? apuestas_->Count() : 0);
 }
@@ -121,8 +145,9 @@ Currency TPremiosEuroMillon::Beneficio() const
 
 std::optional<Currency> TPremiosEuroMillon::PorcentajeBeneficio() const
 {
-    Currency cost = ImporteCombinacion();
+    const Currency cost = ImporteCombinacion();
     if (cost == 0)
         return std::nullopt;
+    // The same figure as Beneficio * 100 / cost, without its overflow.
     return PercentageAbove(totalPremios_, cost);
 }

@@ -1,7 +1,6 @@
 #include "draws/prize_scan.h"
 
-#include "draws/hit_block.h"
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 #include "model/exception.h"
 #include "model/format.h"
 #include "model/game_rules.h"
@@ -13,14 +12,17 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
+#include <utility>
 
 namespace {
 
-constexpr size_t kMaxBetsPerSegment = 2048;
-constexpr size_t kBlockEntries = size_t{1} << 24; // 64 MB of hits per block
-constexpr uint32_t kMaxDraws = 1u << 28; // a hit keeps the draw in 28 bits
-constexpr size_t kNarrowDraws = 1u << 12;  // or, below this, in 12 bits
+// Hits are counted per chunk of bets, so that a page of them is found again
+// by scanning one chunk; workers take a segment of chunks at a time and
+// report progress after each.
+constexpr size_t kChunkBets = 256;
+constexpr size_t kSegmentChunks = 128;
 
 // Category by (numbers hit << 4 | stars hit); 0 for no prize. 2+0 gives 13,
 // which only a draw of 13 categories pays.
@@ -71,24 +73,9 @@ private:
     std::vector<uint64_t> bits_;
 };
 
-// Where a run of bets puts its hits: room for every pair of the run is set
-// aside beforehand, so adding a hit needs no check.
-template <typename Entry> struct TScanOutput {
-    std::vector<uint64_t> &BetEnd;
-    Entry *Entries;
-    uint64_t *PerDrawCategory;
-    size_t Used = 0;
-
-    void Add(size_t draw, unsigned categoria)
-    {
-        Entries[Used++] = static_cast<Entry>(draw << 4 | categoria);
-        ++PerDrawCategory[draw * kMaxCategorias + categoria - 1];
-    }
-};
-
 // Any bet, one draw at a time; for the rare stored bet that is not a simple one.
-template <typename Entry>
-void ScanOneByOne(BetMask bet, const std::vector<BetMask> &draws, const TDrawColumns &columns, TScanOutput<Entry> &out)
+template <typename Sink>
+void ScanOneByOne(BetMask bet, const std::vector<BetMask> &draws, const TDrawColumns &columns, Sink &sink)
 {
     for (size_t j = 0; j < draws.size(); ++j) {
         const BetMask shared = bet & draws[j];
@@ -96,13 +83,13 @@ void ScanOneByOne(BetMask bet, const std::vector<BetMask> &draws, const TDrawCol
         if (categoria == kMaxCategorias && !columns.PaysTwoNone(j))
             continue;
         if (categoria != 0)
-            out.Add(j, categoria);
+            sink(j, categoria);
     }
 }
 
 // A simple bet (at most 5 numbers and 2 stars) against every draw, 64 draws
 // per step.
-template <typename Entry> void ScanSimple(BetMask bet, const TDrawColumns &columns, TScanOutput<Entry> &out)
+template <typename Sink> void ScanSimple(BetMask bet, const TDrawColumns &columns, Sink &sink)
 {
     const uint64_t *n[5];
     const uint64_t *s[2];
@@ -137,22 +124,18 @@ template <typename Entry> void ScanSimple(BetMask bet, const TDrawColumns &colum
             wins &= wins - 1;
             const unsigned numbers = static_cast<unsigned>((n2 >> bit & 1) << 2 | (n1 >> bit & 1) << 1 | (n0 >> bit & 1));
             const unsigned stars = static_cast<unsigned>((x >> bit & 1) + (y >> bit & 1));
-            out.Add(w * 64 + static_cast<size_t>(bit), kCategoryTable[numbers << 4 | stars]);
+            sink(w * 64 + static_cast<size_t>(bit), kCategoryTable[numbers << 4 | stars]);
         }
     }
 }
 
-template <typename Entry>
-void ScanBets(const BetMask *bets, size_t betCount, const std::vector<BetMask> &draws, const TDrawColumns &columns,
-              TScanOutput<Entry> &out)
+template <typename Sink>
+void ScanBet(BetMask bet, const std::vector<BetMask> &draws, const TDrawColumns &columns, Sink &sink)
 {
-    for (size_t i = 0; i < betCount; ++i) {
-        if (CountNumbers(bets[i]) <= 5 && CountStars(bets[i]) <= 2 && (bets[i] >> (50 + kMostStars)) == 0)
-            ScanSimple(bets[i], columns, out);
-        else
-            ScanOneByOne(bets[i], draws, columns, out);
-        out.BetEnd.push_back(out.Used);
-    }
+    if (CountNumbers(bet) <= 5 && CountStars(bet) <= 2 && (bet >> (50 + kMostStars)) == 0)
+        ScanSimple(bet, columns, sink);
+    else
+        ScanOneByOne(bet, draws, columns, sink);
 }
 
 } // namespace
@@ -175,78 +158,106 @@ BetMask SimpleBetMask(std::span<const int32_t> numbers, std::span<const int32_t>
     return mask;
 }
 
-TPrizeScan::TPrizeScan() = default;
+struct TPrizeScan::TCache {
+    std::optional<TDrawColumns> Columns;
+    std::mutex Lock;
+    size_t Chunk = SIZE_MAX; // the chunk whose hits Hits holds
+    std::vector<THit> Hits;
+};
+
+TPrizeScan::TPrizeScan() : cache_(std::make_unique<TCache>()) {}
 TPrizeScan::~TPrizeScan() = default;
+// A scan moved from holds no hits.
+TPrizeScan::TPrizeScan(TPrizeScan &&other) noexcept
+    : bets_(std::exchange(other.bets_, {})),
+      draws_(std::move(other.draws_)),
+      chunkStart_(std::move(other.chunkStart_)),
+      perDrawCategory_(std::move(other.perDrawCategory_)),
+      total_(std::exchange(other.total_, 0)),
+      cache_(std::move(other.cache_))
+{
+    other.chunkStart_.clear();
+    other.perDrawCategory_.clear();
+}
+
+TPrizeScan &TPrizeScan::operator=(TPrizeScan &&other) noexcept
+{
+    if (this != &other) {
+        bets_ = std::exchange(other.bets_, {});
+        draws_ = std::move(other.draws_);
+        chunkStart_ = std::move(other.chunkStart_);
+        perDrawCategory_ = std::move(other.perDrawCategory_);
+        total_ = std::exchange(other.total_, 0);
+        cache_ = std::move(other.cache_);
+        other.chunkStart_.clear();
+        other.perDrawCategory_.clear();
+    }
+    return *this;
+}
 
 void TPrizeScan::Clear()
 {
-    segments_.clear();
-    blocks_.clear();
-    segmentStart_.clear();
+    bets_ = {};
+    draws_.clear();
+    chunkStart_.clear();
     perDrawCategory_.clear();
     total_ = 0;
+    cache_ = std::make_unique<TCache>();
 }
 
-void TPrizeScan::Run(const std::vector<BetMask> &bets, const std::vector<BetMask> &draws, unsigned threads)
+void TPrizeScan::Run(std::span<const BetMask> bets, const std::vector<BetMask> &draws, unsigned threads)
 {
     Run(bets, draws, {}, threads);
 }
 
-void TPrizeScan::Run(const std::vector<BetMask> &bets, const std::vector<BetMask> &draws,
-                     const std::vector<uint8_t> &categoryCounts, unsigned threads)
+void TPrizeScan::Run(std::span<const BetMask> bets, const std::vector<BetMask> &draws,
+                     const std::vector<uint8_t> &categoryCounts, unsigned threads, const TProgress &progress)
 {
     Clear();
-    if (draws.size() >= kMaxDraws || bets.size() > static_cast<size_t>(INT32_MAX))
+    if (bets.size() > static_cast<size_t>(INT32_MAX) || draws.size() > static_cast<size_t>(INT32_MAX))
         throw EListError(FormatText("List index out of bounds (%d)", {static_cast<long long>(draws.size())}));
     if (bets.empty() || draws.empty())
         return;
 
-    // Hits name their draw in 12 bits while there are fewer than 4096 draws
-    // (two bytes a hit), in 28 bits beyond.
-    wide_ = draws.size() >= kNarrowDraws;
-    // A run of bets never has more pairs than a block holds.
-    const size_t betsPerSegment = std::clamp<size_t>(kBlockEntries / draws.size(), 1, kMaxBetsPerSegment);
-    const size_t blockEntries =
-        std::max(betsPerSegment * draws.size(), std::min(kBlockEntries, bets.size() * draws.size()));
-    size_t segmentCount = (bets.size() + betsPerSegment - 1) / betsPerSegment;
+    auto cache = std::make_unique<TCache>();
+    cache->Columns.emplace(draws, categoryCounts);
+    const TDrawColumns &columns = *cache->Columns;
+    const size_t chunkCount = (bets.size() + kChunkBets - 1) / kChunkBets;
+    const size_t segmentCount = (chunkCount + kSegmentChunks - 1) / kSegmentChunks;
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());
     threads = static_cast<unsigned>(std::min<size_t>(threads, segmentCount));
 
-    const TDrawColumns columns(draws, categoryCounts);
-    std::vector<TSegment> segments(segmentCount);
+    std::vector<uint64_t> chunkHits(chunkCount + 1, 0);
     std::vector<std::vector<uint64_t>> counts(threads, std::vector<uint64_t>(draws.size() * kMaxCategorias));
-    std::vector<std::vector<std::unique_ptr<THitBlock>>> blocks(threads);
     std::atomic<size_t> next{0};
+    std::atomic<int64_t> done{0};
     std::exception_ptr failure;
     std::mutex failureLock;
 
     auto work = [&](unsigned worker) {
         try {
-            // Each worker fills blocks of its own, run after run.
-            for (size_t s = next++; s < segmentCount; s = next++) {
-                TSegment &segment = segments[s];
-                size_t first = s * betsPerSegment;
-                size_t count = std::min(betsPerSegment, bets.size() - first);
-                auto &own = blocks[worker];
-                if (own.empty() || own.back()->Free() < count * draws.size())
-                    own.push_back(std::make_unique<THitBlock>(blockEntries, wide_ ? 4 : 2));
-                THitBlock &block = *own.back();
-                segment.FirstBet = static_cast<int32_t>(first);
-                segment.BetEnd.reserve(count);
-                segment.Entries = wide_ ? static_cast<void *>(block.End<uint32_t>()) : block.End<uint16_t>();
-                size_t used = 0;
-                if (wide_) {
-                    TScanOutput<uint32_t> out{segment.BetEnd, block.End<uint32_t>(), counts[worker].data()};
-                    ScanBets(bets.data() + first, count, draws, columns, out);
-                    used = out.Used;
-                } else {
-                    TScanOutput<uint16_t> out{segment.BetEnd, block.End<uint16_t>(), counts[worker].data()};
-                    ScanBets(bets.data() + first, count, draws, columns, out);
-                    used = out.Used;
+            uint64_t *perDraw = counts[worker].data();
+            for (size_t segment = next++; segment < segmentCount; segment = next++) {
+                const size_t firstChunk = segment * kSegmentChunks;
+                const size_t endChunk = std::min(chunkCount, firstChunk + kSegmentChunks);
+                for (size_t chunk = firstChunk; chunk < endChunk; ++chunk) {
+                    uint64_t hits = 0;
+                    auto count = [&](size_t draw, unsigned categoria) {
+                        ++perDraw[draw * kMaxCategorias + categoria - 1];
+                        ++hits;
+                    };
+                    const size_t end = std::min(bets.size(), (chunk + 1) * kChunkBets);
+                    for (size_t i = chunk * kChunkBets; i < end; ++i)
+                        ScanBet(bets[i], draws, columns, count);
+                    chunkHits[chunk] = hits;
                 }
-                segment.EntryCount = used;
-                block.Commit(used);
+                const int64_t now = done += static_cast<int64_t>(std::min(bets.size(), endChunk * kChunkBets) -
+                                                                 firstChunk * kChunkBets);
+                // Only the calling thread reports, so that a handler that
+                // raises to stop the run is called where it expects.
+                if (worker == 0 && progress)
+                    progress(now, static_cast<int64_t>(bets.size()));
             }
         } catch (...) {
             std::lock_guard lock(failureLock);
@@ -265,18 +276,31 @@ void TPrizeScan::Run(const std::vector<BetMask> &bets, const std::vector<BetMask
     if (failure)
         std::rethrow_exception(failure);
 
-    for (auto &own : blocks)
-        for (auto &block : own)
-            blocks_.push_back(std::move(block));
     perDrawCategory_.assign(draws.size() * kMaxCategorias, 0);
     for (const auto &workerCounts : counts)
         for (size_t k = 0; k < workerCounts.size(); ++k)
             perDrawCategory_[k] += workerCounts[k];
-    segments_ = std::move(segments);
-    segmentStart_.reserve(segments_.size());
-    for (const TSegment &segment : segments_) {
-        segmentStart_.push_back(total_);
-        total_ += segment.EntryCount;
+    chunkStart_.resize(chunkCount + 1);
+    uint64_t total = 0;
+    for (size_t chunk = 0; chunk <= chunkCount; ++chunk) {
+        chunkStart_[chunk] = total;
+        total += chunkHits[chunk];
+    }
+    total_ = chunkStart_.back();
+    bets_ = bets;
+    draws_ = draws;
+    cache_ = std::move(cache);
+}
+
+void TPrizeScan::ScanChunk(size_t chunk, std::vector<THit> &hits) const
+{
+    hits.clear();
+    const size_t end = std::min(bets_.size(), (chunk + 1) * kChunkBets);
+    for (size_t i = chunk * kChunkBets; i < end; ++i) {
+        auto add = [&](size_t draw, unsigned categoria) {
+            hits.push_back({static_cast<int32_t>(i), static_cast<int32_t>(draw), static_cast<int32_t>(categoria)});
+        };
+        ScanBet(bets_[i], draws_, *cache_->Columns, add);
     }
 }
 
@@ -284,17 +308,48 @@ TPrizeScan::THit TPrizeScan::Hit(uint64_t index) const
 {
     if (index >= total_)
         throw EListError(FormatText("List index out of bounds (%d)", {static_cast<long long>(index)}));
-    auto segmentIt = std::upper_bound(segmentStart_.begin(), segmentStart_.end(), index) - 1;
-    const TSegment &segment = segments_[static_cast<size_t>(segmentIt - segmentStart_.begin())];
-    uint64_t local = index - *segmentIt;
-    auto betIt = std::upper_bound(segment.BetEnd.begin(), segment.BetEnd.end(), local);
-    uint32_t entry = wide_ ? static_cast<const uint32_t *>(segment.Entries)[local]
-                           : static_cast<const uint16_t *>(segment.Entries)[local];
-    THit hit;
-    hit.Apuesta = segment.FirstBet + static_cast<int32_t>(betIt - segment.BetEnd.begin());
-    hit.Sorteo = static_cast<int32_t>(entry >> 4);
-    hit.Categoria = static_cast<int32_t>(entry & 15);
-    return hit;
+    return Hits(index, 1).front();
+}
+
+std::vector<TPrizeScan::THit> TPrizeScan::Hits(uint64_t first, size_t count) const
+{
+    if (first > total_)
+        throw EListError(FormatText("List index out of bounds (%d)", {static_cast<long long>(first)}));
+    std::vector<THit> page;
+    count = static_cast<size_t>(std::min<uint64_t>(count, total_ - first));
+    if (count == 0)
+        return page;
+    page.reserve(count);
+    std::lock_guard lock(cache_->Lock);
+    // The chunk holding the first hit, then the chunks after it.
+    auto it = std::upper_bound(chunkStart_.begin(), chunkStart_.end(), first);
+    size_t chunk = static_cast<size_t>(it - chunkStart_.begin()) - 1;
+    uint64_t index = first;
+    while (page.size() < count) {
+        if (cache_->Chunk != chunk) {
+            ScanChunk(chunk, cache_->Hits);
+            cache_->Chunk = chunk;
+        }
+        const uint64_t local = index - chunkStart_[chunk];
+        const size_t take = std::min<size_t>(count - page.size(), cache_->Hits.size() - static_cast<size_t>(local));
+        page.insert(page.end(), cache_->Hits.begin() + static_cast<ptrdiff_t>(local),
+                    cache_->Hits.begin() + static_cast<ptrdiff_t>(local + take));
+        index += take;
+        ++chunk;
+    }
+    return page;
+}
+
+void TPrizeScan::ForEachHit(const std::function<void(const THit &)> &visit) const
+{
+    std::vector<THit> hits;
+    for (size_t chunk = 0; chunk + 1 < chunkStart_.size(); ++chunk) {
+        if (chunkStart_[chunk + 1] == chunkStart_[chunk])
+            continue;
+        ScanChunk(chunk, hits);
+        for (const THit &hit : hits)
+            visit(hit);
+    }
 }
 
 uint64_t TPrizeScan::HitsOf(size_t draw, int categoria) const

@@ -26,7 +26,9 @@ using TBetSink = std::function<void(const BetMask *bets, size_t count)>;
 // Reads a text of any length in one pass, line by line (a line ends at a
 // carriage return, a line feed or the pair; a last line without an end
 // counts), classifying each line with TBetLineScanner (stars 1 to
-// highestStar). Only the bets found are handed on; neither the text nor a
+// highestStar). A text in UTF-16 or UTF-32 that starts with its byte-order
+// mark (either byte order) is read character by character, as the same text
+// in single bytes would be. Only the bets found are handed on; neither the text nor a
 // line is ever held whole. Progress counts the bytes read of the stream's size.
 TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink, const TExchangeProgress &progress = {},
                            int highestStar = 9);

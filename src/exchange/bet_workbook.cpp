@@ -1,7 +1,7 @@
 #include "exchange/bet_workbook.h"
 
 #include "framework/localize.h"
-#include "generator/progress_throttle.h"
+#include "model/progress_throttle.h"
 #include "model/exception.h"
 #include "model/file_stream.h"
 #include "model/format.h"
@@ -84,15 +84,21 @@ void WriteBetWorkbook(const std::string &path, const std::string &sheetName, con
     if (bets.size() > kMaxSheetRows)
         throw EWriteError(FormatText(GetText(45503), {static_cast<long long>(kMaxSheetRows),
                                                       static_cast<long long>(bets.size())}));
-    // The library writes by name: into the temporary file the safe stream has
-    // reserved beside the target, which Commit then renames over it.
+    // The library writes by name: into the file the safe stream prepares the
+    // new content in (beside the target, or beside the kept copies when the
+    // target is written in place), or, for a pipe or standard output, into a
+    // scratch file whose bytes are then streamed.
     TSafeFileStream target(path);
-    std::string scratch = std::filesystem::path(target.TemporaryPath()).parent_path().string();
+    std::unique_ptr<TScratchFile> streamed;
+    if (target.TemporaryPath().empty())
+        streamed = std::make_unique<TScratchFile>();
+    const std::string bookPath = streamed ? streamed->Path() : target.TemporaryPath();
+    std::string scratch = std::filesystem::path(bookPath).parent_path().string();
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     options.tmpdir = scratch.empty() ? nullptr : scratch.data();
     {
-        lxw_workbook *raw = workbook_new_opt(target.TemporaryPath().c_str(), &options);
+        lxw_workbook *raw = workbook_new_opt(bookPath.c_str(), &options);
         if (!raw)
             throw EFCreateError(FormatText("Cannot create file %s", {path}));
         WorkbookPtr workbook(raw);
@@ -115,6 +121,8 @@ void WriteBetWorkbook(const std::string &path, const std::string &sheetName, con
             throw EFCreateError(FormatText("Cannot create file %s", {path}));
         Check(closed);
     }
+    if (streamed)
+        CopyFileInto(bookPath, target);
     target.Commit();
 }
 

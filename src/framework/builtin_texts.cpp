@@ -337,6 +337,28 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45007, "No se ha podido abrir:"},
     {45010, "Garantía"},
 
+    // Game dates, prize check progress and winning-bet pages (45100 to 45112)
+    {45100, "El sorteo del %s es anterior al primer sorteo de EuroMillones (13/02/2004)"},
+    {45101, "El sorteo del %s es del juego actual: el juego clásico terminó con el sorteo del 06/05/2011"},
+    {45102, "Sorteos del juego actual (posteriores al 06/05/2011), no importados: %d"},
+    {45103, "Comprobando los premios..."},
+    {45104, "Primera página"},
+    {45105, "Página anterior"},
+    {45106, "Página siguiente"},
+    {45107, "Última página"},
+    {45108, "Ir a la página (Intro)"},
+    {45109, "Página %s de %s"},
+    {45110, "Apuestas premiadas %s a %s de %s"},
+    {45111, "Coste por sorteo: %s"},
+    {45112, "%s (%d sorteos)"},
+
+    // Saving in place, kept copies (45140 to 45144)
+    {45140, "No se ha podido escribir %s; su contenido anterior se ha vuelto a poner."},
+    {45141, "No se ha podido escribir %s ni volver a poner su contenido anterior, que se conserva en:\r\n%s"},
+    {45142, "Una grabación de %s no terminó. El contenido anterior del archivo se conserva en:\r\n%s\r\n\r\n¿Volver a poner ese contenido en el archivo?\r\nSí: volver a ponerlo. No: descartar la copia. Cancelar: decidirlo en otro inicio."},
+    {45143, "Se ha vuelto a poner el contenido anterior de %s."},
+    {45144, "No se ha podido volver a poner el contenido anterior de %s:"},
+
     // Draw import, profit chart (45200 to 45228)
     {45200, "Importar sorteos..."},
     {45201, "Importar sorteos de archivos de sorteo (*.ems) o del histórico de sorteos (*.csv)"},
@@ -356,6 +378,12 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45226, "Coste, premios y beneficio por sorteo"},
     {45227, "No se pudo guardar la imagen:\r\n%s"},
     {45228, "Coste de %d sorteos: %s"},
+
+    // Corrections found in use: workbook with no program, manual with no
+    // viewer, closing a combination window (45230 to 45269)
+    {45230, "Ningún programa de hojas de cálculo puede abrir el libro.\r\n¿Desea guardarlo en un archivo?"},
+    {45231, "No se ha encontrado ningún visor de PDF para abrir el manual. El archivo está en:"},
+    {45232, "Cerrar la ventana de la combinación"},
 
     // Report engine and its preview window (45300 to 45325)
     {45300, "La plantilla de informe está dañada"},
@@ -377,6 +405,18 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45323, "Página entera"},
     {45324, "Ancho de página"},
     {45325, "El informe no tiene páginas"},
+
+    // The guarantee's odds over the whole game (45330 to 45369)
+    {45330, "En todo el juego"},
+    {45331, "Probabilidad"},
+    {45332, "1 entre %s"},
+    {45333, "%s sorteos en todo el juego"},
+    {45334, "Algún premio en un sorteo: %s (1 entre %s)"},
+    {45335, "Apuestas premiadas por sorteo, de media: %s"},
+    {45336, "Premios por sorteo, de media, a los premios medios del archivo de sorteos: %s; coste de un sorteo: %s"},
+    {45337, "Premios por sorteo: el archivo de sorteos no tiene premios; coste de un sorteo: %s"},
+    {45338, "Ninguna combinación cambia lo que se espera ganar por apuesta"},
+    {45339, "Sorteos de la selección"},
 
     // Print window: number conversion, offset hints; report designer (45400 to 45441)
     {45400, "'%s' no es un valor numérico válido"},

@@ -101,14 +101,10 @@ void TComponentsQOR::ReadComponents(TReader &reader)
     while (!reader.AtListEnd()) {
         reader.GetListStart();
         TComponentQOR component;
-        reader.GetIdent();
-        component.IDComponent = reader.GetInteger();
-        reader.GetIdent();
-        component.Name = reader.GetString();
-        reader.GetIdent();
-        component.CompType = reader.GetInteger();
-        reader.GetIdent();
-        TMemoryStream bytes(Utf8ToCp1252(reader.GetString()));
+        component.IDComponent = reader.GetLabelledInteger();
+        component.Name = reader.GetLabelledString();
+        component.CompType = reader.GetLabelledInteger();
+        TMemoryStream bytes(Utf8ToCp1252(reader.GetLabelledString()));
         AddComponent(component, bytes);
         reader.GetListEnd();
     }

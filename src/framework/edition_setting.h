@@ -1,13 +1,11 @@
 #pragma once
 
+#include "framework/setting_keys.h"
 #include "model/game_rules.h"
 
 class TParametres;
 
-// The game the user plays, kept between runs: "classic" or "current" (the
-// spelling of EditionKey) under this key.
-inline constexpr const char *PRM_GAME_EDITION = "PRM_GAME_EDITION";
-
+// The game the user plays is kept between runs under PRM_GAME_EDITION.
 // The saved edition: classic when the key is absent or holds anything else.
 // Reading never creates the key.
 TGameEdition SavedEdition(TParametres &store);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/text_lookup.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -33,5 +35,4 @@ private:
 // Created on first use.
 TLocalize &Localizer();
 
-// Shorthand for Localizer().GetText(id).
-std::string GetText(uint16_t id);
+// GetText(id), declared in model/text_lookup.h, is Localizer().GetText(id).

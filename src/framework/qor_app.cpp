@@ -58,6 +58,7 @@ std::string TQORApp::BackupFilePath() const
 void TQORApp::LoadAppResources()
 {
     loadedFromBackup_ = false;
+    backupMadeThisRun_ = false;
     const std::string main = ResourceFilePath();
     const std::string backup = BackupFilePath();
     if (!FileExists(main))
@@ -103,10 +104,11 @@ void TQORApp::SaveAppResources()
     try {
         // A damaged resource file must not push out the good backup it was
         // recovered from.
-        if (!loadedFromBackup_)
+        if (!loadedFromBackup_ && !backupMadeThisRun_)
             RotateToBackup(movedAway);
         recursos_->SaveToFile(ResourceFilePath());
         loadedFromBackup_ = false;
+        backupMadeThisRun_ = true;
     } catch (...) {
         // A resource file renamed away comes back, so the settings of this
         // close are lost but those of the last one are not.

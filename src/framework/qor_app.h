@@ -41,8 +41,10 @@ public:
     // Makes the current resource file the backup, then writes a new one with
     // the current parameters. When this run's settings came from the backup
     // (the resource file was damaged), the backup is kept and only the
-    // resource file is written. Never raises: a failure is shown through
-    // ShowUserError and the previous file is kept.
+    // resource file is written. The settings may be saved many times in a run
+    // (soon after each change): only the first save of a run makes the
+    // backup, which so keeps the settings the run started from. Never raises:
+    // a failure is shown through ShowUserError and the previous file is kept.
     void SaveAppResources();
 
 private:
@@ -50,6 +52,7 @@ private:
     std::string PathWithSuffix(const char *suffix) const;
 
     bool loadedFromBackup_ = false;
+    bool backupMadeThisRun_ = false;
 
     std::unique_ptr<TRecursosQOR> recursos_;
     std::unique_ptr<TComponentsQOR> components_;

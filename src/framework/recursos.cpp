@@ -119,17 +119,11 @@ void TRecursosQOR::ReadRecursos(TReader &reader)
     while (!reader.AtListEnd()) {
         reader.GetListStart();
         TRecursos recurso;
-        // Labels are read but not compared: only their order counts.
-        reader.GetIdent();
-        recurso.IDRecursos = reader.GetInteger();
-        reader.GetIdent();
-        recurso.IDParent = reader.GetInteger();
-        reader.GetIdent();
-        recurso.Name = reader.GetString();
-        reader.GetIdent();
-        recurso.RecType = reader.GetInteger();
-        reader.GetIdent();
-        TMemoryStream bytes(Utf8ToCp1252(reader.GetString()));
+        recurso.IDRecursos = reader.GetLabelledInteger();
+        recurso.IDParent = reader.GetLabelledInteger();
+        recurso.Name = reader.GetLabelledString();
+        recurso.RecType = reader.GetLabelledInteger();
+        TMemoryStream bytes(Utf8ToCp1252(reader.GetLabelledString()));
         AddRecurso(recurso, bytes);
         reader.GetListEnd();
     }

@@ -4,6 +4,7 @@
 #include "model/value_stream.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -22,23 +23,132 @@ void WriteNode(TWriter &writer, const TNodeArbre &node)
     writer.PutString(node.Name);
 }
 
-// The five pairs of one node; labels are read and not compared.
+// The five labelled pairs of one node.
 TNodeArbre ReadNode(TReader &reader, int32_t parent)
 {
     TNodeArbre node;
-    reader.GetIdent();
-    node.IDNode = reader.GetInteger();
-    reader.GetIdent();
-    node.Child = reader.GetInteger();
-    reader.GetIdent();
-    node.IDComponent = reader.GetInteger();
-    reader.GetIdent();
-    node.NodeType = reader.GetInteger();
-    reader.GetIdent();
-    node.Name = reader.GetString();
+    node.IDNode = reader.GetLabelledInteger();
+    node.Child = reader.GetLabelledInteger();
+    node.IDComponent = reader.GetLabelledInteger();
+    node.NodeType = reader.GetLabelledInteger();
+    node.Name = reader.GetLabelledString();
     node.Parent = parent;
     return node;
 }
+
+// Reads the nested node lists into a tree's nodes: a node of a known id
+// replaces it, a new one is appended. Checks each node against the chain of
+// nodes above it (circles, children of shortcuts). The nodes stay sorted by
+// id even when reading fails half-way.
+class TTreeStreamReader {
+public:
+    explicit TTreeStreamReader(std::vector<TQORTreeNode> &nodes) : nodes_(nodes), sorted_(nodes.size())
+    {
+        for (const auto &node : nodes_)
+            if (node.Parent >= kFirstNodeId)
+                ++childCount_[node.Parent];
+    }
+    ~TTreeStreamReader()
+    {
+        auto byId = [](const TQORTreeNode &a, const TQORTreeNode &b) { return a.IDNode < b.IDNode; };
+        auto middle = nodes_.begin() + static_cast<std::ptrdiff_t>(sorted_);
+        std::sort(middle, nodes_.end(), byId);
+        std::inplace_merge(nodes_.begin(), middle, nodes_.end(), byId);
+    }
+    TTreeStreamReader(const TTreeStreamReader &) = delete;
+    TTreeStreamReader &operator=(const TTreeStreamReader &) = delete;
+
+    void Read(TReader &reader)
+    {
+        reader.GetListStart();
+        while (true) {
+            if (reader.AtListEnd()) {
+                reader.GetListEnd();
+                if (chain_.empty())
+                    break;
+                onChain_.erase(chain_.back().id);
+                chain_.pop_back();
+                continue;
+            }
+            const TNodeArbre node = ReadNode(reader, chain_.empty() ? -1 : chain_.back().id);
+            Check(node);
+            Store(node);
+            if (reader.PeekTag() == vaList) {
+                reader.GetListStart();
+                chain_.push_back({node.IDNode, node.NodeType == tnAccesDirecte});
+                onChain_.insert(node.IDNode);
+            }
+        }
+    }
+
+private:
+    struct Open {
+        int32_t id;
+        bool shortcut;
+    };
+
+    TQORTreeNode *Find(int32_t id)
+    {
+        auto end = nodes_.begin() + static_cast<std::ptrdiff_t>(sorted_);
+        auto place = std::lower_bound(nodes_.begin(), end, id,
+                                      [](const TQORTreeNode &n, int32_t key) { return n.IDNode < key; });
+        if (place != end && place->IDNode == id)
+            return &*place;
+        auto found = appended_.find(id);
+        return found == appended_.end() ? nullptr : &nodes_[found->second];
+    }
+
+    void Check(const TNodeArbre &node) const
+    {
+        if (node.IDNode < kFirstNodeId)
+            throw ETreeQOR("IDNode must be >=" + std::to_string(kFirstNodeId));
+        if (node.IDNode > kLastNodeId)
+            throw ETreeQOR("IDNode must be <=" + std::to_string(kLastNodeId));
+        // The chain is read from its top down; only the top can be a
+        // shortcut, since nothing could have been placed below a lower one.
+        if (!chain_.empty()) {
+            if (chain_.back().id == node.IDNode)
+                throw ETreeQOR("Nodo circular no permitido");
+            if (chain_.back().shortcut)
+                throw ETreeQOR("A parent node cannot be a tnAccesDirecte");
+            if (onChain_.count(node.IDNode) != 0)
+                throw ETreeQOR("Nodo circular no permitido");
+        }
+        if (node.NodeType != tnAccesDirecte)
+            return;
+        auto children = childCount_.find(node.IDNode);
+        if (children != childCount_.end() && children->second > 0)
+            throw ETreeQOR("Este tipo de nodo no puede tener hijos");
+        if (onChain_.count(node.IDComponent) != 0)
+            throw ETreeQOR("Nodo circular no permitido");
+    }
+
+    void Store(const TNodeArbre &node)
+    {
+        if (TQORTreeNode *present = Find(node.IDNode)) {
+            if (present->Parent >= kFirstNodeId)
+                --childCount_[present->Parent];
+            static_cast<TNodeArbre &>(*present) = node;
+        } else {
+            TQORTreeNode entry;
+            static_cast<TNodeArbre &>(entry) = node;
+            entry.SavedIDNode = node.IDNode;
+            entry.SavedChild = node.Child;
+            entry.SavedName = node.Name;
+            appended_.emplace(node.IDNode, nodes_.size());
+            nodes_.push_back(std::move(entry));
+        }
+        if (node.Parent >= kFirstNodeId)
+            ++childCount_[node.Parent];
+    }
+
+    std::vector<TQORTreeNode> &nodes_;
+    const size_t sorted_;
+    std::vector<Open> chain_;
+    std::unordered_set<int32_t> onChain_;
+    std::unordered_map<int32_t, int> childCount_;
+    std::unordered_map<int32_t, size_t> appended_;
+};
 
 } // namespace
 
@@ -92,95 +202,5 @@ void TTreeQOR::WriteTree(TWriter &writer) const
 // end, also when the read fails.
 void TTreeQOR::ReadTree(TReader &reader)
 {
-    struct Open {
-        int32_t id;
-        bool shortcut;
-    };
-    std::vector<Open> stack;
-    std::unordered_set<int32_t> onStack;
-    std::unordered_map<int32_t, int> childCount;
-    for (const auto &node : nodes_)
-        if (node.Parent >= kFirstNodeId)
-            ++childCount[node.Parent];
-
-    const size_t sorted = nodes_.size();
-    std::unordered_map<int32_t, size_t> appended;
-    auto find = [&](int32_t id) -> TQORTreeNode * {
-        auto end = nodes_.begin() + static_cast<std::ptrdiff_t>(sorted);
-        auto place = std::lower_bound(nodes_.begin(), end, id,
-                                      [](const TQORTreeNode &n, int32_t key) { return n.IDNode < key; });
-        if (place != end && place->IDNode == id)
-            return &*place;
-        auto found = appended.find(id);
-        return found == appended.end() ? nullptr : &nodes_[found->second];
-    };
-    struct SortOnExit {
-        std::vector<TQORTreeNode> &nodes;
-        size_t sorted;
-        ~SortOnExit()
-        {
-            auto byId = [](const TQORTreeNode &a, const TQORTreeNode &b) { return a.IDNode < b.IDNode; };
-            auto middle = nodes.begin() + static_cast<std::ptrdiff_t>(sorted);
-            std::sort(middle, nodes.end(), byId);
-            std::inplace_merge(nodes.begin(), middle, nodes.end(), byId);
-        }
-    } sortOnExit{nodes_, sorted};
-
-    auto check = [&](const TNodeArbre &node) {
-        if (node.IDNode < kFirstNodeId)
-            throw ETreeQOR("IDNode must be >=" + std::to_string(kFirstNodeId));
-        if (node.IDNode > kLastNodeId)
-            throw ETreeQOR("IDNode must be <=" + std::to_string(kLastNodeId));
-        // The chain is the stack from its top down; only the top can be a
-        // shortcut, since nothing could have been placed below a lower one.
-        if (!stack.empty()) {
-            if (stack.back().id == node.IDNode)
-                throw ETreeQOR("Nodo circular no permitido");
-            if (stack.back().shortcut)
-                throw ETreeQOR("A parent node cannot be a tnAccesDirecte");
-            if (onStack.count(node.IDNode) != 0)
-                throw ETreeQOR("Nodo circular no permitido");
-        }
-        if (node.NodeType != tnAccesDirecte)
-            return;
-        auto children = childCount.find(node.IDNode);
-        if (children != childCount.end() && children->second > 0)
-            throw ETreeQOR("Este tipo de nodo no puede tener hijos");
-        if (onStack.count(node.IDComponent) != 0)
-            throw ETreeQOR("Nodo circular no permitido");
-    };
-
-    reader.GetListStart();
-    while (true) {
-        if (reader.AtListEnd()) {
-            reader.GetListEnd();
-            if (stack.empty())
-                break;
-            onStack.erase(stack.back().id);
-            stack.pop_back();
-            continue;
-        }
-        TNodeArbre node = ReadNode(reader, stack.empty() ? -1 : stack.back().id);
-        check(node);
-        if (TQORTreeNode *present = find(node.IDNode)) {
-            if (present->Parent >= kFirstNodeId)
-                --childCount[present->Parent];
-            static_cast<TNodeArbre &>(*present) = node;
-        } else {
-            TQORTreeNode entry;
-            static_cast<TNodeArbre &>(entry) = node;
-            entry.SavedIDNode = node.IDNode;
-            entry.SavedChild = node.Child;
-            entry.SavedName = node.Name;
-            appended.emplace(node.IDNode, nodes_.size());
-            nodes_.push_back(std::move(entry));
-        }
-        if (node.Parent >= kFirstNodeId)
-            ++childCount[node.Parent];
-        if (reader.PeekTag() == vaList) {
-            reader.GetListStart();
-            stack.push_back({node.IDNode, node.NodeType == tnAccesDirecte});
-            onStack.insert(node.IDNode);
-        }
-    }
+    TTreeStreamReader(nodes_).Read(reader);
 }

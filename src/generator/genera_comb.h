@@ -1,7 +1,7 @@
 #pragma once
 
 #include "generator/condicion_grupos.h"
-#include "generator/progress_throttle.h"
+#include "model/progress_throttle.h"
 #include "model/euromillon_apuesta.h"
 #include "model/euromillon_apuestas.h"
 #include "model/game_rules.h"

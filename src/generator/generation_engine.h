@@ -2,7 +2,7 @@
 
 #include "generator/condition_filter.h"
 #include "generator/coverage_index.h"
-#include "generator/progress_throttle.h"
+#include "model/progress_throttle.h"
 #include "model/bet_mask.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "generator/guarantee_analyser.h"
 
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 #include "generator/guarantee_marks.h"
 #include "generator/mask_enumeration.h"
 #include "generator/subset_rank.h"
@@ -101,9 +101,17 @@ void SettleQuintet(const TGuaranteeMarks<Layout> &marks, int categories, BetMask
                    typename Layout::Word selectedPairs, uint32_t position, int64_t weight, TTablePart<Layout> &part)
 {
     using Word = typename Layout::Word;
+    Word remaining = selectedPairs;
+    // The pairs that make the draw a bet of the combination need no subset.
+    const Word bets = marks.Quintet(quintet) & remaining;
+    if (bets == remaining) {
+        part.counts[0] += kPairCount(bets) * weight;
+        if (part.holes)
+            part.holes->Add(0, bets, position);
+        return;
+    }
     std::array<Word, 6> words;
     marks.Collect(quintet, words);
-    Word remaining = selectedPairs;
     for (int row = 0; row < categories; ++row) {
         const TCategoriaPremio &category = CategoriasPremio[static_cast<size_t>(row)];
         const Word word = words[static_cast<size_t>(category.Numeros)];
@@ -128,6 +136,106 @@ void SettleQuintet(const TGuaranteeMarks<Layout> &marks, int categories, BetMask
     part.counts[static_cast<size_t>(categories)] += kPairCount(remaining) * weight;
     if (part.holes)
         part.holes->Add(categories, remaining, position);
+}
+
+// What one thread counted of the odds; aligned so that threads do not share
+// cache lines.
+struct alignas(64) TOddsPart {
+    std::array<int64_t, kMostGuaranteeRows> counts{};
+};
+
+// The weights of a set of j numbers of S: the draws it stands for with k = 2,
+// 1 and 0 of its stars among the stars SS the bets use.
+struct TSharedWeights {
+    int64_t twoStars = 0;
+    int64_t oneStar = 0;
+    int64_t noStar = 0;
+};
+
+// Settles the draws that share exactly the numbers `numbers` (j of them) with
+// the bets' numbers: those whose two stars are a pair of `pairs`, those
+// with one star of `stars` and one no bet holds, and those with neither.
+template <typename Layout>
+void SettleShared(const TGuaranteeMarks<Layout> &marks, int categories, BetMask numbers, int j,
+                  typename Layout::Word pairs, unsigned stars, const TSharedWeights &weights, TOddsPart &part)
+{
+    using Word = typename Layout::Word;
+    std::array<Word, 6> words{};
+    Word remaining = pairs;
+    if (j == 5 && remaining != 0) {
+        const Word bets = marks.Quintet(numbers) & remaining;
+        part.counts[0] += kPairCount(bets) * weights.twoStars;
+        remaining &= ~bets;
+    }
+    unsigned starsLeft = weights.oneStar > 0 ? stars : 0u;
+    bool noStarLeft = weights.noStar > 0;
+    if (j > 0 && (remaining != 0 || starsLeft != 0 || noStarLeft))
+        marks.Collect(numbers, words);
+    for (int row = 0; row < categories && (remaining != 0 || starsLeft != 0 || noStarLeft); ++row) {
+        const TCategoriaPremio &category = CategoriasPremio[static_cast<size_t>(row)];
+        if (category.Numeros > j)
+            continue;
+        const Word word = words[static_cast<size_t>(category.Numeros)];
+        const auto r = static_cast<size_t>(row);
+        if (category.Estrellas == 2) {
+            const Word won = word & Layout::kPairBits & remaining;
+            part.counts[r] += kPairCount(won) * weights.twoStars;
+            remaining &= ~won;
+        } else if (category.Estrellas == 1) {
+            const unsigned starBits =
+                static_cast<unsigned>(word >> Layout::kStarBitsShift) & Layout::kStarSetBits;
+            const Word won = TGuaranteeMarks<Layout>::PairsWithAnyStar(starBits) & remaining;
+            part.counts[r] += kPairCount(won) * weights.twoStars;
+            remaining &= ~won;
+            const unsigned wonStars = starBits & starsLeft;
+            part.counts[r] += std::popcount(wonStars) * weights.oneStar;
+            starsLeft &= ~wonStars;
+        } else if ((word >> Layout::kAnyBit) & 1) {
+            part.counts[r] += kPairCount(remaining) * weights.twoStars +
+                              std::popcount(starsLeft) * weights.oneStar + (noStarLeft ? weights.noStar : 0);
+            remaining = 0;
+            starsLeft = 0;
+            noStarLeft = false;
+        }
+    }
+    part.counts[static_cast<size_t>(categories)] += kPairCount(remaining) * weights.twoStars +
+                                                    std::popcount(starsLeft) * weights.oneStar +
+                                                    (noStarLeft ? weights.noStar : 0);
+}
+
+// Over every draw of the universe, how many times each bet wins each
+// category: a bet holding m of its numbers and t of its stars wins category
+// n+s in C(m, n) C(U - m, 5 - n) C(t, s) C(V - t, 2 - s) draws (U numbers and V
+// stars in the universe), whatever the other bets.
+std::array<int64_t, kMostGuaranteeRows>
+BetWinsOver(const std::vector<BetMask> &bets, const TBetCensus &census, BetMask universe, int categories)
+{
+    // The census counted the bets whole: right when no value of theirs lies
+    // outside the universe, as in the whole game.
+    std::array<std::array<int64_t, kMostStars + 1>, 8> bySize = census.Sizes;
+    if ((census.Values & ~universe) != 0) {
+        bySize = {};
+        for (BetMask bet : bets)
+            ++bySize[static_cast<size_t>(std::min(7, CountNumbers(bet & universe)))]
+                    [static_cast<size_t>(CountStars(bet & universe))];
+    }
+    const int numbers = CountNumbers(universe);
+    const int stars = CountStars(universe);
+    std::array<int64_t, kMostGuaranteeRows> wins{};
+    for (int row = 0; row < categories; ++row) {
+        const TCategoriaPremio &category = CategoriasPremio[static_cast<size_t>(row)];
+        for (int m = 0; m < 8; ++m)
+            for (int t = 0; t <= kMostStars; ++t) {
+                const int64_t count = bySize[static_cast<size_t>(m)][static_cast<size_t>(t)];
+                if (count == 0 || numbers - m < 0 || stars - t < 0)
+                    continue;
+                const auto draws =
+                    kBinomial(m, category.Numeros) * kBinomial(numbers - m, 5 - category.Numeros) *
+                    kBinomial(t, category.Estrellas) * kBinomial(stars - t, 2 - category.Estrellas);
+                wins[static_cast<size_t>(row)] += count * static_cast<int64_t>(draws);
+            }
+    }
+    return wins;
 }
 
 // The first holes of the walk: for each pair of stars in order, its first
@@ -201,44 +309,33 @@ bool RunBlocks(size_t blocks, unsigned threads, const Work &work, const Between 
 TGuaranteeReport TGuaranteeAnalyser::Analyse(const std::vector<BetMask> &bets, BetMask selection) const
 {
     if (edition_ == TGameEdition::Current)
-        return AnalyseWith<TCurrentMarkLayout>(bets, selection);
-    return AnalyseWith<TClassicMarkLayout>(bets, selection);
+        return AnalyseWith<TCurrentMarkLayout>(bets, selection, withOdds_, 0);
+    return AnalyseWith<TClassicMarkLayout>(bets, selection, withOdds_, 0);
+}
+
+TGuaranteeOdds TGuaranteeAnalyser::Odds(const std::vector<BetMask> &bets, BetMask universe) const
+{
+    // A universe with no number stands for the whole game; a selection
+    // without draws walks nothing.
+    const TGameRules &rules = GameRules(edition_);
+    if (universe == 0)
+        universe = kNumberBits | rules.StarBits;
+    const BetMask noDraws = kAnyStarBits;
+    TGuaranteeReport report = edition_ == TGameEdition::Current
+                                  ? AnalyseWith<TCurrentMarkLayout>(bets, noDraws, true, universe)
+                                  : AnalyseWith<TClassicMarkLayout>(bets, noDraws, true, universe);
+    return report.Cancelled ? TGuaranteeOdds{} : report.Odds;
 }
 
 template <typename Layout>
-TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bets, BetMask selection) const
+TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bets, BetMask selection,
+                                                 bool withOdds, BetMask universe) const
 {
     using Word = typename Layout::Word;
     const TGameRules &rules = GameRules(edition_);
     const int categories = rules.CategoryCount;
     TGuaranteeReport report;
     report.All.Categories = categories;
-    if (selection == 0)
-        selection = SelectionOfBets(bets);
-    selection &= kNumberBits | rules.StarBits;
-    report.Selection = selection;
-
-    const auto selectedStars = static_cast<unsigned>((selection & rules.StarBits) >> kStarShift);
-    const Word selectedPairs = TGuaranteeMarks<Layout>::PairsWithin(selectedStars);
-    const int pairCount = kPairCount(selectedPairs);
-    const int numberCount = CountNumbers(selection);
-    const bool byHits = numberCount > 5;
-
-    std::vector<TTableWalk> walks;
-    walks.push_back({pairCount > 0 ? NumberQuintetMasks(selection) : std::vector<BetMask>{}, {0}});
-    const BetMask outside = ~selection & kNumberBits;
-    const bool outsideInert = (SelectionOfBets(bets) & outside) == 0;
-    if (byHits && pairCount > 0)
-        for (int hits = 4; hits >= 3; --hits) {
-            if (outsideInert)
-                walks.push_back({NumberSubsetMasks(selection, hits), {0},
-                                 static_cast<int64_t>(kBinomial(CountNumbers(outside), 5 - hits))});
-            else
-                walks.push_back({NumberSubsetMasks(selection, hits), NumberSubsetMasks(outside, 5 - hits)});
-        }
-    int64_t total = 0;
-    for (const TTableWalk &walk : walks)
-        total += static_cast<int64_t>(walk.Size()) * pairCount * walk.weight;
 
     unsigned threads = threads_ != 0 ? threads_ : std::max(1u, std::thread::hardware_concurrency());
     TProgressThrottle throttle(clock_, 1);
@@ -251,11 +348,64 @@ TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bet
         throttle.Reported();
         return ShouldCancel && ShouldCancel();
     };
-    const TGuaranteeMarks<Layout> marks(bets, threads, pauseMarking);
+    const TGuaranteeMarks<Layout> marks(bets, threads, pauseMarking, marking_);
     if (!marks.Complete()) {
         report.Cancelled = true;
         return report;
     }
+    // Every value of the bets, seen while marking them.
+    const BetMask betValues = marks.Census().Values & (kNumberBits | kAnyStarBits);
+    if (selection == 0)
+        selection = betValues;
+    selection &= kNumberBits | rules.StarBits;
+    report.Selection = selection;
+
+    const auto selectedStars = static_cast<unsigned>((selection & rules.StarBits) >> kStarShift);
+    const Word selectedPairs = TGuaranteeMarks<Layout>::PairsWithin(selectedStars);
+    const int pairCount = kPairCount(selectedPairs);
+    const int numberCount = CountNumbers(selection);
+    const bool byHits = numberCount > 5;
+
+    std::vector<TTableWalk> walks;
+    walks.push_back({pairCount > 0 ? NumberQuintetMasks(selection) : std::vector<BetMask>{}, {0}});
+    const BetMask outside = ~selection & kNumberBits;
+    const bool outsideInert = (betValues & outside) == 0;
+    if (byHits && pairCount > 0)
+        for (int hits = 4; hits >= 3; --hits) {
+            if (outsideInert)
+                walks.push_back({NumberSubsetMasks(selection, hits), {0},
+                                 static_cast<int64_t>(kBinomial(CountNumbers(outside), 5 - hits))});
+            else
+                walks.push_back({NumberSubsetMasks(selection, hits), NumberSubsetMasks(outside, 5 - hits)});
+        }
+    int64_t total = 0;
+    for (const TTableWalk &walk : walks)
+        total += static_cast<int64_t>(walk.Size()) * pairCount * walk.weight;
+
+    // The odds: every set of j of the numbers the bets use, for each j whose
+    // draws exist, largest first.
+    if (universe == 0)
+        universe = kNumberBits | rules.StarBits;
+    universe &= kNumberBits | rules.StarBits;
+    const BetMask usedValues = betValues & universe;
+    const int universeNumbers = CountNumbers(universe);
+    const int universeStars = CountStars(universe);
+    const int outsideNumbers = universeNumbers - CountNumbers(usedValues);
+    const int outsideStars = universeStars - CountStars(usedValues);
+    const auto usedStars = static_cast<unsigned>((usedValues & rules.StarBits) >> kStarShift);
+    const Word usedPairs = TGuaranteeMarks<Layout>::PairsWithin(usedStars);
+    const int64_t starDraws = static_cast<int64_t>(kBinomial(universeStars, 2));
+    std::vector<std::pair<std::vector<BetMask>, TSharedWeights>> shared;
+    if (withOdds && universeNumbers >= 5 && universeStars >= 2)
+        for (int j = std::min(5, CountNumbers(usedValues)); j >= 0; --j) {
+            if (5 - j > outsideNumbers)
+                break;
+            const auto numberWeight = static_cast<int64_t>(kBinomial(outsideNumbers, 5 - j));
+            shared.push_back({NumberSubsetMasks(usedValues, j),
+                              {numberWeight, numberWeight * static_cast<int64_t>(kBinomial(outsideStars, 1)),
+                               numberWeight * static_cast<int64_t>(kBinomial(outsideStars, 2))}});
+            total += static_cast<int64_t>(shared.back().first.size()) * numberWeight * starDraws;
+        }
 
     std::atomic<int64_t> done{0};
     throttle.Restart();
@@ -308,6 +458,34 @@ TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bet
         for (int64_t count : table.PerCategory)
             table.Draws += count;
         tables.push_back(table);
+    }
+    if (withOdds) {
+        report.Odds.Best.Categories = categories;
+        report.Odds.Bets = static_cast<int64_t>(bets.size());
+    }
+    for (size_t t = 0; t < shared.size() && !report.Cancelled; ++t) {
+        const std::vector<BetMask> &sets = shared[t].first;
+        const TSharedWeights &weights = shared[t].second;
+        const int j = CountNumbers(sets.empty() ? 0 : sets.front());
+        const size_t blocks = (sets.size() + kBlock - 1) / kBlock;
+        const unsigned used = static_cast<unsigned>(std::clamp<size_t>(blocks, 1, threads));
+        std::vector<TOddsPart> parts(used);
+        auto work = [&](size_t block, unsigned worker) {
+            const size_t first = block * kBlock;
+            const size_t last = std::min(first + kBlock, sets.size());
+            for (size_t index = first; index < last; ++index)
+                SettleShared(marks, categories, sets[index], j, usedPairs, usedStars, weights, parts[worker]);
+            done += static_cast<int64_t>(last - first) * weights.twoStars * starDraws;
+        };
+        report.Cancelled = blocks > 0 && !RunBlocks(blocks, used, work, between);
+        for (const TOddsPart &part : parts)
+            for (size_t row = 0; row < kMostGuaranteeRows; ++row)
+                report.Odds.Best.PerCategory[row] += part.counts[row];
+    }
+    if (withOdds && !report.Cancelled) {
+        for (int64_t count : report.Odds.Best.PerCategory)
+            report.Odds.Best.Draws += count;
+        report.Odds.BetWins = BetWinsOver(bets, marks.Census(), universe, categories);
     }
     if (OnProgress)
         OnProgress(done.load(), total);

@@ -6,6 +6,8 @@
 #include <atomic>
 #include <bit>
 #include <chrono>
+#include <exception>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -19,6 +21,8 @@ template <typename Layout> struct StarTables {
     std::array<Word, kSets> anyStar{};
     std::array<Word, kSets> within{};
     std::array<std::array<int, Layout::kStars>, Layout::kStars> pairIndex{};
+    // The pair index + 1 of a set of exactly two stars; 0 for other sets.
+    std::array<uint8_t, kSets> pairOfSet{};
 
     // Each set from the set without its lowest star: cheap enough to be
     // worked out by the compiler for 4096 sets.
@@ -29,6 +33,7 @@ template <typename Layout> struct StarTables {
         for (int a = 0; a < Layout::kStars; ++a)
             for (int b = a + 1; b < Layout::kStars; ++b) {
                 pairIndex[static_cast<size_t>(a)][static_cast<size_t>(b)] = index;
+                pairOfSet[(size_t{1} << a) | (size_t{1} << b)] = static_cast<uint8_t>(index + 1);
                 const Word bit = Word{1} << index++;
                 withStar[static_cast<size_t>(a)] |= bit;
                 withStar[static_cast<size_t>(b)] |= bit;
@@ -93,15 +98,89 @@ void EachSubset(const int *values, int count, int from, int size, uint64_t rank,
     }
 }
 
+// From this many bets on, the rank table costs less than the subsets.
+constexpr size_t kRankMarkingFrom = size_t{1} << 17;
+constexpr uint64_t kQuintets = kBinomial(kGameNumbers, 5);
+// The colexicographic rank of a set of five numbers (of their mirrored
+// values) in parts: the k-th smallest number, at bit v, adds C(49 - v, 5 - k).
+struct TQuintetRankParts {
+    std::array<std::array<uint32_t, kGameNumbers>, 5> part{};
+    constexpr TQuintetRankParts()
+    {
+        for (size_t k = 0; k < 5; ++k)
+            for (int v = 0; v < kGameNumbers; ++v)
+                part[k][static_cast<size_t>(v)] =
+                    static_cast<uint32_t>(kBinomial(kGameNumbers - 1 - v, 5 - static_cast<int>(k)));
+    }
+};
+
+constexpr TQuintetRankParts kQuintetRank{};
+
+// Most tables filled at once: each costs 9.5 MB (17.5 MB today).
+constexpr unsigned kMostRankTables = 4;
+
+// Visits every set of `size` values below 50, ascending, in colexicographic
+// order, so that the visit's rank counts up from 0.
+template <typename Visit> void EachSetColex(int size, Visit &&visit)
+{
+    int values[5];
+    for (int j = 0; j < size; ++j)
+        values[j] = j;
+    for (uint64_t rank = 0;; ++rank) {
+        visit(static_cast<const int *>(values), rank);
+        int j = 0;
+        while (j < size - 1 && values[j] + 1 == values[j + 1])
+            ++j;
+        if (values[j] + 1 == (j == size - 1 ? kGameNumbers : values[j + 1]))
+            return;
+        ++values[j];
+        for (int q = 0; q < j; ++q)
+            values[q] = q;
+    }
+}
+
+// `count` bits of a bit table from bit `first` on; the table has two words
+// to spare past its last bit.
+template <typename Word> Word TableBits(const uint64_t *table, uint64_t first, int count)
+{
+    size_t index = static_cast<size_t>(first >> 6);
+    const int offset = static_cast<int>(first & 63);
+    unsigned __int128 bits = table[index] >> offset;
+    for (int have = 64 - offset; have < count; have += 64)
+        bits |= static_cast<unsigned __int128>(table[++index]) << have;
+    return static_cast<Word>(bits & ((static_cast<unsigned __int128>(1) << count) - 1));
+}
 } // namespace
 
+void CountBet(BetMask bet, TBetCensus &census)
+{
+    census.Values |= bet;
+    ++census.Sizes[static_cast<size_t>(std::min(7, CountNumbers(bet)))][static_cast<size_t>(CountStars(bet))];
+}
+
 template <typename Layout>
-TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads, const PauseFn &pause)
+TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsigned threads,
+                                         const PauseFn &pause, TMarking marking)
 {
     for (int n = 1; n <= 5; ++n)
         words_[static_cast<size_t>(n)].assign(kBinomial(kGameNumbers, n), 0);
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());
+    if (marking == TMarking::Auto)
+        marking = bets.size() >= kRankMarkingFrom ? TMarking::ByRank : TMarking::BySubsets;
+    marking_ = marking;
+    if (marking == TMarking::ByRank)
+        MarkByRank(bets, threads, pause);
+    else
+        MarkBySubsets(bets, threads, pause);
+}
+
+template <typename Layout>
+void TGuaranteeMarks<Layout>::MarkBySubsets(const std::vector<BetMask> &bets, unsigned threads,
+                                            const PauseFn &pause)
+{
+    for (BetMask bet : bets)
+        CountBet(bet, census_);
     // Each thread owns whole tables, so no word is written by two threads:
     // the large table of sets of five against the other four.
     constexpr unsigned kFives = 1u << 5;
@@ -149,6 +228,145 @@ TGuaranteeMarks<Layout>::TGuaranteeMarks(const std::vector<BetMask> &bets, unsig
 }
 
 template <typename Layout>
+void TGuaranteeMarks<Layout>::MarkByRank(const std::vector<BetMask> &bets, unsigned threads,
+                                         const PauseFn &pause)
+{
+    constexpr uint64_t kBits = kQuintets * static_cast<uint64_t>(Layout::kPairs);
+    constexpr size_t kTableWords = static_cast<size_t>(kBits / 64) + 3;
+    constexpr size_t kChunk = size_t{1} << 14;
+    const size_t chunks = (bets.size() + kChunk - 1) / kChunk;
+    // Each thread sets bits in a table of its own; the tables are ORed when
+    // read, so no word is written by two threads.
+    const auto workers =
+        static_cast<unsigned>(std::clamp<size_t>(chunks, 1, std::min(threads, kMostRankTables)));
+    std::vector<std::vector<uint64_t>> tables(workers);
+    std::vector<std::vector<BetMask>> others(workers);
+    std::atomic<size_t> marked{0};
+    std::atomic<bool> stop{false};
+    std::exception_ptr failure;
+    std::mutex failureLock;
+    std::mutex censusLock;
+    auto paused = [&] {
+        const size_t done = marked.load();
+        if (pause && done < bets.size() && pause(done, bets.size()))
+            stop = true;
+        return stop.load();
+    };
+    auto work = [&](unsigned worker) {
+        try {
+            std::vector<uint64_t> &table = tables[worker];
+            table.assign(kTableWords, 0);
+            BetMask values = 0;
+            int64_t simple = 0;
+            // Chunks dealt in turn, so that the calling thread pauses after
+            // each of its share whatever the others do.
+            for (size_t chunk = worker; chunk < chunks && !stop.load(std::memory_order_relaxed);
+                 chunk += workers) {
+                const size_t first = chunk * kChunk;
+                const size_t last = std::min(first + kChunk, bets.size());
+                for (size_t i = first; i < last; ++i) {
+                    const BetMask bet = bets[i];
+                    const unsigned pair =
+                        kStarTables<Layout>.pairOfSet[static_cast<size_t>(bet >> kStarShift) &
+                                                      Layout::kStarSetBits];
+                    BetMask rest = bet & kNumberBits;
+                    uint64_t rank = 0;
+                    int k = 0;
+                    for (; k < 5 && rest != 0; ++k, rest &= rest - 1)
+                        rank +=
+                            kQuintetRank
+                                .part[static_cast<size_t>(k)][static_cast<size_t>(std::countr_zero(rest))];
+                    if (pair == 0 || k < 5 || rest != 0) {
+                        others[worker].push_back(bet);
+                        continue;
+                    }
+                    values |= bet;
+                    ++simple;
+                    const uint64_t bit = rank * Layout::kPairs + (pair - 1);
+                    table[static_cast<size_t>(bit >> 6)] |= uint64_t{1} << (bit & 63);
+                }
+                marked += last - first;
+                if (worker == 0)
+                    paused();
+            }
+            std::lock_guard<std::mutex> lock(censusLock);
+            census_.Values |= values;
+            census_.Sizes[5][2] += simple;
+        } catch (...) {
+            std::lock_guard<std::mutex> lock(failureLock);
+            if (!failure)
+                failure = std::current_exception();
+            stop = true;
+        }
+    };
+    // The first pause comes before any bet, so that a stop is heard however
+    // the helpers share the chunks.
+    if (paused()) {
+        complete_ = false;
+        return;
+    }
+    std::vector<std::thread> helpers;
+    for (unsigned worker = 1; worker < workers; ++worker)
+        helpers.emplace_back(work, worker);
+    work(0);
+    while (!stop.load() && marked.load() < bets.size()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        paused();
+    }
+    for (std::thread &helper : helpers)
+        helper.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    complete_ = !stop.load();
+    if (!complete_)
+        return;
+
+    // Bets that are not simple bets, then the sets of five from the tables.
+    for (const std::vector<BetMask> &rest : others)
+        for (BetMask bet : rest) {
+            CountBet(bet, census_);
+            Mark(bet);
+        }
+    std::vector<Word> &fives = words_[5];
+    EachSetColex(5, [&](const int *, uint64_t rank) {
+        Word pairs = 0;
+        for (const std::vector<uint64_t> &table : tables)
+            pairs |= TableBits<Word>(table.data(), rank * Layout::kPairs, Layout::kPairs);
+        if (pairs == 0)
+            return;
+        Word word = Word{1} << Layout::kAnyBit | pairs;
+        for (int star = 0; star < Layout::kStars; ++star)
+            if ((pairs & kStarTables<Layout>.anyStar[1u << star]) != 0)
+                word |= Word{1} << (Layout::kStarBitsShift + star);
+        fives[rank] |= word;
+    });
+    tables.clear();
+    CloseDownwards();
+}
+
+template <typename Layout> void TGuaranteeMarks<Layout>::CloseDownwards()
+{
+    for (int size = 5; size >= 2; --size) {
+        const std::vector<Word> &from = words_[static_cast<size_t>(size)];
+        std::vector<Word> &to = words_[static_cast<size_t>(size - 1)];
+        EachSetColex(size, [&](const int *values, uint64_t rank) {
+            const Word word = from[rank];
+            if (word == 0)
+                return;
+            // Without value i, the values above it move one place down.
+            uint64_t below = 0;
+            for (int i = 0; i < size; ++i) {
+                uint64_t subset = below;
+                for (int j = i + 1; j < size; ++j)
+                    subset += kBinomial(values[j], j);
+                to[subset] |= word;
+                below += kBinomial(values[i], i + 1);
+            }
+        });
+    }
+}
+
+template <typename Layout>
 void TGuaranteeMarks<Layout>::Mark(const std::vector<BetMask> &bets, size_t first, size_t last, unsigned sizes)
 {
     int mirrored[kGameNumbers];
@@ -161,6 +379,23 @@ void TGuaranteeMarks<Layout>::Mark(const std::vector<BetMask> &bets, size_t firs
                 words_[static_cast<size_t>(size)][rank] |= pattern;
         });
     }
+}
+
+template <typename Layout> void TGuaranteeMarks<Layout>::Mark(BetMask bet)
+{
+    int mirrored[kGameNumbers];
+    const Word pattern = StarPattern<Layout>(bet);
+    const int count = MirroredNumbers(bet, mirrored);
+    EachSubset(mirrored, count, 0, 0, 0,
+               [&](int size, uint64_t rank) { words_[static_cast<size_t>(size)][rank] |= pattern; });
+}
+
+template <typename Layout> typename Layout::Word TGuaranteeMarks<Layout>::Quintet(BetMask numbers) const
+{
+    int mirrored[kGameNumbers];
+    if (MirroredNumbers(numbers, mirrored) != 5)
+        return 0;
+    return words_[5][ColexRank(mirrored, 5)];
 }
 
 template <typename Layout>

@@ -1,6 +1,6 @@
 #include "generator/guarantee_report.h"
 
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 #include "generator/subset_rank.h"
 
 int TGuaranteeTable::Guaranteed() const
@@ -25,6 +25,29 @@ double TGuaranteeTable::Percent(int categoria) const
     if (Draws == 0)
         return 0.0;
     return static_cast<double>(Count(categoria)) * 100.0 / static_cast<double>(Draws);
+}
+
+double TGuaranteeOdds::OneIn(int categoria) const
+{
+    const int64_t count = Best.Count(categoria);
+    return count == 0 ? 0.0 : static_cast<double>(Best.Draws) / static_cast<double>(count);
+}
+
+double TGuaranteeOdds::AnyPrize() const
+{
+    if (Best.Draws == 0)
+        return 0.0;
+    return static_cast<double>(Best.Draws - Best.Count(Best.SinPremio())) / static_cast<double>(Best.Draws);
+}
+
+double TGuaranteeOdds::ExpectedWinningBets() const
+{
+    if (Best.Draws == 0)
+        return 0.0;
+    int64_t wins = 0;
+    for (int64_t count : BetWins)
+        wins += count;
+    return static_cast<double>(wins) / static_cast<double>(Best.Draws);
 }
 
 std::string GuaranteeCategoryText(int categoria, int categories)

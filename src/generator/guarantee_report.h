@@ -51,6 +51,27 @@ struct TGuaranteeByHits {
     bool operator==(const TGuaranteeByHits &) const = default;
 };
 
+// What a combination wins over every draw of the game (or of a smaller game
+// made of some of its numbers and stars), not only those within a selection.
+struct TGuaranteeOdds {
+    // Every draw of the game by its best category; no draw when not worked
+    // out.
+    TGuaranteeTable Best;
+    int64_t Bets = 0;
+    // Entry c-1: over every draw, how many times a bet wins category c (each
+    // bet counts, not only the best one).
+    std::array<int64_t, kMostGuaranteeRows> BetWins{};
+
+    // The draws per draw of the category (or "no prize"): the N of "1 in N";
+    // 0 when no draw is of it.
+    double OneIn(int categoria) const;
+    // The share (0 to 1) of the draws in which some bet wins a prize.
+    double AnyPrize() const;
+    // Bets that win some prize in one draw, on average over the draws.
+    double ExpectedWinningBets() const;
+    bool operator==(const TGuaranteeOdds &) const = default;
+};
+
 struct TGuaranteeReport {
     BetMask Selection = 0;
     TGuaranteeTable All;
@@ -61,6 +82,8 @@ struct TGuaranteeReport {
     // Hits 5, 4 and 3 when the selection holds more than 5 numbers; empty
     // otherwise. Hits 5 is All again.
     std::vector<TGuaranteeByHits> ByHits;
+    // Over every draw of the game, when asked for (Best.Draws 0 otherwise).
+    TGuaranteeOdds Odds;
     // The analysis was stopped: the tables are incomplete.
     bool Cancelled = false;
     bool operator==(const TGuaranteeReport &) const = default;

@@ -42,12 +42,12 @@ void TEuroMillonApuesta::SetEdition(TGameEdition edition)
     const BetMask before = ToMask();
     edition_ = edition;
     // Rebuilding the blocks is no change in itself; only a dropped star is.
-    const bool pending = changePending_;
-    ++updateCount_;
+    const bool held = updates_.Held();
+    updates_.Open();
     CreateBlocks();
     FromMask(before);
-    changePending_ = pending;
-    --updateCount_;
+    updates_.Restore(held);
+    updates_.Close(std::string());
     if (ToMask() != before)
         Changed();
 }
@@ -68,11 +68,8 @@ const TEuroMillonNums &TEuroMillonApuesta::Block(int block) const
 
 void TEuroMillonApuesta::Changed()
 {
-    if (updateCount_ > 0) {
-        changePending_ = true;
+    if (!updates_.TellNow())
         return;
-    }
-    changePending_ = false;
     simpleBetCount_ = CountSimpleBets(*this);
     if (OnChange)
         OnChange(this);
@@ -80,15 +77,12 @@ void TEuroMillonApuesta::Changed()
 
 void TEuroMillonApuesta::BeginUpdate()
 {
-    ++updateCount_;
+    updates_.Open();
 }
 
 void TEuroMillonApuesta::EndUpdate()
 {
-    if (updateCount_ <= 0)
-        throw EUpdateError("Disabled disorder \"" + ClassName() + "\"");
-    --updateCount_;
-    if (updateCount_ == 0 && changePending_)
+    if (updates_.Close("Disabled disorder \"" + ClassName() + "\""))
         Changed();
 }
 

@@ -5,6 +5,7 @@
 #include "model/euromillon_nums.h"
 #include "model/game_rules.h"
 #include "model/notify_event.h"
+#include "model/update_bracket.h"
 
 #include <cstdint>
 #include <memory>
@@ -81,8 +82,7 @@ private:
 
     std::unique_ptr<TEuroMillonNums> blocks_[2];
     TGameEdition edition_;
-    bool changePending_ = false;
-    int updateCount_ = 0;
+    TUpdateBrackets updates_;
     int64_t simpleBetCount_ = 0;
 };
 

@@ -1,6 +1,5 @@
 #include "model/euromillon_apuestas.h"
 
-#include "framework/localize.h"
 #include "model/bet_errors.h"
 #include "model/exception.h"
 #include "model/format.h"
@@ -55,26 +54,20 @@ TEuroMillonApuestas::~TEuroMillonApuestas()
 void TEuroMillonApuestas::Changed()
 {
     modified_ = true;
-    if (updateCount_ > 0) {
-        changePending_ = true;
+    if (!updates_.TellNow())
         return;
-    }
-    changePending_ = false;
     if (OnChange)
         OnChange(this);
 }
 
 void TEuroMillonApuestas::BeginUpdate()
 {
-    ++updateCount_;
+    updates_.Open();
 }
 
 void TEuroMillonApuestas::EndUpdate()
 {
-    if (updateCount_ <= 0)
-        throw EUpdateError("Disable disorder \"TEuroMillonApuestas\"");
-    --updateCount_;
-    if (changePending_)
+    if (updates_.Close("Disable disorder \"TEuroMillonApuestas\""))
         Changed();
 }
 

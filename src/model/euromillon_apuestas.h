@@ -3,6 +3,7 @@
 #include "model/bet_mask.h"
 #include "model/euromillon_apuesta.h"
 #include "model/notify_event.h"
+#include "model/update_bracket.h"
 
 #include <cstddef>
 #include <functional>
@@ -161,8 +162,7 @@ private:
     TEuroMillonApuesta workingBet_;
     std::vector<BetMask> masks_;
     int current_ = -1;
-    int updateCount_ = 0;
-    bool changePending_ = false;
+    TUpdateBrackets updates_;
     bool modified_ = false;
     std::string name_;
     std::string fileName_;

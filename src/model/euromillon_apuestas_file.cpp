@@ -1,7 +1,6 @@
 // The combination file: the signature ("EMA0" for the classic game, "EMA2"
 // for today's), the name, then the bets as integer lists.
 
-#include "framework/localize.h"
 #include "model/bet_errors.h"
 #include "model/bet_list_codec.h"
 #include "model/euromillon_apuestas.h"
@@ -9,6 +8,7 @@
 #include "model/format.h"
 #include "model/progress_stream.h"
 #include "model/stream.h"
+#include "model/text_lookup.h"
 #include "model/update_bracket.h"
 #include "model/value_stream.h"
 

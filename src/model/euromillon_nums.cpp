@@ -1,10 +1,10 @@
 #include "model/euromillon_nums.h"
 
-#include "framework/localize.h"
 #include "model/bet_errors.h"
 #include "model/format.h"
 #include "model/game_constants.h"
 #include "model/separators.h"
+#include "model/text_lookup.h"
 #include "model/update_bracket.h"
 #include "model/value_stream.h"
 
@@ -19,11 +19,8 @@ TEuroMillonNums::TEuroMillonNums(int32_t minValue, int32_t maxValue, int32_t min
 
 void TEuroMillonNums::Changed()
 {
-    if (updateCount_ > 0) {
-        changePending_ = true;
+    if (!updates_.TellNow())
         return;
-    }
-    changePending_ = false;
     if (OnChange)
         OnChange(this);
 }
@@ -138,15 +135,12 @@ void TEuroMillonNums::AssignBits(uint64_t bits)
 
 void TEuroMillonNums::BeginUpdate()
 {
-    ++updateCount_;
+    updates_.Open();
 }
 
 void TEuroMillonNums::EndUpdate()
 {
-    if (updateCount_ <= 0)
-        throw EUpdateError("Disabled disorder \"TEuroMillonNums\"");
-    --updateCount_;
-    if (updateCount_ == 0 && changePending_)
+    if (updates_.Close("Disabled disorder \"TEuroMillonNums\""))
         Changed();
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/notify_event.h"
 #include "model/numeros.h"
+#include "model/update_bracket.h"
 
 #include <cstdint>
 #include <string>
@@ -81,7 +82,6 @@ private:
     int32_t minValue_;
     int32_t maxCount_;
     int32_t maxValue_;
-    int updateCount_ = 0;
-    bool changePending_ = false;
+    TUpdateBrackets updates_;
     int32_t minCount_;
 };

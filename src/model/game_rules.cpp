@@ -1,9 +1,9 @@
 #include "model/game_rules.h"
 
-#include "framework/localize.h"
 #include "model/bet_errors.h"
 #include "model/exception.h"
 #include "model/format.h"
+#include "model/text_lookup.h"
 
 #include <atomic>
 

@@ -300,6 +300,18 @@ std::string TReader::GetString()
     }
 }
 
+int32_t TReader::GetLabelledInteger()
+{
+    GetIdent();
+    return GetInteger();
+}
+
+std::string TReader::GetLabelledString()
+{
+    GetIdent();
+    return GetString();
+}
+
 std::string TReader::GetIdent()
 {
     switch (GetTag()) {

@@ -87,6 +87,10 @@ public:
     int32_t GetInteger();
     std::string GetString();
     std::string GetIdent();
+    // A labelled pair of a record: the label (an identifier) is read and not
+    // compared, since only the order of the pairs counts; then its value.
+    int32_t GetLabelledInteger();
+    std::string GetLabelledString();
     bool GetBoolean();
     double GetDate();
     int64_t GetCurrency();

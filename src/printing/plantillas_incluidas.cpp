@@ -3,22 +3,49 @@
 #include "model/ticket_tables.h"
 #include "printing/boleto_automatico.h"
 #include "report/report.h"
+#include "report/report_units.h"
 
 #include <filesystem>
 
 namespace {
 
+// A line of text (ascent and descent) of Arial and its metric twin
+// Liberation Sans is 1.118 em. "Arial" may also resolve to DejaVu Sans
+// (1.166 em), FreeSans (1.002 em) or Nimbus Sans (1.387 em bold: 15.80 units
+// at 9 pt, 24.55 at 14 pt bold); the margin covers the tallest of them.
+constexpr double kArialLineEm = 1.118;
+constexpr double kLinuxSansMarginEm = 0.30;
+constexpr double kUnitsPerPoint = 25.4 / 72.0 * kUnitsPerMillimetre;
+
+// The height of a memo holding one line at size points, whole units.
+constexpr int32_t LineHeight(int32_t points)
+{
+    const double units = (kArialLineEm + kLinuxSansMarginEm) * points * kUnitsPerPoint;
+    const auto whole = static_cast<int32_t>(units);
+    return whole < units ? whole + 1 : whole;
+}
+
+constexpr int32_t kLine = LineHeight(9);       // 17
+constexpr int32_t kTitleLine = LineHeight(14); // 26
+constexpr int32_t kSmallLine = LineHeight(8);  // 15
+
 // A4 portrait in engine units: 756 x 1069; margins of 10 mm.
 constexpr int32_t kMargin = 36;
 constexpr int32_t kWidth = 756 - 2 * kMargin;
+// Header: the name, the totals, a rule; footer: the page number.
 constexpr int32_t kHeaderTop = kMargin;
-constexpr int32_t kHeaderHeight = 64;
-constexpr int32_t kFooterHeight = 30;
+constexpr int32_t kTotalsTop = kTitleLine + 1;
+constexpr int32_t kRuleTop = kTotalsTop + kLine;
+constexpr int32_t kHeaderHeight = kRuleTop + 8;
+constexpr int32_t kFooterHeight = kSmallLine + 9;
 constexpr int32_t kFooterTop = 1069 - kMargin - kFooterHeight;
 constexpr int32_t kDataTop = kHeaderTop + kHeaderHeight;
 // Ten tickets a page between the header and the footer.
 constexpr int32_t kTicketHeight = (kFooterTop - kDataTop) / 10;
-constexpr int32_t kLine = 15;
+// The ticket's frame in the listing by tickets, and its five lines inside it.
+constexpr int32_t kFrameInset = 2;
+constexpr int32_t kFirstLine = kFrameInset + 2;
+static_assert(kFirstLine + 5 * kLine <= kTicketHeight - kFrameInset, "five bets fit in a ticket's frame");
 
 TfrView Memo(const std::string &name, int32_t left, int32_t top, int32_t width, int32_t height,
              const std::string &text, int32_t size = 9, bool bold = false, int32_t alignment = frtaLeft)
@@ -37,14 +64,14 @@ TfrPage &ListingPage(TfrReport &report)
     page.SetPaper(kPaperA4);
     page.SetMargins({kMargin, kMargin, kMargin, kMargin});
     page.Add(MakeBand("CABECERA", TfrBandKind::PageHeader, 0, kHeaderTop, 0, kHeaderHeight));
-    page.Add(Memo("COMB_NAME", kMargin, kHeaderTop, kWidth, 24, "[COMB_NAME]", 14, true));
-    page.Add(Memo("TOTALES", kMargin, kHeaderTop + 26, kWidth, 18,
+    page.Add(Memo("COMB_NAME", kMargin, kHeaderTop, kWidth, kTitleLine, "[COMB_NAME]", 14, true));
+    page.Add(Memo("TOTALES", kMargin, kHeaderTop + kTotalsTop, kWidth, kLine,
                   "Apuestas: [TOTALAPUESTAS]    Boletos: [TOTALBOLETOS]"));
-    TfrView rule = Memo("RAYA", kMargin, kHeaderTop + kHeaderHeight - 8, kWidth, 4, "");
+    TfrView rule = Memo("RAYA", kMargin, kHeaderTop + kRuleTop, kWidth, 4, "");
     rule.Frame = frbBottom;
     page.Add(rule);
     page.Add(MakeBand("PIE", TfrBandKind::PageFooter, 0, kFooterTop, 0, kFooterHeight));
-    page.Add(Memo("PAGINA", kMargin, kFooterTop + 6, kWidth, 18, "Página [PAGE#]", 8, false, frtaCenter));
+    page.Add(Memo("PAGINA", kMargin, kFooterTop + 6, kWidth, kSmallLine, "Página [PAGE#]", 8, false, frtaCenter));
     page.Add(MakeBand("DATA", TfrBandKind::MasterData, 0, kDataTop, 0, kTicketHeight, kPrintBoletosDataSet));
     return page;
 }
@@ -69,12 +96,13 @@ void Listado(TfrReport &report)
 void ListadoPorBoletos(TfrReport &report)
 {
     TfrPage &page = ListingPage(report);
-    TfrView box = Memo("MARCO", kMargin, kDataTop + 3, kWidth, kTicketHeight - 6, "");
+    TfrView box = Memo("MARCO", kMargin, kDataTop + kFrameInset, kWidth, kTicketHeight - 2 * kFrameInset, "");
     box.Frame = frbAll;
     page.Add(box);
-    page.Add(Memo("NBOLETO", kMargin + 8, kDataTop + 6, 200, kLine, "Boleto [NBOLETO]/[TOTALBOLETOS]", 9, true));
+    page.Add(Memo("NBOLETO", kMargin + 8, kDataTop + kFirstLine, 110, kLine, "Boleto [NBOLETO]/[TOTALBOLETOS]", 9,
+                  true));
     for (int i = 1; i <= 5; ++i)
-        BetLine(page, i, kMargin + 120, kDataTop + 6 + (i - 1) * kLine);
+        BetLine(page, i, kMargin + 120, kDataTop + kFirstLine + (i - 1) * kLine);
 }
 
 void BoletoGirado(TfrReport &report, TPaisBoleto pais)

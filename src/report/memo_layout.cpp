@@ -70,6 +70,11 @@ void LayoutMemo(const TfrView &memo, double left, double top, const std::string 
     size_t fitting = lines.size();
     if (!autoWidth)
         fitting = std::min(fitting, static_cast<size_t>(std::max(0.0, across / lineHeight + 1e-9)));
+    // A memo drawn for one font and printed with a taller one would otherwise
+    // print nothing at all: its first line shows, cut by the frame.
+    const bool clipped = fitting == 0 && !lines.empty() && across > 0;
+    if (clipped)
+        fitting = 1;
     const double block = static_cast<double>(fitting) * lineHeight;
     double start = 0;
     if (memo.Alignment & frtaMiddle)
@@ -98,17 +103,25 @@ void LayoutMemo(const TfrView &memo, double left, double top, const std::string 
         item.Index = fontIndex;
         item.Text = lines[i];
         double offset = start + static_cast<double>(i) * lineHeight;
+        double thickness = lineHeight;
+        if (clipped) {
+            // The box is the memo's own; the painter places the line in it.
+            offset = 0;
+            thickness = across;
+            if (!(memo.Alignment & frtaMiddle))
+                item.Style |= (memo.Alignment & frtaDown) ? kTextAcrossBottom : kTextAcrossTop;
+        }
         if (vertical) {
             // Read bottom to top: the text's start is at the bottom of the box.
             item.X = static_cast<float>(left + offset);
             item.Y = static_cast<float>(top + along - lineStart - lineLength);
-            item.W = static_cast<float>(lineHeight);
+            item.W = static_cast<float>(thickness);
             item.H = static_cast<float>(lineLength);
         } else {
             item.X = static_cast<float>(left + lineStart);
             item.Y = static_cast<float>(top + offset);
             item.W = static_cast<float>(lineLength);
-            item.H = static_cast<float>(lineHeight);
+            item.H = static_cast<float>(thickness);
         }
         out.push_back(std::move(item));
     }

@@ -13,6 +13,7 @@
 // centred its centre) and is never clipped. Lines stack from the top (from
 // the left for vertical text), centred with frtaMiddle, at the bottom with
 // frtaDown; lines that do not fit across the box are dropped unless the memo
-// is auto-width.
+// is auto-width. The first line is never dropped: in a memo lower than one
+// line it fills the box, clipped to it, and sits as the alignment says.
 void LayoutMemo(const TfrView &memo, double left, double top, const std::string &text, uint16_t fontIndex,
                 const TfrTextMeasure &measure, std::vector<TfrPreparedItem> &out);

@@ -21,6 +21,10 @@ enum class TfrItemKind : uint8_t {
 inline constexpr uint8_t kTextAlignMask = 3;   // frtaLeft / frtaRight / frtaCenter
 inline constexpr uint8_t kTextVertical = 4;    // turned 90 degrees, read bottom to top
 inline constexpr uint8_t kTextNoClip = 8;      // may run past its box
+// A line taller than its box (a memo lower than one line) is drawn in the
+// box from its top or its bottom edge, centred when neither, and clipped.
+inline constexpr uint8_t kTextAcrossTop = 16;
+inline constexpr uint8_t kTextAcrossBottom = 32;
 
 struct TfrPreparedItem {
     TfrItemKind Kind = TfrItemKind::Text;

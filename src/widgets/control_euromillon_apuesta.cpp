@@ -225,6 +225,13 @@ bool TControlEuroMillonApuesta::ToggleBox(int block, int value)
     return changed;
 }
 
+bool TControlEuroMillonApuesta::MayEdit()
+{
+    if (!onBeforeEdit_)
+        return true;
+    return RunCommand(this, [this] { onBeforeEdit_(this); });
+}
+
 void TControlEuroMillonApuesta::DrawBoxHook(int block, int value, TTicketBoxColours &colours)
 {
     if (onDrawBox_)

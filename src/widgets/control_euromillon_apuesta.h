@@ -37,6 +37,9 @@ struct TTicketBoxColours;
 //    with the intended new state; it may change `mark`, or raise an Exception
 //    to refuse the click: the error is shown in the program's error box and
 //    nothing changes. Not asked in numbers view.
+//  - OnBeforeEdit(sender): in numbers view, before a key changes a typing
+//    field; an Exception refuses the key: the error is shown and the field
+//    keeps the text it had.
 //  - OnDrawBox(sender, block, value, colours): before each box is drawn.
 //  - OnChange(sender): after the shown bet changed.
 class TControlEuroMillonApuesta : public QWidget {
@@ -46,6 +49,7 @@ public:
     using TDrawBoxEvent =
         std::function<void(TControlEuroMillonApuesta *sender, int block, int value, TTicketBoxColours &colours)>;
     using TChangeEvent = std::function<void(TControlEuroMillonApuesta *sender)>;
+    using TBeforeEditEvent = std::function<void(TControlEuroMillonApuesta *sender)>;
 
     static constexpr uint8_t kTicketView = 0;
     static constexpr uint8_t kNumbersView = 1;
@@ -89,6 +93,9 @@ public:
     void SetSimpleBetOnly(bool on) { simpleBetOnly_ = on; }
 
     void SetOnBeforeMark(TBeforeMarkEvent handler) { onBeforeMark_ = std::move(handler); }
+    void SetOnBeforeEdit(TBeforeEditEvent handler) { onBeforeEdit_ = std::move(handler); }
+    // Asks OnBeforeEdit; false, with its error shown, when it refuses.
+    bool MayEdit();
     void SetOnDrawBox(TDrawBoxEvent handler);
     void SetOnChange(TChangeEvent handler) { onChange_ = std::move(handler); }
 
@@ -164,6 +171,7 @@ private:
     std::vector<std::unique_ptr<TCasillaEuroMillonApuesta>> boxes_;
     std::vector<TEditBloqueNumero *> fields_;
     TBeforeMarkEvent onBeforeMark_;
+    TBeforeEditEvent onBeforeEdit_;
     TChangeEvent onChange_;
     std::unique_ptr<TEuroMillonApuestaMult> shownBet_;
     std::unique_ptr<TEuroMillonApuestaMult> fullBet_;

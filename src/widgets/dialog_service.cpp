@@ -1,6 +1,7 @@
 #include "widgets/dialog_service.h"
 
 #include "framework/parametres.h"
+#include "framework/setting_keys.h"
 #include "framework/variant.h"
 #include "widgets/file_dialog_model.h"
 
@@ -11,7 +12,10 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QQueue>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <QUrl>
@@ -49,8 +53,10 @@ QWidget *ParentOrActive(QWidget *parent)
 
 void Record(DialogService::Kind kind, const QString &title, const QString &text)
 {
-    State().shown.append({kind, title, text, QString()});
+    State().shown.append({kind, title, text, QString(), QString(), QString()});
 }
+
+constexpr const char *kDocumentNameProperty = "qorDocumentName";
 
 // The answer a box takes when nobody can click it: what Escape would give.
 QMessageBox::StandardButton EscapeAnswer(QMessageBox::StandardButtons buttons)
@@ -62,7 +68,8 @@ QMessageBox::StandardButton EscapeAnswer(QMessageBox::StandardButtons buttons)
 }
 
 QMessageBox::StandardButton RunBox(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                   const QString &text, QMessageBox::StandardButtons buttons)
+                                   const QString &text, QMessageBox::StandardButtons buttons,
+                                   bool selectable = false)
 {
     DialogState &state = State();
     if (!state.answers.isEmpty())
@@ -70,6 +77,8 @@ QMessageBox::StandardButton RunBox(QWidget *parent, QMessageBox::Icon icon, cons
     if (state.headless)
         return EscapeAnswer(buttons);
     QMessageBox box(icon, title, text, buttons, ParentOrActive(parent));
+    if (selectable)
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // A short message makes a narrow box whose title bar cuts the title:
     // room for the title and the window buttons beside it.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
@@ -83,15 +92,15 @@ QMessageBox::StandardButton RunBox(QWidget *parent, QMessageBox::Icon icon, cons
 // The folder of the last file chosen in any file dialog, kept between runs.
 QString LastFolder()
 {
-    return QString::fromStdString(Parametres().ReadString(DialogService::kLastFolderKey, ""));
+    return QString::fromStdString(ReadSetting(Parametres(), PRM_LAST_FOLDER));
 }
 
 void RememberFolderOf(const QString &path)
 {
     if (path.isEmpty())
         return;
-    Parametres().SetValor(DialogService::kLastFolderKey, Variant(QFileInfo(path).absolutePath().toStdString()));
-    Parametres().SetSaveList({DialogService::kLastFolderKey}, true);
+    Parametres().SetValor(PRM_LAST_FOLDER, Variant(QFileInfo(path).absolutePath().toStdString()));
+    Parametres().SetSaveList({PRM_LAST_FOLDER}, true);
 }
 
 // A start without a folder (nothing, or a bare file name) begins in the last folder used.
@@ -110,8 +119,15 @@ QStringList RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const Q
                           const QString &defaultSuffix, const QString &requestedStart, bool several = false)
 {
     DialogState &state = State();
-    const QString start = StartPath(requestedStart);
+    const bool saving = mode == QFileDialog::AcceptSave;
+    const DialogService::SaveStart saveStart =
+        saving ? DialogService::SaveStartFor(parent, requestedStart, defaultSuffix) : DialogService::SaveStart();
+    const QString start = saving ? (saveStart.name.isEmpty() ? saveStart.folder
+                                                             : QDir(saveStart.folder).filePath(saveStart.name))
+                                 : StartPath(requestedStart);
     state.shown.last().start = start;
+    state.shown.last().folder = saveStart.folder;
+    state.shown.last().name = saveStart.name;
     if (several && !state.fileLists.isEmpty()) {
         const QStringList chosen = state.fileLists.dequeue();
         if (!chosen.isEmpty())
@@ -127,7 +143,8 @@ QStringList RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const Q
     }
     if (state.headless)
         return {};
-    QFileDialog dialog(ParentOrActive(parent), QString(), start, DialogService::QtFilter(filter));
+    QFileDialog dialog(ParentOrActive(parent), QString(), saving ? saveStart.folder : start,
+                       DialogService::QtFilter(filter));
     dialog.setProxyModel(new TFileDialogModel(&dialog));
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(defaultSuffix);
@@ -136,8 +153,9 @@ QStringList RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const Q
     } else {
         // The callers ask their own overwrite question.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        if (!start.isEmpty())
-            dialog.selectFile(start);
+        // Only a file name: a folder selected here would become the name.
+        if (!saveStart.name.isEmpty())
+            dialog.selectFile(saveStart.name);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -146,7 +164,55 @@ QStringList RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const Q
     return chosen;
 }
 
+QString WithSuffix(const QString &name, const QString &suffix)
+{
+    if (name.isEmpty() || suffix.isEmpty() || name.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
+        return name;
+    return name + QLatin1Char('.') + suffix;
+}
+
 } // namespace
+
+DialogService::SaveStart DialogService::SaveStartFor(QWidget *parent, const QString &start,
+                                                     const QString &defaultSuffix)
+{
+    const QString lastFolder = StartPath(QString());
+    if (start.isEmpty())
+        return {lastFolder, WithSuffix(FileNameOf(DocumentName(parent)), defaultSuffix)};
+    const QFileInfo info(start);
+    if (info.isDir() || start.endsWith(QLatin1Char('/')))
+        return {QDir::cleanPath(info.absoluteFilePath()), QString()};
+    if (!start.contains(QLatin1Char('/')))
+        return {lastFolder, WithSuffix(FileNameOf(start), defaultSuffix)};
+    // A file whose folder is gone starts in the last folder with its name.
+    const QString folder = QFileInfo(info.absolutePath()).isDir() ? info.absolutePath() : lastFolder;
+    return {folder, WithSuffix(info.fileName(), defaultSuffix)};
+}
+
+QString DialogService::DocumentName(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w != nullptr; w = w->parentWidget()) {
+        const QVariant name = w->property(kDocumentNameProperty);
+        if (name.isValid())
+            return name.toString();
+    }
+    return QString();
+}
+
+void DialogService::SetDocumentName(QWidget *window, const QString &name)
+{
+    window->setProperty(kDocumentNameProperty, name);
+}
+
+QString DialogService::FileNameOf(const QString &name)
+{
+    QString clean;
+    for (const QChar c : name)
+        clean += (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+                     ? QLatin1Char(' ')
+                     : c;
+    return clean.simplified();
+}
 
 QString DialogService::ApplicationTitle()
 {
@@ -172,13 +238,13 @@ void DialogService::ShowError(QWidget *parent, const QString &message)
     RunBox(parent, QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok);
 }
 
-void DialogService::ShowMessage(QWidget *parent, const QString &message, QMessageBox::Icon icon)
+void DialogService::ShowMessage(QWidget *parent, const QString &message, QMessageBox::Icon icon, bool selectable)
 {
     const Kind kind = icon == QMessageBox::Critical  ? Kind::Error
                       : icon == QMessageBox::Warning ? Kind::Warning
                                                      : Kind::Information;
     Record(kind, ApplicationTitle(), message);
-    RunBox(parent, icon, ApplicationTitle(), message, QMessageBox::Ok);
+    RunBox(parent, icon, ApplicationTitle(), message, QMessageBox::Ok, selectable);
 }
 
 QMessageBox::StandardButton DialogService::Ask(QWidget *parent, const QString &text,
@@ -271,6 +337,32 @@ bool DialogService::OpenExternal(const QString &pathOrAddress)
         return true;
     const bool isAddress = pathOrAddress.contains(QLatin1String("://"));
     return QDesktopServices::openUrl(isAddress ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress));
+}
+
+bool DialogService::CanOpenExternal(const QString &suffix)
+{
+    DialogState &state = State();
+    if (!state.externalResults.isEmpty()) {
+        if (state.externalResults.head())
+            return true;
+        state.externalResults.dequeue();
+        return false;
+    }
+    if (state.headless)
+        return true;
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (query.isEmpty())
+        return true;
+    const QMimeType type =
+        QMimeDatabase().mimeTypeForFile(QStringLiteral("file.") + suffix, QMimeDatabase::MatchExtension);
+    QProcess process;
+    process.start(query, {QStringLiteral("query"), QStringLiteral("default"), type.name()});
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return true;
+    }
+    return process.exitCode() != 0 || !process.readAllStandardOutput().trimmed().isEmpty();
 }
 
 void DialogService::SetNextExternalResult(bool opened)

@@ -23,12 +23,16 @@ public:
         Kind kind;
         QString title;
         QString text;
-        QString start; // file dialogs: the path they started at
+        QString start;  // file dialogs: the path they started at
+        QString folder; // save dialogs: the folder they opened in
+        QString name;   // save dialogs: the file name they proposed (empty: none)
     };
 
-    // The parameter holding the folder of the last file chosen in a file
-    // dialog; a dialog given no folder starts there (else in the home folder).
-    static constexpr const char *kLastFolderKey = "PRM_LAST_FOLDER";
+    // Where a save dialog opens and the name it proposes.
+    struct SaveStart {
+        QString folder;
+        QString name;
+    };
 
     // The title of every box: "QOR-EuroMillon v3" unless changed.
     static QString ApplicationTitle();
@@ -40,9 +44,10 @@ public:
     static QString WithFullStop(const QString &message);
 
     // Message box with an OK button, shown as it stands (a Critical icon
-    // records it as an error box).
+    // records it as an error box); with selectable, its text can be selected
+    // and copied (a path to open by other means).
     static void ShowMessage(QWidget *parent, const QString &message,
-                            QMessageBox::Icon icon = QMessageBox::Information);
+                            QMessageBox::Icon icon = QMessageBox::Information, bool selectable = false);
 
     // Question box titled with the application title unless a title is given.
     static QMessageBox::StandardButton Ask(QWidget *parent, const QString &text,
@@ -62,6 +67,20 @@ public:
     // Several existing files at once; an empty list means cancelled.
     static QStringList OpenFileNames(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                                      const QString &start = QString());
+    // A save dialog given the file being saved opens in its folder with its
+    // name; given a folder, opens there with no name; given a bare name,
+    // proposes it in the last folder used. Given nothing, it proposes the
+    // document name of the window it belongs to (DocumentName). A proposed
+    // name gets the default suffix when it lacks it.
+    static SaveStart SaveStartFor(QWidget *parent, const QString &start, const QString &defaultSuffix);
+    // The name of the document a window works on: the nearest one set on the
+    // window or one of its parents (SetDocumentName); empty when none.
+    static QString DocumentName(const QWidget *widget);
+    static void SetDocumentName(QWidget *window, const QString &name);
+    // A name made fit for a file name: no folder separators, no control
+    // characters, no blanks at the ends.
+    static QString FileNameOf(const QString &name);
+
     // "A (*.aem)|*.aem|B (*.*)|*.*" -> "A (*.aem);;B (*)".
     static QString QtFilter(const QString &pipeFilter);
 
@@ -69,6 +88,11 @@ public:
     // nothing could open it. Headless it is only recorded (and succeeds,
     // unless a result was scripted).
     static bool OpenExternal(const QString &pathOrAddress);
+    // Whether some program is set to open files of that extension ("xlsx"),
+    // asked before writing one for it; true when the system cannot tell.
+    // Headless: true, unless a scripted result of OpenExternal is false, which
+    // this uses up (nothing will be opened then).
+    static bool CanOpenExternal(const QString &suffix);
 
     // Scripting for tests.
     static void SetHeadless(bool headless);

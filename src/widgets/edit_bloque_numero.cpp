@@ -41,7 +41,7 @@ TEditBloqueNumero::TEditBloqueNumero(TControlEuroMillonApuesta *owner, int block
 
 void TEditBloqueNumero::TextChanged()
 {
-    if (!setting_ && !loading_)
+    if (!setting_ && !loading_ && !restoring_)
         edited_ = true;
 }
 
@@ -87,7 +87,7 @@ void TEditBloqueNumero::keyPressEvent(QKeyEvent *event)
         return;
     }
     if (key == Qt::Key_Backspace) {
-        QLineEdit::keyPressEvent(event);
+        KeyWithOwnersLeave(event);
         return;
     }
     // Keys with Ctrl, Alt or Meta are shortcuts (copy, paste, select all),
@@ -102,7 +102,26 @@ void TEditBloqueNumero::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    KeyWithOwnersLeave(event);
+}
+
+// A key that changed the text is undone when the owner refuses the edit
+// (another bet of the window waits to be accepted): the text, and what was
+// typed before, stay as they were.
+void TEditBloqueNumero::KeyWithOwnersLeave(QKeyEvent *event)
+{
+    const QString before = text();
+    const int cursor = cursorPosition();
+    const bool wasEdited = edited_;
     QLineEdit::keyPressEvent(event);
+    if (text() == before || owner_ == nullptr || owner_->MayEdit())
+        return;
+    if (owner_ == nullptr) // the error box may have let the owner go
+        return;
+    TFlagGuard restoring(restoring_);
+    setText(before);
+    setCursorPosition(cursor);
+    edited_ = wasEdited;
 }
 
 void TEditBloqueNumero::focusInEvent(QFocusEvent *event)

@@ -41,6 +41,7 @@ protected:
 
 private:
     void TextChanged();
+    void KeyWithOwnersLeave(QKeyEvent *event);
 
     TControlEuroMillonApuesta *owner_;
     int block_;
@@ -48,5 +49,6 @@ private:
     int position_;
     bool setting_ = false;
     bool loading_ = false;
+    bool restoring_ = false;
     bool edited_ = false;
 };

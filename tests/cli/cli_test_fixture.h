@@ -1,5 +1,8 @@
 #pragma once
 
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -21,38 +24,27 @@ struct CliResult {
 
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        // The process id keeps apart runs of the same test in other build trees.
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("qor-cli-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     std::string Path(const std::string &name) const { return (folder_ / name).string(); }
-
-    static std::string Slurp(const std::string &path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
 
     CliResult Run(const std::string &arguments) const
     {
         const std::string out = Path("stdout.txt");
         const std::string err = Path("stderr.txt");
-        const std::string command = std::string("'") + QOR_CLI_PATH + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+        const std::string command = "'" + CliPath() + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
         const int raw = std::system(command.c_str());
         CliResult result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = Slurp(out);
-        result.err = Slurp(err);
+        result.out = FileBytes(out);
+        result.err = FileBytes(err);
         return result;
+    }
+
+    // The program under test: the built companion, or the one QOR_CLI names
+    // (the build of it on the core alone runs the same tests).
+    static std::string CliPath()
+    {
+        const char *chosen = std::getenv("QOR_CLI");
+        return chosen && *chosen ? chosen : QOR_CLI_PATH;
     }
 
     static int Lines(const std::string &text)
@@ -63,6 +55,7 @@ protected:
         return lines;
     }
 
-    std::filesystem::path folder_;
+    TTempFolder temp_{"qor-cli"};
+    std::filesystem::path folder_ = temp_.Root();
 };
 

@@ -87,7 +87,7 @@ TEST_F(CliExchangeTest, ImportErrorsExitWithOneLineAndWriteNothing)
         ExpectRefused(arguments);
         EXPECT_FALSE(fs::exists(out)) << arguments;
     }
-    EXPECT_EQ(Slurp(notACombination), "hello");
+    EXPECT_EQ(FileBytes(notACombination), "hello");
 }
 
 TEST_F(CliExchangeTest, ExportTextWithDefaultAndChosenSeparators)
@@ -98,15 +98,15 @@ TEST_F(CliExchangeTest, ExportTextWithDefaultAndChosenSeparators)
     CliResult result = Run("export '" + aem + "' --text '" + out + "'");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "bets=2\n");
-    EXPECT_EQ(Slurp(out), "03.15.27.41.50-02.09\r\n01.02.03.04.05-06.07\r\n");
+    EXPECT_EQ(FileBytes(out), "03.15.27.41.50-02.09\r\n01.02.03.04.05-06.07\r\n");
 
     result = Run("export '" + aem + "' --text '" + out + "' --numbers-separator tab --blocks-separator ''");
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(Slurp(out), "03\t15\t27\t41\t50 02\t09\r\n01\t02\t03\t04\t05 06\t07\r\n");
+    EXPECT_EQ(FileBytes(out), "03\t15\t27\t41\t50 02\t09\r\n01\t02\t03\t04\t05 06\t07\r\n");
 
     result = Run("export '" + aem + "' --text '" + out + "' --numbers-separator abcdefg --blocks-separator ' | '");
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(Slurp(out), "03abcde15abcde27abcde41abcde50 | 02abcde09\r\n01abcde02abcde03abcde04abcde05 | 06abcde07\r\n");
+    EXPECT_EQ(FileBytes(out), "03abcde15abcde27abcde41abcde50 | 02abcde09\r\n01abcde02abcde03abcde04abcde05 | 06abcde07\r\n");
 }
 
 TEST_F(CliExchangeTest, ExportWorkbookWritesAZipContainer)
@@ -116,7 +116,7 @@ TEST_F(CliExchangeTest, ExportWorkbookWritesAZipContainer)
     CliResult result = Run("export '" + aem + "' --xlsx '" + out + "'");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "bets=1\n");
-    EXPECT_EQ(Slurp(out).substr(0, 2), "PK");
+    EXPECT_EQ(FileBytes(out).substr(0, 2), "PK");
 }
 
 TEST_F(CliExchangeTest, ExportErrorsExitWithOneLineAndLeaveTheOldFile)
@@ -133,7 +133,7 @@ TEST_F(CliExchangeTest, ExportErrorsExitWithOneLineAndLeaveTheOldFile)
           "export '" + aem + "' --text '" + Path("no/folder/x.txt") + "'",
           "export '" + aem + "' --xlsx '" + Path("no/folder/x.xlsx") + "'"}) {
         ExpectRefused(arguments);
-        EXPECT_EQ(Slurp(out), "old") << arguments;
+        EXPECT_EQ(FileBytes(out), "old") << arguments;
     }
 }
 

@@ -17,7 +17,7 @@ TEST_F(CliTest, GenerateWithTodaysStarsWritesATodaysCombination)
         Run("generate --edition current --numbers 1-6 --stars 10-12 --global 6 --name Altas -o '" + out + "'");
     ASSERT_EQ(generated.status, 0) << generated.err;
     EXPECT_TRUE(generated.out.starts_with("generated=18 valid=18 kept=3 seconds=")) << generated.out;
-    EXPECT_EQ(Slurp(out).substr(0, 4), "EMA2");
+    EXPECT_EQ(FileBytes(out).substr(0, 4), "EMA2");
 
     TEuroMillonApuestas combination(TGameEdition::Current);
     combination.LoadFromFile(out);
@@ -66,7 +66,7 @@ TEST_F(CliTest, GuaranteeOfTodaysCombinationCountsTwoPlusNothing)
     EXPECT_NE(report.out.find("guaranteed=none draws=6 "), std::string::npos) << report.out;
     EXPECT_EQ(Lines(report.out), 15);
 
-    CliResult classic = Run("guarantee '" + path + "'");
+    CliResult classic = Run("guarantee --edition classic '" + path + "'");
     EXPECT_NE(classic.status, 0);
     EXPECT_NE(classic.err.find("juego actual"), std::string::npos) << classic.err;
 }

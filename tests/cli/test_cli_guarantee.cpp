@@ -1,7 +1,9 @@
 #include "cli_test_fixture.h"
 #include "generator/generator_test_support.h"
 
+#include "draws/draw_archive.h"
 #include "generator/guarantee_analyser.h"
+#include "generator/guarantee_odds.h"
 #include "model/euromillon_apuestas.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +85,56 @@ TEST_F(CliTest, GuaranteeOfAnEmptyCombinationOverASelectionIsNone)
         << result.out;
 }
 
+TEST_F(CliTest, GuaranteeOddsOverTheWholeGame)
+{
+    const std::string file = Path("dos.aem");
+    const std::vector<BetMask> bets = {MaskOf({1, 2, 3, 4, 5}, {1, 2}), MaskOf({1, 2, 3, 4, 6}, {1, 3})};
+    WriteCombination(file, bets);
+    const std::string archive = Path("a.emx");
+    TSorteosEuroMillon draws;
+    TSorteoEuroMillonInfo draw;
+    draw.FechaSorteo = 38065;
+    draw.Acertantes[1] = 1;
+    draw.PremioCategoria[1] = CurrencyFromUnits(20000000);
+    draw.Acertantes[12] = 90000;
+    draw.PremioCategoria[12] = CurrencyFromUnits(9);
+    draws.AddSorteo(draw);
+    draws.SaveToFile(archive);
+
+    const CliResult result = Run("guarantee '" + file + "' --odds --archive '" + archive + "'");
+    ASSERT_EQ(result.status, 0) << result.err;
+    TGuaranteeAnalyser analyser;
+    const TGuaranteeOdds odds = analyser.Odds(bets);
+    std::string expected = "\n";
+    int64_t sum = 0;
+    for (int categoria = 1; categoria <= kSinPremio; ++categoria) {
+        expected += "whole " + GuaranteeCategoryText(categoria) + " " +
+                    std::to_string(odds.Best.Count(categoria)) + "\n";
+        sum += odds.Best.Count(categoria);
+    }
+    EXPECT_EQ(sum, 76275360);
+    char last[160];
+    std::snprintf(last, sizeof last, "whole expected-winning-bets=%.6f expected-prizes=%s cost=4.00\n",
+                  odds.ExpectedWinningBets(),
+                  PlainAmount(ExpectedPrizes(odds, AveragePrizes(draws))).c_str());
+    expected += last;
+    EXPECT_TRUE(result.out.ends_with(expected)) << result.out;
+    EXPECT_NE(result.out.find("\nwhole 5+2 2\nwhole 5+1 28\n"), std::string::npos) << result.out;
+    EXPECT_EQ(Lines(result.out), 14 + 14);
+
+    // Without --odds, the report alone.
+    EXPECT_EQ(Lines(Run("guarantee '" + file + "'").out), 14);
+    // The current game: 2+0 and its draws.
+    const std::string current = Path("actual.aem");
+    TEuroMillonApuestas today(TGameEdition::Current);
+    today.AppendMasks(bets.data(), bets.size());
+    today.SaveToFile(current);
+    const CliResult now = Run("--edition current guarantee '" + current + "' --odds");
+    ASSERT_EQ(now.status, 0) << now.err;
+    EXPECT_NE(now.out.find("\nwhole 2+0 "), std::string::npos) << now.out;
+    EXPECT_NE(now.out.find("\nwhole expected-winning-bets="), std::string::npos) << now.out;
+}
+
 TEST_F(CliTest, GuaranteeHelpAndBadInput)
 {
     const CliResult help = Run("guarantee --help");
@@ -104,6 +156,10 @@ TEST_F(CliTest, GuaranteeHelpAndBadInput)
         "guarantee '" + file + "' --stars 2",
         "guarantee '" + file + "' --numbers 1-4",
         "guarantee '" + file + "' --global 6",
+        "guarantee '" + file + "' --archive '" + Path("a.emx") + "'",
+        "guarantee '" + file + "' --odds --archive",
+        "guarantee '" + file + "' --odds --archive '" + Path("missing.emx") + "'",
+        "guarantee '" + file + "' --odds --archive '" + garbage + "'",
     };
     for (const std::string &arguments : cases) {
         const CliResult result = Run(arguments);

@@ -25,8 +25,7 @@ inline double DayOf(int year, int month, int day)
 inline std::vector<std::string> ShippedHistories()
 {
     // The test data folder need not exist: its path is only a landmark.
-    const std::filesystem::path tree = std::filesystem::path(QOR_TEST_DATA_DIR) / ".." / "..";
-    return ArchivosHistorial((tree / "src" / "data" / "history").lexically_normal().string());
+    return ArchivosHistorial(QOR_HISTORY_DIR);
 }
 
 // Today's game's default archive as the build makes it: every draw of the six

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 
 #include <array>
 #include <cstdint>

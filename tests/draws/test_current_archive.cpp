@@ -3,6 +3,7 @@
 #include "draws/draw.h"
 #include "draws_test_support.h"
 #include "model/memory_stream.h"
+#include "model/value_stream.h"
 
 #include <gtest/gtest.h>
 
@@ -59,11 +60,11 @@ TEST(CurrentArchive, ArchiveOfThirteenCategoriesIsLaidOutByteForByte)
     const std::string zeroCurrency = "10 00 00 00 00 00 00 00 00";
     std::string winners;
     for (int c = 1; c <= 13; ++c)
-        winners += std::string(" 02 ") + Hex(std::string(1, static_cast<char>(c)));
+        winners += std::string(" 02 ") + ToHex(std::string(1, static_cast<char>(c)));
     const std::string expected = "45 4D 53 33 01 01 02 0C 11 00 00 00 00 20 DC E3 40 " + zeroCurrency + " " +
                                  zeroCurrency + " 01" + winners + " 00 01 " + Repeat(zeroCurrency, 13) +
                                  " 00 01 02 01 02 02 02 03 02 04 02 05 00 01 02 0A 02 0B 00 00 00";
-    EXPECT_EQ(Hex(ArchiveBytes(archive)), expected);
+    EXPECT_EQ(ToHex(ArchiveBytes(archive)), expected);
 }
 
 TEST(CurrentArchive, DrawsBeforeMay2011KeepTwelveCategories)
@@ -98,7 +99,7 @@ TEST(CurrentArchive, SavedArchiveReloadsWithTwelveStarsAndTheThirteenthCategory)
     EXPECT_EQ(loaded.Sorteo(0), today);
     EXPECT_EQ(loaded.Sorteo(1), May2011());
     EXPECT_EQ(loaded.Sorteo(2).ApuestaGanadora.Estrellas, (TEuroMillonNumeros{7, 9}));
-    EXPECT_EQ(ReadFileBytes(path).substr(0, 4), "EMS3");
+    EXPECT_EQ(FileBytes(path).substr(0, 4), "EMS3");
 }
 
 TEST(CurrentArchive, EachReaderRefusesTheOtherEditionsArchiveClearly)
@@ -177,13 +178,18 @@ TEST(CurrentArchive, DamagedBlocksRaiseAndKeepTheDrawsReadBefore)
         EXPECT_FALSE(loaded.Busy());
     }
 
-    // A block of May 2011 with only twelve categories is not one of today's game.
-    TSorteosEuroMillon twelve;
-    twelve.AddSorteo(May2011());
-    std::string bytes = ArchiveBytes(twelve);
-    bytes[3] = '3';
+    // A block of May 2011 with only twelve categories (as a classic draw
+    // object writes it) is not one of today's game.
     TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), bytes.size());
+    stream.WriteBuffer("EMS3", 4);
+    {
+        TWriter writer(stream);
+        writer.PutListStart();
+        TSorteoEuroMillon twelve;
+        twelve.SetInfo(May2011());
+        twelve.WriteToStream(stream, writer);
+        writer.PutListEnd();
+    }
     stream.SetPosition(0);
     TSorteosEuroMillon loaded(TGameEdition::Current);
     EXPECT_THROW(loaded.LoadFromStream(stream), EReadError);
@@ -220,6 +226,8 @@ TEST(CurrentArchive, ACategoryTheDrawDoesNotHaveIsKeptAtZero)
     EXPECT_EQ(current.Sorteo(1).PremioCategoria[13], 0);
     EXPECT_EQ(current.Sorteo(0).PremioCategoria[13], 43000);
     TSorteosEuroMillon classic;
-    classic.AddSorteo(may);
+    TSorteoEuroMillonInfo classicDraw = may;
+    classicDraw.FechaSorteo = DayOf(2011, 5, 6);
+    classic.AddSorteo(classicDraw);
     EXPECT_EQ(classic.Sorteo(0).Acertantes[13], 0);
 }

@@ -79,12 +79,14 @@ TEST(CurrentHistory, ThirteenthRankFromMay2011AndStarsUpToTheDatesHighest)
     EXPECT_EQ(history.Descartados, 0);
 }
 
-TEST(CurrentHistory, ClassicReadingOfTheSameFileKeepsTwelveAndSkipsBigStars)
+TEST(CurrentHistory, ClassicReadingOfTheSameFileCountsTodaysDrawsApart)
 {
+    // After 6 May 2011 every draw is today's game's, whatever its stars.
     std::istringstream input(Header13() + Row13("19/05/2026", "12;2;45;38;20", "5;12") +
-                             Row13("15/05/2026", "1;2;3;4;5", "1;9"));
+                             Row13("15/05/2026", "1;2;3;4;5", "1;9") + Row13("06/05/2011", "1;2;3;4;5", "1;9"));
     THistorialSorteos history = LeerHistorialCsv(input, "test.csv");
-    EXPECT_EQ(history.Descartados, 1);
+    EXPECT_EQ(history.Descartados, 0);
+    EXPECT_EQ(history.DelJuegoActual, 2);
     ASSERT_EQ(history.Sorteos.size(), 1u);
     EXPECT_EQ(history.Sorteos[0].Acertantes[13], 0);
 }
@@ -204,7 +206,7 @@ TEST(CurrentHistory, DefaultArchiveIsMadeOnceFromTheShippedFiles)
     EXPECT_FALSE(std::filesystem::exists(folder.Path("clasico.emx")));
     // A shipped archive is copied rather than made again.
     PrepararArchivoSorteos(TGameEdition::Current, folder.Path("copia.emx"), archivo, {});
-    EXPECT_EQ(ReadFileBytes(folder.Path("copia.emx")), ReadFileBytes(archivo));
+    EXPECT_EQ(FileBytes(folder.Path("copia.emx")), FileBytes(archivo));
     // Without histories nothing is made.
     PrepararArchivoSorteos(TGameEdition::Current, folder.Path("nada.emx"), "", {folder.Path("missing.csv")});
     EXPECT_FALSE(std::filesystem::exists(folder.Path("nada.emx")));

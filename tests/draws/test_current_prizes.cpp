@@ -119,9 +119,11 @@ TEST(CurrentPrizes, TwoNumbersAndNoStarWinFromMay2011Only)
     EXPECT_EQ(premios.TotalCategoria(13), 43000);
     EXPECT_EQ(premios.TotalPremios(), 43000);
 
-    // The classic game never pays 2+0.
+    // The classic game never pays 2+0 (nor holds a draw after 6 May 2011).
     TSorteosEuroMillon classic;
-    classic.AddSorteo(today);
+    TSorteoEuroMillonInfo classicDraw = today;
+    classicDraw.FechaSorteo = DayOf(2011, 5, 6);
+    classic.AddSorteo(classicDraw);
     premios.Procesar(classic);
     EXPECT_EQ(premios.CountPremiadas(), 0);
     EXPECT_EQ(premios.NumPremiadas(13), 0);
@@ -138,8 +140,9 @@ TEST(CurrentPrizes, ScanPaysTwoNoneOnlyInDrawsOfThirteenCategories)
     categories[69] = 13;
     const BetMask simple = Bet({2, 12, 1, 3, 4}, {10, 12});
     const BetMask multiple = simple | NumberBit(6) | StarBit(11);
+    const std::vector<BetMask> bets{simple, multiple};
     TPrizeScan scan;
-    scan.Run({simple, multiple}, draws, categories);
+    scan.Run(bets, draws, categories);
     ASSERT_EQ(scan.Count(), 4u);
     for (uint64_t i = 0; i < 4; ++i) {
         EXPECT_EQ(scan.Hit(i).Apuesta, static_cast<int32_t>(i / 2));
@@ -149,7 +152,7 @@ TEST(CurrentPrizes, ScanPaysTwoNoneOnlyInDrawsOfThirteenCategories)
     EXPECT_EQ(scan.HitsOf(3, 13), 2u);
     EXPECT_EQ(scan.HitsOf(4, 13), 0u);
     // Without the counts every draw has twelve.
-    scan.Run({simple, multiple}, draws);
+    scan.Run(bets, draws);
     EXPECT_EQ(scan.Count(), 0u);
 }
 
@@ -186,7 +189,7 @@ TEST_F(CurrentDefaultArchive, TheDrawOf19May2026PaysTheOfficialPrizes)
     }
     EXPECT_EQ(premios.TotalPremios(), total);
     EXPECT_EQ(FormatCurrency(premios.TotalPremios()), "212,788.70");
-    // 14 bets at 2.50.
+    // 14 bets at 2.50 in the one draw.
     EXPECT_EQ(premios.ImporteCombinacion(), 350000);
     EXPECT_EQ(premios.Beneficio(), total - 350000);
 }
@@ -255,7 +258,8 @@ TEST(CurrentPrizes, EachDrawCostsItsOwnPriceAndTheUsersPriceCountsFrom2016)
     EXPECT_EQ(premios.PrecioSorteo(0), 25000); // newest first
     EXPECT_EQ(premios.PrecioSorteo(1), 20000);
     EXPECT_EQ(premios.CosteSorteo(0), 50000);
-    EXPECT_EQ(premios.ImporteCombinacion(), 50000);
+    // Every bet in every draw, each at its own price.
+    EXPECT_EQ(premios.ImporteCombinacion(), 90000);
     EXPECT_EQ(BeneficioRango(premios).Coste, 90000);
     EXPECT_THROW(premios.PrecioSorteo(2), EListError);
 
@@ -264,10 +268,29 @@ TEST(CurrentPrizes, EachDrawCostsItsOwnPriceAndTheUsersPriceCountsFrom2016)
     EXPECT_EQ(BeneficioRango(premios).Coste, 2 * 35000 + 2 * 20000);
     SetPrecioApuestaActual(0);
 
-    // The classic game's archive of the same days: 2.00 each.
+    // The classic game's archive: 2.00 each.
     TSorteosEuroMillon classic;
-    classic.AddSorteo(MakeDraw(DayOf(2016, 9, 23), {1, 2, 3, 4, 5}, {1, 2}));
-    classic.AddSorteo(MakeDraw(DayOf(2016, 9, 27), {1, 2, 3, 4, 5}, {1, 2}));
+    classic.AddSorteo(MakeDraw(DayOf(2011, 4, 29), {1, 2, 3, 4, 5}, {1, 2}));
+    classic.AddSorteo(MakeDraw(DayOf(2011, 5, 6), {1, 2, 3, 4, 5}, {1, 2}));
     premios.Procesar(classic);
     EXPECT_EQ(BeneficioRango(premios).Coste, 80000);
+    EXPECT_EQ(premios.ImporteCombinacion(), 80000);
+}
+
+TEST_F(CurrentDefaultArchive, EveryBetOfEveryDrawIsPaidAtThatDrawsPrice)
+{
+    // 2,003 bets over the 1,947 draws: 940 at 2.00 before 24 September 2016,
+    // 1,007 at 2.50 since.
+    const std::vector<BetMask> masks(2003, Bet({1, 2, 3, 4, 5}, {1, 2}));
+    const auto apuestas = Combination(masks);
+    TPremiosEuroMillon premios;
+    premios.SetApuestas(apuestas.get());
+    ASSERT_EQ(archive_->Count(), 1947);
+    premios.Procesar(*archive_);
+    EXPECT_EQ(FormatCurrency(premios.ImporteCombinacion()), "8,808,192.50");
+    EXPECT_EQ(BeneficioRango(premios).Coste, premios.ImporteCombinacion());
+    EXPECT_EQ(premios.Beneficio(), premios.TotalPremios() - premios.ImporteCombinacion());
+    // profit * 100 / cost
+    EXPECT_EQ(premios.PorcentajeBeneficio(),
+              PercentageAbove(premios.Beneficio(), premios.ImporteCombinacion()) + CurrencyFromUnits(100));
 }

@@ -50,7 +50,7 @@ std::string DrawFile(const std::string &block)
 
 TEST(DrawBlock, MatchesTheDocumentedBytes)
 {
-    EXPECT_EQ(Hex(BlockBytes(ExampleDraw())), ExampleBlockHex());
+    EXPECT_EQ(ToHex(BlockBytes(ExampleDraw())), ExampleBlockHex());
 }
 
 TEST(DrawBlock, ReadsBackEveryFieldAndLeavesTheStreamAfterTheBlock)
@@ -104,7 +104,7 @@ TEST(DrawFile, LoadsDroppingWhatTheBetCannotHold)
     // Six numbers (the sixth beyond the capacity) and a star 10.
     std::string block = BlockBytes(ExampleDraw());
     std::string numbers = "01 02 03 02 0E 02 16 02 23 02 30 00";
-    std::string bytes = Hex(block);
+    std::string bytes = ToHex(block);
     bytes.replace(bytes.find(numbers), numbers.size(), "01 02 03 02 0E 02 16 02 23 02 30 02 05 00");
     bytes.replace(bytes.rfind("01 02 02 02 09 00"), 17, "01 02 0A 02 02 02 09 00");
     std::string raw;

@@ -1,6 +1,6 @@
 #include "draws/currency.h"
 #include "draws/draw_date.h"
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 
 #include <gtest/gtest.h>
 

@@ -170,7 +170,7 @@ TEST(PrizeCheck, AgreesWithThePlainCheck)
     TSorteosEuroMillon sorteos;
     for (size_t j = 0; j < draws.size(); ++j) {
         // Newest first: draw j is the one j weeks before the newest.
-        TSorteoEuroMillonInfo info = MakeDraw(45000 - 7.0 * static_cast<double>(j),
+        TSorteoEuroMillonInfo info = MakeDraw(40669 - 7.0 * static_cast<double>(j),
                                               {draws[j].Numeros.begin(), draws[j].Numeros.end()},
                                               {draws[j].Estrellas.begin(), draws[j].Estrellas.end()});
         for (int c = 1; c <= kNumCategorias; ++c)
@@ -202,4 +202,18 @@ TEST(PrizeCheck, AgreesWithThePlainCheck)
         EXPECT_EQ(premios.TotalCategoria(c), totals[c]);
     }
     EXPECT_EQ(premios.TotalPremios(), total);
+
+    // The hits found again walk by walk and page by page, across the runs
+    // of bets the counts are kept for, are the same hits.
+    std::vector<TApuestaPremiada> walked;
+    premios.ForEachPremiada([&](const TApuestaPremiada &hit) { walked.push_back(hit); });
+    ASSERT_EQ(walked.size(), expected.size());
+    for (size_t size : {size_t{1}, size_t{7}, size_t{1000}})
+        for (size_t first = 0; first <= walked.size(); first += size * 13 + 1) {
+            const std::vector<TApuestaPremiada> page = premios.GetPremiadas(static_cast<int64_t>(first), size);
+            ASSERT_EQ(page.size(), std::min(size, walked.size() - first));
+            for (size_t k = 0; k < page.size(); ++k)
+                ASSERT_EQ(page[k], walked[first + k]) << first << "+" << k;
+        }
+    EXPECT_THROW(premios.GetPremiadas(premios.CountPremiadas() + 1, 1), EListError);
 }

@@ -47,9 +47,10 @@ TEST(PrizeScan, MatchesThePlainCheckWhateverTheThreadCount)
     draws.push_back(bets[17]); // a sure first-category hit
     std::vector<TReferenceHit> expected = ReferencePrizeCheck(bets, draws);
 
+    const std::vector<BetMask> betMasks = Masks(bets);
     for (unsigned threads : {1u, 3u, 0u}) {
         TPrizeScan scan;
-        scan.Run(Masks(bets), Masks(draws), threads);
+        scan.Run(betMasks, Masks(draws), threads);
         ASSERT_EQ(HitsOf(scan), expected) << threads << " threads";
         uint64_t counted = 0;
         for (size_t j = 0; j < draws.size(); ++j)
@@ -69,8 +70,9 @@ TEST(PrizeScan, ManyDrawsUseWideHits)
     for (int i = 0; i < 5000; ++i)
         draws.push_back(RandomReferenceBet(random));
     draws[4500] = bets[39];
+    const std::vector<BetMask> betMasks = Masks(bets);
     TPrizeScan scan;
-    scan.Run(Masks(bets), Masks(draws), 2);
+    scan.Run(betMasks, Masks(draws), 2);
     EXPECT_EQ(HitsOf(scan), ReferencePrizeCheck(bets, draws));
     EXPECT_EQ(scan.HitsOf(4500, 1), 1u);
 }
@@ -80,7 +82,8 @@ TEST(PrizeScan, EmptyInputsAndBadIndexes)
     TPrizeScan scan;
     scan.Run({}, {SimpleBetMask(std::vector<int32_t>{1, 2, 3, 4, 5}, std::vector<int32_t>{1, 2})});
     EXPECT_EQ(scan.Count(), 0u);
-    scan.Run({SimpleBetMask(std::vector<int32_t>{1, 2, 3, 4, 5}, std::vector<int32_t>{1, 2})}, {});
+    const std::vector<BetMask> one{SimpleBetMask(std::vector<int32_t>{1, 2, 3, 4, 5}, std::vector<int32_t>{1, 2})};
+    scan.Run(one, {});
     EXPECT_EQ(scan.Count(), 0u);
     EXPECT_THROW(scan.Hit(0), EListError);
     EXPECT_EQ(scan.HitsOf(0, 1), 0u);

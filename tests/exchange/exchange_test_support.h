@@ -3,6 +3,9 @@
 #include "model/bet_mask.h"
 #include "model/stream.h"
 
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -18,16 +21,6 @@
 // A fresh folder per test for the files it reads and writes.
 class ExchangeFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("qor-exchange-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     std::string PathOf(const std::string &name) const { return (folder_ / name).string(); }
     size_t FilesInFolder() const
     {
@@ -35,19 +28,8 @@ protected:
             std::distance(std::filesystem::directory_iterator(folder_), std::filesystem::directory_iterator()));
     }
 
-    static std::string ReadAll(const std::string &path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    static void WriteAll(const std::string &path, const std::string &bytes)
-    {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-
-    std::filesystem::path folder_;
+    TTempFolder temp_{"qor-exchange"};
+    std::filesystem::path folder_ = temp_.Root();
 };
 
 // count complete bets from a fixed seed, spread over the whole ticket.
@@ -89,23 +71,6 @@ private:
     std::string bytes_;
     size_t step_;
     size_t position_ = 0;
-};
-
-// Accepts a number of bytes, then refuses the rest.
-class FailingStream : public TStream {
-public:
-    explicit FailingStream(size_t room) : room_(room) {}
-    size_t Read(void *, size_t) override { return 0; }
-    size_t Write(const void *, size_t count) override
-    {
-        const size_t n = std::min(count, room_);
-        room_ -= n;
-        return n;
-    }
-    int64_t Seek(int64_t, SeekOrigin) override { return 0; }
-
-private:
-    size_t room_;
 };
 
 // Runs a Python snippet of the system's own interpreter with the workbook's

@@ -140,7 +140,7 @@ TEST_F(BetTextReaderTest, MissingFileIsAnOpenErrorAndTheCombinationStaysAsItWas)
 TEST_F(BetTextReaderTest, ImportAppendsTheBetsFoundWithOneChange)
 {
     const std::string path = PathOf("bets.txt");
-    WriteAll(path, "10 20 30 40 50 8 9\r\n;\r\n11 21 31 41 49 1 9");
+    WriteFileBytes(path, "10 20 30 40 50 8 9\r\n;\r\n11 21 31 41 49 1 9");
     TEuroMillonApuestas combination;
     AddBet(combination, "01.02.03.04.05-06.07");
     int changes = 0;
@@ -157,7 +157,7 @@ TEST_F(BetTextReaderTest, ProgressCountsTheBytesAndItsErrorLeavesTheCombinationA
     std::string text;
     for (int i = 0; i < 200000; ++i)
         text += "01.02.03.04.05-06.07\r\n";
-    WriteAll(path, text);
+    WriteFileBytes(path, text);
 
     TEuroMillonApuestas combination;
     AddBet(combination, "10.20.30.40.50-08.09");

@@ -7,6 +7,7 @@
 #include "model/exception.h"
 #include "model/memory_stream.h"
 #include "model/separators.h"
+#include "support/failing_stream.h"
 #include "support/hex_bytes.h"
 
 #include <gtest/gtest.h>
@@ -92,7 +93,7 @@ TEST(BetTextWriter, ProgramSeparatorsComeBackAfterWritingAndAfterAFailure)
     EXPECT_EQ(NumberSeparator(), ".");
     EXPECT_EQ(BlockSeparator(), "-");
 
-    FailingStream full(30);
+    TFailingStream full(30);
     EXPECT_THROW(WriteBetText(full, RandomBets(100000), "\t", ","), EWriteError);
     EXPECT_EQ(NumberSeparator(), ".");
     EXPECT_EQ(BlockSeparator(), "-");
@@ -101,9 +102,9 @@ TEST(BetTextWriter, ProgramSeparatorsComeBackAfterWritingAndAfterAFailure)
 TEST_F(BetTextWriterTest, FileIsReplacedWhole)
 {
     const std::string path = PathOf("out.txt");
-    WriteAll(path, "old contents");
+    WriteFileBytes(path, "old contents");
     WriteBetTextFile(path, {BetOf("03.15.27.41.50-02.09")}, ".", "-");
-    EXPECT_EQ(ReadAll(path), "03.15.27.41.50-02.09\r\n");
+    EXPECT_EQ(FileBytes(path), "03.15.27.41.50-02.09\r\n");
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
@@ -123,7 +124,7 @@ TEST_F(BetTextWriterTest, AFullDiskLeavesTheOldFileAndTheSeparators)
 {
     const std::string path = PathOf("out.txt");
     const std::string old(5000, 'o');
-    WriteAll(path, old);
+    WriteFileBytes(path, old);
     // Writing fails half-way, as on a full disk, in a child process limited
     // in file size; it reports the error and the separators it ends with.
     pid_t child = ::fork();
@@ -148,7 +149,7 @@ TEST_F(BetTextWriterTest, AFullDiskLeavesTheOldFileAndTheSeparators)
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: no error raised, 2: separators not restored, 3: other error";
-    EXPECT_EQ(ReadAll(path), old);
+    EXPECT_EQ(FileBytes(path), old);
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 

@@ -56,9 +56,9 @@ TEST_F(BetWorkbookTest, EmptyCombinationGivesAnEmptySheet)
 TEST_F(BetWorkbookTest, ReplacesAnOldFileAndKeepsItWhenCreationFails)
 {
     const std::string path = PathOf("book.xlsx");
-    WriteAll(path, "old");
+    WriteFileBytes(path, "old");
     WriteBetWorkbook(path, "Hoja", RandomBets(5));
-    EXPECT_TRUE(ReadAll(path).starts_with("PK")) << "a zip container";
+    EXPECT_TRUE(FileBytes(path).starts_with("PK")) << "a zip container";
     EXPECT_EQ(FilesInFolder(), 1u);
 
     const std::string missing = PathOf("no/folder/book.xlsx");
@@ -87,8 +87,8 @@ TEST_F(BetWorkbookTest, MoreBetsThanASheetHoldsIsRefusedBeforeWriting)
 TEST_F(BetWorkbookTest, FreeNumberedPathSkipsTakenNames)
 {
     EXPECT_EQ(FreeNumberedPath(folder_.string(), "Hoja", "xlsx"), PathOf("Hoja_1.xlsx"));
-    WriteAll(PathOf("Hoja_1.xlsx"), "");
-    WriteAll(PathOf("Hoja_2.xlsx"), "");
+    WriteFileBytes(PathOf("Hoja_1.xlsx"), "");
+    WriteFileBytes(PathOf("Hoja_2.xlsx"), "");
     EXPECT_EQ(FreeNumberedPath(folder_.string(), "Hoja", "xlsx"), PathOf("Hoja_3.xlsx"));
 }
 
@@ -101,8 +101,8 @@ TEST_F(BetWorkbookTest, ProgressReachesTheEndAndItsErrorLeavesNoFile)
     ASSERT_FALSE(reports.empty());
     EXPECT_EQ(reports.back(), (std::pair<uint64_t, uint64_t>(10, 10)));
 
-    WriteAll(path, "old");
+    WriteFileBytes(path, "old");
     EXPECT_THROW(WriteBetWorkbook(path, "Hoja", RandomBets(10), [](uint64_t, uint64_t) { throw EAbort(); }), EAbort);
-    EXPECT_EQ(ReadAll(path), "old");
+    EXPECT_EQ(FileBytes(path), "old");
     EXPECT_EQ(FilesInFolder(), 1u);
 }

@@ -77,7 +77,7 @@ TEST(LineScannerCurrentGame, TheStreamingReaderKeepsTheGameOnEveryLine)
 TEST_F(ExchangeCurrentGameTest, ImportReadsStarsOfTheCombinationsGame)
 {
     const std::string path = PathOf("bets.txt");
-    WriteAll(path, "1 2 3 4 5 10 12\n1 2 3 4 5 1 9\n");
+    WriteFileBytes(path, "1 2 3 4 5 10 12\n1 2 3 4 5 1 9\n");
 
     TEuroMillonApuestas current(TGameEdition::Current);
     TBetTextCounts counts = ImportBetTextFile(path, current);
@@ -95,7 +95,7 @@ TEST_F(ExchangeCurrentGameTest, TextExportWritesStarsTenToTwelve)
 {
     const std::string path = PathOf("out.txt");
     WriteBetTextFile(path, {BetOf("01.02.03.04.05-10.12"), BetOf("45.46.47.48.50-09.11")}, ",", " / ");
-    EXPECT_EQ(ReadAll(path), "01,02,03,04,05 / 10,12\r\n45,46,47,48,50 / 09,11\r\n");
+    EXPECT_EQ(FileBytes(path), "01,02,03,04,05 / 10,12\r\n45,46,47,48,50 / 09,11\r\n");
 }
 
 TEST_F(ExchangeCurrentGameTest, ExportedTextImportsBackTheSameBets)

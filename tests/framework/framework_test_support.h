@@ -1,14 +1,10 @@
 #pragma once
 
 #include "support/hex_bytes.h"
+#include "support/temp_folder.h"
+#include "support/file_bytes.h"
 
 #include <string>
-
-// Bytes as "06 0E 51 ...", for readable failures of exact-layout tests.
-inline std::string Hex(const std::string &bytes)
-{
-    return ToHex(bytes);
-}
 
 // The length byte and characters of a short text, as the value stream writes it.
 inline std::string Counted(const std::string &text)
@@ -38,9 +34,6 @@ class FrameworkFolderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string templ = (std::filesystem::temp_directory_path() / "qor-framework-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(templ.data()), nullptr);
-        folder_ = templ;
         SetProgramFilePath((folder_ / "qor-euromillon").string());
         UserPrompts().AskYesNo = [this](const std::string &caption, const std::string &text) {
             questions_.push_back(caption + "|" + text);
@@ -58,27 +51,12 @@ protected:
     {
         UserPrompts() = TUserPrompts{};
         SetProgramFilePath("");
-        std::error_code error;
-        std::filesystem::remove_all(folder_, error);
     }
 
     std::string PathOf(const std::string &name) const { return (folder_ / name).string(); }
 
-    static std::string ReadFile(const std::string &path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream content;
-        content << in.rdbuf();
-        return content.str();
-    }
-
-    static void WriteFile(const std::string &path, const std::string &bytes)
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
-
-    std::filesystem::path folder_;
+    TTempFolder temp_{"qor-framework"};
+    std::filesystem::path folder_ = temp_.Root();
     std::vector<bool> answers_;           // next answers to Yes/No questions (Yes when none left)
     std::vector<std::string> questions_;  // "caption|text" of each question asked
     std::vector<std::string> errors_;     // "caption|text" of each error box

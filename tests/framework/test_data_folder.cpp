@@ -25,9 +25,9 @@ protected:
         fs::create_directories(folder_ / "program" / "Sorteos");
         fs::create_directories(folder_ / "program" / "Boletos");
         fs::create_directories(folder_ / "program" / "Listados");
-        WriteFile(Program("Sorteos/QOREuroMillonSorteos.emx"), "shipped archive");
-        WriteFile(Program("Boletos/Espana.frf"), "ticket template");
-        WriteFile(Program("Listados/Lista.frf"), "listing template");
+        WriteFileBytes(Program("Sorteos/QOREuroMillonSorteos.emx"), "shipped archive");
+        WriteFileBytes(Program("Boletos/Espana.frf"), "ticket template");
+        WriteFileBytes(Program("Listados/Lista.frf"), "listing template");
         SetProgramFilePath(Program("qor-euromillon"));
         user_ = (folder_ / "home" / "QOR-EuroMillon").string();
     }
@@ -72,9 +72,9 @@ TEST_F(DataFolder, ReadOnlyProgramFolderMovesWrittenFilesToTheUserFolder)
 {
     ProgramFolderReadOnly();
     EXPECT_EQ(ChooseDataFolder(user_), user_);
-    EXPECT_EQ(ReadFile(User("Sorteos/QOREuroMillonSorteos.emx")), "shipped archive");
-    EXPECT_EQ(ReadFile(User("Boletos/Espana.frf")), "ticket template");
-    EXPECT_EQ(ReadFile(User("Listados/Lista.frf")), "listing template");
+    EXPECT_EQ(FileBytes(User("Sorteos/QOREuroMillonSorteos.emx")), "shipped archive");
+    EXPECT_EQ(FileBytes(User("Boletos/Espana.frf")), "ticket template");
+    EXPECT_EQ(FileBytes(User("Listados/Lista.frf")), "listing template");
     EXPECT_EQ(ArchivoSorteos(), User("Sorteos/QOREuroMillonSorteos.emx"));
     EXPECT_EQ(DataFolderPath("Listados"), User("Listados"));
     // Read-only files stay with the program.
@@ -104,14 +104,14 @@ TEST_F(DataFolder, LaterStartsNeverOverwriteWhatTheUserHas)
 {
     ProgramFolderReadOnly();
     ChooseDataFolder(user_);
-    WriteFile(User("Sorteos/QOREuroMillonSorteos.emx"), "user's archive");
-    WriteFile(User("Boletos/Espana.frf"), "user's template");
+    WriteFileBytes(User("Sorteos/QOREuroMillonSorteos.emx"), "user's archive");
+    WriteFileBytes(User("Boletos/Espana.frf"), "user's template");
     fs::remove(User("Listados/Lista.frf"));
-    WriteFile(Program("Boletos/Nuevo.frf"), "new template");
+    WriteFileBytes(Program("Boletos/Nuevo.frf"), "new template");
 
     ChooseDataFolder(user_);
-    EXPECT_EQ(ReadFile(User("Sorteos/QOREuroMillonSorteos.emx")), "user's archive");
-    EXPECT_EQ(ReadFile(User("Boletos/Espana.frf")), "user's template");
+    EXPECT_EQ(FileBytes(User("Sorteos/QOREuroMillonSorteos.emx")), "user's archive");
+    EXPECT_EQ(FileBytes(User("Boletos/Espana.frf")), "user's template");
     // A template the user deleted does not come back.
     EXPECT_FALSE(fs::exists(User("Listados/Lista.frf")));
     EXPECT_FALSE(fs::exists(User("Boletos/Nuevo.frf")));
@@ -119,13 +119,13 @@ TEST_F(DataFolder, LaterStartsNeverOverwriteWhatTheUserHas)
     // A lost archive is replaced by the shipped one.
     fs::remove(User("Sorteos/QOREuroMillonSorteos.emx"));
     ChooseDataFolder(user_);
-    EXPECT_EQ(ReadFile(User("Sorteos/QOREuroMillonSorteos.emx")), "shipped archive");
+    EXPECT_EQ(FileBytes(User("Sorteos/QOREuroMillonSorteos.emx")), "shipped archive");
 }
 
 TEST_F(DataFolder, UserFolderThatCannotBeCreatedRaises)
 {
     ProgramFolderReadOnly();
-    WriteFile(PathOf("blocking-file"), "x");
+    WriteFileBytes(PathOf("blocking-file"), "x");
     EXPECT_THROW(ChooseDataFolder((folder_ / "blocking-file" / "QOR").string()), std::runtime_error);
 }
 

@@ -13,8 +13,7 @@
 // need not exist, so the path is built by name rather than through "..".
 static std::string ShippedLanguageFile(const std::string &name)
 {
-    const std::filesystem::path root = std::filesystem::path(QOR_TEST_DATA_DIR).parent_path().parent_path();
-    return (root / "src" / "data" / name).string();
+    return (std::filesystem::path(QOR_SOURCE_DIR) / "src" / "data" / name).string();
 }
 
 static TLanguageTable::Entries BuiltinEntries()

@@ -43,19 +43,19 @@ TEST(ParamStream, CountryTicketExampleBytes)
     prm.SetSaveList({"PRM_COUNTRY_TICKET"}, true);
     std::string expected = ParamSignatureBytes() + "\x01" + Ident("PRM_COUNTRY_TICKET") + "\x06\x02" "ES" +
                            std::string(1, '\0');
-    EXPECT_EQ(Hex(Saved(prm)), Hex(expected));
-    EXPECT_EQ(Hex(ParamSignatureBytes()), "06 0E 51 4F 52 50 61 72 61 6D 53 74 72 65 61 6D");
+    EXPECT_EQ(ToHex(Saved(prm)), ToHex(expected));
+    EXPECT_EQ(ToHex(ParamSignatureBytes()), "06 0E 51 4F 52 50 61 72 61 6D 53 74 72 65 61 6D");
 }
 
 TEST(ParamStream, OnlySavedEntriesAreWrittenUnderTheirFirstSpelling)
 {
     TParametres prm;
     EXPECT_EQ(prm.ReadInteger("PRM_PRINTBOL_IANGULO", 1), 1);
-    EXPECT_EQ(Hex(Saved(prm)), Hex(ParamSignatureBytes() + std::string("\x01\x00", 2)));
+    EXPECT_EQ(ToHex(Saved(prm)), ToHex(ParamSignatureBytes() + std::string("\x01\x00", 2)));
 
     prm.SetValor("prm_x", "t");
     prm.SetSave("PRM_X", true);
-    EXPECT_EQ(Hex(Saved(prm)), Hex(ParamSignatureBytes() + "\x01" + Ident("prm_x") + "\x06\x01t" +
+    EXPECT_EQ(ToHex(Saved(prm)), ToHex(ParamSignatureBytes() + "\x01" + Ident("prm_x") + "\x06\x01t" +
                                    std::string(1, '\0')));
 }
 
@@ -68,8 +68,8 @@ TEST(ParamStream, SaveHandlerDecidesWithoutTouchingTheMark)
     prm.OnSavePRM = [](TParametres &, const std::string &name, const Variant &, bool &save) {
         save = name == "PRM_B";
     };
-    EXPECT_EQ(Hex(Saved(prm)),
-              Hex(ParamSignatureBytes() + "\x01" + Ident("PRM_B") + "\x08" + std::string(1, '\0')));
+    EXPECT_EQ(ToHex(Saved(prm)),
+              ToHex(ParamSignatureBytes() + "\x01" + Ident("PRM_B") + "\x08" + std::string(1, '\0')));
     EXPECT_TRUE(prm.Entry(0).Save);
     EXPECT_FALSE(prm.Entry(1).Save);
 }
@@ -123,7 +123,7 @@ TEST(ParamStream, NullValueIsOneTagAndTheNextEntryStillReads)
     prm.SetValor("PRM_B", true);
     prm.SetSaveList({"PRM_N", "PRM_B"}, true);
     std::string bytes = Saved(prm);
-    EXPECT_EQ(Hex(bytes), Hex(ParamSignatureBytes() + "\x01" + Ident("PRM_N") + std::string(1, '\0') +
+    EXPECT_EQ(ToHex(bytes), ToHex(ParamSignatureBytes() + "\x01" + Ident("PRM_N") + std::string(1, '\0') +
                               Ident("PRM_B") + "\x09" + std::string(1, '\0')));
     TParametres back;
     ASSERT_EQ(Load(back, bytes), "");
@@ -279,7 +279,7 @@ TEST(ParamStream, EntryNamedNullMadeInMemoryIsNotWritten)
     prm.SetValor("Null", 2);
     prm.SetValor("PRM_C", 3);
     prm.SetSaveList({"PRM_A", "Null", "PRM_C"}, true);
-    EXPECT_EQ(Hex(Saved(prm)), Hex(ParamSignatureBytes() + "\x01" + Ident("PRM_A") + "\x02\x01" + Ident("PRM_C") +
+    EXPECT_EQ(ToHex(Saved(prm)), ToHex(ParamSignatureBytes() + "\x01" + Ident("PRM_A") + "\x02\x01" + Ident("PRM_C") +
                                    "\x02\x03" + std::string(1, '\0')));
     // Names that the writer turns into other bare tags read back by themselves.
     TParametres other;

@@ -73,13 +73,13 @@ TEST_F(QORAppFiles, FirstRunLoadsNothingAndWritesOnlyTheMainFile)
 TEST_F(QORAppFiles, EachCloseKeepsThePreviousFileAsBackup)
 {
     CloseWithCountry("FR");
-    std::string first = ReadFile(Main());
+    std::string first = FileBytes(Main());
     CloseWithCountry("ES");
-    EXPECT_EQ(ReadFile(Backup()), first);
+    EXPECT_EQ(FileBytes(Backup()), first);
     EXPECT_EQ(CountryAtStart(), "ES");
-    std::string second = ReadFile(Main());
+    std::string second = FileBytes(Main());
     CloseWithCountry("XX");
-    EXPECT_EQ(ReadFile(Backup()), second);
+    EXPECT_EQ(FileBytes(Backup()), second);
     EXPECT_EQ(CountryAtStart(), "XX");
     EXPECT_TRUE(errors_.empty());
 }
@@ -88,7 +88,7 @@ TEST_F(QORAppFiles, DamagedMainFileFallsBackSilentlyToTheBackup)
 {
     CloseWithCountry("FR");
     CloseWithCountry("ES");
-    WriteFile(Main(), "garbage");
+    WriteFileBytes(Main(), "garbage");
     EXPECT_EQ(CountryAtStart(), "FR");
     EXPECT_TRUE(errors_.empty());
 }
@@ -97,15 +97,15 @@ TEST_F(QORAppFiles, CloseAfterARecoveryKeepsTheGoodBackup)
 {
     CloseWithCountry("FR");
     CloseWithCountry("ES");
-    const std::string goodBackup = ReadFile(Backup());
-    WriteFile(Main(), "garbage");
+    const std::string goodBackup = FileBytes(Backup());
+    WriteFileBytes(Main(), "garbage");
     CloseWithCountry("IT"); // starts on the backup's settings
-    EXPECT_EQ(ReadFile(Backup()), goodBackup);
+    EXPECT_EQ(FileBytes(Backup()), goodBackup);
     EXPECT_EQ(CountryAtStart(), "IT");
     // From then on the rotation is as usual.
     CloseWithCountry("PT");
     EXPECT_EQ(CountryAtStart(), "PT");
-    WriteFile(Main(), "garbage");
+    WriteFileBytes(Main(), "garbage");
     EXPECT_EQ(CountryAtStart(), "IT");
 }
 
@@ -122,15 +122,15 @@ TEST_F(QORAppFiles, ResourceFileNamesReplaceTheProgramsExtension)
 
 TEST_F(QORAppFiles, DamagedMainFileWithoutBackupGivesDefaults)
 {
-    WriteFile(Main(), "\x06\x0CTRecursosQOR\x01\x01");
+    WriteFileBytes(Main(), "\x06\x0CTRecursosQOR\x01\x01");
     EXPECT_EQ(CountryAtStart(), "default");
     EXPECT_TRUE(errors_.empty());
 }
 
 TEST_F(QORAppFiles, BothDamagedShowOneErrorWithTheBackupsFault)
 {
-    WriteFile(Main(), "\x06\x03XYZ");
-    WriteFile(Backup(), "\x06\x0CTRecursosQOR\x01\x01\x07");
+    WriteFileBytes(Main(), "\x06\x03XYZ");
+    WriteFileBytes(Backup(), "\x06\x0CTRecursosQOR\x01\x01\x07");
     EXPECT_EQ(CountryAtStart(), "default");
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_EQ(errors_[0], "QOR-EuroMillon v3|Imposible recuperar los recursos de la copia de seguridad\n"
@@ -150,13 +150,13 @@ TEST_F(QORAppFiles, RefusingToGoOnTriesTheBackupAndAsksAgain)
 {
     // Both files hold a parameter stream that fails half way.
     CloseWithCountry("FR");
-    std::string good = ReadFile(Main());
+    std::string good = FileBytes(Main());
     std::string faulty = good;
     size_t at = faulty.find("PRM_COUNTRY_TICKET");
     ASSERT_NE(at, std::string::npos);
     faulty[at + 18] = '\x13'; // the value's tag: a kind the parameter stream cannot hold
-    WriteFile(Main(), faulty);
-    WriteFile(Backup(), faulty);
+    WriteFileBytes(Main(), faulty);
+    WriteFileBytes(Backup(), faulty);
 
     answers_ = {false, false};
     EXPECT_EQ(CountryAtStart(), "default");
@@ -177,7 +177,7 @@ TEST_F(QORAppFiles, RefusingToGoOnTriesTheBackupAndAsksAgain)
 TEST_F(QORAppFiles, FailedSaveIsShownAndKeepsThePreviousFile)
 {
     CloseWithCountry("FR");
-    std::string previous = ReadFile(Main());
+    std::string previous = FileBytes(Main());
     {
         ProgramRun run;
         run.app.LoadAppResources();
@@ -188,7 +188,7 @@ TEST_F(QORAppFiles, FailedSaveIsShownAndKeepsThePreviousFile)
     }
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_EQ(errors_[0], "QOR-EuroMillon v3|Error guardando recursos aplicación:\ndisk full");
-    EXPECT_EQ(ReadFile(Main()), previous);
+    EXPECT_EQ(FileBytes(Main()), previous);
     EXPECT_EQ(CountryAtStart(), "FR");
 
     errors_.clear();
@@ -229,4 +229,22 @@ TEST_F(QORAppFiles, ValuesOfEveryKindSurviveARestart)
     EXPECT_EQ(p.GetValor("PRM_CURRENCY"), Variant::Currency(25000));
     EXPECT_TRUE(p.GetValor("PRM_NULL").IsNull());
     EXPECT_TRUE(p.Entry(p.IndexOf("PRM_NULL")).Save);
+}
+
+// The settings are saved many times in a run (soon after each change): the
+// backup keeps what the run started from, the file the latest change.
+TEST_F(QORAppFiles, SavesDuringARunMakeTheBackupOnce)
+{
+    CloseWithCountry("ES");
+    ProgramRun run;
+    run.app.LoadAppResources();
+    for (const char *country : {"FR", "PT", "IT"}) {
+        run.params.SetValor("PRM_COUNTRY_TICKET", std::string(country));
+        run.params.SetSaveList({"PRM_COUNTRY_TICKET"}, true);
+        run.app.SaveAppResources();
+    }
+    EXPECT_EQ(CountryAtStart(), "IT");
+    fs::remove(Main());
+    fs::rename(Backup(), Main());
+    EXPECT_EQ(CountryAtStart(), "ES");
 }

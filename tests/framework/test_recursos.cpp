@@ -88,7 +88,7 @@ TEST_F(Recursos, FileHoldingOnlyTheParameterResource)
                            std::string("\x04\xA1\x86\x01\x00", 5) + Ident("IDParent") + std::string("\x02\x00", 2) +
                            Ident("Name") + Short("QORAPPLICATION") + Ident("RecType") + "\x02\x09" +
                            Ident("Stream") + Short(parameters) + kEnd + kEnd;
-    EXPECT_EQ(Hex(ReadFile(PathOf("app.zrk"))), Hex(expected));
+    EXPECT_EQ(ToHex(FileBytes(PathOf("app.zrk"))), ToHex(expected));
 
     TParametres params;
     TRecursosQOR back(params);

@@ -116,9 +116,9 @@ TEST_F(ResourceFileFuzz, DamagedMainFileWithGoodBackupAlwaysEndsWithSettings)
 {
     std::string valid = ValidFile();
     std::string main = PathOf("qor-euromillon.zrk");
-    WriteFile(PathOf("qor-euromillon_Seg.zrk"), valid);
+    WriteFileBytes(PathOf("qor-euromillon_Seg.zrk"), valid);
     for (size_t cut = 0; cut < valid.size(); cut += 3) {
-        WriteFile(main, valid.substr(0, cut));
+        WriteFileBytes(main, valid.substr(0, cut));
         TParametres params;
         TQORApp app(params);
         app.LoadAppResources();

@@ -197,7 +197,7 @@ TEST(Tree, StreamFormOrdersSiblingsAndNestsChildren)
                static_cast<char>(child) + "\x07\x0BIDComponent" + std::string("\x02\x00", 2) + "\x07\x08NodeType" +
                "\x02\x01" + "\x07\x04Name" + "\x06\x02N" + std::to_string(id);
     };
-    EXPECT_EQ(Hex(flat), Hex("\x01" + node(2, 0) + node(3, 1) + node(1, 2) + std::string(1, '\0')));
+    EXPECT_EQ(ToHex(flat), ToHex("\x01" + node(2, 0) + node(3, 1) + node(1, 2) + std::string(1, '\0')));
 
     TTreeQOR back;
     ASSERT_EQ(ReadInto(back, flat), "");
@@ -209,11 +209,11 @@ TEST(Tree, StreamFormOrdersSiblingsAndNestsChildren)
     }
 
     tree.AddOrUpdateNode(Node(4, 3, 0));
-    EXPECT_EQ(Hex(Written(tree)), Hex("\x01" + node(2, 0) + node(3, 1) + "\x01" + node(4, 0) + std::string(1, '\0') +
+    EXPECT_EQ(ToHex(Written(tree)), ToHex("\x01" + node(2, 0) + node(3, 1) + "\x01" + node(4, 0) + std::string(1, '\0') +
                                       node(1, 2) + std::string(1, '\0')));
     // From the level of FirstIdNode's parent.
     tree.FirstIdNode = 4;
-    EXPECT_EQ(Hex(Written(tree)), Hex("\x01" + node(4, 0) + std::string(1, '\0')));
+    EXPECT_EQ(ToHex(Written(tree)), ToHex("\x01" + node(4, 0) + std::string(1, '\0')));
 }
 
 TEST(Tree, DamagedStreamsFailWithoutHarm)

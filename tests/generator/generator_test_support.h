@@ -21,25 +21,6 @@ inline BetMask MaskOf(std::initializer_list<int> numbers, std::initializer_list<
     return mask;
 }
 
-inline std::string HexBytes(const std::string &bytes)
-{
-    return ToHex(bytes);
-}
-
-inline std::string BytesOfHex(const std::string &hex)
-{
-    std::string bytes;
-    for (size_t i = 0; i + 1 < hex.size(); ) {
-        if (hex[i] == ' ') {
-            ++i;
-            continue;
-        }
-        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-        i += 2;
-    }
-    return bytes;
-}
-
 // The bets a generation run keeps from a selection mask, without conditions:
 // kind 0 no reduction, 1 global (level1), 2 blocks (level1 numbers, level2 stars).
 inline std::vector<BetMask> GeneratedBets(BetMask selection, int kind, int level1, int level2 = 0)

@@ -4,7 +4,7 @@
 // selection, walked by the generator's own enumerator, against every bet.
 // The fast analyser must give exactly what this gives.
 
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 #include "generator/generador.h"
 #include "generator/guarantee_report.h"
 #include "model/bet_mask.h"

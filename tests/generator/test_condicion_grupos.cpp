@@ -77,10 +77,10 @@ TEST(CondicionGrupos, StreamFormOfOneDefaultConditionIsExact)
 {
     TEuroMillonCondicionGrupos list;
     list.Add(Group(1, {1, 2}));
-    EXPECT_EQ(HexBytes(Saved(list)), kOneDefaultConditionHex);
+    EXPECT_EQ(ToHex(Saved(list)), kOneDefaultConditionHex);
 
     TEuroMillonCondicionGrupos back;
-    Load(back, BytesOfHex(kOneDefaultConditionHex));
+    Load(back, FromHex(kOneDefaultConditionHex));
     ASSERT_EQ(back.Count(), 1);
     EXPECT_EQ(back.Condicion(0), Group(1, {1, 2}));
 }
@@ -116,7 +116,7 @@ TEST(CondicionGrupos, ReadingToleratesAMissingNameAndRepeatedNumbers)
     std::string entry = "01 09 02 01 02 00 03 F0 00 02 00 02 05 02 00 02 05 02 00 02 05 01 02 07 02 03 02 07 00 00";
     TEuroMillonCondicionGrupos list;
     list.Add(Group(1, {5}));
-    Load(list, BytesOfHex("01 " + entry + " 00"));
+    Load(list, FromHex("01 " + entry + " 00"));
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.Condicion(0).Numeros, (TEuroMillonNumeros{3, 7}));
     EXPECT_EQ(list.Condicion(0).Nombre, "");
@@ -144,12 +144,12 @@ TEST(CondicionGrupos, DamagedStreamsRaiseAndKeepTheEntriesReadBefore)
 
 TEST(CondicionGrupos, AHostileListOfManyNumbersLoadsQuickly)
 {
-    std::string bytes = BytesOfHex("01 01 09 02 01 02 00 03 F0 00 02 00 02 05 02 00 02 05 02 00 02 05 01");
+    std::string bytes = FromHex("01 01 09 02 01 02 00 03 F0 00 02 00 02 05 02 00 02 05 02 00 02 05 01");
     for (int32_t n = 200000; n > 0; --n) {
         bytes += '\x04';
         bytes.append(reinterpret_cast<const char *>(&n), 4);
     }
-    bytes += BytesOfHex("00 00 00");
+    bytes += FromHex("00 00 00");
     TEuroMillonCondicionGrupos list;
     Load(list, bytes);
     ASSERT_EQ(list.Count(), 1);

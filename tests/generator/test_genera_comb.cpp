@@ -8,6 +8,9 @@
 #include "model/memory_stream.h"
 #include "model/value_stream.h"
 
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -128,22 +131,23 @@ TEST(GeneraComb, ClearKeepsTheKindAndGlobalLevel)
 TEST(GeneraComb, FileBytesAreExact)
 {
     TEuroMillonGeneraComb fresh;
-    EXPECT_EQ(HexBytes(Saved(fresh)), kFreshHex);
+    EXPECT_EQ(ToHex(Saved(fresh)), kFreshHex);
 
     TEuroMillonGeneraComb six;
     Select(six, 6, 3);
     six.SetTipoReduccion(1);
     six.SetReduccionGlobal(6);
-    EXPECT_EQ(HexBytes(Saved(six)), kSixNumbersHex);
+    EXPECT_EQ(ToHex(Saved(six)), kSixNumbersHex);
 
     TEuroMillonGeneraComb back;
-    Load(back, BytesOfHex(kSixNumbersHex));
+    Load(back, FromHex(kSixNumbersHex));
     ExpectSameSettings(back, six);
 }
 
 TEST(GeneraComb, RoundTripThroughAFile)
 {
-    auto path = (std::filesystem::temp_directory_path() / "qor-generator-settings.gem").string();
+    const TTempFolder folder("qor-generator-settings");
+    auto path = folder.Path("settings.gem");
     TEuroMillonGeneraComb settings;
     FillSample(settings);
     settings.SaveToFile(path);
@@ -177,7 +181,7 @@ TEST(GeneraComb, WrongSignatureOrNewerVersionChangesNothing)
     TEuroMillonGeneraComb before;
     before.AssignSettings(settings);
 
-    std::string newer = BytesOfHex(kFreshHex);
+    std::string newer = FromHex(kFreshHex);
     newer[5] = 3;
     try {
         Load(settings, newer);
@@ -206,7 +210,7 @@ TEST(GeneraComb, OutOfRangeValuesAreDroppedOrIgnored)
     settings.SetTipoReduccion(1);
     settings.SetReduccionGlobal(4);
     // kind 5, global 9, blocks 0 and 3; numbers 0, 51, 7, 7; stars 10, 2, 3.
-    Load(settings, BytesOfHex("45 4D 43 30 02 02 01 02 00 02 33 02 07 02 07 00 01 02 0A 02 02 02 03 00 "
+    Load(settings, FromHex("45 4D 43 30 02 02 01 02 00 02 33 02 07 02 07 00 01 02 0A 02 02 02 03 00 "
                               "02 05 02 09 02 00 02 03 01 00"));
     EXPECT_EQ(settings.Seleccion().ToMask(), MaskOf({7}, {2, 3}));
     EXPECT_EQ(settings.TipoReduccion(), 1);
@@ -241,11 +245,11 @@ TEST(GeneraComb, DamagedFilesRaiseAndNeverHang)
     }
     // A selection list that never ends, and a name claiming 4 GB.
     TEuroMillonGeneraComb settings;
-    std::string endless = BytesOfHex("45 4D 43 30 02 02 01");
+    std::string endless = FromHex("45 4D 43 30 02 02 01");
     for (int i = 0; i < 100000; ++i)
-        endless += BytesOfHex("02 07");
+        endless += FromHex("02 07");
     EXPECT_THROW(Load(settings, endless), EReadError);
-    std::string huge = BytesOfHex("45 4D 43 30 02 02 01 00 01 00 02 00 02 07 02 05 02 02 01 01 09 02 01 02 00 03 F0 "
+    std::string huge = FromHex("45 4D 43 30 02 02 01 00 01 00 02 00 02 07 02 05 02 02 01 01 09 02 01 02 00 03 F0 "
                                   "00 02 00 02 05 02 00 02 05 02 00 02 05 01 00 0C FF FF FF FF 61");
     EXPECT_THROW(Load(settings, huge), EReadError);
 }
@@ -266,18 +270,15 @@ TEST(GeneraComb, ADamagedFileKeepsWhatWasReadAndClearsTheRest)
 
 TEST(GeneraComb, SavesWholeFilesAndReportsUncreatableOnes)
 {
-    auto folder = std::filesystem::temp_directory_path() / "qor-generator-save";
-    std::filesystem::create_directories(folder);
+    const TTempFolder temp("qor-generator-save");
+    const std::filesystem::path folder = temp.Root();
     auto path = (folder / "settings.gem").string();
     TEuroMillonGeneraComb settings;
     FillSample(settings);
     settings.SaveToFile(path);
-    std::ifstream in(path, std::ios::binary);
-    std::string before((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(before, Saved(settings));
+    EXPECT_EQ(FileBytes(path), Saved(settings));
     // A path whose folder does not exist cannot be created.
     EXPECT_THROW(settings.SaveToFile((folder / "missing" / "x.gem").string()), Exception);
-    std::filesystem::remove_all(folder);
 }
 
 // The optimized-reduction setting: absent, the file is the same byte for
@@ -307,12 +308,12 @@ TEST(GeneraCombOptimizar, WithoutTheOptionTheFileIsUnchanged)
 {
     TEuroMillonGeneraComb fresh;
     EXPECT_EQ(fresh.OptimizarSegundos(), 0);
-    EXPECT_EQ(HexBytes(Saved(fresh)), kFreshHex);
+    EXPECT_EQ(ToHex(Saved(fresh)), kFreshHex);
     TEuroMillonGeneraComb six;
     SixNumbersGlobalSix(six);
     six.SetOptimizarSegundos(60);
     six.SetOptimizarSegundos(0);
-    EXPECT_EQ(HexBytes(Saved(six)), kSixNumbersHex);
+    EXPECT_EQ(ToHex(Saved(six)), kSixNumbersHex);
 }
 
 TEST(GeneraCombOptimizar, TheOptionFollowsTheConditions)
@@ -320,20 +321,20 @@ TEST(GeneraCombOptimizar, TheOptionFollowsTheConditions)
     TEuroMillonGeneraComb six;
     SixNumbersGlobalSix(six);
     six.SetOptimizarSegundos(60);
-    EXPECT_EQ(HexBytes(Saved(six)), Join(kSixNumbersHex, kSixtySecondsHex));
+    EXPECT_EQ(ToHex(Saved(six)), Join(kSixNumbersHex, kSixtySecondsHex));
     six.SetOptimizarSegundos(300);
-    EXPECT_EQ(HexBytes(Saved(six)).substr(std::string(kSixNumbersHex).size()),
+    EXPECT_EQ(ToHex(Saved(six)).substr(std::string(kSixNumbersHex).size()),
               " 01 06 11 4F 70 74 69 6D 69 7A 61 72 53 65 67 75 6E 64 6F 73 03 2C 01 00");
 }
 
 TEST(GeneraCombOptimizar, ReadingRestoresTheOptionAndAFileWithoutItClearsIt)
 {
     TEuroMillonGeneraComb target;
-    Load(target, BytesOfHex(Join(kSixNumbersHex, kSixtySecondsHex)));
+    Load(target, FromHex(Join(kSixNumbersHex, kSixtySecondsHex)));
     EXPECT_EQ(target.OptimizarSegundos(), 60);
     EXPECT_EQ(target.ReduccionGlobal(), 6);
     EXPECT_EQ(target.Seleccion().Block(1).Count(), 6);
-    Load(target, BytesOfHex(kSixNumbersHex));
+    Load(target, FromHex(kSixNumbersHex));
     EXPECT_EQ(target.OptimizarSegundos(), 0);
 
     TEuroMillonGeneraComb source;
@@ -367,7 +368,7 @@ TEST(GeneraCombOptimizar, AReaderOfThePlainLayoutStopsBeforeTheOption)
         reader.GetInteger();
     TEuroMillonGeneraComb owner;
     owner.Condiciones().LeerDeStream(reader);
-    EXPECT_EQ(reader.Position(), static_cast<int64_t>(BytesOfHex(kSixNumbersHex).size()));
+    EXPECT_EQ(reader.Position(), static_cast<int64_t>(FromHex(kSixNumbersHex).size()));
 }
 
 TEST(GeneraCombOptimizar, UnknownNamedValuesAreSkipped)
@@ -376,7 +377,7 @@ TEST(GeneraCombOptimizar, UnknownNamedValuesAreSkipped)
     const std::string extras = "01 06 06 46 75 74 75 72 6F 02 05 06 04 4F 74 72 6F 01 02 01 00 "
                                "06 11 4F 70 74 69 6D 69 7A 61 72 53 65 67 75 6E 64 6F 73 02 0A 00";
     TEuroMillonGeneraComb target;
-    Load(target, BytesOfHex(Join(kSixNumbersHex, extras.c_str())));
+    Load(target, FromHex(Join(kSixNumbersHex, extras.c_str())));
     EXPECT_EQ(target.OptimizarSegundos(), 10);
 }
 
@@ -388,11 +389,11 @@ TEST(GeneraCombOptimizar, OutOfRangeSecondsAndStrayBytesAreIgnored)
     target.SetOptimizarSegundos(-1);
     EXPECT_EQ(target.OptimizarSegundos(), 0);
     // 100000 seconds: 04 A0 86 01 00.
-    Load(target, BytesOfHex(Join(kSixNumbersHex,
+    Load(target, FromHex(Join(kSixNumbersHex,
                                  "01 06 11 4F 70 74 69 6D 69 7A 61 72 53 65 67 75 6E 64 6F 73 04 A0 86 01 00 00")));
     EXPECT_EQ(target.OptimizarSegundos(), 0);
     // Bytes after the conditions that do not open a list are not read.
-    Load(target, BytesOfHex(Join(kSixNumbersHex, "58 59 5A")));
+    Load(target, FromHex(Join(kSixNumbersHex, "58 59 5A")));
     EXPECT_EQ(target.OptimizarSegundos(), 0);
     EXPECT_EQ(target.ReduccionGlobal(), 6);
 }
@@ -401,7 +402,7 @@ TEST(GeneraCombOptimizar, ADamagedOptionListIsAReadError)
 {
     const std::string whole = Join(kSixNumbersHex, kSixtySecondsHex);
     TEuroMillonGeneraComb target;
-    EXPECT_THROW(Load(target, BytesOfHex(whole.substr(0, whole.size() - 3))), EReadError) << "list end missing";
-    EXPECT_THROW(Load(target, BytesOfHex(Join(kSixNumbersHex, "01 02 05 00"))), EReadError) << "no name";
+    EXPECT_THROW(Load(target, FromHex(whole.substr(0, whole.size() - 3))), EReadError) << "list end missing";
+    EXPECT_THROW(Load(target, FromHex(Join(kSixNumbersHex, "01 02 05 00"))), EReadError) << "no name";
     EXPECT_EQ(target.Seleccion().Block(1).Count(), 6) << "what was read stays";
 }

@@ -3,6 +3,7 @@
 
 #include "generator/genera_comb.h"
 #include "generator_test_support.h"
+#include "support/temp_folder.h"
 
 #include "model/exception.h"
 #include "model/memory_stream.h"
@@ -64,37 +65,35 @@ std::string ErrorOf(TEuroMillonGeneraComb &settings, const std::string &bytes)
 TEST(GenerationFileEditions, CurrentFileBytesAreExact)
 {
     TEuroMillonGeneraComb fresh(kCurrent);
-    EXPECT_EQ(HexBytes(Saved(fresh)), kFreshCurrentHex);
+    EXPECT_EQ(ToHex(Saved(fresh)), kFreshCurrentHex);
     TEuroMillonGeneraComb high(kCurrent);
     FillHighStars(high);
-    EXPECT_EQ(HexBytes(Saved(high)), kHighStarsHex);
+    EXPECT_EQ(ToHex(Saved(high)), kHighStarsHex);
 }
 
 TEST(GenerationFileEditions, CurrentFileRoundTrips)
 {
     TEuroMillonGeneraComb back(kCurrent);
-    Load(back, BytesOfHex(kHighStarsHex));
+    Load(back, FromHex(kHighStarsHex));
     EXPECT_EQ(back.Seleccion().ToMask(), MaskOf({1, 2, 3, 4, 5, 6}, {10, 11, 12}));
     EXPECT_EQ(back.ReduccionGlobal(), 6);
     ASSERT_EQ(back.Condiciones().Count(), 1);
     EXPECT_EQ(back.Condiciones().Condicion(0).Numeros, (TEuroMillonNumeros{11, 12}));
-    EXPECT_EQ(HexBytes(Saved(back)), kHighStarsHex);
+    EXPECT_EQ(ToHex(Saved(back)), kHighStarsHex);
 
-    const auto folder = std::filesystem::temp_directory_path() / "qor_generation_editions";
-    std::filesystem::create_directories(folder);
-    const std::string path = (folder / "high.gem").string();
+    const TTempFolder folder("qor-generation-editions");
+    const std::string path = folder.Path("high.gem");
     back.SaveToFile(path);
     TEuroMillonGeneraComb fromFile(kCurrent);
     fromFile.LoadFromFile(path);
-    EXPECT_EQ(HexBytes(Saved(fromFile)), kHighStarsHex);
-    std::filesystem::remove_all(folder);
+    EXPECT_EQ(ToHex(Saved(fromFile)), kHighStarsHex);
 }
 
 TEST(GenerationFileEditions, ClassicReaderRefusesTodaysFile)
 {
     TEuroMillonGeneraComb classic;
     classic.Seleccion().FromMask(MaskOf({7, 8, 9, 10, 11}, {1, 2}));
-    EXPECT_EQ(ErrorOf(classic, BytesOfHex(kHighStarsHex)),
+    EXPECT_EQ(ErrorOf(classic, FromHex(kHighStarsHex)),
               "El archivo es del juego actual (estrellas 1 a 12); no puede leerse como juego clásico");
     // Nothing changed, and no star was dropped into a classic selection.
     EXPECT_EQ(classic.Seleccion().ToMask(), MaskOf({7, 8, 9, 10, 11}, {1, 2}));
@@ -114,7 +113,7 @@ TEST(GenerationFileEditions, CurrentReaderRefusesClassicFile)
 TEST(GenerationFileEditions, AdoptTakesTheFilesEdition)
 {
     TEuroMillonGeneraComb settings;
-    Load(settings, BytesOfHex(kHighStarsHex), TEditionOnLoad::Adopt);
+    Load(settings, FromHex(kHighStarsHex), TEditionOnLoad::Adopt);
     EXPECT_EQ(settings.Edition(), kCurrent);
     EXPECT_EQ(settings.Apuestas().Edition(), kCurrent);
     EXPECT_EQ(settings.Seleccion().ToMask(), MaskOf({1, 2, 3, 4, 5, 6}, {10, 11, 12}));
@@ -122,7 +121,7 @@ TEST(GenerationFileEditions, AdoptTakesTheFilesEdition)
     TEuroMillonGeneraComb copy;
     copy.AssignSettings(settings);
     EXPECT_EQ(copy.Edition(), kCurrent);
-    EXPECT_EQ(HexBytes(Saved(copy)), kHighStarsHex);
+    EXPECT_EQ(ToHex(Saved(copy)), kHighStarsHex);
 }
 
 TEST(GenerationFileEditions, OtherSignaturesAndDamageAreRefused)
@@ -131,7 +130,7 @@ TEST(GenerationFileEditions, OtherSignaturesAndDamageAreRefused)
     for (const char *signature : {"EMC1", "EMC3", "EMA2", "EM"})
         EXPECT_EQ(ErrorOf(settings, std::string(signature) + "\x02\x02"), "No es un formato de archivo válido")
             << signature;
-    const std::string bytes = BytesOfHex(kHighStarsHex);
+    const std::string bytes = FromHex(kHighStarsHex);
     for (size_t length = 5; length < bytes.size(); ++length)
         EXPECT_THROW(Load(settings, bytes.substr(0, length)), EReadError) << "prefix " << length;
     std::string newer = bytes;

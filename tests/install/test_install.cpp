@@ -6,6 +6,9 @@
 #include "framework/program_path.h"
 #include "framework/qor_app.h"
 
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -26,14 +29,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr uid_t kNobody = 65534;
-
-std::string ReadFile(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 std::set<std::string> Listing(const fs::path &folder)
 {
@@ -70,9 +65,7 @@ class InstalledProgram : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string templ = (fs::temp_directory_path() / "qor-install-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(templ.data()), nullptr);
-        root_ = templ;
+        // Others pass through the root to reach the program folder and home.
         fs::permissions(root_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                    fs::perms::others_read | fs::perms::others_exec);
         prefix_ = root_ / "opt";
@@ -89,7 +82,6 @@ protected:
         if (fs::exists(prefix_)) {
             [[maybe_unused]] const int made = std::system(("chmod -R u+w '" + prefix_.string() + "'").c_str());
         }
-        fs::remove_all(root_, error);
         SetProgramFilePath("");
     }
 
@@ -133,7 +125,9 @@ protected:
         ASSERT_EQ(WEXITSTATUS(status), 0);
     }
 
-    fs::path root_, prefix_, home_;
+    TTempFolder temp_{"qor-install"};
+    fs::path root_ = temp_.Root();
+    fs::path prefix_, home_;
 };
 
 } // namespace
@@ -146,11 +140,12 @@ TEST_F(InstalledProgram, ReadOnlyProgramFolderKeepsUserFilesInTheDataFolder)
     for (const char *name : {"qor-euromillon", "qor-euromillon-cli", "QOREuroMillonv3_espagnol.lng",
                              "QOREuroMillonv3_english.lng", "QOREuroMillonv3_french.lng", "QOREuroMillon.pdf",
                              "QOREuroMillon_english.pdf", "QOREuroMillon_french.pdf",
-                             "Sorteos/QOREuroMillonSorteos.emx"})
+                             "Sorteos/QOREuroMillonSorteos.emx", "Boletos/Boleto_Espana_90.frf",
+                             "Listados/Listado_Apuestas.frf", "Listados/Listado_Por_Boletos.frf"})
         EXPECT_TRUE(fs::is_regular_file(prefix_ / name)) << name;
     for (const char *name : {"Sorteos", "Boletos", "Listados"})
         EXPECT_TRUE(fs::is_directory(prefix_ / name)) << name;
-    const std::string shipped = ReadFile(prefix_ / "Sorteos/QOREuroMillonSorteos.emx");
+    const std::string shipped = FileBytes(prefix_ / "Sorteos/QOREuroMillonSorteos.emx");
     ASSERT_GT(shipped.size(), 1000u);
 
     ASSERT_EQ(std::system(("chmod -R a-w '" + prefix_.string() + "'").c_str()), 0);
@@ -159,9 +154,9 @@ TEST_F(InstalledProgram, ReadOnlyProgramFolderKeepsUserFilesInTheDataFolder)
     RunOnce();
     const fs::path data = home_ / ".local/share/QOR-EuroMillon";
     EXPECT_TRUE(fs::is_regular_file(data / "qor-euromillon.zrk"));
-    EXPECT_EQ(ReadFile(data / "Sorteos/QOREuroMillonSorteos.emx"), shipped);
+    EXPECT_EQ(FileBytes(data / "Sorteos/QOREuroMillonSorteos.emx"), shipped);
     EXPECT_TRUE(fs::is_directory(data / "Boletos"));
-    EXPECT_TRUE(fs::is_directory(data / "Listados"));
+    EXPECT_TRUE(fs::is_regular_file(data / "Listados/Listado_Apuestas.frf"));
     EXPECT_EQ(Listing(prefix_), installed);
 
     // The settings hold what the first run saved; a country set here must
@@ -189,6 +184,6 @@ TEST_F(InstalledProgram, ReadOnlyProgramFolderKeepsUserFilesInTheDataFolder)
         EXPECT_EQ(params.ReadString("PRM_COUNTRY_TICKET", ""), "FR");
     }
     EXPECT_TRUE(fs::is_regular_file(data / "qor-euromillon_Seg.zrk"));
-    EXPECT_EQ(ReadFile(data / "Sorteos/QOREuroMillonSorteos.emx"), shipped);
+    EXPECT_EQ(FileBytes(data / "Sorteos/QOREuroMillonSorteos.emx"), shipped);
     EXPECT_EQ(Listing(prefix_), installed);
 }

@@ -2,6 +2,8 @@
 // pages, and its text (as pdftotext extracts it) holds every chapter title
 // of its Markdown source, in the table of contents and in the chapters; the
 // contents link to the pages.
+#include "support/file_bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -79,12 +81,10 @@ TEST_P(Manual, HasMorePagesThanTenAndEveryChapterTitle)
     EXPECT_NE(text.find(" " + std::string(pages[1]) + " "), std::string::npos);
 
     // Every entry of the contents jumps to its page inside the document.
-    std::ifstream in(pdf, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    EXPECT_GE(Occurrences(bytes.str(), "/S /GoTo /D ["), titles.size() - 1);
-    EXPECT_EQ(Occurrences(bytes.str(), "qor-page"), 0u);
-    EXPECT_EQ(Occurrences(bytes.str(), "/S /URI"), 0u);
+    const std::string bytes = FileBytes(pdf);
+    EXPECT_GE(Occurrences(bytes, "/S /GoTo /D ["), titles.size() - 1);
+    EXPECT_EQ(Occurrences(bytes, "qor-page"), 0u);
+    EXPECT_EQ(Occurrences(bytes, "/S /URI"), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Manual,

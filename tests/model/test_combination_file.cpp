@@ -3,7 +3,9 @@
 #include "model/combination_helpers.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
+#include "support/file_bytes.h"
 #include "support/hex_bytes.h"
+#include "support/temp_folder.h"
 #include "model/memory_stream.h"
 #include "model/value_stream.h"
 
@@ -73,20 +75,6 @@ Reference LoadReference(const std::string &bytes)
     }
     result.workingBet = bet.ToMask();
     return result;
-}
-
-std::string TempFolder()
-{
-    auto folder = std::filesystem::temp_directory_path() /
-                  ("qor-model-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    return folder.string();
-}
-
-std::string ReadFile(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 } // namespace
@@ -369,7 +357,8 @@ TEST(CombinationFile, TheQuickCheckSparesOnlyTheBetsItVouchesFor)
 
 TEST(CombinationFile, ProgressIsToldAndMayStopTheLoad)
 {
-    std::string folder = TempFolder();
+    const TTempFolder temp("qor-model-test");
+    const std::string folder = temp.Root();
     std::string path = folder + "/big.aem";
     TEuroMillonApuestas source;
     source.SetName("big");
@@ -414,12 +403,12 @@ TEST(CombinationFile, ProgressIsToldAndMayStopTheLoad)
     EXPECT_EQ(window.FileName(), path);
     EXPECT_FALSE(window.Modified());
     EXPECT_EQ(loaded.Count(), 0);
-    std::filesystem::remove_all(folder);
 }
 
 TEST(CombinationFile, FilesRememberTheirPathOnlyWhenReadOrWrittenWhole)
 {
-    std::string folder = TempFolder();
+    const TTempFolder temp("qor-model-test");
+    const std::string folder = temp.Root();
     std::string path = folder + "/semana.aem";
     TEuroMillonApuestas combination;
     combination.SetName("abc");
@@ -427,7 +416,7 @@ TEST(CombinationFile, FilesRememberTheirPathOnlyWhenReadOrWrittenWhole)
     int nameChanges = 0;
     combination.OnNameChange = [&](void *) { ++nameChanges; };
     combination.SaveToFile(path);
-    EXPECT_EQ(ToHex(ReadFile(path)), kAbcFile);
+    EXPECT_EQ(ToHex(FileBytes(path)), kAbcFile);
     EXPECT_EQ(combination.FileName(), path);
     EXPECT_FALSE(combination.Modified());
     EXPECT_EQ(nameChanges, 1);
@@ -450,18 +439,18 @@ TEST(CombinationFile, FilesRememberTheirPathOnlyWhenReadOrWrittenWhole)
         EXPECT_EQ(std::string(error.what()), "Cannot open file " + folder + "/missing.aem");
     }
     EXPECT_THROW(combination.SaveToFile(folder + "/no-such-folder/x.aem"), EFCreateError);
-    std::filesystem::remove_all(folder);
 }
 
 TEST(CombinationFile, FailedSaveLeavesThePreviousFileAsItWas)
 {
-    std::string folder = TempFolder();
+    const TTempFolder temp("qor-model-test");
+    const std::string folder = temp.Root();
     std::string path = folder + "/kept.aem";
     TEuroMillonApuestas small;
     small.SetName("previous");
     AddBet(small, "03.15.27.41.50-02.09");
     small.SaveToFile(path);
-    std::string before = ReadFile(path);
+    std::string before = FileBytes(path);
 
     // A child process may write at most 64 KiB per file: saving 100000 bets
     // (1.8 MB) fails in the middle of the bet list.
@@ -488,12 +477,11 @@ TEST(CombinationFile, FailedSaveLeavesThePreviousFileAsItWas)
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: saved whole, 2: other error, 3: path taken";
-    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_EQ(FileBytes(path), before);
     int files = 0;
     for (auto &entry : std::filesystem::directory_iterator(folder)) {
         (void)entry;
         ++files;
     }
     EXPECT_EQ(files, 1) << "the temporary file was left behind";
-    std::filesystem::remove_all(folder);
 }

@@ -1,5 +1,10 @@
 #include "model/exception.h"
 #include "model/file_stream.h"
+#include "model/kept_copies.h"
+#include "support/save_target_faults.h"
+
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,33 +26,15 @@ namespace {
 
 class SafeFileStreamTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("qor-file-stream-" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string PathOf(const std::string &name) const { return (folder_ / name).string(); }
 
-    static std::string ReadAll(const std::string &path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    static void WriteAll(const std::string &path, const std::string &bytes)
-    {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
     size_t FilesInFolder() const
     {
         return static_cast<size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
     }
 
-    fs::path folder_;
+    TTempFolder temp_{"qor-file-stream"};
+    fs::path folder_ = temp_.Root();
 };
 
 } // namespace
@@ -55,23 +42,23 @@ protected:
 TEST_F(SafeFileStreamTest, CommitReplacesTheFileAndLeavesNoTemporary)
 {
     std::string path = PathOf("a.bin");
-    WriteAll(path, "old contents");
+    WriteFileBytes(path, "old contents");
     SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("new", 3); });
-    EXPECT_EQ(ReadAll(path), "new");
+    EXPECT_EQ(FileBytes(path), "new");
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(SafeFileStreamTest, AnErrorBeforeCommitLeavesTheOldFile)
 {
     std::string path = PathOf("a.bin");
-    WriteAll(path, "old contents");
+    WriteFileBytes(path, "old contents");
     EXPECT_THROW(SaveFileSafely(path,
                                 [](TStream &stream) {
                                     stream.WriteBuffer("partial", 7);
                                     throw EWriteError(kStreamWriteError);
                                 }),
                  EWriteError);
-    EXPECT_EQ(ReadAll(path), "old contents");
+    EXPECT_EQ(FileBytes(path), "old contents");
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
@@ -79,13 +66,13 @@ TEST_F(SafeFileStreamTest, ADiskThatFillsUpLeavesTheOldFileByteForByte)
 {
     std::string path = PathOf("big.bin");
     std::string old(100000, 'o');
-    WriteAll(path, old);
+    WriteFileBytes(path, old);
     // In a child process, limit file size so writing fails midway as on a
     // full disk; the child reports whether the save raised an error.
     pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
+        IgnoreFileSizeSignal();
         rlimit limit{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         int status = 0;
@@ -107,14 +94,14 @@ TEST_F(SafeFileStreamTest, ADiskThatFillsUpLeavesTheOldFileByteForByte)
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed save must raise a write error";
-    EXPECT_EQ(ReadAll(path), old);
+    EXPECT_EQ(FileBytes(path), old);
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(SafeFileStreamTest, KeepsThePermissionsOfTheReplacedFile)
 {
     std::string path = PathOf("a.bin");
-    WriteAll(path, "x");
+    WriteFileBytes(path, "x");
     ::chmod(path.c_str(), 0640);
     SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("y", 1); });
     struct stat info{};
@@ -157,69 +144,50 @@ TEST_F(SafeFileStreamTest, ReadsBackWhatWasWritten)
     EXPECT_THROW(in.ReadBuffer(buffer, 2), EReadError);
 }
 
-namespace {
-
-// Runs body in a child process that cannot create files in folder but may
-// write the files it owns there: as root the child becomes nobody, otherwise
-// the folder is made read-only. Returns the child's exit status.
-int RunWhereTheFolderRefusesNewFiles(const fs::path &folder, const std::string &ownedFile,
-                                     const std::function<int()> &body)
+TEST_F(SafeFileStreamTest, ADeviceIsWrittenNotReplaced)
 {
-    const bool root = ::geteuid() == 0;
-    constexpr uid_t kNobody = 65534;
-    if (root) {
-        ::chown(ownedFile.c_str(), kNobody, kNobody);
-        ::chmod(folder.c_str(), 0755);
-    } else {
-        ::chmod(folder.c_str(), 0555);
-    }
-    pid_t child = ::fork();
-    if (child == 0) {
-        if (root && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
-            ::_exit(90);
-        int status = 90;
-        try {
-            status = body();
-        } catch (...) {
-        }
-        ::_exit(status);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ::chmod(folder.c_str(), 0755);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
+    SaveFileSafely("/dev/null", [](TStream &stream) { stream.WriteBuffer("gone", 4); });
+    struct stat info{};
+    ASSERT_EQ(::stat("/dev/null", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
 }
 
-size_t KeptCopiesIn(const fs::path &folder)
+TEST_F(SafeFileStreamTest, AFolderIsRefused)
 {
-    size_t count = 0;
-    for (const auto &entry : fs::directory_iterator(folder))
-        count += entry.path().filename().string().rfind("qor-kept-", 0) == 0;
-    return count;
+    try {
+        SaveFileSafely(folder_.string(), [](TStream &stream) { stream.WriteBuffer("y", 1); });
+        FAIL();
+    } catch (const EFCreateError &error) {
+        EXPECT_EQ(error.Message(), "Cannot create file " + folder_.string());
+    }
+    EXPECT_TRUE(fs::is_directory(folder_));
 }
 
-} // namespace
-
-TEST_F(SafeFileStreamTest, AFolderThatRefusesNewFilesIsWrittenInPlace)
+TEST(SafeFileStreamInPlace, AGoodSaveReplacesTheBytesAndLeavesNothingBehind)
 {
-    const std::string path = PathOf("a.bin");
-    WriteAll(path, "old contents");
-    const size_t keptBefore = KeptCopiesIn(fs::temp_directory_path());
-
-    // A good save replaces the bytes and leaves no copy behind.
-    EXPECT_EQ(RunWhereTheFolderRefusesNewFiles(folder_, path, [&] {
-                  SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("new", 3); });
+    save_targets::TInPlaceSetup setup("a.bin");
+    EXPECT_EQ(setup.Run([&] {
+                  TSafeFileStream stream(setup.target.string());
+                  if (!stream.InPlace())
+                      return 2;
+                  stream.WriteBuffer("new", 3);
+                  stream.Commit();
                   return 0;
               }),
               0);
-    EXPECT_EQ(ReadAll(path), "new");
-    EXPECT_EQ(FilesInFolder(), 1u);
+    EXPECT_EQ(save_targets::ReadAll(setup.target), "new");
+    EXPECT_EQ(save_targets::Names(setup.files).size(), 1u);
+    EXPECT_TRUE(save_targets::Names(setup.data / "Copias").empty());
+}
 
-    // A save that fails half way (after a megabyte went out) puts the old bytes back.
-    WriteAll(path, "old contents");
-    EXPECT_EQ(RunWhereTheFolderRefusesNewFiles(folder_, path, [&] {
+// An error before Commit never reaches the file: the new content was being
+// prepared elsewhere.
+TEST(SafeFileStreamInPlace, AnAbandonedSaveNeverTouchesTheFile)
+{
+    save_targets::TInPlaceSetup setup("a.bin");
+    EXPECT_EQ(setup.Run([&] {
                   try {
-                      SaveFileSafely(path, [](TStream &stream) {
+                      SaveFileSafely(setup.target.string(), [](TStream &stream) {
                           std::string chunk(1 << 20, 'n');
                           stream.WriteBuffer(chunk.data(), chunk.size());
                           throw EWriteError(kStreamWriteError);
@@ -230,17 +198,71 @@ TEST_F(SafeFileStreamTest, AFolderThatRefusesNewFilesIsWrittenInPlace)
                   return 1;
               }),
               0);
-    EXPECT_EQ(ReadAll(path), "old contents");
-    EXPECT_EQ(FilesInFolder(), 1u);
-    EXPECT_EQ(KeptCopiesIn(fs::temp_directory_path()), keptBefore);
+    EXPECT_EQ(save_targets::ReadAll(setup.target), setup.old);
+    EXPECT_TRUE(save_targets::Names(setup.data / "Copias").empty());
 }
 
-TEST_F(SafeFileStreamTest, AFolderThatRefusesNewFilesStillRefusesANewFile)
+// A write that fails during the overwrite (here a size limit that falls once
+// the copy is kept) puts the old bytes back and says so; when even that
+// fails, the copy stays and the message names it.
+TEST(SafeFileStreamInPlace, AFailedOverwritePutsTheOldBytesBackOrKeepsTheCopy)
 {
-    const std::string existing = PathOf("a.bin");
-    WriteAll(existing, "x");
-    const std::string path = PathOf("new.bin");
-    EXPECT_EQ(RunWhereTheFolderRefusesNewFiles(folder_, existing, [&] {
+    struct Case {
+        rlim_t limit;
+        const char *says;
+        size_t copiesLeft;
+    };
+    for (const Case &c : {Case{static_cast<rlim_t>(2000), "se ha vuelto a poner", 0u},
+                          Case{static_cast<rlim_t>(8), "se conserva en", 1u}}) {
+        save_targets::TInPlaceSetup setup("a.bin");
+        const std::string message = setup.old.substr(0, 2000);
+        save_targets::WriteAll(setup.target, message); // 2000 bytes of old content
+        const std::string old = save_targets::ReadAll(setup.target);
+        std::string reportFile = (setup.temp.path / "message.txt").string();
+        save_targets::WriteAll(reportFile, "");
+        ::chmod(reportFile.c_str(), 0666);
+        EXPECT_EQ(setup.Run([&] {
+                      IgnoreFileSizeSignal();
+                      kept_copies::SetOverwriteHookForTests([&](uintmax_t written) {
+                          if (written == 0) {
+                              rlimit bound{c.limit, RLIM_INFINITY};
+                              ::setrlimit(RLIMIT_FSIZE, &bound);
+                          }
+                      });
+                      try {
+                          SaveFileSafely(setup.target.string(), [](TStream &stream) {
+                              std::string chunk(100000, 'n');
+                              stream.WriteBuffer(chunk.data(), chunk.size());
+                          });
+                      } catch (const EWriteError &error) {
+                          rlimit none{RLIM_INFINITY, RLIM_INFINITY};
+                          ::setrlimit(RLIMIT_FSIZE, &none);
+                          std::ofstream(reportFile) << error.Message();
+                          return 0;
+                      }
+                      return 1;
+                  }),
+                  0)
+            << c.limit;
+        const std::string said = save_targets::ReadAll(reportFile);
+        EXPECT_NE(said.find(c.says), std::string::npos) << said;
+        EXPECT_NE(said.find(setup.target.string()), std::string::npos) << said;
+        const std::vector<TKeptCopy> found = setup.Found();
+        ASSERT_EQ(found.size(), c.copiesLeft);
+        if (c.copiesLeft == 0) {
+            EXPECT_EQ(save_targets::ReadAll(setup.target), old);
+        } else {
+            EXPECT_EQ(save_targets::ReadAll(found[0].CopyPath), old);
+            EXPECT_NE(said.find(found[0].CopyPath), std::string::npos) << said;
+        }
+    }
+}
+
+TEST(SafeFileStreamInPlace, AFolderThatRefusesNewFilesStillRefusesANewFile)
+{
+    save_targets::TInPlaceSetup setup("a.bin");
+    const std::string path = (setup.files / "new.bin").string();
+    EXPECT_EQ(setup.Run([&] {
                   try {
                       SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("y", 1); });
                   } catch (const EFCreateError &) {

@@ -5,6 +5,7 @@
 #include "model/game_rules.h"
 #include "model/memory_stream.h"
 #include "support/hex_bytes.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -143,7 +144,8 @@ TEST(GameEditionFiles, TheClassicReaderDropsStarsAboveNineOnlyInClassicFiles)
 
 TEST(GameEditionFiles, AFileSavedAndOpenedKeepsItsEdition)
 {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() / "qor_edition_test.aem";
+    const TTempFolder folder("qor-edition-test");
+    const std::filesystem::path path = folder.Path("edition.aem");
     TEuroMillonApuestas current(TGameEdition::Current);
     AddBet(current, "10.20.30.40.50-11.12");
     current.SaveToFile(path.string());
@@ -154,7 +156,6 @@ TEST(GameEditionFiles, AFileSavedAndOpenedKeepsItsEdition)
     opened.LoadFromFile(path.string(), {}, TEditionOnLoad::Adopt);
     EXPECT_EQ(opened.Edition(), TGameEdition::Current);
     EXPECT_EQ(BetTexts(opened), "10.20.30.40.50-11.12");
-    std::filesystem::remove(path);
 }
 
 TEST(GameEditionCombinations, BetsDoNotCrossBetweenGames)

@@ -11,11 +11,6 @@
 
 namespace {
 
-std::string Hex(const std::string &bytes)
-{
-    return ToHex(bytes);
-}
-
 template <typename Fn> std::string Written(Fn &&fn)
 {
     TMemoryStream stream;
@@ -28,7 +23,7 @@ template <typename Fn> std::string Written(Fn &&fn)
 
 template <typename Fn> std::string WrittenHex(Fn &&fn)
 {
-    return Hex(Written(fn));
+    return ToHex(Written(fn));
 }
 
 void ExpectReadError(const std::string &bytes, const char *message, void (*read)(TReader &))
@@ -37,9 +32,9 @@ void ExpectReadError(const std::string &bytes, const char *message, void (*read)
     TReader reader(stream);
     try {
         read(reader);
-        FAIL() << "no error for " << Hex(bytes);
+        FAIL() << "no error for " << ToHex(bytes);
     } catch (const EReadError &error) {
-        EXPECT_STREQ(error.what(), message) << Hex(bytes);
+        EXPECT_STREQ(error.what(), message) << ToHex(bytes);
     }
 }
 
@@ -56,7 +51,7 @@ TEST(ValueStreamWriter, IntegersTakeTheNarrowestTag)
                  {std::numeric_limits<int32_t>::min(), "04 00 00 00 80"}};
     for (const Case &c : cases) {
         std::string bytes = Written([&](TWriter &w) { w.PutInteger(c.value); });
-        EXPECT_EQ(Hex(bytes), c.bytes) << c.value;
+        EXPECT_EQ(ToHex(bytes), c.bytes) << c.value;
         TMemoryStream stream(bytes);
         TReader reader(stream);
         EXPECT_EQ(reader.GetInteger(), c.value);
@@ -68,10 +63,10 @@ TEST(ValueStreamWriter, StringsSwitchToLongFormAt256Bytes)
     std::string s255(255, 'a'), s256(256, 'b');
     std::string b255 = Written([&](TWriter &w) { w.PutString(s255); });
     ASSERT_EQ(b255.size(), 257u);
-    EXPECT_EQ(Hex(b255.substr(0, 2)), "06 FF");
+    EXPECT_EQ(ToHex(b255.substr(0, 2)), "06 FF");
     std::string b256 = Written([&](TWriter &w) { w.PutString(s256); });
     ASSERT_EQ(b256.size(), 261u);
-    EXPECT_EQ(Hex(b256.substr(0, 5)), "0C 00 01 00 00");
+    EXPECT_EQ(ToHex(b256.substr(0, 5)), "0C 00 01 00 00");
     EXPECT_EQ(WrittenHex([](TWriter &w) { w.PutString(""); }), "06 00");
 
     TMemoryStream stream(b255 + b256 + std::string("\x06\x00", 2));
@@ -84,7 +79,7 @@ TEST(ValueStreamWriter, StringsSwitchToLongFormAt256Bytes)
 TEST(ValueStreamWriter, TextIsWindows1252OnTheStream)
 {
     std::string bytes = Written([](TWriter &w) { w.PutString("Año €5 日"); });
-    EXPECT_EQ(Hex(bytes), "06 08 41 F1 6F 20 80 35 20 3F");
+    EXPECT_EQ(ToHex(bytes), "06 08 41 F1 6F 20 80 35 20 3F");
     TMemoryStream stream(bytes);
     TReader reader(stream);
     EXPECT_EQ(reader.GetString(), "Año €5 ?");
@@ -103,7 +98,7 @@ TEST(ValueStreamWriter, IdentsAndBooleans)
 
     std::string longName = Written([](TWriter &w) { w.PutIdent(std::string(300, 'x')); });
     ASSERT_EQ(longName.size(), 257u);
-    EXPECT_EQ(Hex(longName.substr(0, 2)), "07 FF");
+    EXPECT_EQ(ToHex(longName.substr(0, 2)), "07 FF");
 
     TMemoryStream stream(Written([](TWriter &w) {
         w.PutIdent("ab");

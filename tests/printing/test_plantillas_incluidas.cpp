@@ -6,6 +6,9 @@
 #include "model/separators.h"
 #include "report/report.h"
 
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -39,16 +42,14 @@ bool HasText(const TfrPreparedPage &page, const std::string &text)
 }
 
 struct ShippedTemplates : ::testing::Test {
-    fs::path folder = fs::temp_directory_path() / ("qor_plantillas_" + std::to_string(::getpid()));
+    TTempFolder temp{"qor-templates"};
+    fs::path folder = temp.Root();
     TEuroMillonApuestas combination;
     void SetUp() override
     {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         SetNumberSeparator(".");
         FillTwelve(combination);
     }
-    void TearDown() override { fs::remove_all(folder); }
 };
 
 } // namespace
@@ -107,6 +108,29 @@ TEST_F(ShippedTemplates, ListingsPutTenTicketsOnAPage)
     }
 }
 
+// Nimbus Sans Bold, the tallest sans-serif "Arial" resolves to on Linux, has
+// lines of 1.387 em: 15.85 units at 9 pt, 24.55 at 14 pt.
+TEST(ShippedListings, EveryTextHoldsALineOfTheTallestLinuxSans)
+{
+    constexpr double kTallestLineEm = 1.387;
+    constexpr double kUnitsPerPoint = 25.4 / 72.0 * 3.6;
+    for (const TPlantillaIncluida &plantilla : PlantillasIncluidas()) {
+        if (plantilla.Carpeta != "Listados")
+            continue;
+        TfrReport report;
+        plantilla.Construir(report);
+        int texts = 0;
+        for (const TfrView &view : report.Page(0).Objects()) {
+            if (view.Kind != TfrViewKind::Memo || view.Memo.empty())
+                continue;
+            ++texts;
+            EXPECT_GE(view.Height, kTallestLineEm * view.Font.Size * kUnitsPerPoint)
+                << plantilla.Archivo << " " << view.Name;
+        }
+        EXPECT_GE(texts, 18) << plantilla.Archivo;
+    }
+}
+
 TEST_F(ShippedTemplates, AFileAlreadyThereIsKept)
 {
     fs::create_directories(folder / "Listados");
@@ -115,10 +139,7 @@ TEST_F(ShippedTemplates, AFileAlreadyThereIsKept)
     }
     const std::vector<std::string> written = InstalarPlantillasIncluidas(folder.string());
     EXPECT_EQ(written.size(), PlantillasIncluidas().size() - 1);
-    std::ifstream kept(folder / "Listados" / "Listado_Apuestas.frf");
-    std::string text;
-    kept >> text;
-    EXPECT_EQ(text, "mine");
+    EXPECT_EQ(FileBytes(folder / "Listados" / "Listado_Apuestas.frf"), "mine");
     EXPECT_TRUE(InstalarPlantillasIncluidas(folder.string()).empty());
 }
 

@@ -1,5 +1,6 @@
 #include "report/report_test_support.h"
 #include "support/hex_bytes.h"
+#include "support/temp_folder.h"
 
 #include "framework/localize.h"
 #include "model/exception.h"
@@ -162,8 +163,8 @@ TEST(ReportFile, RandomCorruptionsNeverCrash)
 
 TEST(ReportFile, FileSavedSafelyAndFileNameSet)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "qor_report_file_test";
-    std::filesystem::create_directories(folder);
+    const TTempFolder temp("qor-report-file");
+    const std::filesystem::path folder = temp.Root();
     const std::string path = (folder / "plantilla.frf").string();
     TfrReport report;
     FillSampleReport(report);
@@ -175,5 +176,4 @@ TEST(ReportFile, FileSavedSafelyAndFileNameSet)
     EXPECT_EQ(loaded.FileName(), path);
     EXPECT_THROW(loaded.LoadFromFile((folder / "missing.frf").string()), EFOpenError);
     EXPECT_EQ(loaded.FileName(), path);
-    std::filesystem::remove_all(folder);
 }

@@ -17,8 +17,12 @@
 // writer raise EWriteError "Stream write error", never report success.
 
 #include "model/exception.h"
+#include "model/file_stream.h"
 #include "model/memory_stream.h"
 #include "model/stream.h"
+#include "support/failing_stream.h"
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -38,12 +42,6 @@
 #include <unistd.h>
 
 namespace save_fault_injection {
-
-inline std::string ReadAll(const std::filesystem::path &path)
-{
-    std::ifstream input(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(input), {});
-}
 
 inline std::set<std::string> FolderNames(const std::filesystem::path &folder)
 {
@@ -73,7 +71,7 @@ inline int SaveInLimitedChild(const std::function<void(const std::string &)> &sa
 {
     pid_t child = ::fork();
     if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of killing
+        IgnoreFileSizeSignal(); // the programs' own: a write past the limit fails instead of killing
         rlimit bound{static_cast<rlim_t>(limit), static_cast<rlim_t>(limit)};
         ::setrlimit(RLIMIT_FSIZE, &bound);
         int code = 2;
@@ -102,9 +100,8 @@ inline void ExpectFailedSavesKeepThePreviousFile(const std::string &fileName,
                                                  const TSavedFileCheck &sameContent = {})
 {
     using namespace save_fault_injection;
-    std::string templ = (std::filesystem::temp_directory_path() / "qor-save-fault-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(templ.data()), nullptr);
-    const std::filesystem::path folder = templ;
+    const TTempFolder temp("qor-save-fault");
+    const std::filesystem::path folder = temp.Root();
     const std::filesystem::path path = folder / fileName;
 
     // The full size, from a save in a folder of its own.
@@ -119,7 +116,7 @@ inline void ExpectFailedSavesKeepThePreviousFile(const std::string &fileName,
     int faults = 0;
     for (uintmax_t limit : CutPoints(fullSize)) {
         int code = SaveInLimitedChild(save, path.string(), limit);
-        bool kept = ReadAll(path) == previous;
+        bool kept = FileBytes(path) == previous;
         bool clean = FolderNames(folder) == before;
         if (code != 0 || !kept || !clean) {
             ADD_FAILURE() << fileName << " cut at " << limit << " of " << fullSize << " bytes: "
@@ -133,37 +130,10 @@ inline void ExpectFailedSavesKeepThePreviousFile(const std::string &fileName,
 
     EXPECT_EQ(SaveInLimitedChild(save, path.string(), RLIM_INFINITY), 1) << fileName << " without a limit";
     if (sameContent)
-        EXPECT_TRUE(sameContent(ReadAll(path), ReadAll(folder / "whole" / fileName))) << fileName;
+        EXPECT_TRUE(sameContent(FileBytes(path), FileBytes(folder / "whole" / fileName))) << fileName;
     else
-        EXPECT_EQ(ReadAll(path), ReadAll(folder / "whole" / fileName));
-    std::filesystem::remove_all(folder);
+        EXPECT_EQ(FileBytes(path), FileBytes(folder / "whole" / fileName));
 }
-
-// A stream that takes the first limit bytes and refuses the rest.
-class TFailingStream : public TStream {
-public:
-    explicit TFailingStream(size_t limit) : limit_(limit) {}
-    size_t Read(void *, size_t) override { return 0; }
-    size_t Write(const void *, size_t count) override
-    {
-        size_t taken = std::min(count, limit_ - std::min(limit_, position_));
-        position_ += taken;
-        size_ = std::max(size_, position_);
-        return taken;
-    }
-    int64_t Seek(int64_t offset, SeekOrigin origin) override
-    {
-        int64_t base = origin == SeekOrigin::Begin ? 0 : origin == SeekOrigin::Current ? static_cast<int64_t>(position_)
-                                                                                         : static_cast<int64_t>(size_);
-        position_ = static_cast<size_t>(std::max<int64_t>(0, base + offset));
-        return static_cast<int64_t>(position_);
-    }
-
-private:
-    size_t limit_;
-    size_t position_ = 0;
-    size_t size_ = 0;
-};
 
 inline void ExpectWriteErrorsAtEveryByte(const std::string &what, const std::function<void(TStream &stream)> &write)
 {

@@ -5,10 +5,12 @@
 #include "cli/cli_options.h"
 
 #include "model/euromillon_apuestas.h"
+#include "model/exception.h"
 #include "model/game_rules.h"
 #include "model/ticket_tables.h"
 #include "printing/boleto_automatico.h"
 #include "printing/print_boletos_source.h"
+#include "printing/print_offset.h"
 #include "report/render/pdf_export.h"
 #include "report/render/qt_text_measure.h"
 #include "report/report.h"
@@ -23,10 +25,15 @@ constexpr const char *kUsage =
     "Usage: qor-euromillon-cli print FILE.aem --pdf OUT.pdf [--country ES|FR]\n"
     "         [--rotation 0|90|180|270] [--offset DX,DY] [--template FILE.frf] [--test-mode]\n"
     "Prints the combination's bets, five to a ticket, into a PDF file whose pages\n"
-    "have the exact size of the ticket (print it at 100 %). Without --template the\n"
-    "automatic ticket of the country (ES by default) is built, turned by the\n"
-    "rotation (0 by default) and moved by the offsets in millimetres (0,0 by\n"
-    "default, for example --offset 1.5,-2). --test-mode marks every box.\n"
+    "have the size of the ticket (print it at 100 %). The PDF writer sizes pages\n"
+    "in whole points, so the size is rounded up: the Spanish ticket of 161.0 x 104.0 mm\n"
+    "gives pages of 161.2 x 104.1 mm, the French one of 160.8 x 120.8 mm pages\n"
+    "of 160.9 x 121.0 mm; the extra is blank paper at the right and the bottom.\n"
+    "Without --template the automatic ticket of the country (ES by default) is\n"
+    "built, turned by the rotation (0 by default) and moved by the offsets in\n"
+    "millimetres (0,0 by default, for example --offset 1.5,-2). --test-mode\n"
+    "marks every box.\n"
+    "--pdf - writes the PDF to standard output.\n"
     "A combination of today's game (--edition current) prints only through a\n"
     "--template: its automatic ticket is not available yet.\n";
 
@@ -37,23 +44,6 @@ struct PrintOptions {
     int32_t dx = 0, dy = 0;
     bool testMode = false;
 };
-
-// Millimetres with an optional sign and decimals, as tenths; nothing when not a number or past a metre.
-std::optional<int32_t> ParseMillimetres(const std::string &text)
-{
-    if (text.empty() || text.find_first_not_of("+-0123456789.") != std::string::npos)
-        return std::nullopt;
-    size_t used = 0;
-    double value = 0;
-    try {
-        value = std::stod(text, &used);
-    } catch (const std::exception &) {
-        return std::nullopt;
-    }
-    if (used != text.size() || !std::isfinite(value) || std::fabs(value) > 1000)
-        return std::nullopt;
-    return static_cast<int32_t>(std::lround(value * 10));
-}
 
 // Returns an error message, or "" with the options filled.
 std::string ParseOptions(const std::vector<std::string> &args, PrintOptions &options)
@@ -83,8 +73,8 @@ std::string ParseOptions(const std::vector<std::string> &args, PrintOptions &opt
                 options.rotation = *degrees / 90;
             } else {
                 size_t comma = value.find(',');
-                std::optional<int32_t> dx = comma == std::string::npos ? std::nullopt : ParseMillimetres(value.substr(0, comma));
-                std::optional<int32_t> dy = comma == std::string::npos ? std::nullopt : ParseMillimetres(value.substr(comma + 1));
+                std::optional<int32_t> dx = comma == std::string::npos ? std::nullopt : ParseOffsetTenths(value.substr(0, comma));
+                std::optional<int32_t> dy = comma == std::string::npos ? std::nullopt : ParseOffsetTenths(value.substr(comma + 1));
                 if (!dx || !dy)
                     return "--offset must be DX,DY in millimetres, for example 1.5,-2";
                 options.dx = *dx;
@@ -139,8 +129,12 @@ int Print(const std::vector<std::string> &args)
     source.Attach(report, kPrintBoletosDataSet);
 
     TfrPreparedReport prepared = report.Prepare(QtTextMeasure());
-    ExportPdf(prepared, options.pdf);
-    std::cout << prepared.Pages.size() << " pages written to " << options.pdf << "\n";
+    try {
+        ExportPdf(prepared, options.pdf);
+    } catch (const Exception &error) {
+        return CliFail(options.pdf + ": " + error.Message());
+    }
+    SummaryStream(options.pdf) << prepared.Pages.size() << " pages written to " << options.pdf << "\n";
     return 0;
 }
 

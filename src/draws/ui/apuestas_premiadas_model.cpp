@@ -1,11 +1,9 @@
 #include "draws/ui/apuestas_premiadas_model.h"
 
-#include "draws/prize_check.h"
 #include "draws/ui/draw_texts.h"
 #include "model/ticket_tables.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 
@@ -14,16 +12,51 @@ constexpr int kColumns = 5;
 } // namespace
 
 TApuestasPremiadasModel::TApuestasPremiadasModel(const TPremiosEuroMillon &premios, QObject *parent)
-    : QAbstractTableModel(parent), premios_(premios)
+    : QAbstractTableModel(parent)
 {
+    fuente_.Count = [&premios] { return premios.CountPremiadas(); };
+    fuente_.Page = [&premios](int64_t first, size_t count) { return premios.GetPremiadas(first, count); };
+}
+
+void TApuestasPremiadasModel::SetFuente(TFuentePremiadas fuente)
+{
+    fuente_ = std::move(fuente);
+    Reload();
 }
 
 void TApuestasPremiadasModel::Reload()
 {
     beginResetModel();
-    // A view counts its rows in int; a bigger result shows its first rows.
-    rows_ = static_cast<int>(std::min<int64_t>(premios_.CountPremiadas(), INT_MAX - 1));
+    total_ = fuente_.Count();
+    pagina_ = 0;
+    CargarPagina();
     endResetModel();
+    emit PaginaCambiada();
+}
+
+int64_t TApuestasPremiadasModel::Paginas() const
+{
+    return std::max<int64_t>(1, (total_ + kFilasPorPagina - 1) / kFilasPorPagina);
+}
+
+void TApuestasPremiadasModel::SetPagina(int64_t pagina)
+{
+    pagina = std::clamp<int64_t>(pagina, 0, Paginas() - 1);
+    if (pagina == pagina_)
+        return;
+    beginResetModel();
+    pagina_ = pagina;
+    CargarPagina();
+    endResetModel();
+    emit PaginaCambiada();
+}
+
+void TApuestasPremiadasModel::CargarPagina()
+{
+    filas_.clear();
+    const int64_t first = PrimeraFila();
+    if (first < total_)
+        filas_ = fuente_.Page(first, static_cast<size_t>(std::min<int64_t>(kFilasPorPagina, total_ - first)));
 }
 
 void TApuestasPremiadasModel::SetHeaders(const QStringList &headers)
@@ -34,7 +67,7 @@ void TApuestasPremiadasModel::SetHeaders(const QStringList &headers)
 
 int TApuestasPremiadasModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : std::max(rows_, 1);
+    return parent.isValid() ? 0 : std::max(FilasEnPagina(), 1);
 }
 
 int TApuestasPremiadasModel::columnCount(const QModelIndex &parent) const
@@ -44,16 +77,14 @@ int TApuestasPremiadasModel::columnCount(const QModelIndex &parent) const
 
 QVariant TApuestasPremiadasModel::data(const QModelIndex &index, int role) const
 {
-    // The checker may have been emptied since the last Reload.
-    if (!index.isValid() || index.row() >= rows_ || index.row() >= premios_.CountPremiadas())
+    if (!index.isValid() || index.row() >= FilasEnPagina())
         return QVariant();
     if (role == Qt::TextAlignmentRole)
         return index.column() == 0 || index.column() == 3 ? int(Qt::AlignCenter)
                                                           : int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return QVariant();
-    TApuestaPremiada hit;
-    premios_.GetPremiada(index.row(), hit);
+    const TApuestaPremiada &hit = filas_[static_cast<size_t>(index.row())];
     switch (index.column()) {
     case 0:
         return DateDeFecha(hit.FechaSorteo).toString(QStringLiteral("dd/MM/yy"));

@@ -8,8 +8,11 @@
 #include "draws/ui/draw_texts.h"
 #include "draws/ui/draws_picture.h"
 #include "draws/ui/grafico_beneficio.h"
+#include "draws/ui/paginador_premiadas.h"
 #include "draws/ui/prize_grid.h"
 #include "framework/parametres.h"
+#include "framework/setting_keys.h"
+#include "model/exception.h"
 #include "widgets/command_guard.h"
 #include "widgets/texts.h"
 
@@ -31,9 +34,6 @@
 
 namespace {
 
-const char *const kPrmDesde = "PRM_PREMIOS_Desde";
-const char *const kPrmHasta = "PRM_PREMIOS_Hasta";
-const char *const kPrmHastaChecked = "PRM_PREMIOS_HastaChecked";
 
 QDateEdit *NewDatePicker(QWidget *parent, const char *name)
 {
@@ -162,7 +162,15 @@ void TFRMEuroMillonPremios::BuildControls()
     int column = 0;
     for (int width : {70, 50, 50, 80, 80})
         sgApPremiadas->setColumnWidth(column++, width);
-    tsApuestasPremiadas = sgApPremiadas;
+    // One page of the winning bets at a time, with the pager below it.
+    paginador_ = new TPaginadorPremiadas(*apPremiadasModel_, this);
+    tsApuestasPremiadas = new QWidget(this);
+    tsApuestasPremiadas->setObjectName(QStringLiteral("tsApuestasPremiadas"));
+    auto *winning = new QVBoxLayout(tsApuestasPremiadas);
+    winning->setContentsMargins(0, 0, 0, 2);
+    winning->setSpacing(2);
+    winning->addWidget(sgApPremiadas);
+    winning->addWidget(paginador_);
     grafico_ = new TGraficoBeneficio(this);
     tsGrafico = grafico_;
     tsGrafico->setObjectName(QStringLiteral("tsGrafico"));
@@ -268,16 +276,30 @@ void TFRMEuroMillonPremios::ApplyTexts()
     cbHastaEl->setText(Txt(43119));
     lSorteosProcesados->setText(Txt(43121));
     grafico_->ApplyTexts();
+    paginador_->ApplyTexts();
 }
 
 void TFRMEuroMillonPremios::LoadSettings()
 {
     const QScopedValueRollback<bool> updating(updating_, true);
     TParametres &prm = Parametres();
-    const double viernes = UltimoDiaDeSorteoHoy(edition_);
-    dtpFechaSorteo->setDate(DateDeFecha(prm.ReadDateTime(kPrmDesde, viernes)));
-    dtpFechaSorteoFinal->setDate(DateDeFecha(prm.ReadDateTime(kPrmHasta, viernes)));
-    cbHastaEl->setChecked(prm.ReadBoolean(kPrmHastaChecked, false));
+    double viernes = UltimoDiaDeSorteoHoy(edition_);
+    if (!prm.Exists(PRM_PREMIOS_Desde)) {
+        // An archive that ends earlier (the classic game's ends in 2011)
+        // opens on its newest draw rather than on a day without draws.
+        // A damaged archive is reported when the window loads it.
+        TSorteosEuroMillon archivo(edition_);
+        try {
+            archivo.LoadFromFile(ArchivoSorteos(edition_));
+        } catch (const Exception &) {
+            archivo.Clear();
+        }
+        if (archivo.Count() > 0 && archivo.Sorteo(0).FechaSorteo < viernes)
+            viernes = archivo.Sorteo(0).FechaSorteo;
+    }
+    dtpFechaSorteo->setDate(DateDeFecha(ReadSetting(prm, PRM_PREMIOS_Desde, viernes)));
+    dtpFechaSorteoFinal->setDate(DateDeFecha(ReadSetting(prm, PRM_PREMIOS_Hasta, viernes)));
+    cbHastaEl->setChecked(ReadSetting(prm, PRM_PREMIOS_HastaChecked));
     HastaElClick();
 }
 

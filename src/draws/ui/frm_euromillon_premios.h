@@ -18,6 +18,7 @@ class QPushButton;
 class TApuestasPremiadasModel;
 class TEuroMillonApuestas;
 class TGraficoBeneficio;
+class TPaginadorPremiadas;
 class TPremiosEuroMillon;
 class TSorteosEuroMillon;
 
@@ -50,12 +51,15 @@ public:
     TPremiosEuroMillon &Premios() { return *premios_; }
     TSorteosEuroMillon &Sorteos() { return *sorteos_; }
     TSorteosEuroMillon &SorteosRango() { return *sorteosRango_; }
+    TApuestasPremiadasModel &ApuestasPremiadas() { return *apPremiadasModel_; }
 
     // Reloads the range's draws from the archive file and shows their count.
     void CargarRango();
     // Fills the pages from the checker's results.
     void MostrarResultados();
-    // The commands behind the actions; errors escape to the caller.
+    // The commands behind the actions; errors escape to the caller. The run
+    // works in the background with a progress dialog and Cancel; a cancelled
+    // run leaves the results shown as they were.
     void Procesar();
     void EditarSorteo();
     void ImportarSorteos();
@@ -68,6 +72,7 @@ private:
     void HastaElClick();
     void UpdateActions();
     void MostrarTotales();
+    QString CostePorSorteo() const;
     QAction *NewAction(const char *name, void (TFRMEuroMillonPremios::*command)());
 
     TGameEdition edition_;
@@ -111,5 +116,6 @@ private:
     QTableWidget *sgPremios = nullptr;
     QTableView *sgApPremiadas = nullptr;
     TApuestasPremiadasModel *apPremiadasModel_ = nullptr;
+    TPaginadorPremiadas *paginador_ = nullptr;
     TGraficoBeneficio *grafico_ = nullptr;
 };

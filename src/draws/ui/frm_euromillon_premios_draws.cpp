@@ -21,6 +21,9 @@
 
 namespace {
 
+// Draws of a classic import that belong to today's game.
+constexpr uint16_t kTextSorteosDelJuegoActual = 45102;
+
 // Bad lines listed in the import's message; the rest are counted.
 constexpr size_t kErroresMostrados = 10;
 
@@ -35,6 +38,8 @@ QString InformeTexto(const TInformeImportacion &informe, int total)
     text += QLatin1Char('\n') + Fmt(45204, {total});
     if (informe.Resultado.Descartados > 0)
         text += QLatin1Char('\n') + Fmt(45205, {informe.Resultado.Descartados});
+    if (informe.Resultado.DelJuegoActual > 0)
+        text += QLatin1Char('\n') + Fmt(kTextSorteosDelJuegoActual, {informe.Resultado.DelJuegoActual});
     if (!informe.Errores.empty()) {
         text += QStringLiteral("\n\n") + Fmt(45206, {static_cast<long long>(informe.Errores.size())});
         for (size_t i = 0; i < informe.Errores.size() && i < kErroresMostrados; ++i) {

@@ -10,6 +10,9 @@
 #include "draws/ui/grafico_beneficio.h"
 #include "draws/ui/prize_grid.h"
 #include "framework/parametres.h"
+#include "model/euromillon_apuestas.h"
+#include "widgets/background_work.h"
+#include "framework/setting_keys.h"
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
 
@@ -21,6 +24,40 @@
 #include <QLabel>
 #include <QTableWidget>
 
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr uint16_t kTextComprobando = 45103;    // "Comprobando los premios..."
+constexpr uint16_t kTextCostePorSorteo = 45111; // "Coste por sorteo: %s"
+constexpr uint16_t kTextCosteEnSorteos = 45112; // "%s (%d sorteos)"
+
+} // namespace
+
+// Every bet in one draw, at each price the draws of the last run had.
+QString TFRMEuroMillonPremios::CostePorSorteo() const
+{
+    const int64_t bets = premios_->Apuestas() ? premios_->Apuestas()->Count() : 0;
+    std::vector<std::pair<Currency, int>> prices;
+    for (int j = 0; j < premios_->CountSorteos(); ++j) {
+        const Currency precio = premios_->PrecioSorteo(j);
+        if (prices.empty() || prices.back().first != precio)
+            prices.push_back({precio, 0});
+        ++prices.back().second;
+    }
+    if (prices.empty())
+        return QString();
+    std::string list;
+    for (const auto &[precio, draws] : prices) {
+        if (!list.empty())
+            list += "; ";
+        const std::string cost = TextoImporte(MultiplyCurrency(precio, bets)).toStdString();
+        list += prices.size() > 1 ? FormatText(GetText(kTextCosteEnSorteos), {cost, draws}) : cost;
+    }
+    return QString::fromStdString(FormatText(GetText(kTextCostePorSorteo), {list}));
+}
+
 void TFRMEuroMillonPremios::SetApuestas(const TEuroMillonApuestas *apuestas)
 {
     premios_->SetApuestas(apuestas);
@@ -31,26 +68,30 @@ void TFRMEuroMillonPremios::Procesar()
 {
     TParametres &prm = Parametres();
     if (edition_ == TGameEdition::Current)
-        SetPrecioApuestaActual(prm.Exists(kPrmPrecioApuesta) ? PrecioDeTexto(prm.ReadString(kPrmPrecioApuesta, ""))
-                                                             : 0);
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        struct Restore {
-            ~Restore() { QApplication::restoreOverrideCursor(); }
-        } restore;
-        premios_->Procesar(*sorteosRango_);
-        MostrarResultados();
-    }
+        SetPrecioApuestaActual(prm.Exists(PRM_PRECIO_APUESTA) ? PrecioDeTexto(ReadSetting(prm, PRM_PRECIO_APUESTA)) : 0);
+    // The run goes on a checker of its own: Cancel (or an error) leaves
+    // the results on screen and in premios_ as they were.
+    TPremiosEuroMillon run;
+    run.SetApuestas(premios_->Apuestas());
+    RunInBackground(this, Txt(kTextComprobando), [&](TWorkProgress &progress) {
+        run.Procesar(*sorteosRango_, [&progress](int64_t done, int64_t total) {
+            progress.Report(done, total);
+            progress.ThrowIfCancelled();
+        });
+        progress.ThrowIfCancelled(); // a Cancel pressed at the very end counts too
+    });
+    *premios_ = std::move(run);
+    MostrarResultados();
     if (premios_->TotalPremios() > 0)
         DialogService::ShowMessage(this, Txt(41885) + QLatin1Char('\n') + Txt(41886) + QLatin1Char('\n') +
                                              TextoImporte(premios_->TotalPremios()));
     else
         DialogService::ShowMessage(this, Txt(41888));
 
-    prm.SetValor("PRM_PREMIOS_Desde", Variant::DateTime(FechaDeDate(dtpFechaSorteo->date())));
-    prm.SetValor("PRM_PREMIOS_Hasta", Variant::DateTime(FechaDeDate(dtpFechaSorteoFinal->date())));
-    prm.SetValor("PRM_PREMIOS_HastaChecked", Variant(cbHastaEl->isChecked()));
-    prm.SetSaveList({"PRM_PREMIOS_Desde", "PRM_PREMIOS_Hasta", "PRM_PREMIOS_HastaChecked"}, true);
+    prm.SetValor(PRM_PREMIOS_Desde, Variant::DateTime(FechaDeDate(dtpFechaSorteo->date())));
+    prm.SetValor(PRM_PREMIOS_Hasta, Variant::DateTime(FechaDeDate(dtpFechaSorteoFinal->date())));
+    prm.SetValor(PRM_PREMIOS_HastaChecked, Variant(cbHastaEl->isChecked()));
+    prm.SetSaveList({PRM_PREMIOS_Desde, PRM_PREMIOS_Hasta, PRM_PREMIOS_HastaChecked}, true);
 }
 
 void TFRMEuroMillonPremios::MostrarResultados()
@@ -73,6 +114,7 @@ void TFRMEuroMillonPremios::MostrarTotales()
     Currency beneficio = 0;
     if (premios_->Apuestas()) {
         lblImporteCombinacion->setText(TextoImporte(premios_->ImporteCombinacion()));
+        lblImporteCombinacion->setToolTip(CostePorSorteo());
         lblTotalPremios->setText(TextoImporte(premios_->TotalPremios()));
         lblSorteosProcesados->setText(QString::number(sorteosRango_->Count()));
         // Over the draws of the last run, each one paid for; before any run

@@ -263,6 +263,8 @@ void TFRMEuroMillonSorteo::SetEditText(int row, int column, const QString &text)
 void TFRMEuroMillonSorteo::Aceptar()
 {
     apuesta_->CommitFields();
+    // A day the game's archive would refuse is refused here, before any question.
+    ComprobarFechaDelJuego(edition_, datos_.FechaSorteo);
     if (!EsDiaDeSorteo(edition_, datos_.FechaSorteo)) {
         const uint16_t dia = edition_ == TGameEdition::Current ? kTextMartesOViernes : 42101;
         const QString question = Txt(50002) + QLatin1Char('\n') + Txt(dia) + QLatin1Char('\n') + Txt(42102);

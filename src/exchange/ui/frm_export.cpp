@@ -2,6 +2,7 @@
 
 #include "exchange/ui/exchange_progress_dialog.h"
 #include "exchange/ui/window_parts.h"
+#include "framework/setting_keys.h"
 #include "widgets/command_guard.h"
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
@@ -16,22 +17,57 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QPointer>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 namespace {
 
-constexpr const char *kNumbersSeparatorKey = "PRM_NUMEROS_SEPARATOR";
-constexpr const char *kBlocksSeparatorKey = "PRM_BLOQUES_SEPARATOR";
+constexpr uint16_t kTxtNoProgramSaveWorkbook = 45230;
 
-QComboBox *NewSeparatorList(QWidget *parent, const char *name, const char *key, const char *defaultValue)
+// The folder of the workbooks handed to a spreadsheet program: private to
+// this run of the program and removed with the application object, so that
+// nothing is left in the system's temporary folder.
+class TWorkbookFolder : public QObject {
+public:
+    explicit TWorkbookFolder(QObject *parent)
+        : QObject(parent), folder_(QDir(QDir::tempPath()).filePath(QStringLiteral("qor-euromillon-XXXXXX")))
+    {
+        setObjectName(QString::fromLatin1(TFRMExport::kWorkbookFolderName));
+    }
+    QString Path() const
+    {
+        if (!folder_.isValid())
+            throw Exception(FormatText("Cannot create file %s", {folder_.path().toStdString()}));
+        return folder_.path();
+    }
+
+private:
+    QTemporaryDir folder_;
+};
+
+QString PrivateWorkbookFolder()
+{
+    static QPointer<TWorkbookFolder> folder;
+    // Made again when something removed it (a cleaner of the temporary folder).
+    if (folder && !QFileInfo(folder->Path()).isDir())
+        delete folder;
+    if (!folder)
+        folder = new TWorkbookFolder(QCoreApplication::instance());
+    return folder->Path();
+}
+
+QComboBox *NewSeparatorList(QWidget *parent, const char *name, const TSettingKey<const char *> &key)
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -39,7 +75,7 @@ QComboBox *NewSeparatorList(QWidget *parent, const char *name, const char *key, 
     list->setInsertPolicy(QComboBox::NoInsert);
     list->addItems({QString::fromLatin1(kTabWord), QStringLiteral(" "), QStringLiteral("."), QStringLiteral("-"),
                     QStringLiteral(",")});
-    list->setEditText(QString::fromStdString(Parametres().ReadString(key, defaultValue)));
+    list->setEditText(QString::fromStdString(ReadSetting(Parametres(), key)));
     list->setMinimumWidth(90);
     return list;
 }
@@ -81,8 +117,8 @@ TFRMExport::TFRMExport(QWidget *parent) : QDialog(parent)
     lCarSepNumeros->setObjectName(QStringLiteral("lCarSepNumeros"));
     lCarSepBloques = new QLabel(this);
     lCarSepBloques->setObjectName(QStringLiteral("lCarSepBloques"));
-    cbSeparaNumeros = NewSeparatorList(this, "cbSeparaNumeros", kNumbersSeparatorKey, ".");
-    cbSeparaBloques = NewSeparatorList(this, "cbSeparaBloques", kBlocksSeparatorKey, "-");
+    cbSeparaNumeros = NewSeparatorList(this, "cbSeparaNumeros", PRM_NUMEROS_SEPARATOR);
+    cbSeparaBloques = NewSeparatorList(this, "cbSeparaBloques", PRM_BLOQUES_SEPARATOR);
     lCarSepNumeros->setBuddy(cbSeparaNumeros);
     lCarSepBloques->setBuddy(cbSeparaBloques);
     picture = NewWindowPicture(this, QStyle::SP_DialogSaveButton);
@@ -149,6 +185,12 @@ std::string TFRMExport::Name() const
     return destino_ ? destino_->Name() : std::string();
 }
 
+void TFRMExport::SetDestino(TEuroMillonApuestas &destino)
+{
+    destino_ = &destino;
+    DialogService::SetDocumentName(this, QString::fromStdString(destino.Name()));
+}
+
 void TFRMExport::Export()
 {
     if (rbArchivoTexto->isChecked())
@@ -178,9 +220,9 @@ void TFRMExport::ExportText()
     WriteBetTextFile(path.toStdString(), Bets(), numbers, blocks);
     DialogService::ShowMessage(this, Formatted(43114, path), QMessageBox::Information);
     accept();
-    Parametres().SetValor(kNumbersSeparatorKey, Variant(cbSeparaNumeros->currentText().toStdString()));
-    Parametres().SetValor(kBlocksSeparatorKey, Variant(cbSeparaBloques->currentText().toStdString()));
-    Parametres().SetSaveList({kNumbersSeparatorKey, kBlocksSeparatorKey}, true);
+    Parametres().SetValor(PRM_NUMEROS_SEPARATOR, Variant(cbSeparaNumeros->currentText().toStdString()));
+    Parametres().SetValor(PRM_BLOQUES_SEPARATOR, Variant(cbSeparaBloques->currentText().toStdString()));
+    Parametres().SetSaveList({PRM_NUMEROS_SEPARATOR, PRM_BLOQUES_SEPARATOR}, true);
 }
 
 bool TFRMExport::WriteWorkbook(const QString &path, bool askOverwrite)
@@ -194,18 +236,25 @@ bool TFRMExport::WriteWorkbook(const QString &path, bool askOverwrite)
 
 void TFRMExport::ExportWorkbook()
 {
-    // The workbook goes to the temporary folder under a name of its own, then
-    // to whatever program the desktop opens spreadsheets with.
-    const std::string sheet = SheetNameFor(Name());
-    const QString path =
-        QString::fromStdString(FreeNumberedPath(QDir::tempPath().toStdString(), sheet, "xlsx"));
+    // Written once: for the spreadsheet program into a folder that goes with
+    // the program, or, when no program can open it, where the user says.
+    if (!DialogService::CanOpenExternal(QStringLiteral("xlsx"))) {
+        if (DialogService::Ask(this, Txt(kTxtNoProgramSaveWorkbook), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Information) == QMessageBox::Yes)
+            SaveWorkbookAs();
+        return;
+    }
+    const QString path = QString::fromStdString(
+        FreeNumberedPath(PrivateWorkbookFolder().toStdString(), SheetNameFor(Name()), "xlsx"));
     WriteWorkbook(path, false);
     lastWorkbook_ = path;
     if (DialogService::OpenExternal(path))
         return;
-    const QString question = Formatted(45502, QDir::toNativeSeparators(path));
-    if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) ==
-        QMessageBox::Yes)
+    // The program found would not take it after all.
+    QFile::remove(path);
+    lastWorkbook_.clear();
+    if (DialogService::Ask(this, Txt(kTxtNoProgramSaveWorkbook), QMessageBox::Yes | QMessageBox::No,
+                           QMessageBox::Information) == QMessageBox::Yes)
         SaveWorkbookAs();
 }
 

@@ -26,7 +26,8 @@ public:
     explicit TFRMExport(QWidget *parent = nullptr);
 
     // The combination to export; set before showing the window.
-    void SetDestino(TEuroMillonApuestas &destino) { destino_ = &destino; }
+    // Its name is what the save dialogs propose.
+    void SetDestino(TEuroMillonApuestas &destino);
 
     // ActExportar: a text export, closing the window with OK when it wrote the
     // file, or a workbook export, the window staying open. Raises 41706 when
@@ -36,8 +37,11 @@ public:
     // "Guardar como libro...": writes the workbook to a path the user chooses.
     void SaveWorkbookAs();
 
-    // The workbook last written to the temporary folder; empty before.
+    // The workbook last handed to the spreadsheet program; empty before.
     QString LastWorkbook() const { return lastWorkbook_; }
+    // The object name of the application's child that owns the private
+    // folder of those workbooks (removed with it).
+    static constexpr const char *kWorkbookFolderName = "qorWorkbookFolder";
 
     QAction *ActExportar = nullptr;
 

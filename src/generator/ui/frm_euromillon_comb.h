@@ -103,6 +103,8 @@ private:
     std::unique_ptr<TCondicionesModel> model_;
     bool estadisticasValidas_ = false;
     bool refreshing_ = false;
+    // The generation file read or saved last in this window (empty: none).
+    QString archivoGeneracion_;
 
     QMenu *MiArchivo = nullptr;
     QMenu *MiCondiciones = nullptr;

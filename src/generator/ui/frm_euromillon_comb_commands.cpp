@@ -79,6 +79,7 @@ void TFRMEuroMillonComb::LeerDeArchivo()
     const QString path = DialogService::OpenFileName(this, Txt(41527), QStringLiteral("gem"));
     if (path.isEmpty())
         return;
+    archivoGeneracion_ = path;
     try {
         generacion_->LoadFromFile(path.toStdString());
     } catch (...) {
@@ -93,7 +94,8 @@ void TFRMEuroMillonComb::LeerDeArchivo()
 
 void TFRMEuroMillonComb::GuardarEnArchivo()
 {
-    const QString path = DialogService::SaveFileName(this, Txt(41527), QStringLiteral("gem"));
+    // The file read or saved last in this window, else the combination's name.
+    const QString path = DialogService::SaveFileName(this, Txt(41527), QStringLiteral("gem"), archivoGeneracion_);
     if (path.isEmpty())
         return;
     if (QFileInfo::exists(path)) {
@@ -104,5 +106,6 @@ void TFRMEuroMillonComb::GuardarEnArchivo()
             return;
     }
     generacion_->SaveToFile(path.toStdString());
+    archivoGeneracion_ = path;
     DialogService::ShowMessage(this, Txt(41528) + QLatin1Char('\n') + path, QMessageBox::Information);
 }

@@ -85,16 +85,21 @@ TFRMGrupoValues::~TFRMGrupoValues() = default;
 
 void TFRMGrupoValues::BuildLayout()
 {
-    lBloque = NewNamedLabel(this, "lBloque");
-    cbBloque = new QComboBox(this);
-    cbBloque->setObjectName(QStringLiteral("cbBloque"));
-    connect(cbBloque, &QComboBox::activated, this, [this](int item) { SeleccionarBloque(item + 1); });
-    cbCondicionActiva = new QCheckBox(this);
-    cbCondicionActiva->setObjectName(QStringLiteral("cbCondicionActiva"));
-    lblNombreCondicion = NewNamedLabel(this, "lblNombreCondicion");
-    ebNombre = new QLineEdit(this);
-    ebNombre->setObjectName(QStringLiteral("ebNombre"));
+    QLayout *left = BuildTicketSide();
+    QLayout *right = BuildBoundsSide();
+    auto *body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addSpacing(12);
+    body->addLayout(right, 1);
+    auto *root = new QVBoxLayout(this);
+    root->addLayout(body);
+    root->addLayout(BuildButtons());
+    root->setSizeConstraint(QLayout::SetFixedSize);
+}
 
+// The block's ticket and its mark-all and clear-all buttons.
+QLayout *TFRMGrupoValues::BuildTicketSide()
+{
     QFrame *pnlNumeros = NewTicketPanel(this, QSize(160, 317), Boleto_);
     sbMarcarTodos = new QPushButton(this);
     sbMarcarTodos->setObjectName(QStringLiteral("sbMarcarTodos"));
@@ -109,6 +114,21 @@ void TFRMGrupoValues::BuildLayout()
     left->addWidget(pnlNumeros, 0, Qt::AlignHCenter);
     left->addLayout(markButtons);
     left->addStretch();
+    return left;
+}
+
+// The block, the name and the four pairs of bounds with their hints.
+QLayout *TFRMGrupoValues::BuildBoundsSide()
+{
+    lBloque = NewNamedLabel(this, "lBloque");
+    cbBloque = new QComboBox(this);
+    cbBloque->setObjectName(QStringLiteral("cbBloque"));
+    connect(cbBloque, &QComboBox::activated, this, [this](int item) { SeleccionarBloque(item + 1); });
+    cbCondicionActiva = new QCheckBox(this);
+    cbCondicionActiva->setObjectName(QStringLiteral("cbCondicionActiva"));
+    lblNombreCondicion = NewNamedLabel(this, "lblNombreCondicion");
+    ebNombre = new QLineEdit(this);
+    ebNombre->setObjectName(QStringLiteral("ebNombre"));
 
     lMinSum = NewNamedLabel(this, "lMinSum", true);
     lMaxSum = NewNamedLabel(this, "lMaxSum", true);
@@ -167,7 +187,11 @@ void TFRMGrupoValues::BuildLayout()
     right->addSpacing(10);
     right->addLayout(bounds);
     right->addStretch();
+    return right;
+}
 
+QLayout *TFRMGrupoValues::BuildButtons()
+{
     bbAceptar = new QPushButton(this);
     bbAceptar->setObjectName(QStringLiteral("bbAceptar"));
     bbAceptar->setDefault(true);
@@ -179,15 +203,7 @@ void TFRMGrupoValues::BuildLayout()
     buttons->addStretch();
     buttons->addWidget(bbAceptar);
     buttons->addWidget(bbCancelar);
-
-    auto *body = new QHBoxLayout;
-    body->addLayout(left);
-    body->addSpacing(12);
-    body->addLayout(right, 1);
-    auto *root = new QVBoxLayout(this);
-    root->addLayout(body);
-    root->addLayout(buttons);
-    root->setSizeConstraint(QLayout::SetFixedSize);
+    return buttons;
 }
 
 void TFRMGrupoValues::ApplyTexts()

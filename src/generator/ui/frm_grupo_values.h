@@ -8,6 +8,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class TControlEuroMillonApuesta;
@@ -49,6 +50,9 @@ public:
 
 private:
     void BuildLayout();
+    QLayout *BuildTicketSide();
+    QLayout *BuildBoundsSide();
+    QLayout *BuildButtons();
     void ApplyTexts();
     void Aceptar();
     void UpdateHints();

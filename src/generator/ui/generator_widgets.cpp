@@ -51,18 +51,6 @@ double Percent(double part, double whole)
 
 } // namespace
 
-QLabel *NewNamedLabel(QWidget *parent, const char *name, bool bold)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    return label;
-}
-
 QWidget *NewNamedPage(const char *name)
 {
     auto *page = new QWidget;

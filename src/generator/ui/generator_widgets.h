@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/named_label.h"
+
 #include "model/game_rules.h"
 
 #include <QString>
@@ -21,7 +23,6 @@ class TEuroMillonGeneraComb;
 // Pieces the generator's windows share: the counters of a run, the marked
 // counts of a selection, the reduction lists.
 
-QLabel *NewNamedLabel(QWidget *parent, const char *name, bool bold = false);
 // An empty page of a page control, named.
 QWidget *NewNamedPage(const char *name);
 QComboBox *NewNamedList(QWidget *parent, const char *name);

@@ -2,7 +2,7 @@
 
 #include "widgets/texts.h"
 
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 #include "model/apuesta_multiple.h"
 #include "model/format.h"
 
@@ -14,12 +14,27 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QProgressDialog>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int kProgressSteps = 1000;
+
+// Texts of the part over the whole game.
+constexpr uint16_t kTextTodoElJuego = 45330;       // "En todo el juego"
+constexpr uint16_t kTextProbabilidad = 45331;      // "Probabilidad"
+constexpr uint16_t kTextUnoEntre = 45332;          // "1 entre %s"
+constexpr uint16_t kTextSorteosJuego = 45333;      // "%s sorteos en todo el juego"
+constexpr uint16_t kTextAlgunPremio = 45334;       // "Algún premio en un sorteo: %s (1 entre %s)"
+constexpr uint16_t kTextApuestasPremiadas = 45335; // "Apuestas premiadas por sorteo, de media: %s"
+constexpr uint16_t kTextPremiosEsperados =
+    45336; // "Premios por sorteo, de media, ...: %s; coste de un sorteo: %s"
+constexpr uint16_t kTextSinPremiosArchivo =
+    45337;                               // "Premios por sorteo: el archivo ...; coste de un sorteo: %s"
+constexpr uint16_t kTextRetorno = 45338; // "Ninguna combinación cambia lo que se espera ganar por apuesta"
+constexpr uint16_t kTextSorteosSeleccion = 45339; // "Sorteos de la selección"
 
 // Counts grouped by thousands, as the program writes amounts.
 QString Grouped(int64_t value)
@@ -30,6 +45,20 @@ QString Grouped(int64_t value)
 QString PercentText(double percent)
 {
     return QString::number(percent, 'f', 2) + QStringLiteral(" %");
+}
+
+// A figure with fewer decimals the larger it is: 4.89, 38.4, 76,275,360.
+QString Figure(double value)
+{
+    const int decimals = value < 10 ? 2 : value < 100 ? 1 : 0;
+    return QLocale(QLocale::English).toString(value, 'f', decimals);
+}
+
+QString OneInText(double n)
+{
+    if (n <= 0)
+        return QStringLiteral("-");
+    return QString::fromStdString(FormatText(GetText(kTextUnoEntre), {Figure(n).toStdString()}));
 }
 
 QTableWidget *NewTable(QWidget *parent, const char *name, int rows)
@@ -77,6 +106,7 @@ struct TBusyCursor {
 TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("GuaranteePanel"));
+    analyser_.SetWithOdds(true);
     lblGarantizado = new QLabel(this);
     lblGarantizado->setObjectName(QStringLiteral("lblGarantizado"));
     QFont big = lblGarantizado->font();
@@ -101,6 +131,28 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     lbHuecos->setObjectName(QStringLiteral("lbHuecos"));
     lbHuecos->setSelectionMode(QAbstractItemView::NoSelection);
     lbHuecos->setMinimumWidth(lbHuecos->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00.00.00-00.00")) + 30);
+    // The draws of the selection on one page, those of the whole game on
+    // another: side by side they need a window twice as wide.
+    tcGarantia = new QTabWidget(this);
+    tcGarantia->setObjectName(QStringLiteral("tcGarantia"));
+    auto *tsSeleccion = new QWidget(tcGarantia);
+    tsSeleccion->setObjectName(QStringLiteral("tsSeleccion"));
+    tsTodoElJuego = new QWidget(tcGarantia);
+    tsTodoElJuego->setObjectName(QStringLiteral("tsTodoElJuego"));
+    sgTodoElJuego = NewTable(tsTodoElJuego, "sgTodoElJuego", Rows());
+    sgTodoElJuego->setColumnCount(2);
+    auto note = [this](const char *name) {
+        auto *label = new QLabel(tsTodoElJuego);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setWordWrap(true);
+        return label;
+    };
+    lblSorteosJuego = note("lblSorteosJuego");
+    lblAlgunPremio = note("lblAlgunPremio");
+    lblApuestasPremiadas = note("lblApuestasPremiadas");
+    lblPremiosEsperados = note("lblPremiosEsperados");
+    lblRetorno = note("lblRetorno");
+    lblRetorno->setForegroundRole(QPalette::PlaceholderText);
     for (auto [box, content] : {std::pair<QGroupBox *, QWidget *>{gbTodos, sgGarantia}, {gbAciertos, sgAciertos},
                                 {gbHuecos, lbHuecos}}) {
         auto *inner = new QVBoxLayout(box);
@@ -109,15 +161,29 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
             inner->addStretch();
     }
 
-    auto *tables = new QHBoxLayout;
+    auto *tables = new QHBoxLayout(tsSeleccion);
     tables->addWidget(gbTodos);
     tables->addWidget(gbAciertos);
     tables->addWidget(gbHuecos, 1);
+    auto *figures = new QVBoxLayout;
+    for (QLabel *label :
+         {lblSorteosJuego, lblAlgunPremio, lblApuestasPremiadas, lblPremiosEsperados, lblRetorno})
+        figures->addWidget(label);
+    figures->addStretch();
+    auto *whole = new QHBoxLayout(tsTodoElJuego);
+    auto *tableColumn = new QVBoxLayout;
+    tableColumn->addWidget(sgTodoElJuego);
+    tableColumn->addStretch();
+    whole->addLayout(tableColumn);
+    whole->addSpacing(12);
+    whole->addLayout(figures, 1);
+    tcGarantia->addTab(tsSeleccion, QString());
+    tcGarantia->addTab(tsTodoElJuego, QString());
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->addWidget(lblGarantizado);
     root->addWidget(lblSorteos);
-    root->addLayout(tables, 1);
+    root->addWidget(tcGarantia, 1);
     ApplyTexts();
 }
 
@@ -139,6 +205,7 @@ void TGuaranteePanel::SetEdition(TGameEdition edition)
     analyser_.SetEdition(edition);
     sgGarantia->setRowCount(Rows());
     sgAciertos->setRowCount(Rows() + 1);
+    sgTodoElJuego->setRowCount(Rows());
     ApplyTexts();
     Clear();
 }
@@ -175,6 +242,8 @@ bool TGuaranteePanel::Analyse(const std::vector<BetMask> &bets, BetMask selectio
     analyser_.ShouldCancel = [this, &progress] { return cancelRequested_ || progress.wasCanceled(); };
     TGuaranteeReport report;
     try {
+        if (!prizesGiven_)
+            prizes_ = AveragePrizesOfArchive(analyser_.Edition());
         report = analyser_.Analyse(bets, selection);
     } catch (...) {
         analyser_.OnProgress = nullptr;
@@ -202,6 +271,14 @@ void TGuaranteePanel::ShowReport(const TGuaranteeReport &report, int64_t betCoun
     FillAllDraws();
     FillByHits();
     FillHoles();
+    FillWholeGame();
+}
+
+void TGuaranteePanel::SetAveragePrizes(const TAveragePrizes &prizes)
+{
+    prizes_ = prizes;
+    prizesGiven_ = true;
+    FillWholeGame();
 }
 
 void TGuaranteePanel::Clear()
@@ -213,6 +290,7 @@ void TGuaranteePanel::Clear()
     FillAllDraws();
     FillByHits();
     FillHoles();
+    FillWholeGame();
 }
 
 void TGuaranteePanel::ApplyTexts()
@@ -220,14 +298,20 @@ void TGuaranteePanel::ApplyTexts()
     gbTodos->setTitle(Txt(45610));
     gbAciertos->setTitle(Txt(45611));
     gbHuecos->setTitle(Txt(45614));
+    tcGarantia->setTabText(0, Txt(kTextSorteosSeleccion));
+    tcGarantia->setTabText(1, Txt(kTextTodoElJuego));
+    lblRetorno->setText(Txt(kTextRetorno));
     sgGarantia->setHorizontalHeaderLabels({Txt(45604), Txt(45605)});
+    sgTodoElJuego->setHorizontalHeaderLabels({Txt(45604), Txt(kTextProbabilidad)});
     QStringList rows;
     for (int categoria = 1; categoria <= Rows(); ++categoria)
         rows << CategoryName(categoria);
     sgGarantia->setVerticalHeaderLabels(rows);
+    sgTodoElJuego->setVerticalHeaderLabels(rows);
     sgAciertos->setVerticalHeaderLabels(rows << Txt(45613));
     FillSummary();
     FillByHits();
+    FillWholeGame();
 }
 
 void TGuaranteePanel::FillSummary()
@@ -288,4 +372,39 @@ void TGuaranteePanel::FillHoles()
     lbHuecos->clear();
     for (BetMask hole : report_.Holes)
         lbHuecos->addItem(QString::fromStdString(MaskToText(hole)));
+}
+
+void TGuaranteePanel::FillWholeGame()
+{
+    sgTodoElJuego->clearContents();
+    const TGuaranteeOdds &odds = report_.Odds;
+    const bool shown = hasReport_ && odds.Best.Draws > 0;
+    for (QLabel *label : {lblSorteosJuego, lblAlgunPremio, lblApuestasPremiadas, lblPremiosEsperados})
+        label->clear();
+    lblRetorno->setVisible(shown);
+    if (!shown)
+        return;
+    for (int categoria = 1; categoria <= Rows(); ++categoria) {
+        const int64_t count = odds.Best.Count(categoria);
+        sgTodoElJuego->setItem(categoria - 1, 0, Cell(Grouped(count), false, count == 0));
+        sgTodoElJuego->setItem(categoria - 1, 1, Cell(OneInText(odds.OneIn(categoria)), false, count == 0));
+    }
+    lblSorteosJuego->setText(QString::fromStdString(
+        FormatText(GetText(kTextSorteosJuego), {Grouped(odds.Best.Draws).toStdString()})));
+    const double anyPrize = odds.AnyPrize();
+    lblAlgunPremio->setText(QString::fromStdString(
+        FormatText(GetText(kTextAlgunPremio), {PercentText(anyPrize * 100.0).toStdString(),
+                                               anyPrize > 0 ? Figure(1.0 / anyPrize).toStdString() : "-"})));
+    const double winning = odds.ExpectedWinningBets();
+    lblApuestasPremiadas->setText(QString::fromStdString(
+        FormatText(GetText(kTextApuestasPremiadas),
+                   {QLocale(QLocale::English).toString(winning, 'f', winning < 100 ? 4 : 2).toStdString()})));
+    const std::string cost = FormatCurrency(CostOfOneDraw(betCount_, analyser_.Edition()));
+    bool anyAverage = false;
+    for (int c = 0; c < odds.Best.Categories; ++c)
+        anyAverage = anyAverage || prizes_.Draws[static_cast<size_t>(c)] > 0;
+    lblPremiosEsperados->setText(
+        QString::fromStdString(anyAverage ? FormatText(GetText(kTextPremiosEsperados),
+                                                       {FormatCurrency(ExpectedPrizes(odds, prizes_)), cost})
+                                          : FormatText(GetText(kTextSinPremiosArchivo), {cost})));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/guarantee_analyser.h"
+#include "generator/guarantee_odds.h"
 #include "generator/guarantee_report.h"
 #include "model/bet_mask.h"
 
@@ -11,12 +12,16 @@
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QTabWidget;
 class QTableWidget;
 
 // Shows what a set of bets guarantees over a selection: the guaranteed
 // category, the draws of each category, the same by numbers of the selection
-// drawn, and the first draws of the worst case. Any window can hold one: the
-// guarantee window of a combination, or the generator after a run.
+// drawn, and the first draws of the worst case; then, over every draw of the
+// game, the draws of each category with their odds, the chance of some prize,
+// the winning bets and the prizes of one draw on average against its cost.
+// Any window can hold one: the guarantee window of a combination, or the
+// generator after a run.
 class TGuaranteePanel : public QWidget {
     Q_OBJECT
 
@@ -29,8 +34,11 @@ public:
     // Returns false, the panel cleared, when the analysis was cancelled or
     // another is under way. Errors pass to the caller, the panel cleared.
     bool Analyse(const std::vector<BetMask> &bets, BetMask selection = 0);
-    // Shows a report made elsewhere; betCount is only shown.
+    // Shows a report made elsewhere; betCount is only shown (and priced).
     void ShowReport(const TGuaranteeReport &report, int64_t betCount);
+    // The average prizes the expected prizes are counted at; by default those
+    // of the program's draw archive of the game, read at each analysis.
+    void SetAveragePrizes(const TAveragePrizes &prizes);
     void Clear();
 
     bool Busy() const { return busy_; }
@@ -60,8 +68,11 @@ private:
     void FillAllDraws();
     void FillByHits();
     void FillHoles();
+    void FillWholeGame();
 
     TGuaranteeAnalyser analyser_;
+    TAveragePrizes prizes_;
+    bool prizesGiven_ = false;
     TGuaranteeReport report_;
     int64_t betCount_ = 0;
     bool hasReport_ = false;
@@ -73,7 +84,15 @@ private:
     QGroupBox *gbTodos = nullptr;
     QGroupBox *gbAciertos = nullptr;
     QGroupBox *gbHuecos = nullptr;
+    QTabWidget *tcGarantia = nullptr;
+    QWidget *tsTodoElJuego = nullptr;
     QTableWidget *sgGarantia = nullptr;
     QTableWidget *sgAciertos = nullptr;
     QListWidget *lbHuecos = nullptr;
+    QTableWidget *sgTodoElJuego = nullptr;
+    QLabel *lblSorteosJuego = nullptr;
+    QLabel *lblAlgunPremio = nullptr;
+    QLabel *lblApuestasPremiadas = nullptr;
+    QLabel *lblPremiosEsperados = nullptr;
+    QLabel *lblRetorno = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "printing/ui/frm_print_boletos.h"
 
+#include "framework/setting_keys.h"
 #include "report/ui/report_designer.h"
 #include "widgets/command_guard.h"
 #include "widgets/texts.h"
@@ -25,12 +26,6 @@
 
 namespace {
 
-constexpr const char *kAutoPrintKey = "PRM_PRINTBOL_AUTOPRINT";
-constexpr const char *kFileKey = "PRM_PRINTBOL_FILE";
-constexpr const char *kPaisKey = "PRM_PRINTBOL_IPAIS";
-constexpr const char *kAnguloKey = "PRM_PRINTBOL_IANGULO";
-constexpr const char *kDesfXKey = "PRM_PRINTBOL_MM_DESFX";
-constexpr const char *kDesfYKey = "PRM_PRINTBOL_MM_DESFY";
 
 // The height of the band the note about the automatic ticket takes.
 constexpr int kNotaAlto = 48;
@@ -204,15 +199,15 @@ void TFRMPrintBoletos::PlaceLabelledFields()
 void TFRMPrintBoletos::LeerParametros()
 {
     TParametres &store = Parametres();
-    (store.ReadBoolean(kAutoPrintKey, true) ? rbAuto : rbBoletoGuardado)->setChecked(true);
-    const int pais = store.ReadInteger(kPaisKey, 0);
+    (ReadSetting(store, PRM_PRINTBOL_AUTOPRINT) ? rbAuto : rbBoletoGuardado)->setChecked(true);
+    const int pais = ReadSetting(store, PRM_PRINTBOL_IPAIS);
     cbEstiloBoleto->setCurrentIndex(pais >= 0 && pais < cbEstiloBoleto->count() ? pais : -1);
-    const int angulo = store.ReadInteger(kAnguloKey, 1);
+    const int angulo = ReadSetting(store, PRM_PRINTBOL_IANGULO);
     cbRotate->setCurrentIndex(angulo >= 0 && angulo < cbRotate->count() ? angulo : -1);
     CargarListas();
-    cbGuardados->setCurrentIndex(cbGuardados->findText(QString::fromStdString(store.ReadString(kFileKey, ""))));
-    desfaseX_ = store.ReadInteger(kDesfXKey, 0);
-    desfaseY_ = store.ReadInteger(kDesfYKey, 0);
+    cbGuardados->setCurrentIndex(cbGuardados->findText(QString::fromStdString(ReadSetting(store, PRM_PRINTBOL_FILE))));
+    desfaseX_ = ReadSetting(store, PRM_PRINTBOL_MM_DESFX);
+    desfaseY_ = ReadSetting(store, PRM_PRINTBOL_MM_DESFY);
     ebDesfX->setText(Milimetros(desfaseX_));
     ebDesfY->setText(Milimetros(desfaseY_));
 }
@@ -222,13 +217,14 @@ void TFRMPrintBoletos::GuardarParametros()
     TParametres &store = Parametres();
     // Without the automatic ticket on offer, the user's choice stays as it was.
     if (automaticoOfrecido_)
-        store.SetValor(kAutoPrintKey, Variant(rbAuto->isChecked()));
-    store.SetValor(kFileKey, Variant(cbGuardados->currentText().toStdString()));
-    store.SetValor(kPaisKey, Variant(int32_t(cbEstiloBoleto->currentIndex())));
-    store.SetValor(kAnguloKey, Variant(int32_t(cbRotate->currentIndex())));
-    store.SetValor(kDesfXKey, Variant(desfaseX_));
-    store.SetValor(kDesfYKey, Variant(desfaseY_));
-    store.SetSaveList({kAutoPrintKey, kFileKey, kPaisKey, kAnguloKey, kDesfXKey, kDesfYKey}, true);
+        store.SetValor(PRM_PRINTBOL_AUTOPRINT, Variant(rbAuto->isChecked()));
+    store.SetValor(PRM_PRINTBOL_FILE, Variant(cbGuardados->currentText().toStdString()));
+    store.SetValor(PRM_PRINTBOL_IPAIS, Variant(int32_t(cbEstiloBoleto->currentIndex())));
+    store.SetValor(PRM_PRINTBOL_IANGULO, Variant(int32_t(cbRotate->currentIndex())));
+    store.SetValor(PRM_PRINTBOL_MM_DESFX, Variant(desfaseX_));
+    store.SetValor(PRM_PRINTBOL_MM_DESFY, Variant(desfaseY_));
+    store.SetSaveList({PRM_PRINTBOL_AUTOPRINT, PRM_PRINTBOL_FILE, PRM_PRINTBOL_IPAIS, PRM_PRINTBOL_IANGULO,
+                         PRM_PRINTBOL_MM_DESFX, PRM_PRINTBOL_MM_DESFY}, true);
 }
 
 void TFRMPrintBoletos::SetApuestas(const TEuroMillonApuestas &apuestas)

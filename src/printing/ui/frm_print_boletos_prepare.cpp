@@ -13,6 +13,7 @@
 #include "printing/boleto_automatico.h"
 #include "printing/cruces_de_prueba.h"
 #include "printing/print_boletos_source.h"
+#include "printing/print_offset.h"
 #include "report/report.h"
 
 #include <QCheckBox>
@@ -101,18 +102,15 @@ int32_t TFRMPrintBoletos::LeerDesfase(QLineEdit *field) const
     const QString text = field->text().trimmed();
     if (text.isEmpty())
         return 0;
-    QLocale locale;
-    locale.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double milimetros = locale.toDouble(text, &ok);
-    const double decimas = std::nearbyint(milimetros * 10.0);
-    // Beyond a metre the printout leaves any sheet; such a value is no offset.
-    if (!ok || !std::isfinite(decimas) || std::fabs(decimas) > 10000.0) {
+    const QString point = QLocale().decimalPoint();
+    const char separator = point.size() == 1 && point.at(0).unicode() < 0x80 ? char(point.at(0).unicode()) : '.';
+    const std::optional<int32_t> decimas = ParseOffsetTenths(text.toStdString(), separator);
+    if (!decimas) {
         field->setFocus();
         field->selectAll();
         throw Exception(FormatText(GetText(45400), {field->text().toStdString()}));
     }
-    return static_cast<int32_t>(decimas);
+    return *decimas;
 }
 
 std::string TFRMPrintBoletos::PlantillaGuardada() const

@@ -7,6 +7,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 
 // A tick is a cross of lines 0.3 mm wide; frames are 0.1 mm.
@@ -50,7 +52,15 @@ QImage TfrReportPainter::RenderPage(int page, double dpi)
 
 QPageSize TfrReportPainter::SheetSize(const QSizeF &mm)
 {
-    return QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+    // Qt keeps page sizes in whole points (QPageLayout::fullRectPoints) and
+    // would round 161.0 mm down to 160.87 mm: round up instead, so that the
+    // sheet always holds the whole form. Pages are painted from the top-left
+    // corner, so the extra fraction of a point is blank paper at the right
+    // and at the bottom.
+    const auto points = [](double millimetres) {
+        return static_cast<int>(std::ceil(millimetres / 25.4 * 72.0 - 1e-6));
+    };
+    return QPageSize(QSize(points(mm.width()), points(mm.height())), QString(), QPageSize::ExactMatch);
 }
 
 bool TfrReportPainter::PaintAllPages(QPagedPaintDevice &device, int resolution,
@@ -120,7 +130,13 @@ void TfrReportPainter::PaintText(QPainter &painter, const TfrPreparedItem &item)
     painter.scale(1 / kTextScale, 1 / kTextScale);
     painter.setFont(ScaledQFont(report_.Fonts[item.Index]));
     painter.setPen(Qt::black);
-    int flags = Qt::AlignVCenter | Qt::TextSingleLine;
+    int flags = Qt::TextSingleLine;
+    if (item.Style & kTextAcrossTop)
+        flags |= Qt::AlignTop;
+    else if (item.Style & kTextAcrossBottom)
+        flags |= Qt::AlignBottom;
+    else
+        flags |= Qt::AlignVCenter;
     switch (item.Style & kTextAlignMask) {
     case 1:
         flags |= Qt::AlignRight;

@@ -30,7 +30,8 @@ public:
 
     // Device pixels per engine unit at a resolution.
     static double PixelsPerUnit(double dpi);
-    // A page size of exactly these millimetres.
+    // The page size for a sheet of these millimetres: the smallest whole
+    // number of points that holds it, the finest a Qt page size can be.
     static QPageSize SheetSize(const QSizeF &mm);
 
     // Paints every page on a paged device (PDF writer, printer) at 100 %, each

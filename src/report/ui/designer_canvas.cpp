@@ -1,5 +1,6 @@
 #include "report/ui/designer_canvas.h"
 
+#include "report/render/report_fonts.h"
 #include "report/report_page.h"
 #include "report/report_units.h"
 
@@ -123,7 +124,7 @@ void TfrDesignCanvas::PaintObject(QPainter &painter, const TfrView &view, bool s
     case TfrViewKind::Memo: {
         painter.setPen(QPen(QColor(170, 170, 170), 0, Qt::DotLine));
         painter.drawRect(rect);
-        QFont font(Qt8(view.Font.Family));
+        QFont font(ReportFontFamily(view.Font.Family));
         font.setPointSizeF(std::max(1.0, view.Font.Size * scale_ * kUnitsPerMillimetre * 25.4 / 72.0 * 72.0 /
                                              std::max(1, logicalDpiY())));
         font.setBold(view.Font.Bold);
@@ -133,7 +134,18 @@ void TfrDesignCanvas::PaintObject(QPainter &painter, const TfrView &view, bool s
         const int h = view.Alignment & frtaHorizontalMask;
         const Qt::Alignment align = (h == frtaRight ? Qt::AlignRight : h == frtaCenter ? Qt::AlignHCenter : Qt::AlignLeft) |
                                     Qt::AlignVCenter;
-        painter.drawText(rect, align | Qt::TextDontClip, Qt8(view.Memo));
+        // Turned as the preview prints it. The expression is shown, not the
+        // value that grows an auto-width memo, so it is kept in the frame.
+        painter.save();
+        painter.setClipRect(rect, Qt::IntersectClip);
+        QRectF line = rect;
+        if (view.Alignment & frtaVertical) {
+            painter.translate(rect.bottomLeft());
+            painter.rotate(-90);
+            line = QRectF(0, 0, rect.height(), rect.width());
+        }
+        painter.drawText(line, align, Qt8(view.Memo));
+        painter.restore();
         break;
     }
     }

@@ -3,6 +3,7 @@
 #include "report/ui/designer_canvas.h"
 #include "report/ui/designer_properties.h"
 #include "widgets/command_guard.h"
+#include "framework/program_path.h"
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
 
@@ -189,8 +190,12 @@ bool TfrDesignerWindow::Save()
 
 bool TfrDesignerWindow::SaveAs()
 {
-    const QString path = DialogService::SaveFileName(this, Txt(42420), QStringLiteral("frf"),
-                                                     QString::fromStdString(report_.FileName()));
+    // A template never saved starts in the program's ticket folder.
+    const QString start = report_.FileName().empty()
+                              ? QString::fromStdString(DataFolderPath("Boletos")) + QLatin1Char('/') +
+                                    DialogService::FileNameOf(DialogService::DocumentName(this))
+                              : QString::fromStdString(report_.FileName());
+    const QString path = DialogService::SaveFileName(this, Txt(42420), QStringLiteral("frf"), start);
     if (path.isEmpty())
         return false;
     report_.SaveToFile(path.toStdString());

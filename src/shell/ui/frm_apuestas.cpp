@@ -9,6 +9,7 @@
 #include "shell/ui/shell_icons.h"
 #include "shell/ui/shell_settings.h"
 #include "model/ticket_tables.h"
+#include "widgets/named_label.h"
 #include "widgets/texts.h"
 
 #include "model/euromillon_apuestas.h"
@@ -41,18 +42,6 @@ void Paint(QWidget *widget, const QColor &colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
-}
-
-QLabel *NewLabel(QWidget *parent, const char *name, bool bold = false)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    return label;
 }
 
 // A label that renames the combination when clicked.
@@ -141,7 +130,7 @@ void TFRMApuestas::BuildLayout()
     auto *counts = new QHBoxLayout;
     rows->addLayout(top);
     rows->addLayout(counts);
-    lNombreCombinacion = NewLabel(pnlTop, "lNombreCombinacion");
+    lNombreCombinacion = NewNamedLabel(pnlTop, "lNombreCombinacion");
     auto *nameLabel = new TClickableLabel(pnlTop);
     nameLabel->setObjectName(QStringLiteral("lblNombreCombinacion"));
     QFont bold = nameLabel->font();
@@ -155,12 +144,12 @@ void TFRMApuestas::BuildLayout()
     sbNombreCombinacion->setText(QStringLiteral("..."));
     sbNombreCombinacion->setAutoRaise(true);
     connect(sbNombreCombinacion, &QToolButton::clicked, this, [this] { Rename(); });
-    lTotalApuestas = NewLabel(pnlTop, "lTotalApuestas");
-    lblTotalApuestas = NewLabel(pnlTop, "lblTotalApuestas", true);
-    lBoleto = NewLabel(pnlTop, "lBoleto");
-    lblNBoleto = NewLabel(pnlTop, "lblNBoleto", true);
-    lJuego = NewLabel(pnlTop, "lJuego");
-    lblJuego = NewLabel(pnlTop, "lblJuego", true);
+    lTotalApuestas = NewNamedLabel(pnlTop, "lTotalApuestas");
+    lblTotalApuestas = NewNamedLabel(pnlTop, "lblTotalApuestas", true);
+    lBoleto = NewNamedLabel(pnlTop, "lBoleto");
+    lblNBoleto = NewNamedLabel(pnlTop, "lblNBoleto", true);
+    lJuego = NewNamedLabel(pnlTop, "lJuego");
+    lblJuego = NewNamedLabel(pnlTop, "lblJuego", true);
     top->addWidget(lNombreCombinacion);
     // The name grows to its full width while there is room, then gives way.
     top->addWidget(lblNombreCombinacion);
@@ -204,6 +193,7 @@ void TFRMApuestas::BuildLayout()
         control->SetOnBeforeMark([this](TControlEuroMillonApuesta *sender, int, int, bool &mark) {
             BeforeMark(*sender, mark);
         });
+        control->SetOnBeforeEdit([this](TControlEuroMillonApuesta *sender) { BeforeEdit(*sender); });
         connect(control, &TControlEuroMillonApuesta::ModifiedChanged, this, [this] { UpdateActions(); });
         panelLayout->addWidget(control);
         controls_.push_back(control);
@@ -349,6 +339,11 @@ void TFRMApuestas::UpdateTitle()
     setWindowTitle((minimized ? shown : DialogService::ApplicationTitle() + QStringLiteral(" - ") + shown) +
                    QStringLiteral("[*]"));
     setWindowModified(combination_->Modified());
+    // What the save dialogs of this window and of the windows it opens propose.
+    const QString name = QString::fromStdString(combination_->Name());
+    DialogService::SetDocumentName(this, name.trimmed().isEmpty() && !fileName.isEmpty()
+                                             ? QFileInfo(fileName).completeBaseName()
+                                             : name);
 }
 
 bool TFRMApuestas::eventFilter(QObject *watched, QEvent *event)

@@ -102,6 +102,8 @@ private:
     // when the user cancelled.
     bool SettleBeforeChange();
     void BeforeMark(TControlEuroMillonApuesta &control, bool &mark);
+    void BeforeEdit(TControlEuroMillonApuesta &control);
+    void RefuseSecondPendingBet(const TControlEuroMillonApuesta &control) const;
     bool SettlePendingEdits();
     void CommitTyping();
     int BetsPerTicket() const;

@@ -161,7 +161,8 @@ void TFRMApuestas::ApplyTexts()
     SetTexts(ActExport, 41042, 41043);
     SetTexts(ActPremios, 41035, 41036);
     SetTexts(ActGarantia, 45600, 45601);
-    MiCerrarAplicacion->setText(Txt(41105));
+    // It closes this window only; 41105 is the main window's "close the application".
+    MiCerrarAplicacion->setText(Txt(45232));
     MiImprimir->setTitle(Txt(41103));
     SetTexts(ActImprimirBoletos, 41011, 41012);
     SetTexts(ActImprimirListado, 41013, 0);

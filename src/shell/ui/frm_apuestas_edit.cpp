@@ -53,11 +53,23 @@ void TFRMApuestas::BeforeMark(TControlEuroMillonApuesta &control, bool &mark)
         }
         SetManualModifyAllowed(true);
     }
+    RefuseSecondPendingBet(control);
+    if (control.BetIndex() > combination_->Count())
+        throw Exception(GetText(41061));
+}
+
+// Typing in numbers view: one bet at a time waits to be accepted, as in the
+// ticket view; the key is refused and nothing typed anywhere is lost.
+void TFRMApuestas::BeforeEdit(TControlEuroMillonApuesta &control)
+{
+    RefuseSecondPendingBet(control);
+}
+
+void TFRMApuestas::RefuseSecondPendingBet(const TControlEuroMillonApuesta &control) const
+{
     for (TControlEuroMillonApuesta *other : controls_)
         if (other != &control && other->Modified())
             throw Exception(FormatText(GetText(41060), {other->BetIndex() + 1}));
-    if (control.BetIndex() > combination_->Count())
-        throw Exception(GetText(41061));
 }
 
 bool TFRMApuestas::SettleBeforeChange()

@@ -19,6 +19,7 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -314,8 +315,10 @@ void TFRMMainMDI::OpenManual()
 {
     const QString path = ManualFilePath(languagePath_);
     if (QFileInfo::exists(path)) {
-        if (!DialogService::OpenExternal(path))
-            DialogService::ShowMessage(this, Txt(45007) + QLatin1Char('\n') + path, QMessageBox::Warning);
+        // The path can be selected and copied, to open it by other means.
+        if (!DialogService::CanOpenExternal(QStringLiteral("pdf")) || !DialogService::OpenExternal(path))
+            DialogService::ShowMessage(this, Txt(45231) + QLatin1Char('\n') + QDir::toNativeSeparators(path),
+                                       QMessageBox::Warning, true);
         return;
     }
     const QString text = Txt(41170) + QLatin1Char('\n') + path + QStringLiteral("\n\n") + Txt(41171) +
@@ -327,7 +330,7 @@ void TFRMMainMDI::OpenManual()
 
 void TFRMMainMDI::OpenOnlineHelp()
 {
-    const QString address = ReadSettingText(PRM_WEBSITE_COMPRAR, QString::fromLatin1(kDefaultWebsite));
+    const QString address = ReadSettingText(PRM_WEBSITE_COMPRAR, QString::fromLatin1(PRM_WEBSITE_COMPRAR.Default));
     if (!DialogService::OpenExternal(address))
         DialogService::ShowMessage(this, Txt(45007) + QLatin1Char('\n') + address, QMessageBox::Warning);
 }

@@ -1,17 +1,13 @@
 #pragma once
 
+#include "framework/setting_keys.h"
+
 #include <QString>
 
 #include <cstdint>
 
-// The program-wide settings the desktop shell keeps in the global parameter
-// store, and the files it looks for beside the program.
-inline constexpr const char *PRM_SHOWLIKE_Boleto = "PRM_SHOWLIKE_Boleto";
-inline constexpr const char *PRM_LANGUAGE_DLL_FILENAME = "PRM_LANGUAGE_DLL_FILENAME";
-inline constexpr const char *PRM_COUNTRY_TICKET = "PRM_COUNTRY_TICKET";
-inline constexpr const char *PRM_WEBSITE_COMPRAR = "PRM_WEBSITE_COMPRAR";
-
-inline constexpr const char *kDefaultWebsite = "https://github.com/qor-euromillon/qor-euromillon#readme";
+// The files the desktop shell looks for beside the program; its settings
+// are declared with the others in framework/setting_keys.h.
 inline constexpr const char *kDefaultLanguageFile = "QOREuroMillonv3_default.lng";
 inline constexpr const char *kSpanishLanguageFile = "QOREuroMillonv3_espagnol.lng";
 inline constexpr const char *kEnglishLanguageFile = "QOREuroMillonv3_english.lng";

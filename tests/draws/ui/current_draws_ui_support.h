@@ -33,7 +33,7 @@ inline TSorteoEuroMillonInfo CurrentDraw(double fecha, TEuroMillonNumeros numero
 inline bool InstallHistories(const QString &programFolder)
 {
     const QString source =
-        QDir::cleanPath(QStringLiteral(QOR_TEST_DATA_DIR) + QStringLiteral("/../../src/data/history"));
+        QStringLiteral(QOR_HISTORY_DIR);
     QDir(programFolder).mkpath(QStringLiteral("Historial"));
     for (const std::string &path : ArchivosHistorial(source.toStdString())) {
         const QString name = QFileInfo(QString::fromStdString(path)).fileName();

@@ -1,5 +1,6 @@
 // The draw editor and the prizes window of today's game.
 #include "current_draws_ui_support.h"
+#include "framework/setting_keys.h"
 #include "support/ui/shell_test_support.h"
 #include "draw_editor_support.h"
 
@@ -106,7 +107,7 @@ private slots:
         // The classic game still asks on a Tuesday, with its own text.
         DialogService::ClearShownBoxes();
         TFRMEuroMillonSorteo classic(nullptr, TGameEdition::Classic);
-        classic.SetFecha(Day(2026, 5, 19));
+        classic.SetFecha(Day(2011, 5, 3));
         classic.show();
         SetBet(classic, {1, 2, 3, 4, 5}, {1, 2});
         DialogService::SetNextAnswer(QMessageBox::No);
@@ -133,17 +134,19 @@ private slots:
         QCOMPARE(Cell(window, 13, 2), QStringLiteral("2"));
         QCOMPARE(Cell(window, 13, 3), QStringLiteral("26.00"));
         QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("26.00"));
-        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("2.50")); // the newest draw's price
+        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("4.50")); // each draw at its price
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblImporteCombinacion"))->toolTip(),
+                 QStringLiteral("Coste por sorteo: 2.50 (1 sorteos); 2.00 (1 sorteos)"));
         QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("21.50"));      // 26.00 - 2.50 - 2.00
 
         // The user's price counts from 24 September 2016.
-        Parametres().SetValor(kPrmPrecioApuesta, Variant(std::string("3,00")));
+        Parametres().SetValor(PRM_PRECIO_APUESTA, Variant(std::string("3,00")));
         Trigger(&window, "ActProcesar");
-        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("3.00"));
+        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("5.00"));
         QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("21.00"));
-        Parametres().SetValor(kPrmPrecioApuesta, Variant(std::string()));
+        Parametres().SetValor(PRM_PRECIO_APUESTA, Variant(std::string()));
         Trigger(&window, "ActProcesar");
-        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("2.50"));
+        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("4.50"));
     }
 
     void classicWindowKeepsItsOwnArchive()
@@ -179,7 +182,7 @@ private slots:
         TFRMEuroMillonPremios window(nullptr, TGameEdition::Current);
         QCOMPARE(window.Sorteos().Count(), 1);
         const QString source =
-            QDir::cleanPath(QStringLiteral(QOR_TEST_DATA_DIR) + QStringLiteral("/../../src/data/history"));
+            QStringLiteral(QOR_HISTORY_DIR);
         QStringList histories;
         for (const std::string &path : ArchivosHistorial(source.toStdString()))
             histories << QString::fromStdString(path);

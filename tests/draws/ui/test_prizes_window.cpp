@@ -4,6 +4,7 @@
 
 #include "draws/draw.h"
 #include "draws/prize_check.h"
+#include "draws/ui/apuestas_premiadas_model.h"
 #include "draws/ui/frm_euromillon_premios.h"
 #include "draws/ui/frm_euromillon_sorteo.h"
 #include "draws/ui/grafico_beneficio.h"
@@ -11,6 +12,7 @@
 #include "framework/parametres.h"
 #include "model/euromillon_apuesta.h"
 #include "shell/ui/shell_tools.h"
+#include "widgets/background_work.h"
 #include "widgets/control_euromillon_apuesta.h"
 
 #include <QAction>
@@ -20,6 +22,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableView>
 #include <QTabWidget>
@@ -27,6 +31,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+
+#include <filesystem>
 
 namespace {
 
@@ -152,7 +158,10 @@ private slots:
         SetRange(window, QDate(2004, 2, 13), QDate(2004, 2, 20));
         Trigger(&window, "ActProcesar");
         QCOMPARE(Text(window, "lblSorteosProcesados"), QStringLiteral("2"));
-        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("20.00"));
+        // Every bet in both draws.
+        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("40.00"));
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblImporteCombinacion"))->toolTip(),
+                 QStringLiteral("Coste por sorteo: 20.00"));
         QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("30.00"));
         QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("-10.00"));
         QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("-25.00 %"));
@@ -275,9 +284,8 @@ private slots:
 
     void importsThePublishedHistoryIntoAnEmptyArchive()
     {
-        const QString csv = QStringLiteral(QOR_SHARED_DATA_DIR "/euromillions.csv");
-        if (!QFile::exists(csv))
-            QSKIP("no published history");
+        const QString csv = QStringLiteral(QOR_HISTORY_DIR "/euromillions.csv");
+        QVERIFY2(QFile::exists(csv), qPrintable(csv));
         ResetRangeParameters(Day(2011, 5, 6));
         TFRMEuroMillonPremios window;
         QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("0"));
@@ -296,13 +304,31 @@ private slots:
         QVERIFY(DialogService::LastText().startsWith(QStringLiteral("Sorteos leídos: 378\r\nAñadidos: 0\r\nReemplazados: 378")));
     }
 
+    void classicImportOfTheSixHistoriesCountsTodaysDrawsApart()
+    {
+        // The six histories of the source tree.
+        QStringList files;
+        for (const std::string &path : ArchivosHistorial(QOR_HISTORY_DIR))
+            files << QString::fromStdString(path);
+        ResetRangeParameters(Day(2011, 5, 6));
+        TFRMEuroMillonPremios window;
+        DialogService::SetNextFileNames(files);
+        Trigger(&window, "ActImportarSorteos");
+        QCOMPARE(window.Sorteos().Count(), 378);
+        QCOMPARE(ArchivedCount(), 378);
+        QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Information);
+        QCOMPARE(DialogService::LastText(), QStringLiteral("Sorteos leídos: 378\r\nAñadidos: 378\r\nReemplazados: 0\n"
+                                                           "Total sorteos en la base de datos: 378\n"
+                                                           "Sorteos del juego actual (posteriores al 06/05/2011), no "
+                                                           "importados: 1569"));
+    }
+
     void damagedHistoryReportsBadLinesAndKeepsTheArchive()
     {
-        const QString csv = QStringLiteral(QOR_SHARED_DATA_DIR "/euromillions.csv");
-        if (!QFile::exists(csv))
-            QSKIP("no published history");
+        const QString csv = QStringLiteral(QOR_HISTORY_DIR "/euromillions.csv");
+        QVERIFY2(QFile::exists(csv), qPrintable(csv));
         // Two draws newer than the history, which must survive the import.
-        WriteArchive({Draw(Day(2011, 5, 20), {1, 2, 3, 4, 5}, {1, 2}), Draw(Day(2011, 5, 13), {6, 7, 8, 9, 10}, {3, 4})});
+        WriteArchive({Draw(Day(2011, 5, 5), {1, 2, 3, 4, 5}, {1, 2}), Draw(Day(2011, 5, 4), {6, 7, 8, 9, 10}, {3, 4})});
         QList<QByteArray> lines = FileBytes(csv).split('\n');
         // Line 2 cut short, line 3 with letters in a number, line 5 a repeat of line 4's day.
         lines[1] = lines[1].left(30);
@@ -328,9 +354,10 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("damaged.csv, línea 2: ")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("damaged.csv, línea 3: number '2x' is not a number")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("damaged.csv, línea 5: the draw of")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("is already listed at line 4, which is kept")), qPrintable(text));
         QCOMPARE(window.Sorteos().Count(), 375 + 2);
-        QVERIFY(window.Sorteos().IndexOfFecha(Day(2011, 5, 13)) >= 0);
-        QVERIFY(window.Sorteos().IndexOfFecha(Day(2011, 5, 20)) >= 0);
+        QVERIFY(window.Sorteos().IndexOfFecha(Day(2011, 5, 4)) >= 0);
+        QVERIFY(window.Sorteos().IndexOfFecha(Day(2011, 5, 5)) >= 0);
         QCOMPARE(ArchivedCount(), 377);
     }
 
@@ -369,6 +396,135 @@ private slots:
         QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("0"));
         QVERIFY(!FindAction(&window, "ActProcesar")->isEnabled());
         QCOMPARE(FileBytes(QString::fromStdString(ArchivoSorteos())), QByteArray("not an archive"));
+    }
+
+    void winningBetsArePagedBeyondIntMax()
+    {
+        // More rows than a view can count: a source built from counts.
+        constexpr int64_t kRows = int64_t{3000000123};
+        TFRMEuroMillonPremios window;
+        window.show();
+        window.findChild<QTabWidget *>()->setCurrentIndex(2);
+        TFuentePremiadas fuente;
+        fuente.Count = [] { return kRows; };
+        fuente.Page = [](int64_t first, size_t count) {
+            std::vector<TApuestaPremiada> page;
+            for (int64_t k = first; k < first + static_cast<int64_t>(count); ++k)
+                page.push_back({static_cast<int32_t>(k % 1000000000), Day(2004, 2, 13), static_cast<int32_t>(1 + k % 12),
+                                CurrencyFromUnits(k % 100000)});
+            return page;
+        };
+        window.ApuestasPremiadas().SetFuente(fuente);
+        auto *view = window.findChild<QTableView *>(QStringLiteral("sgApPremiadas"));
+        QCOMPARE(view->model()->rowCount(), 1000);
+        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 1 de 3,000,001"));
+        QCOMPARE(Text(window, "lblFilas"), QStringLiteral("Apuestas premiadas 1 a 1,000 de 3,000,000,123"));
+        QVERIFY(!window.findChild<QToolButton *>(QStringLiteral("tbPrimera"))->isEnabled());
+
+        QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("tbUltima")), Qt::LeftButton);
+        QCOMPARE(view->model()->rowCount(), 123);
+        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 3,000,001 de 3,000,001"));
+        QCOMPARE(Text(window, "lblFilas"),
+                 QStringLiteral("Apuestas premiadas 3,000,000,001 a 3,000,000,123 de 3,000,000,123"));
+        // The last row: hit 3,000,000,122 (from 0), bet 122 + 1 on ticket 25.
+        QCOMPARE(HitCell(window, 122, 1), QStringLiteral("123"));
+        QCOMPARE(HitCell(window, 122, 2), QStringLiteral("25"));
+        QCOMPARE(HitCell(window, 122, 3), QStringLiteral("5+0"));
+        QCOMPARE(HitCell(window, 122, 4), QStringLiteral("122.00"));
+        QVERIFY(!window.findChild<QToolButton *>(QStringLiteral("tbSiguiente"))->isEnabled());
+
+        // Go to a page by its number; beyond the last one stays on the last.
+        auto *page = window.findChild<QLineEdit *>(QStringLiteral("ebPagina"));
+        page->setText(QStringLiteral("2,147,484"));
+        QTest::keyClick(page, Qt::Key_Return);
+        QCOMPARE(window.ApuestasPremiadas().Pagina(), int64_t{2147483});
+        QCOMPARE(HitCell(window, 0, 1), QString::number((int64_t{2147483} * 1000) % 1000000000 + 1));
+        page->setText(QStringLiteral("9999999999"));
+        QTest::keyClick(page, Qt::Key_Return);
+        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 3,000,001 de 3,000,001"));
+        QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("tbAnterior")), Qt::LeftButton);
+        QCOMPARE(window.ApuestasPremiadas().Pagina(), int64_t{2999999});
+        QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("tbPrimera")), Qt::LeftButton);
+        QCOMPARE(HitCell(window, 0, 1), QStringLiteral("1"));
+    }
+
+    void cancelLeavesTheWindowAsItWas()
+    {
+        // Enough work for Cancel to arrive while it runs: 3 million bets
+        // against 300 draws.
+        std::vector<TSorteoEuroMillonInfo> draws;
+        for (int i = 0; i < 300; ++i)
+            draws.push_back(Draw(Day(2004, 2, 13) + 7 * i, {1 + i % 45, 2 + i % 45, 3 + i % 45, 4 + i % 45, 5 + i % 45},
+                                 {1, 2}, CurrencyFromUnits(30)));
+        WriteArchive(draws);
+        TEuroMillonApuestas apuestas;
+        FillCombination(apuestas, 3000000, {0});
+        TFRMEuroMillonPremios window;
+        window.SetApuestas(&apuestas);
+        window.show();
+        SetRange(window, QDate(2004, 2, 13), QDate(2004, 2, 20));
+        Trigger(&window, "ActProcesar");
+        const QString cost = Text(window, "lblImporteCombinacion");
+        const QString prizes = Text(window, "lblTotalPremios");
+        const int64_t hits = window.Premios().CountPremiadas();
+        QCOMPARE(cost, QStringLiteral("12,000,000.00"));
+        QCOMPARE(PrizeCell(window, 1, 2), QStringLiteral("1"));
+
+        SetRange(window, QDate(2004, 2, 13), QDate(2011, 5, 6));
+        SetBackgroundDialogDelay(0);
+        const int shown = BackgroundDialogsShown();
+        bool cancelled = false;
+        auto *poll = new QTimer(&window);
+        connect(poll, &QTimer::timeout, &window, [&cancelled, poll] {
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (auto *progress = qobject_cast<QProgressDialog *>(widget); progress && progress->isVisible()) {
+                    progress->cancel();
+                    cancelled = true;
+                    poll->stop();
+                }
+        });
+        poll->start(5);
+        const int boxes = static_cast<int>(DialogService::ShownBoxes().size());
+        Trigger(&window, "ActProcesar");
+        poll->stop();
+        SetBackgroundDialogDelay(1000);
+        QVERIFY(cancelled);
+        QCOMPARE(BackgroundDialogsShown(), shown + 1);
+        QCOMPARE(static_cast<int>(DialogService::ShownBoxes().size()), boxes); // nothing said
+        QCOMPARE(Text(window, "lblImporteCombinacion"), cost);
+        QCOMPARE(Text(window, "lblTotalPremios"), prizes);
+        QCOMPARE(Text(window, "lblSorteosProcesados"), QStringLiteral("2"));
+        QCOMPARE(window.Premios().CountPremiadas(), hits);
+        QCOMPARE(PrizeCell(window, 1, 2), QStringLiteral("1"));
+        QCOMPARE(HitCell(window, 0, 1), QStringLiteral("1"));
+    }
+
+    void editorRefusesADayTheArchiveWouldNot()
+    {
+        ResetRangeParameters(Day(2004, 2, 13));
+        TFRMEuroMillonPremios window;
+        window.show();
+        QString refused;
+        QTimer::singleShot(0, this, [&refused] {
+            auto *editor = qobject_cast<TFRMEuroMillonSorteo *>(QApplication::activeModalWidget());
+            QVERIFY(editor);
+            editor->findChild<QDateEdit *>()->setDate(QDate(1990, 2, 14));
+            TEuroMillonApuestaMultiple record{{11, 22, 33, 44, 50}, {3, 9}};
+            editor->ControlApuesta().ShownBet().FromRecord(record);
+            QTest::mouseClick(editor->findChild<QPushButton *>(QStringLiteral("bbAceptar")), Qt::LeftButton);
+            refused = DialogService::LastText();
+            editor->findChild<QDateEdit *>()->setDate(QDate(2011, 5, 13));
+            QTest::mouseClick(editor->findChild<QPushButton *>(QStringLiteral("bbAceptar")), Qt::LeftButton);
+            QVERIFY(editor->isVisible());
+            editor->reject();
+        });
+        Trigger(&window, "ActCrearSorteo_NC");
+        // Refused at once, before the question about the day of the week.
+        QCOMPARE(refused, QStringLiteral("El sorteo del 14/02/1990 es anterior al primer sorteo de EuroMillones "
+                                         "(13/02/2004)"));
+        QCOMPARE(DialogService::LastText(), QStringLiteral("El sorteo del 13/05/2011 es del juego actual: el juego "
+                                                           "clásico terminó con el sorteo del 06/05/2011."));
+        QCOMPARE(ArchivedCount(), 0);
     }
 
     void combinationWindowsPrizesCommandOpensTheWindow()

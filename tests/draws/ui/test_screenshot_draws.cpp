@@ -82,11 +82,9 @@ private slots:
     {
         folder_ = std::make_unique<ShellTestFolder>();
         folder_->CopyLanguageFiles();
-        const QString csv = QStringLiteral(QOR_SHARED_DATA_DIR "/euromillions.csv");
-        if (QFile::exists(csv))
-            ImportarArchivos({csv.toStdString()}, ArchivoSorteos());
-        else
-            WriteArchive({Draw(Day(2011, 5, 6), {11, 16, 20, 22, 28}, {4, 9}, CurrencyFromUnits(28772008))});
+        const QString csv = QStringLiteral(QOR_HISTORY_DIR "/euromillions.csv");
+        QVERIFY2(QFile::exists(csv), qPrintable(csv));
+        ImportarArchivos({csv.toStdString()}, ArchivoSorteos());
         Parametres().SetValor("PRM_PREMIOS_Desde", Variant::DateTime(Day(2010, 1, 1)));
         Parametres().SetValor("PRM_PREMIOS_Hasta", Variant::DateTime(Day(2011, 5, 6)));
         Parametres().SetValor("PRM_PREMIOS_HastaChecked", Variant(true));

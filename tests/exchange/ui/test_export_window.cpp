@@ -14,7 +14,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -62,6 +66,8 @@ class TestExportWindow : public QObject {
 
 private:
     std::unique_ptr<ShellTestFolder> folder_;
+    QByteArray savedTmpDir_;
+    bool hadTmpDir_ = false;
     TEuroMillonApuestas combination_;
 
     QString Path(const char *name) const { return folder_->FilePath(QString::fromLatin1(name)); }
@@ -88,6 +94,9 @@ private slots:
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
+        // Workbooks opened for viewing go to the temporary folder: this one.
+        savedTmpDir_ = qgetenv("TMPDIR");
+        hadTmpDir_ = qEnvironmentVariableIsSet("TMPDIR");
         qputenv("TMPDIR", folder_->Path().toLocal8Bit());
         Parametres().SetValor("PRM_NUMEROS_SEPARATOR", Variant(std::string(".")));
         Parametres().SetValor("PRM_BLOQUES_SEPARATOR", Variant(std::string("-")));
@@ -95,7 +104,15 @@ private slots:
         combination_.SetName("Sorteo de Navidad 2024!");
         combination_.AppendMasks(&kBet, 1);
     }
-    void cleanup() { folder_.reset(); }
+    void cleanup()
+    {
+        // The next folder must not be made inside this one once it is gone.
+        if (hadTmpDir_)
+            qputenv("TMPDIR", savedTmpDir_);
+        else
+            qunsetenv("TMPDIR");
+        folder_.reset();
+    }
 
     void showsTheStoredSeparatorsAndNoChoice()
     {
@@ -215,14 +232,26 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
-    void workbookGoesToTheTemporaryFolderAndIsOpened()
+    // Every workbook below the temporary folder, however deep.
+    QStringList WorkbooksInTemporaryFolder() const
+    {
+        QStringList found;
+        QDirIterator it(folder_->Path(), {QStringLiteral("*.xlsx")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            found << it.next();
+        return found;
+    }
+
+    void workbookGoesToAPrivateFolderAndIsOpened()
     {
         auto window = NewWindow();
         Choose(window.get(), "rbExcel");
         List(window.get(), "cbSeparaNumeros")->setEditText(QStringLiteral(","));
         Trigger(window.get(), "ActExportar");
-        const QString first = Path("SorteodeNavidad2024_1.xlsx");
-        QCOMPARE(window->LastWorkbook(), first);
+        const QString first = window->LastWorkbook();
+        QCOMPARE(QFileInfo(first).fileName(), QStringLiteral("SorteodeNavidad2024_1.xlsx"));
+        const QString privateFolder = QFileInfo(first).absolutePath();
+        QCOMPARE(QFileInfo(privateFolder).absolutePath(), QFileInfo(folder_->Path()).absoluteFilePath());
         QVERIFY(FileBytes(first).startsWith("PK"));
         QCOMPARE(DialogService::ShownBoxes().size(), 1);
         QCOMPARE(DialogService::ShownBoxes().constFirst().kind, DialogService::Kind::External);
@@ -231,33 +260,46 @@ private slots:
         QCOMPARE(Stored("PRM_NUMEROS_SEPARATOR"), std::string("."));
 
         Trigger(window.get(), "ActExportar");
-        QCOMPARE(window->LastWorkbook(), Path("SorteodeNavidad2024_2.xlsx"));
+        QCOMPARE(window->LastWorkbook(), QDir(privateFolder).filePath(QStringLiteral("SorteodeNavidad2024_2.xlsx")));
+        QCOMPARE(WorkbooksInTemporaryFolder().size(), 2);
+
+        // The program ends: its application object takes the folder along.
+        QObject *owner = QCoreApplication::instance()->findChild<QObject *>(
+            QString::fromLatin1(TFRMExport::kWorkbookFolderName), Qt::FindDirectChildrenOnly);
+        QVERIFY(owner);
+        delete owner;
+        QVERIFY(!QFileInfo::exists(privateFolder));
+        QCOMPARE(WorkbooksInTemporaryFolder(), QStringList());
     }
 
-    void workbookNothingCanOpenIsOfferedForSavingElsewhere()
+    void workbookNothingCanOpenIsWrittenOnlyWhereTheUserSays()
     {
         auto window = NewWindow();
         Choose(window.get(), "rbExcel");
-        const QString chosen = Path("kept.xlsx");
+        QVERIFY(QDir().mkpath(Path("mine")));
+        const QString chosen = Path("mine/kept.xlsx");
         DialogService::SetNextExternalResult(false);
         DialogService::SetNextAnswer(QMessageBox::Yes);
         DialogService::SetNextFileName(chosen);
         Trigger(window.get(), "ActExportar");
         const QList<DialogService::ShownBox> boxes = DialogService::ShownBoxes();
-        QCOMPARE(boxes.size(), 4);
-        QCOMPARE(boxes.at(1).kind, DialogService::Kind::Question);
-        QVERIFY(boxes.at(1).text.contains(Path("SorteodeNavidad2024_1.xlsx")));
-        QCOMPARE(boxes.at(2).kind, DialogService::Kind::SaveFile);
-        QCOMPARE(boxes.at(2).text, QStringLiteral("Libro de Excel *.xlsx|*.xlsx|Todos los archivos *.*|*.*"));
-        QCOMPARE(boxes.at(3).text, QStringLiteral("El archivo ha sido guardado\r\n") + chosen);
+        QCOMPARE(boxes.size(), 3);
+        QCOMPARE(boxes.at(0).kind, DialogService::Kind::Question);
+        QCOMPARE(boxes.at(0).text, QStringLiteral("Ningún programa de hojas de cálculo puede abrir el libro.\r\n"
+                                                  "¿Desea guardarlo en un archivo?"));
+        QCOMPARE(boxes.at(1).kind, DialogService::Kind::SaveFile);
+        QCOMPARE(boxes.at(1).text, QStringLiteral("Libro de Excel *.xlsx|*.xlsx|Todos los archivos *.*|*.*"));
+        QCOMPARE(boxes.at(1).name, QStringLiteral("Sorteo de Navidad 2024!.xlsx"));
+        QCOMPARE(boxes.at(2).text, QStringLiteral("El archivo ha sido guardado\r\n") + chosen);
         QVERIFY(FileBytes(chosen).startsWith("PK"));
+        QCOMPARE(WorkbooksInTemporaryFolder(), QStringList{chosen});
 
         DialogService::ClearShownBoxes();
         DialogService::SetNextExternalResult(false);
         DialogService::SetNextAnswer(QMessageBox::No);
         Trigger(window.get(), "ActExportar");
-        QCOMPARE(DialogService::ShownBoxes().size(), 2);
-        QVERIFY(QFile::exists(Path("SorteodeNavidad2024_2.xlsx")));
+        QCOMPARE(DialogService::ShownBoxes().size(), 1);
+        QCOMPARE(WorkbooksInTemporaryFolder(), QStringList{chosen});
     }
 
     void saveAsWorkbookWritesTheChosenPathAskingBeforeOverwriting()

@@ -96,6 +96,21 @@ private slots:
         QCOMPARE(window.ApuestasLeidas().Count(), 2);
     }
 
+    // Written by a program that saves text as UTF-16 with its byte-order mark.
+    void wideTextIsReadAsItsCharacters()
+    {
+        QByteArray bytes("\xFF\xFE", 2);
+        for (const char c : QByteArrayLiteral("10 20 30 40 50 1 9\r\n; nota\r\n"))
+            if (c != '\0')
+                bytes.append(c).append('\0');
+        TFRMImportar window;
+        window.ReadFile(WriteText(*folder_, QStringLiteral("wide.txt"), bytes));
+        QCOMPARE(window.Counts().lines, int64_t{2});
+        QCOMPARE(window.ApuestasLeidas().Count(), 1);
+        QCOMPARE(window.ApuestasLeidas().Bet(0).AsText(), std::string("10.20.30.40.50-01.09"));
+        QVERIFY(window.ActImportar->isEnabled());
+    }
+
     void fileWithoutBetsLeavesImportDisabled()
     {
         TFRMImportar window;

@@ -48,13 +48,13 @@ private:
     std::unique_ptr<ShellTestFolder> folder_;
 
 private slots:
-    void initTestCase() { folder_ = std::make_unique<ShellTestFolder>(); }
-
     void init()
     {
-        DialogService::ClearScript();
-        DialogService::ClearShownBoxes();
+        folder_ = std::make_unique<ShellTestFolder>();
+        QVERIFY(folder_->IsValid());
     }
+
+    void cleanup() { folder_.reset(); }
 
     void opensOnTheDefaultConditionAndWarnsOfNoNumber()
     {

@@ -43,17 +43,15 @@ private:
     std::unique_ptr<ShellTestFolder> folder_;
 
 private slots:
-    void initTestCase()
-    {
-        folder_ = std::make_unique<ShellTestFolder>();
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
 
     void init()
     {
-        DialogService::ClearScript();
-        DialogService::ClearShownBoxes();
+        folder_ = std::make_unique<ShellTestFolder>();
+        QVERIFY(folder_->IsValid());
     }
+
+    void cleanup() { folder_.reset(); }
 
     void runThatKeepsBetsClosesByItself()
     {

@@ -47,13 +47,17 @@ private:
     std::unique_ptr<ShellTestFolder> folder_;
 
 private slots:
-    void initTestCase()
+    void init()
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
     }
 
-    void cleanup() { SetEditionInForce(TGameEdition::Classic); }
+    void cleanup()
+    {
+        SetEditionInForce(TGameEdition::Classic);
+        folder_.reset();
+    }
 
     void windowGeneratesWithStarsTenToTwelve()
     {

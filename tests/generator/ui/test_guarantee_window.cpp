@@ -3,7 +3,7 @@
 #include "support/ui/shell_test_support.h"
 #include "generator/generator_test_support.h"
 
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 #include "generator/genera_comb.h"
 #include "generator/ui/frm_garantia.h"
 #include "generator/ui/guarantee_panel.h"
@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -54,13 +55,13 @@ private:
     std::unique_ptr<ShellTestFolder> folder_;
 
 private slots:
-    void initTestCase()
+    void init()
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
     }
 
-    void init() { DialogService::ClearShownBoxes(); }
+    void cleanup() { folder_.reset(); }
 
     void panelShowsTheTableThePerHitsTablesAndTheHoles()
     {
@@ -108,6 +109,48 @@ private slots:
         QVERIFY(panel.Analyse({}, MaskOf({1, 2, 3, 4, 5, 6}, {1, 2})));
         QCOMPARE(LabelText(&panel, "lblGarantizado"), QStringLiteral("Premio garantizado: Sin premio"));
         QVERIFY(panel.findChild<QGroupBox *>(QStringLiteral("gbAciertos"))->isVisible());
+    }
+
+    void panelShowsTheOddsOverTheWholeGame()
+    {
+        TGuaranteePanel panel;
+        TAveragePrizes prizes;
+        prizes.Average[0] = CurrencyFromUnits(15000000);
+        prizes.Draws[0] = 1;
+        panel.SetAveragePrizes(prizes);
+        QVERIFY(panel.Analyse({MaskOf({1, 2, 3, 4, 5}, {1, 2})}));
+        auto *tabs = panel.findChild<QTabWidget *>(QStringLiteral("tcGarantia"));
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Sorteos de la selección"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("En todo el juego"));
+        const std::pair<int, const char *> counts[] = {
+            {0, "1"}, {1, "14"}, {3, "225"}, {11, "1,986,600"}, {12, "73,037,349"}};
+        for (const auto &[row, count] : counts)
+            QCOMPARE(CellText(&panel, "sgTodoElJuego", row, 0), QString::fromLatin1(count));
+        QCOMPARE(CellText(&panel, "sgTodoElJuego", 0, 1), QStringLiteral("1 entre 76,275,360"));
+        QCOMPARE(CellText(&panel, "sgTodoElJuego", 11, 1), QStringLiteral("1 entre 38.4"));
+        QCOMPARE(LabelText(&panel, "lblSorteosJuego"), QStringLiteral("76,275,360 sorteos en todo el juego"));
+        QCOMPARE(LabelText(&panel, "lblAlgunPremio"),
+                 QStringLiteral("Algún premio en un sorteo: 4.25 % (1 entre 23.6)"));
+        QCOMPARE(LabelText(&panel, "lblApuestasPremiadas"),
+                 QStringLiteral("Apuestas premiadas por sorteo, de media: 0.0425"));
+        QCOMPARE(
+            LabelText(&panel, "lblPremiosEsperados"),
+            QStringLiteral("Premios por sorteo, de media, a los premios medios del archivo de sorteos: 0.20; "
+                           "coste de un sorteo: 2.00"));
+        panel.SetAveragePrizes({});
+        QCOMPARE(LabelText(&panel, "lblPremiosEsperados"),
+                 QStringLiteral(
+                     "Premios por sorteo: el archivo de sorteos no tiene premios; coste de un sorteo: 2.00"));
+
+        // Today's game: its draws and its thirteenth category.
+        panel.SetEdition(TGameEdition::Current);
+        QVERIFY(panel.Analyse({MaskOf({1, 2, 3, 4, 5}, {11, 12})}));
+        QCOMPARE(CellText(&panel, "sgTodoElJuego", 12, 0), QStringLiteral("6,385,500"));
+        QCOMPARE(LabelText(&panel, "lblSorteosJuego"),
+                 QStringLiteral("139,838,160 sorteos en todo el juego"));
+        panel.Clear();
+        QCOMPARE(CellText(&panel, "sgTodoElJuego", 0, 0), QStringLiteral("<none>"));
+        QCOMPARE(LabelText(&panel, "lblAlgunPremio"), QString());
     }
 
     void cancelLeavesThePanelEmpty()

@@ -1,5 +1,6 @@
 // The guarantee window of a reduced combination (numbers 1-10, stars 1-3,
-// global reduction 5), in Spanish and in English. With QOR_SCREENSHOT_DIR set
+// global reduction 5), in Spanish and in English, with its page over the
+// whole game. With QOR_SCREENSHOT_DIR set
 // (tools/screenshot.sh) the windows are saved there; otherwise the grabs are
 // only checked.
 #include "support/ui/shell_test_support.h"
@@ -10,6 +11,7 @@
 #include "generator/ui/guarantee_panel.h"
 #include "model/euromillon_apuestas.h"
 
+#include <QTabWidget>
 #include <QTest>
 
 class TestScreenshotGuarantee : public QObject {
@@ -36,7 +38,15 @@ private:
         if (!QTest::qWaitFor([&window] { return window.Panel().HasReport(); }))
             return false;
         QTest::qWait(100);
-        return SaveScreenshot(&window, name);
+        if (!SaveScreenshot(&window, name))
+            return false;
+        // The odds over the whole game, on the panel's second page.
+        auto *pages = window.findChild<QTabWidget *>(QStringLiteral("tcGarantia"));
+        if (!pages)
+            return false;
+        pages->setCurrentIndex(1);
+        QTest::qWait(50);
+        return SaveScreenshot(&window, name + QStringLiteral("_whole_game"));
     }
 
 private slots:

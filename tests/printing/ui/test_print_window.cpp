@@ -257,6 +257,32 @@ private slots:
         QCOMPARE(Child<QLineEdit>(again.get(), "ebDesfY")->text(), Mm("-2.0"));
     }
 
+    // The same typed values as the command line's --offset, through the one parser.
+    void offsetsRoundLikeTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("tenths");
+        for (const char *locale : {"C", "es_ES"}) {
+            QTest::addRow("%s 0.05", locale) << QString::fromLatin1(locale) << QStringLiteral("0.05") << 1;
+            QTest::addRow("%s 0.25", locale) << QString::fromLatin1(locale) << QStringLiteral("0.25") << 3;
+            QTest::addRow("%s -0.25", locale) << QString::fromLatin1(locale) << QStringLiteral("-0.25") << -3;
+            QTest::addRow("%s 1.25", locale) << QString::fromLatin1(locale) << QStringLiteral("1.25") << 13;
+        }
+    }
+    void offsetsRoundLikeTheCommandLine()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(int, tenths);
+        QLocale::setDefault(QLocale(locale));
+        auto window = NewWindow();
+        Child<QLineEdit>(window.get(), "ebDesfX")->setText(Mm(typed.toLatin1().constData()));
+        window->PrepararReport();
+        QCOMPARE(window->DesfaseX(), tenths);
+        QCOMPARE(window->DesfaseY(), 0);
+    }
+
     void offsetThatIsNoNumberFailsOnItsField()
     {
         auto window = NewWindow();

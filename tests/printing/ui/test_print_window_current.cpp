@@ -44,11 +44,13 @@ private:
     std::unique_ptr<ShellTestFolder> folder_;
 
 private slots:
-    void initTestCase()
+    void init()
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
     }
+
+    void cleanup() { folder_.reset(); }
 
     void theClassicGameShowsNoNote()
     {

@@ -7,8 +7,10 @@
 #include "report/report.h"
 #include "report/ui/designer_canvas.h"
 #include "report/ui/report_designer.h"
+#include "printing/boleto_automatico.h"
 #include "printing/ui/frm_print_boletos.h"
 #include "model/euromillon_apuestas.h"
+#include "model/ticket_tables.h"
 #include "widgets/dialog_service.h"
 
 #include <QAction>
@@ -23,7 +25,9 @@
 #include <QTimer>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -226,6 +230,49 @@ private slots:
         TfrReport read;
         read.LoadFromFile(saved.toStdString());
         QCOMPARE(read.Page(0).Objects().size(), size_t(298));
+    }
+
+    // The automatic ticket turned 90 degrees: its two texts are narrow and
+    // tall; each is drawn turned and stays in its frame, off the boxes.
+    void rotatedTextsArePaintedTurnedWithinTheirFrames()
+    {
+        TfrReport report;
+        const TTablasBoleto &tablas = TablasDePais(pbEspana);
+        ConstruirBoletoAutomatico(report, 1, tablas.Geometria, tablas.Formato, 0, 0, kPrintBoletosDataSet);
+        TfrDesignerWindow designer(report);
+        designer.show();
+        TfrDesignCanvas &canvas = designer.Canvas();
+        canvas.Select(-1);
+        QImage image(canvas.size(), QImage::Format_RGB32);
+        canvas.render(&image);
+        const double s = canvas.Scale();
+        std::vector<QRect> frames;
+        for (const char *name : {"NBOLETO", "COMB_NAME"}) {
+            const TfrView *view = report.Page(0).FindObject(name);
+            QVERIFY(view && (view->Alignment & frtaVertical) && view->Height > 4 * view->Width);
+            frames.push_back(QRectF(12 + view->Left * s, 12 + view->Top * s, view->Width * s, view->Height * s)
+                                 .toAlignedRect());
+        }
+        // Text is black; the boxes, frames and margins are drawn in greys.
+        std::vector<QRect> ink(frames.size());
+        long stray = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) >= 80)
+                    continue;
+                const auto inside = std::find_if(frames.begin(), frames.end(),
+                                                 [x, y](const QRect &r) { return r.contains(x, y); });
+                if (inside == frames.end())
+                    ++stray;
+                else
+                    ink[size_t(inside - frames.begin())] |= QRect(x, y, 1, 1);
+            }
+        }
+        QCOMPARE(stray, 0L);
+        for (const QRect &r : ink) {
+            QVERIFY(!r.isEmpty());
+            QVERIFY2(r.height() > 3 * r.width(), "the text runs up its frame");
+        }
     }
 };
 

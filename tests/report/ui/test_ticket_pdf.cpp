@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -52,8 +53,7 @@ private slots:
     void marksLandOnTheBoxesOfTheSpanishTicket()
     {
         const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-        if (pdftoppm.isEmpty())
-            QSKIP("pdftoppm (poppler-utils) is not installed");
+        QVERIFY2(!pdftoppm.isEmpty(), "pdftoppm (poppler-utils) is missing");
         ShellTestFolder folder;
         const std::vector<BetMask> bets = SpreadBets(12);
         std::vector<TestBet> testBets;
@@ -85,9 +85,10 @@ private slots:
         for (int t = 0; t < 3; ++t) {
             QImage image(folder.FilePath(pages[t]));
             QVERIFY(!image.isNull());
-            // 161.0 x 104.0 mm; the PDF page box is whole points, 0.2 mm at most away.
-            QVERIFY(qAbs(image.width() / kPixelsPerTenth - 1610) <= 2);
-            QVERIFY(qAbs(image.height() / kPixelsPerTenth - 1040) <= 2);
+            // 161.0 x 104.0 mm rounded up to whole points: never smaller, less than a point more.
+            const double widthTenths = image.width() / kPixelsPerTenth, heightTenths = image.height() / kPixelsPerTenth;
+            QVERIFY(widthTenths > 1610 - 0.5 && widthTenths < 1610 + 3.6);
+            QVERIFY(heightTenths > 1040 - 0.5 && heightTenths < 1040 + 3.6);
 
             QImage allowed(image.size(), QImage::Format_Grayscale8);
             allowed.fill(0);
@@ -134,6 +135,36 @@ private slots:
                     if (!allowed.scanLine(y)[x] && Dark(image, x, y))
                         ++stray;
             QCOMPARE(stray, 0L);
+        }
+    }
+
+    // PDF page sizes are whole points: the smallest that holds the ticket.
+    void ticketPagesAreTheTicketRoundedUpToWholePoints()
+    {
+        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+        QVERIFY2(!pdfinfo.isEmpty(), "pdfinfo (poppler-utils) is not installed (make deps)");
+        ShellTestFolder folder;
+        const QString aem = folder.FilePath(QStringLiteral("uno.aem"));
+        WriteCombinationFile(aem, "Uno", SampleBets(1));
+        const struct {
+            const char *country, *rotation, *size;
+        } cases[] = {
+            {"ES", "0", "457 x 295 pts"},  // 161.0 x 104.0 mm: 456.4 x 294.8 pt
+            {"FR", "0", "456 x 343 pts"},  // 160.8 x 120.8 mm: 455.8 x 342.4 pt
+            {"ES", "90", "295 x 457 pts"},
+            {"FR", "270", "343 x 456 pts"},
+        };
+        for (const auto &c : cases) {
+            const QString pdf = folder.FilePath(QStringLiteral("ticket.pdf"));
+            QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf, QStringLiteral("--country"),
+                             QLatin1String(c.country), QStringLiteral("--rotation"), QLatin1String(c.rotation)}),
+                     0);
+            QProcess info;
+            info.start(pdfinfo, {pdf});
+            QVERIFY(info.waitForFinished(60000));
+            const QString text = QString::fromUtf8(info.readAllStandardOutput());
+            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Page size: +") + QLatin1String(c.size))),
+                     qPrintable(text));
         }
     }
 

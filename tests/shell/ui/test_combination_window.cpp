@@ -40,7 +40,9 @@ private:
     }
 
 private slots:
-    void initTestCase()
+    // The main window reads and writes its settings in the folder, so each
+    // test gets both afresh.
+    void init()
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
@@ -49,17 +51,14 @@ private slots:
         main_->show();
     }
 
-    void cleanupTestCase()
+    void cleanup()
     {
-        for (TFRMApuestas *window : main_->CombinationWindows())
-            window->Release();
+        if (main_) {
+            for (TFRMApuestas *window : main_->CombinationWindows())
+                window->Release();
+        }
         main_.reset();
-    }
-
-    void init()
-    {
-        DialogService::ClearScript();
-        DialogService::ClearShownBoxes();
+        folder_.reset();
     }
 
     void emptyWindowShowsTicketOneOfNone()
@@ -300,6 +299,7 @@ private slots:
         // Save As over an existing file asks first; No abandons.
         window->AddRandomBet();
         const QString other = folder_->FilePath(QStringLiteral("sample.aem"));
+        WriteCombinationFile(other, "sample", SampleBets(12));
         const QByteArray otherBytes = FileBytes(other);
         DialogService::SetNextFileName(other);
         DialogService::SetNextAnswer(QMessageBox::No);

@@ -22,17 +22,13 @@ private:
     std::unique_ptr<ShellTestFolder> folder_;
 
 private slots:
-    void initTestCase()
+    void init()
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
     }
 
-    void init()
-    {
-        DialogService::ClearScript();
-        DialogService::ClearShownBoxes();
-    }
+    void cleanup() { folder_.reset(); }
 
     void argumentsBecomePathsWithoutTheProgram()
     {

@@ -28,8 +28,7 @@ private slots:
             QVERIFY(DialogService::ShownBoxes().isEmpty());
             QVERIFY(Localizer().Loaded());
             auto *file = window.findChild<QMenu *>(QStringLiteral("MiArchivo"));
-            QVERIFY(file->title() != QStringLiteral("&Archivo"));
-            QCOMPARE(file->title(), QString::fromStdString(GetText(41101)));
+            QCOMPARE(file->title(), QStringLiteral("&Fichier"));
             QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, "")), defaultFile);
             window.show();
             QVERIFY(window.close());

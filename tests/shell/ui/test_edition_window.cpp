@@ -53,21 +53,16 @@ private:
     std::unique_ptr<ShellTestFolder> folder_;
 
 private slots:
-    void initTestCase()
+    void init()
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
     }
 
-    void init()
-    {
-        DialogService::ClearScript();
-        DialogService::ClearShownBoxes();
-    }
+    void cleanup() { folder_.reset(); }
 
     void cleanupTestCase() { SetEditionInForce(TGameEdition::Classic); }
 
-    // Must run first: nothing has been saved yet.
     void theMenuSetsTheParameterAndNewWindowsFollow()
     {
         {

@@ -36,20 +36,20 @@ private:
     }
 
 private slots:
-    void initTestCase()
+    void init()
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
         folder_->CopyLanguageFiles();
     }
 
-    void init()
+    void cleanup()
     {
-        DialogService::ClearScript();
-        DialogService::ClearShownBoxes();
+        // The settings outlive the folder: none may name a file of it.
+        WriteSetting(PRM_LANGUAGE_DLL_FILENAME, QString(), false);
+        folder_.reset();
     }
 
-    // Must run first: nothing has been saved in the folder yet.
     void firstStartUsesBuiltInSpanishTicketView()
     {
         QVERIFY(!QFile::exists(folder_->ResourceFile()));
@@ -84,10 +84,9 @@ private slots:
         TFRMApuestas *child = window.NewCombinationWindow();
         Trigger(&window, "MiEnglish");
         QVERIFY2(DialogService::ShownBoxes().isEmpty(), qPrintable(DialogService::LastText()));
-        QCOMPARE(MenuTitle(window, "MiArchivo"), PlainTxt(41101));
-        QVERIFY(MenuTitle(window, "MiArchivo") != QStringLiteral("Archivo"));
+        QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("File"));
         QVERIFY(FindAction(&window, "MiEnglish")->isChecked());
-        QCOMPARE(FindAction(child, "ActAddApuestaAleatoria")->text(), QString::fromStdString(GetText(41029)));
+        QCOMPARE(FindAction(child, "ActAddApuestaAleatoria")->text(), QStringLiteral("Add Random Bet"));
         QVERIFY(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, ""))
                     .endsWith(QStringLiteral("QOREuroMillonv3_english.lng")));
 
@@ -202,7 +201,7 @@ private slots:
         file.close();
         TFRMMainMDI window;
         QVERIFY(DialogService::ShownBoxes().isEmpty());
-        QCOMPARE(MenuTitle(window, "MiArchivo"), PlainTxt(41101));
+        QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("Archivo"));
     }
 
     void manualMissingOffersTheWebPage()
@@ -221,6 +220,12 @@ private slots:
     {
         const QString path = folder_->FilePath(QStringLiteral("close.aem"));
         WriteCombinationFile(path, "close", SampleBets(3));
+        {
+            // An earlier start left the settings that this close keeps as the backup.
+            TFRMMainMDI earlier;
+            earlier.show();
+            QVERIFY(earlier.close());
+        }
         TFRMMainMDI window;
         window.show();
         TFRMApuestas *child = window.OpenCombinationFile(path);

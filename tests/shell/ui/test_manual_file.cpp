@@ -25,18 +25,14 @@ private:
     }
 
 private slots:
-    void initTestCase()
+    void init()
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
         folder_->CopyLanguageFiles();
     }
 
-    void init()
-    {
-        DialogService::ClearScript();
-        DialogService::ClearShownBoxes();
-    }
+    void cleanup() { folder_.reset(); }
 
     void languageWithoutItsManualGetsTheSpanishOne()
     {

@@ -51,7 +51,9 @@ private:
     }
 
 private slots:
-    void initTestCase()
+    // The main window reads and writes its settings in the folder, so each
+    // test gets both afresh.
+    void init()
     {
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
@@ -62,17 +64,14 @@ private slots:
         main_->show();
     }
 
-    void cleanupTestCase()
+    void cleanup()
     {
-        for (TFRMApuestas *window : main_->CombinationWindows())
-            window->Release();
+        if (main_) {
+            for (TFRMApuestas *window : main_->CombinationWindows())
+                window->Release();
+        }
         main_.reset();
-    }
-
-    void init()
-    {
-        DialogService::ClearScript();
-        DialogService::ClearShownBoxes();
+        folder_.reset();
     }
 
     void cancelledCloseLeavesEveryWindowAsking()

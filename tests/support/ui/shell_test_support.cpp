@@ -1,5 +1,7 @@
 #include "shell_test_support.h"
 
+#include "support/file_bytes.h"
+
 #include "framework/localize.h"
 #include "widgets/dialog_service.h"
 #include "shell/ui/frm_apuestas.h"
@@ -21,7 +23,7 @@
 
 ShellTestFolder::ShellTestFolder()
 {
-    SetProgramFolderForTests(dir_.path());
+    SetProgramFolderForTests(Path());
     PutTicketCountryInForce(false);
     SetNumberSeparator(".");
     SetBlockSeparator("-");
@@ -36,16 +38,21 @@ ShellTestFolder::~ShellTestFolder()
     DialogService::ClearScript();
 }
 
+QString ShellTestFolder::Path() const
+{
+    return QFile::decodeName(QByteArray::fromStdString(dir_.Root()));
+}
+
 QString ShellTestFolder::FilePath(const QString &name) const
 {
-    return dir_.filePath(name);
+    return Path() + QLatin1Char('/') + name;
 }
 
 void ShellTestFolder::CopyLanguageFiles() const
 {
     const QDir built(QCoreApplication::applicationDirPath());
     for (const QString &name : built.entryList({QStringLiteral("*.lng")}, QDir::Files))
-        QFile::copy(built.filePath(name), dir_.filePath(name));
+        QFile::copy(built.filePath(name), FilePath(name));
 }
 
 void WriteCombinationFile(const QString &path, const std::string &name, const std::vector<TestBet> &bets)
@@ -81,8 +88,7 @@ std::vector<TestBet> SampleBets(int count)
 
 QByteArray FileBytes(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QByteArray::fromStdString(FileBytes(std::filesystem::path(QFile::encodeName(path).toStdString())));
 }
 
 QAction *FindAction(QObject *root, const char *name)

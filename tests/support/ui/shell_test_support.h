@@ -1,7 +1,9 @@
 #pragma once
 
+#include "support/temp_folder.h"
+
+#include <QByteArray>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <string>
 #include <vector>
@@ -22,8 +24,8 @@ class ShellTestFolder {
 public:
     ShellTestFolder();
     ~ShellTestFolder();
-    bool IsValid() const { return dir_.isValid(); }
-    QString Path() const { return dir_.path(); }
+    bool IsValid() const { return !dir_.Root().empty(); }
+    QString Path() const;
     QString FilePath(const QString &name) const;
     QString ResourceFile() const { return FilePath(QStringLiteral("qor-euromillon.zrk")); }
     QString BackupFile() const { return FilePath(QStringLiteral("qor-euromillon_Seg.zrk")); }
@@ -31,13 +33,14 @@ public:
     void CopyLanguageFiles() const;
 
 private:
-    QTemporaryDir dir_;
+    TTempFolder dir_{"qor-window-test"};
 };
 
 // Writes a combination file byte by byte: "EMA0", the name, the bets.
 void WriteCombinationFile(const QString &path, const std::string &name, const std::vector<TestBet> &bets);
 // n complete bets, the k-th one derived from k.
 std::vector<TestBet> SampleBets(int count);
+// The shared FileBytes for Qt paths.
 QByteArray FileBytes(const QString &path);
 
 // The action of the given object name below root; fails the test when absent.

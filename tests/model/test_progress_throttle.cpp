@@ -1,4 +1,4 @@
-#include "generator/progress_throttle.h"
+#include "model/progress_throttle.h"
 
 #include <gtest/gtest.h>
 

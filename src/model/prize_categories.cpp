@@ -1,4 +1,4 @@
-#include "draws/prize_categories.h"
+#include "model/prize_categories.h"
 
 #include "model/exception.h"
 #include "model/format.h"

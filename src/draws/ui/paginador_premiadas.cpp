@@ -1,0 +1,120 @@
+#include "draws/ui/paginador_premiadas.h"
+
+#include "draws/ui/apuestas_premiadas_model.h"
+#include "draws/ui/draw_texts.h"
+#include "model/format.h"
+#include "widgets/texts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+
+constexpr uint16_t kTextPrimera = 45104;
+constexpr uint16_t kTextAnterior = 45105;
+constexpr uint16_t kTextSiguiente = 45106;
+constexpr uint16_t kTextUltima = 45107;
+constexpr uint16_t kTextIrALaPagina = 45108;
+constexpr uint16_t kTextPaginaDe = 45109;   // "Página %s de %s"
+constexpr uint16_t kTextFilasDe = 45110;    // "Apuestas premiadas %s a %s de %s"
+
+QToolButton *NewButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoRaise(true);
+    button->setIcon(parent->style()->standardIcon(icon));
+    return button;
+}
+
+QString Fmt(uint16_t id, const QString &a, const QString &b, const QString &c = QString())
+{
+    return QString::fromStdString(FormatText(GetText(id), {a.toStdString(), b.toStdString(), c.toStdString()}));
+}
+
+} // namespace
+
+TPaginadorPremiadas::TPaginadorPremiadas(TApuestasPremiadasModel &model, QWidget *parent)
+    : QWidget(parent), model_(model)
+{
+    setObjectName(QStringLiteral("PaginadorPremiadas"));
+    tbPrimera = NewButton(this, "tbPrimera", QStyle::SP_MediaSkipBackward);
+    tbAnterior = NewButton(this, "tbAnterior", QStyle::SP_MediaSeekBackward);
+    tbSiguiente = NewButton(this, "tbSiguiente", QStyle::SP_MediaSeekForward);
+    tbUltima = NewButton(this, "tbUltima", QStyle::SP_MediaSkipForward);
+    ebPagina = new QLineEdit(this);
+    ebPagina->setObjectName(QStringLiteral("ebPagina"));
+    ebPagina->setFixedWidth(80);
+    ebPagina->setAlignment(Qt::AlignRight);
+    lblPagina = new QLabel(this);
+    lblPagina->setObjectName(QStringLiteral("lblPagina"));
+    lblFilas = new QLabel(this);
+    lblFilas->setObjectName(QStringLiteral("lblFilas"));
+
+    connect(tbPrimera, &QToolButton::clicked, this, [this] { model_.SetPagina(0); });
+    connect(tbAnterior, &QToolButton::clicked, this, [this] { model_.SetPagina(model_.Pagina() - 1); });
+    connect(tbSiguiente, &QToolButton::clicked, this, [this] { model_.SetPagina(model_.Pagina() + 1); });
+    connect(tbUltima, &QToolButton::clicked, this, [this] { model_.SetPagina(model_.Paginas() - 1); });
+    connect(ebPagina, &QLineEdit::returnPressed, this, [this] { IrALaPagina(); });
+    connect(&model_, &TApuestasPremiadasModel::PaginaCambiada, this, [this] { Mostrar(); });
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(tbPrimera);
+    layout->addWidget(tbAnterior);
+    layout->addWidget(ebPagina);
+    layout->addWidget(tbSiguiente);
+    layout->addWidget(tbUltima);
+    layout->addSpacing(6);
+    layout->addWidget(lblPagina);
+    layout->addStretch();
+    layout->addWidget(lblFilas);
+    ApplyTexts();
+}
+
+void TPaginadorPremiadas::ApplyTexts()
+{
+    tbPrimera->setToolTip(Txt(kTextPrimera));
+    tbAnterior->setToolTip(Txt(kTextAnterior));
+    tbSiguiente->setToolTip(Txt(kTextSiguiente));
+    tbUltima->setToolTip(Txt(kTextUltima));
+    ebPagina->setToolTip(Txt(kTextIrALaPagina));
+    Mostrar();
+}
+
+void TPaginadorPremiadas::IrALaPagina()
+{
+    // Digits only, whatever the grouping the user typed; an empty or absurd
+    // entry just shows the page again.
+    QString digits;
+    for (QChar ch : ebPagina->text())
+        if (ch.isDigit())
+            digits += ch;
+    bool ok = false;
+    const qlonglong pagina = digits.toLongLong(&ok);
+    if (ok && pagina >= 1)
+        model_.SetPagina(pagina - 1);
+    Mostrar();
+}
+
+void TPaginadorPremiadas::Mostrar()
+{
+    const int64_t pagina = model_.Pagina();
+    const int64_t paginas = model_.Paginas();
+    ebPagina->setText(QString::number(pagina + 1));
+    lblPagina->setText(Fmt(kTextPaginaDe, TextoEntero(pagina + 1), TextoEntero(paginas)));
+    const int64_t total = model_.TotalFilas();
+    const int64_t first = model_.PrimeraFila();
+    lblFilas->setText(total == 0 ? QString()
+                                 : Fmt(kTextFilasDe, TextoEntero(first + 1),
+                                       TextoEntero(first + model_.FilasEnPagina()), TextoEntero(total)));
+    tbPrimera->setEnabled(pagina > 0);
+    tbAnterior->setEnabled(pagina > 0);
+    tbSiguiente->setEnabled(pagina + 1 < paginas);
+    tbUltima->setEnabled(pagina + 1 < paginas);
+    ebPagina->setEnabled(paginas > 1);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class TApuestasPremiadasModel;
+
+// Turns the pages of the winning bets: first, previous, next, last, and a
+// page typed and confirmed with Enter; shows the page and the rows shown.
+// Follows the model, whoever changes its page.
+class TPaginadorPremiadas : public QWidget {
+    Q_OBJECT
+
+public:
+    TPaginadorPremiadas(TApuestasPremiadasModel &model, QWidget *parent);
+
+    void ApplyTexts();
+
+private:
+    void Mostrar();
+    void IrALaPagina();
+
+    TApuestasPremiadasModel &model_;
+    QToolButton *tbPrimera = nullptr;
+    QToolButton *tbAnterior = nullptr;
+    QToolButton *tbSiguiente = nullptr;
+    QToolButton *tbUltima = nullptr;
+    QLineEdit *ebPagina = nullptr;
+    QLabel *lblPagina = nullptr;
+    QLabel *lblFilas = nullptr;
+};
