@@ -481,6 +481,7 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45532, "&Siguiente"},
     {45533, "&Atras"},
     {45534, "&Finalizar"},
+    {45535, "Activa/Desactiva"},
 
     // Guarantee window and the combination window's guarantee command (45600 to 45622)
     {45600, "&Garantía..."},

@@ -121,7 +121,8 @@ QRegularExpression PatternOf(const QString &text)
 
 // Texts only the Spanish program may show, whatever the tables say.
 const char *const kKnownSpanish[] = {"Apuesta:", "Faltan", "Generando", "(Nueva)", "Desfase",
-                                     "Boletos:", "Combinación", "Estrellas", "Aceptar", "Cancelar"};
+                                     "Boletos:", "Combinación", "Estrellas", "Aceptar", "Cancelar",
+                                     "Desactiva"};
 
 // Spanish built-in texts a translation replaces, as patterns: a text that
 // is the same in the language in force (a number, "Total") is left out.
