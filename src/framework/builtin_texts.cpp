@@ -383,7 +383,7 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     // viewer, closing a combination window (45230 to 45269)
     {45230, "Ningún programa de hojas de cálculo puede abrir el libro.\r\n¿Desea guardarlo en un archivo?"},
     {45231, "No se ha encontrado ningún visor de PDF para abrir el manual. El archivo está en:"},
-    {45232, "Cerrar la ventana de la combinación"},
+    {45232, "&Cerrar la ventana de la combinación"},
 
     // Report engine and its preview window (45300 to 45325)
     {45300, "La plantilla de informe está dañada"},

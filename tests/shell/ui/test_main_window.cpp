@@ -86,7 +86,7 @@ private slots:
         QVERIFY2(DialogService::ShownBoxes().isEmpty(), qPrintable(DialogService::LastText()));
         QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("File"));
         QVERIFY(FindAction(&window, "MiEnglish")->isChecked());
-        QCOMPARE(FindAction(child, "ActAddApuestaAleatoria")->text(), QStringLiteral("Add Random Bet"));
+        QCOMPARE(FindAction(child, "ActAddApuestaAleatoria")->text(), QStringLiteral("Add &Random Bet"));
         QVERIFY(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, ""))
                     .endsWith(QStringLiteral("QOREuroMillonv3_english.lng")));
 

@@ -214,8 +214,8 @@ private slots:
     void combinationMenuSaysItClosesTheCombinationWindow()
     {
         TFRMApuestas *window = main_->NewCombinationWindow();
-        QCOMPARE(FindAction(window, "MiCerrarAplicacion")->text(), QStringLiteral("Cerrar la ventana de la combinación"));
-        QCOMPARE(FindAction(main_.get(), "ActFileExit")->text(), QStringLiteral("Cerrar la aplicación"));
+        QCOMPARE(FindAction(window, "MiCerrarAplicacion")->text(), QStringLiteral("&Cerrar la ventana de la combinación"));
+        QCOMPARE(FindAction(main_.get(), "ActFileExit")->text(), QStringLiteral("&Cerrar la aplicación"));
         window->Release();
     }
 
