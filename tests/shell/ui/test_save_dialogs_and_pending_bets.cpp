@@ -5,6 +5,7 @@
 
 #include "framework/parametres.h"
 #include "framework/program_path.h"
+#include "framework/setting_keys.h"
 #include "framework/variant.h"
 #include "generator/ui/frm_euromillon_comb.h"
 #include "model/euromillon_apuestas.h"
@@ -75,7 +76,7 @@ private slots:
 
     void init()
     {
-        Parametres().SetValor(DialogService::kLastFolderKey, Variant(lastFolder_.toStdString()));
+        Parametres().SetValor(PRM_LAST_FOLDER, Variant(lastFolder_.toStdString()));
         DialogService::ClearScript();
         DialogService::ClearShownBoxes();
     }
