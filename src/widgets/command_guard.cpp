@@ -3,6 +3,7 @@
 #include "framework/abort_error.h"
 #include "model/exception.h"
 #include "widgets/dialog_service.h"
+#include "widgets/texts.h"
 
 #include <QString>
 
@@ -19,7 +20,7 @@ bool RunCommand(QWidget *parent, const std::function<void()> &command)
     } catch (const Exception &error) {
         DialogService::ShowError(parent, QString::fromStdString(error.Message()));
     } catch (const std::bad_alloc &) {
-        DialogService::ShowError(parent, QStringLiteral("Out of memory"));
+        DialogService::ShowError(parent, Txt(45517));
     } catch (const std::exception &error) {
         DialogService::ShowError(parent, QString::fromUtf8(error.what()));
     }

@@ -3,12 +3,14 @@
 #include "framework/parametres.h"
 #include "framework/setting_keys.h"
 #include "framework/variant.h"
+#include "widgets/file_dialog_model.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMimeDatabase>
 #include <QProcess>
@@ -77,6 +79,13 @@ QMessageBox::StandardButton RunBox(QWidget *parent, QMessageBox::Icon icon, cons
     QMessageBox box(icon, title, text, buttons, ParentOrActive(parent));
     if (selectable)
         box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // A short message makes a narrow box whose title bar cuts the title:
+    // room for the title and the window buttons beside it.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int room = box.fontMetrics().horizontalAdvance(title) + 160;
+        grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -136,6 +145,7 @@ QStringList RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const Q
         return {};
     QFileDialog dialog(ParentOrActive(parent), QString(), saving ? saveStart.folder : start,
                        DialogService::QtFilter(filter));
+    dialog.setProxyModel(new TFileDialogModel(&dialog));
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(defaultSuffix);
     if (mode == QFileDialog::AcceptOpen) {

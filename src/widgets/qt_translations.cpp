@@ -6,14 +6,51 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstring>
 #include <memory>
 
 namespace {
 
-std::unique_ptr<QTranslator> &Installed()
+// Texts of the file dialog's list that Debian's Qt translations lack.
+struct TOwnQtText {
+    const char *context;
+    const char *source;
+    uint16_t id;
+};
+
+constexpr TOwnQtText kOwnQtTexts[] = {
+    {"QAbstractFileIconProvider", "Folder", 45520},   {"QAbstractFileIconProvider", "File", 45521},
+    {"QAbstractFileIconProvider", "Drive", 45522},    {"QAbstractFileIconProvider", "Shortcut", 45523},
+    {"QAbstractFileIconProvider", "%1 File", 45524},  {"QFileIconProvider", "Folder", 45520},
+    {"QFileIconProvider", "File", 45521},             {"QFileIconProvider", "Drive", 45522},
+};
+
+// Asked after Qt's own translation, so it only fills its gaps.
+class TOwnQtTranslator : public QTranslator {
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (!context || !source)
+            return {};
+        for (const TOwnQtText &text : kOwnQtTexts)
+            if (std::strcmp(text.context, context) == 0 && std::strcmp(text.source, source) == 0) {
+                const QString own = Txt(text.id);
+                return own.isEmpty() ? QString() : own;
+            }
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+struct TInstalled {
+    std::unique_ptr<QTranslator> own;
+    std::unique_ptr<QTranslator> qt;
+};
+
+TInstalled &Installed()
 {
-    static std::unique_ptr<QTranslator> translator;
-    return translator;
+    static TInstalled installed;
+    return installed;
 }
 
 } // namespace
@@ -24,19 +61,31 @@ QString LanguageCodeInForce()
     return code.isEmpty() ? QStringLiteral("es") : code;
 }
 
+QLocale LocaleInForce()
+{
+    const QLocale language(LanguageCodeInForce());
+    const QLocale current;
+    return current.language() == language.language() ? current : language;
+}
+
 void PutQtTranslationsInForce()
 {
-    std::unique_ptr<QTranslator> &installed = Installed();
-    if (installed) {
-        QCoreApplication::removeTranslator(installed.get());
-        installed.reset();
+    TInstalled &installed = Installed();
+    for (std::unique_ptr<QTranslator> *translator : {&installed.qt, &installed.own}) {
+        if (*translator) {
+            QCoreApplication::removeTranslator(translator->get());
+            translator->reset();
+        }
     }
     const QString code = LanguageCodeInForce();
     if (code == QLatin1String("en"))
         return;
+    // The translator installed last is asked first.
+    installed.own = std::make_unique<TOwnQtTranslator>();
+    QCoreApplication::installTranslator(installed.own.get());
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return;
     QCoreApplication::installTranslator(translator.get());
-    installed = std::move(translator);
+    installed.qt = std::move(translator);
 }

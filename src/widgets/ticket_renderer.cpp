@@ -113,19 +113,29 @@ void TTicketRenderer::PaintBox(QPainter *painter, const QRect &bounds, int block
     }
 
     const QRect inner = bounds.adjusted(1, 1, -1, -1);
-    painter->setClipRect(inner);
-    painter->setFont(FittedFont());
-    painter->setPen(colours.Text);
-    painter->drawText(inner, Qt::AlignCenter, QString::number(value));
-    painter->setClipping(false);
-
     if (marked) {
         const QRectF cross = QRectF(inner.adjusted(2, 2, -2, -2));
+        painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setPen(QPen(colours.Mark, 2.0, Qt::SolidLine, Qt::SquareCap));
         painter->drawLine(cross.topLeft(), cross.bottomRight());
         painter->drawLine(cross.topRight(), cross.bottomLeft());
+        painter->restore();
     }
+
+    // The number goes over the mark; in the small star boxes, where a cross
+    // would otherwise hide 10, 11 and 12, ringed in the star's colour.
+    painter->setClipRect(inner);
+    painter->setFont(FittedFont());
+    const QString number = QString::number(value);
+    if (marked && block == kBlockStars) {
+        painter->setPen(kStarFill);
+        for (const QPoint offset : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+            painter->drawText(inner.translated(offset), Qt::AlignCenter, number);
+    }
+    painter->setPen(colours.Text);
+    painter->drawText(inner, Qt::AlignCenter, number);
+    painter->setClipping(false);
     painter->restore();
 }
 

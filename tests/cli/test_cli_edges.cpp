@@ -5,6 +5,8 @@
 #include "draws/draw_files.h"
 #include "model/euromillon_apuestas.h"
 
+#include <string_view>
+
 namespace {
 
 constexpr const char *kOtherGame =

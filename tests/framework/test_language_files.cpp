@@ -57,7 +57,7 @@ TEST(LanguageCheck, ReportsEveryKindOfDifference)
     entries[41645] = "%d of %d found";                           // three line breaks lost
     entries[42402] = "Automatic ticket";                         // "&" lost
     entries[41120] = "Bets (*.aem)|*.aem";                       // filter parts lost
-    entries[41001] = "New combination";                          // trailing blank lost
+    entries[41001] = "&New combination";                         // trailing blank lost
     entries[41002] = "";
     const auto table = TLanguageTable::Parse(TLanguageTable::Format(entries));
     ASSERT_TRUE(table);
@@ -104,8 +104,8 @@ TEST(LanguageFiles, EnglishAndFrenchSpeakTheirLanguage)
     TLocalize localize;
     ASSERT_TRUE(localize.LoadLanguage(ShippedLanguageFile("QOREuroMillonv3_english.lng")));
     EXPECT_EQ(localize.GetText(50004), "Cancel");
-    EXPECT_EQ(localize.GetText(41911), "English");
+    EXPECT_EQ(localize.GetText(41911), "&English");
     ASSERT_TRUE(localize.LoadLanguage(ShippedLanguageFile("QOREuroMillonv3_french.lng")));
     EXPECT_EQ(localize.GetText(50004), "Annuler");
-    EXPECT_EQ(localize.GetText(41912), "Français");
+    EXPECT_EQ(localize.GetText(41912), "&Français");
 }

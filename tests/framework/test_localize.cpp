@@ -117,7 +117,7 @@ TEST(BuiltinTexts, EveryAreaHoldsItsTexts)
 
 TEST(BuiltinTexts, TextsKeepBlanksLineBreaksAndQuotes)
 {
-    EXPECT_EQ(BuiltinText(41001), "Nueva Combinación ");
+    EXPECT_EQ(BuiltinText(41001), "&Nueva Combinación "); // menu items carry their mnemonic
     EXPECT_EQ(BuiltinText(41520), " Tipo de Reducción aplicada: ");
     EXPECT_EQ(BuiltinText(42251), "   no se encuentran en la combinación, esto puede");
     EXPECT_EQ(BuiltinText(41091), "Se pegarán %d apuesta/s del portapapeles \r\n \r\n¿Continuar?");

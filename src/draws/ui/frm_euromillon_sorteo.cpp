@@ -164,8 +164,8 @@ void TFRMEuroMillonSorteo::ApplyTexts()
     lFechaSorteo->setText(Txt(42002));
     lRecaudacion->setText(Txt(42003));
     lParaPremios->setText(Txt(42004));
-    bbAceptar->setText(Txt(50003));
-    bbCancel->setText(Txt(50004));
+    bbAceptar->setText(Txt(kTxtButtonOk));
+    bbCancel->setText(Txt(kTxtButtonCancel));
     sgPremios->setHorizontalHeaderLabels({Txt(42050), Txt(42051), Txt(42052)});
 }
 

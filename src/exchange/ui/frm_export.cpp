@@ -163,7 +163,7 @@ TFRMExport::TFRMExport(QWidget *parent) : QDialog(parent)
 
 void TFRMExport::ApplyTexts()
 {
-    setWindowTitle(Txt(43115));
+    setWindowTitle(PlainTxt(43115));
     gb->setTitle(Txt(43125));
     rbArchivoTexto->setText(Txt(43126));
     rbExcel->setText(Txt(43127));
@@ -171,7 +171,7 @@ void TFRMExport::ApplyTexts()
     lCarSepBloques->setText(Txt(43123));
     ActExportar->setText(Txt(43115));
     bbGuardarLibro->setText(Txt(45500));
-    bbCancelar->setText(Txt(50004));
+    bbCancelar->setText(Txt(kTxtButtonCancel));
 }
 
 const std::vector<BetMask> &TFRMExport::Bets() const

@@ -86,11 +86,11 @@ TFRMImportar::~TFRMImportar() = default;
 
 void TFRMImportar::ApplyTexts()
 {
-    setWindowTitle(Txt(43104));
+    setWindowTitle(PlainTxt(43104));
     lInformacionArchivo->setText(Txt(43102));
     ActLeerArchivo->setText(Txt(43103));
     ActImportar->setText(Txt(43104));
-    bbCancelar->setText(Txt(50004));
+    bbCancelar->setText(Txt(kTxtButtonCancel));
 }
 
 void TFRMImportar::Log(const QString &line)

@@ -91,8 +91,8 @@ TFRMAsistente::~TFRMAsistente() = default;
 void TFRMAsistente::ApplyTexts()
 {
     setWindowTitle(Txt(41700));
-    bbNext->setText(Txt(50006));
-    bbBack->setText(Txt(50007));
+    bbNext->setText(Txt(kTxtButtonNext));
+    bbBack->setText(Txt(kTxtButtonBack));
     gbSeleccionaTipoNuevo->setTitle(Txt(41702));
     rbAsistente->setText(Txt(41703));
     rbCombinacion->setText(Txt(41704));

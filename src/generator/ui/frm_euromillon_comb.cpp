@@ -34,7 +34,7 @@ namespace {
 void SetTexts(QAction *action, uint16_t caption, uint16_t hint)
 {
     action->setText(Txt(caption));
-    const QString tip = Txt(hint);
+    const QString tip = PlainTxt(hint);
     action->setStatusTip(tip);
     action->setToolTip(tip);
 }
@@ -104,7 +104,6 @@ void TFRMEuroMillonComb::CreateActions()
     ActModifyCondicion = add("ActModifyCondicion", QKeySequence(Qt::Key_F5), [this] { ModifyCondicion(); });
     ActDelCondicion = add("ActDelCondicion", QKeySequence(Qt::Key_F7), [this] { DelCondicion(); });
     ActActiva = add("ActActiva", QKeySequence(Qt::Key_Delete), [this] { ToggleActiva(); });
-    ActActiva->setText(QStringLiteral("Activa/Desactiva"));
     ActProcesar = add("ActProcesar", QKeySequence(Qt::Key_F9), [this] { Procesar(); });
     ActAceptar = add("ActAceptar", QKeySequence(Qt::Key_F12), [this] { accept(); });
     MiLeerDeArchivo = add("MiLeerDeArchivo", {}, [this] { LeerDeArchivo(); });
@@ -140,6 +139,7 @@ void TFRMEuroMillonComb::ApplyTexts()
     SetTexts(ActModifyCondicion, 41554, 41555);
     SetTexts(ActAceptar, 41556, 41557);
     SetTexts(ActProcesar, 41558, 41559);
+    ActActiva->setText(Txt(45535));
 
     PageControl_->setTabText(PageControl_->indexOf(tsNumeros), Txt(41540));
     PageControl_->setTabText(PageControl_->indexOf(tsReduccion), Txt(41505));
@@ -229,8 +229,7 @@ void TFRMEuroMillonComb::SelectionChanged()
 
 void TFRMEuroMillonComb::ShowSelectionLabels()
 {
-    // "Faltan " is this window's own word, not a localized text.
-    ShowSelectionCounts(Cuentas, *generacion_, QStringLiteral("Faltan "));
+    ShowSelectionCounts(Cuentas, *generacion_, Txt(41732) + QLatin1Char(' '));
 }
 
 void TFRMEuroMillonComb::ShowCounters()

@@ -22,7 +22,7 @@
 TFRMGenerating::TFRMGenerating(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FRMGenerating"));
-    setWindowTitle(QStringLiteral("Generando..."));
+    setWindowTitle(Txt(45512));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
 
@@ -46,7 +46,7 @@ TFRMGenerating::TFRMGenerating(QWidget *parent) : QDialog(parent)
     counters_ = AddGenerationCounters(this, grid, 0);
     grid->setColumnStretch(0, 1);
 
-    bbCancel = new QPushButton(Txt(50004), this);
+    bbCancel = new QPushButton(Txt(kTxtButtonCancel), this);
     bbCancel->setObjectName(QStringLiteral("bbCancel"));
     bbCancel->setDefault(true);
     bbCancel->setAutoDefault(true);
@@ -113,7 +113,7 @@ void TFRMGenerating::Procesar()
     if (procesando_)
         return;
     TEuroMillonGeneraComb &generacion = *generacion_;
-    bbCancel->setText(Txt(50004));
+    bbCancel->setText(Txt(kTxtButtonCancel));
     lblFinalizado->hide();
     procesando_ = true;
     progresoPrevio_ = generacion.OnProgress;
@@ -133,7 +133,7 @@ void TFRMGenerating::Procesar()
     ProgressBar->hide();
     generacion.OnProgress = progresoPrevio_;
     lblFinalizado->show();
-    bbCancel->setText(Txt(50003));
+    bbCancel->setText(Txt(kTxtButtonOk));
     procesando_ = false;
     finalizado_ = true;
 

@@ -224,8 +224,8 @@ void TFRMGrupoValues::ApplyTexts()
     lInfo2->setText(Txt(42216));
     sbMarcarTodos->setText(Txt(42211));
     sbBorrarTodos->setText(Txt(42212));
-    bbAceptar->setText(Txt(50003));
-    bbCancelar->setText(Txt(50004));
+    bbAceptar->setText(Txt(kTxtButtonOk));
+    bbCancelar->setText(Txt(kTxtButtonCancel));
 }
 
 void TFRMGrupoValues::SetSeleccionReferencia(const TEuroMillonApuesta *seleccion)

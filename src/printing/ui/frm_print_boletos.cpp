@@ -21,6 +21,9 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
 
 
@@ -81,8 +84,8 @@ void TFRMPrintBoletos::CreateControls()
     rbAuto->move(15, 20);
     cbRotate = Named(new QComboBox(gbFormato), "cbRotate");
     cbRotate->setGeometry(40, 42, 61, 22);
-    lblDesfX = FixedLabel(gbFormato, QStringLiteral("Offset x"), 118, 44);
-    lblDesfY = FixedLabel(gbFormato, QStringLiteral("Offset y"), 118, 68);
+    lblDesfX = FixedLabel(gbFormato, QString(), 118, 44);
+    lblDesfY = FixedLabel(gbFormato, QString(), 118, 68);
     ebDesfX = Named(new QLineEdit(gbFormato), "ebDesfX");
     ebDesfX->setGeometry(170, 41, 50, 22);
     ebDesfY = Named(new QLineEdit(gbFormato), "ebDesfY");
@@ -160,10 +163,13 @@ void TFRMPrintBoletos::ApplyTexts()
     bbPrint->setText(Txt(42410));
     bbDesign->setText(Txt(42412));
     bbDesign->setToolTip(Txt(42413));
-    bbCancel->setText(Txt(50004));
+    bbCancel->setText(Txt(kTxtButtonCancel));
     bbCancel->setToolTip(QString());
     lblLangBoleto->setText(Txt(42414));
     lblLangBoleto->adjustSize();
+    lblDesfX->setText(Txt(45513));
+    lblDesfY->setText(Txt(45514));
+    PlaceLabelledFields();
     lblListadosDisponibles->setText(Txt(42415));
     lblListadosDisponibles->adjustSize();
     ebDesfX->setToolTip(Txt(45401));
@@ -171,6 +177,23 @@ void TFRMPrintBoletos::ApplyTexts()
     cbEstiloBoleto->clear();
     cbEstiloBoleto->addItems({Txt(42490), Txt(42491)});
     lblNotaJuego->setText(Txt(45876));
+}
+
+// The fields follow their labels, whose width depends on the language.
+void TFRMPrintBoletos::PlaceLabelledFields()
+{
+    const int offsetLabelWidth = std::max(lblDesfX->sizeHint().width(), lblDesfY->sizeHint().width());
+    const int labelX = std::max(cbRotate->geometry().right() + 6, 166 - offsetLabelWidth);
+    const int editX = std::max(170, labelX + offsetLabelWidth + 4);
+    for (auto [label, edit, unit] : {std::tuple{lblDesfX, ebDesfX, lblMmX}, std::tuple{lblDesfY, ebDesfY, lblMmY}}) {
+        label->resize(offsetLabelWidth, label->sizeHint().height());
+        label->move(labelX, label->y());
+        edit->move(editX, edit->y());
+        unit->move(editX + edit->width() + 5, unit->y());
+    }
+    const QRect combo = cbEstiloBoleto->geometry();
+    const int comboX = std::max(120, lblLangBoleto->x() + lblLangBoleto->width() + 6);
+    cbEstiloBoleto->setGeometry(comboX, combo.y(), combo.right() + 1 - comboX, combo.height());
 }
 
 void TFRMPrintBoletos::LeerParametros()

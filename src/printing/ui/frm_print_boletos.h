@@ -86,6 +86,7 @@ public:
 private:
     void CreateControls();
     void ApplyTexts();
+    void PlaceLabelledFields();
     void LeerParametros();
     int32_t LeerDesfase(QLineEdit *field) const;
     std::string PlantillaGuardada() const;

@@ -99,7 +99,7 @@ void TfrPreviewWindow::CreateActions()
     auto make = [this](const char *name, uint16_t text, const QKeySequence &shortcut, auto slot,
                        const QString &sign = QString()) {
         auto *action = new QAction(sign.isEmpty() ? Txt(text) : sign, this);
-        action->setToolTip(Txt(text));
+        action->setToolTip(PlainTxt(text));
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);
         addAction(action);

@@ -7,12 +7,16 @@
 #include "model/exception.h"
 #include "model/format.h"
 
+namespace {
+constexpr uint16_t kTxtMissingStars = 45516;
+}
+
 void CheckCompleteBet(const TEuroMillonApuesta &bet)
 {
     if (bet.Block(1).Count() != 5)
         throw Exception(FormatText(GetText(41074), {5}));
     if (bet.Block(2).Count() != 2)
-        throw Exception(FormatText(GetText(41074), {2}));
+        throw Exception(FormatText(GetText(kTxtMissingStars), {2}));
 }
 
 bool IsCompleteBet(BetMask bet)

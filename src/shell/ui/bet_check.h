@@ -6,7 +6,7 @@ class TEuroMillonApuesta;
 
 // The combination window's check before a bet is stored: 5 numbers and 2
 // stars. Raises 41074 "La apuesta no tiene marcados los %d números
-// necesarios" with 5, else with 2.
+// necesarios" with 5, else 45516, which speaks of stars, with 2.
 void CheckCompleteBet(const TEuroMillonApuesta &bet);
 
 // The same test on a stored bet, without raising: true when it passes.

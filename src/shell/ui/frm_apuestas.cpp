@@ -121,8 +121,15 @@ void TFRMApuestas::BuildLayout()
     pnlTop = new QFrame(this);
     pnlTop->setObjectName(QStringLiteral("pnlTop"));
     Paint(pnlTop, kTopPanelColour);
-    auto *top = new QHBoxLayout(pnlTop);
-    top->setContentsMargins(6, 3, 6, 3);
+    // Two rows, so that big counts and the game's name keep their room in a
+    // window as narrow as its ticket: the name and the game, then the counts.
+    auto *rows = new QVBoxLayout(pnlTop);
+    rows->setContentsMargins(6, 3, 6, 3);
+    rows->setSpacing(2);
+    auto *top = new QHBoxLayout;
+    auto *counts = new QHBoxLayout;
+    rows->addLayout(top);
+    rows->addLayout(counts);
     lNombreCombinacion = NewNamedLabel(pnlTop, "lNombreCombinacion");
     auto *nameLabel = new TClickableLabel(pnlTop);
     nameLabel->setObjectName(QStringLiteral("lblNombreCombinacion"));
@@ -149,14 +156,14 @@ void TFRMApuestas::BuildLayout()
     top->addWidget(sbNombreCombinacion);
     top->addStretch(1);
     top->addSpacing(12);
-    top->addWidget(lTotalApuestas);
-    top->addWidget(lblTotalApuestas);
-    top->addSpacing(12);
-    top->addWidget(lBoleto);
-    top->addWidget(lblNBoleto);
-    top->addSpacing(12);
     top->addWidget(lJuego);
     top->addWidget(lblJuego);
+    counts->addWidget(lTotalApuestas);
+    counts->addWidget(lblTotalApuestas);
+    counts->addSpacing(24);
+    counts->addWidget(lBoleto);
+    counts->addWidget(lblNBoleto);
+    counts->addStretch(1);
     root->addWidget(pnlTop);
 
     pnlBoleto = new QFrame(this);
@@ -290,9 +297,11 @@ void TFRMApuestas::Refresh()
             control->ShownBet().Clear();
         control->SetModified(false);
         control->SetBetIndex(position);
-        positionLabels_[i]->setText(QStringLiteral("Apuesta: ") + QString::number(position + 1));
+        positionLabels_[i]->setText(QString::fromStdString(FormatText(GetText(45510), {position + 1})));
     }
-    lblNBoleto->setText(QStringLiteral("%1/%2").arg(currentTicket_).arg(TicketCount()));
+    // The blank page after a full last ticket (where a new bet is marked)
+    // counts as a page while it is shown, so the counter never reads 6/5.
+    lblNBoleto->setText(QStringLiteral("%1/%2").arg(currentTicket_).arg(std::max(currentTicket_, TicketCount())));
     const QString name = QString::fromStdString(combination_->Name());
     lblNombreCombinacion->setText(name);
     lblNombreCombinacion->setToolTip(name.isEmpty() ? Txt(41038) : name);
@@ -324,7 +333,7 @@ void TFRMApuestas::SetViewMode(uint8_t mode)
 void TFRMApuestas::UpdateTitle()
 {
     const QString fileName = QString::fromStdString(combination_->FileName());
-    const QString shown = fileName.isEmpty() ? QStringLiteral("(Nueva)") : QFileInfo(fileName).completeBaseName();
+    const QString shown = fileName.isEmpty() ? Txt(45511) : QFileInfo(fileName).completeBaseName();
     QMdiSubWindow *frame = SubWindow();
     const bool minimized = frame && frame->isMinimized();
     setWindowTitle((minimized ? shown : DialogService::ApplicationTitle() + QStringLiteral(" - ") + shown) +

@@ -44,11 +44,11 @@ private:
 
 void SetTexts(QAction *action, uint16_t caption, uint16_t hint)
 {
-    const QString tip = hint ? Txt(hint) : QString();
+    const QString tip = hint ? PlainTxt(hint) : QString();
     if (caption)
         action->setText(Txt(caption));
     action->setStatusTip(tip);
-    action->setToolTip(tip.isEmpty() ? action->text() : tip);
+    action->setToolTip(tip.isEmpty() ? WithoutMnemonic(action->text()) : tip);
 }
 
 } // namespace
@@ -182,6 +182,7 @@ void TFRMApuestas::ApplyTexts()
     lTotalApuestas->setText(Txt(41110));
     lBoleto->setText(Txt(41111));
     ApplyEdition();
+    UpdateTitle();
 
     // The ticket tables may have changed with the texts: page and lay out again.
     for (TControlEuroMillonApuesta *control : controls_)

@@ -84,7 +84,7 @@ void TFRMApuestas::StoreControl(int index)
         combination_->WorkingBet().Assign(control.ShownBet());
         combination_->Store(control.BetIndex());
     } catch (const Exception &error) {
-        throw Exception(GetText(41073) + "(" + std::to_string(control.BetIndex() + 1) + ")\n\n" +
+        throw Exception(GetText(41073) + " (" + std::to_string(control.BetIndex() + 1) + ")\n\n" +
                         error.Message());
     }
     control.SetModified(false);

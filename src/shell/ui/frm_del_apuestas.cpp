@@ -89,8 +89,8 @@ void TFRMDelApuestas::ApplyTexts()
     setWindowTitle(Txt(41300));
     lDesde->setText(Txt(41301));
     lHasta->setText(Txt(41302));
-    bbOk->setText(Txt(50003));
-    bbCancel->setText(Txt(50004));
+    bbOk->setText(Txt(kTxtButtonOk));
+    bbCancel->setText(Txt(kTxtButtonCancel));
     // The frame's buttons take about 140 pixels beside the title.
     titleWidth_->changeSize(fontMetrics().horizontalAdvance(windowTitle()) + 140, 0, QSizePolicy::Fixed,
                             QSizePolicy::Fixed);

@@ -26,9 +26,20 @@ QAction *NewAction(QObject *owner, const char *name)
 void SetTexts(QAction *action, uint16_t caption, uint16_t hint = 0)
 {
     action->setText(Txt(caption));
-    const QString tip = hint ? Txt(hint) : QString();
+    const QString tip = hint ? PlainTxt(hint) : QString();
     action->setStatusTip(tip);
-    action->setToolTip(tip.isEmpty() ? Txt(caption).trimmed() : tip);
+    action->setToolTip(tip.isEmpty() ? PlainTxt(caption).trimmed() : tip);
+}
+
+// Qt's "[*]" placeholder is for the title bar only: in a list the modified
+// window gets a visible mark instead.
+QString ListedTitle(const QMdiSubWindow *child)
+{
+    const QWidget *content = child->widget();
+    QString title = content ? content->windowTitle() : child->windowTitle();
+    const bool modified = content ? content->isWindowModified() : child->isWindowModified();
+    title.remove(QStringLiteral("[*]"));
+    return modified ? title + QStringLiteral(" *") : title;
 }
 
 } // namespace
@@ -197,7 +208,7 @@ void TFRMMainMDI::ApplyTexts()
     MiJuego->setTitle(Txt(45870));
     MiVentana->setTitle(Txt(41112));
     MiAyuda->setTitle(Txt(41104));
-    ToolBar2->setWindowTitle(Txt(41101));
+    ToolBar2->setWindowTitle(PlainTxt(41101));
     for (TFRMApuestas *window : CombinationWindows())
         window->ApplyTexts();
     UpdateActions();
@@ -214,7 +225,7 @@ void TFRMMainMDI::RebuildWindowMenu()
         MiVentana->addSeparator();
     for (qsizetype i = 0; i < children.size(); ++i) {
         QMdiSubWindow *child = children.at(i);
-        QString title = child->windowTitle();
+        QString title = ListedTitle(child);
         title.replace(QLatin1Char('&'), QLatin1String("&&"));
         QAction *item = MiVentana->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
         item->setCheckable(true);

@@ -129,9 +129,9 @@ private slots:
             items << List(window.get(), "cbSeparaNumeros")->itemText(i);
         QCOMPARE(items, (QStringList{QStringLiteral("TAB"), QStringLiteral(" "), QStringLiteral("."),
                                      QStringLiteral("-"), QStringLiteral(",")}));
-        QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("bbImportar"))->text(), QStringLiteral("Exportar"));
+        QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("bbImportar"))->text(), QStringLiteral("&Exportar"));
         QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("bbGuardarLibro"))->text(),
-                 QStringLiteral("Guardar como libro..."));
+                 QStringLiteral("&Guardar como libro..."));
     }
 
     void neitherChoiceIsAnError()

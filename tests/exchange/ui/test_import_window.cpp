@@ -66,10 +66,10 @@ private slots:
         QVERIFY(!window.ActImportar->isEnabled());
         auto *import = window.findChild<QPushButton *>(QStringLiteral("bbImportar"));
         QVERIFY(import && !import->isEnabled());
-        QCOMPARE(import->text(), QStringLiteral("Importar"));
+        QCOMPARE(import->text(), QStringLiteral("&Importar"));
         QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("bbSelArchivo"))->text(),
-                 QStringLiteral("Seleccionar Archivo"));
-        QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("bbCancelar"))->text(), QStringLiteral("Cancelar"));
+                 QStringLiteral("&Seleccionar Archivo"));
+        QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("bbCancelar"))->text(), QStringLiteral("&Cancelar"));
         QVERIFY(window.findChild<QPlainTextEdit *>(QStringLiteral("mInformacionArchivo"))->isReadOnly());
     }
 

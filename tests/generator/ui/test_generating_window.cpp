@@ -75,7 +75,7 @@ private slots:
             QVERIFY(Child<QLabel>(window, "lblFinalizado")->isVisible());
             QCOMPARE(LabelText(window, "lblFinalizado"), QStringLiteral("PROCESO FINALIZADO"));
             QVERIFY(!Child<QProgressBar>(window, "ProgressBar")->isVisible());
-            QCOMPARE(Child<QPushButton>(window, "bbCancel")->text(), QStringLiteral("Aceptar"));
+            QCOMPARE(Child<QPushButton>(window, "bbCancel")->text(), QStringLiteral("&Aceptar"));
             QCOMPARE(LabelText(window, "lblApuestasGeneradas"), QStringLiteral("18"));
             QCOMPARE(LabelText(window, "lblApuestasValidas"), QStringLiteral("3"));
             QCOMPARE(LabelText(window, "lblApuestasValidasPct"), QStringLiteral("16,67%"));

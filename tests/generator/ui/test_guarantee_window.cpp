@@ -213,7 +213,7 @@ private slots:
         main.show();
         TFRMApuestas *child = main.NewCombinationWindow();
         QVERIFY(!FindAction(child, "ActGarantia")->isEnabled()); // nothing to guarantee without bets
-        QCOMPARE(FindAction(child, "ActGarantia")->text(), QStringLiteral("Garantía..."));
+        QCOMPARE(FindAction(child, "ActGarantia")->text(), QStringLiteral("&Garantía..."));
         for (int i = 0; i < 4; ++i)
             child->AddRandomBet();
         bool shown = false;

@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(Child<QComboBox>(window.get(), "cbEstiloBoleto")->currentText(), QStringLiteral("España"));
         QCOMPARE(Child<QComboBox>(window.get(), "cbEstiloBoleto")->itemText(1), QStringLiteral("Francia"));
         QCOMPARE(Child<QLineEdit>(window.get(), "ebDesfX")->text(), QStringLiteral("0.0"));
-        QCOMPARE(Child<QPushButton>(window.get(), "bbCancel")->text(), QStringLiteral("Cancelar"));
+        QCOMPARE(Child<QPushButton>(window.get(), "bbCancel")->text(), QStringLiteral("&Cancelar"));
         QCOMPARE(Child<QTabWidget>(window.get(), "PageControl")->tabText(1), QStringLiteral("Listados"));
         QVERIFY(!Child<QLineEdit>(window.get(), "ebDesfX")->toolTip().isEmpty());
         QCOMPARE(window->size(), QSize(305, 352));

@@ -68,7 +68,7 @@ private slots:
         for (int i = 1; i <= 5; ++i)
             QCOMPARE(WindowLabelText(window, QStringLiteral("lblApPos%1").arg(i).toLatin1().constData()),
                      QStringLiteral("Apuesta: %1").arg(i));
-        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/0"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/1")); // never a page beyond the last
         QCOMPARE(WindowLabelText(window, "lblTotalApuestas"), QStringLiteral("0"));
         QVERIFY(!FindAction(window, "ActNext")->isEnabled());
         QVERIFY(!FindAction(window, "ActLast")->isEnabled());
@@ -144,9 +144,16 @@ private slots:
         Trigger(window, "ActSaveModifiedApuestas");
         QCOMPARE(DialogService::ShownBoxes().size(), 1);
         QCOMPARE(DialogService::LastText(),
-                 QStringLiteral("Ocurrió un error al guardar la apuesta(8)\n\n"
+                 QStringLiteral("Ocurrió un error al guardar la apuesta (8)\n\n"
                                 "La apuesta no tiene marcados los 5 números necesarios."));
         QVERIFY(control->Modified());
+        QCOMPARE(window->Combination().Count(), 7);
+        // One star short: the refusal speaks of stars.
+        MarkBet(control, {5}, {2}); // toggles: numbers 1 to 5, star 1 alone
+        Trigger(window, "ActSaveModifiedApuestas");
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("Ocurrió un error al guardar la apuesta (8)\n\n"
+                                "La apuesta no tiene marcadas las 2 estrellas necesarias."));
         QCOMPARE(window->Combination().Count(), 7);
 
         // Paging away asks about the edits; Cancel stays, No drops them.
@@ -318,7 +325,7 @@ private slots:
         QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("400000/400000"));
         QVERIFY(FindAction(window, "ActNext")->isEnabled()); // the last ticket is full
         Trigger(window, "ActNext");
-        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("400001/400000"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("400001/400001"));
         window->Combination().SetModified(false);
         window->Release();
     }

@@ -28,7 +28,7 @@ private slots:
             QVERIFY(DialogService::ShownBoxes().isEmpty());
             QVERIFY(Localizer().Loaded());
             auto *file = window.findChild<QMenu *>(QStringLiteral("MiArchivo"));
-            QCOMPARE(file->title(), QStringLiteral("Fichier"));
+            QCOMPARE(file->title(), QStringLiteral("&Fichier"));
             QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, "")), defaultFile);
             window.show();
             QVERIFY(window.close());
@@ -41,7 +41,7 @@ private slots:
         TFRMMainMDI again;
         QCOMPARE(DialogService::ShownBoxes().size(), 1);
         QVERIFY(DialogService::LastText().endsWith(defaultFile));
-        QCOMPARE(again.findChild<QMenu *>(QStringLiteral("MiArchivo"))->title(), QStringLiteral("Archivo"));
+        QCOMPARE(again.findChild<QMenu *>(QStringLiteral("MiArchivo"))->title(), QStringLiteral("&Archivo"));
         QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, "x")), QString());
     }
 };

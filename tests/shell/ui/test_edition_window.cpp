@@ -70,8 +70,8 @@ private slots:
             QCOMPARE(EditionInForce(), TGameEdition::Classic);
             QVERIFY(FindAction(&main, "MiJuegoClasico")->isChecked());
             QVERIFY(!FindAction(&main, "MiJuegoActual")->isChecked());
-            QCOMPARE(main.findChild<QMenu *>(QStringLiteral("MiJuego"))->title(), QStringLiteral("Juego"));
-            QCOMPARE(FindAction(&main, "MiJuegoActual")->text(), QStringLiteral("Actual: estrellas 1 a 12"));
+            QCOMPARE(main.findChild<QMenu *>(QStringLiteral("MiJuego"))->title(), QStringLiteral("&Juego"));
+            QCOMPARE(FindAction(&main, "MiJuegoActual")->text(), QStringLiteral("&Actual: estrellas 1 a 12"));
             QVERIFY2(!Parametres().Exists(PRM_GAME_EDITION), "a first start stores no game");
 
             TFRMApuestas *classic = main.NewCombinationWindow();

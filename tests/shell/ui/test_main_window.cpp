@@ -9,6 +9,7 @@
 #include "model/ticket_tables.h"
 #include "widgets/control_euromillon_apuesta.h"
 #include "widgets/dialog_service.h"
+#include "widgets/texts.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_main_mdi.h"
 #include "shell/ui/shell_settings.h"
@@ -31,7 +32,7 @@ private:
     QString MenuTitle(TFRMMainMDI &window, const char *name)
     {
         auto *menu = window.findChild<QMenu *>(QString::fromLatin1(name));
-        return menu ? menu->title() : QString();
+        return menu ? WithoutMnemonic(menu->title()) : QString();
     }
 
 private slots:
@@ -58,7 +59,7 @@ private slots:
             QCOMPARE(window.ViewMode(), uint8_t(0));
             QVERIFY(window.windowState().testFlag(Qt::WindowMaximized));
             QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("Archivo"));
-            QCOMPARE(FindAction(&window, "ActNueva")->text(), QStringLiteral("Nueva Combinación "));
+            QCOMPARE(FindAction(&window, "ActNueva")->text(), QStringLiteral("&Nueva Combinación "));
             QCOMPARE(FindAction(&window, "ActNueva")->statusTip(), QStringLiteral("Crear una nueva Combinación"));
             QCOMPARE(FindAction(&window, "ActAbrirCombinacion")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
             QCOMPARE(EnVigor().Formato.AltoBoleto, 1040);
@@ -85,13 +86,13 @@ private slots:
         QVERIFY2(DialogService::ShownBoxes().isEmpty(), qPrintable(DialogService::LastText()));
         QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("File"));
         QVERIFY(FindAction(&window, "MiEnglish")->isChecked());
-        QCOMPARE(FindAction(child, "ActAddApuestaAleatoria")->text(), QStringLiteral("Add Random Bet"));
+        QCOMPARE(FindAction(child, "ActAddApuestaAleatoria")->text(), QStringLiteral("Add &Random Bet"));
         QVERIFY(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, ""))
                     .endsWith(QStringLiteral("QOREuroMillonv3_english.lng")));
 
         Trigger(&window, "MiSpanish");
         QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("Archivo"));
-        QCOMPARE(FindAction(child, "ActAddApuestaAleatoria")->text(), QStringLiteral("Añadir Apuesta Aleatoria"));
+        QCOMPARE(FindAction(child, "ActAddApuestaAleatoria")->text(), QStringLiteral("Aña&dir Apuesta Aleatoria"));
         QVERIFY(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, ""))
                     .endsWith(QStringLiteral("QOREuroMillonv3_espagnol.lng")));
     }

@@ -6,6 +6,7 @@
 
 #include "framework/parametres.h"
 #include "framework/program_path.h"
+#include "framework/setting_keys.h"
 #include "framework/variant.h"
 #include "generator/ui/frm_euromillon_comb.h"
 #include "model/euromillon_apuestas.h"
@@ -215,8 +216,8 @@ private slots:
     void combinationMenuSaysItClosesTheCombinationWindow()
     {
         TFRMApuestas *window = main_->NewCombinationWindow();
-        QCOMPARE(FindAction(window, "MiCerrarAplicacion")->text(), QStringLiteral("Cerrar la ventana de la combinación"));
-        QCOMPARE(FindAction(main_.get(), "ActFileExit")->text(), QStringLiteral("Cerrar la aplicación"));
+        QCOMPARE(FindAction(window, "MiCerrarAplicacion")->text(), QStringLiteral("&Cerrar la ventana de la combinación"));
+        QCOMPARE(FindAction(main_.get(), "ActFileExit")->text(), QStringLiteral("&Cerrar la aplicación"));
         window->Release();
     }
 

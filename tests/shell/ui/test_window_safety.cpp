@@ -134,7 +134,7 @@ private slots:
         window->Combination().DeleteRange(7, 22);
         QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("2/2"));
         window->Combination().DeleteRange(0, 6);
-        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/0"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/1"));
         window->Combination().SetModified(false);
         window->Release();
     }

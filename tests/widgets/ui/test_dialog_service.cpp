@@ -3,7 +3,9 @@
 #include "widgets/command_guard.h"
 #include "widgets/dialog_service.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <stdexcept>
@@ -74,6 +76,32 @@ private slots:
         QVERIFY(!DialogService::InputText(nullptr, QStringLiteral("T"), QStringLiteral("P"), value));
         QCOMPARE(value, QStringLiteral("new"));
         QVERIFY(!DialogService::InputText(nullptr, QStringLiteral("T"), QStringLiteral("P"), value));
+    }
+
+    // A short message still makes a box wide enough for the title bar to
+    // show the whole application title.
+    void aShortBoxLeavesRoomForItsTitle()
+    {
+        DialogService::SetHeadless(false);
+        int width = 0;
+        int needed = 0;
+        auto *timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [&] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(widget);
+                if (!box || !box->isVisible())
+                    continue;
+                width = box->width();
+                needed = box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100;
+                box->accept();
+            }
+        });
+        timer->start(10);
+        DialogService::ShowError(nullptr, QStringLiteral("No"));
+        delete timer;
+        DialogService::SetHeadless(true);
+        QVERIFY(width > 0);
+        QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
     }
 
     void commandErrorsBecomeOneErrorBox()

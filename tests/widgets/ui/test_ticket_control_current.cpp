@@ -10,6 +10,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -227,6 +228,35 @@ private slots:
         const QRect box = TTicketLayout(EnVigor().Formato, EnVigor().Geometria, QSize(107, 212), 12).BoxBounds(2, 12);
         QVERIFY(!box.isEmpty());
         QVERIFY(marked.copy(box) != blank.copy(box));
+    }
+
+    // The number of a marked star box keeps most of its ink: the mark does
+    // not cover 10, 11 and 12 in the small boxes of a twelve-star ticket.
+    void aMarkedStarKeepsItsNumberReadable()
+    {
+        // The star numbers are blue on yellow: a pixel is ink when blue clearly leads.
+        const auto inkIn = [](const QImage &image, const QRect &box) {
+            int count = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x) {
+                    const QRgb pixel = image.pixel(x, y);
+                    count += qBlue(pixel) - std::max(qRed(pixel), qGreen(pixel)) > 60 ? 1 : 0;
+                }
+            return count;
+        };
+        for (const QSize size : {QSize(107, 212), QSize(160, 320)}) {
+            const TTicketLayout layout(EnVigor().Formato, EnVigor().Geometria, size, 12);
+            for (int star : {9, 10, 11, 12}) {
+                TEuroMillonApuesta bet(TGameEdition::Current);
+                const QImage blank = RenderTicketImage(bet, size);
+                bet.Block(2).Add(star);
+                const QImage marked = RenderTicketImage(bet, size);
+                const QRect box = layout.BoxBounds(2, star);
+                const int before = inkIn(blank, box);
+                QVERIFY(before > 0);
+                QVERIFY2(inkIn(marked, box) * 10 >= before * 9, qPrintable(QString::number(star)));
+            }
+        }
     }
 };
 
