@@ -456,11 +456,11 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45441, "Inf."},
 
     // Draw results from the Internet (45450 to 45471)
-    {45450, "Actualizar sorteos desde Internet"},
+    {45450, "Actualizar &sorteos desde Internet"},
     {45451, "Descargar los resultados oficiales y añadir los sorteos nuevos a la base de datos de sorteos"},
-    {45452, "Buscar sorteos nuevos al iniciar"},
+    {45452, "&Buscar sorteos nuevos al iniciar"},
     {45453, "Una vez al día, al iniciar, descargar los resultados cuando el último sorteo tenga más de 4 días"},
-    {45454, "Dirección de los sorteos..."},
+    {45454, "&Dirección de los sorteos..."},
     {45455, "Dirección del archivo de resultados (zip o csv); vacía para la oficial:"},
     {45456, "Descargando sorteos de %s..."},
     {45457, "Sorteos nuevos: %d\r\nReemplazados: %d\r\nRechazados: %d\r\nTotal sorteos en la base de datos: %d"},

@@ -6,6 +6,7 @@
 #include "model/kept_copies.h"
 
 #include <set>
+#include <string_view>
 #include <thread>
 
 #include <fcntl.h>
@@ -118,6 +119,8 @@ protected:
 TEST_F(CliSaveTargets, SizeLimitsGiveAnErrorAndKeepTheOldFile)
 {
     for (const TCliWriter &writer : kWriters) {
+        if (std::string_view(writer.name) == "print --pdf" && !CliHasPrint())
+            continue;
         const std::string whole = Whole(writer);
         const std::string out = Path("out/") + writer.fileName;
         // The archive is merged into: its old content must be an archive.
@@ -139,6 +142,8 @@ TEST_F(CliSaveTargets, SizeLimitsGiveAnErrorAndKeepTheOldFile)
 TEST_F(CliSaveTargets, APipeReceivesTheBytesAndStaysAPipe)
 {
     for (const TCliWriter &writer : kWriters) {
+        if (std::string_view(writer.name) == "print --pdf" && !CliHasPrint())
+            continue;
         if (!writer.streams)
             continue;
         const std::string whole = Whole(writer);
@@ -162,6 +167,8 @@ TEST_F(CliSaveTargets, APipeReceivesTheBytesAndStaysAPipe)
 TEST_F(CliSaveTargets, ADashWritesToStandardOutput)
 {
     for (const TCliWriter &writer : kWriters) {
+        if (std::string_view(writer.name) == "print --pdf" && !CliHasPrint())
+            continue;
         if (!writer.streams)
             continue;
         const std::string whole = Whole(writer);
@@ -175,6 +182,8 @@ TEST_F(CliSaveTargets, ADashWritesToStandardOutput)
 TEST_F(CliSaveTargets, AFolderAsOutputIsRefused)
 {
     for (const TCliWriter &writer : kWriters) {
+        if (std::string_view(writer.name) == "print --pdf" && !CliHasPrint())
+            continue;
         if (!writer.streams)
             continue;
         const CliResult result = Run(writer.arguments(input_, Path("out")));

@@ -17,6 +17,8 @@
 //   program's own SIGXFSZ handling): an error, the old file byte for byte,
 //   nothing left behind.
 
+#include "support/file_bytes.h"
+
 #include "model/exception.h"
 #include "model/file_stream.h"
 #include "model/kept_copies.h"
@@ -48,13 +50,12 @@ using TSame = std::function<bool(const std::string &saved, const std::string &wh
 
 inline std::string ReadAll(const fs::path &path)
 {
-    std::ifstream input(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(input), {});
+    return FileBytes(path);
 }
 
 inline void WriteAll(const fs::path &path, const std::string &bytes)
 {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    WriteFileBytes(path, bytes);
 }
 
 inline std::set<std::string> Names(const fs::path &folder)

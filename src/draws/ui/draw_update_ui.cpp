@@ -143,7 +143,7 @@ void EditarDireccionSorteos(QWidget *parent)
     QString address = QString::fromStdString(Parametres().ReadString(PRM_URL_SORTEOS, std::string()));
     if (address.isEmpty())
         address = QString::fromLatin1(kUrlSorteos);
-    if (!DialogService::InputText(parent, Txt(kTextDireccion).remove(QStringLiteral("...")), Txt(kTextPideDireccion),
+    if (!DialogService::InputText(parent, PlainTxt(kTextDireccion).remove(QStringLiteral("...")), Txt(kTextPideDireccion),
                                   address))
         return;
     address = address.trimmed();

@@ -94,6 +94,22 @@ QAction *TFRMEuroMillonPremios::NewAction(const char *name, void (TFRMEuroMillon
 
 void TFRMEuroMillonPremios::BuildControls()
 {
+    BuildActions();
+    QLayout *right = BuildRangeControls();
+    BuildPages();
+    auto *top = new QHBoxLayout;
+    top->addWidget(new TDrawsPicture(QSize(186, 141), this));
+    top->addSpacing(8);
+    top->addLayout(right);
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(10, 10, 10, 10);
+    root->addLayout(top);
+    root->addWidget(PageControl);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TFRMEuroMillonPremios::BuildActions()
+{
     ActProcesar = NewAction("ActProcesar", &TFRMEuroMillonPremios::Procesar);
     ActCrearSorteo_NC = NewAction("ActCrearSorteo_NC", &TFRMEuroMillonPremios::EditarSorteo);
     ActModificarSorteo_NC = NewAction("ActModificarSorteo_NC", &TFRMEuroMillonPremios::EditarSorteo);
@@ -103,7 +119,11 @@ void TFRMEuroMillonPremios::BuildControls()
     ActImportarSorteos->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     ActActualizarSorteos = NewAction("ActActualizarSorteos", &TFRMEuroMillonPremios::ActualizarSorteos);
     ActActualizarSorteos->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+}
 
+// The range of draws, the archive's commands, Cancel and Procesar.
+QLayout *TFRMEuroMillonPremios::BuildRangeControls()
+{
     lSorteo = new QLabel(this);
     lSorteo->setObjectName(QStringLiteral("lSorteo"));
     dtpFechaSorteo = NewDatePicker(this, "dtpFechaSorteo");
@@ -143,47 +163,6 @@ void TFRMEuroMillonPremios::BuildControls()
     connect(bbProcesar, &QPushButton::clicked, ActProcesar, &QAction::trigger);
     connect(ActProcesar, &QAction::changed, bbProcesar, [this] { bbProcesar->setEnabled(ActProcesar->isEnabled()); });
 
-    PageControl = new QTabWidget(this);
-    PageControl->setObjectName(QStringLiteral("PageControl"));
-    tsPremiosGlobales = BuildTotalsPage();
-    sgPremios = NewPrizeGrid(this, "sgPremios", 4, 16, {40, 100, 60, 100}, categorias_);
-    tsPremios = sgPremios;
-    sgApPremiadas = new QTableView(this);
-    sgApPremiadas->setObjectName(QStringLiteral("sgApPremiadas"));
-    apPremiadasModel_ = new TApuestasPremiadasModel(*premios_, this);
-    sgApPremiadas->setModel(apPremiadasModel_);
-    sgApPremiadas->verticalHeader()->hide();
-    sgApPremiadas->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    sgApPremiadas->verticalHeader()->setMinimumSectionSize(16);
-    sgApPremiadas->verticalHeader()->setDefaultSectionSize(16);
-    sgApPremiadas->horizontalHeader()->setFixedHeight(20);
-    sgApPremiadas->horizontalHeader()->setStretchLastSection(true);
-    sgApPremiadas->setSelectionBehavior(QAbstractItemView::SelectRows);
-    sgApPremiadas->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sgApPremiadas->setWordWrap(false);
-    sgApPremiadas->setFont(sgPremios->font());
-    int column = 0;
-    for (int width : {70, 50, 50, 80, 80})
-        sgApPremiadas->setColumnWidth(column++, width);
-    // One page of the winning bets at a time, with the pager below it.
-    paginador_ = new TPaginadorPremiadas(*apPremiadasModel_, this);
-    tsApuestasPremiadas = new QWidget(this);
-    tsApuestasPremiadas->setObjectName(QStringLiteral("tsApuestasPremiadas"));
-    auto *winning = new QVBoxLayout(tsApuestasPremiadas);
-    winning->setContentsMargins(0, 0, 0, 2);
-    winning->setSpacing(2);
-    winning->addWidget(sgApPremiadas);
-    winning->addWidget(paginador_);
-    grafico_ = new TGraficoBeneficio(this);
-    tsGrafico = grafico_;
-    tsGrafico->setObjectName(QStringLiteral("tsGrafico"));
-    PageControl->addTab(tsPremiosGlobales, QString());
-    PageControl->addTab(tsPremios, QString());
-    PageControl->addTab(tsApuestasPremiadas, QString());
-    PageControl->addTab(tsGrafico, QString());
-    // Wider than the three pages needed, so that the four tabs show whole.
-    PageControl->setFixedSize(450, 280);
-
     auto *range = new QGridLayout;
     range->setHorizontalSpacing(4);
     range->addWidget(lSorteo, 0, 0);
@@ -204,15 +183,57 @@ void TFRMEuroMillonPremios::BuildControls()
     right->addLayout(range);
     right->addStretch();
     right->addLayout(buttons);
-    auto *top = new QHBoxLayout;
-    top->addWidget(new TDrawsPicture(QSize(186, 141), this));
-    top->addSpacing(8);
-    top->addLayout(right);
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(10, 10, 10, 10);
-    root->addLayout(top);
-    root->addWidget(PageControl);
-    root->setSizeConstraint(QLayout::SetFixedSize);
+    return right;
+}
+
+void TFRMEuroMillonPremios::BuildPages()
+{
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    tsPremiosGlobales = BuildTotalsPage();
+    sgPremios = NewPrizeGrid(this, "sgPremios", 4, 16, {40, 100, 60, 100}, categorias_);
+    tsPremios = sgPremios;
+    tsApuestasPremiadas = BuildWinningBetsPage();
+    grafico_ = new TGraficoBeneficio(this);
+    tsGrafico = grafico_;
+    tsGrafico->setObjectName(QStringLiteral("tsGrafico"));
+    PageControl->addTab(tsPremiosGlobales, QString());
+    PageControl->addTab(tsPremios, QString());
+    PageControl->addTab(tsApuestasPremiadas, QString());
+    PageControl->addTab(tsGrafico, QString());
+    // Wider than the three pages needed, so that the four tabs show whole.
+    PageControl->setFixedSize(450, 280);
+}
+
+// One page of the winning bets at a time, with the pager below it.
+QWidget *TFRMEuroMillonPremios::BuildWinningBetsPage()
+{
+    sgApPremiadas = new QTableView(this);
+    sgApPremiadas->setObjectName(QStringLiteral("sgApPremiadas"));
+    apPremiadasModel_ = new TApuestasPremiadasModel(*premios_, this);
+    sgApPremiadas->setModel(apPremiadasModel_);
+    sgApPremiadas->verticalHeader()->hide();
+    sgApPremiadas->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    sgApPremiadas->verticalHeader()->setMinimumSectionSize(16);
+    sgApPremiadas->verticalHeader()->setDefaultSectionSize(16);
+    sgApPremiadas->horizontalHeader()->setFixedHeight(20);
+    sgApPremiadas->horizontalHeader()->setStretchLastSection(true);
+    sgApPremiadas->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgApPremiadas->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgApPremiadas->setWordWrap(false);
+    sgApPremiadas->setFont(sgPremios->font());
+    int column = 0;
+    for (int width : {70, 50, 50, 80, 80})
+        sgApPremiadas->setColumnWidth(column++, width);
+    paginador_ = new TPaginadorPremiadas(*apPremiadasModel_, this);
+    tsApuestasPremiadas = new QWidget(this);
+    tsApuestasPremiadas->setObjectName(QStringLiteral("tsApuestasPremiadas"));
+    auto *winning = new QVBoxLayout(tsApuestasPremiadas);
+    winning->setContentsMargins(0, 0, 0, 2);
+    winning->setSpacing(2);
+    winning->addWidget(sgApPremiadas);
+    winning->addWidget(paginador_);
+    return tsApuestasPremiadas;
 }
 
 QWidget *TFRMEuroMillonPremios::BuildTotalsPage()

@@ -10,6 +10,7 @@ class QAction;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
+class QLayout;
 class QTabWidget;
 class QTableView;
 class QTableWidget;
@@ -68,6 +69,10 @@ public:
 
 private:
     void BuildControls();
+    void BuildActions();
+    QLayout *BuildRangeControls();
+    void BuildPages();
+    QWidget *BuildWinningBetsPage();
     QWidget *BuildTotalsPage();
     void ApplyTexts();
     void LoadSettings();

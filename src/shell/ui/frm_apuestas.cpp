@@ -117,7 +117,14 @@ void TFRMApuestas::BuildLayout()
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
+    root->addWidget(BuildTopPanel());
+    root->addWidget(BuildTicketPanel(), 1);
+    root->addWidget(BuildBottomPanel());
+}
 
+// The combination's name, its game and its counts.
+QFrame *TFRMApuestas::BuildTopPanel()
+{
     pnlTop = new QFrame(this);
     pnlTop->setObjectName(QStringLiteral("pnlTop"));
     Paint(pnlTop, kTopPanelColour);
@@ -164,8 +171,12 @@ void TFRMApuestas::BuildLayout()
     counts->addWidget(lBoleto);
     counts->addWidget(lblNBoleto);
     counts->addStretch(1);
-    root->addWidget(pnlTop);
+    return pnlTop;
+}
 
+// One bet control a position of the ticket, under its position label.
+QFrame *TFRMApuestas::BuildTicketPanel()
+{
     pnlBoleto = new QFrame(this);
     pnlBoleto->setObjectName(QStringLiteral("pnlBoleto"));
     Paint(pnlBoleto, kTicketPanelColour);
@@ -202,8 +213,12 @@ void TFRMApuestas::BuildLayout()
         grid->setColumnStretch(i, 1);
     }
     grid->setRowStretch(1, 1);
-    root->addWidget(pnlBoleto, 1);
+    return pnlBoleto;
+}
 
+// Paging, confirming or cancelling edits, a random bet and the generator.
+QFrame *TFRMApuestas::BuildBottomPanel()
+{
     pnlBottom = new QFrame(this);
     pnlBottom->setObjectName(QStringLiteral("pnlBottom"));
     pnlBottom->setFixedHeight(50);
@@ -233,7 +248,7 @@ void TFRMApuestas::BuildLayout()
     bottom->addSpacing(4);
     addButton("SpeedButton1", ActGenerarCombinacion_NC, large);
     bottom->addStretch(1);
-    root->addWidget(pnlBottom);
+    return pnlBottom;
 }
 
 int TFRMApuestas::BetsPerTicket() const

@@ -90,6 +90,9 @@ protected:
 
 private:
     void BuildLayout();
+    QFrame *BuildTopPanel();
+    QFrame *BuildTicketPanel();
+    QFrame *BuildBottomPanel();
     void CreateActions();
     void CreateMenus();
     void UpdateActions();

@@ -84,7 +84,7 @@ private slots:
         QFETCH(QString, path);
         TFRMMainMDI window;
         window.SetEdition(TGameEdition::Current);
-        QCOMPARE(FindAction(&window, "ActActualizarSorteos")->text(), QStringLiteral("Actualizar sorteos desde Internet"));
+        QCOMPARE(FindAction(&window, "ActActualizarSorteos")->text(), QStringLiteral("Actualizar &sorteos desde Internet"));
         QVERIFY(!FindAction(&window, "ActBuscarSorteosAlIniciar")->isChecked());
         SetAddress(Server().Url(path));
         Trigger(&window, "ActActualizarSorteos");
