@@ -26,11 +26,17 @@ class CliTest : public ::testing::Test {
 protected:
     std::string Path(const std::string &name) const { return (folder_ / name).string(); }
 
-    CliResult Run(const std::string &arguments) const
+    CliResult Run(const std::string &arguments) const { return RunIn(std::string(), arguments); }
+
+    // The command run from the test's folder, for relative file names.
+    CliResult RunInFolder(const std::string &arguments) const { return RunIn(folder_.string(), arguments); }
+
+    CliResult RunIn(const std::string &folder, const std::string &arguments) const
     {
         const std::string out = Path("stdout.txt");
         const std::string err = Path("stderr.txt");
-        const std::string command = "'" + CliPath() + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+        const std::string command = (folder.empty() ? std::string() : "cd '" + folder + "' && ") + "'" + CliPath() +
+                                    "' " + arguments + " >'" + out + "' 2>'" + err + "'";
         const int raw = std::system(command.c_str());
         CliResult result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

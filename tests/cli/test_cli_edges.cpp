@@ -34,21 +34,6 @@ protected:
         return mask;
     }
 
-    // The command run from the test's folder (a relative file name).
-    CliResult RunInFolder(const std::string &arguments) const
-    {
-        const std::string out = Path("stdout.txt");
-        const std::string err = Path("stderr.txt");
-        const std::string command = "cd '" + folder_.string() + "' && '" + QOR_CLI_PATH + "' " + arguments + " >'" +
-                                    out + "' 2>'" + err + "'";
-        const int raw = std::system(command.c_str());
-        CliResult result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = FileBytes(out);
-        result.err = FileBytes(err);
-        return result;
-    }
-
     // The six published histories of the source tree, quoted for the shell.
     static std::string Histories()
     {
