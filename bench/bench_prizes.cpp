@@ -60,7 +60,7 @@ bool BenchCurrent(const std::string &historyFolder, int bets)
 {
     TSorteosEuroMillon sorteos(TGameEdition::Current);
     BenchTimer timer;
-    const TInformeImportacion informe = ImportarArchivos(ArchivosHistorial(historyFolder), sorteos);
+    const TImportReport informe = ImportDrawFiles(HistoryFiles(historyFolder), sorteos);
     const double reading = timer.Seconds();
     if (sorteos.Count() == 0) {
         std::printf("bench_prizes (current): no histories in %s\n", historyFolder.c_str());
@@ -81,7 +81,7 @@ bool BenchCurrent(const std::string &historyFolder, int bets)
     premios.Procesar(sorteos);
     const double seconds = timer.Seconds();
     const double processorSeconds = ProcessSeconds() - processStart;
-    const TBeneficioRango rango = BeneficioRango(premios);
+    const TRangeProfit rango = BeneficioRango(premios);
 
     std::printf("bench_prizes (current): %d bets x %d draws (%s to %s), %zu history errors\n", apuestas.Count(),
                 sorteos.Count(), FormatFechaIso(sorteos.Sorteo(sorteos.Count() - 1).FechaSorteo).c_str(),

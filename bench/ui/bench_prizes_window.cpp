@@ -11,7 +11,7 @@
 #include "draws/draw_archive.h"
 #include "draws/draw_files.h"
 #include "draws/prize_check.h"
-#include "draws/ui/apuestas_premiadas_model.h"
+#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/frm_euromillon_premios.h"
 #include "framework/parametres.h"
 #include "framework/program_path.h"
@@ -94,7 +94,7 @@ int main(int argc, char *argv[])
     ticker.stop();
 
     BenchTimer paging;
-    TApuestasPremiadasModel &model = window.ApuestasPremiadas();
+    TWinningBetsModel &model = window.ApuestasPremiadas();
     model.SetPagina(model.Paginas() - 1);
     const double lastPage = paging.Seconds();
 

@@ -49,7 +49,7 @@ void FuzzAs(std::string_view data, const char *origen)
     held.ApuestaGanadora.Estrellas = {1, 2};
     sorteos.AddSorteo(held);
     try {
-        const TInformeImportacion informe = ImportarDescarga(data, origen, sorteos);
+        const TImportReport informe = ImportDownload(data, origen, sorteos);
         FuzzCheck(informe.Leidos == informe.Resultado.Anadidos + informe.Resultado.Reemplazados,
                   "draws read that were neither added nor replaced");
         FuzzCheck(sorteos.Count() >= 1, "a download took draws away");

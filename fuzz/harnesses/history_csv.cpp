@@ -42,8 +42,8 @@ namespace {
 void FuzzEdition(std::string_view data, TGameEdition edition)
 {
     std::istringstream input{std::string(data)};
-    THistorialSorteos history = LeerHistorialCsv(input, "fuzz.csv", edition);
-    for (const TSorteoHistorial &draw : history.Sorteos) {
+    TDrawHistory history = ReadHistoryCsv(input, "fuzz.csv", edition);
+    for (const THistoryDraw &draw : history.Sorteos) {
         FuzzCheck(draw.Numeros.front() >= 1 && draw.Numeros.back() <= 50, "a number outside 1 to 50");
         FuzzCheck(draw.Estrellas.front() >= 1 && draw.Estrellas.back() <= EstrellaMaximaSorteo(edition, draw.Fecha),
                   "a star the draw's day did not have");

@@ -46,13 +46,13 @@ int ImportDraws(const std::vector<std::string> &args)
     if (archive.empty())
         archive = ArchivoSorteos(edition);
 
-    TInformeImportacion informe;
+    TImportReport informe;
     try {
-        informe = ImportarArchivos(csvs, archive, edition);
+        informe = ImportDrawFiles(csvs, archive, edition);
     } catch (const EWriteError &error) {
         return CliFail(archive + ": " + error.Message()); // the archive could not be written
     }
-    const TResultadoImportacion &result = informe.Resultado;
+    const TImportResult &result = informe.Resultado;
     std::cout << "Archive: " << archive << "\n"
               << "Read: " << informe.Leidos << "\n"
               << "Added: " << result.Anadidos << "\n"
@@ -61,7 +61,7 @@ int ImportDraws(const std::vector<std::string> &args)
               << "Today's game: " << result.DelJuegoActual << "\n"
               << "Left out: " << informe.Errores.size() << "\n";
     bool wholeFile = false;
-    for (const TErrorImportacion &error : informe.Errores) {
+    for (const TImportError &error : informe.Errores) {
         if (error.Linea > 0) {
             std::cout << error.Archivo << ", line " << error.Linea << ": " << error.Motivo << "\n";
         } else {

@@ -39,7 +39,7 @@ std::string ArchivoSorteos(TGameEdition edition)
     return (std::filesystem::path(CarpetaSorteos()) / NombreArchivoSorteos(edition)).string();
 }
 
-std::vector<std::string> ArchivosHistorial(const std::string &carpeta)
+std::vector<std::string> HistoryFiles(const std::string &carpeta)
 {
     std::vector<std::string> paths;
     for (const char *name : {"euromillions.csv", "euromillions_2.csv", "euromillions_3.csv", "euromillions_4.csv",
@@ -48,9 +48,9 @@ std::vector<std::string> ArchivosHistorial(const std::string &carpeta)
     return paths;
 }
 
-std::vector<std::string> ArchivosHistorial()
+std::vector<std::string> HistoryFiles()
 {
-    return ArchivosHistorial(ProgramFolderPath(kCarpetaHistorial));
+    return HistoryFiles(ProgramFolderPath(kCarpetaHistorial));
 }
 
 void PrepararArchivoSorteos(TGameEdition edition, const std::string &archivo, const std::string &enviado,
@@ -66,7 +66,7 @@ void PrepararArchivoSorteos(TGameEdition edition, const std::string &archivo, co
     for (const std::string &historial : historiales)
         if (!std::filesystem::is_regular_file(historial, error))
             return;
-    ImportarHistorialesCsv(historiales, archivo, edition);
+    ImportHistoriesCsv(historiales, archivo, edition);
 }
 
 void PrepararArchivoSorteos(TGameEdition edition)
@@ -75,7 +75,7 @@ void PrepararArchivoSorteos(TGameEdition edition)
         return;
     const std::string enviado =
         (std::filesystem::path(ProgramFolderPath("Sorteos")) / NombreArchivoSorteos(edition)).string();
-    PrepararArchivoSorteos(edition, ArchivoSorteos(edition), enviado, ArchivosHistorial());
+    PrepararArchivoSorteos(edition, ArchivoSorteos(edition), enviado, HistoryFiles());
 }
 
 int ImportarSorteos(const std::string &carpetaSorteos, TGameEdition edition)

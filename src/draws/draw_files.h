@@ -21,8 +21,8 @@ std::string ArchivoSorteos(TGameEdition edition = TGameEdition::Classic);
 // it): the French operator's six files, which together hold every draw from
 // 13 February 2004 to 19 May 2026 with its prizes, oldest file first.
 inline constexpr const char *kCarpetaHistorial = "Historial";
-std::vector<std::string> ArchivosHistorial(const std::string &carpeta);
-std::vector<std::string> ArchivosHistorial();
+std::vector<std::string> HistoryFiles(const std::string &carpeta);
+std::vector<std::string> HistoryFiles();
 
 // Makes sure today's game has its archive: when the data folder holds none,
 // the archive shipped beside the program is copied, or, failing that, one is

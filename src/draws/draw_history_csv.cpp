@@ -139,7 +139,7 @@ enum class TRowKind { Draw, StarsDoNotFit, OtherGame };
 // history's row whose stars do not fit 1 to 9, or that is dated after the
 // classic game's last draw, belongs to a later form of the game.
 TRowKind ReadRow(const std::vector<std::string_view> &fields, const TColumns &columns, TGameEdition edition,
-                 TSorteoHistorial &row)
+                 THistoryDraw &row)
 {
     auto field = [&](size_t column) -> std::string_view {
         if (column >= fields.size())
@@ -220,10 +220,10 @@ bool ReadLine(std::istream &input, std::string &line, bool &tooLong)
 namespace {
 
 // Reads the history; a bad row goes to errores when given, else it raises.
-THistorialSorteos ReadHistory(std::istream &input, const std::string &source, std::vector<TLineaErronea> *errores,
+TDrawHistory ReadHistory(std::istream &input, const std::string &source, std::vector<TLineaErronea> *errores,
                               TGameEdition edition)
 {
-    THistorialSorteos history;
+    TDrawHistory history;
     std::optional<TColumns> columns;
     // Days taken so far and their lines: a repeated day keeps its first row.
     // Rows left out (for their stars, their day or an error) take no day, so
@@ -248,7 +248,7 @@ THistorialSorteos ReadHistory(std::istream &input, const std::string &source, st
                 columns = ReadHeader(fields);
                 continue;
             }
-            TSorteoHistorial row;
+            THistoryDraw row;
             switch (ReadRow(fields, *columns, edition, row)) {
             case TRowKind::OtherGame:
                 ++history.DelJuegoActual;
@@ -277,23 +277,23 @@ THistorialSorteos ReadHistory(std::istream &input, const std::string &source, st
 
 } // namespace
 
-THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source, TGameEdition edition)
+TDrawHistory ReadHistoryCsv(std::istream &input, const std::string &source, TGameEdition edition)
 {
     return ReadHistory(input, source, nullptr, edition);
 }
 
-THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source,
+TDrawHistory ReadHistoryCsv(std::istream &input, const std::string &source,
                                    std::vector<TLineaErronea> &errores, TGameEdition edition)
 {
     return ReadHistory(input, source, &errores, edition);
 }
 
-THistorialSorteos LeerHistorialCsv(const std::string &path, TGameEdition edition)
+TDrawHistory ReadHistoryCsv(const std::string &path, TGameEdition edition)
 {
     std::ifstream input(path, std::ios::binary);
     if (!input)
         throw EFOpenError(FormatText("Cannot open file %s", {path}));
-    return LeerHistorialCsv(input, path, edition);
+    return ReadHistoryCsv(input, path, edition);
 }
 
 int32_t NumeroSorteoOficial(double fecha)

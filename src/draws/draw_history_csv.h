@@ -12,7 +12,7 @@
 #include <vector>
 
 // One draw of a published draw history.
-struct TSorteoHistorial {
+struct THistoryDraw {
     double Fecha = 0;                    // whole day
     std::array<int32_t, 5> Numeros{};    // ascending
     std::array<int32_t, 2> Estrellas{};  // ascending
@@ -21,8 +21,8 @@ struct TSorteoHistorial {
     TPorCategoria<Currency, kMaxCategorias> Premios;   // prize of one winner
 };
 
-struct THistorialSorteos {
-    std::vector<TSorteoHistorial> Sorteos; // in the file's order
+struct TDrawHistory {
+    std::vector<THistoryDraw> Sorteos; // in the file's order
     int Descartados = 0; // classic game: draws skipped because their stars do not fit 1 to 9
     int DelJuegoActual = 0; // classic game: draws after 6 May 2011, which belong to today's game
 };
@@ -64,10 +64,10 @@ public:
 // errors above.
 // A line longer than kMaxLineBytes (real ones hold under 3 KB) is refused
 // as soon as that many bytes are read: "<source>, line <n>: longer than ...".
-THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source,
+TDrawHistory ReadHistoryCsv(std::istream &input, const std::string &source,
                                    TGameEdition edition = TGameEdition::Classic);
 // Raises EFOpenError "Cannot open file %s" when the file cannot be read.
-THistorialSorteos LeerHistorialCsv(const std::string &path, TGameEdition edition = TGameEdition::Classic);
+TDrawHistory ReadHistoryCsv(const std::string &path, TGameEdition edition = TGameEdition::Classic);
 
 // A line of a history left out: its number (1 is the first line) and why.
 struct TLineaErronea {
@@ -82,7 +82,7 @@ struct TLineaErronea {
 // file without the column names still raises. Every reader of histories
 // (the prizes window's import, the command line's import-draws) goes
 // through this one.
-THistorialSorteos LeerHistorialCsv(std::istream &input, const std::string &source,
+TDrawHistory ReadHistoryCsv(std::istream &input, const std::string &source,
                                    std::vector<TLineaErronea> &errores,
                                    TGameEdition edition = TGameEdition::Classic);
 

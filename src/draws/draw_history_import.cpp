@@ -2,7 +2,7 @@
 
 #include "draws/draw_archive.h"
 
-TSorteoEuroMillonInfo SorteoDeHistorial(const TSorteoHistorial &row)
+TSorteoEuroMillonInfo SorteoDeHistorial(const THistoryDraw &row)
 {
     TSorteoEuroMillonInfo info;
     info.NumeroSorteo = NumeroSorteoOficial(row.Fecha);
@@ -16,39 +16,39 @@ TSorteoEuroMillonInfo SorteoDeHistorial(const TSorteoHistorial &row)
     return info;
 }
 
-TResultadoImportacion ImportarHistorial(const THistorialSorteos &history, TSorteosEuroMillon &sorteos)
+TImportResult ImportHistory(const TDrawHistory &history, TSorteosEuroMillon &sorteos)
 {
-    TResultadoImportacion result;
+    TImportResult result;
     result.Descartados = history.Descartados;
     result.DelJuegoActual = history.DelJuegoActual;
     std::vector<TSorteoEuroMillonInfo> draws;
     draws.reserve(history.Sorteos.size());
-    for (const TSorteoHistorial &row : history.Sorteos)
+    for (const THistoryDraw &row : history.Sorteos)
         draws.push_back(SorteoDeHistorial(row));
     result.Reemplazados = sorteos.AddSorteos(draws);
     result.Anadidos = static_cast<int>(draws.size()) - result.Reemplazados;
     return result;
 }
 
-TResultadoImportacion ImportarHistorialCsv(const std::string &csvPath, const std::string &archivePath,
+TImportResult ImportHistoryCsv(const std::string &csvPath, const std::string &archivePath,
                                            TGameEdition edition)
 {
-    return ImportarHistorialesCsv({csvPath}, archivePath, edition);
+    return ImportHistoriesCsv({csvPath}, archivePath, edition);
 }
 
-TResultadoImportacion ImportarHistorialesCsv(const std::vector<std::string> &csvPaths,
+TImportResult ImportHistoriesCsv(const std::vector<std::string> &csvPaths,
                                              const std::string &archivePath, TGameEdition edition)
 {
-    THistorialSorteos all;
+    TDrawHistory all;
     for (const std::string &path : csvPaths) {
-        THistorialSorteos history = LeerHistorialCsv(path, edition);
+        TDrawHistory history = ReadHistoryCsv(path, edition);
         all.Sorteos.insert(all.Sorteos.end(), history.Sorteos.begin(), history.Sorteos.end());
         all.Descartados += history.Descartados;
         all.DelJuegoActual += history.DelJuegoActual;
     }
     TSorteosEuroMillon sorteos(edition);
     sorteos.LoadFromFile(archivePath);
-    TResultadoImportacion result = ImportarHistorial(all, sorteos);
+    TImportResult result = ImportHistory(all, sorteos);
     sorteos.SaveToFile(archivePath);
     return result;
 }

@@ -8,7 +8,7 @@
 
 class TSorteosEuroMillon;
 
-struct TResultadoImportacion {
+struct TImportResult {
     int Anadidos = 0;     // days the archive did not hold
     int Reemplazados = 0; // days it held, now overwritten
     int Descartados = 0;  // classic game: draws of the history whose stars do not fit 1 to 9
@@ -19,22 +19,22 @@ struct TResultadoImportacion {
 // Europe-wide winners, the prize of one winner, ImportePremios the sum of
 // winners times prize over the draw's categories, Recaudacion 0 (histories
 // hold no sales). Raises EIntOverflow when that sum does not fit.
-TSorteoEuroMillonInfo SorteoDeHistorial(const TSorteoHistorial &row);
+TSorteoEuroMillonInfo SorteoDeHistorial(const THistoryDraw &row);
 
 // Adds every draw of the history to the archive, overwriting the draws of
 // the same days.
-TResultadoImportacion ImportarHistorial(const THistorialSorteos &history, TSorteosEuroMillon &sorteos);
+TImportResult ImportHistory(const TDrawHistory &history, TSorteosEuroMillon &sorteos);
 
-// Reads the history file with LeerHistorialCsv's rules (a row the lenient
+// Reads the history file with ReadHistoryCsv's rules (a row the lenient
 // import would list raises here), merges it into the archive file of the
 // edition (created when missing) and saves that. The archive file is left
 // untouched when anything fails. The prizes window and import-draws, which
-// report bad rows and go on, use ImportarArchivos (draw_import.h).
-TResultadoImportacion ImportarHistorialCsv(const std::string &csvPath, const std::string &archivePath,
+// report bad rows and go on, use ImportDrawFiles (draw_import.h).
+TImportResult ImportHistoryCsv(const std::string &csvPath, const std::string &archivePath,
                                            TGameEdition edition = TGameEdition::Classic);
 // The same for several history files, read in their order (a later file's
 // draw of a day overwrites an earlier one's); every file is read before the
 // archive is touched.
-TResultadoImportacion ImportarHistorialesCsv(const std::vector<std::string> &csvPaths,
+TImportResult ImportHistoriesCsv(const std::vector<std::string> &csvPaths,
                                              const std::string &archivePath,
                                              TGameEdition edition = TGameEdition::Classic);

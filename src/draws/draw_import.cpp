@@ -10,7 +10,7 @@
 
 namespace {
 
-void Merge(const TSorteoEuroMillonInfo &info, TSorteosEuroMillon &sorteos, TInformeImportacion &informe)
+void Merge(const TSorteoEuroMillonInfo &info, TSorteosEuroMillon &sorteos, TImportReport &informe)
 {
     if (sorteos.IndexOfFecha(info.FechaSorteo) >= 0)
         ++informe.Resultado.Reemplazados;
@@ -20,7 +20,7 @@ void Merge(const TSorteoEuroMillonInfo &info, TSorteosEuroMillon &sorteos, TInfo
     ++informe.Leidos;
 }
 
-void ImportDrawFile(const std::string &path, TSorteosEuroMillon &sorteos, TInformeImportacion &informe)
+void ImportDrawFile(const std::string &path, TSorteosEuroMillon &sorteos, TImportReport &informe)
 {
     TSorteoEuroMillon sorteo(sorteos.Edition());
     sorteo.LoadFromFile(path);
@@ -34,26 +34,26 @@ void ImportDrawFile(const std::string &path, TSorteosEuroMillon &sorteos, TInfor
     Merge(info, sorteos, informe); // a draw before the game's first raises, and the file is listed
 }
 
-void ImportHistory(const std::string &path, TSorteosEuroMillon &sorteos, TInformeImportacion &informe)
+void ImportHistory(const std::string &path, TSorteosEuroMillon &sorteos, TImportReport &informe)
 {
     std::ifstream input(path, std::ios::binary);
     if (!input)
         throw EFOpenError("Cannot open file " + path);
-    ImportarHistorial(input, path, sorteos, informe);
+    ImportHistory(input, path, sorteos, informe);
 }
 
 } // namespace
 
-void ImportarHistorial(std::istream &input, const std::string &source, TSorteosEuroMillon &sorteos,
-                       TInformeImportacion &informe)
+void ImportHistory(std::istream &input, const std::string &source, TSorteosEuroMillon &sorteos,
+                       TImportReport &informe)
 {
     std::vector<TLineaErronea> lineas;
-    const THistorialSorteos history = LeerHistorialCsv(input, source, lineas, sorteos.Edition());
+    const TDrawHistory history = ReadHistoryCsv(input, source, lineas, sorteos.Edition());
     for (const TLineaErronea &linea : lineas)
         informe.Errores.push_back({source, linea.Linea, linea.Motivo});
     informe.Resultado.Descartados += history.Descartados;
     informe.Resultado.DelJuegoActual += history.DelJuegoActual;
-    for (const TSorteoHistorial &row : history.Sorteos) {
+    for (const THistoryDraw &row : history.Sorteos) {
         try {
             Merge(SorteoDeHistorial(row), sorteos, informe);
         } catch (const Exception &error) { // a prize fund that does not fit
@@ -74,9 +74,9 @@ bool EsArchivoSorteo(const std::string &path)
     return false;
 }
 
-TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, TSorteosEuroMillon &sorteos)
+TImportReport ImportDrawFiles(const std::vector<std::string> &paths, TSorteosEuroMillon &sorteos)
 {
-    TInformeImportacion informe;
+    TImportReport informe;
     for (const std::string &path : paths) {
         try {
             if (EsArchivoSorteo(path))
@@ -90,12 +90,12 @@ TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, TSor
     return informe;
 }
 
-TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, const std::string &archivePath,
+TImportReport ImportDrawFiles(const std::vector<std::string> &paths, const std::string &archivePath,
                                      TGameEdition edition)
 {
     TSorteosEuroMillon sorteos(edition);
     sorteos.LoadFromFile(archivePath);
-    TInformeImportacion informe = ImportarArchivos(paths, sorteos);
+    TImportReport informe = ImportDrawFiles(paths, sorteos);
     if (informe.Leidos > 0)
         sorteos.SaveToFile(archivePath);
     return informe;

@@ -10,16 +10,16 @@
 class TSorteosEuroMillon;
 
 // A file, or a line of it, that an import left out.
-struct TErrorImportacion {
+struct TImportError {
     std::string Archivo;
     long long Linea = 0; // 0 when the whole file was left out
     std::string Motivo;
 };
 
-struct TInformeImportacion {
-    TResultadoImportacion Resultado; // added, replaced and skipped draws
+struct TImportReport {
+    TImportResult Resultado; // added, replaced and skipped draws
     int Leidos = 0;                  // draws read from the files
-    std::vector<TErrorImportacion> Errores;
+    std::vector<TImportError> Errores;
 };
 
 // True when the file starts with a draw file's signature ("EMS0" or "EMS2",
@@ -35,17 +35,17 @@ bool EsArchivoSorteo(const std::string &path);
 // game, draws after 6 May 2011 are today's game's: they are counted in
 // DelJuegoActual and left out. The prizes window and import-draws both
 // import through here, so they report the same.
-TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, TSorteosEuroMillon &sorteos);
+TImportReport ImportDrawFiles(const std::vector<std::string> &paths, TSorteosEuroMillon &sorteos);
 
 // Merges one published history read from input, named source in the report,
-// by the rules of ImportarArchivos. Raises the reader's error, merging
+// by the rules of ImportDrawFiles. Raises the reader's error, merging
 // nothing, for a text it cannot take at all (no column names).
-void ImportarHistorial(std::istream &input, const std::string &source, TSorteosEuroMillon &sorteos,
-                       TInformeImportacion &informe);
+void ImportHistory(std::istream &input, const std::string &source, TSorteosEuroMillon &sorteos,
+                       TImportReport &informe);
 
 // The same on the archive file of the edition: loads it (a missing file is
 // an empty archive), merges, and saves it through the safe save when a draw
 // was read. Raises the archive's load and save errors; the archive file is
 // then left as it was.
-TInformeImportacion ImportarArchivos(const std::vector<std::string> &paths, const std::string &archivePath,
+TImportReport ImportDrawFiles(const std::vector<std::string> &paths, const std::string &archivePath,
                                      TGameEdition edition = TGameEdition::Classic);

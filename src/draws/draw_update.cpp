@@ -146,7 +146,7 @@ std::vector<TSorteoEuroMillonInfo> Draws(const TSorteosEuroMillon &sorteos)
 
 } // namespace
 
-std::vector<std::string> DireccionesSorteos(const std::string &configured)
+std::vector<std::string> DrawAddresses(const std::string &configured)
 {
     const std::string first = configured.empty() ? std::string(kUrlSorteos) : configured;
     std::vector<std::string> addresses{first};
@@ -158,7 +158,7 @@ std::vector<std::string> DireccionesSorteos(const std::string &configured)
     return addresses;
 }
 
-TInformeImportacion ImportarDescarga(std::string_view datos, const std::string &origen,
+TImportReport ImportDownload(std::string_view datos, const std::string &origen,
                                      TSorteosEuroMillon &sorteos)
 {
     if (datos.empty())
@@ -180,16 +180,16 @@ TInformeImportacion ImportarDescarga(std::string_view datos, const std::string &
     // archive sees all of the download or none of it.
     TSorteosEuroMillon copia(sorteos.Edition());
     copia.AddSorteos(Draws(sorteos));
-    TInformeImportacion informe;
+    TImportReport informe;
     for (const TCsvEntry &csv : csvs) {
         std::istringstream input(csv.Texto);
         try {
-            ImportarHistorial(input, csv.Nombre, copia, informe);
+            ImportHistory(input, csv.Nombre, copia, informe);
         } catch (const Exception &error) {
             Fail(kTextOtroFormato, {error.Message()});
         }
     }
-    if (informe.Leidos == 0 && Rechazados(informe) == 0)
+    if (informe.Leidos == 0 && RefusedCount(informe) == 0)
         Fail(kTextSinSorteos);
     if (informe.Leidos > 0) {
         sorteos.Clear();
@@ -198,29 +198,29 @@ TInformeImportacion ImportarDescarga(std::string_view datos, const std::string &
     return informe;
 }
 
-TInformeImportacion ImportarDescarga(std::string_view datos, const std::string &origen,
+TImportReport ImportDownload(std::string_view datos, const std::string &origen,
                                      const std::string &archivePath, TGameEdition edition, int *total)
 {
     TSorteosEuroMillon sorteos(edition);
     sorteos.LoadFromFile(archivePath);
-    TInformeImportacion informe = ImportarDescarga(datos, origen, sorteos);
+    TImportReport informe = ImportDownload(datos, origen, sorteos);
     sorteos.SaveToFile(archivePath);
     if (total)
         *total = sorteos.Count();
     return informe;
 }
 
-int Rechazados(const TInformeImportacion &informe)
+int RefusedCount(const TImportReport &informe)
 {
     return static_cast<int>(informe.Errores.size()) + informe.Resultado.Descartados +
            informe.Resultado.DelJuegoActual;
 }
 
-std::string ResumenActualizacion(const TInformeImportacion &informe, int total)
+std::string UpdateSummary(const TImportReport &informe, int total)
 {
     return "new=" + std::to_string(informe.Resultado.Anadidos) +
            " replaced=" + std::to_string(informe.Resultado.Reemplazados) +
-           " refused=" + std::to_string(Rechazados(informe)) + " total=" + std::to_string(total);
+           " refused=" + std::to_string(RefusedCount(informe)) + " total=" + std::to_string(total);
 }
 
 bool SorteosAtrasados(double ultimoSorteo, double hoy)

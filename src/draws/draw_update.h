@@ -29,7 +29,7 @@ inline constexpr int kSorteosTimeoutSegundos = PRM_SORTEOS_TIMEOUT.Default;
 // empty) and, when it is one of the operator's own, the other places the
 // same file has been published at. Another address is tried alone: who
 // points elsewhere means that place.
-std::vector<std::string> DireccionesSorteos(const std::string &configured);
+std::vector<std::string> DrawAddresses(const std::string &configured);
 
 // A results file is well under 1 MB zipped and 300 KB as CSV; anything far
 // bigger is not one and is refused before it fills the memory.
@@ -54,7 +54,7 @@ public:
 
 // Takes a downloaded results file into the archive: a zip (every CSV inside
 // it, in the zip's order) or a plain CSV, read by the history import's
-// rules (ImportarHistorial): draws of days held replace them, lines that
+// rules (ImportHistory): draws of days held replace them, lines that
 // cannot be read are listed and left out. origen names the download in the
 // messages; a CSV is expected when its name ends in ".csv", a zip otherwise,
 // but the bytes decide.
@@ -64,24 +64,24 @@ public:
 // zip was expected, a damaged or truncated zip, a zip without a CSV or with
 // one over kMaxCsvBytes, a CSV of another form (kTextOtroFormato with the
 // reader's reason) and a CSV holding no draw line at all.
-TInformeImportacion ImportarDescarga(std::string_view datos, const std::string &origen,
+TImportReport ImportDownload(std::string_view datos, const std::string &origen,
                                      TSorteosEuroMillon &sorteos);
 
 // The same on the archive file of the edition: loads it (a missing file is
 // an empty archive), merges and saves it through the safe save. Any error
 // leaves the file byte for byte as it was. total, when given, receives the
 // number of draws the archive holds afterwards.
-TInformeImportacion ImportarDescarga(std::string_view datos, const std::string &origen,
+TImportReport ImportDownload(std::string_view datos, const std::string &origen,
                                      const std::string &archivePath, TGameEdition edition,
                                      int *total = nullptr);
 
 // Draws of the file that the archive did not take: lines that could not be
 // read, draws whose stars the edition refuses and, in the classic game,
 // draws of today's game.
-int Rechazados(const TInformeImportacion &informe);
+int RefusedCount(const TImportReport &informe);
 
 // "new=N replaced=R refused=F total=T".
-std::string ResumenActualizacion(const TInformeImportacion &informe, int total);
+std::string UpdateSummary(const TImportReport &informe, int total);
 
 // Whether a check at start is worth it: the newest draw (0 for none) is
 // more than 4 days before today.

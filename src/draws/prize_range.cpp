@@ -53,9 +53,9 @@ double UltimoDiaDeSorteoHoy(TGameEdition edition)
     return UltimoDiaDeSorteo(edition, Hoy());
 }
 
-TBeneficioRango BeneficioRango(const TPremiosEuroMillon &premios)
+TRangeProfit BeneficioRango(const TPremiosEuroMillon &premios)
 {
-    TBeneficioRango rango;
+    TRangeProfit rango;
     for (int j = 0; j < premios.CountSorteos(); ++j)
         rango.Coste = AddCurrency(rango.Coste, premios.CosteSorteo(j));
     rango.Premios = premios.TotalPremios();
@@ -65,10 +65,10 @@ TBeneficioRango BeneficioRango(const TPremiosEuroMillon &premios)
     return rango;
 }
 
-std::vector<TPuntoBeneficio> CurvaBeneficio(const TPremiosEuroMillon &premios)
+std::vector<TProfitPoint> CurvaBeneficio(const TPremiosEuroMillon &premios)
 {
-    std::vector<TPuntoBeneficio> curva;
-    TPuntoBeneficio punto;
+    std::vector<TProfitPoint> curva;
+    TProfitPoint punto;
     for (int j = premios.CountSorteos() - 1; j >= 0; --j) {
         punto.Fecha = premios.FechaSorteo(j);
         punto.CosteAcumulado = AddCurrency(punto.CosteAcumulado, premios.CosteSorteo(j));

@@ -23,7 +23,7 @@ double UltimoDiaDeSorteoHoy(TGameEdition edition);
 inline constexpr double kPrimerSorteo = 38030;
 
 // What playing the combination in every draw of a run cost and gave.
-struct TBeneficioRango {
+struct TRangeProfit {
     Currency Coste = 0;     // bets x the price of a bet in each draw, summed over the draws
     Currency Premios = 0;   // the checker's TotalPremios
     Currency Beneficio = 0; // Premios - Coste
@@ -33,11 +33,11 @@ struct TBeneficioRango {
 // Over the draws of the checker's last run (one draw gives the checker's own
 // Beneficio and PorcentajeBeneficio). Raises EIntOverflow when a figure does
 // not fit.
-TBeneficioRango BeneficioRango(const TPremiosEuroMillon &premios);
+TRangeProfit BeneficioRango(const TPremiosEuroMillon &premios);
 
 // One draw of the run as the profit chart plots it, running totals up to and
 // including that draw.
-struct TPuntoBeneficio {
+struct TProfitPoint {
     double Fecha = 0;
     Currency CosteAcumulado = 0;
     Currency PremiosAcumulados = 0;
@@ -45,4 +45,4 @@ struct TPuntoBeneficio {
 };
 
 // Every draw of the checker's last run, oldest first.
-std::vector<TPuntoBeneficio> CurvaBeneficio(const TPremiosEuroMillon &premios);
+std::vector<TProfitPoint> CurvaBeneficio(const TPremiosEuroMillon &premios);

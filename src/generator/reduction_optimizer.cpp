@@ -76,7 +76,7 @@ bool Search(TCoverSearch &search, const TOptimizeOptions &options, TOptimizeProg
 
 } // namespace
 
-TOptimizeResult OptimizarReduccion(const TEuroMillonGeneraComb &settings, const std::vector<BetMask> &greedy,
+TOptimizeResult OptimizeReduction(const TEuroMillonGeneraComb &settings, const std::vector<BetMask> &greedy,
                                    const TOptimizeOptions &options)
 {
     const Clock::time_point start = Clock::now();
@@ -108,11 +108,11 @@ TOptimizeResult OptimizarReduccion(const TEuroMillonGeneraComb &settings, const 
     result.cancelled = Search(search, options, progress, start);
     result.steps = search.Steps();
     result.bets = MasksOf(*problem, search.Best());
-    result.verified = VerificarReduccion(settings, result.bets).Completa();
+    result.verified = VerifyReduction(settings, result.bets).Completa();
     if (!result.verified) {
         result.status = TOptimizeStatus::kGreedyKept;
         result.bets = greedy;
-        result.verified = VerificarReduccion(settings, greedy).Completa();
+        result.verified = VerifyReduction(settings, greedy).Completa();
     }
     result.seconds = SecondsSince(start);
     if (options.onProgress) {
@@ -135,7 +135,7 @@ int32_t GenerarOptimizado(TEuroMillonGeneraComb &settings, const TOptimizeOption
         }
         return greedy;
     }
-    TOptimizeResult optimized = OptimizarReduccion(settings, settings.Apuestas().Masks(), options);
+    TOptimizeResult optimized = OptimizeReduction(settings, settings.Apuestas().Masks(), options);
     const auto count = static_cast<int32_t>(optimized.bets.size());
     if (optimized.status == TOptimizeStatus::kOptimized || optimized.status == TOptimizeStatus::kGreedyKept) {
         // One change for the watchers, and the last bet current as after Generar.

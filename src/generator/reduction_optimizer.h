@@ -15,7 +15,7 @@ class TEuroMillonGeneraComb;
 // search looks for a smaller set of valid candidates such that every
 // candidate passing the conditions is covered, in the sense of
 // CumpleReduccion, by at least one of them. The result is always checked by
-// VerificarReduccion before it is returned.
+// VerifyReduction before it is returned.
 //
 // From a window: the check box 45700 "Optimizar reducción" and the time
 // chosen among kTiemposOptimizacion set the settings' OptimizarSegundos (0
@@ -70,7 +70,7 @@ struct TOptimizeResult {
     TOptimizeStatus status = TOptimizeStatus::kOptimized;
     std::vector<BetMask> bets; // in the generation's order
     int32_t greedy = 0;
-    bool verified = false;  // VerificarReduccion accepted bets (checked after every search)
+    bool verified = false;  // VerifyReduction accepted bets (checked after every search)
     bool cancelled = false; // stopped by the handler or the cancel flag before the budget ran out
     uint64_t steps = 0;
     double seconds = 0;
@@ -79,11 +79,11 @@ struct TOptimizeResult {
 // greedy: the bets a greedy run (Generar) of the same settings kept. The
 // settings are only read; their condition counters are not touched.
 // Raises std::invalid_argument when a greedy bet is not a valid candidate.
-TOptimizeResult OptimizarReduccion(const TEuroMillonGeneraComb &settings, const std::vector<BetMask> &greedy,
+TOptimizeResult OptimizeReduction(const TEuroMillonGeneraComb &settings, const std::vector<BetMask> &greedy,
                                    const TOptimizeOptions &options);
 
 // One optimized generation, for windows and the command line: Generar (with
-// the settings' own OnProgress and cancellation), then OptimizarReduccion
+// the settings' own OnProgress and cancellation), then OptimizeReduction
 // when a reduction applies; after a search the settings' Apuestas are
 // replaced by the result's bets in one change. Generadas, Validas and the
 // condition counters stay as Generar left them. Returns the count of kept

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-TVerificacion VerificarReduccion(const TEuroMillonGeneraComb &settings, const std::vector<BetMask> &bets)
+TReductionVerdict VerifyReduction(const TEuroMillonGeneraComb &settings, const std::vector<BetMask> &bets)
 {
     TEuroMillonGeneraComb judge;
     judge.AssignSettings(settings);
@@ -17,7 +17,7 @@ TVerificacion VerificarReduccion(const TEuroMillonGeneraComb &settings, const st
     std::sort(offered.begin(), offered.end());
     std::vector<bool> matched(offered.size(), false);
 
-    TVerificacion verdict;
+    TReductionVerdict verdict;
     TEuroMillonGenerador walk(judge.Seleccion());
     for (walk.Primera(); !walk.Fin(); walk.Siguiente()) {
         const TEuroMillonApuesta &candidate = walk.Apuesta();

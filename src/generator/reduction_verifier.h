@@ -8,7 +8,7 @@
 class TEuroMillonGeneraComb;
 
 // The verdict on a set of bets offered as a reduction of a generation.
-struct TVerificacion {
+struct TReductionVerdict {
     int64_t validas = 0;            // candidates passing the conditions
     int64_t descubiertas = 0;       // valid candidates no bet covers
     BetMask primeraDescubierta = 0; // the first of them in the generation's order
@@ -24,4 +24,4 @@ struct TVerificacion {
 // the bets as the kept ones, whether some bet covers it. Without a
 // reduction a candidate is covered only by itself. The settings are not
 // changed (the condition counters of a private copy count instead).
-TVerificacion VerificarReduccion(const TEuroMillonGeneraComb &settings, const std::vector<BetMask> &bets);
+TReductionVerdict VerifyReduction(const TEuroMillonGeneraComb &settings, const std::vector<BetMask> &bets);

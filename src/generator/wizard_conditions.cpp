@@ -4,7 +4,7 @@
 #include "generator/genera_comb.h"
 #include "model/format.h"
 
-void ConstruirCondicionesAsistente(TEuroMillonGeneraComb &generacion, const TCondicionesAsistente &eleccion)
+void ConstruirCondicionesAsistente(TEuroMillonGeneraComb &generacion, const TWizardConditions &eleccion)
 {
     TEuroMillonCondicionGrupos &condiciones = generacion.Condiciones();
     condiciones.Clear();

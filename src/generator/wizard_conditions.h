@@ -6,7 +6,7 @@ class TEuroMillonGeneraComb;
 
 // The four ready-made conditions the new-combination wizard offers, each
 // with the name its check box shows.
-struct TCondicionesAsistente {
+struct TWizardConditions {
     bool SumaNumeros = false;  // sum of the selected numbers between 120 and 190
     bool MinDosPares = false;  // at least 2 even selected numbers
     bool MaxTresPares = false; // at most 3 even selected numbers
@@ -22,4 +22,4 @@ struct TCondicionesAsistente {
 // from the default condition (active, block 1); the parity and sum ones look
 // at the selected numbers of block 1, the decade ones at all ten numbers of
 // their decade.
-void ConstruirCondicionesAsistente(TEuroMillonGeneraComb &generacion, const TCondicionesAsistente &eleccion);
+void ConstruirCondicionesAsistente(TEuroMillonGeneraComb &generacion, const TWizardConditions &eleccion);

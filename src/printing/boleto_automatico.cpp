@@ -16,7 +16,7 @@ struct TPlacement {
     int32_t dx, dy;
     double W, H; // the ticket, unturned
 
-    void Place(TfrView &view, const TRectDecimas &r) const
+    void Place(TfrView &view, const TRectTenths &r) const
     {
         auto U = DecimasAUnidades;
         switch (rotation) {
@@ -59,13 +59,13 @@ TfrView HeaderText(const std::string &name, const std::string &memo, int rotatio
 
 } // namespace
 
-TRectDecimas CasillaDeValor(const TGeometriaBoleto &geometria, const TFormatoBoleto &formato, int bet,
+TRectTenths CasillaDeValor(const TGeometriaBoleto &geometria, const TFormatoBoleto &formato, int bet,
                             int block, int value)
 {
     const TGeometriaBloque &grid = geometria.Bloque(block);
     int32_t column = 0, row = 0;
     CeldaDeValor(geometria, block, value, column, row);
-    TRectDecimas rect;
+    TRectTenths rect;
     rect.x = (bet - 1) * formato.AnchoApuesta + formato.OrigenX + grid.OrigenX + column * grid.PasoX;
     rect.y = formato.OrigenY + grid.OrigenY + row * grid.PasoY;
     rect.w = grid.AnchoCasilla;

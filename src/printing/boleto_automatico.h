@@ -24,10 +24,10 @@ void ConstruirBoletoAutomatico(TfrReport &report, int rotation, const TGeometria
                                const std::string &datasetName);
 
 // A rectangle in tenths of a millimetre on the unturned ticket.
-struct TRectDecimas {
+struct TRectTenths {
     double x = 0, y = 0, w = 0, h = 0;
 };
 
 // The printed box of value n of block b of bet i (from 1), before rotation.
-TRectDecimas CasillaDeValor(const TGeometriaBoleto &geometria, const TFormatoBoleto &formato, int bet,
+TRectTenths CasillaDeValor(const TGeometriaBoleto &geometria, const TFormatoBoleto &formato, int bet,
                             int block, int value);

@@ -15,7 +15,7 @@ protected:
     static std::string Histories()
     {
         std::string arguments;
-        for (const std::string &path : ArchivosHistorial(QOR_HISTORY_DIR))
+        for (const std::string &path : HistoryFiles(QOR_HISTORY_DIR))
             arguments += " '" + path + "'";
         return arguments;
     }
@@ -120,7 +120,7 @@ TEST_F(CliDrawsTest, CheckCostsEveryBetInEveryDrawAtItsPrice)
 
 TEST_F(CliDrawsTest, ARepeatedDayImportsAsThePrizesWindowImportsIt)
 {
-    // The window imports through ImportarArchivos; import-draws must give the
+    // The window imports through ImportDrawFiles; import-draws must give the
     // same archive and name the same lines.
     const std::string header = "date_de_tirage;boule_1;boule_2;boule_3;boule_4;boule_5;etoile_1;etoile_2" + [] {
         std::string ranks;
@@ -142,7 +142,7 @@ TEST_F(CliDrawsTest, ARepeatedDayImportsAsThePrizesWindowImportsIt)
     }
     CliResult result = Run("import-draws '" + csv + "' --archive '" + Path("cli.emx") + "'");
     ASSERT_EQ(result.status, 0) << result.err;
-    const TInformeImportacion informe = ImportarArchivos({csv}, Path("window.emx"));
+    const TImportReport informe = ImportDrawFiles({csv}, Path("window.emx"));
     ASSERT_EQ(informe.Errores.size(), 1u);
     EXPECT_EQ(informe.Errores[0].Linea, 3);
     EXPECT_EQ(FileBytes(Path("cli.emx")), FileBytes(Path("window.emx")));

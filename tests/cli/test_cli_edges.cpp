@@ -38,7 +38,7 @@ protected:
     static std::string Histories()
     {
         std::string arguments;
-        for (const std::string &path : ArchivosHistorial(QOR_HISTORY_DIR))
+        for (const std::string &path : HistoryFiles(QOR_HISTORY_DIR))
             arguments += " '" + path + "'";
         return arguments;
     }

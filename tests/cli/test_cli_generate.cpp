@@ -72,7 +72,7 @@ TEST_F(CliTest, OptimizeWritesNoMoreBetsWithTheSameGuarantee)
     TEuroMillonGeneraComb settings;
     SelectRange(settings, 10, 2);
     SetGlobal(settings, 6);
-    EXPECT_TRUE(VerificarReduccion(settings, combination.Masks()).Completa());
+    EXPECT_TRUE(VerifyReduction(settings, combination.Masks()).Completa());
 }
 
 TEST_F(CliTest, OptimizeFromTheGemFileAndTurnedOff)

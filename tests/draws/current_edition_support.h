@@ -25,14 +25,14 @@ inline double DayOf(int year, int month, int day)
 inline std::vector<std::string> ShippedHistories()
 {
     // The test data folder need not exist: its path is only a landmark.
-    return ArchivosHistorial(QOR_HISTORY_DIR);
+    return HistoryFiles(QOR_HISTORY_DIR);
 }
 
 // Today's game's default archive as the build makes it: every draw of the six
 // histories. Raises when a line of them could not be read.
 inline void LoadDefaultCurrentArchive(TSorteosEuroMillon &sorteos)
 {
-    const TInformeImportacion informe = ImportarArchivos(ShippedHistories(), sorteos);
+    const TImportReport informe = ImportDrawFiles(ShippedHistories(), sorteos);
     if (!informe.Errores.empty())
         throw std::runtime_error(informe.Errores.front().Archivo + ": " + informe.Errores.front().Motivo);
 }

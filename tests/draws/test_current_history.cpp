@@ -34,10 +34,10 @@ std::string Row13(const std::string &date, const std::string &balls, const std::
     return row + ";\n";
 }
 
-THistorialSorteos ReadCurrent(const std::string &text)
+TDrawHistory ReadCurrent(const std::string &text)
 {
     std::istringstream input(text);
-    return LeerHistorialCsv(input, "test.csv", TGameEdition::Current);
+    return ReadHistoryCsv(input, "test.csv", TGameEdition::Current);
 }
 
 std::string CurrentError(const std::string &text)
@@ -64,10 +64,10 @@ std::vector<double> OfficialCalendar(double last)
 
 TEST(CurrentHistory, ThirteenthRankFromMay2011AndStarsUpToTheDatesHighest)
 {
-    THistorialSorteos history = ReadCurrent(Header13() + Row13("19/05/2026", "12;2;45;38;20", "5;12") +
+    TDrawHistory history = ReadCurrent(Header13() + Row13("19/05/2026", "12;2;45;38;20", "5;12") +
                                             Row13("06/05/2011", "1;2;3;4;5", "1;9"));
     ASSERT_EQ(history.Sorteos.size(), 2u);
-    const TSorteoHistorial &today = history.Sorteos[0];
+    const THistoryDraw &today = history.Sorteos[0];
     EXPECT_EQ(today.Numeros, (std::array<int32_t, 5>{2, 12, 20, 38, 45}));
     EXPECT_EQ(today.Estrellas, (std::array<int32_t, 2>{5, 12}));
     EXPECT_EQ(today.Acertantes[13], 130);
@@ -84,7 +84,7 @@ TEST(CurrentHistory, ClassicReadingOfTheSameFileCountsTodaysDrawsApart)
     // After 6 May 2011 every draw is today's game's, whatever its stars.
     std::istringstream input(Header13() + Row13("19/05/2026", "12;2;45;38;20", "5;12") +
                              Row13("15/05/2026", "1;2;3;4;5", "1;9") + Row13("06/05/2011", "1;2;3;4;5", "1;9"));
-    THistorialSorteos history = LeerHistorialCsv(input, "test.csv");
+    TDrawHistory history = ReadHistoryCsv(input, "test.csv");
     EXPECT_EQ(history.Descartados, 0);
     EXPECT_EQ(history.DelJuegoActual, 2);
     ASSERT_EQ(history.Sorteos.size(), 1u);
@@ -121,7 +121,7 @@ TEST(CurrentHistory, BadLinesNameTheirLine)
     // The lenient reading lists them and keeps the good rows.
     std::istringstream input(Header13() + badPrize + "garbage\n" + Row13("15/05/2026", "1;2;3;4;5", "1;11"));
     std::vector<TLineaErronea> errores;
-    THistorialSorteos history = LeerHistorialCsv(input, "test.csv", errores, TGameEdition::Current);
+    TDrawHistory history = ReadHistoryCsv(input, "test.csv", errores, TGameEdition::Current);
     EXPECT_EQ(history.Sorteos.size(), 1u);
     ASSERT_EQ(errores.size(), 2u);
     EXPECT_EQ(errores[0].Linea, 2);
@@ -135,7 +135,7 @@ TEST(CurrentHistory, ByteOrderMarkLatin1AndDecimalPointsAreRead)
     std::string row = Row13("19/08/2022", "9;2;19;38;13", "2;6");
     row.insert(row.find(";MARDI"), ";2");
     row.replace(row.find(";5,5;"), 5, ";93.4;");
-    const THistorialSorteos history = ReadCurrent("\xEF\xBB\xBF" + header + row);
+    const TDrawHistory history = ReadCurrent("\xEF\xBB\xBF" + header + row);
     ASSERT_EQ(history.Sorteos.size(), 1u);
     EXPECT_EQ(history.Sorteos[0].Premios[5], 934000);
     EXPECT_EQ(history.Sorteos[0].Premios[6], 65000);
@@ -145,7 +145,7 @@ TEST(CurrentHistory, EuropeCountsBelowFranceTakeTheFrenchCount)
 {
     std::string row = Row13("31/01/2020", "20;23;13;30;18", "2;4");
     row.replace(row.find(";2;20;"), 6, ";4;0;"); // rank 2: 4 in France, 0 in Europe
-    const THistorialSorteos history = ReadCurrent(Header13() + row);
+    const TDrawHistory history = ReadCurrent(Header13() + row);
     ASSERT_EQ(history.Sorteos.size(), 1u);
     EXPECT_EQ(history.Sorteos[0].Acertantes[2], 4);
     EXPECT_EQ(history.Sorteos[0].Acertantes[3], 30);

@@ -235,10 +235,10 @@ TEST_F(CurrentDefaultArchive, ThousandRandomBetsOverEveryDrawAgreeWithThePlainRe
     }
     EXPECT_GT(count[13], 0);
     EXPECT_EQ(premios.TotalPremios(), total);
-    const TBeneficioRango rango = BeneficioRango(premios);
+    const TRangeProfit rango = BeneficioRango(premios);
     EXPECT_EQ(rango.Coste, cost);
     EXPECT_EQ(rango.Beneficio, total - cost);
-    const std::vector<TPuntoBeneficio> curva = CurvaBeneficio(premios);
+    const std::vector<TProfitPoint> curva = CurvaBeneficio(premios);
     ASSERT_EQ(curva.size(), 1947u);
     EXPECT_EQ(curva.back().CosteAcumulado, cost);
     EXPECT_EQ(curva.front().CosteAcumulado, 20000000); // the first draw, at 2.00

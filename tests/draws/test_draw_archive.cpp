@@ -284,7 +284,7 @@ TEST(DrawHistory, PublishedHistoryRoundTripsThroughTheArchive)
     ASSERT_TRUE(std::filesystem::exists(csv)) << "missing history " << csv;
     TTempFolder folder;
     std::string path = folder.Path("Sorteos/QOREuroMillonSorteos.emx");
-    TResultadoImportacion result = ImportarHistorialCsv(csv, path);
+    TImportResult result = ImportHistoryCsv(csv, path);
     EXPECT_EQ(result.Anadidos, 378);
     EXPECT_EQ(result.Reemplazados, 0);
     EXPECT_EQ(result.Descartados, 0);
@@ -313,7 +313,7 @@ TEST(DrawHistory, PublishedHistoryRoundTripsThroughTheArchive)
     TMemoryStream again;
     archive.SaveToStream(again);
     EXPECT_EQ(again.Bytes(), FileBytes(path));
-    result = ImportarHistorialCsv(csv, path);
+    result = ImportHistoryCsv(csv, path);
     EXPECT_EQ(result.Anadidos, 0);
     EXPECT_EQ(result.Reemplazados, 378);
     EXPECT_EQ(FileBytes(path), again.Bytes());

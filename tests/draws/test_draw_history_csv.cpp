@@ -10,19 +10,19 @@
 
 namespace {
 
-THistorialSorteos Read(const std::string &text)
+TDrawHistory Read(const std::string &text)
 {
     std::istringstream input(text);
-    return LeerHistorialCsv(input, "test.csv");
+    return ReadHistoryCsv(input, "test.csv");
 }
 
 } // namespace
 
 TEST(DrawHistoryCsv, ReadsDrawsSortingNumbersAndExactPrizes)
 {
-    THistorialSorteos history = Read(Header() + Row("20110506", "28;16;20;22;11", "9;4") + "\n");
+    TDrawHistory history = Read(Header() + Row("20110506", "28;16;20;22;11", "9;4") + "\n");
     ASSERT_EQ(history.Sorteos.size(), 1u);
-    const TSorteoHistorial &draw = history.Sorteos[0];
+    const THistoryDraw &draw = history.Sorteos[0];
     EXPECT_EQ(FormatFechaIso(draw.Fecha), "2011-05-06");
     EXPECT_EQ(draw.Numeros, (std::array<int32_t, 5>{11, 16, 20, 22, 28}));
     EXPECT_EQ(draw.Estrellas, (std::array<int32_t, 2>{4, 9}));
@@ -35,7 +35,7 @@ TEST(DrawHistoryCsv, ReadsDrawsSortingNumbersAndExactPrizes)
 
 TEST(DrawHistoryCsv, SkipsAndCountsStarsOutsideOneToNineAndTodaysDrawsApart)
 {
-    THistorialSorteos history = Read(Header() + Row("20110506", "1;2;3;4;5", "10;4") +
+    TDrawHistory history = Read(Header() + Row("20110506", "1;2;3;4;5", "10;4") +
                                      Row("29/04/2011", "1;2;3;4;5", "0;3") + Row("22/04/11", "1;2;3;4;5", "1;9") +
                                      Row("13/05/2011", "1;2;3;4;5", "1;12") + Row("27/05/2011", "1;2;3;4;5", "1;9"));
     EXPECT_EQ(history.Descartados, 2);
@@ -93,10 +93,10 @@ TEST(DrawHistoryCsv, PublishedHistoryReadsWhole)
 {
     std::string path = std::string(QOR_HISTORY_DIR) + "/euromillions.csv";
     ASSERT_TRUE(std::filesystem::exists(path)) << "missing history " << path;
-    THistorialSorteos history = LeerHistorialCsv(path);
+    TDrawHistory history = ReadHistoryCsv(path);
     ASSERT_EQ(history.Sorteos.size(), 378u);
     EXPECT_EQ(history.Descartados, 0);
-    std::vector<TSorteoHistorial> draws = history.Sorteos;
+    std::vector<THistoryDraw> draws = history.Sorteos;
     std::sort(draws.begin(), draws.end(), [](const auto &a, const auto &b) { return a.Fecha < b.Fecha; });
     EXPECT_EQ(FormatFechaIso(draws.front().Fecha), "2004-02-13");
     EXPECT_EQ(FormatFechaIso(draws.back().Fecha), "2011-05-06");
@@ -104,7 +104,7 @@ TEST(DrawHistoryCsv, PublishedHistoryReadsWhole)
     EXPECT_EQ(draws.front().Estrellas, (std::array<int32_t, 2>{7, 9}));
     for (size_t i = 0; i < draws.size(); ++i)
         EXPECT_EQ(NumeroSorteoOficial(draws[i].Fecha), static_cast<int32_t>(i + 1)) << FormatFechaIso(draws[i].Fecha);
-    const TSorteoHistorial &last = draws.back();
+    const THistoryDraw &last = draws.back();
     EXPECT_EQ(last.Acertantes[1], 1);
     EXPECT_EQ(last.Premios[1], CurrencyFromUnits(28772008));
     EXPECT_EQ(last.Premios[3], 475677000); // 47567,7
@@ -136,7 +136,7 @@ TEST(DrawHistoryCsv, OverlongLineIsRefusedWithItsNumberBeforeFillingTheMemory)
     EndlessZeros zeros;
     std::istream endless(&zeros);
     try {
-        LeerHistorialCsv(endless, "/dev/zero");
+        ReadHistoryCsv(endless, "/dev/zero");
         FAIL() << "no error";
     } catch (const EHistorialError &error) {
         EXPECT_EQ(error.Message(), "/dev/zero, line 1: longer than 65536 bytes");

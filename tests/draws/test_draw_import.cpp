@@ -30,7 +30,7 @@ TEST(DrawImport, HistoryIntoAMissingArchiveAddsEveryDraw)
     WriteFileBytes(csv, Header() + Row("20040213", "16;29;32;36;41", "7;9") + Row("20/02/2004", "7;13;39;47;50", "2;5"));
     const std::string archive = folder.Path("Sorteos/QOREuroMillonSorteos.emx");
 
-    const TInformeImportacion informe = ImportarArchivos({csv}, archive);
+    const TImportReport informe = ImportDrawFiles({csv}, archive);
     EXPECT_EQ(informe.Resultado.Anadidos, 2);
     EXPECT_EQ(informe.Resultado.Reemplazados, 0);
     EXPECT_EQ(informe.Leidos, 2);
@@ -56,7 +56,7 @@ TEST(DrawImport, DrawFilesAndHistoriesReplaceDaysAlreadyHeld)
     const std::string csv = folder.Path("history.csv");
     WriteFileBytes(csv, Header() + Row("20040213", "16;29;32;36;41", "7;9"));
 
-    const TInformeImportacion informe = ImportarArchivos({ems, csv}, archive);
+    const TImportReport informe = ImportDrawFiles({ems, csv}, archive);
     EXPECT_EQ(informe.Resultado.Anadidos, 1);
     EXPECT_EQ(informe.Resultado.Reemplazados, 1);
     EXPECT_TRUE(informe.Errores.empty());
@@ -84,7 +84,7 @@ TEST(DrawImport, DamagedHistoryReportsBadLinesAndKeepsTheArchive)
     WriteFileBytes(csv, Header() + good + truncated + "\n" + lettered + Row("20/02/2004", "1;2;3;4;5", "1;2") +
                             Row("20040227", "1;2;3;4;6", "3;4"));
 
-    const TInformeImportacion informe = ImportarArchivos({csv}, archive);
+    const TImportReport informe = ImportDrawFiles({csv}, archive);
     EXPECT_EQ(informe.Resultado.Anadidos, 2);
     ASSERT_EQ(informe.Errores.size(), 3u);
     EXPECT_EQ(informe.Errores[0].Linea, 3);
@@ -114,8 +114,8 @@ TEST(DrawImport, UnreadableFilesAreReportedAndNothingIsSaved)
     const std::string cutDraw = folder.Path("cut.ems");
     WriteFileBytes(cutDraw, DrawFileBytes(MakeDraw(k20Feb2004, {1, 2, 3, 4, 5}, {1, 2})).substr(0, 20));
 
-    const TInformeImportacion informe =
-        ImportarArchivos({garbage, cutDraw, folder.Path("missing.csv")}, archive);
+    const TImportReport informe =
+        ImportDrawFiles({garbage, cutDraw, folder.Path("missing.csv")}, archive);
     EXPECT_EQ(informe.Leidos, 0);
     ASSERT_EQ(informe.Errores.size(), 3u);
     EXPECT_EQ(informe.Errores[0].Linea, 0);
@@ -131,7 +131,7 @@ TEST(DrawImport, DamagedArchiveEndsTheImportUntouched)
     WriteFileBytes(archive, "EMS0 not an archive");
     const std::string csv = folder.Path("history.csv");
     WriteFileBytes(csv, Header() + Row("20040213", "16;29;32;36;41", "7;9"));
-    EXPECT_THROW(ImportarArchivos({csv}, archive), EDrawFormatError);
+    EXPECT_THROW(ImportDrawFiles({csv}, archive), EDrawFormatError);
     EXPECT_EQ(FileBytes(archive), "EMS0 not an archive");
 }
 
@@ -150,7 +150,7 @@ TEST(DrawImport, PublishedHistoryGivesTheDefaultArchive)
     const std::string path = std::string(QOR_HISTORY_DIR) + "/euromillions.csv";
     ASSERT_TRUE(std::filesystem::exists(path)) << "missing history " << path;
     TSorteosEuroMillon sorteos;
-    const TInformeImportacion informe = ImportarArchivos(std::vector<std::string>{path}, sorteos);
+    const TImportReport informe = ImportDrawFiles(std::vector<std::string>{path}, sorteos);
     EXPECT_TRUE(informe.Errores.empty());
     EXPECT_EQ(sorteos.Count(), 378);
     EXPECT_EQ(informe.Resultado.Anadidos, 378);

@@ -57,14 +57,14 @@ TEST(DrawUpdate, SixthHistoryBringsTheArchiveBackZippedOrPlain)
         SCOPED_TRACE(address);
         WriteFileBytes(archives.cut, cut);
         int total = 0;
-        const TInformeImportacion informe =
-            ImportarDescarga(bytes, address, archives.cut, TGameEdition::Current, &total);
+        const TImportReport informe =
+            ImportDownload(bytes, address, archives.cut, TGameEdition::Current, &total);
         EXPECT_EQ(total, 1947);
         EXPECT_EQ(informe.Resultado.Anadidos, 10);
         EXPECT_EQ(informe.Resultado.Anadidos + informe.Resultado.Reemplazados, informe.Leidos);
-        EXPECT_EQ(Rechazados(informe), 0);
+        EXPECT_EQ(RefusedCount(informe), 0);
         EXPECT_EQ(ReadWholeFile(archives.cut), ReadWholeFile(archives.full));
-        EXPECT_EQ(ResumenActualizacion(informe, total),
+        EXPECT_EQ(UpdateSummary(informe, total),
                   "new=10 replaced=" + std::to_string(informe.Resultado.Reemplazados) + " refused=0 total=1947");
     }
 }
@@ -98,7 +98,7 @@ TEST(DrawUpdate, BadDownloadsLeaveTheArchiveByteForByte)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         try {
-            ImportarDescarga(c.bytes, c.address, archives.cut, TGameEdition::Current);
+            ImportDownload(c.bytes, c.address, archives.cut, TGameEdition::Current);
             ADD_FAILURE() << "accepted";
         } catch (const EDescargaSorteosError &error) {
             EXPECT_EQ(error.Message().rfind(Head(c.text), 0), 0u) << error.Message();
@@ -114,7 +114,7 @@ TEST(DrawUpdate, AFailedDownloadLeavesTheArchiveInMemoryToo)
     const int count = sorteos.Count();
     // A second CSV of another form after a good one: none of the zip is taken.
     const std::string zip = MakeZip({{"a.csv", SixthHistory()}, {"b.csv", "x;y\n1;2\n"}});
-    EXPECT_THROW(ImportarDescarga(zip, kZipAddress, sorteos), EDescargaSorteosError);
+    EXPECT_THROW(ImportDownload(zip, kZipAddress, sorteos), EDescargaSorteosError);
     EXPECT_EQ(sorteos.Count(), count);
 }
 
@@ -126,24 +126,24 @@ TEST(DrawUpdate, BadLinesAreRefusedAndTheRestTaken)
     // The newest draw loses its date.
     history.replace(history.find("19/05/2026"), 10, "notadate");
     int total = 0;
-    const TInformeImportacion informe =
-        ImportarDescarga(MakeZip({{"euromillions_202002.csv", history}}), kZipAddress, archive,
+    const TImportReport informe =
+        ImportDownload(MakeZip({{"euromillions_202002.csv", history}}), kZipAddress, archive,
                          TGameEdition::Current, &total);
-    EXPECT_EQ(Rechazados(informe), 1);
+    EXPECT_EQ(RefusedCount(informe), 1);
     EXPECT_EQ(informe.Resultado.Anadidos, total);
     EXPECT_GT(total, 600);
 }
 
 TEST(DrawUpdate, AddressesTriedInTurn)
 {
-    const std::vector<std::string> official = DireccionesSorteos("");
+    const std::vector<std::string> official = DrawAddresses("");
     ASSERT_EQ(official.size(), 4u);
     EXPECT_EQ(official[0], kUrlSorteos);
     EXPECT_EQ(official[1], "https://cdn-media.fdj.fr/static-draws/csv/euromillions/euromillions_202002.zip");
     EXPECT_EQ(official[2], "https://media.fdj.fr/static/csv/euromillions/euromillions_202002.zip");
-    EXPECT_EQ(DireccionesSorteos(official[1]).front(), official[1]);
-    EXPECT_EQ(DireccionesSorteos(official[1]).size(), 4u);
-    EXPECT_EQ(DireccionesSorteos("http://127.0.0.1:8000/r.csv"),
+    EXPECT_EQ(DrawAddresses(official[1]).front(), official[1]);
+    EXPECT_EQ(DrawAddresses(official[1]).size(), 4u);
+    EXPECT_EQ(DrawAddresses("http://127.0.0.1:8000/r.csv"),
               std::vector<std::string>{"http://127.0.0.1:8000/r.csv"});
 }
 

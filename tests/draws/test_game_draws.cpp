@@ -27,7 +27,7 @@ std::string ErrorOf(TSorteosEuroMillon &archive, const TSorteoEuroMillonInfo &dr
 TEST(GameDraws, SixHistoriesInTheClassicGameGiveTheClassicDrawsOnly)
 {
     TSorteosEuroMillon sorteos;
-    const TInformeImportacion informe = ImportarArchivos(ShippedHistories(), sorteos);
+    const TImportReport informe = ImportDrawFiles(ShippedHistories(), sorteos);
     EXPECT_TRUE(informe.Errores.empty());
     ASSERT_EQ(sorteos.Count(), 378);
     EXPECT_EQ(informe.Resultado.Anadidos, 378);
@@ -38,7 +38,7 @@ TEST(GameDraws, SixHistoriesInTheClassicGameGiveTheClassicDrawsOnly)
 
     // The strict import the build makes the shipped archive with agrees.
     TTempFolder folder;
-    const TResultadoImportacion strict = ImportarHistorialesCsv(ShippedHistories(), folder.Path("c.emx"));
+    const TImportResult strict = ImportHistoriesCsv(ShippedHistories(), folder.Path("c.emx"));
     EXPECT_EQ(strict.Anadidos, 378);
     EXPECT_EQ(strict.DelJuegoActual, 1947 - 378);
 }
@@ -77,7 +77,7 @@ TEST(GameDraws, HistoryRowsBeforeTheFirstDrawAreListed)
 {
     std::istringstream input(Header() + Row("16/02/1990", "1;2;3;4;5", "1;2") + Row("13/02/2004", "1;2;3;4;5", "1;2"));
     std::vector<TLineaErronea> errores;
-    const THistorialSorteos history = LeerHistorialCsv(input, "t.csv", errores, TGameEdition::Current);
+    const TDrawHistory history = ReadHistoryCsv(input, "t.csv", errores, TGameEdition::Current);
     ASSERT_EQ(history.Sorteos.size(), 1u);
     ASSERT_EQ(errores.size(), 1u);
     EXPECT_EQ(errores[0], (TLineaErronea{2, "the draw of 1990-02-16 is before the game's first draw (2004-02-13)"}));
@@ -91,7 +91,7 @@ TEST(GameDraws, ARepeatedDayKeepsTheFirstRowAndASkippedRowTakesNoDay)
                              Row("20/02/2004", "11;12;13;14;15", "1;2") + Row("32/02/2004", "1;2;3;4;5", "1;2") +
                              Row("27/02/2004", "1;2;3;4;5", "1;2"));
     std::vector<TLineaErronea> errores;
-    const THistorialSorteos history = LeerHistorialCsv(input, "t.csv", errores);
+    const TDrawHistory history = ReadHistoryCsv(input, "t.csv", errores);
     EXPECT_EQ(history.Descartados, 1);
     ASSERT_EQ(history.Sorteos.size(), 2u);
     EXPECT_EQ(history.Sorteos[0].Numeros[0], 6);

@@ -57,7 +57,7 @@ TEST(BeneficioRango, OneDrawGivesTheCheckersOwnFigures)
     premios.SetApuestas(&apuestas);
     premios.Procesar(sorteos);
 
-    const TBeneficioRango rango = BeneficioRango(premios);
+    const TRangeProfit rango = BeneficioRango(premios);
     EXPECT_EQ(rango.Coste, CurrencyFromUnits(20));
     EXPECT_EQ(rango.Premios, CurrencyFromUnits(30));
     EXPECT_EQ(rango.Beneficio, premios.Beneficio());
@@ -76,7 +76,7 @@ TEST(BeneficioRango, CostGrowsWithTheDrawsOfTheRange)
     premios.SetApuestas(&apuestas);
     premios.Procesar(sorteos);
 
-    const TBeneficioRango rango = BeneficioRango(premios);
+    const TRangeProfit rango = BeneficioRango(premios);
     EXPECT_EQ(rango.Coste, CurrencyFromUnits(40));
     EXPECT_EQ(rango.Premios, CurrencyFromUnits(30));
     EXPECT_EQ(rango.Beneficio, CurrencyFromUnits(-10));
@@ -91,7 +91,7 @@ TEST(BeneficioRango, EmptyCombinationHasNoPercentage)
     TPremiosEuroMillon premios;
     premios.SetApuestas(&apuestas);
     premios.Procesar(sorteos);
-    const TBeneficioRango rango = BeneficioRango(premios);
+    const TRangeProfit rango = BeneficioRango(premios);
     EXPECT_EQ(rango.Coste, 0);
     EXPECT_EQ(rango.Beneficio, 0);
     EXPECT_FALSE(rango.Porcentaje.has_value());
@@ -112,7 +112,7 @@ TEST(CurvaBeneficio, RunningTotalsOldestFirst)
     ASSERT_EQ(premios.CountSorteos(), 3);
     EXPECT_EQ(premios.TotalSorteo(0), CurrencyFromUnits(100));
     EXPECT_THROW(premios.TotalSorteo(3), EListError);
-    const std::vector<TPuntoBeneficio> curva = CurvaBeneficio(premios);
+    const std::vector<TProfitPoint> curva = CurvaBeneficio(premios);
     ASSERT_EQ(curva.size(), 3u);
     EXPECT_EQ(curva[0].Fecha, Day(2004, 2, 13));
     EXPECT_EQ(curva[0].CosteAcumulado, CurrencyFromUnits(10));

@@ -46,11 +46,11 @@ TEST(ReductionOptimizer, RandomSettingsGiveVerifiedCoversNeverLargerThanTheGreed
             continue; // the conditions left nothing
         ++tried;
         const TOptimizeResult result =
-            OptimizarReduccion(settings, greedy, Moves(8000, static_cast<uint64_t>(round)));
+            OptimizeReduction(settings, greedy, Moves(8000, static_cast<uint64_t>(round)));
         SCOPED_TRACE("round " + std::to_string(round));
         EXPECT_EQ(result.status, TOptimizeStatus::kOptimized);
         EXPECT_TRUE(result.verified);
-        EXPECT_TRUE(VerificarReduccion(settings, result.bets).Completa());
+        EXPECT_TRUE(VerifyReduction(settings, result.bets).Completa());
         EXPECT_LE(result.bets.size(), greedy.size());
         EXPECT_EQ(result.greedy, static_cast<int32_t>(greedy.size()));
         improved += result.bets.size() < greedy.size();
@@ -65,8 +65,8 @@ TEST(ReductionOptimizer, TheSameSeedAndMoveLimitGiveTheSameBets)
     SelectRange(settings, 11, 3);
     SetGlobal(settings, 6);
     const std::vector<BetMask> greedy = Greedy(settings);
-    const TOptimizeResult first = OptimizarReduccion(settings, greedy, Moves(30000, 42));
-    const TOptimizeResult second = OptimizarReduccion(settings, greedy, Moves(30000, 42));
+    const TOptimizeResult first = OptimizeReduction(settings, greedy, Moves(30000, 42));
+    const TOptimizeResult second = OptimizeReduction(settings, greedy, Moves(30000, 42));
     EXPECT_EQ(first.bets, second.bets);
     EXPECT_EQ(first.steps, 30000u);
 }
@@ -78,7 +78,7 @@ TEST(ReductionOptimizer, FindsTheBestKnownCoverOfFiveOfTen)
     SetGlobal(settings, 6);
     const std::vector<BetMask> greedy = Greedy(settings);
     ASSERT_EQ(greedy.size(), 22u);
-    const TOptimizeResult result = OptimizarReduccion(settings, greedy, Moves(100000, 1));
+    const TOptimizeResult result = OptimizeReduction(settings, greedy, Moves(100000, 1));
     EXPECT_TRUE(result.verified);
     EXPECT_LE(result.bets.size(), 15u);
 }
@@ -89,7 +89,7 @@ TEST(ReductionOptimizer, BetsComeInTheGenerationOrder)
     SelectRange(settings, 9, 3);
     SetBlocks(settings, 3, 2);
     const std::vector<BetMask> greedy = Greedy(settings);
-    const TOptimizeResult result = OptimizarReduccion(settings, greedy, Moves(20000));
+    const TOptimizeResult result = OptimizeReduction(settings, greedy, Moves(20000));
     TEuroMillonGeneraComb all;
     all.AssignSettings(settings);
     all.SetTipoReduccion(TEuroMillonGeneraComb::kSinReduccion);
@@ -115,7 +115,7 @@ TEST(ReductionOptimizer, StoppingAtTheFirstReportKeepsTheGreedyBets)
         ++reports;
         return true;
     };
-    const TOptimizeResult result = OptimizarReduccion(settings, greedy, options);
+    const TOptimizeResult result = OptimizeReduction(settings, greedy, options);
     EXPECT_TRUE(result.cancelled);
     EXPECT_EQ(result.steps, 0u);
     EXPECT_EQ(result.bets, greedy);
@@ -140,12 +140,12 @@ TEST(ReductionOptimizer, CancellingKeepsTheBestCompleteCoverFound)
             cancel = true;
         return false;
     };
-    const TOptimizeResult result = OptimizarReduccion(settings, greedy, options);
+    const TOptimizeResult result = OptimizeReduction(settings, greedy, options);
     EXPECT_TRUE(result.cancelled);
     EXPECT_LT(result.steps, 5'000'000u);
     EXPECT_LE(result.bets.size(), 45u);
     EXPECT_TRUE(result.verified);
-    EXPECT_TRUE(VerificarReduccion(settings, result.bets).Completa());
+    EXPECT_TRUE(VerifyReduction(settings, result.bets).Completa());
     EXPECT_EQ(lastBest, static_cast<int32_t>(result.bets.size()))
         << "the final report gives the size returned";
 }
@@ -156,7 +156,7 @@ TEST(ReductionOptimizer, WithoutReductionEveryValidCandidateStays)
     SelectRange(settings, 7, 3);
     SetGlobal(settings, 7);
     const std::vector<BetMask> greedy = Greedy(settings);
-    const TOptimizeResult result = OptimizarReduccion(settings, greedy, Moves(1000));
+    const TOptimizeResult result = OptimizeReduction(settings, greedy, Moves(1000));
     EXPECT_EQ(result.status, TOptimizeStatus::kNoReduction);
     EXPECT_EQ(result.bets, greedy);
     EXPECT_FALSE(result.verified) << "nothing searched, nothing checked";
@@ -168,7 +168,7 @@ TEST(ReductionOptimizer, TooLargeASelectionKeepsTheGreedyBets)
     SelectRange(settings, 50, 9);
     SetGlobal(settings, 6);
     const std::vector<BetMask> stand = {MaskOf({1, 2, 3, 4, 5}, {1, 2})};
-    const TOptimizeResult result = OptimizarReduccion(settings, stand, Moves(1000));
+    const TOptimizeResult result = OptimizeReduction(settings, stand, Moves(1000));
     EXPECT_EQ(result.status, TOptimizeStatus::kTooLarge);
     EXPECT_EQ(result.bets, stand);
     EXPECT_FALSE(result.verified) << "nothing was checked";
@@ -180,7 +180,7 @@ TEST(ReductionOptimizer, AGreedyBetOutsideTheCandidatesIsRefused)
     SelectRange(settings, 8, 2);
     SetGlobal(settings, 6);
     const std::vector<BetMask> wrong = {MaskOf({1, 2, 3, 4, 40}, {1, 2})};
-    EXPECT_THROW(OptimizarReduccion(settings, wrong, Moves(10)), std::invalid_argument);
+    EXPECT_THROW(OptimizeReduction(settings, wrong, Moves(10)), std::invalid_argument);
 }
 
 TEST(ReductionOptimizer, ConditionCountersAreNotTouched)
@@ -194,7 +194,7 @@ TEST(ReductionOptimizer, ConditionCountersAreNotTouched)
     settings.Condiciones().Add(condition);
     const std::vector<BetMask> greedy = Greedy(settings);
     const int32_t passed = settings.Condiciones().Cumplen(0);
-    const TOptimizeResult result = OptimizarReduccion(settings, greedy, Moves(5000));
+    const TOptimizeResult result = OptimizeReduction(settings, greedy, Moves(5000));
     EXPECT_TRUE(result.verified);
     EXPECT_EQ(settings.Condiciones().Cumplen(0), passed);
 }

@@ -110,17 +110,17 @@ TEST(TwelveStarGuarantee, OptimizedReductionKeepsItsGuarantee)
         options.seconds = 1000;
         options.maxSteps = 4000;
         options.seed = static_cast<uint64_t>(round);
-        const TOptimizeResult result = OptimizarReduccion(settings, greedy, options);
+        const TOptimizeResult result = OptimizeReduction(settings, greedy, options);
         SCOPED_TRACE(testing::Message() << "round " << round);
         EXPECT_EQ(result.status, TOptimizeStatus::kOptimized);
         EXPECT_TRUE(result.verified);
-        EXPECT_TRUE(VerificarReduccion(settings, result.bets).Completa());
+        EXPECT_TRUE(VerifyReduction(settings, result.bets).Completa());
         EXPECT_LE(result.bets.size(), greedy.size());
         // Without the bets holding star 12 the pairs with it are not covered.
         std::vector<BetMask> withoutTwelve;
         for (BetMask bet : result.bets)
             if (!(bet & StarBit(12)))
                 withoutTwelve.push_back(bet);
-        EXPECT_FALSE(VerificarReduccion(settings, withoutTwelve).Completa());
+        EXPECT_FALSE(VerifyReduction(settings, withoutTwelve).Completa());
     }
 }

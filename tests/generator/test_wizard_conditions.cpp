@@ -6,9 +6,9 @@
 
 namespace {
 
-TCondicionesAsistente Named()
+TWizardConditions Named()
 {
-    TCondicionesAsistente eleccion;
+    TWizardConditions eleccion;
     eleccion.NombreSuma = "suma";
     eleccion.NombreMinDosPares = "min pares";
     eleccion.NombreMaxTresPares = "max pares";
@@ -30,7 +30,7 @@ TEST(WizardConditions, AllFourGiveEightConditionsInOrder)
     TEuroMillonGeneraComb generacion;
     SelectNumbers(generacion, {4, 8, 15, 16, 23, 42});
     generacion.Condiciones().Add(CondicionGrupoDefecto); // replaced
-    TCondicionesAsistente eleccion = Named();
+    TWizardConditions eleccion = Named();
     eleccion.SumaNumeros = eleccion.MinDosPares = eleccion.MaxTresPares = eleccion.Max2EnDecena = true;
     ConstruirCondicionesAsistente(generacion, eleccion);
 
@@ -80,7 +80,7 @@ TEST(WizardConditions, AtMostThreeEvenAloneLooksAtTheSelectedNumbers)
 {
     TEuroMillonGeneraComb generacion;
     SelectNumbers(generacion, {1, 2, 3, 4, 5, 6, 7});
-    TCondicionesAsistente eleccion = Named();
+    TWizardConditions eleccion = Named();
     eleccion.MaxTresPares = true;
     ConstruirCondicionesAsistente(generacion, eleccion);
     ASSERT_EQ(generacion.Condiciones().Count(), 1);
@@ -104,7 +104,7 @@ TEST(WizardConditions, DecadesRejectThreeInOneDecade)
 {
     TEuroMillonGeneraComb generacion;
     SelectNumbers(generacion, {1, 2, 3, 4, 5, 11, 12, 21});
-    TCondicionesAsistente eleccion = Named();
+    TWizardConditions eleccion = Named();
     eleccion.Max2EnDecena = true;
     ConstruirCondicionesAsistente(generacion, eleccion);
     // Keeps 5-number sets with at most two of 1-5 and at most two of 11-12:

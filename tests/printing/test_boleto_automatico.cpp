@@ -66,7 +66,7 @@ TEST(BoletoAutomatico, SpainAtRotation0)
     EXPECT_EQ(box.Top, 91);
     EXPECT_EQ(box.Width, 10);
     EXPECT_EQ(box.Height, 14);
-    const TRectDecimas star = CasillaDeValor(Spain().Geometria, Spain().Formato, 1, 2, 5);
+    const TRectTenths star = CasillaDeValor(Spain().Geometria, Spain().Formato, 1, 2, 5);
     EXPECT_DOUBLE_EQ(star.x, 205.0);
     EXPECT_DOUBLE_EQ(star.y, 803.0);
     EXPECT_EQ(Object(report, "POS_1_B_2_NUM_5").Left, DecimasAUnidades(205.0));
@@ -124,7 +124,7 @@ TEST(BoletoAutomatico, FranceAtRotation1IsTurned)
     EXPECT_EQ(counter.Top, DecimasAUnidades(1608) - DecimasAUnidades(1050) - DecimasAUnidades(300));
     EXPECT_EQ(counter.Width, DecimasAUnidades(40));
     EXPECT_EQ(counter.Height, DecimasAUnidades(300));
-    const TRectDecimas r = CasillaDeValor(France().Geometria, France().Formato, 1, 1, 1);
+    const TRectTenths r = CasillaDeValor(France().Geometria, France().Formato, 1, 1, 1);
     const TfrView &box = Object(report, "POS_1_B_1_NUM_1");
     EXPECT_EQ(box.Left, DecimasAUnidades(r.y));
     EXPECT_EQ(box.Top, DecimasAUnidades(1608) - DecimasAUnidades(r.x) - DecimasAUnidades(r.w));
@@ -135,7 +135,7 @@ TEST(BoletoAutomatico, RotationsThreeAndTwo)
 {
     TfrReport report;
     Build(report, Spain(), 3);
-    const TRectDecimas r = CasillaDeValor(Spain().Geometria, Spain().Formato, 3, 1, 42);
+    const TRectTenths r = CasillaDeValor(Spain().Geometria, Spain().Formato, 3, 1, 42);
     const TfrView &box3 = Object(report, "POS_3_B_1_NUM_42");
     EXPECT_EQ(box3.Left, DecimasAUnidades(1040) - DecimasAUnidades(r.y) - DecimasAUnidades(r.h));
     EXPECT_EQ(box3.Top, DecimasAUnidades(r.x));
@@ -156,17 +156,17 @@ TEST(BoletoAutomatico, RotationsThreeAndTwo)
 TEST(BoletoAutomatico, FrenchAndSpanishCells)
 {
     // Number 7: French column 0 row 1; Spanish column 0 row 6.
-    const TRectDecimas fr7 = CasillaDeValor(France().Geometria, France().Formato, 1, 1, 7);
+    const TRectTenths fr7 = CasillaDeValor(France().Geometria, France().Formato, 1, 1, 7);
     EXPECT_DOUBLE_EQ(fr7.x, 170.0 + 15.0);
     EXPECT_DOUBLE_EQ(fr7.y, 258.0 + 45.0 + 36.0);
-    const TRectDecimas es7 = CasillaDeValor(Spain().Geometria, Spain().Formato, 1, 1, 7);
+    const TRectTenths es7 = CasillaDeValor(Spain().Geometria, Spain().Formato, 1, 1, 7);
     EXPECT_DOUBLE_EQ(es7.x, 115.0 + 15.0);
     EXPECT_DOUBLE_EQ(es7.y, 205.0 + 47.0 + 6 * 50.0);
     // Number 50: Spanish column 5 row 4; French column 1 row 8.
-    const TRectDecimas es50 = CasillaDeValor(Spain().Geometria, Spain().Formato, 1, 1, 50);
+    const TRectTenths es50 = CasillaDeValor(Spain().Geometria, Spain().Formato, 1, 1, 50);
     EXPECT_DOUBLE_EQ(es50.x, 115.0 + 15.0 + 5 * 37.7);
     EXPECT_DOUBLE_EQ(es50.y, 205.0 + 47.0 + 4 * 50.0);
-    const TRectDecimas fr50 = CasillaDeValor(France().Geometria, France().Formato, 2, 1, 50);
+    const TRectTenths fr50 = CasillaDeValor(France().Geometria, France().Formato, 2, 1, 50);
     EXPECT_DOUBLE_EQ(fr50.x, 253.0 + 170.0 + 15.0 + 36.0);
     EXPECT_DOUBLE_EQ(fr50.y, 258.0 + 45.0 + 8 * 36.0);
 

@@ -75,13 +75,13 @@ int UpdateDraws(const std::vector<std::string> &args)
                   << update.Message().toStdString() << std::endl;
         return kCliUpdateFailed;
     }
-    const TInformeImportacion &informe = update.Informe();
+    const TImportReport &informe = update.Informe();
     std::cout << "Source: " << update.Address().toStdString() << "\n"
               << "Archive: " << archive << "\n";
-    for (const TErrorImportacion &error : informe.Errores)
+    for (const TImportError &error : informe.Errores)
         std::cout << "Refused: " << error.Archivo << (error.Linea > 0 ? ", line " + std::to_string(error.Linea) : "")
                   << ": " << error.Motivo << "\n";
-    std::cout << ResumenActualizacion(informe, update.Total()) << std::endl;
+    std::cout << UpdateSummary(informe, update.Total()) << std::endl;
     return 0;
 }
 

@@ -168,7 +168,7 @@ TDrawUpdate::TDrawUpdate(std::string archivePath, TGameEdition edition, QObject 
 QStringList TDrawUpdate::Addresses(const QString &configured)
 {
     QStringList addresses;
-    for (const std::string &address : DireccionesSorteos(configured.trimmed().toStdString()))
+    for (const std::string &address : DrawAddresses(configured.trimmed().toStdString()))
         addresses << QString::fromStdString(address);
     return addresses;
 }
@@ -254,7 +254,7 @@ void TDrawUpdate::Import()
     }
     try {
         const QByteArray &data = download_.Data();
-        informe_ = ImportarDescarga(std::string_view(data.constData(), static_cast<size_t>(data.size())),
+        informe_ = ImportDownload(std::string_view(data.constData(), static_cast<size_t>(data.size())),
                                     address_.toStdString(), archivePath_, edition_, &total_);
     } catch (const EDescargaSorteosError &error) { // this address's file: another may do
         failures_ << address_ + QStringLiteral(": ") + QString::fromStdString(error.Message());

@@ -64,7 +64,7 @@ private:
 };
 
 // Brings an archive file up to date from the results file: each address in
-// turn until one gives a file the history import takes (ImportarDescarga,
+// turn until one gives a file the history import takes (ImportDownload,
 // saved through the safe save), so that a page of error or a broken file
 // from one place does not end the search. Whatever fails, the archive file
 // is left as it was.
@@ -91,7 +91,7 @@ public:
     // draws. After a failure: one line per address tried, "<address>:
     // <reason>", or the cancel text.
     const QString &Address() const { return address_; }
-    const TInformeImportacion &Informe() const { return informe_; }
+    const TImportReport &Informe() const { return informe_; }
     int Total() const { return total_; }
     const QString &Message() const { return message_; }
 
@@ -119,7 +119,7 @@ private:
     QString address_;
     QStringList failures_;
     QString message_;
-    TInformeImportacion informe_;
+    TImportReport informe_;
     int total_ = 0;
     bool running_ = false;
     bool cancelled_ = false;

@@ -42,14 +42,14 @@ QString Fmt(uint16_t id, std::initializer_list<FormatArg> args)
 
 QString Resumen(const TDrawUpdate &update)
 {
-    const TInformeImportacion &informe = update.Informe();
+    const TImportReport &informe = update.Informe();
     QString text = Fmt(kTextOrigen, {update.Address().toStdString()}) + QLatin1Char('\n');
-    text += Fmt(kTextResumen, {informe.Resultado.Anadidos, informe.Resultado.Reemplazados, Rechazados(informe),
+    text += Fmt(kTextResumen, {informe.Resultado.Anadidos, informe.Resultado.Reemplazados, RefusedCount(informe),
                                update.Total()});
     if (!informe.Errores.empty()) {
         text += QStringLiteral("\n\n") + Fmt(kTextErroneas, {static_cast<long long>(informe.Errores.size())});
         for (size_t i = 0; i < informe.Errores.size() && i < kErroresMostrados; ++i) {
-            const TErrorImportacion &error = informe.Errores[i];
+            const TImportError &error = informe.Errores[i];
             text += QLatin1Char('\n');
             text += error.Linea > 0 ? Fmt(kTextLineaErronea, {error.Archivo, error.Linea, error.Motivo})
                                     : QString::fromStdString(error.Archivo + ": " + error.Motivo);

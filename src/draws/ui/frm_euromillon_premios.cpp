@@ -4,11 +4,11 @@
 #include "draws/draw_files.h"
 #include "draws/prize_check.h"
 #include "draws/prize_range.h"
-#include "draws/ui/apuestas_premiadas_model.h"
+#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/draw_texts.h"
 #include "draws/ui/draws_picture.h"
-#include "draws/ui/grafico_beneficio.h"
-#include "draws/ui/paginador_premiadas.h"
+#include "draws/ui/profit_chart.h"
+#include "draws/ui/winning_bets_pager.h"
 #include "draws/ui/prize_grid.h"
 #include "framework/parametres.h"
 #include "framework/setting_keys.h"
@@ -194,7 +194,7 @@ void TFRMEuroMillonPremios::BuildPages()
     sgPremios = NewPrizeGrid(this, "sgPremios", 4, 16, {40, 100, 60, 100}, categorias_);
     tsPremios = sgPremios;
     tsApuestasPremiadas = BuildWinningBetsPage();
-    grafico_ = new TGraficoBeneficio(this);
+    grafico_ = new TProfitChart(this);
     tsGrafico = grafico_;
     tsGrafico->setObjectName(QStringLiteral("tsGrafico"));
     PageControl->addTab(tsPremiosGlobales, QString());
@@ -210,7 +210,7 @@ QWidget *TFRMEuroMillonPremios::BuildWinningBetsPage()
 {
     sgApPremiadas = new QTableView(this);
     sgApPremiadas->setObjectName(QStringLiteral("sgApPremiadas"));
-    apPremiadasModel_ = new TApuestasPremiadasModel(*premios_, this);
+    apPremiadasModel_ = new TWinningBetsModel(*premios_, this);
     sgApPremiadas->setModel(apPremiadasModel_);
     sgApPremiadas->verticalHeader()->hide();
     sgApPremiadas->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -225,7 +225,7 @@ QWidget *TFRMEuroMillonPremios::BuildWinningBetsPage()
     int column = 0;
     for (int width : {70, 50, 50, 80, 80})
         sgApPremiadas->setColumnWidth(column++, width);
-    paginador_ = new TPaginadorPremiadas(*apPremiadasModel_, this);
+    paginador_ = new TWinningBetsPager(*apPremiadasModel_, this);
     tsApuestasPremiadas = new QWidget(this);
     tsApuestasPremiadas->setObjectName(QStringLiteral("tsApuestasPremiadas"));
     auto *winning = new QVBoxLayout(tsApuestasPremiadas);

@@ -16,10 +16,10 @@ class QTableView;
 class QTableWidget;
 class QToolButton;
 class QPushButton;
-class TApuestasPremiadasModel;
+class TWinningBetsModel;
 class TEuroMillonApuestas;
-class TGraficoBeneficio;
-class TPaginadorPremiadas;
+class TProfitChart;
+class TWinningBetsPager;
 class TPremiosEuroMillon;
 class TSorteosEuroMillon;
 
@@ -53,7 +53,7 @@ public:
     TPremiosEuroMillon &Premios() { return *premios_; }
     TSorteosEuroMillon &Sorteos() { return *sorteos_; }
     TSorteosEuroMillon &SorteosRango() { return *sorteosRango_; }
-    TApuestasPremiadasModel &ApuestasPremiadas() { return *apPremiadasModel_; }
+    TWinningBetsModel &ApuestasPremiadas() { return *apPremiadasModel_; }
 
     // Reloads the range's draws from the archive file and shows their count.
     void CargarRango();
@@ -124,7 +124,7 @@ private:
     QLabel *lblBeneficioTpc = nullptr;
     QTableWidget *sgPremios = nullptr;
     QTableView *sgApPremiadas = nullptr;
-    TApuestasPremiadasModel *apPremiadasModel_ = nullptr;
-    TPaginadorPremiadas *paginador_ = nullptr;
-    TGraficoBeneficio *grafico_ = nullptr;
+    TWinningBetsModel *apPremiadasModel_ = nullptr;
+    TWinningBetsPager *paginador_ = nullptr;
+    TProfitChart *grafico_ = nullptr;
 };

@@ -7,7 +7,7 @@
 #include "draws/draw_files.h"
 #include "draws/draw_import.h"
 #include "draws/prize_check.h"
-#include "draws/ui/apuestas_premiadas_model.h"
+#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/draw_texts.h"
 #include "draws/ui/frm_euromillon_sorteo.h"
 #include "widgets/dialog_service.h"
@@ -32,7 +32,7 @@ QString Fmt(uint16_t id, std::initializer_list<FormatArg> args)
     return QString::fromStdString(FormatText(GetText(id), args));
 }
 
-QString InformeTexto(const TInformeImportacion &informe, int total)
+QString InformeTexto(const TImportReport &informe, int total)
 {
     QString text = Fmt(45203, {informe.Leidos, informe.Resultado.Anadidos, informe.Resultado.Reemplazados});
     text += QLatin1Char('\n') + Fmt(45204, {total});
@@ -43,7 +43,7 @@ QString InformeTexto(const TInformeImportacion &informe, int total)
     if (!informe.Errores.empty()) {
         text += QStringLiteral("\n\n") + Fmt(45206, {static_cast<long long>(informe.Errores.size())});
         for (size_t i = 0; i < informe.Errores.size() && i < kErroresMostrados; ++i) {
-            const TErrorImportacion &error = informe.Errores[i];
+            const TImportError &error = informe.Errores[i];
             const std::string archivo = std::filesystem::path(error.Archivo).filename().string();
             text += QLatin1Char('\n');
             text += error.Linea > 0 ? Fmt(45207, {archivo, error.Linea, error.Motivo})
@@ -84,7 +84,7 @@ void TFRMEuroMillonPremios::ImportarSorteos()
     std::vector<std::string> paths;
     for (const QString &file : files)
         paths.push_back(file.toStdString());
-    const TInformeImportacion informe = ImportarArchivos(paths, ArchivoSorteos(edition_), edition_);
+    const TImportReport informe = ImportDrawFiles(paths, ArchivoSorteos(edition_), edition_);
     sorteos_->Clear();
     sorteos_->LoadFromFile(ArchivoSorteos(edition_));
     CargarRango();

@@ -5,9 +5,9 @@
 #include "draws/draw_rules.h"
 #include "draws/prize_check.h"
 #include "draws/prize_range.h"
-#include "draws/ui/apuestas_premiadas_model.h"
+#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/draw_texts.h"
-#include "draws/ui/grafico_beneficio.h"
+#include "draws/ui/profit_chart.h"
 #include "draws/ui/prize_grid.h"
 #include "framework/parametres.h"
 #include "model/euromillon_apuestas.h"
@@ -120,7 +120,7 @@ void TFRMEuroMillonPremios::MostrarTotales()
         // Over the draws of the last run, each one paid for; before any run
         // (or after a draw was edited) nothing was played yet.
         if (premios_->CountSorteos() > 0) {
-            const TBeneficioRango rango = BeneficioRango(*premios_);
+            const TRangeProfit rango = BeneficioRango(*premios_);
             beneficio = rango.Beneficio;
             lblBeneficio->setText(TextoImporte(rango.Beneficio));
             lblBeneficioTpc->setText(rango.Porcentaje ? TextoPorcentaje(*rango.Porcentaje) : QString());

@@ -202,7 +202,7 @@ void TFRMAsistente::Siguiente()
 
 void TFRMAsistente::Finalizar()
 {
-    TCondicionesAsistente eleccion;
+    TWizardConditions eleccion;
     eleccion.SumaNumeros = cbSumaNumeros->isChecked();
     eleccion.MinDosPares = cbMinDosPares->isChecked();
     eleccion.MaxTresPares = cbMaxTresPares->isChecked();

@@ -4,7 +4,7 @@
 #include "generator/ui/optimizer_controls.h"
 
 #include "generator/genera_comb.h"
-#include "generator/ui/condiciones_model.h"
+#include "generator/ui/conditions_model.h"
 #include "generator/ui/frm_generating.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
@@ -48,7 +48,7 @@ TFRMEuroMillonComb::TFRMEuroMillonComb(QWidget *parent, TGameEdition edition) : 
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     generacion_ = std::make_unique<TEuroMillonGeneraComb>(edition);
     generacion_->OnProgress = [this](void *) { ShowCounters(); };
-    model_ = std::make_unique<TCondicionesModel>(*generacion_, estadisticasValidas_);
+    model_ = std::make_unique<TConditionsModel>(*generacion_, estadisticasValidas_);
 
     CreateActions();
     auto *menuBar = new QMenuBar(this);

@@ -19,7 +19,7 @@ class QTabWidget;
 class QTableView;
 class QToolButton;
 class QVBoxLayout;
-class TCondicionesModel;
+class TConditionsModel;
 class TGuaranteePanel;
 class TOptimizerControls;
 class TControlEuroMillonApuesta;
@@ -100,7 +100,7 @@ private:
     bool EditCondicion(TEuroMillonCondicionGrupo &condicion);
 
     std::unique_ptr<TEuroMillonGeneraComb> generacion_;
-    std::unique_ptr<TCondicionesModel> model_;
+    std::unique_ptr<TConditionsModel> model_;
     bool estadisticasValidas_ = false;
     bool refreshing_ = false;
     // The generation file read or saved last in this window (empty: none).

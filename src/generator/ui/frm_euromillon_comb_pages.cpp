@@ -4,7 +4,7 @@
 #include "generator/ui/guarantee_panel.h"
 #include "generator/ui/optimizer_controls.h"
 
-#include "generator/ui/condiciones_model.h"
+#include "generator/ui/conditions_model.h"
 #include "widgets/control_euromillon_apuesta.h"
 
 #include <QAction>
@@ -95,7 +95,7 @@ QWidget *TFRMEuroMillonComb::BuildCondicionesPage()
     const QFontMetrics metrics = sgGrupos->fontMetrics();
     const QString widest[4] = {QStringLiteral("00"), QString(), QStringLiteral("00000000"), QStringLiteral("100.0%")};
     for (int column : {0, 2, 3})
-        sgGrupos->setColumnWidth(column, std::max(TCondicionesModel::kColumnWidths[column],
+        sgGrupos->setColumnWidth(column, std::max(TConditionsModel::kColumnWidths[column],
                                                   metrics.horizontalAdvance(widest[column]) + 12));
     sgGrupos->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     sgGrupos->setMinimumWidth(20 + 290 + 50 + 40 + 24);

@@ -97,7 +97,7 @@ bool OptimizeKeptBets(QWidget *owner, TEuroMillonGeneraComb &settings)
         QApplication::processEvents();
         return dialog.wasCanceled();
     };
-    const TOptimizeResult result = OptimizarReduccion(settings, settings.Apuestas().Masks(), options);
+    const TOptimizeResult result = OptimizeReduction(settings, settings.Apuestas().Masks(), options);
     dialog.close();
     if (result.status == TOptimizeStatus::kTooLarge) {
         DialogService::ShowMessage(owner, Txt(45708));

@@ -35,7 +35,7 @@ inline bool InstallHistories(const QString &programFolder)
     const QString source =
         QStringLiteral(QOR_HISTORY_DIR);
     QDir(programFolder).mkpath(QStringLiteral("Historial"));
-    for (const std::string &path : ArchivosHistorial(source.toStdString())) {
+    for (const std::string &path : HistoryFiles(source.toStdString())) {
         const QString name = QFileInfo(QString::fromStdString(path)).fileName();
         if (!QFile::copy(QString::fromStdString(path), programFolder + QStringLiteral("/Historial/") + name))
             return false;

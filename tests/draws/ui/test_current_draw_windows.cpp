@@ -184,7 +184,7 @@ private slots:
         const QString source =
             QStringLiteral(QOR_HISTORY_DIR);
         QStringList histories;
-        for (const std::string &path : ArchivosHistorial(source.toStdString()))
+        for (const std::string &path : HistoryFiles(source.toStdString()))
             histories << QString::fromStdString(path);
         QCOMPARE(histories.size(), 6);
         DialogService::SetNextFileNames(histories);

@@ -74,7 +74,7 @@ private slots:
         QVERIFY2(update.Run({fixture_->server.Url(path)}), qPrintable(update.Message()));
         QCOMPARE(update.Total(), 1947);
         QCOMPARE(update.Informe().Resultado.Anadidos, 10);
-        QCOMPARE(Rechazados(update.Informe()), 0);
+        QCOMPARE(RefusedCount(update.Informe()), 0);
         QVERIFY(ReadWholeFile(Archive()) == fixture_->full);
         QVERIFY(fixture_->server.LastUserAgent().startsWith("Mozilla/5.0"));
     }

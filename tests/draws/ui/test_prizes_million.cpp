@@ -6,7 +6,7 @@
 
 #include "draws/draw_import.h"
 #include "draws/prize_check.h"
-#include "draws/ui/apuestas_premiadas_model.h"
+#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/frm_euromillon_premios.h"
 #include "framework/localize.h"
 #include "framework/parametres.h"
@@ -61,7 +61,7 @@ private slots:
         ShellTestFolder folder;
         Localizer().UnloadLanguage();
         UseEnglishNumbers();
-        const TInformeImportacion informe = ImportarArchivos({csv.toStdString()}, ArchivoSorteos());
+        const TImportReport informe = ImportDrawFiles({csv.toStdString()}, ArchivoSorteos());
         QCOMPARE(informe.Resultado.Anadidos, 378);
         Parametres().SetValor("PRM_PREMIOS_Desde", Variant::DateTime(Day(2004, 2, 13)));
         Parametres().SetValor("PRM_PREMIOS_Hasta", Variant::DateTime(Day(2011, 12, 31)));

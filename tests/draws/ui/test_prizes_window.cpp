@@ -4,10 +4,10 @@
 
 #include "draws/draw.h"
 #include "draws/prize_check.h"
-#include "draws/ui/apuestas_premiadas_model.h"
+#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/frm_euromillon_premios.h"
 #include "draws/ui/frm_euromillon_sorteo.h"
-#include "draws/ui/grafico_beneficio.h"
+#include "draws/ui/profit_chart.h"
 #include "framework/localize.h"
 #include "framework/parametres.h"
 #include "model/euromillon_apuesta.h"
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->toolTip(),
                  QStringLiteral("Coste de 2 sorteos: 40.00"));
         QVERIFY(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->styleSheet().contains(QStringLiteral("255, 0, 0")));
-        auto *chart = window.findChild<TGraficoBeneficio *>();
+        auto *chart = window.findChild<TProfitChart *>();
         QCOMPARE(chart->Puntos(), 2);
     }
 
@@ -308,7 +308,7 @@ private slots:
     {
         // The six histories of the source tree.
         QStringList files;
-        for (const std::string &path : ArchivosHistorial(QOR_HISTORY_DIR))
+        for (const std::string &path : HistoryFiles(QOR_HISTORY_DIR))
             files << QString::fromStdString(path);
         ResetRangeParameters(Day(2011, 5, 6));
         TFRMEuroMillonPremios window;

@@ -84,7 +84,7 @@ private slots:
         folder_->CopyLanguageFiles();
         const QString csv = QStringLiteral(QOR_HISTORY_DIR "/euromillions.csv");
         QVERIFY2(QFile::exists(csv), qPrintable(csv));
-        ImportarArchivos({csv.toStdString()}, ArchivoSorteos());
+        ImportDrawFiles({csv.toStdString()}, ArchivoSorteos());
         Parametres().SetValor("PRM_PREMIOS_Desde", Variant::DateTime(Day(2010, 1, 1)));
         Parametres().SetValor("PRM_PREMIOS_Hasta", Variant::DateTime(Day(2011, 5, 6)));
         Parametres().SetValor("PRM_PREMIOS_HastaChecked", Variant(true));

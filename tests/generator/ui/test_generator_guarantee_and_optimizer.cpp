@@ -102,7 +102,7 @@ private slots:
         // What the search reaches before the cancel depends on the machine's
         // speed; the kept bets never outnumber the greedy ones.
         QVERIFY2(kept.Count() <= 22, qPrintable(QString::number(kept.Count())));
-        const TVerificacion verdict = VerificarReduccion(window.Generacion(), kept.Masks());
+        const TReductionVerdict verdict = VerifyReduction(window.Generacion(), kept.Masks());
         QVERIFY(verdict.Completa());
         QVERIFY(window.Guarantee()->HasReport());
     }

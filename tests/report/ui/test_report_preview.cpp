@@ -132,7 +132,7 @@ private slots:
         int first = 1;
         while (!(apuestas.Mask(0) & NumberBit(first)))
             ++first;
-        const TRectDecimas box = CasillaDeValor(TablasDePais(pbEspana).Geometria, TablasDePais(pbEspana).Formato, 1, 1, first);
+        const TRectTenths box = CasillaDeValor(TablasDePais(pbEspana).Geometria, TablasDePais(pbEspana).Formato, 1, 1, first);
         const double pixelsPerTenth = 300 / 254.0;
         const QPoint centre(qRound((box.x + box.w / 2) * pixelsPerTenth), qRound((box.y + box.h / 2) * pixelsPerTenth));
         QVERIFY(qGray(image.pixel(centre)) < 128);

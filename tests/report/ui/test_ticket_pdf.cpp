@@ -105,7 +105,7 @@ private slots:
                 for (int block = 1; block <= 2; ++block) {
                     for (int n = 1; n <= (block == 1 ? 50 : 9); ++n) {
                         const bool marked = mask & (block == 1 ? NumberBit(n) : StarBit(n));
-                        const TRectDecimas box = CasillaDeValor(es.Geometria, es.Formato, i, block, n);
+                        const TRectTenths box = CasillaDeValor(es.Geometria, es.Formato, i, block, n);
                         const QRect area = PixelRect(box.x - 4, box.y - 4, box.w + 8, box.h + 8);
                         Ink ink;
                         for (int y = area.top(); y <= area.bottom(); ++y)

@@ -1,4 +1,4 @@
-#include "draws/ui/apuestas_premiadas_model.h"
+#include "draws/ui/winning_bets_model.h"
 
 #include "draws/ui/draw_texts.h"
 #include "model/ticket_tables.h"
@@ -11,20 +11,20 @@ constexpr int kColumns = 5;
 
 } // namespace
 
-TApuestasPremiadasModel::TApuestasPremiadasModel(const TPremiosEuroMillon &premios, QObject *parent)
+TWinningBetsModel::TWinningBetsModel(const TPremiosEuroMillon &premios, QObject *parent)
     : QAbstractTableModel(parent)
 {
     fuente_.Count = [&premios] { return premios.CountPremiadas(); };
     fuente_.Page = [&premios](int64_t first, size_t count) { return premios.GetPremiadas(first, count); };
 }
 
-void TApuestasPremiadasModel::SetFuente(TFuentePremiadas fuente)
+void TWinningBetsModel::SetFuente(TFuentePremiadas fuente)
 {
     fuente_ = std::move(fuente);
     Reload();
 }
 
-void TApuestasPremiadasModel::Reload()
+void TWinningBetsModel::Reload()
 {
     beginResetModel();
     total_ = fuente_.Count();
@@ -34,12 +34,12 @@ void TApuestasPremiadasModel::Reload()
     emit PaginaCambiada();
 }
 
-int64_t TApuestasPremiadasModel::Paginas() const
+int64_t TWinningBetsModel::Paginas() const
 {
     return std::max<int64_t>(1, (total_ + kFilasPorPagina - 1) / kFilasPorPagina);
 }
 
-void TApuestasPremiadasModel::SetPagina(int64_t pagina)
+void TWinningBetsModel::SetPagina(int64_t pagina)
 {
     pagina = std::clamp<int64_t>(pagina, 0, Paginas() - 1);
     if (pagina == pagina_)
@@ -51,7 +51,7 @@ void TApuestasPremiadasModel::SetPagina(int64_t pagina)
     emit PaginaCambiada();
 }
 
-void TApuestasPremiadasModel::CargarPagina()
+void TWinningBetsModel::CargarPagina()
 {
     filas_.clear();
     const int64_t first = PrimeraFila();
@@ -59,23 +59,23 @@ void TApuestasPremiadasModel::CargarPagina()
         filas_ = fuente_.Page(first, static_cast<size_t>(std::min<int64_t>(kFilasPorPagina, total_ - first)));
 }
 
-void TApuestasPremiadasModel::SetHeaders(const QStringList &headers)
+void TWinningBetsModel::SetHeaders(const QStringList &headers)
 {
     headers_ = headers;
     emit headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
 }
 
-int TApuestasPremiadasModel::rowCount(const QModelIndex &parent) const
+int TWinningBetsModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : std::max(FilasEnPagina(), 1);
 }
 
-int TApuestasPremiadasModel::columnCount(const QModelIndex &parent) const
+int TWinningBetsModel::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : kColumns;
 }
 
-QVariant TApuestasPremiadasModel::data(const QModelIndex &index, int role) const
+QVariant TWinningBetsModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= FilasEnPagina())
         return QVariant();
@@ -99,7 +99,7 @@ QVariant TApuestasPremiadasModel::data(const QModelIndex &index, int role) const
     }
 }
 
-QVariant TApuestasPremiadasModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant TWinningBetsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < headers_.size())
         return headers_.at(section);

@@ -16,14 +16,14 @@ class QValueAxis;
 // The chart page of the prizes window: cumulative cost, cumulative prizes
 // and running profit per draw date over the range of the last run, with a
 // button that saves the chart as a PNG image.
-class TGraficoBeneficio : public QWidget {
+class TProfitChart : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TGraficoBeneficio(QWidget *parent = nullptr);
+    explicit TProfitChart(QWidget *parent = nullptr);
 
     // Replaces the plotted points (oldest first); none empties the chart.
-    void Mostrar(const std::vector<TPuntoBeneficio> &curva);
+    void Mostrar(const std::vector<TProfitPoint> &curva);
     int Puntos() const { return puntos_; }
     void ApplyTexts();
 

@@ -1,4 +1,4 @@
-#include "generator/ui/condiciones_model.h"
+#include "generator/ui/conditions_model.h"
 
 #include "generator/genera_comb.h"
 #include "generator/ui/generator_widgets.h"
@@ -9,29 +9,29 @@
 #include <QFont>
 #include <QPalette>
 
-TCondicionesModel::TCondicionesModel(TEuroMillonGeneraComb &generacion, const bool &estadisticasValidas,
+TConditionsModel::TConditionsModel(TEuroMillonGeneraComb &generacion, const bool &estadisticasValidas,
                                      QObject *parent)
     : QAbstractTableModel(parent), generacion_(generacion), estadisticasValidas_(estadisticasValidas)
 {
 }
 
-void TCondicionesModel::Refresh()
+void TConditionsModel::Refresh()
 {
     beginResetModel();
     endResetModel();
 }
 
-int TCondicionesModel::rowCount(const QModelIndex &parent) const
+int TConditionsModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : generacion_.Condiciones().Count();
 }
 
-int TCondicionesModel::columnCount(const QModelIndex &parent) const
+int TConditionsModel::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : 4;
 }
 
-QString TCondicionesModel::Text(int row, int column) const
+QString TConditionsModel::Text(int row, int column) const
 {
     const TEuroMillonCondicionGrupos &condiciones = generacion_.Condiciones();
     switch (column) {
@@ -51,7 +51,7 @@ QString TCondicionesModel::Text(int row, int column) const
     }
 }
 
-QVariant TCondicionesModel::data(const QModelIndex &index, int role) const
+QVariant TConditionsModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
@@ -85,7 +85,7 @@ QVariant TCondicionesModel::data(const QModelIndex &index, int role) const
     }
 }
 
-QVariant TCondicionesModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant TConditionsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section > 3)
         return {};

@@ -1,4 +1,4 @@
-#include "draws/ui/grafico_beneficio.h"
+#include "draws/ui/profit_chart.h"
 
 #include "draws/ui/draw_texts.h"
 #include "widgets/command_guard.h"
@@ -46,7 +46,7 @@ QLineSeries *NewSeries(QChart *chart, const QColor &colour)
 
 } // namespace
 
-TGraficoBeneficio::TGraficoBeneficio(QWidget *parent) : QWidget(parent)
+TProfitChart::TProfitChart(QWidget *parent) : QWidget(parent)
 {
     chart_ = new QChart;
     chart_->setMargins(QMargins(2, 2, 2, 2));
@@ -85,7 +85,7 @@ TGraficoBeneficio::TGraficoBeneficio(QWidget *parent) : QWidget(parent)
     Mostrar({});
 }
 
-void TGraficoBeneficio::ApplyTexts()
+void TProfitChart::ApplyTexts()
 {
     chart_->setTitle(Txt(45226));
     coste_->setName(Txt(45221));
@@ -94,11 +94,11 @@ void TGraficoBeneficio::ApplyTexts()
     bbGuardar->setText(Txt(45224));
 }
 
-void TGraficoBeneficio::Mostrar(const std::vector<TPuntoBeneficio> &curva)
+void TProfitChart::Mostrar(const std::vector<TProfitPoint> &curva)
 {
     QList<QPointF> coste, premios, beneficio;
     double lowest = 0, highest = 1;
-    for (const TPuntoBeneficio &punto : curva) {
+    for (const TProfitPoint &punto : curva) {
         const auto x = static_cast<qreal>(Milliseconds(punto.Fecha));
         coste.append({x, Units(punto.CosteAcumulado)});
         premios.append({x, Units(punto.PremiosAcumulados)});
@@ -122,7 +122,7 @@ void TGraficoBeneficio::Mostrar(const std::vector<TPuntoBeneficio> &curva)
     bbGuardar->setEnabled(!curva.empty());
 }
 
-void TGraficoBeneficio::Guardar()
+void TProfitChart::Guardar()
 {
     const QString path = DialogService::SaveFileName(this, Txt(45225), QStringLiteral("png"));
     if (path.isEmpty())
@@ -131,7 +131,7 @@ void TGraficoBeneficio::Guardar()
     DialogService::ShowMessage(this, QString::fromStdString(FormatText(GetText(43114), {path.toStdString()})));
 }
 
-void TGraficoBeneficio::GuardarPng(const QString &path)
+void TProfitChart::GuardarPng(const QString &path)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);

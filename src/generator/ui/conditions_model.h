@@ -9,14 +9,14 @@ class TEuroMillonGeneraComb;
 // per possible bet. Inactive conditions are italic in grey; the counters are
 // right-aligned in black only while they belong to the last run, otherwise
 // centred in grey.
-class TCondicionesModel : public QAbstractTableModel {
+class TConditionsModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
     // Widths in pixels of the four columns.
     static constexpr int kColumnWidths[4] = {20, 290, 50, 40};
 
-    TCondicionesModel(TEuroMillonGeneraComb &generacion, const bool &estadisticasValidas, QObject *parent = nullptr);
+    TConditionsModel(TEuroMillonGeneraComb &generacion, const bool &estadisticasValidas, QObject *parent = nullptr);
 
     // Reads the settings again.
     void Refresh();

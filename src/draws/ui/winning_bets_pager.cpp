@@ -1,6 +1,6 @@
-#include "draws/ui/paginador_premiadas.h"
+#include "draws/ui/winning_bets_pager.h"
 
-#include "draws/ui/apuestas_premiadas_model.h"
+#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/draw_texts.h"
 #include "model/format.h"
 #include "widgets/texts.h"
@@ -37,7 +37,7 @@ QString Fmt(uint16_t id, const QString &a, const QString &b, const QString &c = 
 
 } // namespace
 
-TPaginadorPremiadas::TPaginadorPremiadas(TApuestasPremiadasModel &model, QWidget *parent)
+TWinningBetsPager::TWinningBetsPager(TWinningBetsModel &model, QWidget *parent)
     : QWidget(parent), model_(model)
 {
     setObjectName(QStringLiteral("PaginadorPremiadas"));
@@ -59,7 +59,7 @@ TPaginadorPremiadas::TPaginadorPremiadas(TApuestasPremiadasModel &model, QWidget
     connect(tbSiguiente, &QToolButton::clicked, this, [this] { model_.SetPagina(model_.Pagina() + 1); });
     connect(tbUltima, &QToolButton::clicked, this, [this] { model_.SetPagina(model_.Paginas() - 1); });
     connect(ebPagina, &QLineEdit::returnPressed, this, [this] { IrALaPagina(); });
-    connect(&model_, &TApuestasPremiadasModel::PaginaCambiada, this, [this] { Mostrar(); });
+    connect(&model_, &TWinningBetsModel::PaginaCambiada, this, [this] { Mostrar(); });
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -76,7 +76,7 @@ TPaginadorPremiadas::TPaginadorPremiadas(TApuestasPremiadasModel &model, QWidget
     ApplyTexts();
 }
 
-void TPaginadorPremiadas::ApplyTexts()
+void TWinningBetsPager::ApplyTexts()
 {
     tbPrimera->setToolTip(Txt(kTextPrimera));
     tbAnterior->setToolTip(Txt(kTextAnterior));
@@ -86,7 +86,7 @@ void TPaginadorPremiadas::ApplyTexts()
     Mostrar();
 }
 
-void TPaginadorPremiadas::IrALaPagina()
+void TWinningBetsPager::IrALaPagina()
 {
     // Digits only, whatever the grouping the user typed; an empty or absurd
     // entry just shows the page again.
@@ -101,7 +101,7 @@ void TPaginadorPremiadas::IrALaPagina()
     Mostrar();
 }
 
-void TPaginadorPremiadas::Mostrar()
+void TWinningBetsPager::Mostrar()
 {
     const int64_t pagina = model_.Pagina();
     const int64_t paginas = model_.Paginas();

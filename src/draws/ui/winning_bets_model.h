@@ -21,13 +21,13 @@ struct TFuentePremiadas {
 // by the checker when the page is turned. Columns: date (dd/mm/yy), bet
 // number (from 1), ticket, category, prize. Without hits the table shows one
 // empty row.
-class TApuestasPremiadasModel : public QAbstractTableModel {
+class TWinningBetsModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
     static constexpr int kFilasPorPagina = 1000;
 
-    TApuestasPremiadasModel(const TPremiosEuroMillon &premios, QObject *parent);
+    TWinningBetsModel(const TPremiosEuroMillon &premios, QObject *parent);
 
     // The rows come from elsewhere than the checker (a test's rows from counts).
     void SetFuente(TFuentePremiadas fuente);

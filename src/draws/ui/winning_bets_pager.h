@@ -5,16 +5,16 @@
 class QLabel;
 class QLineEdit;
 class QToolButton;
-class TApuestasPremiadasModel;
+class TWinningBetsModel;
 
 // Turns the pages of the winning bets: first, previous, next, last, and a
 // page typed and confirmed with Enter; shows the page and the rows shown.
 // Follows the model, whoever changes its page.
-class TPaginadorPremiadas : public QWidget {
+class TWinningBetsPager : public QWidget {
     Q_OBJECT
 
 public:
-    TPaginadorPremiadas(TApuestasPremiadasModel &model, QWidget *parent);
+    TWinningBetsPager(TWinningBetsModel &model, QWidget *parent);
 
     void ApplyTexts();
 
@@ -22,7 +22,7 @@ private:
     void Mostrar();
     void IrALaPagina();
 
-    TApuestasPremiadasModel &model_;
+    TWinningBetsModel &model_;
     QToolButton *tbPrimera = nullptr;
     QToolButton *tbAnterior = nullptr;
     QToolButton *tbSiguiente = nullptr;
