@@ -92,7 +92,7 @@ private slots:
         QVERIFY(LastBox());
         QCOMPARE(LastBox()->kind, DialogService::Kind::Information);
         QVERIFY2(LastBox()->text.contains(QStringLiteral("Sorteos nuevos: 10")), qPrintable(LastBox()->text));
-        QVERIFY(LastBox()->text.contains(QStringLiteral("RefusedCount: 0")));
+        QVERIFY(LastBox()->text.contains(QStringLiteral("Rechazados: 0")));
         QVERIFY(LastBox()->text.contains(QStringLiteral("Total sorteos en la base de datos: 1947")));
         QVERIFY(LastBox()->text.contains(Server().Url(path)));
     }
