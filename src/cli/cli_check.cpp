@@ -109,9 +109,11 @@ int Check(const std::vector<std::string> &args)
         return CliFail("no draw archive at " + archive);
 
     TEuroMillonApuestas apuestas(edition);
-    apuestas.LoadFromFile(combination);
+    if (!LoadOrReport(apuestas, combination))
+        return kCliUsageError;
     TSorteosEuroMillon sorteos(edition);
-    sorteos.LoadFromFile(archive);
+    if (!LoadOrReport(sorteos, archive))
+        return kCliUsageError;
     sorteos.KeepRange(from, to);
 
     TPremiosEuroMillon premios;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/exception.h"
+
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -32,3 +34,22 @@ std::ostream &SummaryStream(const std::string &outputPath);
 // Writes "qor-euromillon-cli: <message>" on standard error and returns
 // kCliUsageError, for `return CliFail("...")`.
 int CliFail(const std::string &message);
+
+// CliFail for an error about a file: the message names the file once,
+// "<path>: <message>", or as it stands when it already names it.
+int CliFileFail(const std::string &path, const std::string &message);
+
+// Reads the file into object (a combination, a draw archive, a template,
+// generation settings); false after CliFileFail when it cannot, so that
+// the command returns kCliUsageError.
+template <typename T>
+bool LoadOrReport(T &object, const std::string &path)
+{
+    try {
+        object.LoadFromFile(path);
+        return true;
+    } catch (const Exception &error) {
+        CliFileFail(path, error.Message());
+        return false;
+    }
+}

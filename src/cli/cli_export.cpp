@@ -84,11 +84,8 @@ int RunExport(const std::vector<std::string> &args)
 
     // The game of --edition: a file of the other game is refused (45801).
     TEuroMillonApuestas combination(EditionInForce());
-    try {
-        combination.LoadFromFile(*options.input);
-    } catch (const Exception &error) {
-        return CliFail(*options.input + ": " + error.Message());
-    }
+    if (!LoadOrReport(combination, *options.input))
+        return kCliUsageError;
     const std::string &output = options.text ? *options.text : *options.xlsx;
     try {
         if (options.text) {
@@ -99,7 +96,7 @@ int RunExport(const std::vector<std::string> &args)
             WriteBetWorkbook(output, SheetNameFor(combination.Name()), combination.Masks());
         }
     } catch (const Exception &error) {
-        return CliFail(output + ": " + error.Message());
+        return CliFileFail(output, error.Message());
     }
     SummaryStream(output) << "bets=" << combination.Count() << std::endl;
     return 0;

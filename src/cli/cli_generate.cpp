@@ -157,11 +157,8 @@ int RunGenerate(const std::vector<std::string> &args)
 
     TEuroMillonGeneraComb settings(EditionInForce());
     if (options.gem) {
-        try {
-            settings.LoadFromFile(*options.gem);
-        } catch (const Exception &error) {
-            return CliFail(*options.gem + ": " + error.Message());
-        }
+        if (!LoadOrReport(settings, *options.gem))
+            return kCliUsageError;
     }
     if (options.numbers)
         SetBlock(settings.Seleccion(), kBlockNumbers, *options.numbers);
@@ -224,7 +221,7 @@ int RunGenerate(const std::vector<std::string> &args)
     try {
         combination.SaveToFile(*options.output);
     } catch (const Exception &error) {
-        return CliFail(*options.output + ": " + error.Message());
+        return CliFileFail(*options.output, error.Message());
     }
     std::printf("generated=%d valid=%d kept=%d seconds=%.2f", settings.Generadas(), settings.Validas(), kept,
                 seconds);

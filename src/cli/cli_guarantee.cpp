@@ -129,11 +129,8 @@ int RunGuarantee(const std::vector<std::string> &args)
         return CliFail("--archive goes with --odds (try 'guarantee --help')");
 
     TEuroMillonApuestas combination(EditionInForce());
-    try {
-        combination.LoadFromFile(*path);
-    } catch (const Exception &error) {
-        return CliFail(*path + ": " + error.Message());
-    }
+    if (!LoadOrReport(combination, *path))
+        return kCliUsageError;
     // Without a selection the analyser takes the bets' values as it marks
     // them, sparing a pass over millions of bets; the selection is checked
     // before anything is printed either way.
@@ -162,7 +159,7 @@ int RunGuarantee(const std::vector<std::string> &args)
         try {
             averages = ReadAverages(combination.Edition(), archive);
         } catch (const Exception &error) {
-            return CliFail(archive.value_or(ArchivoSorteos(combination.Edition())) + ": " + error.Message());
+            return CliFileFail(archive.value_or(ArchivoSorteos(combination.Edition())), error.Message());
         }
     }
 

@@ -76,11 +76,8 @@ int RunImport(const std::vector<std::string> &args)
     // The game of --edition: a file of the other game is refused (45801).
     TEuroMillonApuestas combination(EditionInForce());
     if (options.append) {
-        try {
-            combination.LoadFromFile(*options.output);
-        } catch (const Exception &error) {
-            return CliFail(*options.output + ": " + error.Message());
-        }
+        if (!LoadOrReport(combination, *options.output))
+            return kCliUsageError;
     } else {
         combination.SetName(std::filesystem::path(*options.output).stem().string());
     }
@@ -91,14 +88,14 @@ int RunImport(const std::vector<std::string> &args)
     try {
         counts = ImportBetTextFile(*options.input, combination);
     } catch (const Exception &error) {
-        return CliFail(*options.input + ": " + error.Message());
+        return CliFileFail(*options.input, error.Message());
     }
     if (counts.Of(TLineClass::Bet) == 0)
         return CliFail(*options.input + ": no bet found in " + std::to_string(counts.lines) + " lines; nothing written");
     try {
         combination.SaveToFile(*options.output);
     } catch (const Exception &error) {
-        return CliFail(*options.output + ": " + error.Message());
+        return CliFileFail(*options.output, error.Message());
     }
     std::printf("lines=%" PRId64 " blank=%" PRId64 " bets=%" PRId64 " comments=%" PRId64 " errors=%" PRId64 "\n",
                 counts.lines, counts.Of(TLineClass::Blank), counts.Of(TLineClass::Bet),

@@ -50,7 +50,7 @@ int ImportDraws(const std::vector<std::string> &args)
     try {
         informe = ImportDrawFiles(csvs, archive, edition);
     } catch (const EWriteError &error) {
-        return CliFail(archive + ": " + error.Message()); // the archive could not be written
+        return CliFileFail(archive, error.Message()); // the archive could not be written
     }
     const TImportResult &result = informe.Resultado;
     std::cout << "Archive: " << archive << "\n"

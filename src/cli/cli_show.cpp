@@ -34,11 +34,8 @@ int RunShow(const std::vector<std::string> &args)
     // The game in force is the file's own unless --edition named another,
     // which refuses the file (45801).
     TEuroMillonApuestas combination(EditionInForce());
-    try {
-        combination.LoadFromFile(path);
-    } catch (const Exception &error) {
-        return CliFail(path + ": " + error.Message());
-    }
+    if (!LoadOrReport(combination, path))
+        return kCliUsageError;
     TSeparatorScope separators(".", "-");
     std::string out = EscapeControlCharacters(combination.Name()) + "\n";
     for (BetMask mask : combination.Masks()) {

@@ -79,6 +79,11 @@ int CliFail(const std::string &message)
     return kCliUsageError;
 }
 
+int CliFileFail(const std::string &path, const std::string &message)
+{
+    return CliFail(message.find(path) != std::string::npos ? message : path + ": " + message);
+}
+
 int main(int argc, char *argv[])
 {
     IgnoreFileSizeSignal();

@@ -158,3 +158,24 @@ TEST_F(CliEdgesTest, AnExplicitEditionOfAnotherGameIsStillRefused)
     EXPECT_EQ(made.status, 2);
     EXPECT_NE(made.err.find("no bet found"), std::string::npos) << made.err;
 }
+
+// Every error about a file names it once, whichever of the command's files it is.
+TEST_F(CliEdgesTest, AnErrorNamesItsFileOnce)
+{
+    const std::string aem = Combination("one.aem", TGameEdition::Classic, "una", BetOf({1, 2, 3, 4, 5}, {1, 2}));
+    WriteFileBytes(Path("cut.emx"), std::string("EMS1\x06", 5)); // an archive cut short
+    const struct {
+        std::string arguments, file;
+    } cases[] = {
+        {"check '" + aem + "' --archive '" + Path("cut.emx") + "'", Path("cut.emx")},
+        {"show '" + Path("none.aem") + "'", Path("none.aem")},
+        {"check '" + Path("none.aem") + "' --archive '" + Path("cut.emx") + "'", Path("none.aem")},
+    };
+    for (const auto &c : cases) {
+        const CliResult result = Run(c.arguments);
+        EXPECT_EQ(result.status, 2) << c.arguments;
+        const size_t first = result.err.find(c.file);
+        EXPECT_NE(first, std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find(c.file, first + 1), std::string::npos) << "named twice: " << result.err;
+    }
+}

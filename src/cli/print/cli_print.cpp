@@ -109,7 +109,8 @@ int Print(const std::vector<std::string> &args)
 
     // The game of --edition: a file of the other game is refused (45801).
     TEuroMillonApuestas apuestas(EditionInForce());
-    apuestas.LoadFromFile(options.combination);
+    if (!LoadOrReport(apuestas, options.combination))
+        return kCliUsageError;
     if (apuestas.Count() == 0)
         return CliFail("the combination holds no bet: nothing to print");
     // The automatic ticket knows the slips of the classic game only.
@@ -119,11 +120,12 @@ int Print(const std::vector<std::string> &args)
     PonerPais(options.pais);
     const TTablasBoleto &tablas = TablasDePais(options.pais);
     TfrReport report;
-    if (options.templateFile.empty())
+    if (options.templateFile.empty()) {
         ConstruirBoletoAutomatico(report, options.rotation, tablas.Geometria, tablas.Formato, options.dx, options.dy,
                                   kPrintBoletosDataSet);
-    else
-        report.LoadFromFile(options.templateFile);
+    } else if (!LoadOrReport(report, options.templateFile)) {
+        return kCliUsageError;
+    }
     TPrintBoletosSource source(apuestas, tablas.Formato);
     source.SetTestMode(options.testMode);
     source.Attach(report, kPrintBoletosDataSet);
@@ -132,7 +134,7 @@ int Print(const std::vector<std::string> &args)
     try {
         ExportPdf(prepared, options.pdf);
     } catch (const Exception &error) {
-        return CliFail(options.pdf + ": " + error.Message());
+        return CliFileFail(options.pdf, error.Message());
     }
     SummaryStream(options.pdf) << prepared.Pages.size() << " pages written to " << options.pdf << "\n";
     return 0;
