@@ -88,45 +88,63 @@ void PrintOdds(const TGuaranteeOdds &odds, TGameEdition edition, const TAverageP
                 PlainAmount(CostOfOneDraw(odds.Bets, edition)).c_str());
 }
 
+struct GuaranteeOptions {
+    std::optional<std::string> path;
+    std::optional<BetMask> numbers;
+    std::optional<BetMask> stars;
+    std::optional<std::string> archive;
+    bool odds = false;
+};
+
+// Returns an error message, or "" with the options filled.
+std::string ParseGuaranteeOptions(const std::vector<std::string> &args, GuaranteeOptions &options)
+{
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string &argument = args[i];
+        if (argument == "--odds") {
+            options.odds = true;
+        } else if (argument == "--archive") {
+            if (i + 1 >= args.size())
+                return "option '" + argument + "' needs a value";
+            options.archive = args[++i];
+        } else if (argument == "--numbers" || argument == "--stars") {
+            if (i + 1 >= args.size())
+                return "option '" + argument + "' needs a value";
+            std::string error;
+            const bool isNumbers = argument == "--numbers";
+            const int highest = isNumbers ? 50 : GameRules(EditionInForce()).HighestStar;
+            const std::optional<std::vector<int>> values = ParseValueList(args[++i], 1, highest, error);
+            if (!values)
+                return argument + ": " + error;
+            (isNumbers ? options.numbers : options.stars) =
+                MaskOfValues(*values, isNumbers ? &NumberBit : &StarBit);
+        } else if (argument.starts_with("-") || options.path) {
+            return "argument '" + argument + "' is not known (try 'guarantee --help')";
+        } else {
+            options.path = argument;
+        }
+    }
+    if (!options.path || options.path->empty())
+        return "guarantee takes one combination file (try 'guarantee --help')";
+    if (options.archive && !options.odds)
+        return "--archive goes with --odds (try 'guarantee --help')";
+    return {};
+}
+
 int RunGuarantee(const std::vector<std::string> &args)
 {
     if (args.size() == 1 && IsHelpOption(args[0])) {
         std::cout << kGuaranteeUsage;
         return 0;
     }
-    std::optional<std::string> path;
-    std::optional<BetMask> numbers;
-    std::optional<BetMask> stars;
-    std::optional<std::string> archive;
-    bool odds = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string &argument = args[i];
-        if (argument == "--odds") {
-            odds = true;
-        } else if (argument == "--archive") {
-            if (i + 1 >= args.size())
-                return CliFail("option '" + argument + "' needs a value");
-            archive = args[++i];
-        } else if (argument == "--numbers" || argument == "--stars") {
-            if (i + 1 >= args.size())
-                return CliFail("option '" + argument + "' needs a value");
-            std::string error;
-            const bool isNumbers = argument == "--numbers";
-            const int highest = isNumbers ? 50 : GameRules(EditionInForce()).HighestStar;
-            const std::optional<std::vector<int>> values = ParseValueList(args[++i], 1, highest, error);
-            if (!values)
-                return CliFail(argument + ": " + error);
-            (isNumbers ? numbers : stars) = MaskOfValues(*values, isNumbers ? &NumberBit : &StarBit);
-        } else if (argument.starts_with("-") || path) {
-            return CliFail("argument '" + argument + "' is not known (try 'guarantee --help')");
-        } else {
-            path = argument;
-        }
-    }
-    if (!path || path->empty())
-        return CliFail("guarantee takes one combination file (try 'guarantee --help')");
-    if (archive && !odds)
-        return CliFail("--archive goes with --odds (try 'guarantee --help')");
+    GuaranteeOptions options;
+    if (std::string error = ParseGuaranteeOptions(args, options); !error.empty())
+        return CliFail(error);
+    const std::optional<std::string> &path = options.path;
+    const std::optional<BetMask> &numbers = options.numbers;
+    const std::optional<BetMask> &stars = options.stars;
+    const std::optional<std::string> &archive = options.archive;
+    const bool odds = options.odds;
 
     TEuroMillonApuestas combination(EditionInForce());
     if (!LoadOrReport(combination, *path))
