@@ -61,6 +61,42 @@ std::string PreciosPorSorteo(const TPremiosEuroMillon &premios)
     return text;
 }
 
+// The totals per category, the money, and unless summary is asked every
+// winning bet with its draw's day, category and prize.
+void PrintCheck(const TPremiosEuroMillon &premios, const TEuroMillonApuestas &apuestas, const std::string &combination,
+                const TSorteosEuroMillon &sorteos, bool summary)
+{
+    std::cout << "Combination: " << apuestas.Name() << " (" << apuestas.Count() << " bets, " << combination << ")\n";
+    std::cout << "Draws: " << sorteos.Count();
+    if (sorteos.Count() > 0)
+        std::cout << " (" << FormatFechaIso(sorteos.Sorteo(sorteos.Count() - 1).FechaSorteo) << " to "
+                  << FormatFechaIso(sorteos.Sorteo(0).FechaSorteo) << ")";
+    std::cout << "\nHits: " << premios.CountPremiadas() << "\n\n";
+    std::cout << "Category        Hits            Total\n";
+    const int categorias = GameRules(apuestas.Edition()).CategoryCount;
+    for (int c = 1; c <= categorias; ++c)
+        std::cout << Padded(CategoriaTexto(c, categorias), 8) << Padded(std::to_string(premios.NumPremiadas(c)), 12)
+                  << Padded(FormatCurrency(premios.TotalCategoria(c)), 17) << "\n";
+    std::cout << "\nTotal prizes: " << FormatCurrency(premios.TotalPremios()) << "\n";
+    std::cout << "Price per draw: " << PreciosPorSorteo(premios) << "\n";
+    std::cout << "Cost of " << premios.CountSorteos() << (premios.CountSorteos() == 1 ? " draw: " : " draws: ")
+              << FormatCurrency(premios.ImporteCombinacion()) << "\n";
+    std::cout << "Profit: " << FormatCurrency(premios.Beneficio()) << "\n";
+    const std::optional<Currency> percentage = premios.PorcentajeBeneficio();
+    std::cout << "Profit percentage: " << (percentage ? FormatCurrency(*percentage) + " %" : std::string("-"))
+              << "\n";
+
+    if (!summary && premios.CountPremiadas() > 0) {
+        std::cout << "\nWinning bets:\n";
+        premios.ForEachPremiada([&](const TApuestaPremiada &hit) {
+            std::cout << Padded(std::to_string(hit.IndiceApuesta + 1), 8) << "  "
+                      << MaskToText(apuestas.Mask(hit.IndiceApuesta)) << "  " << FormatFechaIso(hit.FechaSorteo)
+                      << "  " << Padded(CategoriaTexto(hit.Categoria, categorias), 4)
+                      << Padded(FormatCurrency(hit.Importe), 17) << "\n";
+        });
+    }
+}
+
 int Check(const std::vector<std::string> &args)
 {
     std::string combination, archive;
@@ -120,35 +156,7 @@ int Check(const std::vector<std::string> &args)
     premios.SetApuestas(&apuestas);
     premios.Procesar(sorteos);
 
-    std::cout << "Combination: " << apuestas.Name() << " (" << apuestas.Count() << " bets, " << combination << ")\n";
-    std::cout << "Draws: " << sorteos.Count();
-    if (sorteos.Count() > 0)
-        std::cout << " (" << FormatFechaIso(sorteos.Sorteo(sorteos.Count() - 1).FechaSorteo) << " to "
-                  << FormatFechaIso(sorteos.Sorteo(0).FechaSorteo) << ")";
-    std::cout << "\nHits: " << premios.CountPremiadas() << "\n\n";
-    std::cout << "Category        Hits            Total\n";
-    const int categorias = GameRules(edition).CategoryCount;
-    for (int c = 1; c <= categorias; ++c)
-        std::cout << Padded(CategoriaTexto(c, categorias), 8) << Padded(std::to_string(premios.NumPremiadas(c)), 12)
-                  << Padded(FormatCurrency(premios.TotalCategoria(c)), 17) << "\n";
-    std::cout << "\nTotal prizes: " << FormatCurrency(premios.TotalPremios()) << "\n";
-    std::cout << "Price per draw: " << PreciosPorSorteo(premios) << "\n";
-    std::cout << "Cost of " << premios.CountSorteos() << (premios.CountSorteos() == 1 ? " draw: " : " draws: ")
-              << FormatCurrency(premios.ImporteCombinacion()) << "\n";
-    std::cout << "Profit: " << FormatCurrency(premios.Beneficio()) << "\n";
-    const std::optional<Currency> percentage = premios.PorcentajeBeneficio();
-    std::cout << "Profit percentage: " << (percentage ? FormatCurrency(*percentage) + " %" : std::string("-"))
-              << "\n";
-
-    if (!summary && premios.CountPremiadas() > 0) {
-        std::cout << "\nWinning bets:\n";
-        premios.ForEachPremiada([&](const TApuestaPremiada &hit) {
-            std::cout << Padded(std::to_string(hit.IndiceApuesta + 1), 8) << "  "
-                      << MaskToText(apuestas.Mask(hit.IndiceApuesta)) << "  " << FormatFechaIso(hit.FechaSorteo)
-                      << "  " << Padded(CategoriaTexto(hit.Categoria, categorias), 4)
-                      << Padded(FormatCurrency(hit.Importe), 17) << "\n";
-        });
-    }
+    PrintCheck(premios, apuestas, combination, sorteos, summary);
     return 0;
 }
 
