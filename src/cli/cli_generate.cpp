@@ -145,21 +145,10 @@ void DrawSearchProgress(const TOptimizeProgress &progress)
     std::fflush(stderr);
 }
 
-int RunGenerate(const std::vector<std::string> &args)
+// The selection and the reduction of the options over those of the
+// generation file, if any.
+void ApplyOptions(const GenerateOptions &options, TEuroMillonGeneraComb &settings)
 {
-    if (args.size() == 1 && IsHelpOption(args[0])) {
-        std::cout << kGenerateUsage;
-        return 0;
-    }
-    GenerateOptions options;
-    if (std::string error = ParseOptions(args, options); !error.empty())
-        return CliFail(error);
-
-    TEuroMillonGeneraComb settings(EditionInForce());
-    if (options.gem) {
-        if (!LoadOrReport(settings, *options.gem))
-            return kCliUsageError;
-    }
     if (options.numbers)
         SetBlock(settings.Seleccion(), kBlockNumbers, *options.numbers);
     if (options.stars)
@@ -173,14 +162,29 @@ int RunGenerate(const std::vector<std::string> &args)
         settings.SetReduccionB1(options.blocks->first);
         settings.SetReduccionB2(options.blocks->second);
     }
+    if (options.optimize)
+        settings.SetOptimizarSegundos(*options.optimize);
+}
+
+int RunGenerate(const std::vector<std::string> &args)
+{
+    if (args.size() == 1 && IsHelpOption(args[0])) {
+        std::cout << kGenerateUsage;
+        return 0;
+    }
+    GenerateOptions options;
+    if (std::string error = ParseOptions(args, options); !error.empty())
+        return CliFail(error);
+
+    TEuroMillonGeneraComb settings(EditionInForce());
+    if (options.gem && !LoadOrReport(settings, *options.gem))
+        return kCliUsageError;
+    ApplyOptions(options, settings);
     const int numbers = settings.Seleccion().Block(kBlockNumbers).Count();
     const int stars = settings.Seleccion().Block(kBlockStars).Count();
     if (numbers < 5 || stars < 2)
         return CliFail("the selection holds " + std::to_string(numbers) + " numbers and " + std::to_string(stars) +
                        " stars; a bet needs at least 5 numbers and 2 stars");
-
-    if (options.optimize)
-        settings.SetOptimizarSegundos(*options.optimize);
 
     const int64_t possible = settings.ApuestasPosibles();
     const bool showProgress = isatty(STDERR_FILENO) != 0;
