@@ -35,6 +35,8 @@ install(FILES ${QOR_HISTORY_FILES} DESTINATION Historial COMPONENT program)
 # template changed in the build tree's folders is not installed.
 add_custom_target(install_templates ALL
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${QOR_INSTALL_DATA_DIR}/Boletos ${QOR_INSTALL_DATA_DIR}/Listados
+  # The tool writes into the folders; it does not make them.
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${QOR_INSTALL_DATA_DIR}/Boletos ${QOR_INSTALL_DATA_DIR}/Listados
   COMMAND qor-make-templates ${QOR_INSTALL_DATA_DIR}
   COMMENT "Shipped report templates for the install" VERBATIM)
 install(DIRECTORY ${QOR_INSTALL_DATA_DIR}/Boletos/ DESTINATION Boletos COMPONENT program)
