@@ -70,7 +70,7 @@ private slots:
         current.SetEditText(13, 1, QStringLiteral("858994"));
         QCOMPARE(current.Datos().Acertantes[13], 858994);
         QCOMPARE(current.Datos().PremioCategoria[13], Currency{43000});
-        QCOMPARE(Cell(current, 13, 1), QStringLiteral("858,994"));
+        QCOMPARE(Cell(current, 13, 1), QStringLiteral("858.994"));
         QCOMPARE(current.GetEditText(13, 2), QStringLiteral("4.30"));
     }
 
@@ -170,7 +170,7 @@ private slots:
         TFRMEuroMillonPremios window(nullptr, TGameEdition::Current);
         QCOMPARE(ErrorBoxes(), 0);
         QCOMPARE(window.Sorteos().Count(), 1947);
-        QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("1947"));
+        QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("1.947"));
         QVERIFY(QFileInfo::exists(QString::fromStdString(ArchivoSorteos(TGameEdition::Current))));
         QVERIFY(!QFileInfo::exists(QString::fromStdString(ArchivoSorteos(TGameEdition::Classic))));
     }

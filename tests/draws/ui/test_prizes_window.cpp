@@ -99,7 +99,7 @@ private slots:
         TFRMEuroMillonPremios window;
         window.show();
         QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("1"));
-        QCOMPARE(PrizeCell(window, 1, 1), QStringLiteral("1,234,567.00"));
+        QCOMPARE(PrizeCell(window, 1, 1), QStringLiteral("1.234.567,00"));
         QCOMPARE(PrizeCell(window, 12, 1), QStringLiteral("12.00"));
         QCOMPARE(PrizeCell(window, 12, 0), QStringLiteral("2+1"));
         QVERIFY(!Picker(window, "dtpFechaSorteoFinal")->isEnabled());
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("20.00"));
         QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("30.00"));
         QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("10.00"));
-        QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("50.00 %"));
+        QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("50,00 %"));
         QVERIFY(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->styleSheet().contains(QStringLiteral("0, 128, 0")));
         QCOMPARE(DialogService::LastText(), QStringLiteral("Enhorabuena\nTiene PREMIOS por valor de \n30.00"));
         QCOMPARE(PrizeCell(window, 1, 2), QStringLiteral("1"));
@@ -164,7 +164,7 @@ private slots:
                  QStringLiteral("Coste por sorteo: 20.00"));
         QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("30.00"));
         QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("-10.00"));
-        QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("-25.00 %"));
+        QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("-25,00 %"));
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->toolTip(),
                  QStringLiteral("Coste de 2 sorteos: 40.00"));
         QVERIFY(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->styleSheet().contains(QStringLiteral("255, 0, 0")));
@@ -417,15 +417,15 @@ private slots:
         window.ApuestasPremiadas().SetFuente(fuente);
         auto *view = window.findChild<QTableView *>(QStringLiteral("sgApPremiadas"));
         QCOMPARE(view->model()->rowCount(), 1000);
-        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 1 de 3,000,001"));
-        QCOMPARE(Text(window, "lblFilas"), QStringLiteral("Apuestas premiadas 1 a 1,000 de 3,000,000,123"));
+        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 1 de 3.000.001"));
+        QCOMPARE(Text(window, "lblFilas"), QStringLiteral("Apuestas premiadas 1 a 1.000 de 3.000.000.123"));
         QVERIFY(!window.findChild<QToolButton *>(QStringLiteral("tbPrimera"))->isEnabled());
 
         QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("tbUltima")), Qt::LeftButton);
         QCOMPARE(view->model()->rowCount(), 123);
-        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 3,000,001 de 3,000,001"));
+        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 3.000.001 de 3.000.001"));
         QCOMPARE(Text(window, "lblFilas"),
-                 QStringLiteral("Apuestas premiadas 3,000,000,001 a 3,000,000,123 de 3,000,000,123"));
+                 QStringLiteral("Apuestas premiadas 3.000.000.001 a 3.000.000.123 de 3.000.000.123"));
         // The last row: hit 3,000,000,122 (from 0), bet 122 + 1 on ticket 25.
         QCOMPARE(HitCell(window, 122, 1), QStringLiteral("123"));
         QCOMPARE(HitCell(window, 122, 2), QStringLiteral("25"));
@@ -441,7 +441,7 @@ private slots:
         QCOMPARE(HitCell(window, 0, 1), QString::number((int64_t{2147483} * 1000) % 1000000000 + 1));
         page->setText(QStringLiteral("9999999999"));
         QTest::keyClick(page, Qt::Key_Return);
-        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 3,000,001 de 3,000,001"));
+        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 3.000.001 de 3.000.001"));
         QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("tbAnterior")), Qt::LeftButton);
         QCOMPARE(window.ApuestasPremiadas().Pagina(), int64_t{2999999});
         QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("tbPrimera")), Qt::LeftButton);
@@ -467,7 +467,7 @@ private slots:
         const QString cost = Text(window, "lblImporteCombinacion");
         const QString prizes = Text(window, "lblTotalPremios");
         const int64_t hits = window.Premios().CountPremiadas();
-        QCOMPARE(cost, QStringLiteral("12,000,000.00"));
+        QCOMPARE(cost, QStringLiteral("12.000.000,00"));
         QCOMPARE(PrizeCell(window, 1, 2), QStringLiteral("1"));
 
         SetRange(window, QDate(2004, 2, 13), QDate(2011, 5, 6));
