@@ -67,7 +67,7 @@ private slots:
 
         TypeAndLeave(Edit(editor, "ebRecaudacion"), QStringLiteral("1000,5"));
         QCOMPARE(Edit(editor, "ebRecaudacion")->text(), QStringLiteral("1.000,50"));
-        QCOMPARE(Edit(editor, "ebImportePremios")->text(), QStringLiteral("500.25"));
+        QCOMPARE(Edit(editor, "ebImportePremios")->text(), QStringLiteral("500,25"));
 
         TypeAndLeave(Edit(editor, "ebRecaudacion"), QStringLiteral("100,005"));
         QCOMPARE(Edit(editor, "ebRecaudacion")->text(), QStringLiteral("100.005,00"));
@@ -98,7 +98,7 @@ private slots:
         editor.SetEditText(1, 1, QStringLiteral("3"));
         QCOMPARE(editor.Datos().PremioCategoria[1], Currency{1066666667});
         QCOMPARE(Cell(editor, 1, 2), QStringLiteral("106.666,67"));
-        QCOMPARE(editor.GetEditText(1, 2), QStringLiteral("106666.67"));
+        QCOMPARE(editor.GetEditText(1, 2), QStringLiteral("106666,67"));
         QCOMPARE(Cell(editor, 1, 1), QStringLiteral("3"));
         editor.SetEditText(1, 1, QStringLiteral("0"));
         QCOMPARE(Cell(editor, 1, 2), QStringLiteral("320.000,00"));
@@ -150,11 +150,11 @@ private slots:
         editor.show();
         Edit(editor, "ebImportePremios")->setText(QStringLiteral("1000"));
         editor.SetEditText(1, 1, QStringLiteral("1"));
-        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("320.00"));
+        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("320,00"));
         Edit(editor, "ebImportePremios")->setText(QStringLiteral("2000"));
-        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("320.00"));
+        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("320,00"));
         editor.SetEditText(1, 1, QStringLiteral("1"));
-        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("640.00"));
+        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("640,00"));
     }
 
     void thursdayAsksAndNoKeepsTheDialogOpen()

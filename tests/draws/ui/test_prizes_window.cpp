@@ -100,7 +100,7 @@ private slots:
         window.show();
         QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("1"));
         QCOMPARE(PrizeCell(window, 1, 1), QStringLiteral("1.234.567,00"));
-        QCOMPARE(PrizeCell(window, 12, 1), QStringLiteral("12.00"));
+        QCOMPARE(PrizeCell(window, 12, 1), QStringLiteral("12,00"));
         QCOMPARE(PrizeCell(window, 12, 0), QStringLiteral("2+1"));
         QVERIFY(!Picker(window, "dtpFechaSorteoFinal")->isEnabled());
 
@@ -137,14 +137,14 @@ private slots:
         QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("-"));
         Trigger(&window, "ActProcesar");
         QCOMPARE(Text(window, "lblSorteosProcesados"), QStringLiteral("1"));
-        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("20.00"));
-        QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("30.00"));
-        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("10.00"));
+        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("20,00"));
+        QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("30,00"));
+        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("10,00"));
         QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("50,00 %"));
         QVERIFY(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->styleSheet().contains(QStringLiteral("0, 128, 0")));
-        QCOMPARE(DialogService::LastText(), QStringLiteral("Enhorabuena\nTiene PREMIOS por valor de \n30.00"));
+        QCOMPARE(DialogService::LastText(), QStringLiteral("Enhorabuena\nTiene PREMIOS por valor de \n30,00"));
         QCOMPARE(PrizeCell(window, 1, 2), QStringLiteral("1"));
-        QCOMPARE(PrizeCell(window, 1, 3), QStringLiteral("30.00"));
+        QCOMPARE(PrizeCell(window, 1, 3), QStringLiteral("30,00"));
     }
 
     void profitOverSeveralDrawsCountsEveryDraw()
@@ -159,11 +159,11 @@ private slots:
         Trigger(&window, "ActProcesar");
         QCOMPARE(Text(window, "lblSorteosProcesados"), QStringLiteral("2"));
         // Every bet in both draws.
-        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("40.00"));
+        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("40,00"));
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblImporteCombinacion"))->toolTip(),
                  QStringLiteral("Coste por sorteo: 20.00"));
-        QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("30.00"));
-        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("-10.00"));
+        QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("30,00"));
+        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("-10,00"));
         QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("-25,00 %"));
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->toolTip(),
                  QStringLiteral("Coste de 2 sorteos: 40.00"));
@@ -188,7 +188,7 @@ private slots:
         QCOMPARE(HitCell(window, 0, 1), QStringLiteral("5"));
         QCOMPARE(HitCell(window, 0, 2), QStringLiteral("1"));
         QCOMPARE(HitCell(window, 0, 3), QStringLiteral("5+2"));
-        QCOMPARE(HitCell(window, 0, 4), QStringLiteral("30.00"));
+        QCOMPARE(HitCell(window, 0, 4), QStringLiteral("30,00"));
         QCOMPARE(HitCell(window, 1, 1), QStringLiteral("8"));
         QCOMPARE(HitCell(window, 1, 2), QStringLiteral("2"));
         QCOMPARE(view->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Boleto"));
@@ -430,7 +430,7 @@ private slots:
         QCOMPARE(HitCell(window, 122, 1), QStringLiteral("123"));
         QCOMPARE(HitCell(window, 122, 2), QStringLiteral("25"));
         QCOMPARE(HitCell(window, 122, 3), QStringLiteral("5+0"));
-        QCOMPARE(HitCell(window, 122, 4), QStringLiteral("122.00"));
+        QCOMPARE(HitCell(window, 122, 4), QStringLiteral("122,00"));
         QVERIFY(!window.findChild<QToolButton *>(QStringLiteral("tbSiguiente"))->isEnabled());
 
         // Go to a page by its number; beyond the last one stays on the last.

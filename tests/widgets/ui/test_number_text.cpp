@@ -63,6 +63,9 @@ private slots:
         QCOMPARE(MoneyText(-12345000), negative);
         QCOMPARE(MoneyText(49999), MoneyText(50000)); // rounded half away from zero, like the core
         QCOMPARE(CountText(76275360), count);
+        // "#,##0" groups four-digit figures too, though Qt's Spanish locale would not.
+        QCOMPARE(CountText(1947).size(), 5);
+        QCOMPARE(CountText(-1947).size(), 6);
         QCOMPARE(PercentText(7.4149), percent);
     }
 
