@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("26,00"));
         QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("4,50")); // each draw at its price
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblImporteCombinacion"))->toolTip(),
-                 QStringLiteral("Coste por sorteo: 2.50 (1 sorteos); 2.00 (1 sorteos)"));
+                 QStringLiteral("Coste por sorteo: 2,50 (1 sorteos); 2,00 (1 sorteos)"));
         QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("21,50"));      // 26.00 - 2.50 - 2.00
 
         // The user's price counts from 24 September 2016.

@@ -161,12 +161,12 @@ private slots:
         // Every bet in both draws.
         QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("40,00"));
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblImporteCombinacion"))->toolTip(),
-                 QStringLiteral("Coste por sorteo: 20.00"));
+                 QStringLiteral("Coste por sorteo: 20,00"));
         QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("30,00"));
         QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("-10,00"));
         QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("-25,00 %"));
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->toolTip(),
-                 QStringLiteral("Coste de 2 sorteos: 40.00"));
+                 QStringLiteral("Coste de 2 sorteos: 40,00"));
         QVERIFY(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->styleSheet().contains(QStringLiteral("255, 0, 0")));
         auto *chart = window.findChild<TGraficoBeneficio *>();
         QCOMPARE(chart->Puntos(), 2);
