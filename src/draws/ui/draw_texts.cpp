@@ -2,49 +2,26 @@
 
 #include "draws/draw_date.h"
 
-#include <QLocale>
-
-namespace {
-
-// The core writes "1,234.50"; swap in the system's separators.
-QString WithSystemSeparators(const std::string &text, bool grouped)
-{
-    const QLocale locale;
-    QString result;
-    for (char ch : text) {
-        if (ch == ',') {
-            if (grouped)
-                result += locale.groupSeparator();
-        } else if (ch == '.') {
-            result += locale.decimalPoint();
-        } else {
-            result += QLatin1Char(ch);
-        }
-    }
-    return result;
-}
-
-} // namespace
+#include "widgets/number_text.h"
 
 QString TextoImporte(Currency amount)
 {
-    return WithSystemSeparators(FormatCurrency(amount), true);
+    return MoneyText(amount);
 }
 
 QString TextoImporteSinMiles(Currency amount)
 {
-    return WithSystemSeparators(FormatCurrency(amount), false);
+    return MoneyText(amount, false);
 }
 
 QString TextoEntero(int64_t value)
 {
-    const std::string text = FormatCurrency(CurrencyFromUnits(value));
-    return WithSystemSeparators(text.substr(0, text.size() - 3), true);
+    return CountText(value);
 }
 
 QString TextoPorcentaje(Currency percentage)
 {
-    return WithSystemSeparators(FormatCurrency(percentage), false) + QStringLiteral(" %");
+    return MoneyText(percentage, false) + QStringLiteral(" %");
 }
 
 QDate DateDeFecha(double fecha)

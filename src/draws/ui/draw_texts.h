@@ -8,7 +8,7 @@
 #include <cstdint>
 
 // Money, counts and dates of the draw windows as the user reads them, with
-// the system's thousands and decimal separators.
+// the thousands and decimal separators of the language in force.
 
 // "#,##0.00".
 QString TextoImporte(Currency amount);

@@ -14,6 +14,7 @@
 #include "framework/setting_keys.h"
 #include "model/exception.h"
 #include "widgets/command_guard.h"
+#include "widgets/number_text.h"
 #include "widgets/texts.h"
 
 #include <QAction>
@@ -347,7 +348,7 @@ void TFRMEuroMillonPremios::CargarRango()
     sorteosRango_->Clear(); // a missing archive file leaves no draw
     sorteosRango_->LoadFromFile(ArchivoSorteos(edition_));
     sorteosRango_->KeepRange(desde, hasta);
-    lSorteosCount->setText(QString::number(sorteosRango_->Count()));
+    lSorteosCount->setText(CountText(sorteosRango_->Count()));
 }
 
 void TFRMEuroMillonPremios::UpdateActions()

@@ -14,6 +14,7 @@
 #include "widgets/background_work.h"
 #include "framework/setting_keys.h"
 #include "widgets/dialog_service.h"
+#include "widgets/number_text.h"
 #include "widgets/texts.h"
 
 #include "model/format.h"
@@ -116,7 +117,7 @@ void TFRMEuroMillonPremios::MostrarTotales()
         lblImporteCombinacion->setText(TextoImporte(premios_->ImporteCombinacion()));
         lblImporteCombinacion->setToolTip(CostePorSorteo());
         lblTotalPremios->setText(TextoImporte(premios_->TotalPremios()));
-        lblSorteosProcesados->setText(QString::number(sorteosRango_->Count()));
+        lblSorteosProcesados->setText(CountText(sorteosRango_->Count()));
         // Over the draws of the last run, each one paid for; before any run
         // (or after a draw was edited) nothing was played yet.
         if (premios_->CountSorteos() > 0) {
@@ -126,7 +127,7 @@ void TFRMEuroMillonPremios::MostrarTotales()
             lblBeneficioTpc->setText(rango.Porcentaje ? TextoPorcentaje(*rango.Porcentaje) : QString());
             // The cost label shows one draw's price; the profit counts every draw.
             lblBeneficio->setToolTip(QString::fromStdString(
-                FormatText(GetText(45228), {premios_->CountSorteos(), TextoImporte(rango.Coste).toStdString()})));
+                FormatText(GetText(45228), {CountText(premios_->CountSorteos()).toStdString(), TextoImporte(rango.Coste).toStdString()})));
         } else {
             lblBeneficio->setText(QStringLiteral("-"));
             lblBeneficioTpc->setText(QStringLiteral("-"));

@@ -4,6 +4,7 @@
 #include "exchange/ui/window_parts.h"
 #include "widgets/command_guard.h"
 #include "widgets/dialog_service.h"
+#include "widgets/number_text.h"
 #include "widgets/texts.h"
 
 #include "model/euromillon_apuestas.h"
@@ -24,7 +25,7 @@ constexpr uint16_t kClassSummary[4] = {43108, 43109, 43110, 43111};
 
 QString Counted(uint16_t id, int64_t count)
 {
-    return QString::fromStdString(FormatText(GetText(id), {static_cast<long long>(count)}));
+    return QString::fromStdString(FormatText(GetText(id), {CountText(count).toStdString()}));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "generator/genera_comb.h"
 #include "generator/ui/generator_widgets.h"
+#include "widgets/number_text.h"
 #include "widgets/texts.h"
 
 #include <QApplication>
@@ -40,7 +41,7 @@ QString TConditionsModel::Text(int row, int column) const
     case 1:
         return QString::fromStdString(condiciones.NombreCondicion(row));
     case 2:
-        return QString::number(condiciones.Cumplen(row));
+        return CountText(condiciones.Cumplen(row));
     default: {
         // In floating point: a count times 100 overflows 32 bits.
         const double posibles = static_cast<double>(generacion_.ApuestasPosibles());

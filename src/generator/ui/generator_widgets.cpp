@@ -8,6 +8,7 @@
 #include "model/simple_bets.h"
 #include "widgets/command_guard.h"
 #include "widgets/control_euromillon_apuesta.h"
+#include "widgets/number_text.h"
 #include "widgets/texts.h"
 
 #include <QComboBox>
@@ -151,8 +152,8 @@ QString PlainLines(QString text)
 
 QString FormatPercent(double percent, int decimals)
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale locale = NumberLocale();
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     return locale.toString(percent, 'f', decimals) + QLatin1Char('%');
 }
 
@@ -189,9 +190,9 @@ void ShowGenerationCounters(const TEuroMillonGeneraComb &generacion, const TGene
     const double validas = generacion.Validas();
     const double guardadas = generacion.Apuestas().Count();
     const double posibles = static_cast<double>(generacion.ApuestasPosibles());
-    labels.lblApuestasGeneradas->setText(QString::number(generacion.Generadas()));
-    labels.lblApuestasCondicion->setText(QString::number(generacion.Validas()));
-    labels.lblApuestasValidas->setText(QString::number(generacion.Apuestas().Count()));
+    labels.lblApuestasGeneradas->setText(CountText(generacion.Generadas()));
+    labels.lblApuestasCondicion->setText(CountText(generacion.Validas()));
+    labels.lblApuestasValidas->setText(CountText(generacion.Apuestas().Count()));
     labels.lblApuestasGeneradasPct->setText(posibles > 0 ? FormatPercent(Percent(generadas, posibles), 2)
                                                          : QString());
     if (generadas != 0) {
@@ -255,7 +256,7 @@ void ShowSelectionCounts(const TSelectionCounts &counts, const TEuroMillonGenera
     ShowMarkedCount(counts.lblNumB1, selection.Block(kBlockNumbers).Count(), kValuesPerBet[kBlockNumbers],
                     missingWord);
     ShowMarkedCount(counts.lblNumB2, selection.Block(kBlockStars).Count(), kValuesPerBet[kBlockStars], missingWord);
-    counts.lblApuestasPosibles->setText(QString::number(generacion.ApuestasPosibles()));
+    counts.lblApuestasPosibles->setText(CountText(generacion.ApuestasPosibles()));
 }
 
 void FillReductionLists(QComboBox *cbRedGlobal, QComboBox *cbRedB1, QComboBox *cbRedB2)

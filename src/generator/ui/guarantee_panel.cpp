@@ -1,5 +1,6 @@
 #include "generator/ui/guarantee_panel.h"
 
+#include "widgets/number_text.h"
 #include "widgets/texts.h"
 
 #include "model/prize_categories.h"
@@ -39,19 +40,14 @@ constexpr uint16_t kTextSorteosSeleccion = 45339; // "Sorteos de la selección"
 // Counts grouped by thousands, as the program writes amounts.
 QString Grouped(int64_t value)
 {
-    return QLocale(QLocale::English).toString(static_cast<qlonglong>(value));
-}
-
-QString PercentText(double percent)
-{
-    return QString::number(percent, 'f', 2) + QStringLiteral(" %");
+    return CountText(value);
 }
 
 // A figure with fewer decimals the larger it is: 4.89, 38.4, 76,275,360.
 QString Figure(double value)
 {
     const int decimals = value < 10 ? 2 : value < 100 ? 1 : 0;
-    return QLocale(QLocale::English).toString(value, 'f', decimals);
+    return DecimalText(value, decimals);
 }
 
 QString OneInText(double n)
@@ -398,13 +394,13 @@ void TGuaranteePanel::FillWholeGame()
     const double winning = odds.ExpectedWinningBets();
     lblApuestasPremiadas->setText(QString::fromStdString(
         FormatText(GetText(kTextApuestasPremiadas),
-                   {QLocale(QLocale::English).toString(winning, 'f', winning < 100 ? 4 : 2).toStdString()})));
-    const std::string cost = FormatCurrency(CostOfOneDraw(betCount_, analyser_.Edition()));
+                   {DecimalText(winning, winning < 100 ? 4 : 2).toStdString()})));
+    const std::string cost = MoneyText(CostOfOneDraw(betCount_, analyser_.Edition())).toStdString();
     bool anyAverage = false;
     for (int c = 0; c < odds.Best.Categories; ++c)
         anyAverage = anyAverage || prizes_.Draws[static_cast<size_t>(c)] > 0;
     lblPremiosEsperados->setText(
         QString::fromStdString(anyAverage ? FormatText(GetText(kTextPremiosEsperados),
-                                                       {FormatCurrency(ExpectedPrizes(odds, prizes_)), cost})
+                                                       {MoneyText(ExpectedPrizes(odds, prizes_)).toStdString(), cost})
                                           : FormatText(GetText(kTextSinPremiosArchivo), {cost})));
 }

@@ -10,6 +10,7 @@
 #include "shell/ui/shell_settings.h"
 #include "model/ticket_tables.h"
 #include "widgets/named_label.h"
+#include "widgets/number_text.h"
 #include "widgets/texts.h"
 
 #include "model/euromillon_apuestas.h"
@@ -286,7 +287,7 @@ void TFRMApuestas::OnCombinationChanged()
 
 void TFRMApuestas::UpdateTotals()
 {
-    lblTotalApuestas->setText(QString::number(combination_->Count()));
+    lblTotalApuestas->setText(CountText(combination_->Count()));
 }
 
 void TFRMApuestas::ApplyEdition()
@@ -316,7 +317,7 @@ void TFRMApuestas::Refresh()
     }
     // The blank page after a full last ticket (where a new bet is marked)
     // counts as a page while it is shown, so the counter never reads 6/5.
-    lblNBoleto->setText(QStringLiteral("%1/%2").arg(currentTicket_).arg(std::max(currentTicket_, TicketCount())));
+    lblNBoleto->setText(QStringLiteral("%1/%2").arg(CountText(currentTicket_), CountText(std::max(currentTicket_, TicketCount()))));
     const QString name = QString::fromStdString(combination_->Name());
     lblNombreCombinacion->setText(name);
     lblNombreCombinacion->setToolTip(name.isEmpty() ? Txt(41038) : name);

@@ -5,6 +5,7 @@
 #include "widgets/command_guard.h"
 #include "widgets/control_euromillon_apuesta.h"
 #include "widgets/dialog_service.h"
+#include "widgets/number_text.h"
 #include "shell/ui/bet_check.h"
 #include "shell/ui/frm_del_apuestas.h"
 #include "shell/ui/shell_icons.h"
@@ -271,7 +272,7 @@ void TFRMApuestas::Generate()
     // Bets of the other game would lose stars or hold ones this game lacks.
     CheckSameEdition(generated, *combination_);
     const QString question =
-        QString::fromStdString(FormatText(GetText(41070), {generated.Count()})) + QLatin1Char('\n') + Txt(50001);
+        QString::fromStdString(FormatText(GetText(41070), {CountText(generated.Count()).toStdString()})) + QLatin1Char('\n') + Txt(50001);
     if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) !=
         QMessageBox::Yes)
         return;

@@ -70,8 +70,8 @@ private slots:
         current.SetEditText(13, 1, QStringLiteral("858994"));
         QCOMPARE(current.Datos().Acertantes[13], 858994);
         QCOMPARE(current.Datos().PremioCategoria[13], Currency{43000});
-        QCOMPARE(Cell(current, 13, 1), QStringLiteral("858,994"));
-        QCOMPARE(current.GetEditText(13, 2), QStringLiteral("4.30"));
+        QCOMPARE(Cell(current, 13, 1), QStringLiteral("858.994"));
+        QCOMPARE(current.GetEditText(13, 2), QStringLiteral("4,30"));
     }
 
     void tuesdayIsADrawDayFromMay2011()
@@ -132,21 +132,21 @@ private slots:
         QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("2"));
         Trigger(&window, "ActProcesar");
         QCOMPARE(Cell(window, 13, 2), QStringLiteral("2"));
-        QCOMPARE(Cell(window, 13, 3), QStringLiteral("26.00"));
-        QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("26.00"));
-        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("4.50")); // each draw at its price
+        QCOMPARE(Cell(window, 13, 3), QStringLiteral("26,00"));
+        QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("26,00"));
+        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("4,50")); // each draw at its price
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblImporteCombinacion"))->toolTip(),
-                 QStringLiteral("Coste por sorteo: 2.50 (1 sorteos); 2.00 (1 sorteos)"));
-        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("21.50"));      // 26.00 - 2.50 - 2.00
+                 QStringLiteral("Coste por sorteo: 2,50 (1 sorteos); 2,00 (1 sorteos)"));
+        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("21,50"));      // 26.00 - 2.50 - 2.00
 
         // The user's price counts from 24 September 2016.
         Parametres().SetValor(PRM_PRECIO_APUESTA, Variant(std::string("3,00")));
         Trigger(&window, "ActProcesar");
-        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("5.00"));
-        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("21.00"));
+        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("5,00"));
+        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("21,00"));
         Parametres().SetValor(PRM_PRECIO_APUESTA, Variant(std::string()));
         Trigger(&window, "ActProcesar");
-        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("4.50"));
+        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("4,50"));
     }
 
     void classicWindowKeepsItsOwnArchive()
@@ -170,7 +170,7 @@ private slots:
         TFRMEuroMillonPremios window(nullptr, TGameEdition::Current);
         QCOMPARE(ErrorBoxes(), 0);
         QCOMPARE(window.Sorteos().Count(), 1947);
-        QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("1947"));
+        QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("1.947"));
         QVERIFY(QFileInfo::exists(QString::fromStdString(ArchivoSorteos(TGameEdition::Current))));
         QVERIFY(!QFileInfo::exists(QString::fromStdString(ArchivoSorteos(TGameEdition::Classic))));
     }

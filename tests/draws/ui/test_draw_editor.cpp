@@ -61,16 +61,16 @@ private slots:
         TFRMEuroMillonSorteo editor;
         editor.show();
         TypeAndLeave(Edit(editor, "ebRecaudacion"), QStringLiteral("1.000.000"));
-        QCOMPARE(Edit(editor, "ebRecaudacion")->text(), QStringLiteral("1,000,000.00"));
-        QCOMPARE(Edit(editor, "ebImportePremios")->text(), QStringLiteral("500,000.00"));
+        QCOMPARE(Edit(editor, "ebRecaudacion")->text(), QStringLiteral("1.000.000,00"));
+        QCOMPARE(Edit(editor, "ebImportePremios")->text(), QStringLiteral("500.000,00"));
         QCOMPARE(editor.Datos().ImportePremios, Currency{5000000000});
 
         TypeAndLeave(Edit(editor, "ebRecaudacion"), QStringLiteral("1000,5"));
-        QCOMPARE(Edit(editor, "ebRecaudacion")->text(), QStringLiteral("1,000.50"));
-        QCOMPARE(Edit(editor, "ebImportePremios")->text(), QStringLiteral("500.25"));
+        QCOMPARE(Edit(editor, "ebRecaudacion")->text(), QStringLiteral("1.000,50"));
+        QCOMPARE(Edit(editor, "ebImportePremios")->text(), QStringLiteral("500,25"));
 
         TypeAndLeave(Edit(editor, "ebRecaudacion"), QStringLiteral("100,005"));
-        QCOMPARE(Edit(editor, "ebRecaudacion")->text(), QStringLiteral("100,005.00"));
+        QCOMPARE(Edit(editor, "ebRecaudacion")->text(), QStringLiteral("100.005,00"));
         QCOMPARE(ErrorBoxes(), 0);
     }
 
@@ -97,13 +97,13 @@ private slots:
         Edit(editor, "ebImportePremios")->setText(QStringLiteral("1,000,000.00"));
         editor.SetEditText(1, 1, QStringLiteral("3"));
         QCOMPARE(editor.Datos().PremioCategoria[1], Currency{1066666667});
-        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("106,666.67"));
-        QCOMPARE(editor.GetEditText(1, 2), QStringLiteral("106666.67"));
+        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("106.666,67"));
+        QCOMPARE(editor.GetEditText(1, 2), QStringLiteral("106666,67"));
         QCOMPARE(Cell(editor, 1, 1), QStringLiteral("3"));
         editor.SetEditText(1, 1, QStringLiteral("0"));
-        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("320,000.00"));
+        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("320.000,00"));
         editor.SetEditText(12, 1, QStringLiteral("0"));
-        QCOMPARE(Cell(editor, 12, 2), QStringLiteral("240,000.00"));
+        QCOMPARE(Cell(editor, 12, 2), QStringLiteral("240.000,00"));
         QCOMPARE(Cell(editor, 12, 0), QStringLiteral("2+1"));
     }
 
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(editor.Datos().Acertantes[1], 0); // nothing taken while typing
         QTest::keyClick(inPlace, Qt::Key_Return);
         QTRY_COMPARE(editor.Datos().Acertantes[1], 1234);
-        QCOMPARE(Cell(editor, 1, 1), QStringLiteral("1,234"));
+        QCOMPARE(Cell(editor, 1, 1), QStringLiteral("1.234"));
         QCOMPARE(editor.Datos().PremioCategoria[1], PremioPorAcertante(10000000000, 1, 1234));
     }
 
@@ -150,11 +150,11 @@ private slots:
         editor.show();
         Edit(editor, "ebImportePremios")->setText(QStringLiteral("1000"));
         editor.SetEditText(1, 1, QStringLiteral("1"));
-        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("320.00"));
+        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("320,00"));
         Edit(editor, "ebImportePremios")->setText(QStringLiteral("2000"));
-        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("320.00"));
+        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("320,00"));
         editor.SetEditText(1, 1, QStringLiteral("1"));
-        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("640.00"));
+        QCOMPARE(Cell(editor, 1, 2), QStringLiteral("640,00"));
     }
 
     void thursdayAsksAndNoKeepsTheDialogOpen()
@@ -210,7 +210,7 @@ private slots:
         editor.SetFecha(Day(2004, 2, 20) + 0.5);
         editor.show();
         QCOMPARE(Edit(editor, "ebNSorteo")->text(), QStringLiteral("1"));
-        QCOMPARE(Edit(editor, "ebRecaudacion")->text(), QStringLiteral("1,000.00"));
+        QCOMPARE(Edit(editor, "ebRecaudacion")->text(), QStringLiteral("1.000,00"));
         QCOMPARE(editor.findChild<QDateEdit *>()->date(), QDate(2004, 2, 20));
         QCOMPARE(editor.ControlApuesta().ShownBet().AsText(), std::string("16.29.32.36.41-07.09"));
         Edit(editor, "ebNSorteo")->setText(QStringLiteral("2"));

@@ -99,8 +99,8 @@ private slots:
         TFRMEuroMillonPremios window;
         window.show();
         QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("1"));
-        QCOMPARE(PrizeCell(window, 1, 1), QStringLiteral("1,234,567.00"));
-        QCOMPARE(PrizeCell(window, 12, 1), QStringLiteral("12.00"));
+        QCOMPARE(PrizeCell(window, 1, 1), QStringLiteral("1.234.567,00"));
+        QCOMPARE(PrizeCell(window, 12, 1), QStringLiteral("12,00"));
         QCOMPARE(PrizeCell(window, 12, 0), QStringLiteral("2+1"));
         QVERIFY(!Picker(window, "dtpFechaSorteoFinal")->isEnabled());
 
@@ -137,14 +137,14 @@ private slots:
         QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("-"));
         Trigger(&window, "ActProcesar");
         QCOMPARE(Text(window, "lblSorteosProcesados"), QStringLiteral("1"));
-        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("20.00"));
-        QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("30.00"));
-        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("10.00"));
-        QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("50.00 %"));
+        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("20,00"));
+        QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("30,00"));
+        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("10,00"));
+        QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("50,00 %"));
         QVERIFY(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->styleSheet().contains(QStringLiteral("0, 128, 0")));
-        QCOMPARE(DialogService::LastText(), QStringLiteral("Enhorabuena\nTiene PREMIOS por valor de \n30.00"));
+        QCOMPARE(DialogService::LastText(), QStringLiteral("Enhorabuena\nTiene PREMIOS por valor de \n30,00"));
         QCOMPARE(PrizeCell(window, 1, 2), QStringLiteral("1"));
-        QCOMPARE(PrizeCell(window, 1, 3), QStringLiteral("30.00"));
+        QCOMPARE(PrizeCell(window, 1, 3), QStringLiteral("30,00"));
     }
 
     void profitOverSeveralDrawsCountsEveryDraw()
@@ -159,14 +159,14 @@ private slots:
         Trigger(&window, "ActProcesar");
         QCOMPARE(Text(window, "lblSorteosProcesados"), QStringLiteral("2"));
         // Every bet in both draws.
-        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("40.00"));
+        QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("40,00"));
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblImporteCombinacion"))->toolTip(),
-                 QStringLiteral("Coste por sorteo: 20.00"));
-        QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("30.00"));
-        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("-10.00"));
-        QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("-25.00 %"));
+                 QStringLiteral("Coste por sorteo: 20,00"));
+        QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("30,00"));
+        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("-10,00"));
+        QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("-25,00 %"));
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->toolTip(),
-                 QStringLiteral("Coste de 2 sorteos: 40.00"));
+                 QStringLiteral("Coste de 2 sorteos: 40,00"));
         QVERIFY(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->styleSheet().contains(QStringLiteral("255, 0, 0")));
         auto *chart = window.findChild<TProfitChart *>();
         QCOMPARE(chart->Puntos(), 2);
@@ -188,7 +188,7 @@ private slots:
         QCOMPARE(HitCell(window, 0, 1), QStringLiteral("5"));
         QCOMPARE(HitCell(window, 0, 2), QStringLiteral("1"));
         QCOMPARE(HitCell(window, 0, 3), QStringLiteral("5+2"));
-        QCOMPARE(HitCell(window, 0, 4), QStringLiteral("30.00"));
+        QCOMPARE(HitCell(window, 0, 4), QStringLiteral("30,00"));
         QCOMPARE(HitCell(window, 1, 1), QStringLiteral("8"));
         QCOMPARE(HitCell(window, 1, 2), QStringLiteral("2"));
         QCOMPARE(view->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Boleto"));
@@ -417,20 +417,20 @@ private slots:
         window.ApuestasPremiadas().SetFuente(fuente);
         auto *view = window.findChild<QTableView *>(QStringLiteral("sgApPremiadas"));
         QCOMPARE(view->model()->rowCount(), 1000);
-        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 1 de 3,000,001"));
-        QCOMPARE(Text(window, "lblFilas"), QStringLiteral("Apuestas premiadas 1 a 1,000 de 3,000,000,123"));
+        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 1 de 3.000.001"));
+        QCOMPARE(Text(window, "lblFilas"), QStringLiteral("Apuestas premiadas 1 a 1.000 de 3.000.000.123"));
         QVERIFY(!window.findChild<QToolButton *>(QStringLiteral("tbPrimera"))->isEnabled());
 
         QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("tbUltima")), Qt::LeftButton);
         QCOMPARE(view->model()->rowCount(), 123);
-        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 3,000,001 de 3,000,001"));
+        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 3.000.001 de 3.000.001"));
         QCOMPARE(Text(window, "lblFilas"),
-                 QStringLiteral("Apuestas premiadas 3,000,000,001 a 3,000,000,123 de 3,000,000,123"));
+                 QStringLiteral("Apuestas premiadas 3.000.000.001 a 3.000.000.123 de 3.000.000.123"));
         // The last row: hit 3,000,000,122 (from 0), bet 122 + 1 on ticket 25.
         QCOMPARE(HitCell(window, 122, 1), QStringLiteral("123"));
         QCOMPARE(HitCell(window, 122, 2), QStringLiteral("25"));
         QCOMPARE(HitCell(window, 122, 3), QStringLiteral("5+0"));
-        QCOMPARE(HitCell(window, 122, 4), QStringLiteral("122.00"));
+        QCOMPARE(HitCell(window, 122, 4), QStringLiteral("122,00"));
         QVERIFY(!window.findChild<QToolButton *>(QStringLiteral("tbSiguiente"))->isEnabled());
 
         // Go to a page by its number; beyond the last one stays on the last.
@@ -441,7 +441,7 @@ private slots:
         QCOMPARE(HitCell(window, 0, 1), QString::number((int64_t{2147483} * 1000) % 1000000000 + 1));
         page->setText(QStringLiteral("9999999999"));
         QTest::keyClick(page, Qt::Key_Return);
-        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 3,000,001 de 3,000,001"));
+        QCOMPARE(Text(window, "lblPagina"), QStringLiteral("Página 3.000.001 de 3.000.001"));
         QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("tbAnterior")), Qt::LeftButton);
         QCOMPARE(window.ApuestasPremiadas().Pagina(), int64_t{2999999});
         QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("tbPrimera")), Qt::LeftButton);
@@ -467,7 +467,7 @@ private slots:
         const QString cost = Text(window, "lblImporteCombinacion");
         const QString prizes = Text(window, "lblTotalPremios");
         const int64_t hits = window.Premios().CountPremiadas();
-        QCOMPARE(cost, QStringLiteral("12,000,000.00"));
+        QCOMPARE(cost, QStringLiteral("12.000.000,00"));
         QCOMPARE(PrizeCell(window, 1, 2), QStringLiteral("1"));
 
         SetRange(window, QDate(2004, 2, 13), QDate(2011, 5, 6));

@@ -147,14 +147,14 @@ private slots:
         QVERIFY(!box.text.contains(QLatin1Char('\r')));
     }
 
-    void percentagesUseTheUsersDecimalSeparator()
+    void percentagesFollowTheLanguageNotTheDesktop()
     {
         QCOMPARE(FormatPercent(25.0, 2), QStringLiteral("25,00%"));
         QCOMPARE(FormatPercent(10.0, 2), QStringLiteral("10,00%"));
         QCOMPARE(FormatPercent(3 * 100.0 / 18, 1), QStringLiteral("16,7%"));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QCOMPARE(FormatPercent(25.0, 2), QStringLiteral("25.00%"));
-        QCOMPARE(FormatPercent(100.0, 2), QStringLiteral("100.00%"));
+        QCOMPARE(FormatPercent(25.0, 2), QStringLiteral("25,00%"));
+        QCOMPARE(FormatPercent(100.0, 2), QStringLiteral("100,00%"));
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     }
 

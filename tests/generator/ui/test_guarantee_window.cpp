@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(LabelText(&panel, "lblGarantizado"), QStringLiteral("Premio garantizado: 4+2"));
         QCOMPARE(LabelText(&panel, "lblSorteos"), QStringLiteral("18 sorteos de 6 números y 3 estrellas, 3 apuestas"));
         QCOMPARE(CellText(&panel, "sgGarantia", 0, 0), QStringLiteral("3"));
-        QCOMPARE(CellText(&panel, "sgGarantia", 0, 1), QStringLiteral("16.67 %"));
+        QCOMPARE(CellText(&panel, "sgGarantia", 0, 1), QStringLiteral("16,67 %"));
         QCOMPARE(CellText(&panel, "sgGarantia", 12, 0), QStringLiteral("0"));
         auto *table = panel.findChild<QTableWidget *>(QStringLiteral("sgGarantia"));
         QCOMPARE(table->verticalHeaderItem(0)->text(), QStringLiteral("5+2"));
@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(CellText(&panel, "sgAciertos", 13, 0), QStringLiteral("4+2"));
         QCOMPARE(CellText(&panel, "sgAciertos", 13, 1),
                  QString::fromStdString(CategoriaTexto(report.ByHits[1].Table.Guaranteed())));
-        QCOMPARE(CellText(&panel, "sgAciertos", 0, 0), QStringLiteral("3  (16.67 %)"));
+        QCOMPARE(CellText(&panel, "sgAciertos", 0, 0), QStringLiteral("3  (16,67 %)"));
 
         panel.Clear();
         QVERIFY(!panel.HasReport());
@@ -123,31 +123,31 @@ private slots:
         QCOMPARE(tabs->tabText(0), QStringLiteral("Sorteos de la selección"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("En todo el juego"));
         const std::pair<int, const char *> counts[] = {
-            {0, "1"}, {1, "14"}, {3, "225"}, {11, "1,986,600"}, {12, "73,037,349"}};
+            {0, "1"}, {1, "14"}, {3, "225"}, {11, "1.986.600"}, {12, "73.037.349"}};
         for (const auto &[row, count] : counts)
             QCOMPARE(CellText(&panel, "sgTodoElJuego", row, 0), QString::fromLatin1(count));
-        QCOMPARE(CellText(&panel, "sgTodoElJuego", 0, 1), QStringLiteral("1 entre 76,275,360"));
-        QCOMPARE(CellText(&panel, "sgTodoElJuego", 11, 1), QStringLiteral("1 entre 38.4"));
-        QCOMPARE(LabelText(&panel, "lblSorteosJuego"), QStringLiteral("76,275,360 sorteos en todo el juego"));
+        QCOMPARE(CellText(&panel, "sgTodoElJuego", 0, 1), QStringLiteral("1 entre 76.275.360"));
+        QCOMPARE(CellText(&panel, "sgTodoElJuego", 11, 1), QStringLiteral("1 entre 38,4"));
+        QCOMPARE(LabelText(&panel, "lblSorteosJuego"), QStringLiteral("76.275.360 sorteos en todo el juego"));
         QCOMPARE(LabelText(&panel, "lblAlgunPremio"),
-                 QStringLiteral("Algún premio en un sorteo: 4.25 % (1 entre 23.6)"));
+                 QStringLiteral("Algún premio en un sorteo: 4,25 % (1 entre 23,6)"));
         QCOMPARE(LabelText(&panel, "lblApuestasPremiadas"),
-                 QStringLiteral("Apuestas premiadas por sorteo, de media: 0.0425"));
+                 QStringLiteral("Apuestas premiadas por sorteo, de media: 0,0425"));
         QCOMPARE(
             LabelText(&panel, "lblPremiosEsperados"),
-            QStringLiteral("Premios por sorteo, de media, a los premios medios del archivo de sorteos: 0.20; "
-                           "coste de un sorteo: 2.00"));
+            QStringLiteral("Premios por sorteo, de media, a los premios medios del archivo de sorteos: 0,20; "
+                           "coste de un sorteo: 2,00"));
         panel.SetAveragePrizes({});
         QCOMPARE(LabelText(&panel, "lblPremiosEsperados"),
                  QStringLiteral(
-                     "Premios por sorteo: el archivo de sorteos no tiene premios; coste de un sorteo: 2.00"));
+                     "Premios por sorteo: el archivo de sorteos no tiene premios; coste de un sorteo: 2,00"));
 
         // Today's game: its draws and its thirteenth category.
         panel.SetEdition(TGameEdition::Current);
         QVERIFY(panel.Analyse({MaskOf({1, 2, 3, 4, 5}, {11, 12})}));
-        QCOMPARE(CellText(&panel, "sgTodoElJuego", 12, 0), QStringLiteral("6,385,500"));
+        QCOMPARE(CellText(&panel, "sgTodoElJuego", 12, 0), QStringLiteral("6.385.500"));
         QCOMPARE(LabelText(&panel, "lblSorteosJuego"),
-                 QStringLiteral("139,838,160 sorteos en todo el juego"));
+                 QStringLiteral("139.838.160 sorteos en todo el juego"));
         panel.Clear();
         QCOMPARE(CellText(&panel, "sgTodoElJuego", 0, 0), QStringLiteral("<none>"));
         QCOMPARE(LabelText(&panel, "lblAlgunPremio"), QString());

@@ -319,13 +319,13 @@ private slots:
         TFRMApuestas *window = main_->NewCombinationWindow();
         std::vector<BetMask> masks(2'000'000, BetMask(0x1F) | (BetMask(3) << 50));
         window->Combination().AppendMasks(masks.data(), masks.size());
-        QCOMPARE(WindowLabelText(window, "lblTotalApuestas"), QStringLiteral("2000000"));
-        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/400000"));
+        QCOMPARE(WindowLabelText(window, "lblTotalApuestas"), QStringLiteral("2.000.000"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/400.000"));
         Trigger(window, "ActLast");
-        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("400000/400000"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("400.000/400.000"));
         QVERIFY(FindAction(window, "ActNext")->isEnabled()); // the last ticket is full
         Trigger(window, "ActNext");
-        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("400001/400001"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("400.001/400.001"));
         window->Combination().SetModified(false);
         window->Release();
     }

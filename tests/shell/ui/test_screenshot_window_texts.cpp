@@ -280,8 +280,8 @@ class TestScreenshotWindowTexts : public QObject {
         for (QMenu *menu : opened->MergedMenus())
             CheckMnemonics(QStringLiteral("combination/") + menu->objectName(), menu->actions(), faults_);
         // The top bar keeps room for the counts of the biggest combinations.
-        opened->findChild<QLabel *>(QStringLiteral("lblTotalApuestas"))->setText(QStringLiteral("15255072"));
-        opened->findChild<QLabel *>(QStringLiteral("lblNBoleto"))->setText(QStringLiteral("3051015/3051015"));
+        opened->findChild<QLabel *>(QStringLiteral("lblTotalApuestas"))->setText(QStringLiteral("15.255.072"));
+        opened->findChild<QLabel *>(QStringLiteral("lblNBoleto"))->setText(QStringLiteral("3.051.015/3.051.015"));
         Look(opened, QStringLiteral("combination"));
         {
             TFRMDelApuestas dialog(&window);

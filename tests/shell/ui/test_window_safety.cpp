@@ -176,7 +176,7 @@ private slots:
         TFRMApuestas *window = main_->ActiveCombinationWindow();
         QVERIFY(window);
         QCOMPARE(window->Combination().Count(), 10'000'000);
-        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/2000000"));
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/2.000.000"));
         QVERIFY(!window->IsModified());
         for (const DialogService::ShownBox &box : DialogService::ShownBoxes())
             QVERIFY(box.kind != DialogService::Kind::Error);
