@@ -224,7 +224,7 @@ QWidget *TFRMEuroMillonPremios::BuildWinningBetsPage()
     sgApPremiadas->setWordWrap(false);
     sgApPremiadas->setFont(sgPremios->font());
     int column = 0;
-    for (int width : {70, 50, 50, 80, 80})
+    for (int width : {70, 64, 52, 64, 80})
         sgApPremiadas->setColumnWidth(column++, width);
     paginador_ = new TWinningBetsPager(*apPremiadasModel_, this);
     tsApuestasPremiadas = new QWidget(this);

@@ -7,6 +7,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 #include <QLineEdit>
 #include <QStyle>
 #include <QToolButton>
@@ -47,7 +48,7 @@ TWinningBetsPager::TWinningBetsPager(TWinningBetsModel &model, QWidget *parent)
     tbUltima = NewButton(this, "tbUltima", QStyle::SP_MediaSkipForward);
     ebPagina = new QLineEdit(this);
     ebPagina->setObjectName(QStringLiteral("ebPagina"));
-    ebPagina->setFixedWidth(80);
+    ebPagina->setFixedWidth(64);
     ebPagina->setAlignment(Qt::AlignRight);
     lblPagina = new QLabel(this);
     lblPagina->setObjectName(QStringLiteral("lblPagina"));
@@ -70,9 +71,13 @@ TWinningBetsPager::TWinningBetsPager(TWinningBetsModel &model, QWidget *parent)
     layout->addWidget(tbSiguiente);
     layout->addWidget(tbUltima);
     layout->addSpacing(6);
-    layout->addWidget(lblPagina);
-    layout->addStretch();
-    layout->addWidget(lblFilas);
+    // The page and the rows one above the other, so that the counts of a
+    // large check keep their whole width in the window's fixed size.
+    auto *labels = new QVBoxLayout;
+    labels->setSpacing(0);
+    labels->addWidget(lblPagina);
+    labels->addWidget(lblFilas);
+    layout->addLayout(labels, 1);
     ApplyTexts();
 }
 
