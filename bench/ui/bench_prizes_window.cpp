@@ -14,6 +14,7 @@
 #include "draws/ui/winning_bets_model.h"
 #include "draws/ui/frm_euromillon_premios.h"
 #include "framework/parametres.h"
+#include "generator/mask_enumeration.h"
 #include "framework/program_path.h"
 #include "model/bet_mask.h"
 #include "model/euromillon_apuestas.h"
@@ -30,20 +31,16 @@
 
 namespace {
 
+// Every bet of the classic game, through the generator's own enumeration.
 void FillWholeGame(TEuroMillonApuestas &all)
 {
+    const std::vector<BetMask> quintets = NumberQuintetMasks(kNumberBits);
+    const std::vector<BetMask> pairs = StarPairMasks(kStarBits);
     std::vector<BetMask> masks;
-    masks.reserve(76'275'360);
-    for (int a = 1; a <= 46; ++a)
-        for (int b = a + 1; b <= 47; ++b)
-            for (int c = b + 1; c <= 48; ++c)
-                for (int d = c + 1; d <= 49; ++d)
-                    for (int e = d + 1; e <= 50; ++e) {
-                        const BetMask numbers = NumberBit(a) | NumberBit(b) | NumberBit(c) | NumberBit(d) | NumberBit(e);
-                        for (int s = 1; s <= 8; ++s)
-                            for (int t = s + 1; t <= 9; ++t)
-                                masks.push_back(numbers | StarBit(s) | StarBit(t));
-                    }
+    masks.reserve(quintets.size() * pairs.size());
+    for (BetMask numbers : quintets)
+        for (BetMask stars : pairs)
+            masks.push_back(numbers | stars);
     all.AppendMasks(masks.data(), masks.size());
 }
 

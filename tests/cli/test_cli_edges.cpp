@@ -1,6 +1,7 @@
 // The edges of the command line: the end of the options, names with control
 // characters, wide text, and reading commands that follow the file's game.
 #include "cli_test_fixture.h"
+#include "generator/generator_test_support.h"
 
 #include "draws/draw_files.h"
 #include "model/euromillon_apuestas.h"
@@ -24,16 +25,6 @@ protected:
         return Path(name);
     }
 
-    static BetMask BetOf(std::initializer_list<int> numbers, std::initializer_list<int> stars)
-    {
-        BetMask mask = 0;
-        for (int n : numbers)
-            mask |= NumberBit(n);
-        for (int s : stars)
-            mask |= StarBit(s);
-        return mask;
-    }
-
     // The six published histories of the source tree, quoted for the shell.
     static std::string Histories()
     {
@@ -48,7 +39,7 @@ protected:
 
 TEST_F(CliEdgesTest, DoubleDashEndsTheOptionsForADashNamedFile)
 {
-    Combination("-dash.aem", TGameEdition::Classic, "guion", BetOf({1, 2, 3, 4, 5}, {1, 2}));
+    Combination("-dash.aem", TGameEdition::Classic, "guion", MaskOf({1, 2, 3, 4, 5}, {1, 2}));
     CliResult result = RunInFolder("show -dash.aem");
     EXPECT_EQ(result.status, 2);
     result = RunInFolder("show -- -dash.aem");
@@ -78,7 +69,7 @@ TEST_F(CliEdgesTest, DoubleDashEndsTheOptionsForADashNamedFile)
 TEST_F(CliEdgesTest, ShowEscapesControlCharactersOfTheName)
 {
     const std::string aem =
-        Combination("n.aem", TGameEdition::Classic, "Línea 1\nLínea 2\t\\fin\x01", BetOf({1, 2, 3, 4, 5}, {1, 2}));
+        Combination("n.aem", TGameEdition::Classic, "Línea 1\nLínea 2\t\\fin\x01", MaskOf({1, 2, 3, 4, 5}, {1, 2}));
     const CliResult result = Run("show '" + aem + "'");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "Línea 1\\nLínea 2\\t\\\\fin\\x01\n01.02.03.04.05-01.02\n");
@@ -116,7 +107,7 @@ TEST_F(CliEdgesTest, WideTextIsReadCharacterByCharacter)
 
 TEST_F(CliEdgesTest, ReadingCommandsFollowTheFilesGame)
 {
-    const std::string aem = Combination("actual.aem", TGameEdition::Current, "actual", BetOf({1, 2, 3, 4, 12}, {10, 12}));
+    const std::string aem = Combination("actual.aem", TGameEdition::Current, "actual", MaskOf({1, 2, 3, 4, 12}, {10, 12}));
     CliResult result = Run("show '" + aem + "'");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "actual\n01.02.03.04.12-10.12\n");
@@ -133,14 +124,14 @@ TEST_F(CliEdgesTest, ReadingCommandsFollowTheFilesGame)
     EXPECT_EQ(FileBytes(Path("out.txt")), "01.02.03.04.12-10.12\r\n");
 
     // A classic file is read in the classic game with no --edition either.
-    const std::string classic = Combination("clasico.aem", TGameEdition::Classic, "c", BetOf({1, 2, 3, 4, 5}, {1, 2}));
+    const std::string classic = Combination("clasico.aem", TGameEdition::Classic, "c", MaskOf({1, 2, 3, 4, 5}, {1, 2}));
     result = Run("show '" + classic + "'");
     EXPECT_EQ(result.status, 0) << result.err;
 }
 
 TEST_F(CliEdgesTest, AnExplicitEditionOfAnotherGameIsStillRefused)
 {
-    const std::string aem = Combination("actual.aem", TGameEdition::Current, "actual", BetOf({1, 2, 3, 4, 12}, {10, 12}));
+    const std::string aem = Combination("actual.aem", TGameEdition::Current, "actual", MaskOf({1, 2, 3, 4, 12}, {10, 12}));
     for (const std::string &arguments :
          {"--edition classic show '" + aem + "'", "show '" + aem + "' --edition=classic",
           "--edition classic export '" + aem + "' --text '" + Path("out.txt") + "'",
@@ -162,7 +153,7 @@ TEST_F(CliEdgesTest, AnExplicitEditionOfAnotherGameIsStillRefused)
 // Every error about a file names it once, whichever of the command's files it is.
 TEST_F(CliEdgesTest, AnErrorNamesItsFileOnce)
 {
-    const std::string aem = Combination("one.aem", TGameEdition::Classic, "una", BetOf({1, 2, 3, 4, 5}, {1, 2}));
+    const std::string aem = Combination("one.aem", TGameEdition::Classic, "una", MaskOf({1, 2, 3, 4, 5}, {1, 2}));
     WriteFileBytes(Path("cut.emx"), std::string("EMS1\x06", 5)); // an archive cut short
     const struct {
         std::string arguments, file;

@@ -8,6 +8,7 @@
 #include <set>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -69,6 +70,17 @@ const TCliWriter kWriters[] = {
 
 class CliSaveTargets : public CliTest {
 protected:
+    // The writers this build of the companion has (the build on the core
+    // alone has no print), all or those that may write to a pipe.
+    static std::vector<TCliWriter> Writers(bool streamingOnly)
+    {
+        std::vector<TCliWriter> writers;
+        for (const TCliWriter &writer : kWriters)
+            if ((!streamingOnly || writer.streams) && (CliHasPrint() || std::string_view(writer.name) != "print --pdf"))
+                writers.push_back(writer);
+        return writers;
+    }
+
     void SetUp() override
     {
         CliTest::SetUp();
@@ -118,9 +130,7 @@ protected:
 
 TEST_F(CliSaveTargets, SizeLimitsGiveAnErrorAndKeepTheOldFile)
 {
-    for (const TCliWriter &writer : kWriters) {
-        if (std::string_view(writer.name) == "print --pdf" && !CliHasPrint())
-            continue;
+    for (const TCliWriter &writer : Writers(false)) {
         const std::string whole = Whole(writer);
         const std::string out = Path("out/") + writer.fileName;
         // The archive is merged into: its old content must be an archive.
@@ -141,11 +151,7 @@ TEST_F(CliSaveTargets, SizeLimitsGiveAnErrorAndKeepTheOldFile)
 
 TEST_F(CliSaveTargets, APipeReceivesTheBytesAndStaysAPipe)
 {
-    for (const TCliWriter &writer : kWriters) {
-        if (std::string_view(writer.name) == "print --pdf" && !CliHasPrint())
-            continue;
-        if (!writer.streams)
-            continue;
+    for (const TCliWriter &writer : Writers(true)) {
         const std::string whole = Whole(writer);
         const std::string fifo = Path("out/") + writer.fileName;
         ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -166,11 +172,7 @@ TEST_F(CliSaveTargets, APipeReceivesTheBytesAndStaysAPipe)
 
 TEST_F(CliSaveTargets, ADashWritesToStandardOutput)
 {
-    for (const TCliWriter &writer : kWriters) {
-        if (std::string_view(writer.name) == "print --pdf" && !CliHasPrint())
-            continue;
-        if (!writer.streams)
-            continue;
+    for (const TCliWriter &writer : Writers(true)) {
         const std::string whole = Whole(writer);
         const CliResult result = Run(writer.arguments(input_, "-"));
         EXPECT_EQ(result.status, 0) << writer.name << ": " << result.err;
@@ -181,11 +183,7 @@ TEST_F(CliSaveTargets, ADashWritesToStandardOutput)
 
 TEST_F(CliSaveTargets, AFolderAsOutputIsRefused)
 {
-    for (const TCliWriter &writer : kWriters) {
-        if (std::string_view(writer.name) == "print --pdf" && !CliHasPrint())
-            continue;
-        if (!writer.streams)
-            continue;
+    for (const TCliWriter &writer : Writers(true)) {
         const CliResult result = Run(writer.arguments(input_, Path("out")));
         EXPECT_NE(result.status, 0) << writer.name;
         EXPECT_TRUE(std::filesystem::is_directory(Path("out"))) << writer.name;

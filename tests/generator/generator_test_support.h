@@ -7,9 +7,24 @@
 #include "model/euromillon_apuestas.h"
 #include "model/euromillon_apuesta.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <random>
 #include <string>
 #include <vector>
+
+// Random values of one block drawn from a set of candidate values.
+inline BetMask PickFrom(std::mt19937 &random, BetMask candidates, int count)
+{
+    std::vector<BetMask> bits;
+    for (BetMask rest = candidates; rest != 0; rest &= rest - 1)
+        bits.push_back(rest & (~rest + 1));
+    std::shuffle(bits.begin(), bits.end(), random);
+    BetMask mask = 0;
+    for (int i = 0; i < count && i < static_cast<int>(bits.size()); ++i)
+        mask |= bits[static_cast<size_t>(i)];
+    return mask;
+}
 
 inline BetMask MaskOf(std::initializer_list<int> numbers, std::initializer_list<int> stars)
 {

@@ -26,19 +26,6 @@ TGuaranteeReport Analyse(const std::vector<BetMask> &bets, BetMask selection = 0
     return analyser.Analyse(bets, selection);
 }
 
-// Random values of one block drawn from a set of candidate values.
-BetMask PickFrom(std::mt19937 &random, BetMask candidates, int count)
-{
-    std::vector<BetMask> bits;
-    for (BetMask rest = candidates; rest != 0; rest &= rest - 1)
-        bits.push_back(rest & (~rest + 1));
-    std::shuffle(bits.begin(), bits.end(), random);
-    BetMask mask = 0;
-    for (int i = 0; i < count && i < static_cast<int>(bits.size()); ++i)
-        mask |= bits[static_cast<size_t>(i)];
-    return mask;
-}
-
 } // namespace
 
 TEST(GuaranteeAnalyser, SingleBetOverItsOwnValuesIsOneDrawOfFivePlusTwo)

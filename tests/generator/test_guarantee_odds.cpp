@@ -48,18 +48,6 @@ TGuaranteeOdds BruteOdds(const std::vector<BetMask> &bets, BetMask universe, TGa
     return odds;
 }
 
-BetMask PickFrom(std::mt19937 &random, BetMask candidates, int count)
-{
-    std::vector<BetMask> bits;
-    for (BetMask rest = candidates; rest != 0; rest &= rest - 1)
-        bits.push_back(rest & (~rest + 1));
-    std::shuffle(bits.begin(), bits.end(), random);
-    BetMask mask = 0;
-    for (int i = 0; i < count && i < static_cast<int>(bits.size()); ++i)
-        mask |= bits[static_cast<size_t>(i)];
-    return mask;
-}
-
 // Random bets: mostly simple bets from the pools, now and then one with
 // fewer numbers or stars.
 std::vector<BetMask> RandomBets(std::mt19937 &random, size_t count, BetMask numbers, BetMask stars)
