@@ -27,11 +27,14 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -285,6 +288,8 @@ void TFRMEuroMillonPremios::ApplyTexts()
     PageControl->setTabText(PageControl->indexOf(tsPremiosGlobales), Txt(41807));
     PageControl->setTabText(PageControl->indexOf(tsApuestasPremiadas), Txt(41812));
     PageControl->setTabText(PageControl->indexOf(tsGrafico), Txt(45220));
+    // The four tabs show whole in every language: French ones need more room.
+    PageControl->setFixedWidth(std::max(450, PageControl->tabBar()->sizeHint().width() + 8));
     lImporteCombinacion->setText(Txt(41808));
     lImportePremios->setText(Txt(41809));
     lBeneficioObtenido->setText(Txt(41810));
