@@ -38,7 +38,8 @@ template <typename Sink> size_t EnumerateBets(size_t limit, Sink &&sink)
             for (int c = b + 1; c <= 50; ++c)
                 for (int d = c + 1; d <= 50; ++d)
                     for (int e = d + 1; e <= 50; ++e) {
-                        BetMask numbers = NumberBit(a) | NumberBit(b) | NumberBit(c) | NumberBit(d) | NumberBit(e);
+                        BetMask numbers =
+                            NumberBit(a) | NumberBit(b) | NumberBit(c) | NumberBit(d) | NumberBit(e);
                         for (BetMask stars : starPairs) {
                             if (produced == limit)
                                 goto done;
@@ -66,7 +67,8 @@ void Run(const char *label, size_t limit, const std::string &folder)
     size_t count = EnumerateBets(limit, [&](const std::vector<BetMask> &chunk) {
         combination->AppendMasks(chunk.data(), chunk.size());
     });
-    std::printf("build   %10zu bets  %7.2f s   resident %7.1f MB\n", count, timer.Seconds(), ResidentMegabytes());
+    std::printf("build   %10zu bets  %7.2f s   resident %7.1f MB\n", count, timer.Seconds(),
+                ResidentMegabytes());
 
     timer.Restart();
     combination->SaveToFile(path);
@@ -80,8 +82,8 @@ void Run(const char *label, size_t limit, const std::string &folder)
     double before = ResidentMegabytes();
     timer.Restart();
     loaded->LoadFromFile(path);
-    std::printf("load    %10d bets  %7.2f s   resident %7.1f MB (%.1f before)\n", loaded->Count(), timer.Seconds(),
-                ResidentMegabytes(), before);
+    std::printf("load    %10d bets  %7.2f s   resident %7.1f MB (%.1f before)\n", loaded->Count(),
+                timer.Seconds(), ResidentMegabytes(), before);
 
     // Check the bets came back in order.
     size_t index = 0;

@@ -84,12 +84,12 @@ int main(int argc, char *argv[])
     size_t found = 0;
     timer.Restart();
     cpu = CpuSeconds();
-    const TBetTextCounts counts =
-        ReadBetTextFile(text, [&found](const BetMask *, size_t n) { found += n; });
+    const TBetTextCounts counts = ReadBetTextFile(text, [&found](const BetMask *, size_t n) { found += n; });
     const double readSeconds = timer.Seconds();
     const double perMillion = readSeconds * 1e6 / static_cast<double>(counts.lines ? counts.lines : 1);
-    std::printf("  text read      %8.2f s (%.2f s processor)  %.3f s per million lines  (%lld lines, %zu bets)\n",
-                readSeconds, CpuSeconds() - cpu, perMillion, static_cast<long long>(counts.lines), found);
+    std::printf(
+        "  text read      %8.2f s (%.2f s processor)  %.3f s per million lines  (%lld lines, %zu bets)\n",
+        readSeconds, CpuSeconds() - cpu, perMillion, static_cast<long long>(counts.lines), found);
 
     // Reading into a combination, as the import window and command do.
     TEuroMillonApuestas imported;
@@ -97,14 +97,16 @@ int main(int argc, char *argv[])
     ImportBetTextFile(text, imported);
     const double importSeconds = timer.Seconds();
     std::printf("  text import    %8.2f s    %.3f s per million lines  peak %7.1f MB  %s\n", importSeconds,
-                importSeconds * 1e6 / static_cast<double>(counts.lines ? counts.lines : 1), PeakResidentMegabytes(),
+                importSeconds * 1e6 / static_cast<double>(counts.lines ? counts.lines : 1),
+                PeakResidentMegabytes(),
                 imported.Masks() == bets ? "round trip equal" : "ROUND TRIP DIFFERS");
 
     // The import window appends what it read bet by bet through InsertRange.
     TEuroMillonApuestas target;
     timer.Restart();
     target.InsertRange(imported, 0, imported.Count() - 1, target.Count());
-    std::printf("  append (InsertRange) %5.2f s    peak %7.1f MB\n", timer.Seconds(), PeakResidentMegabytes());
+    std::printf("  append (InsertRange) %5.2f s    peak %7.1f MB\n", timer.Seconds(),
+                PeakResidentMegabytes());
 
     std::filesystem::remove_all(folder);
     return imported.Masks() == bets ? 0 : 1;

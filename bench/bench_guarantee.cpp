@@ -153,8 +153,9 @@ int main(int argc, char *argv[])
         const TGuaranteeReport report = analyser.Analyse(bets, selection);
         const double seconds = timer.Seconds();
         std::printf("%-32s %9zu %10lld %6s %8.2f %8.2f %8.0f %6.0fs\n", cases[k].name, bets.size(),
-                    static_cast<long long>(report.All.Draws), GuaranteeCategoryText(report.All.Guaranteed(), report.All.Categories).c_str(),
-                    seconds, CpuSeconds() - cpuStart, PeakResidentMegabytes(), targets[k]);
+                    static_cast<long long>(report.All.Draws),
+                    GuaranteeCategoryText(report.All.Guaranteed(), report.All.Categories).c_str(), seconds,
+                    CpuSeconds() - cpuStart, PeakResidentMegabytes(), targets[k]);
         PrintTable(report);
         PrintOdds(report.Odds);
         if (check) {
@@ -165,7 +166,8 @@ int main(int argc, char *argv[])
             single.SetWithOdds(cases[k].odds);
             BenchTimer singleTimer;
             const bool same = single.Analyse(bets, selection) == report;
-            std::printf("    one thread: %.2f s, same report: %s\n", singleTimer.Seconds(), same ? "yes" : "NO");
+            std::printf("    one thread: %.2f s, same report: %s\n", singleTimer.Seconds(),
+                        same ? "yes" : "NO");
             status |= same ? 0 : 1;
         }
         std::fflush(stdout);

@@ -4,11 +4,11 @@
 // of each draw). The histories are read from the "Historial" folder beside
 // the program, or from the folder given as the first argument.
 #include "draws/draw_archive.h"
+#include "draws/draw_date.h"
 #include "draws/draw_files.h"
 #include "draws/draw_import.h"
 #include "draws/prize_check.h"
 #include "draws/prize_range.h"
-#include "draws/draw_date.h"
 #include "framework/program_path.h"
 #include "model/euromillon_apuestas.h"
 #include "support/bench_support.h"
@@ -83,8 +83,9 @@ bool BenchCurrent(const std::string &historyFolder, int bets)
     const double processorSeconds = ProcessSeconds() - processStart;
     const TRangeProfit rango = BeneficioRango(premios);
 
-    std::printf("bench_prizes (current): %d bets x %d draws (%s to %s), %zu history errors\n", apuestas.Count(),
-                sorteos.Count(), FormatFechaIso(sorteos.Sorteo(sorteos.Count() - 1).FechaSorteo).c_str(),
+    std::printf("bench_prizes (current): %d bets x %d draws (%s to %s), %zu history errors\n",
+                apuestas.Count(), sorteos.Count(),
+                FormatFechaIso(sorteos.Sorteo(sorteos.Count() - 1).FechaSorteo).c_str(),
                 FormatFechaIso(sorteos.Sorteo(0).FechaSorteo).c_str(), informe.Errores.size());
     std::printf("  six histories read: %.3f s\n", reading);
     std::printf("  check:  %.3f s (target < 2 s); processor time %.3f s over all threads\n", seconds,
@@ -92,9 +93,10 @@ bool BenchCurrent(const std::string &historyFolder, int bets)
     std::printf("  hits:   %lld\n", static_cast<long long>(premios.CountPremiadas()));
     for (int c = 1; c <= kMaxCategorias; ++c)
         std::printf("    %-4s %10lld  %s\n", CategoriaTexto(c, kMaxCategorias).c_str(),
-                    static_cast<long long>(premios.NumPremiadas(c)), FormatCurrency(premios.TotalCategoria(c)).c_str());
-    std::printf("  total prizes: %s; cost at each draw's price: %s\n", FormatCurrency(premios.TotalPremios()).c_str(),
-                FormatCurrency(rango.Coste).c_str());
+                    static_cast<long long>(premios.NumPremiadas(c)),
+                    FormatCurrency(premios.TotalCategoria(c)).c_str());
+    std::printf("  total prizes: %s; cost at each draw's price: %s\n",
+                FormatCurrency(premios.TotalPremios()).c_str(), FormatCurrency(rango.Coste).c_str());
     return true;
 }
 
@@ -145,10 +147,12 @@ int main(int argc, char **argv)
                 processorSeconds);
     std::printf("  hits:   %lld\n", static_cast<long long>(premios.CountPremiadas()));
     for (int c = 1; c <= kNumCategorias; ++c)
-        std::printf("    %-4s %10lld  %s\n", CategoriaTexto(c).c_str(), static_cast<long long>(premios.NumPremiadas(c)),
+        std::printf("    %-4s %10lld  %s\n", CategoriaTexto(c).c_str(),
+                    static_cast<long long>(premios.NumPremiadas(c)),
                     FormatCurrency(premios.TotalCategoria(c)).c_str());
     std::printf("  total prizes: %s\n", FormatCurrency(premios.TotalPremios()).c_str());
-    std::printf("  every 1000th hit read back: %.3f s (checksum %s)\n", lookup, FormatCurrency(listed).c_str());
+    std::printf("  every 1000th hit read back: %.3f s (checksum %s)\n", lookup,
+                FormatCurrency(listed).c_str());
     std::printf("  peak memory: %.0f MB\n", PeakResidentMegabytes());
 
     premios.SetApuestas(nullptr); // the classic run's hits go

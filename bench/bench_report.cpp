@@ -73,12 +73,13 @@ int main(int argc, char *argv[])
     const double write = step.Seconds();
 
     std::printf("bets=%d pages=%zu items=%zu\n", count, prepared.Pages.size(), items);
-    std::printf("setup_seconds=%.2f prepare_seconds=%.2f pdf_seconds=%.2f total_seconds=%.2f\n", setup, prepare,
-                write, total.Seconds());
+    std::printf("setup_seconds=%.2f prepare_seconds=%.2f pdf_seconds=%.2f total_seconds=%.2f\n", setup,
+                prepare, write, total.Seconds());
     // On a shared machine the wall clock also counts waiting for a processor.
     std::printf("cpu_seconds=%.2f\n", static_cast<double>(std::clock()) / CLOCKS_PER_SEC);
     std::printf("pdf_megabytes=%.1f peak_resident_megabytes=%.1f\n",
-                static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0), PeakResidentMegabytes());
+                static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0),
+                PeakResidentMegabytes());
     std::filesystem::remove(path);
     return 0;
 }

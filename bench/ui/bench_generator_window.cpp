@@ -44,9 +44,8 @@ public:
     EventLoopProbe()
     {
         timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            longest_ = std::max(longest_, clock_.restart());
-        });
+        QObject::connect(&timer_, &QTimer::timeout,
+                         [this] { longest_ = std::max(longest_, clock_.restart()); });
     }
     void Start()
     {
@@ -123,7 +122,8 @@ void OneMissRun()
     Action(&window, "ActProcesar")->trigger();
     const double seconds = timer.Seconds();
     const qint64 gap = probe.Stop();
-    std::printf("one-miss run (global 6): kept=%d candidates=%d F9-to-close=%.2f s reports=%d longest-event-loop-gap=%lld ms\n",
+    std::printf("one-miss run (global 6): kept=%d candidates=%d F9-to-close=%.2f s reports=%d "
+                "longest-event-loop-gap=%lld ms\n",
                 window.Generacion().Apuestas().Count(), window.Generacion().Generadas(), seconds, reports,
                 static_cast<long long>(gap));
 }
@@ -147,9 +147,10 @@ void CancelledRun(int level, const char *name)
     probe.Start();
     Action(&window, "ActProcesar")->trigger();
     const qint64 gap = probe.Stop();
-    std::printf("%s cancelled 2 s in: candidates=%d cancel-answered-in=%lld ms longest-event-loop-gap=%lld ms\n", name,
-                window.Generacion().Generadas(), static_cast<long long>(sinceClick.elapsed()),
-                static_cast<long long>(gap));
+    std::printf(
+        "%s cancelled 2 s in: candidates=%d cancel-answered-in=%lld ms longest-event-loop-gap=%lld ms\n",
+        name, window.Generacion().Generadas(), static_cast<long long>(sinceClick.elapsed()),
+        static_cast<long long>(gap));
 }
 
 void AppendEveryBet()
@@ -172,8 +173,9 @@ void AppendEveryBet()
     });
     DialogService::SetNextAnswer(QMessageBox::Yes); // "Se insertarán un total de ... apuestas"
     Action(combination, "ActGenerarCombinacion")->trigger();
-    std::printf("accepting and appending %d bets to the combination window: %.2f s (one block, no event loop)\n",
-                combination->Combination().Count(), generation.Seconds() - insertStart);
+    std::printf(
+        "accepting and appending %d bets to the combination window: %.2f s (one block, no event loop)\n",
+        combination->Combination().Count(), generation.Seconds() - insertStart);
     EventLoopProbe probe;
     probe.Start();
     BenchTimer paging;

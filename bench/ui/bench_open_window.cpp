@@ -68,9 +68,8 @@ int main(int argc, char *argv[])
     QElapsedTimer gapClock;
     qint64 longestGap = 0;
     QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        longestGap = std::max(longestGap, gapClock.restart());
-    });
+    QObject::connect(&ticker, &QTimer::timeout,
+                     [&] { longestGap = std::max(longestGap, gapClock.restart()); });
     ticker.start(5);
     gapClock.start();
 

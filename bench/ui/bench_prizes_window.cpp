@@ -11,11 +11,11 @@
 #include "draws/draw_archive.h"
 #include "draws/draw_files.h"
 #include "draws/prize_check.h"
-#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/frm_euromillon_premios.h"
+#include "draws/ui/winning_bets_model.h"
 #include "framework/parametres.h"
-#include "generator/mask_enumeration.h"
 #include "framework/program_path.h"
+#include "generator/mask_enumeration.h"
 #include "model/bet_mask.h"
 #include "model/euromillon_apuestas.h"
 #include "widgets/dialog_service.h"
@@ -50,8 +50,9 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const std::filesystem::path shipped = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
-                                          "Sorteos" / kNombreArchivoSorteos;
+    const std::filesystem::path shipped =
+        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "Sorteos" /
+        kNombreArchivoSorteos;
     const std::string archive = argc > 1 ? argv[1] : shipped.string();
     const std::string scratch = BenchScratchFolder("qor-bench-prizes");
     SetProgramFilePath(scratch + "/qor-euromillon");
@@ -64,7 +65,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "no draws in %s\n", archive.c_str());
         return 1;
     }
-    Parametres().SetValor("PRM_PREMIOS_Desde", Variant::DateTime(draws.Sorteo(draws.Count() - 1).FechaSorteo));
+    Parametres().SetValor("PRM_PREMIOS_Desde",
+                          Variant::DateTime(draws.Sorteo(draws.Count() - 1).FechaSorteo));
     Parametres().SetValor("PRM_PREMIOS_Hasta", Variant::DateTime(draws.Sorteo(0).FechaSorteo));
     Parametres().SetValor("PRM_PREMIOS_HastaChecked", Variant(true));
 
@@ -80,7 +82,8 @@ int main(int argc, char *argv[])
     QElapsedTimer gapClock;
     qint64 longestGap = 0;
     QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] { longestGap = std::max(longestGap, gapClock.restart()); });
+    QObject::connect(&ticker, &QTimer::timeout,
+                     [&] { longestGap = std::max(longestGap, gapClock.restart()); });
     ticker.start(5);
     gapClock.start();
 
@@ -97,7 +100,8 @@ int main(int argc, char *argv[])
 
     std::printf("prizes_window bets=%d draws=%d hits=%lld total_prizes=%.2f cost=%.2f seconds=%.2f "
                 "longest_event_gap_ms=%lld last_page_ms=%.1f peak_mb=%.0f\n",
-                all.Count(), window.SorteosRango().Count(), static_cast<long long>(window.Premios().CountPremiadas()),
+                all.Count(), window.SorteosRango().Count(),
+                static_cast<long long>(window.Premios().CountPremiadas()),
                 static_cast<double>(window.Premios().TotalPremios()) / 10000.0,
                 static_cast<double>(window.Premios().ImporteCombinacion()) / 10000.0, seconds,
                 static_cast<long long>(longestGap), lastPage * 1000.0, PeakResidentMegabytes());

@@ -35,8 +35,8 @@ std::vector<std::string> FuzzSeeds()
 
     TEuroMillonApuestas current(TGameEdition::Current);
     current.SetName("hoy");
-    current.WorkingBet().FromMask(NumberBit(2) | NumberBit(12) | NumberBit(20) | NumberBit(38) | NumberBit(45) |
-                                  StarBit(10) | StarBit(12));
+    current.WorkingBet().FromMask(NumberBit(2) | NumberBit(12) | NumberBit(20) | NumberBit(38) |
+                                  NumberBit(45) | StarBit(10) | StarBit(12));
     current.Store(-1);
     seeds.push_back(Saved(current));
     return seeds;
@@ -75,6 +75,7 @@ void FuzzOne(std::string_view data)
         refusing.LoadFromStream(otherGameStream);
         FuzzCheck(false, "a file of one game loaded as the other");
     } catch (const EReadError &) {
-        FuzzCheck(refusing.Count() == 0 && refusing.Edition() == other, "a refused file changed the combination");
+        FuzzCheck(refusing.Count() == 0 && refusing.Edition() == other,
+                  "a refused file changed the combination");
     }
 }

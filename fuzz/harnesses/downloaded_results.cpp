@@ -15,11 +15,11 @@
 
 namespace {
 
-const char *const kCsv =
-    "annee_numero_de_tirage;jour_de_tirage;date_de_tirage;boule_1;boule_2;boule_3;boule_4;boule_5;etoile_1;etoile_2;"
-    "nombre_de_gagnant_au_rang1_en_europe;rapport_du_rang1\n"
-    "26040;MARDI;19/05/2026;12;20;45;38;2;5;2;0;0\n"
-    "26039;VENDREDI;15/05/2026;1;2;3;4;5;11;12;1;1000000,00\n";
+const char *const kCsv = "annee_numero_de_tirage;jour_de_tirage;date_de_tirage;boule_1;boule_2;boule_3;boule_"
+                         "4;boule_5;etoile_1;etoile_2;"
+                         "nombre_de_gagnant_au_rang1_en_europe;rapport_du_rang1\n"
+                         "26040;MARDI;19/05/2026;12;20;45;38;2;5;2;0;0\n"
+                         "26039;VENDREDI;15/05/2026;1;2;3;4;5;11;12;1;1000000,00\n";
 
 // The seed zip, written by libzip as the operator's would be.
 std::string Zip(const std::string &csv)
@@ -30,7 +30,8 @@ std::string Zip(const std::string &csv)
     if (!zip)
         return {};
     zip_source_t *source = zip_source_buffer(zip, csv.data(), csv.size(), 0);
-    if (!source || zip_file_add(zip, "euromillions_202002.csv", source, ZIP_FL_ENC_UTF_8) < 0 || zip_close(zip) != 0) {
+    if (!source || zip_file_add(zip, "euromillions_202002.csv", source, ZIP_FL_ENC_UTF_8) < 0 ||
+        zip_close(zip) != 0) {
         zip_discard(zip);
         return {};
     }
@@ -54,7 +55,8 @@ void FuzzAs(std::string_view data, const char *origen)
                   "draws read that were neither added nor replaced");
         FuzzCheck(sorteos.Count() >= 1, "a download took draws away");
     } catch (const Exception &) {
-        FuzzCheck(sorteos.Count() == 1 && sorteos.Sorteo(0).FechaSorteo == 46000, "a refused download changed the archive");
+        FuzzCheck(sorteos.Count() == 1 && sorteos.Sorteo(0).FechaSorteo == 46000,
+                  "a refused download changed the archive");
         throw;
     }
 }

@@ -73,10 +73,12 @@ void FuzzEdition(std::string_view data, TGameEdition edition)
     for (int i = 0; i < archive.Count(); ++i) {
         double day = archive.Sorteo(i).FechaSorteo;
         FuzzCheck(day == std::trunc(day), "a draw kept its time of day");
-        FuzzCheck(i == 0 || day < archive.Sorteo(i - 1).FechaSorteo, "the draws are not newest first, one a day");
+        FuzzCheck(i == 0 || day < archive.Sorteo(i - 1).FechaSorteo,
+                  "the draws are not newest first, one a day");
         const TSorteoEuroMillonInfo &draw = archive.Sorteo(i);
         for (int32_t star : draw.ApuestaGanadora.Estrellas)
-            FuzzCheck(star >= 1 && star <= GameRules(edition).HighestStar, "a star the edition does not have");
+            FuzzCheck(star >= 1 && star <= GameRules(edition).HighestStar,
+                      "a star the edition does not have");
         if (CategoriasSorteo(edition, day) < kMaxCategorias)
             FuzzCheck(draw.Acertantes[13] == 0 && draw.PremioCategoria[13] == 0, "2+0 in a draw without it");
     }

@@ -44,7 +44,6 @@ void FuzzOne(std::string_view data)
     TParametres back;
     TMemoryStream again(bytes);
     back.LoadFromStream(&again);
-    FuzzCheck(back.Count(true) == params.Count(true),
-              "saved and loaded again, saved entries were lost");
+    FuzzCheck(back.Count(true) == params.Count(true), "saved and loaded again, saved entries were lost");
     FuzzCheck(Saved(back) == bytes, "saved and loaded again, the stream changed");
 }

@@ -24,8 +24,8 @@ std::vector<std::string> FuzzSeeds()
     params.SetValor("PRM_SHOWLIKE_Boleto", true);
     params.SetValor("PRM_PREMIOS_Desde", Variant::DateTime(38030));
     params.SetValor("PRM_PRINTBOL_MM_DESFX", -300);
-    params.SetSaveList({"PRM_COUNTRY_TICKET", "PRM_SHOWLIKE_Boleto", "PRM_PREMIOS_Desde", "PRM_PRINTBOL_MM_DESFX"},
-                       true);
+    params.SetSaveList(
+        {"PRM_COUNTRY_TICKET", "PRM_SHOWLIKE_Boleto", "PRM_PREMIOS_Desde", "PRM_PRINTBOL_MM_DESFX"}, true);
     TRecursosQOR store(params);
     TMemoryStream parameters;
     params.SaveToStream(&parameters);

@@ -45,14 +45,15 @@ std::vector<BetMask> CheckReading(std::string_view data, int highestStar)
     std::vector<BetMask> bets;
     TMemoryStream stream(data);
     TBetTextCounts counts = ReadBetText(
-        stream, [&](const BetMask *found, size_t count) { bets.insert(bets.end(), found, found + count); }, {},
-        highestStar);
+        stream, [&](const BetMask *found, size_t count) { bets.insert(bets.end(), found, found + count); },
+        {}, highestStar);
 
     int64_t total = 0;
     for (int64_t n : counts.byClass)
         total += n;
     FuzzCheck(total == counts.lines, "the classes do not add up to the lines");
-    FuzzCheck(static_cast<int64_t>(bets.size()) == counts.Of(TLineClass::Bet), "bets handed on differ from bet lines");
+    FuzzCheck(static_cast<int64_t>(bets.size()) == counts.Of(TLineClass::Bet),
+              "bets handed on differ from bet lines");
     const BetMask allowedStars = ((BetMask{1} << highestStar) - 1) << kStarShift;
     for (BetMask bet : bets) {
         FuzzCheck(CountNumbers(bet) == 5 && CountStars(bet) == 2, "a bet handed on is not complete");
@@ -61,7 +62,8 @@ std::vector<BetMask> CheckReading(std::string_view data, int highestStar)
 
     // Fed whole, line by line, the classifier must agree with the stream reader.
     std::vector<std::string_view> lines = Lines(data);
-    FuzzCheck(static_cast<int64_t>(lines.size()) == counts.lines, "the line count differs from the text's lines");
+    FuzzCheck(static_cast<int64_t>(lines.size()) == counts.lines,
+              "the line count differs from the text's lines");
     size_t next = 0;
     for (std::string_view line : lines) {
         BetMask bet = 0;
@@ -82,7 +84,8 @@ void FuzzOne(std::string_view data)
     CheckReading(data, 12);
     for (std::string_view line : Lines(data)) {
         BetMask current = 0;
-        if (ClassifyBetLine(line, current, 12) != TLineClass::Bet || (current & kAnyStarBits & ~kStarBits) != 0)
+        if (ClassifyBetLine(line, current, 12) != TLineClass::Bet ||
+            (current & kAnyStarBits & ~kStarBits) != 0)
             continue;
         BetMask classic = 0;
         FuzzCheck(ClassifyBetLine(line, classic, 9) == TLineClass::Bet && classic == current,

@@ -15,43 +15,97 @@ namespace {
 
 using Value = std::variant<std::monostate, int32_t, std::string, bool, double, int64_t, float>;
 
-enum Op : uint8_t { kListStart, kListEnd, kAtListEnd, kInteger, kString, kIdent, kBoolean, kDate, kCurrency,
-                    kExtended, kSingle, kSkip, kPeek, kFlush, kOpCount };
+enum Op : uint8_t {
+    kListStart,
+    kListEnd,
+    kAtListEnd,
+    kInteger,
+    kString,
+    kIdent,
+    kBoolean,
+    kDate,
+    kCurrency,
+    kExtended,
+    kSingle,
+    kSkip,
+    kPeek,
+    kFlush,
+    kOpCount
+};
 
 Value Read(TReader &reader, Op op)
 {
     switch (op) {
-    case kListStart: reader.GetListStart(); return {};
-    case kListEnd: reader.GetListEnd(); return {};
-    case kAtListEnd: return reader.AtListEnd();
-    case kInteger: return reader.GetInteger();
-    case kString: return reader.GetString();
-    case kIdent: return reader.GetIdent();
-    case kBoolean: return reader.GetBoolean();
-    case kDate: return reader.GetDate();
-    case kCurrency: return reader.GetCurrency();
-    case kExtended: return reader.GetExtended();
-    case kSingle: return reader.GetSingle();
-    case kSkip: reader.SkipValue(); return {};
-    case kPeek: return static_cast<int32_t>(reader.PeekTag());
-    default: reader.Flush(); return {};
+    case kListStart:
+        reader.GetListStart();
+        return {};
+    case kListEnd:
+        reader.GetListEnd();
+        return {};
+    case kAtListEnd:
+        return reader.AtListEnd();
+    case kInteger:
+        return reader.GetInteger();
+    case kString:
+        return reader.GetString();
+    case kIdent:
+        return reader.GetIdent();
+    case kBoolean:
+        return reader.GetBoolean();
+    case kDate:
+        return reader.GetDate();
+    case kCurrency:
+        return reader.GetCurrency();
+    case kExtended:
+        return reader.GetExtended();
+    case kSingle:
+        return reader.GetSingle();
+    case kSkip:
+        reader.SkipValue();
+        return {};
+    case kPeek:
+        return static_cast<int32_t>(reader.PeekTag());
+    default:
+        reader.Flush();
+        return {};
     }
 }
 
 void Write(TWriter &writer, Op op, const Value &value)
 {
     switch (op) {
-    case kListStart: writer.PutListStart(); break;
-    case kListEnd: writer.PutListEnd(); break;
-    case kInteger: writer.PutInteger(std::get<int32_t>(value)); break;
-    case kString: writer.PutString(std::get<std::string>(value)); break;
-    case kIdent: writer.PutIdent(std::get<std::string>(value)); break;
-    case kBoolean: writer.PutBoolean(std::get<bool>(value)); break;
-    case kDate: writer.PutDate(std::get<double>(value)); break;
-    case kCurrency: writer.PutCurrency(std::get<int64_t>(value)); break;
-    case kExtended: writer.PutExtended(std::get<double>(value)); break;
-    case kSingle: writer.PutSingle(std::get<float>(value)); break;
-    default: break; // nothing of its own on the stream
+    case kListStart:
+        writer.PutListStart();
+        break;
+    case kListEnd:
+        writer.PutListEnd();
+        break;
+    case kInteger:
+        writer.PutInteger(std::get<int32_t>(value));
+        break;
+    case kString:
+        writer.PutString(std::get<std::string>(value));
+        break;
+    case kIdent:
+        writer.PutIdent(std::get<std::string>(value));
+        break;
+    case kBoolean:
+        writer.PutBoolean(std::get<bool>(value));
+        break;
+    case kDate:
+        writer.PutDate(std::get<double>(value));
+        break;
+    case kCurrency:
+        writer.PutCurrency(std::get<int64_t>(value));
+        break;
+    case kExtended:
+        writer.PutExtended(std::get<double>(value));
+        break;
+    case kSingle:
+        writer.PutSingle(std::get<float>(value));
+        break;
+    default:
+        break; // nothing of its own on the stream
     }
 }
 
@@ -83,8 +137,8 @@ std::vector<std::string> FuzzSeeds()
         writer.PutSingle(0.25f);
         writer.PutListEnd();
     }
-    std::string ops = {kListStart, kInteger, kString, kString, kIdent, kBoolean, kDate, kCurrency, kExtended,
-                       kSingle, kListEnd};
+    std::string ops = {kListStart, kInteger,  kString,   kString, kIdent,  kBoolean,
+                       kDate,      kCurrency, kExtended, kSingle, kListEnd};
     std::string skip = {kSkip};
     return {std::string(1, static_cast<char>(ops.size())) + ops + stream.Bytes(),
             std::string(1, '\x01') + skip + stream.Bytes()};
@@ -125,7 +179,8 @@ void FuzzOne(std::string_view data)
         Value back = Read(again, op);
         // The idents Null, True, False and nil come back in their own spelling.
         if (op == kIdent)
-            FuzzCheck(strcasecmp(std::get<std::string>(back).c_str(), std::get<std::string>(value).c_str()) == 0,
+            FuzzCheck(strcasecmp(std::get<std::string>(back).c_str(), std::get<std::string>(value).c_str()) ==
+                          0,
                       "an ident read, written and read again changed");
         else
             FuzzCheck(Same(back, value), "a value read, written and read again changed");

@@ -35,5 +35,6 @@ static int CheckLanguageFiles(const std::vector<std::string> &args)
     return status;
 }
 
-static const CliRegistration kCheckLanguage({"check-language", "check language files against the program's texts",
-                                              CheckLanguageFiles});
+static const CliRegistration kCheckLanguage({"check-language",
+                                             "check language files against the program's texts",
+                                             CheckLanguageFiles});

@@ -41,7 +41,8 @@ std::string PreciosPorSorteo(const TPremiosEuroMillon &premios)
 {
     const int64_t bets = premios.Apuestas() ? premios.Apuestas()->Count() : 0;
     if (premios.CountSorteos() == 0)
-        return FormatCurrency(premios.ImporteCombinacion()) + " (" + std::to_string(bets) + " bets, no draw checked)";
+        return FormatCurrency(premios.ImporteCombinacion()) + " (" + std::to_string(bets) +
+               " bets, no draw checked)";
     std::vector<std::pair<Currency, int>> prices; // price of a bet, draws at it
     for (int j = 0; j < premios.CountSorteos(); ++j) {
         const Currency precio = premios.PrecioSorteo(j);
@@ -63,10 +64,11 @@ std::string PreciosPorSorteo(const TPremiosEuroMillon &premios)
 
 // The totals per category, the money, and unless summary is asked every
 // winning bet with its draw's day, category and prize.
-void PrintCheck(const TPremiosEuroMillon &premios, const TEuroMillonApuestas &apuestas, const std::string &combination,
-                const TSorteosEuroMillon &sorteos, bool summary)
+void PrintCheck(const TPremiosEuroMillon &premios, const TEuroMillonApuestas &apuestas,
+                const std::string &combination, const TSorteosEuroMillon &sorteos, bool summary)
 {
-    std::cout << "Combination: " << apuestas.Name() << " (" << apuestas.Count() << " bets, " << combination << ")\n";
+    std::cout << "Combination: " << apuestas.Name() << " (" << apuestas.Count() << " bets, " << combination
+              << ")\n";
     std::cout << "Draws: " << sorteos.Count();
     if (sorteos.Count() > 0)
         std::cout << " (" << FormatFechaIso(sorteos.Sorteo(sorteos.Count() - 1).FechaSorteo) << " to "
@@ -75,11 +77,13 @@ void PrintCheck(const TPremiosEuroMillon &premios, const TEuroMillonApuestas &ap
     std::cout << "Category        Hits            Total\n";
     const int categorias = GameRules(apuestas.Edition()).CategoryCount;
     for (int c = 1; c <= categorias; ++c)
-        std::cout << Padded(CategoriaTexto(c, categorias), 8) << Padded(std::to_string(premios.NumPremiadas(c)), 12)
+        std::cout << Padded(CategoriaTexto(c, categorias), 8)
+                  << Padded(std::to_string(premios.NumPremiadas(c)), 12)
                   << Padded(FormatCurrency(premios.TotalCategoria(c)), 17) << "\n";
     std::cout << "\nTotal prizes: " << FormatCurrency(premios.TotalPremios()) << "\n";
     std::cout << "Price per draw: " << PreciosPorSorteo(premios) << "\n";
-    std::cout << "Cost of " << premios.CountSorteos() << (premios.CountSorteos() == 1 ? " draw: " : " draws: ")
+    std::cout << "Cost of " << premios.CountSorteos()
+              << (premios.CountSorteos() == 1 ? " draw: " : " draws: ")
               << FormatCurrency(premios.ImporteCombinacion()) << "\n";
     std::cout << "Profit: " << FormatCurrency(premios.Beneficio()) << "\n";
     const std::optional<Currency> percentage = premios.PorcentajeBeneficio();
@@ -90,8 +94,9 @@ void PrintCheck(const TPremiosEuroMillon &premios, const TEuroMillonApuestas &ap
         std::cout << "\nWinning bets:\n";
         premios.ForEachPremiada([&](const TApuestaPremiada &hit) {
             std::cout << Padded(std::to_string(hit.IndiceApuesta + 1), 8) << "  "
-                      << MaskToText(apuestas.Mask(hit.IndiceApuesta)) << "  " << FormatFechaIso(hit.FechaSorteo)
-                      << "  " << Padded(CategoriaTexto(hit.Categoria, categorias), 4)
+                      << MaskToText(apuestas.Mask(hit.IndiceApuesta)) << "  "
+                      << FormatFechaIso(hit.FechaSorteo) << "  "
+                      << Padded(CategoriaTexto(hit.Categoria, categorias), 4)
                       << Padded(FormatCurrency(hit.Importe), 17) << "\n";
         });
     }
@@ -122,8 +127,7 @@ int Check(const std::vector<std::string> &args)
                 if (precio <= 0)
                     return CliFail("'" + args[i] + "' is not a price");
                 SetPrecioApuestaActual(precio);
-            }
-            else if (!ParseFechaIso(args[i], arg == "--from" ? from : to))
+            } else if (!ParseFechaIso(args[i], arg == "--from" ? from : to))
                 return CliFail("'" + args[i] + "' is not a date of the form YYYY-MM-DD");
         } else if (!arg.empty() && arg[0] == '-') {
             return CliFail("unknown option '" + arg + "'");

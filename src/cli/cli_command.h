@@ -42,8 +42,7 @@ int CliFileFail(const std::string &path, const std::string &message);
 // Reads the file into object (a combination, a draw archive, a template,
 // generation settings); false after CliFileFail when it cannot, so that
 // the command returns kCliUsageError.
-template <typename T>
-bool LoadOrReport(T &object, const std::string &path)
+template <typename T> bool LoadOrReport(T &object, const std::string &path)
 {
     try {
         object.LoadFromFile(path);

@@ -87,7 +87,8 @@ std::string ParseOptions(const std::vector<std::string> &args, GenerateOptions &
         } else if (option == "--blocks") {
             const size_t comma = value.find(',');
             std::optional<int> n = ParseInteger(value.substr(0, comma));
-            std::optional<int> s = comma == std::string::npos ? std::nullopt : ParseInteger(value.substr(comma + 1));
+            std::optional<int> s =
+                comma == std::string::npos ? std::nullopt : ParseInteger(value.substr(comma + 1));
             if (!n || !s || *n < 1 || *n > 5 || *s < 1 || *s > 2)
                 return "--blocks: '" + value + "' is not N,S with N of 1 to 5 and S of 1 to 2";
             options.blocks = std::make_pair(*n, *s);
@@ -129,7 +130,8 @@ void SetBlock(TEuroMillonApuestaMult &selection, int block, const std::vector<in
 // A one-line bar redrawn in place on a terminal.
 void DrawProgress(const TEuroMillonGeneraComb &settings, int64_t possible)
 {
-    const double fraction = possible > 0 ? static_cast<double>(settings.Generadas()) / static_cast<double>(possible) : 1;
+    const double fraction =
+        possible > 0 ? static_cast<double>(settings.Generadas()) / static_cast<double>(possible) : 1;
     const int width = 30;
     const int filled = static_cast<int>(fraction * width);
     std::fprintf(stderr, "\r[%s%s] %5.1f%%  kept %d", std::string(static_cast<size_t>(filled), '#').c_str(),
@@ -140,8 +142,8 @@ void DrawProgress(const TEuroMillonGeneraComb &settings, int64_t possible)
 
 void DrawSearchProgress(const TOptimizeProgress &progress)
 {
-    std::fprintf(stderr, "\roptimizing: %d bets (greedy %d)  %.0f of %.0f s   ", progress.best, progress.greedy,
-                 progress.seconds, progress.budgetSeconds);
+    std::fprintf(stderr, "\roptimizing: %d bets (greedy %d)  %.0f of %.0f s   ", progress.best,
+                 progress.greedy, progress.seconds, progress.budgetSeconds);
     std::fflush(stderr);
 }
 
@@ -183,8 +185,8 @@ int RunGenerate(const std::vector<std::string> &args)
     const int numbers = settings.Seleccion().Block(kBlockNumbers).Count();
     const int stars = settings.Seleccion().Block(kBlockStars).Count();
     if (numbers < 5 || stars < 2)
-        return CliFail("the selection holds " + std::to_string(numbers) + " numbers and " + std::to_string(stars) +
-                       " stars; a bet needs at least 5 numbers and 2 stars");
+        return CliFail("the selection holds " + std::to_string(numbers) + " numbers and " +
+                       std::to_string(stars) + " stars; a bet needs at least 5 numbers and 2 stars");
 
     const int64_t possible = settings.ApuestasPosibles();
     const bool showProgress = isatty(STDERR_FILENO) != 0;
@@ -211,8 +213,9 @@ int RunGenerate(const std::vector<std::string> &args)
     if (showProgress)
         std::fputs("\n", stderr);
     if (optimized && kept > 0 && optimized->status == TOptimizeStatus::kTooLarge)
-        std::fputs("qor-euromillon-cli: the selection is too large to optimize; the greedy reduction is kept\n",
-                   stderr);
+        std::fputs(
+            "qor-euromillon-cli: the selection is too large to optimize; the greedy reduction is kept\n",
+            stderr);
     const bool searched = optimized && (optimized->status == TOptimizeStatus::kOptimized ||
                                         optimized->status == TOptimizeStatus::kGreedyKept);
     if (searched && kept > 0 && !optimized->verified)
@@ -221,7 +224,8 @@ int RunGenerate(const std::vector<std::string> &args)
         return CliFail("no bet passes the group conditions; nothing written");
 
     TEuroMillonApuestas &combination = settings.Apuestas();
-    combination.SetName(options.name ? *options.name : std::filesystem::path(*options.output).stem().string());
+    combination.SetName(options.name ? *options.name
+                                     : std::filesystem::path(*options.output).stem().string());
     try {
         combination.SaveToFile(*options.output);
     } catch (const Exception &error) {
@@ -235,7 +239,8 @@ int RunGenerate(const std::vector<std::string> &args)
     return 0;
 }
 
-const CliRegistration kGenerateRegistration({"generate", "generate bets from a selection into a combination file",
+const CliRegistration kGenerateRegistration({"generate",
+                                             "generate bets from a selection into a combination file",
                                              RunGenerate});
 
 } // namespace

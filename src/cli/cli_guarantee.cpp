@@ -199,7 +199,8 @@ int RunGuarantee(const std::vector<std::string> &args)
     for (int categoria = 1; categoria <= report.All.SinPremio(); ++categoria)
         std::printf("%s %lld %.4f\n", GuaranteeCategoryText(categoria, categories).c_str(),
                     static_cast<long long>(report.All.Count(categoria)), report.All.Percent(categoria));
-    std::printf("guaranteed=%s draws=%lld seconds=%.2f\n", GuaranteeCategoryText(report.All.Guaranteed(), categories).c_str(),
+    std::printf("guaranteed=%s draws=%lld seconds=%.2f\n",
+                GuaranteeCategoryText(report.All.Guaranteed(), categories).c_str(),
                 static_cast<long long>(report.All.Draws), seconds);
     if (odds)
         PrintOdds(report.Odds, combination.Edition(), averages);

@@ -17,21 +17,20 @@
 
 namespace {
 
-const char *kImportUsage =
-    "Usage: qor-euromillon-cli import FILE.txt -o OUT.aem [--append] [--name NAME]\n"
-    "\n"
-    "Reads every line of FILE.txt holding five numbers (1-50) and two stars (1-9, or\n"
-    "1-12 with --edition current) as digits separated by any other characters; a ';'\n"
-    "starts a comment. The bets found are written to OUT.aem in their order; with\n"
-    "--append, OUT.aem must be of the same game.\n"
-    "\n"
-    "  -o OUT.aem   the combination file to write\n"
-    "  --append     add the bets to the end of the existing OUT.aem\n"
-    "  --name NAME  name of the combination (default: OUT's file name, or the\n"
-    "               existing name with --append)\n"
-    "\n"
-    "Prints lines=L blank=B bets=V comments=C errors=E. Nothing is written when\n"
-    "the text holds no bet.\n";
+const char *kImportUsage = "Usage: qor-euromillon-cli import FILE.txt -o OUT.aem [--append] [--name NAME]\n"
+                           "\n"
+                           "Reads every line of FILE.txt holding five numbers (1-50) and two stars (1-9, or\n"
+                           "1-12 with --edition current) as digits separated by any other characters; a ';'\n"
+                           "starts a comment. The bets found are written to OUT.aem in their order; with\n"
+                           "--append, OUT.aem must be of the same game.\n"
+                           "\n"
+                           "  -o OUT.aem   the combination file to write\n"
+                           "  --append     add the bets to the end of the existing OUT.aem\n"
+                           "  --name NAME  name of the combination (default: OUT's file name, or the\n"
+                           "               existing name with --append)\n"
+                           "\n"
+                           "Prints lines=L blank=B bets=V comments=C errors=E. Nothing is written when\n"
+                           "the text holds no bet.\n";
 
 struct ImportOptions {
     std::optional<std::string> input;
@@ -91,13 +90,15 @@ int RunImport(const std::vector<std::string> &args)
         return CliFileFail(*options.input, error.Message());
     }
     if (counts.Of(TLineClass::Bet) == 0)
-        return CliFail(*options.input + ": no bet found in " + std::to_string(counts.lines) + " lines; nothing written");
+        return CliFail(*options.input + ": no bet found in " + std::to_string(counts.lines) +
+                       " lines; nothing written");
     try {
         combination.SaveToFile(*options.output);
     } catch (const Exception &error) {
         return CliFileFail(*options.output, error.Message());
     }
-    std::printf("lines=%" PRId64 " blank=%" PRId64 " bets=%" PRId64 " comments=%" PRId64 " errors=%" PRId64 "\n",
+    std::printf("lines=%" PRId64 " blank=%" PRId64 " bets=%" PRId64 " comments=%" PRId64 " errors=%" PRId64
+                "\n",
                 counts.lines, counts.Of(TLineClass::Blank), counts.Of(TLineClass::Bet),
                 counts.Of(TLineClass::Comment), counts.Of(TLineClass::Error));
     return 0;

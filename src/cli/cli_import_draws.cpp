@@ -8,18 +8,17 @@
 
 namespace {
 
-constexpr const char *kUsage =
-    "Usage: qor-euromillon-cli import-draws FILE.csv... [--archive FILE.emx]\n"
-    "Merges the draws of published draw histories (the French operator's CSV\n"
-    "files, read in the order given) and of draw files (*.ems) into a draw\n"
-    "archive of the edition, the program's own when --archive is not given, as\n"
-    "the prizes window's import does. A draw of a day the archive holds\n"
-    "replaces it. A line that cannot be read, is dated before 13 February 2004\n"
-    "or repeats the day of an earlier line of its file (the first is kept) is\n"
-    "left out and listed. Classic game: draws after 6 May 2011 belong to\n"
-    "today's game and draws whose stars do not fit 1 to 9 are skipped, each\n"
-    "counted apart. Current game: 13 categories from 10 May 2011.\n"
-    "Exit status 2 when a whole file was left out.\n";
+constexpr const char *kUsage = "Usage: qor-euromillon-cli import-draws FILE.csv... [--archive FILE.emx]\n"
+                               "Merges the draws of published draw histories (the French operator's CSV\n"
+                               "files, read in the order given) and of draw files (*.ems) into a draw\n"
+                               "archive of the edition, the program's own when --archive is not given, as\n"
+                               "the prizes window's import does. A draw of a day the archive holds\n"
+                               "replaces it. A line that cannot be read, is dated before 13 February 2004\n"
+                               "or repeats the day of an earlier line of its file (the first is kept) is\n"
+                               "left out and listed. Classic game: draws after 6 May 2011 belong to\n"
+                               "today's game and draws whose stars do not fit 1 to 9 are skipped, each\n"
+                               "counted apart. Current game: 13 categories from 10 May 2011.\n"
+                               "Exit status 2 when a whole file was left out.\n";
 
 int ImportDraws(const std::vector<std::string> &args)
 {
@@ -72,7 +71,7 @@ int ImportDraws(const std::vector<std::string> &args)
     return wholeFile ? kCliUsageError : 0;
 }
 
-const CliRegistration registration({"import-draws", "merge published draw histories (CSV) into a draw archive",
-                                    ImportDraws});
+const CliRegistration registration({"import-draws",
+                                    "merge published draw histories (CSV) into a draw archive", ImportDraws});
 
 } // namespace

@@ -19,13 +19,15 @@ std::optional<int> ParseInteger(const std::string &text)
     return value;
 }
 
-std::optional<std::vector<int>> ParseValueList(const std::string &text, int lowest, int highest, std::string &error)
+std::optional<std::vector<int>> ParseValueList(const std::string &text, int lowest, int highest,
+                                               std::string &error)
 {
     std::vector<int> values;
     size_t start = 0;
     while (start <= text.size()) {
         size_t comma = text.find(',', start);
-        const std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const std::string item =
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         const size_t dash = item.find('-', 1);
         std::optional<int> first = ParseInteger(item.substr(0, dash));
         std::optional<int> last = dash == std::string::npos ? first : ParseInteger(item.substr(dash + 1));
@@ -148,11 +150,20 @@ std::string EscapeControlCharacters(const std::string &text)
     for (size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         switch (byte) {
-        case '\n': out += "\\n"; continue;
-        case '\r': out += "\\r"; continue;
-        case '\t': out += "\\t"; continue;
-        case '\\': out += "\\\\"; continue;
-        default: break;
+        case '\n':
+            out += "\\n";
+            continue;
+        case '\r':
+            out += "\\r";
+            continue;
+        case '\t':
+            out += "\\t";
+            continue;
+        case '\\':
+            out += "\\\\";
+            continue;
+        default:
+            break;
         }
         if (byte < 0x20 || byte == 0x7F) {
             out += "\\x";

@@ -26,7 +26,8 @@ void PrintHelp()
     std::sort(commands.begin(), commands.end(),
               [](const CliCommand &a, const CliCommand &b) { return a.name < b.name; });
     for (const CliCommand &command : commands)
-        std::cout << "  " << command.name << std::string(command.name.size() < 14 ? 14 - command.name.size() : 1, ' ')
+        std::cout << "  " << command.name
+                  << std::string(command.name.size() < 14 ? 14 - command.name.size() : 1, ' ')
                   << command.summary << "\n";
     std::cout << "\nEvery command takes --edition classic|current: the game its files and\n"
                  "selections follow. The commands that create files (generate, import,\n"
@@ -34,8 +35,8 @@ void PrintHelp()
                  "The commands that read a combination (show, check, export, print,\n"
                  "guarantee) follow the game the file names, and refuse a file of another\n"
                  "game than an --edition given.\n"
-                 << kEndOfOptionsHelp <<
-                 "\nRun 'qor-euromillon-cli COMMAND --help' for the options of a command.\n";
+              << kEndOfOptionsHelp
+              << "\nRun 'qor-euromillon-cli COMMAND --help' for the options of a command.\n";
 }
 
 // Copies of files whose save was cut short by a killed process: named on
@@ -101,8 +102,9 @@ int main(int argc, char *argv[])
         if (command.name != args[0])
             continue;
         std::vector<std::string> commandArgs(args.begin() + 1, args.end());
-        const bool asksHelp = std::any_of(commandArgs.begin(), std::find(commandArgs.begin(), commandArgs.end(), "--"),
-                                          [](const std::string &argument) { return IsHelpOption(argument); });
+        const bool asksHelp =
+            std::any_of(commandArgs.begin(), std::find(commandArgs.begin(), commandArgs.end(), "--"),
+                        [](const std::string &argument) { return IsHelpOption(argument); });
         EndOptionsAtDoubleDash(commandArgs);
         if (!editionGiven && ReadsCombinationFile(command.name))
             FollowFileEdition(commandArgs);

@@ -141,7 +141,8 @@ const TFileSignature &ArchiveFileSignature(TGameEdition edition)
 
 void ReadEditionSignature(TStream &stream, TGameEdition edition, bool archive)
 {
-    const TGameEdition other = edition == TGameEdition::Current ? TGameEdition::Classic : TGameEdition::Current;
+    const TGameEdition other =
+        edition == TGameEdition::Current ? TGameEdition::Classic : TGameEdition::Current;
     const TFileSignature &own = archive ? ArchiveFileSignature(edition) : DrawFileSignature(edition);
     const TFileSignature &others = archive ? ArchiveFileSignature(other) : DrawFileSignature(other);
     char bytes[4] = {};

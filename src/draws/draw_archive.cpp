@@ -69,8 +69,9 @@ int TSorteosEuroMillon::IndexOfFecha(double fecha) const
     // Newest first and one draw per day: the day's draw, if any, is where the
     // first draw not later than that day stands.
     double day = DiaEntero(fecha);
-    auto it = std::lower_bound(sorteos_.begin(), sorteos_.end(), day,
-                               [](const TSorteoEuroMillonInfo &info, double d) { return info.FechaSorteo > d; });
+    auto it =
+        std::lower_bound(sorteos_.begin(), sorteos_.end(), day,
+                         [](const TSorteoEuroMillonInfo &info, double d) { return info.FechaSorteo > d; });
     return it != sorteos_.end() && it->FechaSorteo == day ? static_cast<int>(it - sorteos_.begin()) : -1;
 }
 
@@ -125,9 +126,10 @@ void TSorteosEuroMillon::Merge(std::vector<TSorteoEuroMillonInfo> &&added)
         Settle(info, edition_);
     std::vector<TSorteoEuroMillonInfo> all = std::move(sorteos_);
     all.insert(all.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
-    std::stable_sort(all.begin(), all.end(), [](const TSorteoEuroMillonInfo &a, const TSorteoEuroMillonInfo &b) {
-        return a.FechaSorteo > b.FechaSorteo;
-    });
+    std::stable_sort(all.begin(), all.end(),
+                     [](const TSorteoEuroMillonInfo &a, const TSorteoEuroMillonInfo &b) {
+                         return a.FechaSorteo > b.FechaSorteo;
+                     });
     sorteos_.clear();
     for (size_t i = 0; i < all.size(); ++i)
         if (i + 1 == all.size() || all[i + 1].FechaSorteo != all[i].FechaSorteo)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "draws/currency.h"
-#include "model/prize_categories.h"
 #include "model/exception.h"
+#include "model/prize_categories.h"
 
 #include <cstdint>
 #include <string_view>
@@ -41,7 +41,18 @@ Currency ImporteDeTexto(std::string_view text);
 // Share of the prize fund per category, in percent as currency values
 // (exact to 1/10000); the twelve add up to 94.
 inline constexpr TPorCategoria<Currency> PorcentajesCategoria{{{
-    320000, 74000, 21000, 15000, 10000, 7000, 10000, 51000, 44000, 47000, 101000, 240000,
+    320000,
+    74000,
+    21000,
+    15000,
+    10000,
+    7000,
+    10000,
+    51000,
+    44000,
+    47000,
+    101000,
+    240000,
 }}};
 
 // Half the revenue, to the nearest 1/10000 with ties to even.

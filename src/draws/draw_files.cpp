@@ -42,8 +42,8 @@ std::string ArchivoSorteos(TGameEdition edition)
 std::vector<std::string> HistoryFiles(const std::string &carpeta)
 {
     std::vector<std::string> paths;
-    for (const char *name : {"euromillions.csv", "euromillions_2.csv", "euromillions_3.csv", "euromillions_4.csv",
-                             "euromillions_201902.csv", "euromillions_202002.csv"})
+    for (const char *name : {"euromillions.csv", "euromillions_2.csv", "euromillions_3.csv",
+                             "euromillions_4.csv", "euromillions_201902.csv", "euromillions_202002.csv"})
         paths.push_back((std::filesystem::path(carpeta) / name).string());
     return paths;
 }

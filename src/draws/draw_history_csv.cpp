@@ -6,11 +6,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <fstream>
-#include <optional>
 #include <map>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -52,7 +52,8 @@ public:
     std::string Reason;
 };
 
-std::optional<size_t> FindColumn(const std::vector<std::string_view> &header, std::initializer_list<std::string> names)
+std::optional<size_t> FindColumn(const std::vector<std::string_view> &header,
+                                 std::initializer_list<std::string> names)
 {
     for (const std::string &name : names) {
         auto it = std::find(header.begin(), header.end(), name);
@@ -80,12 +81,15 @@ TColumns ReadHeader(const std::vector<std::string_view> &header)
     for (size_t k = 0; k < kMaxCategorias; ++k) {
         std::string rank = std::to_string(k + 1);
         std::initializer_list<std::string> europe = {"nombre_de_gagnant_au_rang" + rank + "_en_europe",
-                                                     "nombre_de_gagnant_au_rang" + rank + "_Euro_Millions_en_europe"};
+                                                     "nombre_de_gagnant_au_rang" + rank +
+                                                         "_Euro_Millions_en_europe"};
         std::initializer_list<std::string> prize = {"rapport_du_rang" + rank,
                                                     "rapport_du_rang" + rank + "_Euro_Millions"};
         const bool required = k < kNumCategorias;
-        columns.Acertantes[k] = required ? RequireColumn(header, europe) : FindColumn(header, europe).value_or(kNoColumn);
-        columns.Premios[k] = required ? RequireColumn(header, prize) : FindColumn(header, prize).value_or(kNoColumn);
+        columns.Acertantes[k] =
+            required ? RequireColumn(header, europe) : FindColumn(header, europe).value_or(kNoColumn);
+        columns.Premios[k] =
+            required ? RequireColumn(header, prize) : FindColumn(header, prize).value_or(kNoColumn);
         columns.AcertantesFrancia[k] =
             FindColumn(header, {"nombre_de_gagnant_au_rang" + rank + "_en_france",
                                 "nombre_de_gagnant_au_rang" + rank + "_Euro_Millions_en_france"})
@@ -143,8 +147,9 @@ TRowKind ReadRow(const std::vector<std::string_view> &fields, const TColumns &co
 {
     auto field = [&](size_t column) -> std::string_view {
         if (column >= fields.size())
-            throw TRowError(FormatText("%d fields, at least %d expected", {static_cast<long long>(fields.size()),
-                                                                             static_cast<long long>(column + 1)}));
+            throw TRowError(
+                FormatText("%d fields, at least %d expected",
+                           {static_cast<long long>(fields.size()), static_cast<long long>(column + 1)}));
         return fields[column];
     };
 
@@ -172,8 +177,8 @@ TRowKind ReadRow(const std::vector<std::string_view> &fields, const TColumns &co
     const int highestStar = EstrellaMaximaSorteo(edition, row.Fecha);
     const bool starsFit = row.Estrellas.front() >= 1 && row.Estrellas.back() <= highestStar;
     if (!starsFit && edition == TGameEdition::Current)
-        throw TRowError(FormatText("the stars are not two of 1 to %d, as the draws of that day had",
-                                   {highestStar}));
+        throw TRowError(
+            FormatText("the stars are not two of 1 to %d, as the draws of that day had", {highestStar}));
 
     const int categorias = CategoriasSorteo(edition, row.Fecha);
     for (int c = 1; c <= categorias; ++c) {
@@ -221,7 +226,7 @@ namespace {
 
 // Reads the history; a bad row goes to errores when given, else it raises.
 TDrawHistory ReadHistory(std::istream &input, const std::string &source, std::vector<TLineaErronea> *errores,
-                              TGameEdition edition)
+                         TGameEdition edition)
 {
     TDrawHistory history;
     std::optional<TColumns> columns;
@@ -234,8 +239,9 @@ TDrawHistory ReadHistory(std::istream &input, const std::string &source, std::ve
     for (bool tooLong = false; ReadLine(input, line, tooLong);) {
         ++lineNumber;
         if (tooLong)
-            throw EHistorialError(FormatText("%s, line %d: %s", {source, lineNumber,
-                                                                 FormatText("longer than %d bytes", {kMaxLineBytes})}));
+            throw EHistorialError(
+                FormatText("%s, line %d: %s",
+                           {source, lineNumber, FormatText("longer than %d bytes", {kMaxLineBytes})}));
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (lineNumber == 1 && line.starts_with("\xEF\xBB\xBF"))
@@ -283,7 +289,7 @@ TDrawHistory ReadHistoryCsv(std::istream &input, const std::string &source, TGam
 }
 
 TDrawHistory ReadHistoryCsv(std::istream &input, const std::string &source,
-                                   std::vector<TLineaErronea> &errores, TGameEdition edition)
+                            std::vector<TLineaErronea> &errores, TGameEdition edition)
 {
     return ReadHistory(input, source, &errores, edition);
 }

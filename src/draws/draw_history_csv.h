@@ -1,9 +1,9 @@
 #pragma once
 
 #include "draws/currency.h"
-#include "model/prize_categories.h"
 #include "model/exception.h"
 #include "model/game_rules.h"
+#include "model/prize_categories.h"
 
 #include <array>
 #include <cstdint>
@@ -13,9 +13,9 @@
 
 // One draw of a published draw history.
 struct THistoryDraw {
-    double Fecha = 0;                    // whole day
-    std::array<int32_t, 5> Numeros{};    // ascending
-    std::array<int32_t, 2> Estrellas{};  // ascending
+    double Fecha = 0;                   // whole day
+    std::array<int32_t, 5> Numeros{};   // ascending
+    std::array<int32_t, 2> Estrellas{}; // ascending
     // Per category; the 13th stays 0 in a draw of 12 categories.
     TPorCategoria<int32_t, kMaxCategorias> Acertantes; // winners in all countries
     TPorCategoria<Currency, kMaxCategorias> Premios;   // prize of one winner
@@ -23,8 +23,8 @@ struct THistoryDraw {
 
 struct TDrawHistory {
     std::vector<THistoryDraw> Sorteos; // in the file's order
-    int Descartados = 0; // classic game: draws skipped because their stars do not fit 1 to 9
-    int DelJuegoActual = 0; // classic game: draws after 6 May 2011, which belong to today's game
+    int Descartados = 0;               // classic game: draws skipped because their stars do not fit 1 to 9
+    int DelJuegoActual = 0;            // classic game: draws after 6 May 2011, which belong to today's game
 };
 
 // The longest line a history may hold.
@@ -65,7 +65,7 @@ public:
 // A line longer than kMaxLineBytes (real ones hold under 3 KB) is refused
 // as soon as that many bytes are read: "<source>, line <n>: longer than ...".
 TDrawHistory ReadHistoryCsv(std::istream &input, const std::string &source,
-                                   TGameEdition edition = TGameEdition::Classic);
+                            TGameEdition edition = TGameEdition::Classic);
 // Raises EFOpenError "Cannot open file %s" when the file cannot be read.
 TDrawHistory ReadHistoryCsv(const std::string &path, TGameEdition edition = TGameEdition::Classic);
 
@@ -83,8 +83,8 @@ struct TLineaErronea {
 // (the prizes window's import, the command line's import-draws) goes
 // through this one.
 TDrawHistory ReadHistoryCsv(std::istream &input, const std::string &source,
-                                   std::vector<TLineaErronea> &errores,
-                                   TGameEdition edition = TGameEdition::Classic);
+                            std::vector<TLineaErronea> &errores,
+                            TGameEdition edition = TGameEdition::Classic);
 
 // The game's own number of the draw of that day: 1 for 13 February 2004,
 // counting the Friday draws and, from 10 May 2011, the Tuesday and Friday

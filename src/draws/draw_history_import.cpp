@@ -10,7 +10,8 @@ TSorteoEuroMillonInfo SorteoDeHistorial(const THistoryDraw &row)
     info.Acertantes = row.Acertantes;
     info.PremioCategoria = row.Premios;
     for (int c = 1; c <= kMaxCategorias; ++c) // a 13th category of 12-category draws is 0
-        info.ImportePremios = AddCurrency(info.ImportePremios, MultiplyCurrency(row.Premios[c], row.Acertantes[c]));
+        info.ImportePremios =
+            AddCurrency(info.ImportePremios, MultiplyCurrency(row.Premios[c], row.Acertantes[c]));
     info.ApuestaGanadora.Numeros.assign(row.Numeros.begin(), row.Numeros.end());
     info.ApuestaGanadora.Estrellas.assign(row.Estrellas.begin(), row.Estrellas.end());
     return info;
@@ -31,13 +32,13 @@ TImportResult ImportHistory(const TDrawHistory &history, TSorteosEuroMillon &sor
 }
 
 TImportResult ImportHistoryCsv(const std::string &csvPath, const std::string &archivePath,
-                                           TGameEdition edition)
+                               TGameEdition edition)
 {
     return ImportHistoriesCsv({csvPath}, archivePath, edition);
 }
 
-TImportResult ImportHistoriesCsv(const std::vector<std::string> &csvPaths,
-                                             const std::string &archivePath, TGameEdition edition)
+TImportResult ImportHistoriesCsv(const std::vector<std::string> &csvPaths, const std::string &archivePath,
+                                 TGameEdition edition)
 {
     TDrawHistory all;
     for (const std::string &path : csvPaths) {

@@ -9,9 +9,9 @@
 class TSorteosEuroMillon;
 
 struct TImportResult {
-    int Anadidos = 0;     // days the archive did not hold
-    int Reemplazados = 0; // days it held, now overwritten
-    int Descartados = 0;  // classic game: draws of the history whose stars do not fit 1 to 9
+    int Anadidos = 0;       // days the archive did not hold
+    int Reemplazados = 0;   // days it held, now overwritten
+    int Descartados = 0;    // classic game: draws of the history whose stars do not fit 1 to 9
     int DelJuegoActual = 0; // classic game: draws after 6 May 2011, refused as today's game's
 };
 
@@ -31,10 +31,9 @@ TImportResult ImportHistory(const TDrawHistory &history, TSorteosEuroMillon &sor
 // untouched when anything fails. The prizes window and import-draws, which
 // report bad rows and go on, use ImportDrawFiles (draw_import.h).
 TImportResult ImportHistoryCsv(const std::string &csvPath, const std::string &archivePath,
-                                           TGameEdition edition = TGameEdition::Classic);
+                               TGameEdition edition = TGameEdition::Classic);
 // The same for several history files, read in their order (a later file's
 // draw of a day overwrites an earlier one's); every file is read before the
 // archive is touched.
-TImportResult ImportHistoriesCsv(const std::vector<std::string> &csvPaths,
-                                             const std::string &archivePath,
-                                             TGameEdition edition = TGameEdition::Classic);
+TImportResult ImportHistoriesCsv(const std::vector<std::string> &csvPaths, const std::string &archivePath,
+                                 TGameEdition edition = TGameEdition::Classic);

@@ -45,7 +45,7 @@ void ImportHistory(const std::string &path, TSorteosEuroMillon &sorteos, TImport
 } // namespace
 
 void ImportHistory(std::istream &input, const std::string &source, TSorteosEuroMillon &sorteos,
-                       TImportReport &informe)
+                   TImportReport &informe)
 {
     std::vector<TLineaErronea> lineas;
     const TDrawHistory history = ReadHistoryCsv(input, source, lineas, sorteos.Edition());
@@ -91,7 +91,7 @@ TImportReport ImportDrawFiles(const std::vector<std::string> &paths, TSorteosEur
 }
 
 TImportReport ImportDrawFiles(const std::vector<std::string> &paths, const std::string &archivePath,
-                                     TGameEdition edition)
+                              TGameEdition edition)
 {
     TSorteosEuroMillon sorteos(edition);
     sorteos.LoadFromFile(archivePath);

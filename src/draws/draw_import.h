@@ -18,7 +18,7 @@ struct TImportError {
 
 struct TImportReport {
     TImportResult Resultado; // added, replaced and skipped draws
-    int Leidos = 0;                  // draws read from the files
+    int Leidos = 0;          // draws read from the files
     std::vector<TImportError> Errores;
 };
 
@@ -41,11 +41,11 @@ TImportReport ImportDrawFiles(const std::vector<std::string> &paths, TSorteosEur
 // by the rules of ImportDrawFiles. Raises the reader's error, merging
 // nothing, for a text it cannot take at all (no column names).
 void ImportHistory(std::istream &input, const std::string &source, TSorteosEuroMillon &sorteos,
-                       TImportReport &informe);
+                   TImportReport &informe);
 
 // The same on the archive file of the edition: loads it (a missing file is
 // an empty archive), merges, and saves it through the safe save when a draw
 // was read. Raises the archive's load and save errors; the archive file is
 // then left as it was.
 TImportReport ImportDrawFiles(const std::vector<std::string> &paths, const std::string &archivePath,
-                                     TGameEdition edition = TGameEdition::Classic);
+                              TGameEdition edition = TGameEdition::Classic);

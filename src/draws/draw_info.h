@@ -1,23 +1,23 @@
 #pragma once
 
 #include "draws/currency.h"
-#include "model/prize_categories.h"
 #include "model/apuesta_multiple.h"
 #include "model/exception.h"
+#include "model/prize_categories.h"
 
 #include <cstdint>
 
 // One draw as plain data, copied by value (its two number arrays included).
 struct TSorteoEuroMillonInfo {
-    int32_t NumeroSorteo = 0;            // as the user enters it; 0 for a new draw
-    double FechaSorteo = 0;              // the archive keeps whole days
-    Currency Recaudacion = 0;            // money raised
-    Currency ImportePremios = 0;         // money set aside for prizes
+    int32_t NumeroSorteo = 0;    // as the user enters it; 0 for a new draw
+    double FechaSorteo = 0;      // the archive keeps whole days
+    Currency Recaudacion = 0;    // money raised
+    Currency ImportePremios = 0; // money set aside for prizes
     // Per category 1 to 13; a draw with 12 categories (every classic one, and
     // those of today's game before 10 May 2011) keeps the 13th at 0.
-    TPorCategoria<int32_t, kMaxCategorias> Acertantes;   // winners per category
+    TPorCategoria<int32_t, kMaxCategorias> Acertantes;       // winners per category
     TPorCategoria<Currency, kMaxCategorias> PremioCategoria; // prize of one winner per category
-    TEuroMillonApuestaMultiple ApuestaGanadora; // winning numbers and stars
+    TEuroMillonApuestaMultiple ApuestaGanadora;              // winning numbers and stars
 
     bool operator==(const TSorteoEuroMillonInfo &) const = default;
 };

@@ -71,7 +71,8 @@ void ComprobarFechaDelJuego(TGameEdition edition, double fecha)
         dia = FormatText("%.2d/%.2d/%.4d", {day, month, year});
     }
     throw EDrawGameDateError(FormatText(
-        GetText(juego == TFechaJuego::AnteriorAlJuego ? kTextSorteoAnterior : kTextSorteoJuegoActual), {dia}));
+        GetText(juego == TFechaJuego::AnteriorAlJuego ? kTextSorteoAnterior : kTextSorteoJuegoActual),
+        {dia}));
 }
 
 Currency PrecioApuestaSorteo(TGameEdition edition, double fecha)

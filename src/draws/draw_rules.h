@@ -17,12 +17,12 @@
 // Every place that needs one of these asks here.
 
 // The days of the changes (days since 30 December 1899).
-inline constexpr double kFechaCambio2011 = 40673;      // Tuesday 10 May 2011
-inline constexpr double kFechaPrecio2016 = 42637;      // Saturday 24 September 2016
-inline constexpr double kFechaEstrellas2016 = 42640;   // Tuesday 27 September 2016
+inline constexpr double kFechaCambio2011 = 40673;    // Tuesday 10 May 2011
+inline constexpr double kFechaPrecio2016 = 42637;    // Saturday 24 September 2016
+inline constexpr double kFechaEstrellas2016 = 42640; // Tuesday 27 September 2016
 // The first draw of the game, and the last one of the classic game.
-inline constexpr double kFechaPrimerSorteo = 38030;     // Friday 13 February 2004
-inline constexpr double kFechaUltimoClasico = 40669;    // Friday 6 May 2011
+inline constexpr double kFechaPrimerSorteo = 38030;  // Friday 13 February 2004
+inline constexpr double kFechaUltimoClasico = 40669; // Friday 6 May 2011
 
 // Whether an archive of the edition may hold a draw of that day: every game
 // from 13 February 2004 on; the classic game only up to 6 May 2011, its later
@@ -30,7 +30,7 @@ inline constexpr double kFechaUltimoClasico = 40669;    // Friday 6 May 2011
 enum class TFechaJuego { Admitida, AnteriorAlJuego, DelJuegoActual };
 TFechaJuego FechaDelJuego(TGameEdition edition, double fecha);
 
-inline constexpr uint16_t kTextSorteoAnterior = 45100;    // "El sorteo del %s es anterior al primer sorteo..."
+inline constexpr uint16_t kTextSorteoAnterior = 45100; // "El sorteo del %s es anterior al primer sorteo..."
 inline constexpr uint16_t kTextSorteoJuegoActual = 45101; // "El sorteo del %s es del juego actual..."
 
 // A draw whose day the edition's archive does not take: 45100 (before 13

@@ -52,8 +52,8 @@ bool IsHtml(std::string_view datos)
     while (start < datos.size() && std::isspace(static_cast<unsigned char>(datos[start])))
         ++start;
     const std::string head = Lower(datos.substr(start, 512));
-    return head.rfind("<!doctype html", 0) == 0 || head.rfind("<html", 0) == 0 || head.rfind("<?xml", 0) == 0 ||
-           head.find("<html") != std::string::npos;
+    return head.rfind("<!doctype html", 0) == 0 || head.rfind("<html", 0) == 0 ||
+           head.rfind("<?xml", 0) == 0 || head.find("<html") != std::string::npos;
 }
 
 struct ZipCloser {
@@ -106,7 +106,8 @@ std::vector<TCsvEntry> CsvDelZip(std::string_view datos)
         total += info.size;
         if ((info.valid & ZIP_STAT_SIZE) == 0 || info.size > kMaxCsvBytes || total > kMaxCsvBytes)
             Fail(kTextDescargaGrande, {static_cast<long long>(kMaxCsvBytes / (1024 * 1024))});
-        std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(zip.get(), static_cast<zip_uint64_t>(i), 0));
+        std::unique_ptr<zip_file_t, ZipFileCloser> file(
+            zip_fopen_index(zip.get(), static_cast<zip_uint64_t>(i), 0));
         if (!file)
             Fail(kTextZipDanado, {name + ": " + zip_strerror(zip.get())});
         std::string text(static_cast<size_t>(info.size), '\0');
@@ -114,7 +115,8 @@ std::vector<TCsvEntry> CsvDelZip(std::string_view datos)
         while (done < text.size()) {
             const zip_int64_t got = zip_fread(file.get(), text.data() + done, text.size() - done);
             if (got <= 0)
-                Fail(kTextZipDanado, {name + ": " + (got < 0 ? zip_file_strerror(file.get()) : "short read")});
+                Fail(kTextZipDanado,
+                     {name + ": " + (got < 0 ? zip_file_strerror(file.get()) : "short read")});
             done += static_cast<size_t>(got);
         }
         // Reading to the end is what makes libzip check the CRC.
@@ -150,7 +152,8 @@ std::vector<std::string> DrawAddresses(const std::string &configured)
 {
     const std::string first = configured.empty() ? std::string(kUrlSorteos) : configured;
     std::vector<std::string> addresses{first};
-    if (std::find(std::begin(kOfficialAddresses), std::end(kOfficialAddresses), first) == std::end(kOfficialAddresses))
+    if (std::find(std::begin(kOfficialAddresses), std::end(kOfficialAddresses), first) ==
+        std::end(kOfficialAddresses))
         return addresses;
     for (const char *address : kOfficialAddresses)
         if (address != first)
@@ -158,8 +161,7 @@ std::vector<std::string> DrawAddresses(const std::string &configured)
     return addresses;
 }
 
-TImportReport ImportDownload(std::string_view datos, const std::string &origen,
-                                     TSorteosEuroMillon &sorteos)
+TImportReport ImportDownload(std::string_view datos, const std::string &origen, TSorteosEuroMillon &sorteos)
 {
     if (datos.empty())
         Fail(kTextDescargaVacia);
@@ -199,7 +201,7 @@ TImportReport ImportDownload(std::string_view datos, const std::string &origen,
 }
 
 TImportReport ImportDownload(std::string_view datos, const std::string &origen,
-                                     const std::string &archivePath, TGameEdition edition, int *total)
+                             const std::string &archivePath, TGameEdition edition, int *total)
 {
     TSorteosEuroMillon sorteos(edition);
     sorteos.LoadFromFile(archivePath);

@@ -37,14 +37,14 @@ inline constexpr int64_t kMaxDescargaBytes = 20 * 1024 * 1024;
 inline constexpr uint64_t kMaxCsvBytes = 32 * 1024 * 1024;
 
 // Texts of the update (named for the places that raise or show them).
-inline constexpr uint16_t kTextZipNoValido = 45459;      // "La descarga no es un archivo zip"
-inline constexpr uint16_t kTextZipDanado = 45460;        // "El archivo zip está dañado o incompleto: %s"
-inline constexpr uint16_t kTextZipSinCsv = 45461;        // "El archivo zip no contiene ningún archivo CSV"
-inline constexpr uint16_t kTextPaginaHtml = 45462;       // "El servidor ha enviado una página web ..."
-inline constexpr uint16_t kTextDescargaGrande = 45463;   // "La descarga supera el tamaño máximo de %d MB"
-inline constexpr uint16_t kTextOtroFormato = 45464;      // "El archivo no tiene el formato ...: %s"
-inline constexpr uint16_t kTextSinSorteos = 45465;       // "El archivo no contiene ningún sorteo"
-inline constexpr uint16_t kTextDescargaVacia = 45469;    // "La descarga está vacía"
+inline constexpr uint16_t kTextZipNoValido = 45459;    // "La descarga no es un archivo zip"
+inline constexpr uint16_t kTextZipDanado = 45460;      // "El archivo zip está dañado o incompleto: %s"
+inline constexpr uint16_t kTextZipSinCsv = 45461;      // "El archivo zip no contiene ningún archivo CSV"
+inline constexpr uint16_t kTextPaginaHtml = 45462;     // "El servidor ha enviado una página web ..."
+inline constexpr uint16_t kTextDescargaGrande = 45463; // "La descarga supera el tamaño máximo de %d MB"
+inline constexpr uint16_t kTextOtroFormato = 45464;    // "El archivo no tiene el formato ...: %s"
+inline constexpr uint16_t kTextSinSorteos = 45465;     // "El archivo no contiene ningún sorteo"
+inline constexpr uint16_t kTextDescargaVacia = 45469;  // "La descarga está vacía"
 
 // A download that cannot be taken; the archive is left as it was.
 class EDescargaSorteosError : public Exception {
@@ -64,16 +64,14 @@ public:
 // zip was expected, a damaged or truncated zip, a zip without a CSV or with
 // one over kMaxCsvBytes, a CSV of another form (kTextOtroFormato with the
 // reader's reason) and a CSV holding no draw line at all.
-TImportReport ImportDownload(std::string_view datos, const std::string &origen,
-                                     TSorteosEuroMillon &sorteos);
+TImportReport ImportDownload(std::string_view datos, const std::string &origen, TSorteosEuroMillon &sorteos);
 
 // The same on the archive file of the edition: loads it (a missing file is
 // an empty archive), merges and saves it through the safe save. Any error
 // leaves the file byte for byte as it was. total, when given, receives the
 // number of draws the archive holds afterwards.
 TImportReport ImportDownload(std::string_view datos, const std::string &origen,
-                                     const std::string &archivePath, TGameEdition edition,
-                                     int *total = nullptr);
+                             const std::string &archivePath, TGameEdition edition, int *total = nullptr);
 
 // Draws of the file that the archive did not take: lines that could not be
 // read, draws whose stars the edition refuses and, in the classic game,

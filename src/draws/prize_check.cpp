@@ -39,7 +39,8 @@ void TPremiosEuroMillon::Procesar(const TSorteosEuroMillon &sorteos, const TPriz
     draws.reserve(static_cast<size_t>(sorteos.Count()));
     for (int j = 0; j < sorteos.Count(); ++j) {
         const TSorteoEuroMillonInfo &sorteo = sorteos.Sorteo(j);
-        draws.push_back(SimpleBetMask(sorteo.ApuestaGanadora.Numeros, sorteo.ApuestaGanadora.Estrellas, highestStar));
+        draws.push_back(
+            SimpleBetMask(sorteo.ApuestaGanadora.Numeros, sorteo.ApuestaGanadora.Estrellas, highestStar));
         categorias.push_back(static_cast<uint8_t>(CategoriasSorteo(edition_, sorteo.FechaSorteo)));
         fechas_.push_back(sorteo.FechaSorteo);
         premios_.push_back(sorteo.PremioCategoria);
@@ -110,7 +111,8 @@ Currency TPremiosEuroMillon::TotalSorteo(int sorteo) const
     const auto j = static_cast<size_t>(sorteo);
     Currency total = 0;
     for (int c = 1; c <= kMaxCategorias; ++c)
-        total = AddCurrency(total, MultiplyCurrency(premios_[j][c], static_cast<int64_t>(scan_.HitsOf(j, c))));
+        total =
+            AddCurrency(total, MultiplyCurrency(premios_[j][c], static_cast<int64_t>(scan_.HitsOf(j, c))));
     return total;
 }
 

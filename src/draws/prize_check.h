@@ -1,9 +1,9 @@
 #pragma once
 
 #include "draws/currency.h"
-#include "model/prize_categories.h"
 #include "draws/prize_scan.h"
 #include "model/game_rules.h"
+#include "model/prize_categories.h"
 
 #include <cstdint>
 #include <functional>
@@ -99,10 +99,10 @@ private:
 
     const TEuroMillonApuestas *apuestas_ = nullptr;
     TPrizeScan scan_;
-    std::vector<double> fechas_;                   // of the draws checked
+    std::vector<double> fechas_;                                   // of the draws checked
     std::vector<TPorCategoria<Currency, kMaxCategorias>> premios_; // of the draws checked
-    std::vector<Currency> precios_;                // of a bet, per draw checked
-    TGameEdition edition_ = TGameEdition::Classic; // of the last run
+    std::vector<Currency> precios_;                                // of a bet, per draw checked
+    TGameEdition edition_ = TGameEdition::Classic;                 // of the last run
     TPorCategoria<int64_t, kMaxCategorias> numPremiadas_;
     TPorCategoria<Currency, kMaxCategorias> totalCategoria_;
     Currency totalPremios_ = 0;

@@ -24,9 +24,9 @@ inline constexpr double kPrimerSorteo = 38030;
 
 // What playing the combination in every draw of a run cost and gave.
 struct TRangeProfit {
-    Currency Coste = 0;     // bets x the price of a bet in each draw, summed over the draws
-    Currency Premios = 0;   // the checker's TotalPremios
-    Currency Beneficio = 0; // Premios - Coste
+    Currency Coste = 0;                 // bets x the price of a bet in each draw, summed over the draws
+    Currency Premios = 0;               // the checker's TotalPremios
+    Currency Beneficio = 0;             // Premios - Coste
     std::optional<Currency> Porcentaje; // Premios * 100 / Coste - 100; none when nothing was spent
 };
 

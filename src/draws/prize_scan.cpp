@@ -1,9 +1,9 @@
 #include "draws/prize_scan.h"
 
-#include "model/prize_categories.h"
 #include "model/exception.h"
 #include "model/format.h"
 #include "model/game_rules.h"
+#include "model/prize_categories.h"
 
 #include <algorithm>
 #include <array>
@@ -79,7 +79,8 @@ void ScanOneByOne(BetMask bet, const std::vector<BetMask> &draws, const TDrawCol
 {
     for (size_t j = 0; j < draws.size(); ++j) {
         const BetMask shared = bet & draws[j];
-        unsigned categoria = kCategoryTable[static_cast<size_t>(CountNumbers(shared) << 4 | CountStars(shared))];
+        unsigned categoria =
+            kCategoryTable[static_cast<size_t>(CountNumbers(shared) << 4 | CountStars(shared))];
         if (categoria == kMaxCategorias && !columns.PaysTwoNone(j))
             continue;
         if (categoria != 0)
@@ -122,7 +123,8 @@ template <typename Sink> void ScanSimple(BetMask bet, const TDrawColumns &column
         while (wins != 0) {
             const int bit = std::countr_zero(wins);
             wins &= wins - 1;
-            const unsigned numbers = static_cast<unsigned>((n2 >> bit & 1) << 2 | (n1 >> bit & 1) << 1 | (n0 >> bit & 1));
+            const unsigned numbers =
+                static_cast<unsigned>((n2 >> bit & 1) << 2 | (n1 >> bit & 1) << 1 | (n0 >> bit & 1));
             const unsigned stars = static_cast<unsigned>((x >> bit & 1) + (y >> bit & 1));
             sink(w * 64 + static_cast<size_t>(bit), kCategoryTable[numbers << 4 | stars]);
         }
@@ -169,12 +171,9 @@ TPrizeScan::TPrizeScan() : cache_(std::make_unique<TCache>()) {}
 TPrizeScan::~TPrizeScan() = default;
 // A scan moved from holds no hits.
 TPrizeScan::TPrizeScan(TPrizeScan &&other) noexcept
-    : bets_(std::exchange(other.bets_, {})),
-      draws_(std::move(other.draws_)),
-      chunkStart_(std::move(other.chunkStart_)),
-      perDrawCategory_(std::move(other.perDrawCategory_)),
-      total_(std::exchange(other.total_, 0)),
-      cache_(std::move(other.cache_))
+    : bets_(std::exchange(other.bets_, {})), draws_(std::move(other.draws_)),
+      chunkStart_(std::move(other.chunkStart_)), perDrawCategory_(std::move(other.perDrawCategory_)),
+      total_(std::exchange(other.total_, 0)), cache_(std::move(other.cache_))
 {
     other.chunkStart_.clear();
     other.perDrawCategory_.clear();
@@ -252,8 +251,8 @@ void TPrizeScan::Run(std::span<const BetMask> bets, const std::vector<BetMask> &
                         ScanBet(bets[i], draws, columns, count);
                     chunkHits[chunk] = hits;
                 }
-                const int64_t now = done += static_cast<int64_t>(std::min(bets.size(), endChunk * kChunkBets) -
-                                                                 firstChunk * kChunkBets);
+                const int64_t now = done += static_cast<int64_t>(
+                    std::min(bets.size(), endChunk * kChunkBets) - firstChunk * kChunkBets);
                 // Only the calling thread reports, so that a handler that
                 // raises to stop the run is called where it expects.
                 if (worker == 0 && progress)
@@ -298,7 +297,8 @@ void TPrizeScan::ScanChunk(size_t chunk, std::vector<THit> &hits) const
     const size_t end = std::min(bets_.size(), (chunk + 1) * kChunkBets);
     for (size_t i = chunk * kChunkBets; i < end; ++i) {
         auto add = [&](size_t draw, unsigned categoria) {
-            hits.push_back({static_cast<int32_t>(i), static_cast<int32_t>(draw), static_cast<int32_t>(categoria)});
+            hits.push_back(
+                {static_cast<int32_t>(i), static_cast<int32_t>(draw), static_cast<int32_t>(categoria)});
         };
         ScanBet(bets_[i], draws_, *cache_->Columns, add);
     }
@@ -331,7 +331,8 @@ std::vector<TPrizeScan::THit> TPrizeScan::Hits(uint64_t first, size_t count) con
             cache_->Chunk = chunk;
         }
         const uint64_t local = index - chunkStart_[chunk];
-        const size_t take = std::min<size_t>(count - page.size(), cache_->Hits.size() - static_cast<size_t>(local));
+        const size_t take =
+            std::min<size_t>(count - page.size(), cache_->Hits.size() - static_cast<size_t>(local));
         page.insert(page.end(), cache_->Hits.begin() + static_cast<ptrdiff_t>(local),
                     cache_->Hits.begin() + static_cast<ptrdiff_t>(local + take));
         index += take;
@@ -355,6 +356,7 @@ void TPrizeScan::ForEachHit(const std::function<void(const THit &)> &visit) cons
 uint64_t TPrizeScan::HitsOf(size_t draw, int categoria) const
 {
     size_t slot = draw * kMaxCategorias + static_cast<size_t>(categoria - 1);
-    return categoria >= 1 && categoria <= kMaxCategorias && slot < perDrawCategory_.size() ? perDrawCategory_[slot]
-                                                                                         : 0;
+    return categoria >= 1 && categoria <= kMaxCategorias && slot < perDrawCategory_.size()
+               ? perDrawCategory_[slot]
+               : 0;
 }

@@ -50,7 +50,8 @@ public:
     // categoryCounts[j] is the number of categories of draw j: 13 makes 2+0
     // a hit of category 13; 12 (or a draw beyond the vector) leaves it none.
     void Run(std::span<const BetMask> bets, const std::vector<BetMask> &draws,
-             const std::vector<uint8_t> &categoryCounts, unsigned threads = 0, const TProgress &progress = {});
+             const std::vector<uint8_t> &categoryCounts, unsigned threads = 0,
+             const TProgress &progress = {});
     void Clear();
 
     uint64_t Count() const { return total_; }

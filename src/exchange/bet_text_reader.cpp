@@ -1,8 +1,8 @@
 #include "exchange/bet_text_reader.h"
 
-#include "model/progress_throttle.h"
 #include "model/euromillon_apuestas.h"
 #include "model/file_stream.h"
+#include "model/progress_throttle.h"
 
 #include <string_view>
 #include <vector>
@@ -101,8 +101,8 @@ TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink, const TExchang
     TBetBatch batch(sink);
     TBetLineScanner scanner(highestStar);
     std::vector<char> chunk(kChunkSize);
-    bool lineOpen = false;  // characters seen since the last line end
-    bool afterCR = false;   // a line feed right after a carriage return ends nothing
+    bool lineOpen = false; // characters seen since the last line end
+    bool afterCR = false;  // a line feed right after a carriage return ends nothing
 
     auto endLine = [&] {
         BetMask bet = 0;
@@ -173,8 +173,8 @@ TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink, const TExchang
     return counts;
 }
 
-TBetTextCounts ReadBetTextFile(const std::string &path, const TBetSink &sink, const TExchangeProgress &progress,
-                               int highestStar)
+TBetTextCounts ReadBetTextFile(const std::string &path, const TBetSink &sink,
+                               const TExchangeProgress &progress, int highestStar)
 {
     TFileStream stream(path, FileMode::OpenRead);
     return ReadBetText(stream, sink, progress, highestStar);

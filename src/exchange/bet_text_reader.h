@@ -35,8 +35,8 @@ TBetTextCounts ReadBetText(TStream &stream, const TBetSink &sink, const TExchang
 
 // The same over a file. Raises EFOpenError "Cannot open file %s" when the
 // file cannot be opened.
-TBetTextCounts ReadBetTextFile(const std::string &path, const TBetSink &sink, const TExchangeProgress &progress = {},
-                               int highestStar = 9);
+TBetTextCounts ReadBetTextFile(const std::string &path, const TBetSink &sink,
+                               const TExchangeProgress &progress = {}, int highestStar = 9);
 
 // Reads a file and appends the bets found to the combination, as they stand
 // (one change); stars are read up to the highest of the combination's game.

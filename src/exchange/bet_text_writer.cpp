@@ -1,7 +1,7 @@
 #include "exchange/bet_text_writer.h"
 
-#include "model/cp1252.h"
 #include "model/apuesta_multiple.h"
+#include "model/cp1252.h"
 #include "model/file_stream.h"
 #include "model/separators.h"
 #include "model/stream.h"
@@ -29,8 +29,9 @@ void WriteBetText(TStream &stream, const std::vector<BetMask> &bets, const std::
     stream.WriteBuffer(buffer.data(), buffer.size());
 }
 
-void WriteBetTextFile(const std::string &path, const std::vector<BetMask> &bets, const std::string &numberSeparator,
-                      const std::string &blockSeparator)
+void WriteBetTextFile(const std::string &path, const std::vector<BetMask> &bets,
+                      const std::string &numberSeparator, const std::string &blockSeparator)
 {
-    SaveFileSafely(path, [&](TStream &stream) { WriteBetText(stream, bets, numberSeparator, blockSeparator); });
+    SaveFileSafely(path,
+                   [&](TStream &stream) { WriteBetText(stream, bets, numberSeparator, blockSeparator); });
 }

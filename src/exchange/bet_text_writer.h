@@ -18,5 +18,5 @@ void WriteBetText(TStream &stream, const std::vector<BetMask> &bets, const std::
 // The same into a file, replaced only once written whole: a failed export
 // leaves an existing file as it was. Raises EFCreateError "Cannot create file
 // %s" and the write errors.
-void WriteBetTextFile(const std::string &path, const std::vector<BetMask> &bets, const std::string &numberSeparator,
-                      const std::string &blockSeparator);
+void WriteBetTextFile(const std::string &path, const std::vector<BetMask> &bets,
+                      const std::string &numberSeparator, const std::string &blockSeparator);

@@ -28,4 +28,5 @@ void WriteBetWorkbook(const std::string &path, const std::string &sheetName, con
                       const TExchangeProgress &progress = {});
 
 // folder/stem_N.extension for the lowest N from 1 naming no existing file.
-std::string FreeNumberedPath(const std::string &folder, const std::string &stem, const std::string &extension);
+std::string FreeNumberedPath(const std::string &folder, const std::string &stem,
+                             const std::string &extension);

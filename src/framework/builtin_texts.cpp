@@ -104,11 +104,15 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {41504, "Apuestas posibles:"},
     {41505, "Reducida"},
     {41506, "Grupos de condiciones"},
-    {41507, "Si usted aplica una REDUCCIÓN, significa que tendrá GARANTIZADO un premio de categoría inferior (por ejemplo: \"Reducida a 1 Fallo\" significa que si usted acierta 5 números, tendrá garantizado premio de 4 números, y así sucesivamente)"},
-    {41508, "La principal ventaja de las reducidas es que con muchas menos apuestas, cubre una gran variedad de números, permitiendo así obtener muchos premios distintos."},
+    {41507, "Si usted aplica una REDUCCIÓN, significa que tendrá GARANTIZADO un premio de categoría inferior "
+            "(por ejemplo: \"Reducida a 1 Fallo\" significa que si usted acierta 5 números, tendrá "
+            "garantizado premio de 4 números, y así sucesivamente)"},
+    {41508, "La principal ventaja de las reducidas es que con muchas menos apuestas, cubre una gran variedad "
+            "de números, permitiendo así obtener muchos premios distintos."},
     {41509, "Reducción Bloque 1:"},
     {41510, "Reducción Bloque 2:"},
-    {41511, "Las condiciones permiten \"filtrar\" sólamente aquellas apuestas que cumplen unos requisitos concretos, ayudando así a disminuir las apuestas resultantes."},
+    {41511, "Las condiciones permiten \"filtrar\" sólamente aquellas apuestas que cumplen unos requisitos "
+            "concretos, ayudando así a disminuir las apuestas resultantes."},
     {41513, "Condiciones:"},
     {41514, "Apuestas Generadas"},
     {41515, "Que cumplen la condición"},
@@ -161,8 +165,11 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {41632, "¿Cancelar el proceso?"},
     {41633, "No ha seleccionado suficientes números para procesar"},
     {41634, "Proceso cancelado por el usuario"},
-    {41640, "NINGUNA APUESTA ES VÁLIDA\r\n \r\nEs posible que tenga introducida una CONDICIÓN que NO PERMITE\r\ngenerar ninguna apuesta válida, por favor, revise las condiciones\r\nintroducidas y rectifique los valores"},
-    {41645, "El proceso ha finalizado\r\n \r\nSe han encontrador un total de %d apuestas\r\nsobre el total de %d apuestas posibles"},
+    {41640, "NINGUNA APUESTA ES VÁLIDA\r\n \r\nEs posible que tenga introducida una CONDICIÓN que NO "
+            "PERMITE\r\ngenerar ninguna apuesta válida, por favor, revise las condiciones\r\nintroducidas y "
+            "rectifique los valores"},
+    {41645, "El proceso ha finalizado\r\n \r\nSe han encontrador un total de %d apuestas\r\nsobre el total "
+            "de %d apuestas posibles"},
 
     // New-combination wizard (41700 to 41733)
     {41700, "Nueva combinación"},
@@ -177,9 +184,21 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {41711, "Indicar los numeros de la combinación"},
     {41712, "Indicar la reducción a aplicar"},
     {41713, "Indicar condiciones"},
-    {41715, "Aquí debe indicar los números sobre los que realizará la combinación.\r\n \r\nDebe marcar un mínimo de 5 números del bloque 1, y un mínimo de 2 estrellas\r\n \r\nNOTA: Cuantos más números marque, más apuestas tendrá la combinación resultante"},
-    {41716, "Si usted aplica una REDUCCIÓN, significa que tendrá GARANTIZADO un premio de categoría inferior\r\nLa principal ventaja de las reducidas es que con muchas menos apuestas, cubre una gran variedad de números, permitiendo así obtener muchos premios distintos.\r\n***** Tipos de Reducciones *****\r\nReducción Global: En este caso los fallos se contabilizan de entre los 7 números de una apuesta simple (5 del bloque de números y 2 de las estrellas)\r\nReducción por Bloques: De cada bloque selecciona si permite o no fallos, y cuantos permite."},
-    {41717, "Las CONDICIONES permiten aplicar filtros a las apuestas para indicar que se deben cumplir una serie de condiciones concretas.\r\n \r\nEjemplos:\r\n- Es poco probable que aparezcan todos los números entre el 1 y 10 (o entre 11 y 20, o todos entre 21 y 30...) de modo que podemos aplicar una condición para evitar que esto ocurra, evitando así apuestas.\r\n- Normalmente salen números pares y nones, casi nunca todos los numeros son pares, o todos nones. De este modo podemos aplicar otra condición..."},
+    {41715, "Aquí debe indicar los números sobre los que realizará la combinación.\r\n \r\nDebe marcar un "
+            "mínimo de 5 números del bloque 1, y un mínimo de 2 estrellas\r\n \r\nNOTA: Cuantos más números "
+            "marque, más apuestas tendrá la combinación resultante"},
+    {41716, "Si usted aplica una REDUCCIÓN, significa que tendrá GARANTIZADO un premio de categoría "
+            "inferior\r\nLa principal ventaja de las reducidas es que con muchas menos apuestas, cubre una "
+            "gran variedad de números, permitiendo así obtener muchos premios distintos.\r\n***** Tipos de "
+            "Reducciones *****\r\nReducción Global: En este caso los fallos se contabilizan de entre los 7 "
+            "números de una apuesta simple (5 del bloque de números y 2 de las estrellas)\r\nReducción por "
+            "Bloques: De cada bloque selecciona si permite o no fallos, y cuantos permite."},
+    {41717,
+     "Las CONDICIONES permiten aplicar filtros a las apuestas para indicar que se deben cumplir una serie de "
+     "condiciones concretas.\r\n \r\nEjemplos:\r\n- Es poco probable que aparezcan todos los números entre "
+     "el 1 y 10 (o entre 11 y 20, o todos entre 21 y 30...) de modo que podemos aplicar una condición para "
+     "evitar que esto ocurra, evitando así apuestas.\r\n- Normalmente salen números pares y nones, casi "
+     "nunca todos los numeros son pares, o todos nones. De este modo podemos aplicar otra condición..."},
     {41720, "Limitar a que la suma de los números del bloque 1 sea entre 120 y 190"},
     {41721, "Debe haber un mínimo de 2 números pares en el bloque 1"},
     {41722, "Debe haber un máximo de 3 números pares en el bloque 1"},
@@ -355,14 +374,17 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     // Saving in place, kept copies (45140 to 45144)
     {45140, "No se ha podido escribir %s; su contenido anterior se ha vuelto a poner."},
     {45141, "No se ha podido escribir %s ni volver a poner su contenido anterior, que se conserva en:\r\n%s"},
-    {45142, "Una grabación de %s no terminó. El contenido anterior del archivo se conserva en:\r\n%s\r\n\r\n¿Volver a poner ese contenido en el archivo?\r\nSí: volver a ponerlo. No: descartar la copia. Cancelar: decidirlo en otro inicio."},
+    {45142, "Una grabación de %s no terminó. El contenido anterior del archivo se conserva "
+            "en:\r\n%s\r\n\r\n¿Volver a poner ese contenido en el archivo?\r\nSí: volver a ponerlo. No: "
+            "descartar la copia. Cancelar: decidirlo en otro inicio."},
     {45143, "Se ha vuelto a poner el contenido anterior de %s."},
     {45144, "No se ha podido volver a poner el contenido anterior de %s:"},
 
     // Draw import, profit chart (45200 to 45228)
     {45200, "Importar sorteos..."},
     {45201, "Importar sorteos de archivos de sorteo (*.ems) o del histórico de sorteos (*.csv)"},
-    {45202, "Sorteos e históricos (*.ems;*.csv)|*.ems;*.csv|Archivos de sorteo (*.ems)|*.ems|Histórico de sorteos (*.csv)|*.csv|Todos los archivos (*.*)|*.*"},
+    {45202, "Sorteos e históricos (*.ems;*.csv)|*.ems;*.csv|Archivos de sorteo (*.ems)|*.ems|Histórico de "
+            "sorteos (*.csv)|*.csv|Todos los archivos (*.*)|*.*"},
     {45203, "Sorteos leídos: %d\r\nAñadidos: %d\r\nReemplazados: %d"},
     {45204, "Total sorteos en la base de datos: %d"},
     {45205, "Sorteos descartados (estrellas fuera de 1 a 9): %d"},
@@ -413,14 +435,16 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45333, "%s sorteos en todo el juego"},
     {45334, "Algún premio en un sorteo: %s (1 entre %s)"},
     {45335, "Apuestas premiadas por sorteo, de media: %s"},
-    {45336, "Premios por sorteo, de media, a los premios medios del archivo de sorteos: %s; coste de un sorteo: %s"},
+    {45336,
+     "Premios por sorteo, de media, a los premios medios del archivo de sorteos: %s; coste de un sorteo: %s"},
     {45337, "Premios por sorteo: el archivo de sorteos no tiene premios; coste de un sorteo: %s"},
     {45338, "Ninguna combinación cambia lo que se espera ganar por apuesta"},
     {45339, "Sorteos de la selección"},
 
     // Print window: number conversion, offset hints; report designer (45400 to 45441)
     {45400, "'%s' no es un valor numérico válido"},
-    {45401, "Desfase horizontal de toda la impresión en mm: un valor positivo la mueve hacia la derecha de la hoja"},
+    {45401,
+     "Desfase horizontal de toda la impresión en mm: un valor positivo la mueve hacia la derecha de la hoja"},
     {45402, "Desfase vertical de toda la impresión en mm: un valor positivo la mueve hacia abajo en la hoja"},
     {45410, "Diseñador de informes"},
     {45411, "Texto"},
@@ -459,11 +483,13 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45450, "Actualizar &sorteos desde Internet"},
     {45451, "Descargar los resultados oficiales y añadir los sorteos nuevos a la base de datos de sorteos"},
     {45452, "&Buscar sorteos nuevos al iniciar"},
-    {45453, "Una vez al día, al iniciar, descargar los resultados cuando el último sorteo tenga más de 4 días"},
+    {45453,
+     "Una vez al día, al iniciar, descargar los resultados cuando el último sorteo tenga más de 4 días"},
     {45454, "&Dirección de los sorteos..."},
     {45455, "Dirección del archivo de resultados (zip o csv); vacía para la oficial:"},
     {45456, "Descargando sorteos de %s..."},
-    {45457, "Sorteos nuevos: %d\r\nReemplazados: %d\r\nRechazados: %d\r\nTotal sorteos en la base de datos: %d"},
+    {45457,
+     "Sorteos nuevos: %d\r\nReemplazados: %d\r\nRechazados: %d\r\nTotal sorteos en la base de datos: %d"},
     {45458, "No se han actualizado los sorteos; la base de datos de sorteos no ha cambiado."},
     {45459, "La descarga no es un archivo zip"},
     {45460, "El archivo zip está dañado o incompleto: %s"},
@@ -482,7 +508,8 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     // Spreadsheet workbook export and progress of long imports and exports (45500 to 45505)
     {45500, "&Guardar como libro..."},
     {45501, "Libro de Excel *.xlsx|*.xlsx|Todos los archivos *.*|*.*"},
-    {45502, "Ningún programa ha podido abrir el libro, que se ha guardado en:\r\n%s\r\n¿Desea guardarlo en otro lugar?"},
+    {45502, "Ningún programa ha podido abrir el libro, que se ha guardado en:\r\n%s\r\n¿Desea guardarlo en "
+            "otro lugar?"},
     {45503, "Una hoja de cálculo admite como máximo %d filas y la combinación tiene %d apuestas"},
     {45504, "Leyendo el archivo..."},
     {45505, "Escribiendo el libro..."},
@@ -534,7 +561,8 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
 
     // Optimized reduction: check box, search time, progress (45700 to 45708)
     {45700, "Optimizar reducción"},
-    {45701, "Busca menos apuestas con la misma garantía de premio; el resultado se comprueba antes de usarlo"},
+    {45701,
+     "Busca menos apuestas con la misma garantía de premio; el resultado se comprueba antes de usarlo"},
     {45702, "Tiempo de búsqueda:"},
     {45703, "10 s"},
     {45704, "1 min"},
@@ -563,7 +591,8 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45873, "Las combinaciones nuevas siguen el juego elegido; las abiertas conservan el suyo"},
     {45874, "Juego:"},
     {45875, "%s (estrellas 1 a %d)"},
-    {45876, "El boleto automático del juego actual aún no está disponible: imprima con un boleto guardado o con un listado."},
+    {45876, "El boleto automático del juego actual aún no está disponible: imprima con un boleto guardado o "
+            "con un listado."},
 
     // Data folder of a program installed read-only (45900 to 45900)
     {45900, "No se puede crear la carpeta de datos del usuario:"},
@@ -613,8 +642,9 @@ std::span<const TBuiltinText> BuiltinTexts()
 
 std::string_view BuiltinText(uint16_t id)
 {
-    const auto found = std::lower_bound(std::begin(kBuiltinTexts), std::end(kBuiltinTexts), id,
-                                        [](const TBuiltinText &entry, uint16_t key) { return entry.id < key; });
+    const auto found =
+        std::lower_bound(std::begin(kBuiltinTexts), std::end(kBuiltinTexts), id,
+                         [](const TBuiltinText &entry, uint16_t key) { return entry.id < key; });
     if (found == std::end(kBuiltinTexts) || found->id != id)
         return {};
     return found->text;

@@ -14,7 +14,8 @@ std::vector<std::string> FormatPlaceholders(std::string_view text)
             continue;
         }
         size_t end = pos + 1;
-        while (end < text.size() && (text[end] == '-' || text[end] == '.' || (text[end] >= '0' && text[end] <= '9')))
+        while (end < text.size() &&
+               (text[end] == '-' || text[end] == '.' || (text[end] >= '0' && text[end] <= '9')))
             ++end;
         if (end < text.size() && std::string_view("dsux").find(text[end]) != std::string_view::npos) {
             found.emplace_back(text.substr(pos, end - pos + 1));
@@ -27,7 +28,8 @@ std::vector<std::string> FormatPlaceholders(std::string_view text)
 static size_t Occurrences(std::string_view text, std::string_view part)
 {
     size_t count = 0;
-    for (size_t pos = text.find(part); pos != std::string_view::npos; pos = text.find(part, pos + part.size()))
+    for (size_t pos = text.find(part); pos != std::string_view::npos;
+         pos = text.find(part, pos + part.size()))
         ++count;
     return count;
 }

@@ -9,7 +9,7 @@ static size_t Utf8SequenceLength(std::string_view text, size_t pos)
     const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(pos);
     size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+    unsigned char low = 0x80, high = 0xBF; // range of the second byte
     if (lead < 0x80)
         return 1;
     if (lead >= 0xC2 && lead <= 0xDF)
@@ -55,7 +55,7 @@ std::string_view Utf8Prefix(std::string_view text, size_t maxCharacters)
     size_t pos = 0;
     for (size_t characters = 0; pos < text.size() && characters < maxCharacters; ++characters) {
         const size_t length = Utf8SequenceLength(text, pos);
-        pos += length == 0 ? 1 : length;  // a stray byte counts as one character
+        pos += length == 0 ? 1 : length; // a stray byte counts as one character
     }
     return text.substr(0, pos);
 }
@@ -110,11 +110,21 @@ static bool ParseEntry(std::string_view line, uint16_t &id, std::string &text, s
             return false;
         }
         switch (line[pos]) {
-        case '\\': text += '\\'; break;
-        case '"': text += '"'; break;
-        case 'n': text += '\n'; break;
-        case 'r': text += '\r'; break;
-        case 't': text += '\t'; break;
+        case '\\':
+            text += '\\';
+            break;
+        case '"':
+            text += '"';
+            break;
+        case 'n':
+            text += '\n';
+            break;
+        case 'r':
+            text += '\r';
+            break;
+        case 't':
+            text += '\t';
+            break;
         default:
             fault = "unknown escape";
             return false;
@@ -219,12 +229,23 @@ static std::string Escaped(std::string_view text)
     result.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '\\': result += "\\\\"; break;
-        case '"': result += "\\\""; break;
-        case '\n': result += "\\n"; break;
-        case '\r': result += "\\r"; break;
-        case '\t': result += "\\t"; break;
-        default: result += c;
+        case '\\':
+            result += "\\\\";
+            break;
+        case '"':
+            result += "\\\"";
+            break;
+        case '\n':
+            result += "\\n";
+            break;
+        case '\r':
+            result += "\\r";
+            break;
+        case '\t':
+            result += "\\t";
+            break;
+        default:
+            result += c;
         }
     }
     return result;

@@ -37,10 +37,11 @@ void TParametres::CheckNomParametre(const std::string &name)
             size_t length = 1;
             auto lead = static_cast<unsigned char>(name[i]);
             if (lead >= 0xC0)
-                while (i + length < name.size() && (static_cast<unsigned char>(name[i + length]) & 0xC0) == 0x80)
+                while (i + length < name.size() &&
+                       (static_cast<unsigned char>(name[i + length]) & 0xC0) == 0x80)
                     ++length;
-            throw EParametresError("Character \"" + name.substr(i, length) + "\" is not a valid char in NomParametre " +
-                                   name);
+            throw EParametresError("Character \"" + name.substr(i, length) +
+                                   "\" is not a valid char in NomParametre " + name);
         }
     }
     if (name[0] >= '0' && name[0] <= '9')

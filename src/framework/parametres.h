@@ -34,8 +34,8 @@ using TNotifyParametreGetValueEvent =
 using TNotifyParametreSetValueEvent =
     std::function<void(TParametres &PRM, const std::string &Parametre, const Variant &NewValue)>;
 // The handler may turn Continue either way.
-using TNotifyParametreBooleanEvent =
-    std::function<void(TParametres &PRM, const std::string &Parametre, const Variant &NewValue, bool &Continue)>;
+using TNotifyParametreBooleanEvent = std::function<void(TParametres &PRM, const std::string &Parametre,
+                                                        const Variant &NewValue, bool &Continue)>;
 
 inline constexpr const char *kParamStreamSignature = "QORParamStream";
 
@@ -94,7 +94,10 @@ public:
     void ReadParametres(TReader &reader);
 
     // Whether the component-stream form writes the property "EventsQOR".
-    bool StoresEventsQOR(bool hasAncestor) const { return SaveParametres && (hasAncestor || !entries_.empty()); }
+    bool StoresEventsQOR(bool hasAncestor) const
+    {
+        return SaveParametres && (hasAncestor || !entries_.empty());
+    }
 
     // Copies the events, the flags and every entry of source (values through
     // the source's GetValor, then its OldValue and Save marks).

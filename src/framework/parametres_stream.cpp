@@ -138,7 +138,8 @@ void TParametres::ReadParametres(TReader &reader)
             reader.SkipValue();
             break;
         default:
-            throw EParametresError("ERROR Reading Properties of Component :\nInvalid Value of Parametre " + name);
+            throw EParametresError("ERROR Reading Properties of Component :\nInvalid Value of Parametre " +
+                                   name);
         }
         if (NameEndsTheList(name))
             continue; // dropped like any other data the store cannot keep

@@ -41,7 +41,8 @@ std::string TQORApp::PathWithSuffix(const char *suffix) const
 {
     std::filesystem::path path(AppFile);
     const std::string separate = SeparateDataFolder();
-    const std::filesystem::path folder = separate.empty() ? path.parent_path() : std::filesystem::path(separate);
+    const std::filesystem::path folder =
+        separate.empty() ? path.parent_path() : std::filesystem::path(separate);
     return (folder / path.stem()).string() + suffix;
 }
 
@@ -75,8 +76,9 @@ void TQORApp::LoadAppResources()
         recursos_->LoadFromFile(backup);
         loadedFromBackup_ = true;
     } catch (...) {
-        ShowUserError(AppName, "Imposible recuperar los recursos de la copia de seguridad\nMensaje de error:\n" +
-                                   MessageOf(std::current_exception()));
+        ShowUserError(AppName,
+                      "Imposible recuperar los recursos de la copia de seguridad\nMensaje de error:\n" +
+                          MessageOf(std::current_exception()));
     }
 }
 
@@ -114,7 +116,8 @@ void TQORApp::SaveAppResources()
         // close are lost but those of the last one are not.
         if (movedAway && !FileExists(ResourceFilePath()))
             std::rename(BackupFilePath().c_str(), ResourceFilePath().c_str());
-        ShowUserError(AppName, "Error guardando recursos aplicación:\n" + MessageOf(std::current_exception()));
+        ShowUserError(AppName,
+                      "Error guardando recursos aplicación:\n" + MessageOf(std::current_exception()));
     }
 }
 

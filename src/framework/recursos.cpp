@@ -62,7 +62,8 @@ std::unique_ptr<TMemoryStream> TRecursosQOR::GetRecursoStream(int32_t id) const
     if (index == -1)
         throw ERecursosQOR("IDRecursos:" + std::to_string(id) + " not found in list");
     const auto &data = entries_[static_cast<size_t>(index)]->Stream.Data();
-    return std::make_unique<TMemoryStream>(std::string_view(reinterpret_cast<const char *>(data.data()), data.size()));
+    return std::make_unique<TMemoryStream>(
+        std::string_view(reinterpret_cast<const char *>(data.data()), data.size()));
 }
 
 TRecursos TRecursosQOR::FirstRecurso()

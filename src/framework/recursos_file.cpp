@@ -7,15 +7,16 @@
 #include "model/file_stream.h"
 #include "model/value_stream.h"
 
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
 #include <strings.h>
 
 void TRecursosQOR::ReadResourceFile(TStream &stream)
 {
     TReader reader(stream);
     std::string signature = reader.GetString();
-    if (strcasecmp(signature.c_str(), kRecursosSignature) != 0 || signature.size() != std::strlen(kRecursosSignature))
+    if (strcasecmp(signature.c_str(), kRecursosSignature) != 0 ||
+        signature.size() != std::strlen(kRecursosSignature))
         throw ERecursosQOR("Stream is not a TRecursosQOR format");
     ReadRecursos(reader);
 }
@@ -38,8 +39,8 @@ void TRecursosQOR::LoadParametres()
     try {
         params_.LoadFromStream(stream.get());
     } catch (const std::exception &fault) {
-        std::string question = std::string("Error al leer los Parámetros por defecto\nMensaje:\n") + fault.what() +
-                               "\n" + "\n" + "Continuar?";
+        std::string question = std::string("Error al leer los Parámetros por defecto\nMensaje:\n") +
+                               fault.what() + "\n" + "\n" + "Continuar?";
         if (!AskUserYesNo("SetRecursosQOR", question))
             throw EAbort();
     }

@@ -7,8 +7,7 @@ class TParametres;
 
 // One setting kept in the parameter store: its key and the value it has
 // until the user changes it. Converts to its key wherever a key is asked.
-template <typename T>
-struct TSettingKey {
+template <typename T> struct TSettingKey {
     const char *Name;
     T Default;
     constexpr operator const char *() const { return Name; }

@@ -23,11 +23,11 @@ public:
 };
 
 struct TNodeArbre {
-    int32_t IDNode = -1;     // 1 to 100000, unique
-    int32_t Parent = -1;     // below 1: a top-level node
-    int32_t Child = 0;       // position among the siblings
+    int32_t IDNode = -1; // 1 to 100000, unique
+    int32_t Parent = -1; // below 1: a top-level node
+    int32_t Child = 0;   // position among the siblings
     int32_t IDComponent = -1;
-    int32_t NodeType = -1;   // 14, 18, 23 and 28 are folder-like
+    int32_t NodeType = -1; // 14, 18, 23 and 28 are folder-like
     std::string Name;
     bool operator==(const TNodeArbre &) const = default;
 };

@@ -137,7 +137,8 @@ std::optional<std::string> DateTimeText(double days)
     double fraction = std::fabs(days - whole);
     CivilDate date = CivilFromDays(static_cast<int64_t>(whole) + kSerialToUnixDays);
     char text[40];
-    std::snprintf(text, sizeof text, "%02u/%02u/%04lld", date.day, date.month, static_cast<long long>(date.year));
+    std::snprintf(text, sizeof text, "%02u/%02u/%04lld", date.day, date.month,
+                  static_cast<long long>(date.year));
     std::string result(text);
     if (fraction != 0) {
         auto ms = std::min<int64_t>(std::llround(fraction * kMillisecondsPerDay), kMillisecondsPerDay - 1);
@@ -154,8 +155,8 @@ std::optional<double> ParseDateTimeText(const std::string &text)
     unsigned day = 0, month = 0, hour = 0, minute = 0, second = 0;
     int year = 0, used = 0;
     std::string s = Trimmed(text);
-    int fields = std::sscanf(s.c_str(), "%2u/%2u/%4d%n %2u:%2u:%2u%n", &day, &month, &year, &used, &hour, &minute,
-                             &second, &used);
+    int fields = std::sscanf(s.c_str(), "%2u/%2u/%4d%n %2u:%2u:%2u%n", &day, &month, &year, &used, &hour,
+                             &minute, &second, &used);
     if ((fields != 3 && fields != 6) || static_cast<size_t>(used) != s.size())
         return std::nullopt;
     static const unsigned kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -18,7 +18,7 @@ enum class VarType {
     varCurrency, // amount times 10000
     varDate,     // days since 30 December 1899, fraction = time of day
     varBoolean,
-    varString,   // UTF-8 text
+    varString, // UTF-8 text
     varInt64,
 };
 

@@ -146,8 +146,8 @@ void TEuroMillonCondicionGrupos::GuardarEnStream(TWriter &writer) const
         const TEuroMillonCondicionGrupo &c = entry.Condicion;
         writer.PutListStart();
         writer.PutBoolean(c.Activa);
-        for (int32_t value : {c.Bloque, c.SumMin, c.SumMax, c.AciertosMin, c.AciertosMax, c.ParesMin, c.ParesMax,
-                              c.ImparesMin, c.ImparesMax})
+        for (int32_t value : {c.Bloque, c.SumMin, c.SumMax, c.AciertosMin, c.AciertosMax, c.ParesMin,
+                              c.ParesMax, c.ImparesMin, c.ImparesMax})
             writer.PutInteger(value);
         writer.PutListStart();
         for (int32_t number : c.Numeros)

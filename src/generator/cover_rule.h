@@ -32,6 +32,7 @@ struct TCoverRule {
         const BetMask shared = a & b;
         if (global)
             return std::popcount(shared & (kNumberBits | kAnyStarBits)) >= total;
-        return std::popcount(shared & kNumberBits) >= numbers && std::popcount(shared & kAnyStarBits) >= stars;
+        return std::popcount(shared & kNumberBits) >= numbers &&
+               std::popcount(shared & kAnyStarBits) >= stars;
     }
 };

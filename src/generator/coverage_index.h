@@ -39,8 +39,8 @@ private:
     struct KeyPart {
         int numbers = 0;
         int stars = 0;
-        uint64_t offset = 0;     // first rank of this split
-        uint64_t starRanks = 1;  // C(highest star, stars)
+        uint64_t offset = 0;    // first rank of this split
+        uint64_t starRanks = 1; // C(highest star, stars)
     };
 
     explicit TCoverageIndex(int highestStar);

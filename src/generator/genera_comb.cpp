@@ -1,11 +1,11 @@
 #include "generator/genera_comb.h"
 
 #include "framework/localize.h"
-#include "model/euromillon_apuestas.h"
 #include "model/bet_errors.h"
+#include "model/euromillon_apuestas.h"
 #include "model/exception.h"
-#include "model/format.h"
 #include "model/file_stream.h"
+#include "model/format.h"
 #include "model/game_constants.h"
 #include "model/memory_stream.h"
 #include "model/simple_bets.h"
@@ -20,7 +20,7 @@ namespace {
 constexpr char kClassicSignature[4] = {'E', 'M', 'C', '0'};
 constexpr char kCurrentSignature[4] = {'E', 'M', 'C', '2'};
 constexpr int32_t kFileVersion = 2;
-constexpr uint16_t kTextNotAFormat = 40003;  // "No es un formato de archivo válido"
+constexpr uint16_t kTextNotAFormat = 40003;   // "No es un formato de archivo válido"
 constexpr uint16_t kTextNewerVersion = 40004; // "La versión del archivo es superior a la actual, ..."
 constexpr int32_t kMostOptimizeSeconds = 86400;
 

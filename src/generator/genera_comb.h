@@ -1,11 +1,11 @@
 #pragma once
 
 #include "generator/condicion_grupos.h"
-#include "model/progress_throttle.h"
 #include "model/euromillon_apuesta.h"
 #include "model/euromillon_apuestas.h"
 #include "model/game_rules.h"
 #include "model/notify_event.h"
+#include "model/progress_throttle.h"
 
 #include <cstdint>
 #include <memory>

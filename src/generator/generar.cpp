@@ -29,7 +29,8 @@ void ReserveForEveryCandidate(TEuroMillonApuestas &apuestas, int64_t candidates)
     const uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
     const uintptr_t last = (begin + bytes) & ~(kHugePage - 1);
     if (last > first)
-        madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE); // advice only; failure is harmless
+        madvise(reinterpret_cast<void *>(first), last - first,
+                MADV_HUGEPAGE); // advice only; failure is harmless
 #endif
 }
 
@@ -81,10 +82,10 @@ int32_t TEuroMillonGeneraComb::Generar()
         if (condiciones_->Count() > 0)
             filter.emplace(condiciones_->MaskConditions());
         if (reduce)
-            coverage.emplace(tipoReduccion_ == kReduccionGlobal
-                                 ? TCoverageIndex::ForGlobal(reduccionGlobal_, GameRules(edition_).HighestStar)
-                                 : TCoverageIndex::ForBlocks(reduccionB1_, reduccionB2_,
-                                                             GameRules(edition_).HighestStar));
+            coverage.emplace(
+                tipoReduccion_ == kReduccionGlobal
+                    ? TCoverageIndex::ForGlobal(reduccionGlobal_, GameRules(edition_).HighestStar)
+                    : TCoverageIndex::ForBlocks(reduccionB1_, reduccionB2_, GameRules(edition_).HighestStar));
         if (!reduce)
             ReserveForEveryCandidate(*apuestas_, ApuestasPosibles());
         engine.emplace(seleccion_->ToMask(), filter ? &*filter : nullptr, coverage ? &*coverage : nullptr);

@@ -15,7 +15,8 @@ bool TGenerationEngine::Run(TProgressThrottle &throttle, const ReportFn &report)
     return coverage_ ? Walk<false, true>(throttle, report) : Walk<false, false>(throttle, report);
 }
 
-template <bool kFilter, bool kCoverage> inline void TGenerationEngine::Judge(BetMask candidate, uint64_t passBits)
+template <bool kFilter, bool kCoverage>
+inline void TGenerationEngine::Judge(BetMask candidate, uint64_t passBits)
 {
     if constexpr (kFilter) {
         if (!(usePassBits_ ? filter_->AcceptsPassBits(passBits) : filter_->Accepts(candidate)))

@@ -2,8 +2,8 @@
 
 #include "generator/condition_filter.h"
 #include "generator/coverage_index.h"
-#include "model/progress_throttle.h"
 #include "model/bet_mask.h"
+#include "model/progress_throttle.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,9 +1,9 @@
 #include "generator/guarantee_analyser.h"
 
-#include "model/prize_categories.h"
 #include "generator/guarantee_marks.h"
 #include "generator/mask_enumeration.h"
 #include "generator/subset_rank.h"
+#include "model/prize_categories.h"
 
 #include <algorithm>
 #include <atomic>
@@ -28,7 +28,8 @@ struct TPairCounts {
     }
     int operator()(uint64_t pairs) const
     {
-        return ofTwelveBits[pairs & 4095] + ofTwelveBits[(pairs >> 12) & 4095] + ofTwelveBits[(pairs >> 24) & 4095];
+        return ofTwelveBits[pairs & 4095] + ofTwelveBits[(pairs >> 12) & 4095] +
+               ofTwelveBits[(pairs >> 24) & 4095];
     }
     int operator()(unsigned __int128 pairs) const
     {
@@ -98,7 +99,8 @@ struct TTableWalk {
 // the first `categories` of the table, the row after them "no prize".
 template <typename Layout>
 void SettleQuintet(const TGuaranteeMarks<Layout> &marks, int categories, BetMask quintet,
-                   typename Layout::Word selectedPairs, uint32_t position, int64_t weight, TTablePart<Layout> &part)
+                   typename Layout::Word selectedPairs, uint32_t position, int64_t weight,
+                   TTablePart<Layout> &part)
 {
     using Word = typename Layout::Word;
     Word remaining = selectedPairs;
@@ -279,7 +281,8 @@ bool RunBlocks(size_t blocks, unsigned threads, const Work &work, const Between 
     std::mutex failureLock;
     auto loop = [&](unsigned worker) {
         try {
-            for (size_t block; !stop.load(std::memory_order_relaxed) && (block = next.fetch_add(1)) < blocks;) {
+            for (size_t block;
+                 !stop.load(std::memory_order_relaxed) && (block = next.fetch_add(1)) < blocks;) {
                 work(block, worker);
                 if (worker == 0 && between()) {
                     stopped = true;
@@ -373,7 +376,8 @@ TGuaranteeReport TGuaranteeAnalyser::AnalyseWith(const std::vector<BetMask> &bet
     if (byHits && pairCount > 0)
         for (int hits = 4; hits >= 3; --hits) {
             if (outsideInert)
-                walks.push_back({NumberSubsetMasks(selection, hits), {0},
+                walks.push_back({NumberSubsetMasks(selection, hits),
+                                 {0},
                                  static_cast<int64_t>(kBinomial(CountNumbers(outside), 5 - hits))});
             else
                 walks.push_back({NumberSubsetMasks(selection, hits), NumberSubsetMasks(outside, 5 - hits)});

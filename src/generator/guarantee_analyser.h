@@ -2,9 +2,9 @@
 
 #include "generator/guarantee_marks.h"
 #include "generator/guarantee_report.h"
-#include "model/progress_throttle.h"
 #include "model/bet_mask.h"
 #include "model/game_rules.h"
+#include "model/progress_throttle.h"
 
 #include <cstdint>
 #include <functional>

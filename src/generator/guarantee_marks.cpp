@@ -70,7 +70,8 @@ template <typename Layout> typename Layout::Word StarPattern(BetMask bet)
 {
     using Word = typename Layout::Word;
     const auto stars = static_cast<unsigned>((bet & kAnyStarBits) >> kStarShift) & Layout::kStarSetBits;
-    return Word{1} << Layout::kAnyBit | Word{stars} << Layout::kStarBitsShift | kStarTables<Layout>.within[stars];
+    return Word{1} << Layout::kAnyBit | Word{stars} << Layout::kStarBitsShift |
+           kStarTables<Layout>.within[stars];
 }
 
 // The mirrored values (49 - (v - 1)) of a mask's numbers, ascending.
@@ -201,7 +202,8 @@ void TGuaranteeMarks<Layout>::MarkBySubsets(const std::vector<BetMask> &bets, un
         return stop.load();
     };
     auto markInChunks = [&](unsigned sizes, std::atomic<size_t> *published) {
-        for (size_t first = 0; first < bets.size() && !stop.load(std::memory_order_relaxed); first += kChunk) {
+        for (size_t first = 0; first < bets.size() && !stop.load(std::memory_order_relaxed);
+             first += kChunk) {
             const size_t last = std::min(first + kChunk, bets.size());
             Mark(bets, first, last, sizes);
             if (published) {
@@ -367,7 +369,8 @@ template <typename Layout> void TGuaranteeMarks<Layout>::CloseDownwards()
 }
 
 template <typename Layout>
-void TGuaranteeMarks<Layout>::Mark(const std::vector<BetMask> &bets, size_t first, size_t last, unsigned sizes)
+void TGuaranteeMarks<Layout>::Mark(const std::vector<BetMask> &bets, size_t first, size_t last,
+                                   unsigned sizes)
 {
     int mirrored[kGameNumbers];
     for (size_t i = first; i < last; ++i) {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "draws/currency.h"
-#include "model/prize_categories.h"
 #include "generator/guarantee_report.h"
 #include "model/game_rules.h"
+#include "model/prize_categories.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "generator/guarantee_report.h"
 
-#include "model/prize_categories.h"
 #include "generator/subset_rank.h"
+#include "model/prize_categories.h"
 
 int TGuaranteeTable::Guaranteed() const
 {

@@ -77,7 +77,7 @@ bool Search(TCoverSearch &search, const TOptimizeOptions &options, TOptimizeProg
 } // namespace
 
 TOptimizeResult OptimizeReduction(const TEuroMillonGeneraComb &settings, const std::vector<BetMask> &greedy,
-                                   const TOptimizeOptions &options)
+                                  const TOptimizeOptions &options)
 {
     const Clock::time_point start = Clock::now();
     TOptimizeResult result;
@@ -124,7 +124,8 @@ TOptimizeResult OptimizeReduction(const TEuroMillonGeneraComb &settings, const s
     return result;
 }
 
-int32_t GenerarOptimizado(TEuroMillonGeneraComb &settings, const TOptimizeOptions &options, TOptimizeResult *result)
+int32_t GenerarOptimizado(TEuroMillonGeneraComb &settings, const TOptimizeOptions &options,
+                          TOptimizeResult *result)
 {
     const int32_t greedy = settings.Generar();
     if (greedy == 0 || !settings.ReduccionAplica()) {

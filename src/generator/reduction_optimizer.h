@@ -57,7 +57,7 @@ struct TOptimizeOptions {
 };
 
 enum class TOptimizeStatus {
-    kOptimized,   // the search ran; bets is the best set it found (maybe the greedy one)
+    kOptimized, // the search ran; bets is the best set it found (maybe the greedy one)
     // The search did not run; bets are the greedy bets as given, unchecked:
     kNoReduction, // no reduction applies: the greedy run keeps every valid candidate
     kTooLarge,    // beyond the search's memory or checking limits
@@ -80,7 +80,7 @@ struct TOptimizeResult {
 // settings are only read; their condition counters are not touched.
 // Raises std::invalid_argument when a greedy bet is not a valid candidate.
 TOptimizeResult OptimizeReduction(const TEuroMillonGeneraComb &settings, const std::vector<BetMask> &greedy,
-                                   const TOptimizeOptions &options);
+                                  const TOptimizeOptions &options);
 
 // One optimized generation, for windows and the command line: Generar (with
 // the settings' own OnProgress and cancellation), then OptimizeReduction

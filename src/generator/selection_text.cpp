@@ -64,7 +64,9 @@ std::optional<BetMask> ParseSelectionValues(const std::string &text, int block, 
         return std::nullopt;
     BetMask mask = 0;
     size_t position = 0;
-    auto isSeparator = [](char c) { return c == ',' || c == ';' || std::isspace(static_cast<unsigned char>(c)); };
+    auto isSeparator = [](char c) {
+        return c == ',' || c == ';' || std::isspace(static_cast<unsigned char>(c));
+    };
     while (position < text.size()) {
         if (isSeparator(text[position])) {
             ++position;
@@ -77,8 +79,10 @@ std::optional<BetMask> ParseSelectionValues(const std::string &text, int block, 
         position = end;
         const size_t dash = item.find('-');
         const std::optional<int> first = SmallNumber(item.substr(0, dash));
-        const std::optional<int> last = dash == std::string::npos ? first : SmallNumber(item.substr(dash + 1));
-        if (!first || !last || *first > *last || *first < kLowestValue[block] || *last > HighestValue(block, edition))
+        const std::optional<int> last =
+            dash == std::string::npos ? first : SmallNumber(item.substr(dash + 1));
+        if (!first || !last || *first > *last || *first < kLowestValue[block] ||
+            *last > HighestValue(block, edition))
             return std::nullopt;
         for (int value = *first; value <= *last; ++value)
             mask |= ValueBit(block, value);

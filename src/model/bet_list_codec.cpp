@@ -54,7 +54,9 @@ void WriteBetMasks(TStream &stream, const BetMask *masks, size_t count)
     stream.WriteBuffer(chunk, used);
 }
 
-TBetListParser::TBetListParser(TStream &stream, int highestStar) : stream_(stream), highestStar_(highestStar) {}
+TBetListParser::TBetListParser(TStream &stream, int highestStar) : stream_(stream), highestStar_(highestStar)
+{
+}
 
 TBetListParser::~TBetListParser()
 {

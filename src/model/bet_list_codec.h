@@ -57,7 +57,7 @@ private:
     std::array<uint8_t, 64 * 1024> buffer_{};
     size_t position_ = 0;
     size_t end_ = 0;
-    int failedBlock_ = 0;     // block being read when the last ReadBet failed
+    int failedBlock_ = 0;      // block being read when the last ReadBet failed
     uint64_t partialBits_ = 0; // values of that block read before the failure
     uint64_t numberBits_ = 0;  // block 1 of the bet being read
     int highestStar_;

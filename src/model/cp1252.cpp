@@ -49,7 +49,10 @@ std::string Utf8ToCp1252(std::string_view utf8)
             ++i;
             continue;
         }
-        size_t length = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 0;
+        size_t length = lead >= 0xF0 && lead <= 0xF4  ? 4
+                        : lead >= 0xE0                ? 3
+                        : lead >= 0xC2 && lead < 0xE0 ? 2
+                                                      : 0;
         if (length == 0 || i + length > utf8.size()) {
             out += '?';
             ++i;

@@ -48,7 +48,7 @@ std::string ResolveLink(const std::string &path)
 
 TFileStream::TFileStream(const std::string &path, FileMode mode) : path_(path)
 {
-    struct stat info{};
+    struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         throw EFOpenError(FormatText("Cannot open file %s", {path}));
     file_ = std::fopen(path.c_str(), mode == FileMode::OpenRead ? "rb" : "r+b");
@@ -121,7 +121,7 @@ TSafeFileStream::TSafeFileStream(const std::string &path)
 
     // The new file keeps the permissions of the one it replaces, or gets the
     // ordinary ones a newly created file would have.
-    struct stat info{};
+    struct stat info {};
     mode_t mode;
     if (::stat(path_.c_str(), &info) == 0) {
         mode = info.st_mode & 07777;
@@ -149,7 +149,7 @@ bool TSafeFileStream::OpenDirect(const std::string &asGiven)
     if (int standard = StandardDescriptor(asGiven); standard >= 0) {
         fd = ::fcntl(standard, F_DUPFD_CLOEXEC, 0);
     } else {
-        struct stat info{};
+        struct stat info {};
         if (::stat(path_.c_str(), &info) != 0 || S_ISREG(info.st_mode))
             return false;
         if (S_ISDIR(info.st_mode))
@@ -171,7 +171,7 @@ bool TSafeFileStream::OpenDirect(const std::string &asGiven)
 // content is prepared beside the kept copies; Commit() overwrites the target.
 bool TSafeFileStream::OpenInPlace()
 {
-    struct stat info{};
+    struct stat info {};
     if (::stat(path_.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || ::access(path_.c_str(), W_OK) != 0)
         return false;
     std::string prepared;
@@ -268,8 +268,9 @@ void TSafeFileStream::Commit()
 // bytes are on disk.
 void TSafeFileStream::CommitInPlace()
 {
-    struct stat prepared{};
-    bool ok = !failed_ && std::fflush(file_) == 0 && !std::ferror(file_) && ::fstat(::fileno(file_), &prepared) == 0;
+    struct stat prepared {};
+    bool ok = !failed_ && std::fflush(file_) == 0 && !std::ferror(file_) &&
+              ::fstat(::fileno(file_), &prepared) == 0;
     const uintmax_t newSize = static_cast<uintmax_t>(prepared.st_size);
     // A size limit the new content cannot pass is known now, not half way.
     rlimit limit{};

@@ -107,8 +107,7 @@ void IgnoreFileSizeSignal();
 
 // Creates or replaces a file through TSafeFileStream: write() fills the stream,
 // then the file is committed. An error from write() leaves the old file.
-template <typename WriteFn>
-void SaveFileSafely(const std::string &path, WriteFn &&write)
+template <typename WriteFn> void SaveFileSafely(const std::string &path, WriteFn &&write)
 {
     TSafeFileStream stream(path);
     write(static_cast<TStream &>(stream));

@@ -262,7 +262,8 @@ int KeepCopyOf(const std::string &target, TKeptCopy &kept)
     const std::string extension = name.extension().string();
     std::string saving =
         (fs::path(folder) / (name.stem().string() + "-XXXXXX" + extension + kSavingSuffix)).string();
-    int manifest = ::mkstemps(saving.data(), static_cast<int>(extension.size() + std::string(kSavingSuffix).size()));
+    int manifest =
+        ::mkstemps(saving.data(), static_cast<int>(extension.size() + std::string(kSavingSuffix).size()));
     if (manifest < 0)
         return -1;
     ::flock(manifest, LOCK_EX);
@@ -276,7 +277,7 @@ int KeepCopyOf(const std::string &target, TKeptCopy &kept)
     bool ok = WriteAllTo(manifest, "target=" + kept.TargetPath + "\n");
     int from = ok ? ::open(target.c_str(), O_RDONLY | O_CLOEXEC) : -1;
     int to = from >= 0 ? ::open(kept.CopyPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600) : -1;
-    struct stat info{};
+    struct stat info {};
     uintmax_t copied = 0;
     ok = to >= 0 && ::fstat(from, &info) == 0 && CopyInto(from, to, copied, false) &&
          copied == static_cast<uintmax_t>(info.st_size) && ::fsync(to) == 0;

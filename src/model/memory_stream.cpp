@@ -26,9 +26,9 @@ size_t TMemoryStream::Write(const void *buffer, size_t count)
 
 int64_t TMemoryStream::Seek(int64_t offset, SeekOrigin origin)
 {
-    int64_t base = origin == SeekOrigin::Begin ? 0
+    int64_t base = origin == SeekOrigin::Begin     ? 0
                    : origin == SeekOrigin::Current ? static_cast<int64_t>(position_)
-                                                    : static_cast<int64_t>(data_.size());
+                                                   : static_cast<int64_t>(data_.size());
     int64_t target = base + offset;
     position_ = target < 0 ? 0 : static_cast<size_t>(target);
     return static_cast<int64_t>(position_);

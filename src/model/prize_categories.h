@@ -18,14 +18,26 @@ struct TCategoriaPremio {
 
 // Row c-1 holds category c.
 inline constexpr std::array<TCategoriaPremio, kMaxCategorias> CategoriasPremio{{
-    {5, 2}, {5, 1}, {5, 0}, {4, 2}, {4, 1}, {4, 0},
-    {3, 2}, {3, 1}, {2, 2}, {3, 0}, {1, 2}, {2, 1}, {2, 0},
+    {5, 2},
+    {5, 1},
+    {5, 0},
+    {4, 2},
+    {4, 1},
+    {4, 0},
+    {3, 2},
+    {3, 1},
+    {2, 2},
+    {3, 0},
+    {1, 2},
+    {2, 1},
+    {2, 0},
 }};
 
 // The category whose row has exactly these counts, searched from 1 to
 // categoryCount (12 in the classic game, 13 today); -1 when no row matches
 // (1+1, 0+2 and the like win nothing; so does 2+0 in the classic game).
-constexpr int CategoriaPremio(int numerosAcertados, int estrellasAcertadas, int categoryCount = kNumCategorias)
+constexpr int CategoriaPremio(int numerosAcertados, int estrellasAcertadas,
+                              int categoryCount = kNumCategorias)
 {
     for (int c = 1; c <= categoryCount; ++c) {
         const TCategoriaPremio &row = CategoriasPremio[static_cast<size_t>(c - 1)];

@@ -17,13 +17,13 @@ struct TGeometriaBloque {
     int32_t Columnas = 0;
     int32_t Filas = 0;
     TOrdenBloque Orden = obColumnas;
-    double OrigenY = 0;          // first row of printed boxes, from the top of the bet
-    double OrigenYPantalla = 0;  // the same on the on-screen ticket
-    double OrigenX = 0;          // first column of printed boxes, from the left of the bet
-    double OrigenXPantalla = 0;  // the same on the on-screen ticket
-    double PasoX = 0;            // column to column
-    double PasoY = 0;            // row to row
-    double AnchoCasilla = 0;     // printed box
+    double OrigenY = 0;         // first row of printed boxes, from the top of the bet
+    double OrigenYPantalla = 0; // the same on the on-screen ticket
+    double OrigenX = 0;         // first column of printed boxes, from the left of the bet
+    double OrigenXPantalla = 0; // the same on the on-screen ticket
+    double PasoX = 0;           // column to column
+    double PasoY = 0;           // row to row
+    double AnchoCasilla = 0;    // printed box
     double AltoCasilla = 0;
     double AnchoCasillaPantalla = 0; // on-screen box
     double AltoCasillaPantalla = 0;
@@ -45,13 +45,13 @@ struct TFormatoBoleto {
     int32_t ApuestasPorBoleto = 0;
     int32_t AnchoBoleto = 0;
     int32_t AltoBoleto = 0;
-    double AnchoApuesta = 0; // also the step from one bet to the next along x
-    double AltoApuesta = 0;  // on-screen ticket
-    double AltoNumeros = 0;  // numbers part of a bet, from its top (on-screen ticket)
-    double OrigenX = 0;      // first bet on the ticket (printing)
-    double OrigenY = 0;      // every bet on the ticket (printing)
-    int32_t CabeceraY = 0;   // the two header texts (printing)
-    int32_t NombreX = 0;     // combination name (printing)
+    double AnchoApuesta = 0;   // also the step from one bet to the next along x
+    double AltoApuesta = 0;    // on-screen ticket
+    double AltoNumeros = 0;    // numbers part of a bet, from its top (on-screen ticket)
+    double OrigenX = 0;        // first bet on the ticket (printing)
+    double OrigenY = 0;        // every bet on the ticket (printing)
+    int32_t CabeceraY = 0;     // the two header texts (printing)
+    int32_t NombreX = 0;       // combination name (printing)
     int32_t NumeroBoletoX = 0; // ticket counter (printing)
 
     bool operator==(const TFormatoBoleto &) const = default;

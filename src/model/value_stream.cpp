@@ -428,7 +428,8 @@ void TReader::SkipValue()
             break;
         }
         case vaSet:
-            for (uint8_t length = GetLittleEndian<uint8_t>(); length != 0; length = GetLittleEndian<uint8_t>())
+            for (uint8_t length = GetLittleEndian<uint8_t>(); length != 0;
+                 length = GetLittleEndian<uint8_t>())
                 SkipBytes(length);
             break;
         case vaFalse:

@@ -60,7 +60,7 @@ TfrView HeaderText(const std::string &name, const std::string &memo, int rotatio
 } // namespace
 
 TRectTenths CasillaDeValor(const TGeometriaBoleto &geometria, const TFormatoBoleto &formato, int bet,
-                            int block, int value)
+                           int block, int value)
 {
     const TGeometriaBloque &grid = geometria.Bloque(block);
     int32_t column = 0, row = 0;
@@ -88,7 +88,8 @@ void ConstruirBoletoAutomatico(TfrReport &report, int rotation, const TGeometria
     page.SetMargins({margin, margin, margin, margin});
 
     const int32_t top = page.Margins().Top;
-    page.Add(MakeBand("DATA", TfrBandKind::MasterData, 0, top, 0, (page.BottomLimit() - top) - 1, datasetName));
+    page.Add(
+        MakeBand("DATA", TfrBandKind::MasterData, 0, top, 0, (page.BottomLimit() - top) - 1, datasetName));
 
     const TPlacement placement{rotation, dx, dy, static_cast<double>(formato.AnchoBoleto),
                                static_cast<double>(formato.AltoBoleto)};
@@ -97,8 +98,8 @@ void ConstruirBoletoAutomatico(TfrReport &report, int rotation, const TGeometria
         for (int block = 1; block <= 2; ++block) {
             const int highest = block == 1 ? 50 : 9;
             for (int value = 1; value <= highest; ++value) {
-                const std::string name = "POS_" + std::to_string(bet) + "_B_" + std::to_string(block) + "_NUM_" +
-                                         std::to_string(value);
+                const std::string name = "POS_" + std::to_string(bet) + "_B_" + std::to_string(block) +
+                                         "_NUM_" + std::to_string(value);
                 TfrView box = MakeCheckBox(name, 0, 0, 0, 0, "[" + name + "]");
                 placement.Place(box, CasillaDeValor(geometria, formato, bet, block, value));
                 page.Add(box);
@@ -107,11 +108,11 @@ void ConstruirBoletoAutomatico(TfrReport &report, int rotation, const TGeometria
     }
 
     TfrView counter = HeaderText("NBOLETO", "[NBOLETO]/[TOTALBOLETOS]", rotation);
-    placement.Place(counter, {static_cast<double>(formato.NumeroBoletoX), static_cast<double>(formato.CabeceraY),
-                              kTextWidth, kTextHeight});
+    placement.Place(counter, {static_cast<double>(formato.NumeroBoletoX),
+                              static_cast<double>(formato.CabeceraY), kTextWidth, kTextHeight});
     page.Add(counter);
     TfrView name = HeaderText("COMB_NAME", "[COMB_NAME]", rotation);
-    placement.Place(name, {static_cast<double>(formato.NombreX), static_cast<double>(formato.CabeceraY), kTextWidth,
-                           kTextHeight});
+    placement.Place(name, {static_cast<double>(formato.NombreX), static_cast<double>(formato.CabeceraY),
+                           kTextWidth, kTextHeight});
     page.Add(name);
 }

@@ -30,4 +30,4 @@ struct TRectTenths {
 
 // The printed box of value n of block b of bet i (from 1), before rotation.
 TRectTenths CasillaDeValor(const TGeometriaBoleto &geometria, const TFormatoBoleto &formato, int bet,
-                            int block, int value);
+                           int block, int value);

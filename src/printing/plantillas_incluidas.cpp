@@ -71,7 +71,8 @@ TfrPage &ListingPage(TfrReport &report)
     rule.Frame = frbBottom;
     page.Add(rule);
     page.Add(MakeBand("PIE", TfrBandKind::PageFooter, 0, kFooterTop, 0, kFooterHeight));
-    page.Add(Memo("PAGINA", kMargin, kFooterTop + 6, kWidth, kSmallLine, "Página [PAGE#]", 8, false, frtaCenter));
+    page.Add(
+        Memo("PAGINA", kMargin, kFooterTop + 6, kWidth, kSmallLine, "Página [PAGE#]", 8, false, frtaCenter));
     page.Add(MakeBand("DATA", TfrBandKind::MasterData, 0, kDataTop, 0, kTicketHeight, kPrintBoletosDataSet));
     return page;
 }
@@ -99,8 +100,8 @@ void ListadoPorBoletos(TfrReport &report)
     TfrView box = Memo("MARCO", kMargin, kDataTop + kFrameInset, kWidth, kTicketHeight - 2 * kFrameInset, "");
     box.Frame = frbAll;
     page.Add(box);
-    page.Add(Memo("NBOLETO", kMargin + 8, kDataTop + kFirstLine, 110, kLine, "Boleto [NBOLETO]/[TOTALBOLETOS]", 9,
-                  true));
+    page.Add(Memo("NBOLETO", kMargin + 8, kDataTop + kFirstLine, 110, kLine,
+                  "Boleto [NBOLETO]/[TOTALBOLETOS]", 9, true));
     for (int i = 1; i <= 5; ++i)
         BetLine(page, i, kMargin + 120, kDataTop + kFirstLine + (i - 1) * kLine);
 }

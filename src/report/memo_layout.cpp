@@ -26,7 +26,8 @@ void WrapParagraph(const std::string &paragraph, const TfrFont &font, double len
     size_t position = 0;
     while (true) {
         const size_t blank = paragraph.find(' ', position);
-        const std::string word = paragraph.substr(position, blank == std::string::npos ? std::string::npos : blank - position);
+        const std::string word =
+            paragraph.substr(position, blank == std::string::npos ? std::string::npos : blank - position);
         const double wordWidth = measure.Width(font, word);
         const double joined = line.empty() ? wordWidth : lineWidth + measure.Width(font, " " + word);
         if (!line.empty() && joined > length) {

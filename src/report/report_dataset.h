@@ -13,9 +13,21 @@ public:
 
     const std::string &Name() const { return name_; }
 
-    void First() { if (OnFirst) OnFirst(); }
-    void Next() { if (OnNext) OnNext(); }
-    void Prior() { if (OnPrior) OnPrior(); }
+    void First()
+    {
+        if (OnFirst)
+            OnFirst();
+    }
+    void Next()
+    {
+        if (OnNext)
+            OnNext();
+    }
+    void Prior()
+    {
+        if (OnPrior)
+            OnPrior();
+    }
     bool Eof() const { return !OnCheckEOF || OnCheckEOF(); }
 
     std::function<void()> OnFirst;

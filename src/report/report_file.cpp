@@ -100,7 +100,8 @@ void PutView(TWriter &writer, TStream &stream, const TfrView &view)
 
 TfrViewKind KindOfClass(const std::string &className)
 {
-    for (TfrViewKind kind : {TfrViewKind::Band, TfrViewKind::Memo, TfrViewKind::CheckBox, TfrViewKind::Picture}) {
+    for (TfrViewKind kind :
+         {TfrViewKind::Band, TfrViewKind::Memo, TfrViewKind::CheckBox, TfrViewKind::Picture}) {
         TfrView probe;
         probe.Kind = kind;
         if (className == probe.ClassName())
@@ -196,7 +197,8 @@ TfrPage GetPage(TReader &reader, TStream &stream)
     margins.Top = GetInRange(reader, 0, kLargestCoordinate);
     margins.Right = GetInRange(reader, 0, kLargestCoordinate);
     margins.Bottom = GetInRange(reader, 0, kLargestCoordinate);
-    if (margins.Left + margins.Right >= page.WidthUnits() || margins.Top + margins.Bottom >= page.HeightUnits())
+    if (margins.Left + margins.Right >= page.WidthUnits() ||
+        margins.Top + margins.Bottom >= page.HeightUnits())
         Damaged();
     page.SetMargins(margins);
     reader.GetListStart();

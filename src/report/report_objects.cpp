@@ -17,7 +17,8 @@ const char *TfrView::ClassName() const
 
 namespace {
 
-TfrView MakeView(TfrViewKind kind, const std::string &name, int32_t left, int32_t top, int32_t width, int32_t height)
+TfrView MakeView(TfrViewKind kind, const std::string &name, int32_t left, int32_t top, int32_t width,
+                 int32_t height)
 {
     TfrView view;
     view.Kind = kind;

@@ -56,7 +56,7 @@ struct TfrView {
     int32_t Top = 0;
     int32_t Width = 0;
     int32_t Height = 0;
-    int32_t Frame = 0;      // frb* sides
+    int32_t Frame = 0; // frb* sides
     // Memo and check box: the expression ("[NAME]" asks the variable handler).
     std::string Memo;
     // Memo only.

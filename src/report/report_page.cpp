@@ -24,7 +24,8 @@ void TfrPage::SetPaper(int32_t paperSize, int32_t widthTenths, int32_t heightTen
         heightTenths = 2794;
         break;
     case kPaperCustom:
-        if (widthTenths < 1 || widthTenths > kLargestPaper || heightTenths < 1 || heightTenths > kLargestPaper)
+        if (widthTenths < 1 || widthTenths > kLargestPaper || heightTenths < 1 ||
+            heightTenths > kLargestPaper)
             throw EReportError(GetText(kTextBadPaper));
         break;
     default:

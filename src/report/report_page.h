@@ -8,8 +8,8 @@
 
 // Paper-size codes: the two standard sizes the engine knows and the custom
 // size whose width and height the page holds itself.
-inline constexpr int32_t kPaperLetter = 1;  // 215.9 x 279.4 mm
-inline constexpr int32_t kPaperA4 = 9;      // 210.0 x 297.0 mm
+inline constexpr int32_t kPaperLetter = 1; // 215.9 x 279.4 mm
+inline constexpr int32_t kPaperA4 = 9;     // 210.0 x 297.0 mm
 inline constexpr int32_t kPaperCustom = 256;
 
 enum class TfrOrientation : uint8_t { Portrait = 0, Landscape = 1 };

@@ -53,7 +53,8 @@ TfrReportPreparer::Layout TfrReportPreparer::MakeLayout(const TfrPage &page) con
     return layout;
 }
 
-const std::vector<const TfrView *> &TfrReportPreparer::ObjectsOf(const Layout &layout, const TfrView &band) const
+const std::vector<const TfrView *> &TfrReportPreparer::ObjectsOf(const Layout &layout,
+                                                                 const TfrView &band) const
 {
     auto found = std::find(layout.bands.begin(), layout.bands.end(), &band);
     return layout.bandObjects[static_cast<size_t>(found - layout.bands.begin())];
@@ -114,8 +115,8 @@ void TfrReportPreparer::PlaceBand(const Layout &layout, const TfrView &band, dou
 std::string TfrReportPreparer::Expand(const std::string &expression)
 {
     const int pageNumber = static_cast<int>(result_.Pages.size());
-    return ExpandExpression(expression,
-                            [&](const std::string &name) { return report_.GetValue(name, pageNumber).AsText(); });
+    return ExpandExpression(
+        expression, [&](const std::string &name) { return report_.GetValue(name, pageNumber).AsText(); });
 }
 
 void TfrReportPreparer::PlaceObject(const TfrView &view, double dy)
@@ -134,7 +135,8 @@ void TfrReportPreparer::PlaceObject(const TfrView &view, double dy)
             items.push_back({TfrItemKind::Cross, 0, 0, x, y, w, h, {}});
         break;
     case TfrViewKind::Picture: {
-        auto known = std::find_if(pictures_.begin(), pictures_.end(), [&](const auto &p) { return p.first == &view; });
+        auto known =
+            std::find_if(pictures_.begin(), pictures_.end(), [&](const auto &p) { return p.first == &view; });
         uint16_t index;
         if (known != pictures_.end()) {
             index = known->second;

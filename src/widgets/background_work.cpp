@@ -65,7 +65,8 @@ void RunInBackground(QWidget *parent, const QString &label, const std::function<
             dialog->setMinimumDuration(0);
             dialog->setAutoClose(false);
             dialog->setAutoReset(false);
-            QObject::connect(dialog.get(), &QProgressDialog::canceled, [&progress] { progress.cancelled = true; });
+            QObject::connect(dialog.get(), &QProgressDialog::canceled,
+                             [&progress] { progress.cancelled = true; });
             dialog->show();
             ++dialogsShown;
         }
@@ -73,7 +74,8 @@ void RunInBackground(QWidget *parent, const QString &label, const std::function<
             const int64_t total = progress.total;
             const int64_t done = progress.done;
             if (total > 0)
-                dialog->setValue(static_cast<int>(std::min<int64_t>(done * kProgressSteps / total, kProgressSteps)));
+                dialog->setValue(
+                    static_cast<int>(std::min<int64_t>(done * kProgressSteps / total, kProgressSteps)));
             if (dialog->wasCanceled())
                 progress.cancelled = true;
             if (progress.cancelled)

@@ -19,7 +19,8 @@ void TCasillaEuroMillonApuesta::SetBlock(int block)
 
 bool TCasillaEuroMillonApuesta::IsMarked() const
 {
-    return owner_ != nullptr && IsBlockNumber(block_) && owner_->ShownBet().Block(block_).IndexOf(value_) >= 0;
+    return owner_ != nullptr && IsBlockNumber(block_) &&
+           owner_->ShownBet().Block(block_).IndexOf(value_) >= 0;
 }
 
 void TCasillaEuroMillonApuesta::Paint(QPainter *painter, const TTicketRenderer &renderer) const

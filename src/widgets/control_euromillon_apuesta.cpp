@@ -23,8 +23,7 @@ constexpr double kFieldFontPixels = 12.0;
 } // namespace
 
 TControlEuroMillonApuesta::TControlEuroMillonApuesta(QWidget *parent)
-    : QWidget(parent),
-      edition_(EditionInForce()),
+    : QWidget(parent), edition_(EditionInForce()),
       shownBet_(std::make_unique<TEuroMillonApuestaMult>(edition_)),
       fullBet_(std::make_unique<TEuroMillonApuestaMult>(edition_))
 {
@@ -243,11 +242,12 @@ void TControlEuroMillonApuesta::RebuildFromFields()
     TEuroMillonApuestaMult typed(edition_);
     for (int block = kBlockNumbers; block <= kBlockStars; ++block)
         for (int position = 1; position <= kValuesPerBet[block]; ++position)
-            if (const TEditBloqueNumero *field = Field(block, position); field != nullptr && field->Value() > 0)
+            if (const TEditBloqueNumero *field = Field(block, position);
+                field != nullptr && field->Value() > 0)
                 typed.Block(block).Add(field->Value());
 
-    const bool differs = typed.Block(kBlockNumbers).Values() != shownBet_->Block(kBlockNumbers).Values()
-        || typed.Block(kBlockStars).Values() != shownBet_->Block(kBlockStars).Values();
+    const bool differs = typed.Block(kBlockNumbers).Values() != shownBet_->Block(kBlockNumbers).Values() ||
+                         typed.Block(kBlockStars).Values() != shownBet_->Block(kBlockStars).Values();
     if (!differs) {
         // Nothing changed, but the fields may show a repeat or an order the
         // bet does not have: show the bet again.
@@ -341,7 +341,8 @@ void TControlEuroMillonApuesta::mouseReleaseEvent(QMouseEvent *event)
 {
     TCasillaEuroMillonApuesta *pressed = pressedBox_;
     pressedBox_ = nullptr;
-    if (event->button() == Qt::LeftButton && pressed != nullptr && BoxAt(event->position().toPoint()) == pressed)
+    if (event->button() == Qt::LeftButton && pressed != nullptr &&
+        BoxAt(event->position().toPoint()) == pressed)
         pressed->Click();
     QWidget::mouseReleaseEvent(event);
 }

@@ -45,9 +45,10 @@ struct TTicketBoxColours;
 class TControlEuroMillonApuesta : public QWidget {
     Q_OBJECT
 public:
-    using TBeforeMarkEvent = std::function<void(TControlEuroMillonApuesta *sender, int value, int block, bool &mark)>;
-    using TDrawBoxEvent =
-        std::function<void(TControlEuroMillonApuesta *sender, int block, int value, TTicketBoxColours &colours)>;
+    using TBeforeMarkEvent =
+        std::function<void(TControlEuroMillonApuesta *sender, int value, int block, bool &mark)>;
+    using TDrawBoxEvent = std::function<void(TControlEuroMillonApuesta *sender, int block, int value,
+                                             TTicketBoxColours &colours)>;
     using TChangeEvent = std::function<void(TControlEuroMillonApuesta *sender)>;
     using TBeforeEditEvent = std::function<void(TControlEuroMillonApuesta *sender)>;
 

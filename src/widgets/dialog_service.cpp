@@ -17,8 +17,8 @@
 #include <QQueue>
 #include <QStandardPaths>
 
-#include <algorithm>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -83,8 +83,8 @@ QMessageBox::StandardButton RunBox(QWidget *parent, QMessageBox::Icon icon, cons
     // room for the title and the window buttons beside it.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
         const int room = box.fontMetrics().horizontalAdvance(title) + 160;
-        grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
-                      grid->columnCount());
+        grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
+                      1, grid->columnCount());
     }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -121,10 +121,12 @@ QStringList RunFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const Q
     DialogState &state = State();
     const bool saving = mode == QFileDialog::AcceptSave;
     const DialogService::SaveStart saveStart =
-        saving ? DialogService::SaveStartFor(parent, requestedStart, defaultSuffix) : DialogService::SaveStart();
-    const QString start = saving ? (saveStart.name.isEmpty() ? saveStart.folder
-                                                             : QDir(saveStart.folder).filePath(saveStart.name))
-                                 : StartPath(requestedStart);
+        saving ? DialogService::SaveStartFor(parent, requestedStart, defaultSuffix)
+               : DialogService::SaveStart();
+    const QString start =
+        saving
+            ? (saveStart.name.isEmpty() ? saveStart.folder : QDir(saveStart.folder).filePath(saveStart.name))
+            : StartPath(requestedStart);
     state.shown.last().start = start;
     state.shown.last().folder = saveStart.folder;
     state.shown.last().name = saveStart.name;
@@ -238,7 +240,8 @@ void DialogService::ShowError(QWidget *parent, const QString &message)
     RunBox(parent, QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok);
 }
 
-void DialogService::ShowMessage(QWidget *parent, const QString &message, QMessageBox::Icon icon, bool selectable)
+void DialogService::ShowMessage(QWidget *parent, const QString &message, QMessageBox::Icon icon,
+                                bool selectable)
 {
     const Kind kind = icon == QMessageBox::Critical  ? Kind::Error
                       : icon == QMessageBox::Warning ? Kind::Warning
@@ -275,8 +278,9 @@ bool DialogService::InputText(QWidget *parent, const QString &title, const QStri
     // Wide enough for its title (and the window buttons beside it) and for
     // a long value.
     const QFontMetrics metrics(dialog.font());
-    dialog.setMinimumWidth(std::max({metrics.horizontalAdvance(title) + 160, metrics.horizontalAdvance(value) + 60,
-                                     metrics.averageCharWidth() * 48}));
+    dialog.setMinimumWidth(
+        std::max({metrics.horizontalAdvance(title) + 160, metrics.horizontalAdvance(value) + 60,
+                  metrics.averageCharWidth() * 48}));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     value = dialog.textValue();

@@ -25,7 +25,8 @@ private:
 
 } // namespace
 
-TEditBloqueNumero::TEditBloqueNumero(TControlEuroMillonApuesta *owner, int block, int position, QWidget *parent)
+TEditBloqueNumero::TEditBloqueNumero(TControlEuroMillonApuesta *owner, int block, int position,
+                                     QWidget *parent)
     : QLineEdit(parent), owner_(owner), block_(block), position_(position)
 {
     setObjectName(QStringLiteral("ebBloque%1Pos%2").arg(block).arg(position));
@@ -52,8 +53,8 @@ void TEditBloqueNumero::SetValue(int value)
     if (value == value_ && value_ != 0)
         return;
     // The owner knows its game's highest star (9 or 12).
-    if (!IsBlockNumber(block_) || value < kLowestValue[block_]
-        || value > (owner_ != nullptr ? owner_->HighestValue(block_) : kHighestValue[block_]))
+    if (!IsBlockNumber(block_) || value < kLowestValue[block_] ||
+        value > (owner_ != nullptr ? owner_->HighestValue(block_) : kHighestValue[block_]))
         value = 0;
     value_ = value;
     setText(value == 0 ? QString() : QString::number(value));

@@ -19,10 +19,14 @@ struct TOwnQtText {
 };
 
 constexpr TOwnQtText kOwnQtTexts[] = {
-    {"QAbstractFileIconProvider", "Folder", 45520},   {"QAbstractFileIconProvider", "File", 45521},
-    {"QAbstractFileIconProvider", "Drive", 45522},    {"QAbstractFileIconProvider", "Shortcut", 45523},
-    {"QAbstractFileIconProvider", "%1 File", 45524},  {"QFileIconProvider", "Folder", 45520},
-    {"QFileIconProvider", "File", 45521},             {"QFileIconProvider", "Drive", 45522},
+    {"QAbstractFileIconProvider", "Folder", 45520},
+    {"QAbstractFileIconProvider", "File", 45521},
+    {"QAbstractFileIconProvider", "Drive", 45522},
+    {"QAbstractFileIconProvider", "Shortcut", 45523},
+    {"QAbstractFileIconProvider", "%1 File", 45524},
+    {"QFileIconProvider", "Folder", 45520},
+    {"QFileIconProvider", "File", 45521},
+    {"QFileIconProvider", "Drive", 45522},
 };
 
 // Asked after Qt's own translation, so it only fills its gaps.
@@ -84,7 +88,8 @@ void PutQtTranslationsInForce()
     installed.own = std::make_unique<TOwnQtTranslator>();
     QCoreApplication::installTranslator(installed.own.get());
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (!translator->load(QStringLiteral("qtbase_") + code,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return;
     QCoreApplication::installTranslator(translator.get());
     installed.qt = std::move(translator);

@@ -37,8 +37,8 @@ TGeometriaBloque ScreenStarGrid(const TFormatoBoleto &format, const TGeometriaBl
         // Values run down the columns: one column more per row count of stars.
         grid.Columnas = (highestStar + grid.Filas - 1) / grid.Filas;
         const double room = format.AnchoApuesta;
-        const double extent = grid.OrigenXPantalla - (grid.AnchoCasillaPantalla - grid.AnchoCasilla) / 2
-            + (grid.Columnas - 1) * grid.PasoX + grid.AnchoCasillaPantalla;
+        const double extent = grid.OrigenXPantalla - (grid.AnchoCasillaPantalla - grid.AnchoCasilla) / 2 +
+                              (grid.Columnas - 1) * grid.PasoX + grid.AnchoCasillaPantalla;
         if (extent > room - kStarGridMargin) {
             grid.PasoX = FittingStep(grid.PasoX, grid.AnchoCasillaPantalla, room, grid.Columnas);
             const double width = (grid.Columnas - 1) * grid.PasoX + grid.AnchoCasillaPantalla;
@@ -49,12 +49,13 @@ TGeometriaBloque ScreenStarGrid(const TFormatoBoleto &format, const TGeometriaBl
         grid.Filas = (highestStar + grid.Columnas - 1) / grid.Columnas;
         const double top = format.AltoNumeros;
         const double room = format.AltoApuesta - format.AltoNumeros;
-        const double extent = grid.OrigenYPantalla - (grid.AltoCasillaPantalla - grid.AltoCasilla) / 2
-            + (grid.Filas - 1) * grid.PasoY + grid.AltoCasillaPantalla;
+        const double extent = grid.OrigenYPantalla - (grid.AltoCasillaPantalla - grid.AltoCasilla) / 2 +
+                              (grid.Filas - 1) * grid.PasoY + grid.AltoCasillaPantalla;
         if (extent > format.AltoApuesta - kStarGridMargin) {
             grid.PasoY = FittingStep(grid.PasoY, grid.AltoCasillaPantalla, room, grid.Filas);
             const double height = (grid.Filas - 1) * grid.PasoY + grid.AltoCasillaPantalla;
-            grid.OrigenYPantalla = top + (room - height) / 2 + (grid.AltoCasillaPantalla - grid.AltoCasilla) / 2;
+            grid.OrigenYPantalla =
+                top + (room - height) / 2 + (grid.AltoCasillaPantalla - grid.AltoCasilla) / 2;
         }
     }
     return grid;
@@ -85,7 +86,8 @@ TTicketLayout::TTicketLayout(const TFormatoBoleto &format, const TGeometriaBolet
     const int left = betRect_.x();
     const int top = betRect_.y();
     const int numbersBottom =
-        top + (format.AltoApuesta > 0 ? RoundHalfEven(betHeight * format.AltoNumeros / format.AltoApuesta) : 0) - 1;
+        top +
+        (format.AltoApuesta > 0 ? RoundHalfEven(betHeight * format.AltoNumeros / format.AltoApuesta) : 0) - 1;
     numbersArea_ = QRect(left, top, betWidth, std::max(0, numbersBottom - top));
     const int starsTop = numbersBottom + 1;
     starsArea_ = QRect(left, starsTop, betWidth, std::max(0, top + betHeight - starsTop));
@@ -109,10 +111,10 @@ QRect TTicketLayout::BoxBounds(int block, int value) const
         return QRect();
     const TGeometriaBloque &grid = geometry_.Bloque(block);
     // Both blocks are measured from the top left corner of the bet.
-    const double left = grid.OrigenXPantalla - (grid.AnchoCasillaPantalla - grid.AnchoCasilla) / 2
-        + column * grid.PasoX;
-    const double top = grid.OrigenYPantalla - (grid.AltoCasillaPantalla - grid.AltoCasilla) / 2
-        + row * grid.PasoY;
+    const double left =
+        grid.OrigenXPantalla - (grid.AnchoCasillaPantalla - grid.AnchoCasilla) / 2 + column * grid.PasoX;
+    const double top =
+        grid.OrigenYPantalla - (grid.AltoCasillaPantalla - grid.AltoCasilla) / 2 + row * grid.PasoY;
     return QRect(betRect_.x() + RoundHalfEven(left * scaleX_), betRect_.y() + RoundHalfEven(top * scaleY_),
                  RoundHalfEven(grid.AnchoCasillaPantalla * scaleX_),
                  RoundHalfEven(grid.AltoCasillaPantalla * scaleY_));
@@ -138,7 +140,8 @@ QRect TTicketLayout::FieldBounds(int block, int position, int fieldHeight) const
         const double third = numbersArea_.width() / 3.0;
         const double h = numbersArea_.height() / 16.0;
         const double top = numbersArea_.y() + h + 3 * h * (position - 1);
-        return QRect(RoundHalfEven(numbersArea_.x() + third), RoundHalfEven(top), RoundHalfEven(third), fieldHeight);
+        return QRect(RoundHalfEven(numbersArea_.x() + third), RoundHalfEven(top), RoundHalfEven(third),
+                     fieldHeight);
     }
     const double w = starsArea_.width() / 5.0;
     const double left = starsArea_.x() + w + 2 * w * (position - 1);

@@ -41,7 +41,8 @@ const QColor TTicketRenderer::kStarsFill(0xFF, 0xFF, 0x00);
 
 TTicketBoxColours TTicketRenderer::DefaultColours(int block)
 {
-    return TTicketBoxColours{kFrameColour, Qt::white, block == kBlockStars ? kStarText : kNumberText, Qt::black};
+    return TTicketBoxColours{kFrameColour, Qt::white, block == kBlockStars ? kStarText : kNumberText,
+                             Qt::black};
 }
 
 QFont TTicketRenderer::BoxFont() const

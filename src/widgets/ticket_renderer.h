@@ -28,7 +28,7 @@ public:
     // Gives a chance to change a box's colours before it is drawn.
     using TColourHook = std::function<void(int block, int value, TTicketBoxColours &colours)>;
 
-    static const QColor kFrameColour; // silver
+    static const QColor kFrameColour;  // silver
     static const QColor kModifiedFill; // navy: the bet on display holds unsaved edits
     static const QColor kAreaPen;      // red outline of the two areas
     static const QColor kNumbersFill;  // white
@@ -51,12 +51,12 @@ public:
     void PaintFrame(QPainter *painter, const QRect &client, const QColor &fill) const;
     // One box at `bounds`: numbers boxes filled and framed, star boxes as a
     // stretched star; the value centred; a cross when marked.
-    void PaintBox(QPainter *painter, const QRect &bounds, int block, int value, const TTicketBoxColours &colours,
-                  bool marked) const;
+    void PaintBox(QPainter *painter, const QRect &bounds, int block, int value,
+                  const TTicketBoxColours &colours, bool marked) const;
     // The whole ticket view: frame, then every box of both blocks, marked
     // where the bet holds the value.
-    void PaintTicket(QPainter *painter, const QRect &client, const QColor &fill, const TEuroMillonApuesta &bet,
-                     const TColourHook &hook = {}) const;
+    void PaintTicket(QPainter *painter, const QRect &client, const QColor &fill,
+                     const TEuroMillonApuesta &bet, const TColourHook &hook = {}) const;
 
     const TTicketLayout &Layout() const { return layout_; }
 

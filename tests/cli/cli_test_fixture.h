@@ -35,8 +35,8 @@ protected:
     {
         const std::string out = Path("stdout.txt");
         const std::string err = Path("stderr.txt");
-        const std::string command = (folder.empty() ? std::string() : "cd '" + folder + "' && ") + "'" + CliPath() +
-                                    "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+        const std::string command = (folder.empty() ? std::string() : "cd '" + folder + "' && ") + "'" +
+                                    CliPath() + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
         const int raw = std::system(command.c_str());
         CliResult result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -75,4 +75,3 @@ protected:
     TTempFolder temp_{"qor-cli"};
     std::filesystem::path folder_ = temp_.Root();
 };
-

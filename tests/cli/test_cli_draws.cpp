@@ -25,8 +25,8 @@ protected:
     std::string TwoNoneCombination() const
     {
         TEuroMillonApuestas apuestas(TGameEdition::Current);
-        const BetMask bet = NumberBit(1) | NumberBit(2) | NumberBit(3) | NumberBit(4) | NumberBit(12) | StarBit(10) |
-                            StarBit(12);
+        const BetMask bet = NumberBit(1) | NumberBit(2) | NumberBit(3) | NumberBit(4) | NumberBit(12) |
+                            StarBit(10) | StarBit(12);
         apuestas.AppendMasks(&bet, 1);
         apuestas.SetName("dos mas cero");
         apuestas.SaveToFile(Path("actual.aem"));
@@ -38,7 +38,8 @@ protected:
 
 TEST_F(CliDrawsTest, ImportDrawsOfTodaysGameTakesAllSixHistories)
 {
-    CliResult result = Run("--edition current import-draws" + Histories() + " --archive '" + Path("a.emx") + "'");
+    CliResult result =
+        Run("--edition current import-draws" + Histories() + " --archive '" + Path("a.emx") + "'");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("Added: 1947\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("Skipped: 0\n"), std::string::npos) << result.out;
@@ -55,7 +56,8 @@ TEST_F(CliDrawsTest, ImportDrawsOfTodaysGameTakesAllSixHistories)
 
 TEST_F(CliDrawsTest, CheckOfTodaysGameCountsTwoNoneAtTheDrawsPrice)
 {
-    ASSERT_EQ(Run("--edition current import-draws" + Histories() + " --archive '" + Path("a.emx") + "'").status, 0);
+    ASSERT_EQ(
+        Run("--edition current import-draws" + Histories() + " --archive '" + Path("a.emx") + "'").status, 0);
     const std::string combination = TwoNoneCombination();
     CliResult result = Run("--edition current check '" + combination + "' --archive '" + Path("a.emx") +
                            "' --from 2026-05-19 --to 2026-05-19");
@@ -71,45 +73,53 @@ TEST_F(CliDrawsTest, CheckOfTodaysGameCountsTwoNoneAtTheDrawsPrice)
                  "' --from 2026-05-19 --to 2026-05-19 --price 3,00");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("Cost of 1 draw: 3.00\n"), std::string::npos) << result.out;
-    EXPECT_NE(Run("--edition current check '" + combination + "' --archive '" + Path("a.emx") + "' --price x").status,
+    EXPECT_NE(Run("--edition current check '" + combination + "' --archive '" + Path("a.emx") + "' --price x")
+                  .status,
               0);
 }
 
 TEST_F(CliDrawsTest, ClassicCheckRefusesTodaysFilesClearly)
 {
-    ASSERT_EQ(Run("--edition current import-draws" + Histories() + " --archive '" + Path("a.emx") + "'").status, 0);
-    CliResult result = Run("--edition classic check '" + TwoNoneCombination() + "' --archive '" + Path("a.emx") + "'");
+    ASSERT_EQ(
+        Run("--edition current import-draws" + Histories() + " --archive '" + Path("a.emx") + "'").status, 0);
+    CliResult result =
+        Run("--edition classic check '" + TwoNoneCombination() + "' --archive '" + Path("a.emx") + "'");
     EXPECT_NE(result.status, 0);
-    EXPECT_NE(result.err.find("El archivo es del juego actual (estrellas 1 a 12); no puede leerse como juego clásico"),
+    EXPECT_NE(result.err.find(
+                  "El archivo es del juego actual (estrellas 1 a 12); no puede leerse como juego clásico"),
               std::string::npos)
         << result.err;
 
     TEuroMillonApuestas classic;
-    const BetMask bet = NumberBit(1) | NumberBit(2) | NumberBit(3) | NumberBit(4) | NumberBit(5) | StarBit(1) |
-                        StarBit(2);
+    const BetMask bet =
+        NumberBit(1) | NumberBit(2) | NumberBit(3) | NumberBit(4) | NumberBit(5) | StarBit(1) | StarBit(2);
     classic.AppendMasks(&bet, 1);
     classic.SaveToFile(Path("clasico.aem"));
     result = Run("check '" + Path("clasico.aem") + "' --archive '" + Path("a.emx") + "'");
     EXPECT_NE(result.status, 0);
-    EXPECT_NE(result.err.find("El archivo es del juego actual (estrellas 1 a 12); no puede leerse como juego clásico"),
+    EXPECT_NE(result.err.find(
+                  "El archivo es del juego actual (estrellas 1 a 12); no puede leerse como juego clásico"),
               std::string::npos)
         << result.err;
 }
 
 TEST_F(CliDrawsTest, CheckCostsEveryBetInEveryDrawAtItsPrice)
 {
-    ASSERT_EQ(Run("--edition current import-draws" + Histories() + " --archive '" + Path("a.emx") + "'").status, 0);
+    ASSERT_EQ(
+        Run("--edition current import-draws" + Histories() + " --archive '" + Path("a.emx") + "'").status, 0);
     TEuroMillonApuestas apuestas(TGameEdition::Current);
-    const std::vector<BetMask> bets(26, NumberBit(1) | NumberBit(2) | NumberBit(3) | NumberBit(4) | NumberBit(5) |
-                                            StarBit(1) | StarBit(2));
+    const std::vector<BetMask> bets(26, NumberBit(1) | NumberBit(2) | NumberBit(3) | NumberBit(4) |
+                                            NumberBit(5) | StarBit(1) | StarBit(2));
     apuestas.AppendMasks(bets.data(), bets.size());
     apuestas.SaveToFile(Path("26.aem"));
-    CliResult result = Run("--edition current check '" + Path("26.aem") + "' --archive '" + Path("a.emx") + "' --summary");
+    CliResult result =
+        Run("--edition current check '" + Path("26.aem") + "' --archive '" + Path("a.emx") + "' --summary");
     ASSERT_EQ(result.status, 0) << result.err;
     // 940 draws at 2.00 and 1,007 at 2.50: 26 x 4,397.50.
-    EXPECT_NE(result.out.find("Price per draw: 65.00 (26 bets at 2.50) in 1007 draws; 52.00 (26 bets at 2.00) in "
-                              "940 draws\n"),
-              std::string::npos)
+    EXPECT_NE(
+        result.out.find("Price per draw: 65.00 (26 bets at 2.50) in 1007 draws; 52.00 (26 bets at 2.00) in "
+                        "940 draws\n"),
+        std::string::npos)
         << result.out;
     EXPECT_NE(result.out.find("Cost of 1947 draws: 114,335.00\n"), std::string::npos) << result.out;
     EXPECT_EQ(result.out.find("Winning bets:"), std::string::npos) << result.out;
@@ -122,12 +132,15 @@ TEST_F(CliDrawsTest, ARepeatedDayImportsAsThePrizesWindowImportsIt)
 {
     // The window imports through ImportDrawFiles; import-draws must give the
     // same archive and name the same lines.
-    const std::string header = "date_de_tirage;boule_1;boule_2;boule_3;boule_4;boule_5;etoile_1;etoile_2" + [] {
-        std::string ranks;
-        for (int k = 1; k <= 12; ++k)
-            ranks += ";nombre_de_gagnant_au_rang" + std::to_string(k) + "_en_europe;rapport_du_rang" + std::to_string(k);
-        return ranks;
-    }() + "\n";
+    const std::string header = "date_de_tirage;boule_1;boule_2;boule_3;boule_4;boule_5;etoile_1;etoile_2" +
+                               [] {
+                                   std::string ranks;
+                                   for (int k = 1; k <= 12; ++k)
+                                       ranks += ";nombre_de_gagnant_au_rang" + std::to_string(k) +
+                                                "_en_europe;rapport_du_rang" + std::to_string(k);
+                                   return ranks;
+                               }() +
+                               "\n";
     auto row = [](const std::string &date, const std::string &numbers) {
         std::string line = date + ";" + numbers + ";1;2";
         for (int k = 1; k <= 12; ++k)
@@ -147,6 +160,7 @@ TEST_F(CliDrawsTest, ARepeatedDayImportsAsThePrizesWindowImportsIt)
     EXPECT_EQ(informe.Errores[0].Linea, 3);
     EXPECT_EQ(FileBytes(Path("cli.emx")), FileBytes(Path("window.emx")));
     EXPECT_NE(result.out.find("Added: 2\nReplaced: 0\n"), std::string::npos) << result.out;
-    EXPECT_NE(result.out.find(csv + ", line 3: " + informe.Errores[0].Motivo + "\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find(csv + ", line 3: " + informe.Errores[0].Motivo + "\n"), std::string::npos)
+        << result.out;
     EXPECT_NE(informe.Errores[0].Motivo.find("line 2"), std::string::npos);
 }

@@ -56,8 +56,8 @@ TEST_F(CliEdgesTest, DoubleDashEndsTheOptionsForADashNamedFile)
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(FileBytes(Path("out.txt")), "01.02.03.04.05-01.02\r\n");
 
-    for (const char *command : {"show", "check", "export", "print", "guarantee", "generate", "import",
-                                "import-draws"}) {
+    for (const char *command :
+         {"show", "check", "export", "print", "guarantee", "generate", "import", "import-draws"}) {
         if (std::string_view(command) == "print" && !CliHasPrint())
             continue;
         result = Run(std::string(command) + " --help");
@@ -68,8 +68,8 @@ TEST_F(CliEdgesTest, DoubleDashEndsTheOptionsForADashNamedFile)
 
 TEST_F(CliEdgesTest, ShowEscapesControlCharactersOfTheName)
 {
-    const std::string aem =
-        Combination("n.aem", TGameEdition::Classic, "Línea 1\nLínea 2\t\\fin\x01", MaskOf({1, 2, 3, 4, 5}, {1, 2}));
+    const std::string aem = Combination("n.aem", TGameEdition::Classic, "Línea 1\nLínea 2\t\\fin\x01",
+                                        MaskOf({1, 2, 3, 4, 5}, {1, 2}));
     const CliResult result = Run("show '" + aem + "'");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "Línea 1\\nLínea 2\\t\\\\fin\\x01\n01.02.03.04.05-01.02\n");
@@ -83,8 +83,8 @@ TEST_F(CliEdgesTest, WideTextIsReadCharacterByCharacter)
         int unit;
         bool bigEndian;
     };
-    for (const Case &c : {Case{"utf16le.txt", 2, false}, Case{"utf16be.txt", 2, true}, Case{"utf32le.txt", 4, false},
-                          Case{"utf32be.txt", 4, true}}) {
+    for (const Case &c : {Case{"utf16le.txt", 2, false}, Case{"utf16be.txt", 2, true},
+                          Case{"utf32le.txt", 4, false}, Case{"utf32be.txt", 4, true}}) {
         std::string bytes;
         auto put = [&bytes, &c](uint32_t code) {
             for (int k = 0; k < c.unit; ++k) {
@@ -107,12 +107,14 @@ TEST_F(CliEdgesTest, WideTextIsReadCharacterByCharacter)
 
 TEST_F(CliEdgesTest, ReadingCommandsFollowTheFilesGame)
 {
-    const std::string aem = Combination("actual.aem", TGameEdition::Current, "actual", MaskOf({1, 2, 3, 4, 12}, {10, 12}));
+    const std::string aem =
+        Combination("actual.aem", TGameEdition::Current, "actual", MaskOf({1, 2, 3, 4, 12}, {10, 12}));
     CliResult result = Run("show '" + aem + "'");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "actual\n01.02.03.04.12-10.12\n");
 
-    ASSERT_EQ(Run("--edition current import-draws" + Histories() + " --archive '" + Path("a.emx") + "'").status, 0);
+    ASSERT_EQ(
+        Run("--edition current import-draws" + Histories() + " --archive '" + Path("a.emx") + "'").status, 0);
     result = Run("check '" + aem + "' --archive '" + Path("a.emx") + "' --from 2026-05-19 --to 2026-05-19");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("     2+0           1             4.30\n"), std::string::npos) << result.out;
@@ -124,14 +126,16 @@ TEST_F(CliEdgesTest, ReadingCommandsFollowTheFilesGame)
     EXPECT_EQ(FileBytes(Path("out.txt")), "01.02.03.04.12-10.12\r\n");
 
     // A classic file is read in the classic game with no --edition either.
-    const std::string classic = Combination("clasico.aem", TGameEdition::Classic, "c", MaskOf({1, 2, 3, 4, 5}, {1, 2}));
+    const std::string classic =
+        Combination("clasico.aem", TGameEdition::Classic, "c", MaskOf({1, 2, 3, 4, 5}, {1, 2}));
     result = Run("show '" + classic + "'");
     EXPECT_EQ(result.status, 0) << result.err;
 }
 
 TEST_F(CliEdgesTest, AnExplicitEditionOfAnotherGameIsStillRefused)
 {
-    const std::string aem = Combination("actual.aem", TGameEdition::Current, "actual", MaskOf({1, 2, 3, 4, 12}, {10, 12}));
+    const std::string aem =
+        Combination("actual.aem", TGameEdition::Current, "actual", MaskOf({1, 2, 3, 4, 12}, {10, 12}));
     for (const std::string &arguments :
          {"--edition classic show '" + aem + "'", "show '" + aem + "' --edition=classic",
           "--edition classic export '" + aem + "' --text '" + Path("out.txt") + "'",
@@ -153,7 +157,8 @@ TEST_F(CliEdgesTest, AnExplicitEditionOfAnotherGameIsStillRefused)
 // Every error about a file names it once, whichever of the command's files it is.
 TEST_F(CliEdgesTest, AnErrorNamesItsFileOnce)
 {
-    const std::string aem = Combination("one.aem", TGameEdition::Classic, "una", MaskOf({1, 2, 3, 4, 5}, {1, 2}));
+    const std::string aem =
+        Combination("one.aem", TGameEdition::Classic, "una", MaskOf({1, 2, 3, 4, 5}, {1, 2}));
     WriteFileBytes(Path("cut.emx"), std::string("EMS1\x06", 5)); // an archive cut short
     const struct {
         std::string arguments, file;

@@ -22,9 +22,10 @@ protected:
     {
         const CliResult result = Run(arguments);
         EXPECT_EQ(result.status, 2) << arguments;
-        EXPECT_NE(result.err.find("El archivo es del juego actual (estrellas 1 a 12); no puede leerse como juego "
-                                  "clásico"),
-                  std::string::npos)
+        EXPECT_NE(
+            result.err.find("El archivo es del juego actual (estrellas 1 a 12); no puede leerse como juego "
+                            "clásico"),
+            std::string::npos)
             << arguments << ": " << result.err;
         EXPECT_EQ(result.out, "") << arguments;
     }
@@ -89,7 +90,8 @@ TEST_F(CliEditionTest, AClassicFileIsRefusedInTodaysGame)
     ASSERT_EQ(Run("import '" + text + "' -o '" + Path("c.aem") + "'").status, 0);
     const CliResult result = Run("--edition current show '" + Path("c.aem") + "'");
     EXPECT_EQ(result.status, 2);
-    EXPECT_NE(result.err.find("El archivo es del juego clásico (estrellas 1 a 9)"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("El archivo es del juego clásico (estrellas 1 a 9)"), std::string::npos)
+        << result.err;
 }
 
 #ifdef QOR_CLI_HAS_PRINT
@@ -107,7 +109,8 @@ TEST_F(CliEditionTest, PrintOfTodaysGameNeedsATemplate)
 
 TEST_F(CliEditionTest, AnUnknownOrMissingEditionIsAUsageError)
 {
-    for (const char *arguments : {"--edition modern show x.aem", "show x.aem --edition", "--edition= show x.aem"}) {
+    for (const char *arguments :
+         {"--edition modern show x.aem", "show x.aem --edition", "--edition= show x.aem"}) {
         const CliResult result = Run(arguments);
         EXPECT_EQ(result.status, 2) << arguments;
         EXPECT_NE(result.err.find("edition"), std::string::npos) << arguments << ": " << result.err;

@@ -1,5 +1,5 @@
-#include "model/euromillon_apuestas.h"
 #include "model/combination_helpers.h"
+#include "model/euromillon_apuestas.h"
 
 #include "cli_test_fixture.h"
 
@@ -79,8 +79,9 @@ TEST_F(CliExchangeTest, ImportErrorsExitWithOneLineAndWriteNothing)
     const std::string notACombination = Path("text.aem");
     WriteText(notACombination, "hello");
     for (const std::string &arguments :
-         {std::string("import"), "import '" + Path("missing.txt") + "' -o '" + out + "'", "import '" + empty + "'",
-          "import '" + empty + "' -o '" + out + "'", "import '" + empty + "' -o '" + out + "' --bogus",
+         {std::string("import"), "import '" + Path("missing.txt") + "' -o '" + out + "'",
+          "import '" + empty + "'", "import '" + empty + "' -o '" + out + "'",
+          "import '" + empty + "' -o '" + out + "' --bogus",
           "import '" + empty + "' -o '" + Path("missing.aem") + "' --append",
           "import '" + empty + "' -o '" + notACombination + "' --append",
           "import '" + empty + "' -o '" + Path("no/folder/x.aem") + "'"}) {
@@ -104,9 +105,11 @@ TEST_F(CliExchangeTest, ExportTextWithDefaultAndChosenSeparators)
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(FileBytes(out), "03\t15\t27\t41\t50 02\t09\r\n01\t02\t03\t04\t05 06\t07\r\n");
 
-    result = Run("export '" + aem + "' --text '" + out + "' --numbers-separator abcdefg --blocks-separator ' | '");
+    result =
+        Run("export '" + aem + "' --text '" + out + "' --numbers-separator abcdefg --blocks-separator ' | '");
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(FileBytes(out), "03abcde15abcde27abcde41abcde50 | 02abcde09\r\n01abcde02abcde03abcde04abcde05 | 06abcde07\r\n");
+    EXPECT_EQ(FileBytes(out),
+              "03abcde15abcde27abcde41abcde50 | 02abcde09\r\n01abcde02abcde03abcde04abcde05 | 06abcde07\r\n");
 }
 
 TEST_F(CliExchangeTest, ExportWorkbookWritesAZipContainer)
@@ -126,9 +129,10 @@ TEST_F(CliExchangeTest, ExportErrorsExitWithOneLineAndLeaveTheOldFile)
     const std::string out = Path("old.txt");
     WriteText(out, "old");
     for (const std::string &arguments :
-         {std::string("export"), "export '" + aem + "'", "export '" + aem + "' --text '" + out + "' --xlsx x.xlsx",
-          "export '" + aem + "' --xlsx '" + out + "' --numbers-separator ,",
-          "export '" + aem + "' --text", "export '" + text + "' --text '" + out + "'",
+         {std::string("export"), "export '" + aem + "'",
+          "export '" + aem + "' --text '" + out + "' --xlsx x.xlsx",
+          "export '" + aem + "' --xlsx '" + out + "' --numbers-separator ,", "export '" + aem + "' --text",
+          "export '" + text + "' --text '" + out + "'",
           "export '" + Path("missing.aem") + "' --text '" + out + "'",
           "export '" + aem + "' --text '" + Path("no/folder/x.txt") + "'",
           "export '" + aem + "' --xlsx '" + Path("no/folder/x.xlsx") + "'"}) {

@@ -1,6 +1,6 @@
 #include "generator/genera_comb.h"
-#include "generator/reduction_verifier.h"
 #include "generator/optimizer_test_support.h"
+#include "generator/reduction_verifier.h"
 #include "model/apuesta_multiple.h"
 #include "model/euromillon_apuestas.h"
 
@@ -48,7 +48,8 @@ TEST_F(CliTest, GemFileSettingsAndOverrides)
     ASSERT_EQ(fromFile.status, 0) << fromFile.err;
     EXPECT_TRUE(fromFile.out.starts_with("generated=252 valid=252 kept=6 ")) << fromFile.out;
 
-    CliResult overridden = Run("generate --gem '" + gem + "' --blocks 5,2 --stars 1,2,9 -o '" + Path("b.aem") + "'");
+    CliResult overridden =
+        Run("generate --gem '" + gem + "' --blocks 5,2 --stars 1,2,9 -o '" + Path("b.aem") + "'");
     ASSERT_EQ(overridden.status, 0) << overridden.err;
     EXPECT_TRUE(overridden.out.starts_with("generated=756 valid=756 kept=756 ")) << overridden.out;
     CliResult shown = Run("show '" + Path("b.aem") + "'");
@@ -59,7 +60,8 @@ TEST_F(CliTest, GemFileSettingsAndOverrides)
 TEST_F(CliTest, OptimizeWritesNoMoreBetsWithTheSameGuarantee)
 {
     const std::string out = Path("diez.aem");
-    CliResult optimized = Run("generate --numbers 1-10 --stars 1,2 --global 6 --optimize 1 --seed 5 -o '" + out + "'");
+    CliResult optimized =
+        Run("generate --numbers 1-10 --stars 1,2 --global 6 --optimize 1 --seed 5 -o '" + out + "'");
     ASSERT_EQ(optimized.status, 0) << optimized.err;
     EXPECT_TRUE(optimized.out.starts_with("generated=252 valid=252 kept=")) << optimized.out;
     EXPECT_NE(optimized.out.find(" greedy=22\n"), std::string::npos) << optimized.out;
@@ -107,12 +109,12 @@ TEST_F(CliTest, BadInputGivesOneLineAndStatusTwoAndWritesNothing)
     const std::string garbage = Path("garbage.gem");
     std::ofstream(garbage, std::ios::binary) << "EMA0 not settings";
     const std::string cases[] = {
-        "generate --numbers 1-6 --stars 1-3",                         // no output
-        "generate --numbers 1-60 --stars 1-3 -o '" + out + "'",       // out of range
-        "generate --numbers 5-1 --stars 1-3 -o '" + out + "'",        // reversed range
-        "generate --numbers 1,x --stars 1-3 -o '" + out + "'",        // not a number
-        "generate --numbers 1-4 --stars 1-3 -o '" + out + "'",        // too few numbers
-        "generate --numbers 1-9 --stars 4 -o '" + out + "'",          // too few stars
+        "generate --numbers 1-6 --stars 1-3",                   // no output
+        "generate --numbers 1-60 --stars 1-3 -o '" + out + "'", // out of range
+        "generate --numbers 5-1 --stars 1-3 -o '" + out + "'",  // reversed range
+        "generate --numbers 1,x --stars 1-3 -o '" + out + "'",  // not a number
+        "generate --numbers 1-4 --stars 1-3 -o '" + out + "'",  // too few numbers
+        "generate --numbers 1-9 --stars 4 -o '" + out + "'",    // too few stars
         "generate --numbers 1-9 --stars 1-3 --global 8 -o '" + out + "'",
         "generate --numbers 1-9 --stars 1-3 --blocks 4 -o '" + out + "'",
         "generate --numbers 1-9 --stars 1-3 --global 6 --blocks 4,2 -o '" + out + "'",

@@ -13,17 +13,17 @@
 TEST_F(CliTest, GenerateWithTodaysStarsWritesATodaysCombination)
 {
     const std::string out = Path("altas.aem");
-    CliResult generated =
-        Run("generate --edition current --numbers 1-6 --stars 10-12 --global 6 --name Altas -o '" + out + "'");
+    CliResult generated = Run(
+        "generate --edition current --numbers 1-6 --stars 10-12 --global 6 --name Altas -o '" + out + "'");
     ASSERT_EQ(generated.status, 0) << generated.err;
     EXPECT_TRUE(generated.out.starts_with("generated=18 valid=18 kept=3 seconds=")) << generated.out;
     EXPECT_EQ(FileBytes(out).substr(0, 4), "EMA2");
 
     TEuroMillonApuestas combination(TGameEdition::Current);
     combination.LoadFromFile(out);
-    EXPECT_EQ(combination.Masks(), (std::vector<BetMask>{MaskOf({1, 2, 3, 4, 5}, {10, 11}),
-                                                         MaskOf({1, 2, 3, 4, 6}, {10, 12}),
-                                                         MaskOf({1, 2, 3, 5, 6}, {11, 12})}));
+    EXPECT_EQ(combination.Masks(),
+              (std::vector<BetMask>{MaskOf({1, 2, 3, 4, 5}, {10, 11}), MaskOf({1, 2, 3, 4, 6}, {10, 12}),
+                                    MaskOf({1, 2, 3, 5, 6}, {11, 12})}));
 }
 
 TEST_F(CliTest, ClassicGenerateRefusesStarsAboveNine)

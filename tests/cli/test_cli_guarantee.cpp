@@ -168,5 +168,6 @@ TEST_F(CliTest, GuaranteeHelpAndBadInput)
         EXPECT_TRUE(result.err.starts_with("qor-euromillon-cli: ")) << result.err;
         EXPECT_EQ(result.out, "") << arguments;
     }
-    EXPECT_NE(Run("guarantee '" + garbage + "'").err.find("garbage.aem"), std::string::npos) << "names the file";
+    EXPECT_NE(Run("guarantee '" + garbage + "'").err.find("garbage.aem"), std::string::npos)
+        << "names the file";
 }

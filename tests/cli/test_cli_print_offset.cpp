@@ -18,7 +18,8 @@ protected:
             EXPECT_EQ(Run("import '" + Path("one.txt") + "' -o '" + Path("one.aem") + "'").status, 0);
         }
         const std::string pdf = Path("offset.pdf");
-        const CliResult printed = Run("print '" + Path("one.aem") + "' --pdf '" + pdf + "' --offset " + offset);
+        const CliResult printed =
+            Run("print '" + Path("one.aem") + "' --pdf '" + pdf + "' --offset " + offset);
         EXPECT_EQ(printed.status, 0) << offset << ": " << printed.err;
         return std::regex_replace(FileBytes(pdf), std::regex("/CreationDate \\([^)]*\\)"), "");
     }
@@ -40,7 +41,8 @@ TEST_F(CliPrintOffsetTest, OffsetsPastAMetreAreRefused)
 {
     std::ofstream(Path("one.txt")) << "1 2 3 4 5 1 2\n";
     ASSERT_EQ(Run("import '" + Path("one.txt") + "' -o '" + Path("one.aem") + "'").status, 0);
-    const CliResult refused = Run("print '" + Path("one.aem") + "' --pdf '" + Path("x.pdf") + "' --offset 1000.05,0");
+    const CliResult refused =
+        Run("print '" + Path("one.aem") + "' --pdf '" + Path("x.pdf") + "' --offset 1000.05,0");
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.err.find("--offset"), std::string::npos) << refused.err;
 }

@@ -26,14 +26,15 @@ struct TCliWriter {
 bool WholeWorkbook(const std::string &saved, const std::string &whole)
 {
     const std::string end("PK\x05\x06", 4);
-    return saved.size() > 22 && saved.compare(saved.size() - 22, 4, end) == 0 && saved.compare(0, 4, whole, 0, 4) == 0;
+    return saved.size() > 22 && saved.compare(saved.size() - 22, 4, end) == 0 &&
+           saved.compare(0, 4, whole, 0, 4) == 0;
 }
 
 // A PDF holds the time it was made: compare its frame and its length.
 bool WholePdf(const std::string &saved, const std::string &whole)
 {
-    return saved.rfind("%PDF", 0) == 0 && saved.find("%%EOF", saved.size() > 16 ? saved.size() - 16 : 0) !=
-                                              std::string::npos &&
+    return saved.rfind("%PDF", 0) == 0 &&
+           saved.find("%%EOF", saved.size() > 16 ? saved.size() - 16 : 0) != std::string::npos &&
            saved.size() + 64 > whole.size() && whole.size() + 64 > saved.size();
 }
 
@@ -54,18 +55,35 @@ std::string Q(const std::string &path)
 
 const TCliWriter kWriters[] = {
     {"generate", "generated.aem",
-     [](const std::string &, const std::string &out) { return "generate --numbers 1-12 --stars 1-4 -o " + Q(out); },
+     [](const std::string &, const std::string &out) {
+         return "generate --numbers 1-12 --stars 1-4 -o " + Q(out);
+     },
      false},
-    {"import", "imported.aem", [](const std::string &input, const std::string &out) {
-         return "import " + Q(input + ".txt") + " -o " + Q(out); }, false},
-    {"export --text", "bets.txt", [](const std::string &input, const std::string &out) {
-         return "export " + Q(input + ".aem") + " --text " + Q(out); }, true},
-    {"export --xlsx", "bets.xlsx", [](const std::string &input, const std::string &out) {
-         return "export " + Q(input + ".aem") + " --xlsx " + Q(out); }, true},
-    {"import-draws", "sorteos.emx", [](const std::string &input, const std::string &out) {
-         return "import-draws " + Q(input + ".csv") + " --archive " + Q(out); }, false},
-    {"print --pdf", "tickets.pdf", [](const std::string &input, const std::string &out) {
-         return "print " + Q(input + "-small.aem") + " --pdf " + Q(out); }, true},
+    {"import", "imported.aem",
+     [](const std::string &input, const std::string &out) {
+         return "import " + Q(input + ".txt") + " -o " + Q(out);
+     },
+     false},
+    {"export --text", "bets.txt",
+     [](const std::string &input, const std::string &out) {
+         return "export " + Q(input + ".aem") + " --text " + Q(out);
+     },
+     true},
+    {"export --xlsx", "bets.xlsx",
+     [](const std::string &input, const std::string &out) {
+         return "export " + Q(input + ".aem") + " --xlsx " + Q(out);
+     },
+     true},
+    {"import-draws", "sorteos.emx",
+     [](const std::string &input, const std::string &out) {
+         return "import-draws " + Q(input + ".csv") + " --archive " + Q(out);
+     },
+     false},
+    {"print --pdf", "tickets.pdf",
+     [](const std::string &input, const std::string &out) {
+         return "print " + Q(input + "-small.aem") + " --pdf " + Q(out);
+     },
+     true},
 };
 
 class CliSaveTargets : public CliTest {
@@ -76,7 +94,8 @@ protected:
     {
         std::vector<TCliWriter> writers;
         for (const TCliWriter &writer : kWriters)
-            if ((!streamingOnly || writer.streams) && (CliHasPrint() || std::string_view(writer.name) != "print --pdf"))
+            if ((!streamingOnly || writer.streams) &&
+                (CliHasPrint() || std::string_view(writer.name) != "print --pdf"))
                 writers.push_back(writer);
         return writers;
     }
@@ -134,13 +153,15 @@ TEST_F(CliSaveTargets, SizeLimitsGiveAnErrorAndKeepTheOldFile)
         const std::string whole = Whole(writer);
         const std::string out = Path("out/") + writer.fileName;
         // The archive is merged into: its old content must be an archive.
-        const std::string old = std::string(writer.fileName).ends_with(".emx") ? FileBytes(Path("whole/sorteos.emx"))
-                                                                                : std::string(3000, 'o');
+        const std::string old = std::string(writer.fileName).ends_with(".emx")
+                                    ? FileBytes(Path("whole/sorteos.emx"))
+                                    : std::string(3000, 'o');
         for (size_t limit : {whole.size() / 4, whole.size() / 2, whole.size() - 1}) {
             std::ofstream(out, std::ios::binary | std::ios::trunc) << old;
             const CliResult result = RunLimited(limit, writer.arguments(input_, out));
             EXPECT_NE(result.status, 0) << writer.name << " at " << limit;
-            EXPECT_NE(result.err.find(writer.fileName), std::string::npos) << writer.name << ": " << result.err;
+            EXPECT_NE(result.err.find(writer.fileName), std::string::npos)
+                << writer.name << ": " << result.err;
             EXPECT_EQ(FileBytes(out), old) << writer.name << " at " << limit;
             EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Path("out")), {}), 1)
                 << writer.name << " left files behind at " << limit;
@@ -163,8 +184,9 @@ TEST_F(CliSaveTargets, APipeReceivesTheBytesAndStaysAPipe)
             ::close(unblock);
         reader.join();
         EXPECT_EQ(result.status, 0) << writer.name << ": " << result.err;
-        EXPECT_TRUE(Same(writer.fileName, received, whole)) << writer.name << ": " << received.size() << " bytes";
-        struct stat info{};
+        EXPECT_TRUE(Same(writer.fileName, received, whole))
+            << writer.name << ": " << received.size() << " bytes";
+        struct stat info {};
         EXPECT_TRUE(::lstat(fifo.c_str(), &info) == 0 && S_ISFIFO(info.st_mode)) << writer.name;
         std::filesystem::remove(fifo);
     }
@@ -176,7 +198,8 @@ TEST_F(CliSaveTargets, ADashWritesToStandardOutput)
         const std::string whole = Whole(writer);
         const CliResult result = Run(writer.arguments(input_, "-"));
         EXPECT_EQ(result.status, 0) << writer.name << ": " << result.err;
-        EXPECT_TRUE(Same(writer.fileName, result.out, whole)) << writer.name << ": " << result.out.size() << " bytes";
+        EXPECT_TRUE(Same(writer.fileName, result.out, whole))
+            << writer.name << ": " << result.out.size() << " bytes";
         EXPECT_FALSE(std::filesystem::exists(Path("-"))) << writer.name;
     }
 }

@@ -26,7 +26,8 @@ inline TSorteoEuroMillonInfo MakeDraw(double fecha, TEuroMillonNumeros numeros, 
 
 // The bytes of a draw file holding the draw: the edition's signature ("EMS0"
 // classic, "EMS2" today's game) and its draw block.
-inline std::string DrawFileBytes(const TSorteoEuroMillonInfo &info, TGameEdition edition = TGameEdition::Classic)
+inline std::string DrawFileBytes(const TSorteoEuroMillonInfo &info,
+                                 TGameEdition edition = TGameEdition::Classic)
 {
     TSorteoEuroMillon draw(edition);
     draw.SetInfo(info);

@@ -7,8 +7,9 @@
 // prize k,5 in rank k).
 inline std::string Header()
 {
-    std::string header = "annee_numero_de_tirage;jour_de_tirage;date_de_tirage;boule_1;boule_2;boule_3;boule_4;"
-                         "boule_5;etoile_1;etoile_2";
+    std::string header =
+        "annee_numero_de_tirage;jour_de_tirage;date_de_tirage;boule_1;boule_2;boule_3;boule_4;"
+        "boule_5;etoile_1;etoile_2";
     for (int k = 1; k <= 12; ++k) {
         std::string rank = std::to_string(k);
         header += ";nombre_de_gagnant_au_rang" + rank + "_en_france;nombre_de_gagnant_au_rang" + rank +

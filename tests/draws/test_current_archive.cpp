@@ -137,17 +137,20 @@ TEST(CurrentArchive, DrawFilesOfTodaysGameAreReadOnlyAsSuch)
 
     TSorteoEuroMillon classic;
     EXPECT_EQ(ErrorOf([&] { classic.LoadFromFile(folder.Path("actual.ems")); }), kClassicRefusal);
-    WriteFileBytes(folder.Path("clasico.ems"), DrawFileBytes(MakeDraw(DayOf(2004, 2, 13), {1, 2, 3, 4, 5}, {1, 2})));
+    WriteFileBytes(folder.Path("clasico.ems"),
+                   DrawFileBytes(MakeDraw(DayOf(2004, 2, 13), {1, 2, 3, 4, 5}, {1, 2})));
     EXPECT_EQ(ErrorOf([&] { current.LoadFromFile(folder.Path("clasico.ems")); }), kCurrentRefusal);
     WriteFileBytes(folder.Path("otro.ems"), "EMS9");
-    EXPECT_EQ(ErrorOf([&] { current.LoadFromFile(folder.Path("otro.ems")); }), "No es un formato de archivo válido");
+    EXPECT_EQ(ErrorOf([&] { current.LoadFromFile(folder.Path("otro.ems")); }),
+              "No es un formato de archivo válido");
 }
 
 TEST(CurrentArchive, FolderImportTakesItsOwnEditionsDrawFilesOnly)
 {
     TTempFolder folder;
     WriteFileBytes(folder.Path("actual.ems"), DrawFileBytes(May2011(), TGameEdition::Current));
-    WriteFileBytes(folder.Path("clasico.ems"), DrawFileBytes(MakeDraw(DayOf(2004, 2, 13), {1, 2, 3, 4, 5}, {1, 2})));
+    WriteFileBytes(folder.Path("clasico.ems"),
+                   DrawFileBytes(MakeDraw(DayOf(2004, 2, 13), {1, 2, 3, 4, 5}, {1, 2})));
     EXPECT_EQ(ImportarSorteos(folder.Root(), TGameEdition::Current), 1);
     EXPECT_EQ(ImportarSorteos(folder.Root(), TGameEdition::Classic), 1);
     TSorteosEuroMillon current(TGameEdition::Current);

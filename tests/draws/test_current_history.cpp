@@ -15,8 +15,9 @@ namespace {
 // The column names of a file of 13 ranks, as the files since May 2011 have them.
 std::string Header13()
 {
-    std::string header = "annee_numero_de_tirage;jour_de_tirage;date_de_tirage;boule_1;boule_2;boule_3;boule_4;"
-                         "boule_5;etoile_1;etoile_2";
+    std::string header =
+        "annee_numero_de_tirage;jour_de_tirage;date_de_tirage;boule_1;boule_2;boule_3;boule_4;"
+        "boule_5;etoile_1;etoile_2";
     for (int k = 1; k <= 13; ++k) {
         const std::string rank = std::to_string(k);
         header += ";nombre_de_gagnant_au_rang" + rank + "_Euro_Millions_en_france;nombre_de_gagnant_au_rang" +
@@ -65,7 +66,7 @@ std::vector<double> OfficialCalendar(double last)
 TEST(CurrentHistory, ThirteenthRankFromMay2011AndStarsUpToTheDatesHighest)
 {
     TDrawHistory history = ReadCurrent(Header13() + Row13("19/05/2026", "12;2;45;38;20", "5;12") +
-                                            Row13("06/05/2011", "1;2;3;4;5", "1;9"));
+                                       Row13("06/05/2011", "1;2;3;4;5", "1;9"));
     ASSERT_EQ(history.Sorteos.size(), 2u);
     const THistoryDraw &today = history.Sorteos[0];
     EXPECT_EQ(today.Numeros, (std::array<int32_t, 5>{2, 12, 20, 38, 45}));
@@ -83,7 +84,8 @@ TEST(CurrentHistory, ClassicReadingOfTheSameFileCountsTodaysDrawsApart)
 {
     // After 6 May 2011 every draw is today's game's, whatever its stars.
     std::istringstream input(Header13() + Row13("19/05/2026", "12;2;45;38;20", "5;12") +
-                             Row13("15/05/2026", "1;2;3;4;5", "1;9") + Row13("06/05/2011", "1;2;3;4;5", "1;9"));
+                             Row13("15/05/2026", "1;2;3;4;5", "1;9") +
+                             Row13("06/05/2011", "1;2;3;4;5", "1;9"));
     TDrawHistory history = ReadHistoryCsv(input, "test.csv");
     EXPECT_EQ(history.Descartados, 0);
     EXPECT_EQ(history.DelJuegoActual, 2);
@@ -117,7 +119,8 @@ TEST(CurrentHistory, BadLinesNameTheirLine)
     badWinners.replace(badWinners.rfind(";130;"), 5, ";1-3;");
     EXPECT_EQ(CurrentError(Header13() + badWinners), "test.csv, line 2: winner count '1-3' is not a number");
     EXPECT_EQ(CurrentError(Header13() + "\x01\x02garbage;;;\xFF\n"), "test.csv, line 2: '' is not a date");
-    EXPECT_EQ(CurrentError(Header13() + "\x01\x02garbage\xFF\n"), "test.csv, line 2: 1 fields, at least 3 expected");
+    EXPECT_EQ(CurrentError(Header13() + "\x01\x02garbage\xFF\n"),
+              "test.csv, line 2: 1 fields, at least 3 expected");
     // The lenient reading lists them and keeps the good rows.
     std::istringstream input(Header13() + badPrize + "garbage\n" + Row13("15/05/2026", "1;2;3;4;5", "1;11"));
     std::vector<TLineaErronea> errores;
@@ -167,7 +170,8 @@ TEST(CurrentHistory, DefaultArchiveHoldsEveryOfficialDrawWithoutAGap)
         EXPECT_EQ(draw.NumeroSorteo, static_cast<int32_t>(i + 1));
         ASSERT_EQ(draw.ApuestaGanadora.Numeros.size(), 5u);
         ASSERT_EQ(draw.ApuestaGanadora.Estrellas.size(), 2u);
-        EXPECT_LE(draw.ApuestaGanadora.Estrellas[1], EstrellaMaximaSorteo(TGameEdition::Current, draw.FechaSorteo));
+        EXPECT_LE(draw.ApuestaGanadora.Estrellas[1],
+                  EstrellaMaximaSorteo(TGameEdition::Current, draw.FechaSorteo));
         // 2+0 has winners in every draw that has the category, and none before.
         if (draw.FechaSorteo >= kFechaCambio2011) {
             EXPECT_GT(draw.Acertantes[13], 0) << FormatFechaIso(draw.FechaSorteo);

@@ -3,9 +3,9 @@
 #include "current_edition_support.h"
 #include "draws/draw_rules.h"
 #include "draws/prize_check.h"
-#include "prize_test_support.h"
 #include "draws/prize_range.h"
 #include "model/euromillon_apuestas.h"
+#include "prize_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -167,11 +167,11 @@ TEST_F(CurrentDefaultArchive, TheDrawOf19May2026PaysTheOfficialPrizes)
 
     // One bet per category, in category order.
     const auto apuestas = Combination({
-        Bet({2, 12, 20, 38, 45}, {2, 5}),  Bet({2, 12, 20, 38, 45}, {2, 7}), Bet({2, 12, 20, 38, 45}, {7, 8}),
-        Bet({2, 12, 20, 38, 1}, {2, 5}),   Bet({2, 12, 20, 38, 1}, {2, 7}),  Bet({2, 12, 20, 38, 1}, {7, 8}),
-        Bet({2, 12, 20, 1, 3}, {2, 5}),    Bet({2, 12, 20, 1, 3}, {5, 9}),   Bet({2, 12, 1, 3, 4}, {2, 5}),
-        Bet({2, 12, 20, 1, 3}, {7, 8}),    Bet({2, 1, 3, 4, 6}, {2, 5}),     Bet({2, 12, 1, 3, 4}, {5, 11}),
-        Bet({2, 12, 1, 3, 4}, {10, 12}),   Bet({1, 3, 4, 6, 7}, {2, 9}), // 0+1: nothing
+        Bet({2, 12, 20, 38, 45}, {2, 5}), Bet({2, 12, 20, 38, 45}, {2, 7}), Bet({2, 12, 20, 38, 45}, {7, 8}),
+        Bet({2, 12, 20, 38, 1}, {2, 5}), Bet({2, 12, 20, 38, 1}, {2, 7}), Bet({2, 12, 20, 38, 1}, {7, 8}),
+        Bet({2, 12, 20, 1, 3}, {2, 5}), Bet({2, 12, 20, 1, 3}, {5, 9}), Bet({2, 12, 1, 3, 4}, {2, 5}),
+        Bet({2, 12, 20, 1, 3}, {7, 8}), Bet({2, 1, 3, 4, 6}, {2, 5}), Bet({2, 12, 1, 3, 4}, {5, 11}),
+        Bet({2, 12, 1, 3, 4}, {10, 12}), Bet({1, 3, 4, 6, 7}, {2, 9}), // 0+1: nothing
     });
     TPremiosEuroMillon premios;
     premios.SetApuestas(apuestas.get());
@@ -216,8 +216,9 @@ TEST_F(CurrentDefaultArchive, ThousandRandomBetsOverEveryDrawAgreeWithThePlainRe
     for (size_t i = 0; i < bets.size(); ++i)
         for (int j = 0; j < archive_->Count(); ++j) {
             const TSorteoEuroMillonInfo &draw = archive_->Sorteo(j);
-            const int c = PlainCategory(Shared(bets[i].Numeros, draw.ApuestaGanadora.Numeros),
-                                        Shared(bets[i].Estrellas, draw.ApuestaGanadora.Estrellas), draw.FechaSorteo);
+            const int c =
+                PlainCategory(Shared(bets[i].Numeros, draw.ApuestaGanadora.Numeros),
+                              Shared(bets[i].Estrellas, draw.ApuestaGanadora.Estrellas), draw.FechaSorteo);
             if (c == 0)
                 continue;
             expected.push_back({static_cast<int32_t>(i), draw.FechaSorteo, c, draw.PremioCategoria[c]});
@@ -249,8 +250,8 @@ TEST(CurrentPrizes, EachDrawCostsItsOwnPriceAndTheUsersPriceCountsFrom2016)
     TSorteosEuroMillon sorteos(TGameEdition::Current);
     sorteos.AddSorteo(MakeDraw(DayOf(2016, 9, 23), {1, 2, 3, 4, 5}, {1, 2}));
     sorteos.AddSorteo(MakeDraw(DayOf(2016, 9, 27), {1, 2, 3, 4, 5}, {1, 2}));
-    const auto apuestas = Combination({Bet({10, 20, 30, 40, 50}, {11, 12}),
-                                                      Bet({11, 21, 31, 41, 49}, {10, 12})});
+    const auto apuestas =
+        Combination({Bet({10, 20, 30, 40, 50}, {11, 12}), Bet({11, 21, 31, 41, 49}, {10, 12})});
     TPremiosEuroMillon premios;
     premios.SetApuestas(apuestas.get());
     EXPECT_EQ(premios.ImporteCombinacion(), 40000); // before any run: the classic price

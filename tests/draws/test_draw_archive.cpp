@@ -67,7 +67,8 @@ TEST(DrawArchive, NewestFirstOneDrawPerWholeDay)
     EXPECT_EQ(archive.Sorteo(2).NumeroSorteo, 22);
     EXPECT_EQ(archive.Sorteo(2).FechaSorteo, Day(2004, 2, 20));
 
-    EXPECT_THROW(archive.AddSorteo(MakeDraw(std::numeric_limits<double>::quiet_NaN(), {}, {})), EDrawDateError);
+    EXPECT_THROW(archive.AddSorteo(MakeDraw(std::numeric_limits<double>::quiet_NaN(), {}, {})),
+                 EDrawDateError);
     EXPECT_THROW(archive.AddSorteo(MakeDraw(1e12, {}, {})), EDrawDateError);
     EXPECT_EQ(archive.Count(), 4);
 }
@@ -178,7 +179,9 @@ TEST(DrawArchive, DamagedFilesRaiseTheirErrorsAndKeepWhatWasRead)
             EXPECT_THROW(archive.LoadFromStream(prefix), EReadError) << length;
         EXPECT_FALSE(archive.Busy());
         // Emptied first, then the whole draws before the cut are kept.
-        EXPECT_EQ(archive.Count(), length == bytes.size() - 1 ? 3 : archive.Count() < 3 ? archive.Count() : -1);
+        EXPECT_EQ(archive.Count(), length == bytes.size() - 1 ? 3
+                                   : archive.Count() < 3      ? archive.Count()
+                                                              : -1);
         EXPECT_EQ(archive.IndexOfFecha(Day(2011, 4, 29)), -1);
     }
 
@@ -401,15 +404,16 @@ TEST(DrawArchive, AddingManyAtOnceMatchesAddingOneByOne)
     for (int round = 0; round < 300; ++round) {
         TSorteosEuroMillon bulk, single;
         for (int i = 0; i < static_cast<int>(random() % 4); ++i) {
-            auto held = MakeDraw(Day(2004, 2, 13) + static_cast<double>(random() % 6), {1, 2, 3, 4, 5}, {1, 2}, -i);
+            auto held =
+                MakeDraw(Day(2004, 2, 13) + static_cast<double>(random() % 6), {1, 2, 3, 4, 5}, {1, 2}, -i);
             bulk.AddSorteo(held);
             single.AddSorteo(held);
         }
         std::vector<TSorteoEuroMillonInfo> draws;
         int replaced = 0;
         for (int i = 0; i < static_cast<int>(random() % 10); ++i) {
-            draws.push_back(MakeDraw(Day(2004, 2, 13) + static_cast<double>(random() % 8) + 0.25, {6, 7, 8, 9, 10},
-                                     {3, 4}, i));
+            draws.push_back(MakeDraw(Day(2004, 2, 13) + static_cast<double>(random() % 8) + 0.25,
+                                     {6, 7, 8, 9, 10}, {3, 4}, i));
             replaced += single.IndexOfFecha(draws.back().FechaSorteo) >= 0 ? 1 : 0;
             single.AddSorteo(draws.back());
         }
@@ -419,7 +423,8 @@ TEST(DrawArchive, AddingManyAtOnceMatchesAddingOneByOne)
 
     // A date that is not one stops the adding after the draws before it.
     TSorteosEuroMillon archive;
-    std::vector<TSorteoEuroMillonInfo> draws{MakeDraw(Day(2004, 2, 13), {}, {}, 1), MakeDraw(1e300, {}, {}, 2),
+    std::vector<TSorteoEuroMillonInfo> draws{MakeDraw(Day(2004, 2, 13), {}, {}, 1),
+                                             MakeDraw(1e300, {}, {}, 2),
                                              MakeDraw(Day(2004, 2, 20), {}, {}, 3)};
     EXPECT_THROW(archive.AddSorteos(draws), EDrawDateError);
     ASSERT_EQ(archive.Count(), 1);

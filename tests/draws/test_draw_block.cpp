@@ -19,7 +19,8 @@ TSorteoEuroMillonInfo ExampleDraw()
 
 std::string ExampleBlockHex()
 {
-    std::string hex = "01 02 0C 11 00 00 00 00 20 96 E2 40 10 A8 5E BC 00 00 00 00 00 10 54 2F 5E 00 00 00 00 00 01";
+    std::string hex =
+        "01 02 0C 11 00 00 00 00 20 96 E2 40 10 A8 5E BC 00 00 00 00 00 10 54 2F 5E 00 00 00 00 00 01";
     for (int i = 0; i < 12; ++i)
         hex += " 02 00";
     hex += " 00 01";
@@ -154,7 +155,8 @@ TEST(DrawFile, WrongSignatureTruncationAndGarbageRaiseTheirErrors)
 
 TEST(DrawFile, DatesThatAreNoDayAreRefused)
 {
-    for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300}) {
+    for (double bad :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300}) {
         TSorteoEuroMillonInfo info = ExampleDraw();
         info.FechaSorteo = bad;
         TMemoryStream stream(BlockBytes(info));

@@ -31,7 +31,8 @@ TEST(EnteroDeTexto, SignedDecimalIntegers)
 
 TEST(EnteroDeTexto, AnythingElseIsError42100)
 {
-    for (const char *text : {"abc", "12a", " ", "-", "1 2", "3 ", "2147483648", "-2147483649", "99999999999999999999", "1.5"}) {
+    for (const char *text :
+         {"abc", "12a", " ", "-", "1 2", "3 ", "2147483648", "-2147483649", "99999999999999999999", "1.5"}) {
         try {
             EnteroDeTexto(text);
             ADD_FAILURE() << text;
@@ -64,7 +65,7 @@ TEST(ImporteDeTexto, EitherDecimalSeparator)
 
 TEST(ImporteDeTexto, HyphenIsASeparatorNeverASign)
 {
-    EXPECT_EQ(ImporteDeTexto("-5"), 5000);  // the decimal separator: 0.5
+    EXPECT_EQ(ImporteDeTexto("-5"), 5000); // the decimal separator: 0.5
     EXPECT_EQ(ImporteDeTexto("-500"), 5000000);
     EXPECT_EQ(ImporteDeTexto("1-234"), 12340000);
     EXPECT_EQ(ImporteDeTexto("10-50"), 105000);
@@ -89,9 +90,9 @@ TEST(ParaPremios, HalfTheRevenueTiesToEven)
 {
     EXPECT_EQ(ParaPremios(10000000000), 5000000000);
     EXPECT_EQ(ParaPremios(10005000), 5002500);
-    EXPECT_EQ(ParaPremios(1), 0);  // 0.00005 -> 0.0000
-    EXPECT_EQ(ParaPremios(3), 2);  // 0.00015 -> 0.0002
-    EXPECT_EQ(ParaPremios(5), 2);  // 0.00025 -> 0.0002
+    EXPECT_EQ(ParaPremios(1), 0); // 0.00005 -> 0.0000
+    EXPECT_EQ(ParaPremios(3), 2); // 0.00015 -> 0.0002
+    EXPECT_EQ(ParaPremios(5), 2); // 0.00025 -> 0.0002
 }
 
 TEST(PorcentajesCategoria, AddUpToNinetyFour)
@@ -106,7 +107,7 @@ TEST(PorcentajesCategoria, AddUpToNinetyFour)
 
 TEST(PremioPorAcertante, ShareDividedAmongWinners)
 {
-    const Currency fondo = 10000000000; // 1,000,000.00
+    const Currency fondo = 10000000000;                      // 1,000,000.00
     EXPECT_EQ(PremioPorAcertante(fondo, 1, 3), 1066666667);  // 106,666.6667
     EXPECT_EQ(PremioPorAcertante(fondo, 1, 0), 3200000000);  // 320,000.00
     EXPECT_EQ(PremioPorAcertante(fondo, 12, 0), 2400000000); // 240,000.00
@@ -125,7 +126,9 @@ TEST(PremioPorAcertante, RoundsTiesToEven)
 
 TEST(PremioPorAcertante, HugeFundsDoNotWrap)
 {
-    EXPECT_EQ(PremioPorAcertante(INT64_MAX, 1, 0), DivideRoundingHalfEven(static_cast<__int128>(INT64_MAX) * 32, 100));
-    EXPECT_EQ(PremioPorAcertante(INT64_MAX, 1, 1000), DivideRoundingHalfEven(static_cast<__int128>(INT64_MAX) * 320000, 100LL * 10000 * 1000));
+    EXPECT_EQ(PremioPorAcertante(INT64_MAX, 1, 0),
+              DivideRoundingHalfEven(static_cast<__int128>(INT64_MAX) * 32, 100));
+    EXPECT_EQ(PremioPorAcertante(INT64_MAX, 1, 1000),
+              DivideRoundingHalfEven(static_cast<__int128>(INT64_MAX) * 320000, 100LL * 10000 * 1000));
     EXPECT_THROW(PremioPorAcertante(1, 13, 1), EListError);
 }

@@ -35,9 +35,10 @@ TEST(DrawHistoryCsv, ReadsDrawsSortingNumbersAndExactPrizes)
 
 TEST(DrawHistoryCsv, SkipsAndCountsStarsOutsideOneToNineAndTodaysDrawsApart)
 {
-    TDrawHistory history = Read(Header() + Row("20110506", "1;2;3;4;5", "10;4") +
-                                     Row("29/04/2011", "1;2;3;4;5", "0;3") + Row("22/04/11", "1;2;3;4;5", "1;9") +
-                                     Row("13/05/2011", "1;2;3;4;5", "1;12") + Row("27/05/2011", "1;2;3;4;5", "1;9"));
+    TDrawHistory history =
+        Read(Header() + Row("20110506", "1;2;3;4;5", "10;4") + Row("29/04/2011", "1;2;3;4;5", "0;3") +
+             Row("22/04/11", "1;2;3;4;5", "1;9") + Row("13/05/2011", "1;2;3;4;5", "1;12") +
+             Row("27/05/2011", "1;2;3;4;5", "1;9"));
     EXPECT_EQ(history.Descartados, 2);
     EXPECT_EQ(history.DelJuegoActual, 2);
     ASSERT_EQ(history.Sorteos.size(), 1u);
@@ -56,15 +57,20 @@ TEST(DrawHistoryCsv, MalformedInputNamesTheLine)
     };
     EXPECT_EQ(message(""), "test.csv, line 0: no column names");
     EXPECT_EQ(message("date_de_tirage;boule_1\n"), "test.csv, line 1: column boule_2 missing");
-    EXPECT_EQ(message(Header() + Row("2011-05-06", "1;2;3;4;5", "1;2")), "test.csv, line 2: '2011-05-06' is not a date");
-    EXPECT_EQ(message(Header() + Row("20110231", "1;2;3;4;5", "1;2")), "test.csv, line 2: '20110231' is not a date");
+    EXPECT_EQ(message(Header() + Row("2011-05-06", "1;2;3;4;5", "1;2")),
+              "test.csv, line 2: '2011-05-06' is not a date");
+    EXPECT_EQ(message(Header() + Row("20110231", "1;2;3;4;5", "1;2")),
+              "test.csv, line 2: '20110231' is not a date");
     EXPECT_EQ(message(Header() + Row("20110506", "1;2;3;4;51", "1;2")),
               "test.csv, line 2: the numbers are not five distinct numbers of 1 to 50");
     EXPECT_EQ(message(Header() + Row("20110506", "1;2;3;4;4", "1;2")),
               "test.csv, line 2: the numbers are not five distinct numbers of 1 to 50");
-    EXPECT_EQ(message(Header() + Row("20110506", "1;2;3;4;x", "1;2")), "test.csv, line 2: number 'x' is not a number");
-    EXPECT_EQ(message(Header() + Row("20110506", "1;2;3;4;5", "2;2")), "test.csv, line 2: the two stars are the same");
-    EXPECT_EQ(message(Header() + "2004001;VE;20110506;1;2\n"), "test.csv, line 2: 5 fields, at least 6 expected");
+    EXPECT_EQ(message(Header() + Row("20110506", "1;2;3;4;x", "1;2")),
+              "test.csv, line 2: number 'x' is not a number");
+    EXPECT_EQ(message(Header() + Row("20110506", "1;2;3;4;5", "2;2")),
+              "test.csv, line 2: the two stars are the same");
+    EXPECT_EQ(message(Header() + "2004001;VE;20110506;1;2\n"),
+              "test.csv, line 2: 5 fields, at least 6 expected");
     std::string badPrize = Row("20110506", "1;2;3;4;5", "1;2");
     badPrize.replace(badPrize.find("1,5"), 3, "1,5,5");
     EXPECT_EQ(message(Header() + badPrize), "test.csv, line 2: prize '1,5,5' is not an amount");
@@ -103,7 +109,8 @@ TEST(DrawHistoryCsv, PublishedHistoryReadsWhole)
     EXPECT_EQ(draws.front().Numeros, (std::array<int32_t, 5>{16, 29, 32, 36, 41}));
     EXPECT_EQ(draws.front().Estrellas, (std::array<int32_t, 2>{7, 9}));
     for (size_t i = 0; i < draws.size(); ++i)
-        EXPECT_EQ(NumeroSorteoOficial(draws[i].Fecha), static_cast<int32_t>(i + 1)) << FormatFechaIso(draws[i].Fecha);
+        EXPECT_EQ(NumeroSorteoOficial(draws[i].Fecha), static_cast<int32_t>(i + 1))
+            << FormatFechaIso(draws[i].Fecha);
     const THistoryDraw &last = draws.back();
     EXPECT_EQ(last.Acertantes[1], 1);
     EXPECT_EQ(last.Premios[1], CurrencyFromUnits(28772008));

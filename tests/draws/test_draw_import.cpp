@@ -27,7 +27,8 @@ TEST(DrawImport, HistoryIntoAMissingArchiveAddsEveryDraw)
 {
     TTempFolder folder;
     const std::string csv = folder.Path("history.csv");
-    WriteFileBytes(csv, Header() + Row("20040213", "16;29;32;36;41", "7;9") + Row("20/02/2004", "7;13;39;47;50", "2;5"));
+    WriteFileBytes(csv, Header() + Row("20040213", "16;29;32;36;41", "7;9") +
+                            Row("20/02/2004", "7;13;39;47;50", "2;5"));
     const std::string archive = folder.Path("Sorteos/QOREuroMillonSorteos.emx");
 
     const TImportReport informe = ImportDrawFiles({csv}, archive);
@@ -63,7 +64,7 @@ TEST(DrawImport, DrawFilesAndHistoriesReplaceDaysAlreadyHeld)
     auto sorteos = Load(archive);
     ASSERT_EQ(sorteos->Count(), 2);
     EXPECT_EQ(sorteos->Sorteo(0).NumeroSorteo, 3);
-    EXPECT_EQ(sorteos->Sorteo(1).NumeroSorteo, 1);  // the history's draw replaced number 77
+    EXPECT_EQ(sorteos->Sorteo(1).NumeroSorteo, 1); // the history's draw replaced number 77
     EXPECT_EQ(sorteos->Sorteo(1).ApuestaGanadora.Estrellas, (TEuroMillonNumeros{7, 9}));
 }
 
@@ -81,8 +82,8 @@ TEST(DrawImport, DamagedHistoryReportsBadLinesAndKeepsTheArchive)
     std::string lettered = Row("20040312", "1;2;3;4;5", "1;2");
     lettered.replace(lettered.find(";1;10;"), 6, ";1;xx;");
     const std::string csv = folder.Path("damaged.csv");
-    WriteFileBytes(csv, Header() + good + truncated + "\n" + lettered + Row("20/02/2004", "1;2;3;4;5", "1;2") +
-                            Row("20040227", "1;2;3;4;6", "3;4"));
+    WriteFileBytes(csv, Header() + good + truncated + "\n" + lettered +
+                            Row("20/02/2004", "1;2;3;4;5", "1;2") + Row("20040227", "1;2;3;4;6", "3;4"));
 
     const TImportReport informe = ImportDrawFiles({csv}, archive);
     EXPECT_EQ(informe.Resultado.Anadidos, 2);
@@ -96,8 +97,9 @@ TEST(DrawImport, DamagedHistoryReportsBadLinesAndKeepsTheArchive)
 
     auto sorteos = Load(archive);
     ASSERT_EQ(sorteos->Count(), 3);
-    EXPECT_EQ(sorteos->Sorteo(2).NumeroSorteo, 77);                                        // kept
-    EXPECT_EQ(sorteos->Sorteo(1).ApuestaGanadora.Numeros, (TEuroMillonNumeros{7, 13, 39, 47, 50}));  // first of the day
+    EXPECT_EQ(sorteos->Sorteo(2).NumeroSorteo, 77); // kept
+    EXPECT_EQ(sorteos->Sorteo(1).ApuestaGanadora.Numeros,
+              (TEuroMillonNumeros{7, 13, 39, 47, 50})); // first of the day
 }
 
 TEST(DrawImport, UnreadableFilesAreReportedAndNothingIsSaved)
@@ -114,8 +116,7 @@ TEST(DrawImport, UnreadableFilesAreReportedAndNothingIsSaved)
     const std::string cutDraw = folder.Path("cut.ems");
     WriteFileBytes(cutDraw, DrawFileBytes(MakeDraw(k20Feb2004, {1, 2, 3, 4, 5}, {1, 2})).substr(0, 20));
 
-    const TImportReport informe =
-        ImportDrawFiles({garbage, cutDraw, folder.Path("missing.csv")}, archive);
+    const TImportReport informe = ImportDrawFiles({garbage, cutDraw, folder.Path("missing.csv")}, archive);
     EXPECT_EQ(informe.Leidos, 0);
     ASSERT_EQ(informe.Errores.size(), 3u);
     EXPECT_EQ(informe.Errores[0].Linea, 0);

@@ -19,12 +19,12 @@ TEST(DrawRules, CategoriesAndStarsFollowTheDateOnlyInTodaysGame)
 
 TEST(DrawRules, TuesdaysAreDrawDaysOfTodaysGameFromMay2011)
 {
-    EXPECT_TRUE(EsDiaDeSorteo(TGameEdition::Classic, DayOf(2026, 5, 15)));   // Friday
-    EXPECT_FALSE(EsDiaDeSorteo(TGameEdition::Classic, DayOf(2026, 5, 19)));  // Tuesday
+    EXPECT_TRUE(EsDiaDeSorteo(TGameEdition::Classic, DayOf(2026, 5, 15)));  // Friday
+    EXPECT_FALSE(EsDiaDeSorteo(TGameEdition::Classic, DayOf(2026, 5, 19))); // Tuesday
     EXPECT_TRUE(EsDiaDeSorteo(TGameEdition::Current, DayOf(2026, 5, 19)));
     EXPECT_TRUE(EsDiaDeSorteo(TGameEdition::Current, DayOf(2011, 5, 10)));
-    EXPECT_FALSE(EsDiaDeSorteo(TGameEdition::Current, DayOf(2011, 5, 3)));   // a Tuesday before
-    EXPECT_FALSE(EsDiaDeSorteo(TGameEdition::Current, DayOf(2026, 5, 18)));  // Monday
+    EXPECT_FALSE(EsDiaDeSorteo(TGameEdition::Current, DayOf(2011, 5, 3)));  // a Tuesday before
+    EXPECT_FALSE(EsDiaDeSorteo(TGameEdition::Current, DayOf(2026, 5, 18))); // Monday
     // From a Thursday: the Tuesday before in today's game, the Friday before in the classic one.
     EXPECT_EQ(UltimoDiaDeSorteo(TGameEdition::Current, DayOf(2026, 5, 21) + 0.75), DayOf(2026, 5, 19));
     EXPECT_EQ(UltimoDiaDeSorteo(TGameEdition::Classic, DayOf(2026, 5, 21)), DayOf(2026, 5, 15));

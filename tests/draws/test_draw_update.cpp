@@ -65,7 +65,8 @@ TEST(DrawUpdate, SixthHistoryBringsTheArchiveBackZippedOrPlain)
         EXPECT_EQ(RefusedCount(informe), 0);
         EXPECT_EQ(ReadWholeFile(archives.cut), ReadWholeFile(archives.full));
         EXPECT_EQ(UpdateSummary(informe, total),
-                  "new=10 replaced=" + std::to_string(informe.Resultado.Reemplazados) + " refused=0 total=1947");
+                  "new=10 replaced=" + std::to_string(informe.Resultado.Reemplazados) +
+                      " refused=0 total=1947");
     }
 }
 
@@ -89,7 +90,8 @@ TEST(DrawUpdate, BadDownloadsLeaveTheArchiveByteForByte)
         {"zip cut by 20 bytes", zip.substr(0, zip.size() - 20), kZipAddress, kTextZipDanado},
         {"zip without csv", MakeZip({{"readme.txt", "hello"}}), kZipAddress, kTextZipSinCsv},
         {"csv of another format", MakeZip({{"other.csv", "a;b;c\n1;2;3\n"}}), kZipAddress, kTextOtroFormato},
-        {"plain csv of another format", "date,numbers\n2026-05-22,1 2 3 4 5\n", kCsvAddress, kTextOtroFormato},
+        {"plain csv of another format", "date,numbers\n2026-05-22,1 2 3 4 5\n", kCsvAddress,
+         kTextOtroFormato},
         {"csv without draws", MakeZip({{"euromillions_202002.csv", header}}), kZipAddress, kTextSinSorteos},
         {"over the size", std::string(static_cast<size_t>(kMaxDescargaBytes) + 1, 'x'), kZipAddress,
          kTextDescargaGrande},
@@ -126,9 +128,8 @@ TEST(DrawUpdate, BadLinesAreRefusedAndTheRestTaken)
     // The newest draw loses its date.
     history.replace(history.find("19/05/2026"), 10, "notadate");
     int total = 0;
-    const TImportReport informe =
-        ImportDownload(MakeZip({{"euromillions_202002.csv", history}}), kZipAddress, archive,
-                         TGameEdition::Current, &total);
+    const TImportReport informe = ImportDownload(MakeZip({{"euromillions_202002.csv", history}}), kZipAddress,
+                                                 archive, TGameEdition::Current, &total);
     EXPECT_EQ(RefusedCount(informe), 1);
     EXPECT_EQ(informe.Resultado.Anadidos, total);
     EXPECT_GT(total, 600);

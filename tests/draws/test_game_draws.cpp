@@ -60,7 +60,8 @@ TEST(GameDraws, NoArchiveTakesADrawBeforeTheFirstAndTheClassicOneNoneAfterItsLas
         {TGameEdition::Classic, DayOf(2004, 2, 13), "taken"},
         {TGameEdition::Classic, DayOf(2011, 5, 6), "taken"},
         {TGameEdition::Classic, DayOf(2011, 5, 10),
-         "El sorteo del 10/05/2011 es del juego actual: el juego clásico terminó con el sorteo del 06/05/2011"},
+         "El sorteo del 10/05/2011 es del juego actual: el juego clásico terminó con el sorteo del "
+         "06/05/2011"},
         {TGameEdition::Current, DayOf(2011, 5, 10), "taken"},
         {TGameEdition::Current, DayOf(2026, 5, 19), "taken"},
     };
@@ -75,28 +76,32 @@ TEST(GameDraws, NoArchiveTakesADrawBeforeTheFirstAndTheClassicOneNoneAfterItsLas
 
 TEST(GameDraws, HistoryRowsBeforeTheFirstDrawAreListed)
 {
-    std::istringstream input(Header() + Row("16/02/1990", "1;2;3;4;5", "1;2") + Row("13/02/2004", "1;2;3;4;5", "1;2"));
+    std::istringstream input(Header() + Row("16/02/1990", "1;2;3;4;5", "1;2") +
+                             Row("13/02/2004", "1;2;3;4;5", "1;2"));
     std::vector<TLineaErronea> errores;
     const TDrawHistory history = ReadHistoryCsv(input, "t.csv", errores, TGameEdition::Current);
     ASSERT_EQ(history.Sorteos.size(), 1u);
     ASSERT_EQ(errores.size(), 1u);
-    EXPECT_EQ(errores[0], (TLineaErronea{2, "the draw of 1990-02-16 is before the game's first draw (2004-02-13)"}));
+    EXPECT_EQ(errores[0],
+              (TLineaErronea{2, "the draw of 1990-02-16 is before the game's first draw (2004-02-13)"}));
 }
 
 TEST(GameDraws, ARepeatedDayKeepsTheFirstRowAndASkippedRowTakesNoDay)
 {
     // Line 2 is skipped for its stars, line 3 is the day's draw, line 4
     // repeats it; line 5 has a bad date and line 6 is then that day's draw.
-    std::istringstream input(Header() + Row("20/02/2004", "1;2;3;4;5", "1;10") + Row("20/02/2004", "6;7;8;9;10", "1;2") +
-                             Row("20/02/2004", "11;12;13;14;15", "1;2") + Row("32/02/2004", "1;2;3;4;5", "1;2") +
-                             Row("27/02/2004", "1;2;3;4;5", "1;2"));
+    std::istringstream input(Header() + Row("20/02/2004", "1;2;3;4;5", "1;10") +
+                             Row("20/02/2004", "6;7;8;9;10", "1;2") +
+                             Row("20/02/2004", "11;12;13;14;15", "1;2") +
+                             Row("32/02/2004", "1;2;3;4;5", "1;2") + Row("27/02/2004", "1;2;3;4;5", "1;2"));
     std::vector<TLineaErronea> errores;
     const TDrawHistory history = ReadHistoryCsv(input, "t.csv", errores);
     EXPECT_EQ(history.Descartados, 1);
     ASSERT_EQ(history.Sorteos.size(), 2u);
     EXPECT_EQ(history.Sorteos[0].Numeros[0], 6);
     ASSERT_EQ(errores.size(), 2u);
-    EXPECT_EQ(errores[0], (TLineaErronea{4, "the draw of 2004-02-20 is already listed at line 3, which is kept"}));
+    EXPECT_EQ(errores[0],
+              (TLineaErronea{4, "the draw of 2004-02-20 is already listed at line 3, which is kept"}));
     EXPECT_EQ(errores[1].Linea, 5);
 }
 
@@ -104,7 +109,8 @@ TEST(GameDraws, TheWholeClassicGameAgainstOneDrawGivesTheCombinatorialCounts)
 {
     // 76,275,360 bets, scanned a slice at a time (every bet of one lowest
     // number), against the draw of 13 February 2004.
-    const std::vector<BetMask> draw{SimpleBetMask(std::vector<int32_t>{16, 29, 32, 36, 41}, std::vector<int32_t>{7, 9})};
+    const std::vector<BetMask> draw{
+        SimpleBetMask(std::vector<int32_t>{16, 29, 32, 36, 41}, std::vector<int32_t>{7, 9})};
     std::vector<BetMask> pairs;
     for (int s1 = 1; s1 <= 9; ++s1)
         for (int s2 = s1 + 1; s2 <= 9; ++s2)
@@ -118,7 +124,8 @@ TEST(GameDraws, TheWholeClassicGameAgainstOneDrawGivesTheCombinatorialCounts)
             for (int c = b + 1; c <= 48; ++c)
                 for (int d = c + 1; d <= 49; ++d)
                     for (int e = d + 1; e <= 50; ++e) {
-                        const BetMask numbers = NumberBit(a) | NumberBit(b) | NumberBit(c) | NumberBit(d) | NumberBit(e);
+                        const BetMask numbers =
+                            NumberBit(a) | NumberBit(b) | NumberBit(c) | NumberBit(d) | NumberBit(e);
                         for (BetMask stars : pairs)
                             slice.push_back(numbers | stars);
                     }

@@ -6,7 +6,8 @@
 
 TEST(PrizeCategories, RowsInTheGamesOrder)
 {
-    const char *expected[] = {"5+2", "5+1", "5+0", "4+2", "4+1", "4+0", "3+2", "3+1", "2+2", "3+0", "1+2", "2+1"};
+    const char *expected[] = {"5+2", "5+1", "5+0", "4+2", "4+1", "4+0",
+                              "3+2", "3+1", "2+2", "3+0", "1+2", "2+1"};
     for (int c = 1; c <= kNumCategorias; ++c) {
         EXPECT_EQ(CategoriaTexto(c), expected[c - 1]);
         const TCategoriaPremio &row = CategoriasPremio[static_cast<size_t>(c - 1)];
@@ -39,9 +40,9 @@ TEST(Currency, FormatsWithGroupingAndTwoDecimals)
     EXPECT_EQ(FormatCurrency(12345000), "1,234.50");
     EXPECT_EQ(FormatCurrency(-200000), "-20.00");
     EXPECT_EQ(FormatCurrency(CurrencyFromUnits(28772008)), "28,772,008.00");
-    EXPECT_EQ(FormatCurrency(125), "0.01");  // 0.0125 rounds half away from zero
+    EXPECT_EQ(FormatCurrency(125), "0.01"); // 0.0125 rounds half away from zero
     EXPECT_EQ(FormatCurrency(-125), "-0.01");
-    EXPECT_EQ(FormatCurrency(-49), "0.00");  // no minus on a zero shown
+    EXPECT_EQ(FormatCurrency(-49), "0.00"); // no minus on a zero shown
     EXPECT_EQ(FormatCurrency(INT64_MIN), "-922,337,203,685,477.58");
     EXPECT_EQ(FormatCurrency(INT64_MAX), "922,337,203,685,477.58");
 }
@@ -59,7 +60,8 @@ TEST(Currency, ParsesPublishedAmountsExactly)
     EXPECT_EQ(amount, -1);
     ASSERT_TRUE(ParseCurrency("922337203685477,5807", amount));
     EXPECT_EQ(amount, INT64_MAX);
-    for (const char *bad : {"", "-", ",", "1,2,3", "1.23456", "12a", "922337203685477,5808", "1e5", "9 9,9 9"})
+    for (const char *bad :
+         {"", "-", ",", "1,2,3", "1.23456", "12a", "922337203685477,5808", "1e5", "9 9,9 9"})
         EXPECT_FALSE(ParseCurrency(bad, amount)) << bad;
 }
 

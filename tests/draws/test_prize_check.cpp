@@ -1,9 +1,9 @@
 #include "draws/draw_archive.h"
 #include "draws/prize_check.h"
-#include "prize_test_support.h"
 #include "draws_test_support.h"
 #include "model/euromillon_apuestas.h"
 #include "prize_reference.h"
+#include "prize_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -35,21 +35,21 @@ TEST(PrizeCheck, CategoriesOfTheDocumentedCases)
     TSorteosEuroMillon sorteos;
     sorteos.AddSorteo(PricedDraw(38065, {3, 14, 22, 35, 48}, {2, 9}));
     TEuroMillonApuestas apuestas;
-    Append(apuestas, Mask({3, 14, 22, 35, 48}, {2, 9}));  // 5+2
-    Append(apuestas, Mask({3, 14, 22, 35, 47}, {2, 5}));  // 4+1
-    Append(apuestas, Mask({3, 14, 1, 2, 4}, {2, 9}));     // 2+2
-    Append(apuestas, Mask({3, 14, 22, 1, 2}, {1, 5}));    // 3+0
-    Append(apuestas, Mask({3, 14, 1, 2, 4}, {1, 5}));     // 2+0: nothing
-    Append(apuestas, Mask({3, 1, 2, 4, 5}, {2, 5}));      // 1+1: nothing
-    Append(apuestas, Mask({3, 1, 2, 4, 5}, {2, 9}));      // 1+2
-    Append(apuestas, Mask({3, 14, 1, 2, 4}, {1, 9}));     // 2+1
+    Append(apuestas, Mask({3, 14, 22, 35, 48}, {2, 9})); // 5+2
+    Append(apuestas, Mask({3, 14, 22, 35, 47}, {2, 5})); // 4+1
+    Append(apuestas, Mask({3, 14, 1, 2, 4}, {2, 9}));    // 2+2
+    Append(apuestas, Mask({3, 14, 22, 1, 2}, {1, 5}));   // 3+0
+    Append(apuestas, Mask({3, 14, 1, 2, 4}, {1, 5}));    // 2+0: nothing
+    Append(apuestas, Mask({3, 1, 2, 4, 5}, {2, 5}));     // 1+1: nothing
+    Append(apuestas, Mask({3, 1, 2, 4, 5}, {2, 9}));     // 1+2
+    Append(apuestas, Mask({3, 14, 1, 2, 4}, {1, 9}));    // 2+1
 
     TPremiosEuroMillon premios;
     premios.SetApuestas(&apuestas);
     premios.Procesar(sorteos);
     std::vector<TApuestaPremiada> expected{
-        {0, 38065, 1, CurrencyFromUnits(1)},  {1, 38065, 5, CurrencyFromUnits(5)},
-        {2, 38065, 9, CurrencyFromUnits(9)},  {3, 38065, 10, CurrencyFromUnits(10)},
+        {0, 38065, 1, CurrencyFromUnits(1)},   {1, 38065, 5, CurrencyFromUnits(5)},
+        {2, 38065, 9, CurrencyFromUnits(9)},   {3, 38065, 10, CurrencyFromUnits(10)},
         {6, 38065, 11, CurrencyFromUnits(11)}, {7, 38065, 12, CurrencyFromUnits(12)},
     };
     EXPECT_EQ(Hits(premios), expected);
@@ -67,7 +67,7 @@ TEST(PrizeCheck, HitsAreListedBetByBetNewestDrawFirst)
     TSorteoEuroMillonInfo later = MakeDraw(38072, {3, 14, 22, 35, 48}, {2, 8}); // prize table left at 0
     sorteos.AddSorteo(later);
     TEuroMillonApuestas apuestas;
-    Append(apuestas, Mask({1, 2, 3, 4, 5}, {1, 3}));     // nothing
+    Append(apuestas, Mask({1, 2, 3, 4, 5}, {1, 3})); // nothing
     Append(apuestas, Mask({3, 14, 22, 35, 48}, {2, 9}));
     TPremiosEuroMillon premios;
     premios.SetApuestas(&apuestas);
@@ -170,9 +170,9 @@ TEST(PrizeCheck, AgreesWithThePlainCheck)
     TSorteosEuroMillon sorteos;
     for (size_t j = 0; j < draws.size(); ++j) {
         // Newest first: draw j is the one j weeks before the newest.
-        TSorteoEuroMillonInfo info = MakeDraw(40669 - 7.0 * static_cast<double>(j),
-                                              {draws[j].Numeros.begin(), draws[j].Numeros.end()},
-                                              {draws[j].Estrellas.begin(), draws[j].Estrellas.end()});
+        TSorteoEuroMillonInfo info =
+            MakeDraw(40669 - 7.0 * static_cast<double>(j), {draws[j].Numeros.begin(), draws[j].Numeros.end()},
+                     {draws[j].Estrellas.begin(), draws[j].Estrellas.end()});
         for (int c = 1; c <= kNumCategorias; ++c)
             info.PremioCategoria[c] = static_cast<Currency>(random() % 100000000);
         sorteos.AddSorteo(info);
@@ -210,7 +210,8 @@ TEST(PrizeCheck, AgreesWithThePlainCheck)
     ASSERT_EQ(walked.size(), expected.size());
     for (size_t size : {size_t{1}, size_t{7}, size_t{1000}})
         for (size_t first = 0; first <= walked.size(); first += size * 13 + 1) {
-            const std::vector<TApuestaPremiada> page = premios.GetPremiadas(static_cast<int64_t>(first), size);
+            const std::vector<TApuestaPremiada> page =
+                premios.GetPremiadas(static_cast<int64_t>(first), size);
             ASSERT_EQ(page.size(), std::min(size, walked.size() - first));
             for (size_t k = 0; k < page.size(); ++k)
                 ASSERT_EQ(page[k], walked[first + k]) << first << "+" << k;

@@ -22,7 +22,8 @@ void FillBets(TEuroMillonApuestas &apuestas, int count)
     std::vector<BetMask> masks;
     masks.push_back(SimpleBetMask(std::vector<int32_t>{3, 14, 22, 35, 48}, std::vector<int32_t>{2, 9}));
     for (int k = 1; k < count; ++k)
-        masks.push_back(SimpleBetMask(std::vector<int32_t>{40, 41, 42, 43, 44 + k % 6}, std::vector<int32_t>{5, 6}));
+        masks.push_back(
+            SimpleBetMask(std::vector<int32_t>{40, 41, 42, 43, 44 + k % 6}, std::vector<int32_t>{5, 6}));
     apuestas.AppendMasks(masks.data(), masks.size());
 }
 
@@ -39,9 +40,9 @@ TEST(UltimoViernes, FridayItselfOrTheFridayBefore)
 {
     EXPECT_EQ(UltimoViernes(Day(2004, 2, 13)), Day(2004, 2, 13));
     EXPECT_EQ(UltimoViernes(Day(2004, 2, 13) + 0.75), Day(2004, 2, 13));
-    EXPECT_EQ(UltimoViernes(Day(2004, 2, 19)), Day(2004, 2, 13));  // Thursday
-    EXPECT_EQ(UltimoViernes(Day(2004, 2, 14)), Day(2004, 2, 13));  // Saturday
-    EXPECT_EQ(UltimoViernes(Day(2026, 1, 1)), Day(2025, 12, 26));  // across a year
+    EXPECT_EQ(UltimoViernes(Day(2004, 2, 19)), Day(2004, 2, 13)); // Thursday
+    EXPECT_EQ(UltimoViernes(Day(2004, 2, 14)), Day(2004, 2, 13)); // Saturday
+    EXPECT_EQ(UltimoViernes(Day(2026, 1, 1)), Day(2025, 12, 26)); // across a year
     const double today = UltimoViernes();
     EXPECT_EQ(DiaDeLaSemana(today), 5);
     EXPECT_EQ(today, DiaEntero(today));
@@ -80,7 +81,7 @@ TEST(BeneficioRango, CostGrowsWithTheDrawsOfTheRange)
     EXPECT_EQ(rango.Coste, CurrencyFromUnits(40));
     EXPECT_EQ(rango.Premios, CurrencyFromUnits(30));
     EXPECT_EQ(rango.Beneficio, CurrencyFromUnits(-10));
-    EXPECT_EQ(rango.Porcentaje, -250000);  // -25.00 %
+    EXPECT_EQ(rango.Porcentaje, -250000); // -25.00 %
 }
 
 TEST(BeneficioRango, EmptyCombinationHasNoPercentage)

@@ -31,8 +31,8 @@ TEST(SimpleBetMask, DropsWhatABetWouldRefuse)
     std::vector<int32_t> numbers{3, 3, 0, 51, 14, 22, 35, 48, 49};
     std::vector<int32_t> stars{10, 2, 9, 5};
     BetMask mask = SimpleBetMask(numbers, stars);
-    EXPECT_EQ(mask, NumberBit(3) | NumberBit(14) | NumberBit(22) | NumberBit(35) | NumberBit(48) | StarBit(2) |
-                        StarBit(9));
+    EXPECT_EQ(mask, NumberBit(3) | NumberBit(14) | NumberBit(22) | NumberBit(35) | NumberBit(48) |
+                        StarBit(2) | StarBit(9));
     EXPECT_EQ(SimpleBetMask({}, {}), 0u);
 }
 
@@ -82,7 +82,8 @@ TEST(PrizeScan, EmptyInputsAndBadIndexes)
     TPrizeScan scan;
     scan.Run({}, {SimpleBetMask(std::vector<int32_t>{1, 2, 3, 4, 5}, std::vector<int32_t>{1, 2})});
     EXPECT_EQ(scan.Count(), 0u);
-    const std::vector<BetMask> one{SimpleBetMask(std::vector<int32_t>{1, 2, 3, 4, 5}, std::vector<int32_t>{1, 2})};
+    const std::vector<BetMask> one{
+        SimpleBetMask(std::vector<int32_t>{1, 2, 3, 4, 5}, std::vector<int32_t>{1, 2})};
     scan.Run(one, {});
     EXPECT_EQ(scan.Count(), 0u);
     EXPECT_THROW(scan.Hit(0), EListError);

@@ -24,8 +24,8 @@ protected:
     std::string PathOf(const std::string &name) const { return (folder_ / name).string(); }
     size_t FilesInFolder() const
     {
-        return static_cast<size_t>(
-            std::distance(std::filesystem::directory_iterator(folder_), std::filesystem::directory_iterator()));
+        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder_),
+                                                 std::filesystem::directory_iterator()));
     }
 
     TTempFolder temp_{"qor-exchange"};

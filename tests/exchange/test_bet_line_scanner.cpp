@@ -108,7 +108,12 @@ TEST(BetLineScanner, NumberTooLargeForAnIntegerIsRefused)
 
 TEST(BetLineScanner, BytesOutsideAsciiSeparateNumbers)
 {
-    ExpectBet("1\xC3\xA9" "2\xE2\x82\xAC" "3\x80" "4\xFF" "5 6 7", "01.02.03.04.05-06.07");
+    ExpectBet("1\xC3\xA9"
+              "2\xE2\x82\xAC"
+              "3\x80"
+              "4\xFF"
+              "5 6 7",
+              "01.02.03.04.05-06.07");
 }
 
 TEST(BetLineScanner, PiecesOfAnySizeGiveTheSameResult)

@@ -1,8 +1,8 @@
 #include "exchange/bet_text_reader.h"
 
 #include "exchange_test_support.h"
-#include "model/combination_helpers.h"
 #include "framework/abort_error.h"
+#include "model/combination_helpers.h"
 #include "model/exception.h"
 #include "model/memory_stream.h"
 

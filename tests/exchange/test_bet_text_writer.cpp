@@ -51,8 +51,13 @@ TEST(BetTextWriter, TabAndBlankSeparators)
 
 TEST(BetTextWriter, SeparatorsAreWrittenInWindows1252)
 {
-    EXPECT_EQ(ToHex(Written({BetOf("01.02.03.04.05-06.07")}, "\xC3\xA9", "\xE2\x82\xAC")),
-              ToHex("01\xE9" "02\xE9" "03\xE9" "04\xE9" "05\x80" "06\xE9" "07\r\n"));
+    EXPECT_EQ(ToHex(Written({BetOf("01.02.03.04.05-06.07")}, "\xC3\xA9", "\xE2\x82\xAC")), ToHex("01\xE9"
+                                                                                                 "02\xE9"
+                                                                                                 "03\xE9"
+                                                                                                 "04\xE9"
+                                                                                                 "05\x80"
+                                                                                                 "06\xE9"
+                                                                                                 "07\r\n"));
 }
 
 TEST(ExportSeparator, TabWordInAnyCaseIsOneTab)
@@ -82,7 +87,8 @@ TEST(ExportSeparator, EmptyTextWritesOneBlank)
     const TExportSeparator separator = PrepareExportSeparator("");
     EXPECT_EQ(separator.text, "");
     EXPECT_EQ(separator.value, " ");
-    EXPECT_EQ(Written({BetOf("03.15.27.41.50-02.09")}, Prepared(""), Prepared("")), "03 15 27 41 50 02 09\r\n");
+    EXPECT_EQ(Written({BetOf("03.15.27.41.50-02.09")}, Prepared(""), Prepared("")),
+              "03 15 27 41 50 02 09\r\n");
 }
 
 TEST(BetTextWriter, ProgramSeparatorsComeBackAfterWritingAndAfterAFailure)
@@ -163,7 +169,8 @@ TEST_P(RoundTrip, HundredThousandBetsComeBackInOrder)
     TEuroMillonApuestas original;
     original.AppendMasks(bets.data(), bets.size());
     const std::string path = PathOf("round.txt");
-    WriteBetTextFile(path, original.Masks(), Prepared(std::get<0>(GetParam())), Prepared(std::get<1>(GetParam())));
+    WriteBetTextFile(path, original.Masks(), Prepared(std::get<0>(GetParam())),
+                     Prepared(std::get<1>(GetParam())));
 
     TEuroMillonApuestas imported;
     const TBetTextCounts counts = ImportBetTextFile(path, imported);

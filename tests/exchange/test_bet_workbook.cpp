@@ -1,8 +1,8 @@
 #include "exchange/bet_workbook.h"
 
 #include "exchange_test_support.h"
-#include "model/combination_helpers.h"
 #include "framework/abort_error.h"
+#include "model/combination_helpers.h"
 #include "model/exception.h"
 
 #include <gtest/gtest.h>
@@ -34,14 +34,14 @@ TEST(SheetName, KeepsTheFirstThirtyCharacters)
 TEST_F(BetWorkbookTest, ThreeBetsReadBackByARealReader)
 {
     const std::string path = PathOf("navidad.xlsx");
-    WriteBetWorkbook(path, SheetNameFor("Sorteo de Navidad 2024!"),
-                     {BetOf("03.15.27.41.50-02.09"), BetOf("01.02.03.04.05-06.07"), BetOf("10.20.30.40.49-01.08")});
-    EXPECT_EQ(RunPython(kDumpWorkbook, path),
-              "sheets ['SorteodeNavidad2024']\n"
-              "extent A1:G3 3 7\n"
-              "int:3 int:15 int:27 int:41 int:50 int:2 int:9\n"
-              "int:1 int:2 int:3 int:4 int:5 int:6 int:7\n"
-              "int:10 int:20 int:30 int:40 int:49 int:1 int:8\n");
+    WriteBetWorkbook(
+        path, SheetNameFor("Sorteo de Navidad 2024!"),
+        {BetOf("03.15.27.41.50-02.09"), BetOf("01.02.03.04.05-06.07"), BetOf("10.20.30.40.49-01.08")});
+    EXPECT_EQ(RunPython(kDumpWorkbook, path), "sheets ['SorteodeNavidad2024']\n"
+                                              "extent A1:G3 3 7\n"
+                                              "int:3 int:15 int:27 int:41 int:50 int:2 int:9\n"
+                                              "int:1 int:2 int:3 int:4 int:5 int:6 int:7\n"
+                                              "int:10 int:20 int:30 int:40 int:49 int:1 int:8\n");
     EXPECT_EQ(FilesInFolder(), 1u) << "no temporary file left behind";
 }
 
@@ -78,8 +78,9 @@ TEST_F(BetWorkbookTest, MoreBetsThanASheetHoldsIsRefusedBeforeWriting)
         WriteBetWorkbook(path, "Hoja", bets);
         FAIL() << "no error";
     } catch (const EWriteError &error) {
-        EXPECT_EQ(error.Message(),
-                  "Una hoja de cálculo admite como máximo 1048576 filas y la combinación tiene 1048577 apuestas");
+        EXPECT_EQ(
+            error.Message(),
+            "Una hoja de cálculo admite como máximo 1048576 filas y la combinación tiene 1048577 apuestas");
     }
     EXPECT_EQ(FilesInFolder(), 0u);
 }
@@ -102,7 +103,8 @@ TEST_F(BetWorkbookTest, ProgressReachesTheEndAndItsErrorLeavesNoFile)
     EXPECT_EQ(reports.back(), (std::pair<uint64_t, uint64_t>(10, 10)));
 
     WriteFileBytes(path, "old");
-    EXPECT_THROW(WriteBetWorkbook(path, "Hoja", RandomBets(10), [](uint64_t, uint64_t) { throw EAbort(); }), EAbort);
+    EXPECT_THROW(WriteBetWorkbook(path, "Hoja", RandomBets(10), [](uint64_t, uint64_t) { throw EAbort(); }),
+                 EAbort);
     EXPECT_EQ(FileBytes(path), "old");
     EXPECT_EQ(FilesInFolder(), 1u);
 }

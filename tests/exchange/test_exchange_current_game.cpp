@@ -68,7 +68,8 @@ TEST(LineScannerCurrentGame, TheStreamingReaderKeepsTheGameOnEveryLine)
     TMemoryStream stream(std::string("1 2 3 4 5 10 11\r\n6 7 8 9 10 12 1\r\n1 2 3 4 5 13 2\n"));
     std::vector<BetMask> bets;
     const TBetTextCounts counts = ReadBetText(
-        stream, [&](const BetMask *found, size_t count) { bets.insert(bets.end(), found, found + count); }, {}, 12);
+        stream, [&](const BetMask *found, size_t count) { bets.insert(bets.end(), found, found + count); },
+        {}, 12);
     EXPECT_EQ(counts.lines, 3);
     EXPECT_EQ(counts.Of(TLineClass::Error), 1);
     EXPECT_EQ(bets, (std::vector<BetMask>{BetOf("01.02.03.04.05-10.11"), BetOf("06.07.08.09.10-01.12")}));
@@ -113,9 +114,8 @@ TEST_F(ExchangeCurrentGameTest, WorkbookHoldsStarsTenToTwelve)
 {
     const std::string path = PathOf("actual.xlsx");
     WriteBetWorkbook(path, "Actual", {BetOf("01.02.03.04.05-10.12"), BetOf("06.07.08.09.11-03.11")});
-    EXPECT_EQ(RunPython(kDumpWorkbook, path),
-              "sheets ['Actual']\n"
-              "extent A1:G2 2 7\n"
-              "int:1 int:2 int:3 int:4 int:5 int:10 int:12\n"
-              "int:6 int:7 int:8 int:9 int:11 int:3 int:11\n");
+    EXPECT_EQ(RunPython(kDumpWorkbook, path), "sheets ['Actual']\n"
+                                              "extent A1:G2 2 7\n"
+                                              "int:1 int:2 int:3 int:4 int:5 int:10 int:12\n"
+                                              "int:6 int:7 int:8 int:9 int:11 int:3 int:11\n");
 }

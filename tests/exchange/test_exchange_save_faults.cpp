@@ -25,15 +25,15 @@ std::vector<BetMask> SomeBets(int count)
 TEST(ExchangeSaveFaults, CutTextExportsKeepThePreviousFile)
 {
     const std::vector<BetMask> bets = SomeBets(200);
-    ExpectFailedSavesKeepThePreviousFile("bets.txt", [&](const std::string &path) {
-        WriteBetTextFile(path, bets, ".", "-");
-    });
+    ExpectFailedSavesKeepThePreviousFile(
+        "bets.txt", [&](const std::string &path) { WriteBetTextFile(path, bets, ".", "-"); });
 }
 
 TEST(ExchangeSaveFaults, EveryRefusedTextByteIsAWriteError)
 {
     const std::vector<BetMask> bets = SomeBets(50);
-    ExpectWriteErrorsAtEveryByte("text export", [&](TStream &stream) { WriteBetText(stream, bets, " ", " - "); });
+    ExpectWriteErrorsAtEveryByte("text export",
+                                 [&](TStream &stream) { WriteBetText(stream, bets, " ", " - "); });
 }
 
 // A whole container: it ends with the end record of a zip archive without a
@@ -52,5 +52,6 @@ TEST(ExchangeSaveFaults, CutWorkbookExportsKeepThePreviousFile)
 {
     const std::vector<BetMask> bets = SomeBets(300);
     ExpectFailedSavesKeepThePreviousFile(
-        "bets.xlsx", [&](const std::string &path) { WriteBetWorkbook(path, "QOREuromillon", bets); }, WholeWorkbook);
+        "bets.xlsx", [&](const std::string &path) { WriteBetWorkbook(path, "QOREuromillon", bets); },
+        WholeWorkbook);
 }

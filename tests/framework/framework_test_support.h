@@ -1,8 +1,8 @@
 #pragma once
 
+#include "support/file_bytes.h"
 #include "support/hex_bytes.h"
 #include "support/temp_folder.h"
-#include "support/file_bytes.h"
 
 #include <string>
 
@@ -57,7 +57,7 @@ protected:
 
     TTempFolder temp_{"qor-framework"};
     std::filesystem::path folder_ = temp_.Root();
-    std::vector<bool> answers_;           // next answers to Yes/No questions (Yes when none left)
-    std::vector<std::string> questions_;  // "caption|text" of each question asked
-    std::vector<std::string> errors_;     // "caption|text" of each error box
+    std::vector<bool> answers_;          // next answers to Yes/No questions (Yes when none left)
+    std::vector<std::string> questions_; // "caption|text" of each question asked
+    std::vector<std::string> errors_;    // "caption|text" of each error box
 };

@@ -53,23 +53,22 @@ TEST(LanguageCheck, ReportsEveryKindOfDifference)
     TLanguageTable::Entries entries = BuiltinEntries();
     entries.erase(50004);
     entries[1] = "unknown";
-    entries[41701] = "Step %s";                                  // "Paso %d"
-    entries[41645] = "%d of %d found";                           // three line breaks lost
-    entries[42402] = "Automatic ticket";                         // "&" lost
-    entries[41120] = "Bets (*.aem)|*.aem";                       // filter parts lost
-    entries[41001] = "&New combination";                         // trailing blank lost
+    entries[41701] = "Step %s";            // "Paso %d"
+    entries[41645] = "%d of %d found";     // three line breaks lost
+    entries[42402] = "Automatic ticket";   // "&" lost
+    entries[41120] = "Bets (*.aem)|*.aem"; // filter parts lost
+    entries[41001] = "&New combination";   // trailing blank lost
     entries[41002] = "";
     const auto table = TLanguageTable::Parse(TLanguageTable::Format(entries));
     ASSERT_TRUE(table);
-    EXPECT_EQ(Describe(CheckLanguageTable(*table)),
-              "41001: leading or trailing blank differs\n"
-              "41002: empty text\n"
-              "41120: number of filter parts (|) differs\n"
-              "41645: number of line breaks differs\n"
-              "41701: placeholders differ from the Spanish text\n"
-              "42402: number of accelerators (&) differs\n"
-              "50004: missing\n"
-              "1: not a text of the program\n");
+    EXPECT_EQ(Describe(CheckLanguageTable(*table)), "41001: leading or trailing blank differs\n"
+                                                    "41002: empty text\n"
+                                                    "41120: number of filter parts (|) differs\n"
+                                                    "41645: number of line breaks differs\n"
+                                                    "41701: placeholders differ from the Spanish text\n"
+                                                    "42402: number of accelerators (&) differs\n"
+                                                    "50004: missing\n"
+                                                    "1: not a text of the program\n");
 }
 
 class ShippedLanguage : public ::testing::TestWithParam<const char *> {};

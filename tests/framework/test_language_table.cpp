@@ -38,7 +38,7 @@ TEST(LanguageTable, AcceptsByteOrderMarkAndWindowsLineEnds)
     const auto table = TLanguageTable::Parse("\xEF\xBB\xBFQOR-EuroMillon language 1\r\n"
                                              "# Español\r\n"
                                              "41910 \"Español\"\r\n"
-                                             "41911 \"Inglés\"");  // no final line end
+                                             "41911 \"Inglés\""); // no final line end
     ASSERT_TRUE(table);
     EXPECT_EQ(*table->Find(41910), "Español");
     EXPECT_EQ(*table->Find(41911), "Inglés");
@@ -60,7 +60,7 @@ TEST(LanguageTable, RefusesFilesThatAreNotAStringTable)
         "qor-euromillon language 1\n",
         " QOR-EuroMillon language 1\n",
         "41001 \"a\"\nQOR-EuroMillon language 1\n",
-        "MZ\x90\x00\x03\x00\x00\x00",  // a Windows library is no string table here
+        "MZ\x90\x00\x03\x00\x00\x00", // a Windows library is no string table here
     };
     for (const char *content : bad) {
         std::string fault;
@@ -74,26 +74,26 @@ TEST(LanguageTable, RefusesMalformedEntries)
     const char *const bad[] = {
         "41001\n",
         "41001 a\n",
-        "41001\"a\"\n",           // no blank before the text
-        "41001 \"a\n",            // closing quote missing
-        "41001 \"a\" b\n",        // text after the closing quote
-        "41001 \"a\"\"b\"\n",     // an unescaped quote inside
-        "41001 \"a\\x41\"\n",     // unknown escape
-        "41001 \"a\\\n",          // escape at the end of the line
+        "41001\"a\"\n",       // no blank before the text
+        "41001 \"a\n",        // closing quote missing
+        "41001 \"a\" b\n",    // text after the closing quote
+        "41001 \"a\"\"b\"\n", // an unescaped quote inside
+        "41001 \"a\\x41\"\n", // unknown escape
+        "41001 \"a\\\n",      // escape at the end of the line
         "-1 \"a\"\n",
         "+1 \"a\"\n",
         "0x10 \"a\"\n",
         "65536 \"a\"\n",
         "99999999999999999999999 \"a\"\n",
         "\"a\"\n",
-        "41001 \"a\rb\"\n",       // a raw carriage return inside the text
-        "41001 \"a\x01\"\n",      // a raw control character
-        "41001 \"caf\xE9\"\n",    // Windows-1252, not UTF-8
-        "41001 \"\xC3\"\n",       // UTF-8 sequence cut short
-        "41001 \"\xC0\xAF\"\n",   // overlong form
-        "41001 \"\xED\xA0\x80\"\n",  // surrogate
-        "41001 \"\xF4\x90\x80\x80\"\n",  // past U+10FFFF
-        "# \xFF comment\n",       // comments must be UTF-8 too
+        "41001 \"a\rb\"\n",             // a raw carriage return inside the text
+        "41001 \"a\x01\"\n",            // a raw control character
+        "41001 \"caf\xE9\"\n",          // Windows-1252, not UTF-8
+        "41001 \"\xC3\"\n",             // UTF-8 sequence cut short
+        "41001 \"\xC0\xAF\"\n",         // overlong form
+        "41001 \"\xED\xA0\x80\"\n",     // surrogate
+        "41001 \"\xF4\x90\x80\x80\"\n", // past U+10FFFF
+        "# \xFF comment\n",             // comments must be UTF-8 too
     };
     for (const char *entry : bad) {
         std::string fault;
@@ -130,7 +130,7 @@ TEST(LanguageTable, EveryPrefixOfAFileIsRefusedOrGivesCompleteEntries)
 
 TEST(LanguageTable, CutsLongTextsToCharactersNeverInsideASequence)
 {
-    const std::string euro = "\xE2\x82\xAC";  // three bytes
+    const std::string euro = "\xE2\x82\xAC"; // three bytes
     std::string text;
     for (int i = 0; i < 1100; ++i)
         text += euro;
@@ -146,7 +146,10 @@ TEST(LanguageTable, Utf8PrefixCountsCharacters)
     EXPECT_EQ(Utf8Prefix("ñandú", 4), "ñand");
     EXPECT_EQ(Utf8Prefix("ñandú", 5), "ñandú");
     EXPECT_EQ(Utf8Prefix("ñandú", 50), "ñandú");
-    EXPECT_EQ(Utf8Prefix("a\xF0\x9F\x8E\xB2" "b", 2), "a\xF0\x9F\x8E\xB2");
+    EXPECT_EQ(Utf8Prefix("a\xF0\x9F\x8E\xB2"
+                         "b",
+                         2),
+              "a\xF0\x9F\x8E\xB2");
     EXPECT_EQ(Utf8Prefix("", 3), "");
     EXPECT_EQ(Utf8Prefix("abc", 0), "");
 }
@@ -174,7 +177,7 @@ TEST(LanguageTable, RefusesMissingFoldersAndEndlessFiles)
     EXPECT_NE(fault.find("cannot open"), std::string::npos);
     EXPECT_FALSE(TLanguageTable::LoadFile(::testing::TempDir(), &fault));
     if (std::filesystem::exists("/dev/zero")) {
-        EXPECT_FALSE(TLanguageTable::LoadFile("/dev/zero"));  // refused at the limit, not read forever
+        EXPECT_FALSE(TLanguageTable::LoadFile("/dev/zero")); // refused at the limit, not read forever
     }
 }
 

@@ -11,7 +11,7 @@ TEST(Localize, BuiltInTableAnswersWithoutALanguage)
     TLocalize localize;
     EXPECT_FALSE(localize.Loaded());
     EXPECT_EQ(localize.GetText(50004), "Cancelar");
-    EXPECT_EQ(localize.GetText(41058), "");  // a gap inside an area
+    EXPECT_EQ(localize.GetText(41058), ""); // a gap inside an area
     EXPECT_EQ(localize.GetText(0), "");
     EXPECT_EQ(localize.GetText(65535), "");
     EXPECT_EQ(localize.GetText(40001), "Máximo %d números en el bloque");
@@ -25,7 +25,7 @@ TEST(Localize, LoadedLanguageReplacesTheBuiltInTableWithoutFallBack)
     EXPECT_TRUE(localize.Loaded());
     EXPECT_EQ(localize.GetText(50004), "Cancel");
     EXPECT_EQ(localize.GetText(50003), "OK");
-    EXPECT_EQ(localize.GetText(50001), "");  // built-in has "¿Continuar?"; no fall-back
+    EXPECT_EQ(localize.GetText(50001), ""); // built-in has "¿Continuar?"; no fall-back
 
     localize.UnloadLanguage();
     EXPECT_FALSE(localize.Loaded());
@@ -48,7 +48,7 @@ TEST(Localize, FailedLoadLeavesTheBuiltInTableActive)
     EXPECT_FALSE(localize.LoadLanguage(broken.Path()));
     EXPECT_EQ(localize.GetText(50004), "Cancelar");
 
-    EXPECT_FALSE(localize.LoadLanguage(::testing::TempDir()));  // a folder
+    EXPECT_FALSE(localize.LoadLanguage(::testing::TempDir())); // a folder
     EXPECT_FALSE(localize.LoadLanguage(""));
     EXPECT_EQ(localize.GetText(50004), "Cancelar");
 }
@@ -74,7 +74,7 @@ TEST(Localize, LongTextIsCutToItsFirst1023Characters)
     TLocalize localize;
     ASSERT_TRUE(localize.LoadLanguage(file.Path()));
     const std::string cut = localize.GetText(41001);
-    EXPECT_EQ(cut, text.substr(0, 511 * 3 + 1));  // 511 "aé" pairs and one "a"
+    EXPECT_EQ(cut, text.substr(0, 511 * 3 + 1)); // 511 "aé" pairs and one "a"
 }
 
 TEST(Localize, OneLocalizerForTheProgram)
@@ -121,8 +121,9 @@ TEST(BuiltinTexts, TextsKeepBlanksLineBreaksAndQuotes)
     EXPECT_EQ(BuiltinText(41520), " Tipo de Reducción aplicada: ");
     EXPECT_EQ(BuiltinText(42251), "   no se encuentran en la combinación, esto puede");
     EXPECT_EQ(BuiltinText(41091), "Se pegarán %d apuesta/s del portapapeles \r\n \r\n¿Continuar?");
-    EXPECT_EQ(BuiltinText(41511), "Las condiciones permiten \"filtrar\" sólamente aquellas apuestas que cumplen "
-                                  "unos requisitos concretos, ayudando así a disminuir las apuestas resultantes.");
+    EXPECT_EQ(BuiltinText(41511),
+              "Las condiciones permiten \"filtrar\" sólamente aquellas apuestas que cumplen "
+              "unos requisitos concretos, ayudando así a disminuir las apuestas resultantes.");
     EXPECT_EQ(BuiltinText(43113),
               "Ya existe un archivo con el mismo nombre:\r\n%s\r\n¿Continuar y sobreescribir el archivo?");
     EXPECT_EQ(BuiltinText(41120), "Archivos Apuestas EuroMillon (*.aem)|*.aem|Todos los Archivos (*.*)|*.*");

@@ -31,7 +31,8 @@ TEST(Parametres, NamesAreCheckedBeforeAnEntryIsCreated)
     // Both faults: the invalid character wins.
     EXPECT_EQ(ErrorOf([&] { prm.SetValor("9A-B", 1); }),
               "Character \"-\" is not a valid char in NomParametre 9A-B");
-    EXPECT_EQ(ErrorOf([&] { prm.GetValor("PRM_Ñ"); }), "Character \"Ñ\" is not a valid char in NomParametre PRM_Ñ");
+    EXPECT_EQ(ErrorOf([&] { prm.GetValor("PRM_Ñ"); }),
+              "Character \"Ñ\" is not a valid char in NomParametre PRM_Ñ");
     EXPECT_EQ(prm.Count(), 0);
 
     prm.SetValor("_ok_9", 1);
@@ -92,7 +93,9 @@ TEST(Parametres, ChangeTestComparesTextForms)
 {
     TParametres prm;
     std::vector<std::string> sets;
-    prm.OnSetValorPRM = [&](TParametres &, const std::string &name, const Variant &) { sets.push_back(name); };
+    prm.OnSetValorPRM = [&](TParametres &, const std::string &name, const Variant &) {
+        sets.push_back(name);
+    };
 
     prm.SetValor("PRM_A", Variant::Null()); // null into a fresh entry: nothing
     EXPECT_TRUE(sets.empty());

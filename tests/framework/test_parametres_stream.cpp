@@ -41,7 +41,9 @@ TEST(ParamStream, CountryTicketExampleBytes)
     TParametres prm;
     prm.SetValor("PRM_COUNTRY_TICKET", "ES");
     prm.SetSaveList({"PRM_COUNTRY_TICKET"}, true);
-    std::string expected = ParamSignatureBytes() + "\x01" + Ident("PRM_COUNTRY_TICKET") + "\x06\x02" "ES" +
+    std::string expected = ParamSignatureBytes() + "\x01" + Ident("PRM_COUNTRY_TICKET") +
+                           "\x06\x02"
+                           "ES" +
                            std::string(1, '\0');
     EXPECT_EQ(ToHex(Saved(prm)), ToHex(expected));
     EXPECT_EQ(ToHex(ParamSignatureBytes()), "06 0E 51 4F 52 50 61 72 61 6D 53 74 72 65 61 6D");
@@ -55,8 +57,8 @@ TEST(ParamStream, OnlySavedEntriesAreWrittenUnderTheirFirstSpelling)
 
     prm.SetValor("prm_x", "t");
     prm.SetSave("PRM_X", true);
-    EXPECT_EQ(ToHex(Saved(prm)), ToHex(ParamSignatureBytes() + "\x01" + Ident("prm_x") + "\x06\x01t" +
-                                   std::string(1, '\0')));
+    EXPECT_EQ(ToHex(Saved(prm)),
+              ToHex(ParamSignatureBytes() + "\x01" + Ident("prm_x") + "\x06\x01t" + std::string(1, '\0')));
 }
 
 TEST(ParamStream, SaveHandlerDecidesWithoutTouchingTheMark)
@@ -124,7 +126,7 @@ TEST(ParamStream, NullValueIsOneTagAndTheNextEntryStillReads)
     prm.SetSaveList({"PRM_N", "PRM_B"}, true);
     std::string bytes = Saved(prm);
     EXPECT_EQ(ToHex(bytes), ToHex(ParamSignatureBytes() + "\x01" + Ident("PRM_N") + std::string(1, '\0') +
-                              Ident("PRM_B") + "\x09" + std::string(1, '\0')));
+                                  Ident("PRM_B") + "\x09" + std::string(1, '\0')));
     TParametres back;
     ASSERT_EQ(Load(back, bytes), "");
     EXPECT_TRUE(back.Entry(0).Value.IsNull());
@@ -135,8 +137,9 @@ TEST(ParamStream, IdentValueReadsAsNull)
 {
     TParametres prm;
     prm.SetValor("PRM_I", 3);
-    ASSERT_EQ(Load(prm, ParamSignatureBytes() + "\x01" + Ident("PRM_I") + Ident("Whatever") + std::string(1, '\0')),
-              "");
+    ASSERT_EQ(
+        Load(prm, ParamSignatureBytes() + "\x01" + Ident("PRM_I") + Ident("Whatever") + std::string(1, '\0')),
+        "");
     EXPECT_TRUE(prm.Entry(0).Value.IsNull());
     EXPECT_EQ(prm.Entry(0).OldValue, Variant(3));
 }
@@ -152,8 +155,9 @@ TEST(ParamStream, ValueOfAnUnknownKindStopsTheLoad)
     EXPECT_TRUE(prm.Entry(0).Save);
 
     TParametres wide;
-    EXPECT_EQ(Load(wide, ParamSignatureBytes() + "\x01" + Ident("PRM_W") + std::string("\x12\x01\0\0\0A\0", 7)),
-              "Invalid property value");
+    EXPECT_EQ(
+        Load(wide, ParamSignatureBytes() + "\x01" + Ident("PRM_W") + std::string("\x12\x01\0\0\0A\0", 7)),
+        "Invalid property value");
 }
 
 TEST(ParamStream, SignatureChecks)
@@ -161,13 +165,15 @@ TEST(ParamStream, SignatureChecks)
     TParametres prm;
     EXPECT_EQ(Load(prm, ParamSignatureBytes()), "");
     EXPECT_EQ(Load(prm, ParamSignatureBytes() + std::string(1, '\0')), ""); // no list: nothing read
-    EXPECT_EQ(Load(prm, "\x06\x0EqorParamStream\x01"),
-              "Invalid Stream Format.This Stream doesn't contain a valid TParametres(Const : QORParamStream not "
-              "found, found qorParamStream");
+    EXPECT_EQ(
+        Load(prm, "\x06\x0EqorParamStream\x01"),
+        "Invalid Stream Format.This Stream doesn't contain a valid TParametres(Const : QORParamStream not "
+        "found, found qorParamStream");
     EXPECT_EQ(Load(prm, "\x06\x05QORPa"), "Invalid Stream Format.This Stream doesn't contain a valid "
                                           "TParametres(Const : QORParamStream not found, found QORPa");
-    EXPECT_EQ(Load(prm, "\x06\x0EQORP"), "Invalid Stream Format Error. Can't Load a TParametres from a Stream\n"
-                                         "Error Class: EReadError\nError message: Stream read error");
+    EXPECT_EQ(Load(prm, "\x06\x0EQORP"),
+              "Invalid Stream Format Error. Can't Load a TParametres from a Stream\n"
+              "Error Class: EReadError\nError message: Stream read error");
     EXPECT_EQ(Load(prm, "\x02\x01"), "Invalid Stream Format Error. Can't Load a TParametres from a Stream\n"
                                      "Error Class: EReadError\nError message: Invalid property value");
     EXPECT_EQ(prm.Count(), 0);
@@ -198,10 +204,12 @@ TEST(ParamStream, ReadingCreatesEvenWhenCreationIsOffButChecksNames)
 {
     TParametres prm;
     prm.CreaAutomaticParams = false;
-    ASSERT_EQ(Load(prm, ParamSignatureBytes() + "\x01" + Ident("PRM_A") + "\x02\x01" + std::string(1, '\0')), "");
+    ASSERT_EQ(Load(prm, ParamSignatureBytes() + "\x01" + Ident("PRM_A") + "\x02\x01" + std::string(1, '\0')),
+              "");
     EXPECT_EQ(prm.Count(), 1);
-    EXPECT_EQ(Load(prm, ParamSignatureBytes() + "\x01" + Ident("BAD NAME") + "\x02\x01" + std::string(1, '\0')),
-              "Character \" \" is not a valid char in NomParametre BAD NAME");
+    EXPECT_EQ(
+        Load(prm, ParamSignatureBytes() + "\x01" + Ident("BAD NAME") + "\x02\x01" + std::string(1, '\0')),
+        "Character \" \" is not a valid char in NomParametre BAD NAME");
     EXPECT_EQ(prm.Count(), 1);
 }
 
@@ -257,8 +265,8 @@ TEST(ParamStream, EntryNamedNullIsDroppedAndTheRestSurvives)
     for (std::string name : {"null", "NULL", "Null", "nUlL"}) {
         SCOPED_TRACE(name);
         TParametres prm;
-        std::string bytes = ParamSignatureBytes() + "\x01" + Ident("PRM_A") + "\x02\x05" + Ident(name) + "\x02\x07" +
-                            Ident("PRM_C") + "\x06\x02" + "FR" + std::string(1, '\0');
+        std::string bytes = ParamSignatureBytes() + "\x01" + Ident("PRM_A") + "\x02\x05" + Ident(name) +
+                            "\x02\x07" + Ident("PRM_C") + "\x06\x02" + "FR" + std::string(1, '\0');
         ASSERT_EQ(Load(prm, bytes), "");
         EXPECT_FALSE(prm.Exists("null"));
         ASSERT_EQ(prm.Count(), 2);
@@ -279,8 +287,8 @@ TEST(ParamStream, EntryNamedNullMadeInMemoryIsNotWritten)
     prm.SetValor("Null", 2);
     prm.SetValor("PRM_C", 3);
     prm.SetSaveList({"PRM_A", "Null", "PRM_C"}, true);
-    EXPECT_EQ(ToHex(Saved(prm)), ToHex(ParamSignatureBytes() + "\x01" + Ident("PRM_A") + "\x02\x01" + Ident("PRM_C") +
-                                   "\x02\x03" + std::string(1, '\0')));
+    EXPECT_EQ(ToHex(Saved(prm)), ToHex(ParamSignatureBytes() + "\x01" + Ident("PRM_A") + "\x02\x01" +
+                                       Ident("PRM_C") + "\x02\x03" + std::string(1, '\0')));
     // Names that the writer turns into other bare tags read back by themselves.
     TParametres other;
     other.SetValor("true", 1);

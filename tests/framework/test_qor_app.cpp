@@ -196,7 +196,9 @@ TEST_F(QORAppFiles, FailedSaveIsShownAndKeepsThePreviousFile)
     nowhere.app.AppFile = PathOf("absent-folder/qor");
     nowhere.app.SaveAppResources();
     ASSERT_EQ(errors_.size(), 1u);
-    EXPECT_EQ(errors_[0].rfind("QOR-EuroMillon v3|Error guardando recursos aplicación:\nCannot create file ", 0), 0u);
+    EXPECT_EQ(
+        errors_[0].rfind("QOR-EuroMillon v3|Error guardando recursos aplicación:\nCannot create file ", 0),
+        0u);
 }
 
 TEST_F(QORAppFiles, ValuesOfEveryKindSurviveARestart)

@@ -85,9 +85,9 @@ TEST_F(Recursos, FileHoldingOnlyTheParameterResource)
     store_.SaveToFile(PathOf("app.zrk"));
     std::string parameters = ParamSignatureBytes() + "\x01" + kEnd;
     std::string expected = Short("TRecursosQOR") + "\x01" + "\x01" + Ident("IDRecursos") +
-                           std::string("\x04\xA1\x86\x01\x00", 5) + Ident("IDParent") + std::string("\x02\x00", 2) +
-                           Ident("Name") + Short("QORAPPLICATION") + Ident("RecType") + "\x02\x09" +
-                           Ident("Stream") + Short(parameters) + kEnd + kEnd;
+                           std::string("\x04\xA1\x86\x01\x00", 5) + Ident("IDParent") +
+                           std::string("\x02\x00", 2) + Ident("Name") + Short("QORAPPLICATION") +
+                           Ident("RecType") + "\x02\x09" + Ident("Stream") + Short(parameters) + kEnd + kEnd;
     EXPECT_EQ(ToHex(FileBytes(PathOf("app.zrk"))), ToHex(expected));
 
     TParametres params;
@@ -182,8 +182,8 @@ TEST_F(Recursos, LabelsAreNotComparedButOrderCounts)
     EXPECT_EQ(Ids(store_), std::vector<int>{90001});
 
     // Name before IDParent: a text where an integer belongs.
-    std::string swapped = Short("TRecursosQOR") + "\x01\x01" + Ident("IDRecursos") + "\x02\x01" + Ident("Name") +
-                          Short("n") + Ident("IDParent") + "\x02\x00" + kEnd + kEnd;
+    std::string swapped = Short("TRecursosQOR") + "\x01\x01" + Ident("IDRecursos") + "\x02\x01" +
+                          Ident("Name") + Short("n") + Ident("IDParent") + "\x02\x00" + kEnd + kEnd;
     TMemoryStream bad(swapped);
     TParametres params;
     TRecursosQOR other(params);
@@ -283,15 +283,17 @@ TEST_F(Recursos, MissingFileStillReloadsParametersHeld)
 
 TEST_F(Recursos, FaultyParameterStreamAsksWhetherToGoOn)
 {
-    std::string faulty = ParamSignatureBytes() + "\x01" + Ident("PRM_A") + "\x02\x03" + Ident("PRM_B") + "\x13";
+    std::string faulty =
+        ParamSignatureBytes() + "\x01" + Ident("PRM_A") + "\x02\x03" + Ident("PRM_B") + "\x13";
     TMemoryStream parameters(faulty);
     store_.AddRecurso({kParamResourceId, 0, kParamResourceName, kParamResourceType}, parameters);
 
     answers_ = {true};
     EXPECT_NO_THROW(store_.LoadFromFile(PathOf("absent.zrk")));
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0], "SetRecursosQOR|Error al leer los Parámetros por defecto\nMensaje:\nERROR Reading "
-                             "Properties of Component :\nInvalid Value of Parametre PRM_B\n\nContinuar?");
+    EXPECT_EQ(questions_[0],
+              "SetRecursosQOR|Error al leer los Parámetros por defecto\nMensaje:\nERROR Reading "
+              "Properties of Component :\nInvalid Value of Parametre PRM_B\n\nContinuar?");
     EXPECT_EQ(params_.ReadInteger("PRM_A", 0), 3);
 
     answers_ = {false};

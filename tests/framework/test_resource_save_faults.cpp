@@ -27,7 +27,8 @@ TEST(ResourceSaveFaults, CutSavesKeepThePreviousFile)
     TParametres params;
     TRecursosQOR store(params);
     Fill(params, store);
-    ExpectFailedSavesKeepThePreviousFile("QOREuroMillon.zrk", [&](const std::string &path) { store.SaveToFile(path); });
+    ExpectFailedSavesKeepThePreviousFile("QOREuroMillon.zrk",
+                                         [&](const std::string &path) { store.SaveToFile(path); });
 }
 
 TEST(ResourceSaveFaults, EveryRefusedByteIsAWriteError)

@@ -110,13 +110,15 @@ TEST(Tree, CyclesAreRefusedAndTheNodeStaysPut)
     tree.AddOrUpdateNode(Node(2, 1));
     tree.AddOrUpdateNode(Node(3, 2));
     tree.AddOrUpdateNode(Node(4, 3));
-    EXPECT_EQ(TreeError([&] { tree.AddOrUpdateNode(Node(2, 4)); }), "Error in TTreeQOR:\nNodo circular no permitido");
+    EXPECT_EQ(TreeError([&] { tree.AddOrUpdateNode(Node(2, 4)); }),
+              "Error in TTreeQOR:\nNodo circular no permitido");
     EXPECT_EQ(tree.GetNode(2).Parent, 1);
     EXPECT_EQ(TreeError([&] { tree.ModifyNode(tree.IndexOfNode(2), 2, 0, 0, 1, "x"); }),
               "Error in TTreeQOR:\nNodo circular no permitido");
     EXPECT_EQ(tree.GetNode(2), Node(2, 1));
     // Through node 1 too: it is examined like any other.
-    EXPECT_EQ(TreeError([&] { tree.AddOrUpdateNode(Node(1, 4)); }), "Error in TTreeQOR:\nNodo circular no permitido");
+    EXPECT_EQ(TreeError([&] { tree.AddOrUpdateNode(Node(1, 4)); }),
+              "Error in TTreeQOR:\nNodo circular no permitido");
     // A parent that does not exist (yet) ends the walk; adding it later closes no loop.
     tree.AddOrUpdateNode(Node(10, 11));
     EXPECT_EQ(TreeError([&] { tree.AddOrUpdateNode(Node(11, 10)); }),
@@ -147,7 +149,7 @@ TEST(Tree, DeletingTakesTheSubtreeAndEveryShortcutToIt)
     tree.AddOrUpdateNode(Node(3, 2));
     tree.AddOrUpdateNode(Node(4, 3));
     tree.AddOrUpdateNode(Node(8, 0));
-    tree.AddOrUpdateNode(Node(9, 8, 0, tnAccesDirecte, 3)); // leads into the subtree
+    tree.AddOrUpdateNode(Node(9, 8, 0, tnAccesDirecte, 3));  // leads into the subtree
     tree.AddOrUpdateNode(Node(10, 0, 0, tnAccesDirecte, 8)); // leads to the shortcut's parent: stays
     tree.DeleteNode(tree.IndexOfNode(2));
     EXPECT_EQ(Ids(tree), (std::vector<int>{1, 8, 10}));
@@ -193,9 +195,11 @@ TEST(Tree, StreamFormOrdersSiblingsAndNestsChildren)
     tree.AddOrUpdateNode(Node(3, 0, 1));
     std::string flat = Written(tree);
     auto node = [](int id, int child) {
-        return "\x07\x06IDNode" + std::string("\x02", 1) + static_cast<char>(id) + "\x07\x05" "Child" + "\x02" +
-               static_cast<char>(child) + "\x07\x0BIDComponent" + std::string("\x02\x00", 2) + "\x07\x08NodeType" +
-               "\x02\x01" + "\x07\x04Name" + "\x06\x02N" + std::to_string(id);
+        return "\x07\x06IDNode" + std::string("\x02", 1) + static_cast<char>(id) +
+               "\x07\x05"
+               "Child" +
+               "\x02" + static_cast<char>(child) + "\x07\x0BIDComponent" + std::string("\x02\x00", 2) +
+               "\x07\x08NodeType" + "\x02\x01" + "\x07\x04Name" + "\x06\x02N" + std::to_string(id);
     };
     EXPECT_EQ(ToHex(flat), ToHex("\x01" + node(2, 0) + node(3, 1) + node(1, 2) + std::string(1, '\0')));
 
@@ -209,8 +213,8 @@ TEST(Tree, StreamFormOrdersSiblingsAndNestsChildren)
     }
 
     tree.AddOrUpdateNode(Node(4, 3, 0));
-    EXPECT_EQ(ToHex(Written(tree)), ToHex("\x01" + node(2, 0) + node(3, 1) + "\x01" + node(4, 0) + std::string(1, '\0') +
-                                      node(1, 2) + std::string(1, '\0')));
+    EXPECT_EQ(ToHex(Written(tree)), ToHex("\x01" + node(2, 0) + node(3, 1) + "\x01" + node(4, 0) +
+                                          std::string(1, '\0') + node(1, 2) + std::string(1, '\0')));
     // From the level of FirstIdNode's parent.
     tree.FirstIdNode = 4;
     EXPECT_EQ(ToHex(Written(tree)), ToHex("\x01" + node(4, 0) + std::string(1, '\0')));

@@ -142,7 +142,8 @@ std::string RandomStream(std::mt19937 &random)
         int open = 1;
         int nodes = 1 + pick(14);
         for (int i = 0; i < nodes && open > 0; ++i) {
-            TNodeArbre node{pick(9) == 0 ? pick(3) - 1 : 1 + pick(10), 0, pick(4), pick(12), kTypes[pick(4)], "x"};
+            TNodeArbre node{
+                pick(9) == 0 ? pick(3) - 1 : 1 + pick(10), 0, pick(4), pick(12), kTypes[pick(4)], "x"};
             PutNode(writer, node);
             if (pick(3) == 0) {
                 writer.PutListStart();
@@ -166,8 +167,8 @@ void RandomStart(std::mt19937 &random, TTreeQOR &a, TTreeQOR &b)
     int count = static_cast<int>(random() % 8);
     for (int i = 0; i < count; ++i) {
         TNodeArbre node{1 + static_cast<int32_t>(random() % 10), static_cast<int32_t>(random() % 11) - 1,
-                        static_cast<int32_t>(random() % 3), static_cast<int32_t>(random() % 12),
-                        random() % 4 == 0 ? tnAccesDirecte : 1, "s"};
+                        static_cast<int32_t>(random() % 3),      static_cast<int32_t>(random() % 12),
+                        random() % 4 == 0 ? tnAccesDirecte : 1,  "s"};
         std::string first = Failure([&] { a.AddOrUpdateNode(node); });
         std::string second = Failure([&] { b.AddOrUpdateNode(node); });
         ASSERT_EQ(first, second);

@@ -44,7 +44,8 @@ std::vector<BetMask> SomeBets(int count)
 bool WholeWorkbook(const std::string &saved, const std::string &whole)
 {
     const std::string end("PK\x05\x06", 4);
-    return saved.size() > 22 && saved.compare(saved.size() - 22, 4, end) == 0 && saved.compare(0, 4, whole, 0, 4) == 0;
+    return saved.size() > 22 && saved.compare(saved.size() - 22, 4, end) == 0 &&
+           saved.compare(0, 4, whole, 0, 4) == 0;
 }
 
 // The objects the writers save, made once for the whole table.

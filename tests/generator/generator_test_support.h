@@ -4,8 +4,8 @@
 
 #include "generator/genera_comb.h"
 #include "model/bet_mask.h"
-#include "model/euromillon_apuestas.h"
 #include "model/euromillon_apuesta.h"
+#include "model/euromillon_apuestas.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -4,10 +4,10 @@
 // selection, walked by the generator's own enumerator, against every bet.
 // The fast analyser must give exactly what this gives.
 
-#include "model/prize_categories.h"
 #include "generator/generador.h"
 #include "generator/guarantee_report.h"
 #include "model/bet_mask.h"
+#include "model/prize_categories.h"
 
 #include <vector>
 

@@ -33,7 +33,8 @@ TEuroMillonCondicionGrupo Range(int block, int first, int last)
     return c;
 }
 
-std::unique_ptr<TEuroMillonApuesta> BetOf(std::initializer_list<int> numbers, std::initializer_list<int> stars)
+std::unique_ptr<TEuroMillonApuesta> BetOf(std::initializer_list<int> numbers,
+                                          std::initializer_list<int> stars)
 {
     auto bet = std::make_unique<TEuroMillonApuesta>();
     bet->FromMask(MaskOf(numbers, stars));
@@ -113,7 +114,8 @@ TEST(CondicionGrupos, RoundTripKeepsEveryFieldAndTheStreamOrder)
 TEST(CondicionGrupos, ReadingToleratesAMissingNameAndRepeatedNumbers)
 {
     // Entry: true, nine integers, numbers 7 3 7, no name.
-    std::string entry = "01 09 02 01 02 00 03 F0 00 02 00 02 05 02 00 02 05 02 00 02 05 01 02 07 02 03 02 07 00 00";
+    std::string entry =
+        "01 09 02 01 02 00 03 F0 00 02 00 02 05 02 00 02 05 02 00 02 05 01 02 07 02 03 02 07 00 00";
     TEuroMillonCondicionGrupos list;
     list.Add(Group(1, {5}));
     Load(list, FromHex("01 " + entry + " 00"));
@@ -138,7 +140,9 @@ TEST(CondicionGrupos, DamagedStreamsRaiseAndKeepTheEntriesReadBefore)
         }
     }
     TEuroMillonCondicionGrupos list;
-    EXPECT_THROW(Load(list, "\x01\x06\x03" "abc"), EReadError); // a text where an entry should start
+    EXPECT_THROW(Load(list, "\x01\x06\x03"
+                            "abc"),
+                 EReadError);                                        // a text where an entry should start
     EXPECT_THROW(Load(list, std::string(5000, '\x01')), EReadError); // lists that never end
 }
 
@@ -348,8 +352,9 @@ TEST(ConditionFilter, BlockwiseVerdictsMatchWholeBetVerdictsForShortAndLongLists
             while (CountStars(stars) < 2)
                 stars |= StarBit(pick(1, 9));
             const bool expected = whole.Accepts(numbers | stars);
-            ASSERT_EQ(blockwise.AcceptsPassBits(blockwise.PassBits(1, numbers) | blockwise.PassBits(2, stars)),
-                      expected);
+            ASSERT_EQ(
+                blockwise.AcceptsPassBits(blockwise.PassBits(1, numbers) | blockwise.PassBits(2, stars)),
+                expected);
             accepted += expected;
         }
         for (size_t i = 0; i < count; ++i)

@@ -105,10 +105,12 @@ TEST(MaskEnumeration, QuintetsAndStarPairsComeInLexicographicOrder)
 {
     BetMask selection = Bet({1, 2, 3, 4, 5, 6}, {1, 2, 3});
     std::vector<BetMask> quintets = NumberQuintetMasks(selection);
-    std::vector<BetMask> expected = {Bet({1, 2, 3, 4, 5}, {}), Bet({1, 2, 3, 4, 6}, {}), Bet({1, 2, 3, 5, 6}, {}),
-                                     Bet({1, 2, 4, 5, 6}, {}), Bet({1, 3, 4, 5, 6}, {}), Bet({2, 3, 4, 5, 6}, {})};
+    std::vector<BetMask> expected = {Bet({1, 2, 3, 4, 5}, {}), Bet({1, 2, 3, 4, 6}, {}),
+                                     Bet({1, 2, 3, 5, 6}, {}), Bet({1, 2, 4, 5, 6}, {}),
+                                     Bet({1, 3, 4, 5, 6}, {}), Bet({2, 3, 4, 5, 6}, {})};
     EXPECT_EQ(quintets, expected);
-    EXPECT_EQ(StarPairMasks(selection), (std::vector<BetMask>{Bet({}, {1, 2}), Bet({}, {1, 3}), Bet({}, {2, 3})}));
+    EXPECT_EQ(StarPairMasks(selection),
+              (std::vector<BetMask>{Bet({}, {1, 2}), Bet({}, {1, 3}), Bet({}, {2, 3})}));
 }
 
 TEST(MaskEnumeration, CountsAndSparseSelections)

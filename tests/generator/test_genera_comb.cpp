@@ -20,8 +20,9 @@
 namespace {
 
 const char *kFreshHex = "45 4D 43 30 02 02 01 00 01 00 02 00 02 07 02 05 02 02 01 00";
-const char *kSixNumbersHex = "45 4D 43 30 02 02 01 02 01 02 02 02 03 02 04 02 05 02 06 00 01 02 01 02 02 02 03 00 "
-                             "02 01 02 06 02 05 02 02 01 00";
+const char *kSixNumbersHex =
+    "45 4D 43 30 02 02 01 02 01 02 02 02 03 02 04 02 05 02 06 00 01 02 01 02 02 02 03 00 "
+    "02 01 02 06 02 05 02 02 01 00";
 
 std::string Saved(const TEuroMillonGeneraComb &settings)
 {
@@ -211,7 +212,7 @@ TEST(GeneraComb, OutOfRangeValuesAreDroppedOrIgnored)
     settings.SetReduccionGlobal(4);
     // kind 5, global 9, blocks 0 and 3; numbers 0, 51, 7, 7; stars 10, 2, 3.
     Load(settings, FromHex("45 4D 43 30 02 02 01 02 00 02 33 02 07 02 07 00 01 02 0A 02 02 02 03 00 "
-                              "02 05 02 09 02 00 02 03 01 00"));
+                           "02 05 02 09 02 00 02 03 01 00"));
     EXPECT_EQ(settings.Seleccion().ToMask(), MaskOf({7}, {2, 3}));
     EXPECT_EQ(settings.TipoReduccion(), 1);
     EXPECT_EQ(settings.ReduccionGlobal(), 4);
@@ -249,8 +250,9 @@ TEST(GeneraComb, DamagedFilesRaiseAndNeverHang)
     for (int i = 0; i < 100000; ++i)
         endless += FromHex("02 07");
     EXPECT_THROW(Load(settings, endless), EReadError);
-    std::string huge = FromHex("45 4D 43 30 02 02 01 00 01 00 02 00 02 07 02 05 02 02 01 01 09 02 01 02 00 03 F0 "
-                                  "00 02 00 02 05 02 00 02 05 02 00 02 05 01 00 0C FF FF FF FF 61");
+    std::string huge =
+        FromHex("45 4D 43 30 02 02 01 00 01 00 02 00 02 07 02 05 02 02 01 01 09 02 01 02 00 03 F0 "
+                "00 02 00 02 05 02 00 02 05 02 00 02 05 01 00 0C FF FF FF FF 61");
     EXPECT_THROW(Load(settings, huge), EReadError);
 }
 
@@ -389,8 +391,9 @@ TEST(GeneraCombOptimizar, OutOfRangeSecondsAndStrayBytesAreIgnored)
     target.SetOptimizarSegundos(-1);
     EXPECT_EQ(target.OptimizarSegundos(), 0);
     // 100000 seconds: 04 A0 86 01 00.
-    Load(target, FromHex(Join(kSixNumbersHex,
-                                 "01 06 11 4F 70 74 69 6D 69 7A 61 72 53 65 67 75 6E 64 6F 73 04 A0 86 01 00 00")));
+    Load(target,
+         FromHex(Join(kSixNumbersHex,
+                      "01 06 11 4F 70 74 69 6D 69 7A 61 72 53 65 67 75 6E 64 6F 73 04 A0 86 01 00 00")));
     EXPECT_EQ(target.OptimizarSegundos(), 0);
     // Bytes after the conditions that do not open a list are not read.
     Load(target, FromHex(Join(kSixNumbersHex, "58 59 5A")));

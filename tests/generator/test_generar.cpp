@@ -3,8 +3,8 @@
 #include "generator/mask_enumeration.h"
 #include "generator_test_support.h"
 
-#include "model/euromillon_apuestas.h"
 #include "model/bet_errors.h"
+#include "model/euromillon_apuestas.h"
 
 #include <gtest/gtest.h>
 
@@ -117,12 +117,20 @@ TEST(Generar, WorkedReductions)
     const std::vector<Case> cases = {
         {6, 3, 1, 6, 0, {"01.02.03.04.05-01.02", "01.02.03.04.06-01.03", "01.02.03.05.06-02.03"}},
         {6, 3, 2, 4, 2, {"01.02.03.04.05-01.02", "01.02.03.04.05-01.03", "01.02.03.04.05-02.03"}},
-        {6, 3, 2, 5, 1,
+        {6,
+         3,
+         2,
+         5,
+         1,
          {"01.02.03.04.05-01.02", "01.02.03.04.06-01.02", "01.02.03.05.06-01.02", "01.02.04.05.06-01.02",
           "01.03.04.05.06-01.02", "02.03.04.05.06-01.02"}},
         {7, 2, 1, 6, 0, {"01.02.03.04.05-01.02", "01.02.03.06.07-01.02", "01.04.05.06.07-01.02"}},
         {7, 2, 1, 5, 0, {"01.02.03.04.05-01.02"}},
-        {10, 2, 2, 3, 2,
+        {10,
+         2,
+         2,
+         3,
+         2,
          {"01.02.03.04.05-01.02", "01.02.06.07.08-01.02", "01.03.06.09.10-01.02", "02.04.07.09.10-01.02",
           "03.05.07.08.09-01.02", "04.05.06.08.10-01.02"}},
     };
@@ -238,7 +246,9 @@ TEST(Generar, ProgressWithAStillClockReportsFirstAndLastOnly)
     Select(settings, 10, 2);
     settings.SetTickSource([] { return uint64_t{5000}; }, 1);
     std::vector<int32_t> seen;
-    settings.OnProgress = [&](void *sender) { seen.push_back(static_cast<TEuroMillonGeneraComb *>(sender)->Generadas()); };
+    settings.OnProgress = [&](void *sender) {
+        seen.push_back(static_cast<TEuroMillonGeneraComb *>(sender)->Generadas());
+    };
     settings.Generar();
     EXPECT_EQ(seen, (std::vector<int32_t>{1, 252}));
 }

@@ -111,7 +111,8 @@ TEST(GenerarReference, EveryLevelOnOneMediumSelection)
             plain.AssignSettings(fast);
             fast.Generar();
             ReferenceGenerar(plain);
-            EXPECT_EQ(fast.Apuestas().Masks(), plain.Apuestas().Masks()) << "kind " << kind << " level " << level;
+            EXPECT_EQ(fast.Apuestas().Masks(), plain.Apuestas().Masks())
+                << "kind " << kind << " level " << level;
         }
     }
 }

@@ -20,10 +20,11 @@ constexpr TGameEdition kCurrent = TGameEdition::Current;
 const char *kFreshCurrentHex = "45 4D 43 32 02 02 01 00 01 00 02 00 02 07 02 05 02 02 01 00";
 // Numbers 1-6, stars 10-12, global reduction 6, one condition on stars 11
 // and 12 named "A".
-const char *kHighStarsHex = "45 4D 43 32 02 02 01 02 01 02 02 02 03 02 04 02 05 02 06 00 01 02 0A 02 0B 02 0C 00 "
-                            "02 01 02 06 02 05 02 02 "
-                            "01 01 09 02 02 02 00 03 F0 00 02 00 02 05 02 00 02 05 02 00 02 05 01 02 0B 02 0C 00 "
-                            "06 01 41 00 00";
+const char *kHighStarsHex =
+    "45 4D 43 32 02 02 01 02 01 02 02 02 03 02 04 02 05 02 06 00 01 02 0A 02 0B 02 0C 00 "
+    "02 01 02 06 02 05 02 02 "
+    "01 01 09 02 02 02 00 03 F0 00 02 00 02 05 02 00 02 05 02 00 02 05 01 02 0B 02 0C 00 "
+    "06 01 41 00 00";
 
 std::string Saved(const TEuroMillonGeneraComb &settings)
 {
@@ -32,7 +33,8 @@ std::string Saved(const TEuroMillonGeneraComb &settings)
     return stream.Bytes();
 }
 
-void Load(TEuroMillonGeneraComb &settings, const std::string &bytes, TEditionOnLoad onLoad = TEditionOnLoad::Require)
+void Load(TEuroMillonGeneraComb &settings, const std::string &bytes,
+          TEditionOnLoad onLoad = TEditionOnLoad::Require)
 {
     TMemoryStream stream(bytes);
     settings.LeerDeStream(stream, onLoad);
@@ -128,7 +130,8 @@ TEST(GenerationFileEditions, OtherSignaturesAndDamageAreRefused)
 {
     TEuroMillonGeneraComb settings(kCurrent);
     for (const char *signature : {"EMC1", "EMC3", "EMA2", "EM"})
-        EXPECT_EQ(ErrorOf(settings, std::string(signature) + "\x02\x02"), "No es un formato de archivo válido")
+        EXPECT_EQ(ErrorOf(settings, std::string(signature) + "\x02\x02"),
+                  "No es un formato de archivo válido")
             << signature;
     const std::string bytes = FromHex(kHighStarsHex);
     for (size_t length = 5; length < bytes.size(); ++length)

@@ -31,7 +31,8 @@ TEST(GenerationSaveFaults, CutSavesKeepThePreviousFile)
 {
     TEuroMillonGeneraComb settings;
     Fill(settings);
-    ExpectFailedSavesKeepThePreviousFile("settings.gem", [&](const std::string &path) { settings.SaveToFile(path); });
+    ExpectFailedSavesKeepThePreviousFile("settings.gem",
+                                         [&](const std::string &path) { settings.SaveToFile(path); });
 }
 
 TEST(GenerationSaveFaults, EveryRefusedByteIsAWriteError)

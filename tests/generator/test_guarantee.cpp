@@ -107,20 +107,24 @@ TEST(GuaranteeAnalyser, GreedyResultsOfSixNumbersAndThreeStars)
     const BetMask selection = Range(1, 6, 1, 3);
     const int expected[8] = {0, 5, 5, 5, 5, 5, 4, 1};
     for (int level = 1; level <= 7; ++level) {
-        const std::vector<BetMask> bets = GeneratedBets(selection, TEuroMillonGeneraComb::kReduccionGlobal, level);
+        const std::vector<BetMask> bets =
+            GeneratedBets(selection, TEuroMillonGeneraComb::kReduccionGlobal, level);
         const TGuaranteeReport report = Analyse(bets, selection);
         EXPECT_EQ(report, ReferenceGuarantee(bets, selection)) << "global " << level;
-        EXPECT_EQ(report.All.Guaranteed(), expected[level]) << "global " << level << ", " << bets.size() << " bets";
+        EXPECT_EQ(report.All.Guaranteed(), expected[level])
+            << "global " << level << ", " << bets.size() << " bets";
         EXPECT_EQ(report.All.Draws, 18);
     }
-    const std::vector<BetMask> blocks42 = GeneratedBets(selection, TEuroMillonGeneraComb::kReduccionBloques, 4, 2);
+    const std::vector<BetMask> blocks42 =
+        GeneratedBets(selection, TEuroMillonGeneraComb::kReduccionBloques, 4, 2);
     EXPECT_EQ(Analyse(blocks42, selection).All.Guaranteed(), 4);
     EXPECT_EQ(Analyse(blocks42, selection), ReferenceGuarantee(blocks42, selection));
 }
 
 TEST(GuaranteeAnalyser, GlobalSixOfSixNumbersMatchesItsThreeBets)
 {
-    const std::vector<BetMask> bets = GeneratedBets(Range(1, 6, 1, 3), TEuroMillonGeneraComb::kReduccionGlobal, 6);
+    const std::vector<BetMask> bets =
+        GeneratedBets(Range(1, 6, 1, 3), TEuroMillonGeneraComb::kReduccionGlobal, 6);
     ASSERT_EQ(bets.size(), 3u);
     const TGuaranteeReport report = Analyse(bets);
     EXPECT_EQ(report.All.Count(1), 3);
@@ -131,7 +135,9 @@ TEST(GuaranteeAnalyser, GlobalSixOfSixNumbersMatchesItsThreeBets)
 TEST(GuaranteeAnalyser, EqualsTheReferenceOnRandomCombinationsAndSelections)
 {
     std::mt19937 random(20260209);
-    auto uniform = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    auto uniform = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
     for (int round = 0; round < 70; ++round) {
         // Mostly small selections, which the plain walk settles quickly.
         const bool wide = round % 10 == 9;
@@ -176,8 +182,8 @@ TEST(GuaranteeAnalyser, ProgressIsThrottledMonotonousAndEndsAtTheTotal)
     analyser.SetTickSource([&now] { return now += 100; });
     analyser.OnProgress = [&reports](int64_t done, int64_t total) { reports.emplace_back(done, total); };
     const TGuaranteeReport report = analyser.Analyse({MaskOf({1, 2, 3, 4, 5}, {1, 2})}, selection);
-    const int64_t total = GuaranteeDrawCount(selection) + GuaranteeDrawCount(selection, 4) +
-                          GuaranteeDrawCount(selection, 3);
+    const int64_t total =
+        GuaranteeDrawCount(selection) + GuaranteeDrawCount(selection, 4) + GuaranteeDrawCount(selection, 3);
     ASSERT_GE(reports.size(), 3u);
     EXPECT_EQ(reports.front(), std::make_pair(int64_t{0}, total));
     EXPECT_EQ(reports.back(), std::make_pair(total, total));

@@ -23,7 +23,8 @@ namespace {
 
 constexpr TGameEdition kCurrent = TGameEdition::Current;
 
-void Select(TEuroMillonGeneraComb &settings, std::initializer_list<int> numbers, std::initializer_list<int> stars)
+void Select(TEuroMillonGeneraComb &settings, std::initializer_list<int> numbers,
+            std::initializer_list<int> stars)
 {
     settings.Seleccion().FromMask(MaskOf(numbers, stars));
 }
@@ -144,7 +145,8 @@ TEST(TwelveStars, FastRunAgreesWithThePlainReference)
         }
         fast.Generar();
         const TReferenceCounts counts = ReferenceGenerar(plain);
-        SCOPED_TRACE(testing::Message() << "kind " << int{c.kind} << " levels " << c.level1 << "," << c.level2);
+        SCOPED_TRACE(testing::Message()
+                     << "kind " << int{c.kind} << " levels " << c.level1 << "," << c.level2);
         EXPECT_EQ(fast.Generadas(), counts.generadas);
         EXPECT_EQ(fast.Validas(), counts.validas);
         EXPECT_EQ(fast.Apuestas().Masks(), plain.Apuestas().Masks());
@@ -222,7 +224,8 @@ TEST(TwelveStars, CoverageIndexAgreesWithPairwiseComparison)
             bool plain = false;
             for (BetMask bet : kept)
                 plain = plain || std::popcount(bet & candidate) >= total;
-            ASSERT_EQ(index.IsCovered(candidate), plain) << "total " << total << " bet " << MaskToText(candidate);
+            ASSERT_EQ(index.IsCovered(candidate), plain)
+                << "total " << total << " bet " << MaskToText(candidate);
             if (!plain) {
                 index.Insert(candidate);
                 kept.push_back(candidate);

@@ -80,7 +80,8 @@ protected:
     {
         std::error_code error;
         if (fs::exists(prefix_)) {
-            [[maybe_unused]] const int made = std::system(("chmod -R u+w '" + prefix_.string() + "'").c_str());
+            [[maybe_unused]] const int made =
+                std::system(("chmod -R u+w '" + prefix_.string() + "'").c_str());
         }
         SetProgramFilePath("");
     }

@@ -71,7 +71,8 @@ TEST_P(Manual, HasMorePagesThanTenAndEveryChapterTitle)
     EXPECT_GT(std::stoi(pages[1]), 10);
 
     const std::string text = Flattened(Output("pdftotext -enc UTF-8 '" + pdf + "' - 2>&1"));
-    const std::vector<std::string> titles = ChapterTitles(std::string(QOR_MANUAL_SOURCE_DIR) + "/" + name + ".md");
+    const std::vector<std::string> titles =
+        ChapterTitles(std::string(QOR_MANUAL_SOURCE_DIR) + "/" + name + ".md");
     ASSERT_GE(titles.size(), 11u);
     // The first is the manual's title, on its first page.
     EXPECT_EQ(text.find(titles.front()), 0u) << text.substr(0, 200);

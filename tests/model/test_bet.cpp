@@ -2,11 +2,11 @@
 #include "model/apuesta_multiple.h"
 #include "model/bet_errors.h"
 #include "model/euromillon_apuesta.h"
-#include "support/hex_bytes.h"
 #include "model/memory_stream.h"
 #include "model/program_random.h"
 #include "model/separators.h"
 #include "model/simple_bets.h"
+#include "support/hex_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,8 @@
 
 namespace {
 
-void Fill(TEuroMillonApuesta &bet, std::initializer_list<int32_t> numbers, std::initializer_list<int32_t> stars)
+void Fill(TEuroMillonApuesta &bet, std::initializer_list<int32_t> numbers,
+          std::initializer_list<int32_t> stars)
 {
     for (int32_t v : numbers)
         bet.Block(1).Add(v);

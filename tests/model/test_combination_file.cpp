@@ -3,11 +3,11 @@
 #include "model/combination_helpers.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
+#include "model/memory_stream.h"
+#include "model/value_stream.h"
 #include "support/file_bytes.h"
 #include "support/hex_bytes.h"
 #include "support/temp_folder.h"
-#include "model/memory_stream.h"
-#include "model/value_stream.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,8 @@
 
 namespace {
 
-const std::string kAbcFile = "45 4D 41 30 06 03 61 62 63 01 01 02 03 02 0F 02 1B 02 29 02 32 00 01 02 02 02 09 00 00";
+const std::string kAbcFile =
+    "45 4D 41 30 06 03 61 62 63 01 01 02 03 02 0F 02 1B 02 29 02 32 00 01 02 02 02 09 00 00";
 
 std::string Saved(TEuroMillonApuestas &combination)
 {
@@ -150,11 +151,12 @@ TEST(CombinationFile, ValuesABetCannotHoldAreDropped)
 {
     // First bet: six numbers, the first five in file order stay (50 is the
     // sixth); then 0, 51, repeats, 16- and 32-bit forms; then an empty bet.
-    std::string bytes = FromHex("45 4D 41 30 06 00 01"
-                                " 01 02 0A 02 14 02 1E 02 28 02 05 02 32 00 01 02 02 02 01 00"
-                                " 01 02 00 02 33 03 11 00 04 03 00 00 00 02 03 00 01 02 0A 02 09 02 09 02 01 00"
-                                " 01 00 01 00"
-                                " 00");
+    std::string bytes =
+        FromHex("45 4D 41 30 06 00 01"
+                " 01 02 0A 02 14 02 1E 02 28 02 05 02 32 00 01 02 02 02 01 00"
+                " 01 02 00 02 33 03 11 00 04 03 00 00 00 02 03 00 01 02 0A 02 09 02 09 02 01 00"
+                " 01 00 01 00"
+                " 00");
     TEuroMillonApuestas combination;
     EXPECT_EQ(Load(combination, bytes), "");
     EXPECT_EQ(BetTexts(combination), "05.10.20.30.40-01.02 03.17-01.09 ");
@@ -338,7 +340,9 @@ TEST(CombinationFile, TheQuickCheckSparesOnlyTheBetsItVouchesFor)
         positions.push_back(position);
         throw std::runtime_error("incomplete");
     };
-    combination.PassesBeforeStore = [](BetMask bet) { return CountNumbers(bet) == 5 && CountStars(bet) == 2; };
+    combination.PassesBeforeStore = [](BetMask bet) {
+        return CountNumbers(bet) == 5 && CountStars(bet) == 2;
+    };
     TMemoryStream stream(bytes);
     EXPECT_THROW(combination.LoadFromStream(stream), std::runtime_error);
     EXPECT_EQ(positions, (std::vector<int>{2}));
@@ -383,10 +387,11 @@ TEST(CombinationFile, ProgressIsToldAndMayStopTheLoad)
     // A handler that raises ends the load; file name and bets of a new
     // combination then stay as they were.
     TEuroMillonApuestas stopped;
-    EXPECT_THROW(stopped.LoadFromFile(path, [](int64_t done, int64_t) {
-        if (done > (1 << 20))
-            throw std::runtime_error("stop");
-    }),
+    EXPECT_THROW(stopped.LoadFromFile(path,
+                                      [](int64_t done, int64_t) {
+                                          if (done > (1 << 20))
+                                              throw std::runtime_error("stop");
+                                      }),
                  std::runtime_error);
     EXPECT_EQ(stopped.FileName(), "");
 

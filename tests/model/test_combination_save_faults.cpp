@@ -30,7 +30,6 @@ TEST(CombinationSaveFaults, EveryRefusedByteIsAWriteError)
 {
     TEuroMillonApuestas combination;
     Fill(combination);
-    ExpectWriteErrorsAtEveryByte("combination",
-                                 [&](TStream &stream) { combination.SaveToStream(stream); });
+    ExpectWriteErrorsAtEveryByte("combination", [&](TStream &stream) { combination.SaveToStream(stream); });
     EXPECT_EQ(combination.Count(), 300);
 }

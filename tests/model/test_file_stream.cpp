@@ -104,7 +104,7 @@ TEST_F(SafeFileStreamTest, KeepsThePermissionsOfTheReplacedFile)
     WriteFileBytes(path, "x");
     ::chmod(path.c_str(), 0640);
     SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("y", 1); });
-    struct stat info{};
+    struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
@@ -147,7 +147,7 @@ TEST_F(SafeFileStreamTest, ReadsBackWhatWasWritten)
 TEST_F(SafeFileStreamTest, ADeviceIsWrittenNotReplaced)
 {
     SaveFileSafely("/dev/null", [](TStream &stream) { stream.WriteBuffer("gone", 4); });
-    struct stat info{};
+    struct stat info {};
     ASSERT_EQ(::stat("/dev/null", &info), 0);
     EXPECT_TRUE(S_ISCHR(info.st_mode));
 }
@@ -167,13 +167,13 @@ TEST(SafeFileStreamInPlace, AGoodSaveReplacesTheBytesAndLeavesNothingBehind)
 {
     save_targets::TInPlaceSetup setup("a.bin");
     EXPECT_EQ(setup.Run([&] {
-                  TSafeFileStream stream(setup.target.string());
-                  if (!stream.InPlace())
-                      return 2;
-                  stream.WriteBuffer("new", 3);
-                  stream.Commit();
-                  return 0;
-              }),
+        TSafeFileStream stream(setup.target.string());
+        if (!stream.InPlace())
+            return 2;
+        stream.WriteBuffer("new", 3);
+        stream.Commit();
+        return 0;
+    }),
               0);
     EXPECT_EQ(save_targets::ReadAll(setup.target), "new");
     EXPECT_EQ(save_targets::Names(setup.files).size(), 1u);
@@ -186,17 +186,17 @@ TEST(SafeFileStreamInPlace, AnAbandonedSaveNeverTouchesTheFile)
 {
     save_targets::TInPlaceSetup setup("a.bin");
     EXPECT_EQ(setup.Run([&] {
-                  try {
-                      SaveFileSafely(setup.target.string(), [](TStream &stream) {
-                          std::string chunk(1 << 20, 'n');
-                          stream.WriteBuffer(chunk.data(), chunk.size());
-                          throw EWriteError(kStreamWriteError);
-                      });
-                  } catch (const EWriteError &) {
-                      return 0;
-                  }
-                  return 1;
-              }),
+        try {
+            SaveFileSafely(setup.target.string(), [](TStream &stream) {
+                std::string chunk(1 << 20, 'n');
+                stream.WriteBuffer(chunk.data(), chunk.size());
+                throw EWriteError(kStreamWriteError);
+            });
+        } catch (const EWriteError &) {
+            return 0;
+        }
+        return 1;
+    }),
               0);
     EXPECT_EQ(save_targets::ReadAll(setup.target), setup.old);
     EXPECT_TRUE(save_targets::Names(setup.data / "Copias").empty());
@@ -222,26 +222,26 @@ TEST(SafeFileStreamInPlace, AFailedOverwritePutsTheOldBytesBackOrKeepsTheCopy)
         save_targets::WriteAll(reportFile, "");
         ::chmod(reportFile.c_str(), 0666);
         EXPECT_EQ(setup.Run([&] {
-                      IgnoreFileSizeSignal();
-                      kept_copies::SetOverwriteHookForTests([&](uintmax_t written) {
-                          if (written == 0) {
-                              rlimit bound{c.limit, RLIM_INFINITY};
-                              ::setrlimit(RLIMIT_FSIZE, &bound);
-                          }
-                      });
-                      try {
-                          SaveFileSafely(setup.target.string(), [](TStream &stream) {
-                              std::string chunk(100000, 'n');
-                              stream.WriteBuffer(chunk.data(), chunk.size());
-                          });
-                      } catch (const EWriteError &error) {
-                          rlimit none{RLIM_INFINITY, RLIM_INFINITY};
-                          ::setrlimit(RLIMIT_FSIZE, &none);
-                          std::ofstream(reportFile) << error.Message();
-                          return 0;
-                      }
-                      return 1;
-                  }),
+            IgnoreFileSizeSignal();
+            kept_copies::SetOverwriteHookForTests([&](uintmax_t written) {
+                if (written == 0) {
+                    rlimit bound{c.limit, RLIM_INFINITY};
+                    ::setrlimit(RLIMIT_FSIZE, &bound);
+                }
+            });
+            try {
+                SaveFileSafely(setup.target.string(), [](TStream &stream) {
+                    std::string chunk(100000, 'n');
+                    stream.WriteBuffer(chunk.data(), chunk.size());
+                });
+            } catch (const EWriteError &error) {
+                rlimit none{RLIM_INFINITY, RLIM_INFINITY};
+                ::setrlimit(RLIMIT_FSIZE, &none);
+                std::ofstream(reportFile) << error.Message();
+                return 0;
+            }
+            return 1;
+        }),
                   0)
             << c.limit;
         const std::string said = save_targets::ReadAll(reportFile);
@@ -263,13 +263,13 @@ TEST(SafeFileStreamInPlace, AFolderThatRefusesNewFilesStillRefusesANewFile)
     save_targets::TInPlaceSetup setup("a.bin");
     const std::string path = (setup.files / "new.bin").string();
     EXPECT_EQ(setup.Run([&] {
-                  try {
-                      SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("y", 1); });
-                  } catch (const EFCreateError &) {
-                      return 0;
-                  }
-                  return 1;
-              }),
+        try {
+            SaveFileSafely(path, [](TStream &stream) { stream.WriteBuffer("y", 1); });
+        } catch (const EFCreateError &) {
+            return 0;
+        }
+        return 1;
+    }),
               0);
     EXPECT_FALSE(fs::exists(path));
 }

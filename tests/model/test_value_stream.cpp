@@ -45,9 +45,15 @@ TEST(ValueStreamWriter, IntegersTakeTheNarrowestTag)
     struct Case {
         int32_t value;
         const char *bytes;
-    } cases[] = {{0, "02 00"},          {127, "02 7F"},          {128, "03 80 00"},
-                 {-128, "02 80"},       {-129, "03 7F FF"},      {32767, "03 FF 7F"},
-                 {32768, "04 00 80 00 00"}, {-32768, "03 00 80"}, {-32769, "04 FF 7F FF FF"},
+    } cases[] = {{0, "02 00"},
+                 {127, "02 7F"},
+                 {128, "03 80 00"},
+                 {-128, "02 80"},
+                 {-129, "03 7F FF"},
+                 {32767, "03 FF 7F"},
+                 {32768, "04 00 80 00 00"},
+                 {-32768, "03 00 80"},
+                 {-32769, "04 FF 7F FF FF"},
                  {std::numeric_limits<int32_t>::min(), "04 00 00 00 80"}};
     for (const Case &c : cases) {
         std::string bytes = Written([&](TWriter &w) { w.PutInteger(c.value); });
@@ -93,8 +99,16 @@ TEST(ValueStreamWriter, IdentsAndBooleans)
     EXPECT_EQ(WrittenHex([](TWriter &w) { w.PutIdent("FALSE"); }), "08");
     EXPECT_EQ(WrittenHex([](TWriter &w) { w.PutIdent("Nil"); }), "0D");
     EXPECT_EQ(WrittenHex([](TWriter &w) { w.PutIdent("ab"); }), "07 02 61 62");
-    EXPECT_EQ(WrittenHex([](TWriter &w) { w.PutBoolean(true); w.PutBoolean(false); }), "09 08");
-    EXPECT_EQ(WrittenHex([](TWriter &w) { w.PutListStart(); w.PutListEnd(); }), "01 00");
+    EXPECT_EQ(WrittenHex([](TWriter &w) {
+                  w.PutBoolean(true);
+                  w.PutBoolean(false);
+              }),
+              "09 08");
+    EXPECT_EQ(WrittenHex([](TWriter &w) {
+                  w.PutListStart();
+                  w.PutListEnd();
+              }),
+              "01 00");
 
     std::string longName = Written([](TWriter &w) { w.PutIdent(std::string(300, 'x')); });
     ASSERT_EQ(longName.size(), 257u);
@@ -197,7 +211,9 @@ TEST(ValueStreamReader, ShortStreamsAreReadErrors)
 {
     ExpectReadError("", kStreamReadError, [](TReader &r) { r.GetInteger(); });
     ExpectReadError("\x03\x01", kStreamReadError, [](TReader &r) { r.GetInteger(); });
-    ExpectReadError("\x06\x05" "abc", kStreamReadError, [](TReader &r) { r.GetString(); });
+    ExpectReadError("\x06\x05"
+                    "abc",
+                    kStreamReadError, [](TReader &r) { r.GetString(); });
     ExpectReadError("\x01\x02\x07", kStreamReadError, [](TReader &r) {
         r.GetListStart();
         r.GetInteger();
@@ -205,7 +221,9 @@ TEST(ValueStreamReader, ShortStreamsAreReadErrors)
     });
     // A long string claiming 2 GB in a tiny stream fails quickly, without
     // reserving the claimed size.
-    ExpectReadError("\x0C\xFF\xFF\xFF\x7F" "abc", kStreamReadError, [](TReader &r) { r.GetString(); });
+    ExpectReadError("\x0C\xFF\xFF\xFF\x7F"
+                    "abc",
+                    kStreamReadError, [](TReader &r) { r.GetString(); });
     ExpectReadError("\x05\x00\x00", kStreamReadError, [](TReader &r) { r.GetExtended(); });
 }
 

@@ -20,7 +20,8 @@ const TTablasBoleto &France()
 
 void Build(TfrReport &report, const TTablasBoleto &tablas, int rotation, int32_t dx = 0, int32_t dy = 0)
 {
-    ConstruirBoletoAutomatico(report, rotation, tablas.Geometria, tablas.Formato, dx, dy, kPrintBoletosDataSet);
+    ConstruirBoletoAutomatico(report, rotation, tablas.Geometria, tablas.Formato, dx, dy,
+                              kPrintBoletosDataSet);
 }
 
 const TfrView &Object(const TfrReport &report, const std::string &name)
@@ -83,7 +84,8 @@ TEST(BoletoAutomatico, TwoHundredNinetyEightObjectsInOrder)
     for (int bet = 1; bet <= 5; ++bet) {
         for (int block = 1; block <= 2; ++block) {
             for (int n = 1; n <= (block == 1 ? 50 : 9); ++n, ++index) {
-                std::string name = "POS_" + std::to_string(bet) + "_B_" + std::to_string(block) + "_NUM_" + std::to_string(n);
+                std::string name = "POS_" + std::to_string(bet) + "_B_" + std::to_string(block) + "_NUM_" +
+                                   std::to_string(n);
                 EXPECT_EQ(objects[index].Name, name);
                 EXPECT_EQ(objects[index].Kind, TfrViewKind::CheckBox);
             }

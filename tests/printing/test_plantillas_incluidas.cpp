@@ -87,8 +87,8 @@ TEST_F(ShippedTemplates, ListingsPutTenTicketsOnAPage)
 {
     TEuroMillonApuestas many;
     for (int k = 0; k < 51; ++k) {
-        const BetMask mask = NumberBit(1) | NumberBit(2) | NumberBit(3) | NumberBit(4) | NumberBit(5 + k % 40) |
-                             StarBit(1) | StarBit(2);
+        const BetMask mask = NumberBit(1) | NumberBit(2) | NumberBit(3) | NumberBit(4) |
+                             NumberBit(5 + k % 40) | StarBit(1) | StarBit(2);
         many.AppendMasks(&mask, 1);
     }
     for (const TPlantillaIncluida &plantilla : PlantillasIncluidas()) {

@@ -136,13 +136,14 @@ TEST_F(PrintSource, OtherNamesLeaveTheSlot)
 TEST_F(PrintSource, PreparedAutomaticTicketMarksTheBets)
 {
     TfrReport report;
-    ConstruirBoletoAutomatico(report, 0, TablasDePais(pbEspana).Geometria, TablasDePais(pbEspana).Formato, 0, 0,
-                              kPrintBoletosDataSet);
+    ConstruirBoletoAutomatico(report, 0, TablasDePais(pbEspana).Geometria, TablasDePais(pbEspana).Formato, 0,
+                              0, kPrintBoletosDataSet);
     source.Attach(report, kPrintBoletosDataSet);
     TfrPreparedReport prepared = report.Prepare();
     ASSERT_EQ(prepared.Pages.size(), 3u);
     auto count = [](const TfrPreparedPage &page, TfrItemKind kind) {
-        return std::count_if(page.Items.begin(), page.Items.end(), [&](const auto &i) { return i.Kind == kind; });
+        return std::count_if(page.Items.begin(), page.Items.end(),
+                             [&](const auto &i) { return i.Kind == kind; });
     };
     EXPECT_EQ(count(prepared.Pages[0], TfrItemKind::Cross), 35);
     EXPECT_EQ(count(prepared.Pages[2], TfrItemKind::Cross), 14);

@@ -16,8 +16,8 @@ struct ShortMemoCase {
     int32_t alignment;
     int32_t width, height;
     const char *text;
-    uint8_t style;               // expected Style of the one line
-    float x, y, w, h;            // expected box: the memo's own
+    uint8_t style;    // expected Style of the one line
+    float x, y, w, h; // expected box: the memo's own
 };
 
 } // namespace
@@ -28,9 +28,11 @@ TEST(MemoLayout, AMemoLowerThanOneLinePrintsItsFirstLineClippedToItsFrame)
         {"top", frtaLeft, 100, 10, "12.34", frtaLeft | kTextAcrossTop, 5, 7, 100, 10},
         {"middle", frtaRight | frtaMiddle, 100, 10, "12.34", frtaRight, 5, 7, 100, 10},
         {"bottom", frtaCenter | frtaDown, 100, 10, "12.34", frtaCenter | kTextAcrossBottom, 5, 7, 100, 10},
-        {"only the first of two lines", frtaLeft | frtaMiddle, 100, 15, "first\nsecond", frtaLeft, 5, 7, 100, 15},
+        {"only the first of two lines", frtaLeft | frtaMiddle, 100, 15, "first\nsecond", frtaLeft, 5, 7, 100,
+         15},
         {"wrapped", frtaLeft, 40, 12, "aaaa bbbb", frtaLeft | kTextAcrossTop, 5, 7, 40, 12},
-        {"vertical", frtaLeft | frtaVertical, 9, 60, "1/11", frtaLeft | kTextVertical | kTextAcrossTop, 5, 7, 9, 60},
+        {"vertical", frtaLeft | frtaVertical, 9, 60, "1/11", frtaLeft | kTextVertical | kTextAcrossTop, 5, 7,
+         9, 60},
     };
     for (const ShortMemoCase &c : cases) {
         SCOPED_TRACE(c.what);

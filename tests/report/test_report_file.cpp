@@ -50,10 +50,10 @@ TEST(ReportFile, OnePageBytes)
     page.SetMargins({25, 25, 25, 25});
     page.Add(MakeCheckBox("C", -1, 300, 10, 14, "[C]"));
     EXPECT_EQ(ToHex(Saved(report)),
-              "51 46 52 46 02 01 01 "           // "QFRF", version 1, pages
-              "01 03 00 01 03 4A 06 03 10 04 "  // page: custom, 1610 x 1040
-              "02 00 02 00 02 19 02 19 02 19 02 19 " // portrait, bin 0, margins 25
-              "01 01 07 0F 54 66 72 43 68 65 63 6B 42 6F 78 56 69 65 77 " // objects: TfrCheckBoxView
+              "51 46 52 46 02 01 01 "                                        // "QFRF", version 1, pages
+              "01 03 00 01 03 4A 06 03 10 04 "                               // page: custom, 1610 x 1040
+              "02 00 02 00 02 19 02 19 02 19 02 19 "                         // portrait, bin 0, margins 25
+              "01 01 07 0F 54 66 72 43 68 65 63 6B 42 6F 78 56 69 65 77 "    // objects: TfrCheckBoxView
               "06 01 43 02 FF 03 2C 01 02 0A 02 0E 02 00 06 03 5B 43 5D 00 " // "C", bounds, frame, "[C]"
               "00 00 00");
 }
@@ -107,13 +107,25 @@ TEST(ReportFile, ValuesOutOfRangeAreDamage)
         return FromHex("51 46 52 46 02 01 01 01 " + fields + " 01 00 00 00");
     };
     TfrReport report;
-    EXPECT_EQ(LoadError(page("02 05 02 0A 02 0A 02 00 02 00 02 00 02 00 02 00 02 00"), report), GetText(45300)) << "paper code";
-    EXPECT_EQ(LoadError(page("03 00 01 02 00 02 0A 02 00 02 00 02 00 02 00 02 00 02 00"), report), GetText(45300)) << "height 0";
-    EXPECT_EQ(LoadError(page("03 00 01 02 0A 02 0A 02 02 02 00 02 00 02 00 02 00 02 00"), report), GetText(45300)) << "orientation";
-    EXPECT_EQ(LoadError(page("03 00 01 02 64 02 64 02 00 02 00 02 20 02 00 02 20 02 00"), report), GetText(45300)) << "margins wider than the page";
-    EXPECT_EQ(LoadError(page("02 09 03 35 08 03 9A 0B 02 00 02 00 02 00 02 00 02 00 02 00"), report), GetText(45300)) << "A4 of a wrong size";
+    EXPECT_EQ(LoadError(page("02 05 02 0A 02 0A 02 00 02 00 02 00 02 00 02 00 02 00"), report),
+              GetText(45300))
+        << "paper code";
+    EXPECT_EQ(LoadError(page("03 00 01 02 00 02 0A 02 00 02 00 02 00 02 00 02 00 02 00"), report),
+              GetText(45300))
+        << "height 0";
+    EXPECT_EQ(LoadError(page("03 00 01 02 0A 02 0A 02 02 02 00 02 00 02 00 02 00 02 00"), report),
+              GetText(45300))
+        << "orientation";
+    EXPECT_EQ(LoadError(page("03 00 01 02 64 02 64 02 00 02 00 02 20 02 00 02 20 02 00"), report),
+              GetText(45300))
+        << "margins wider than the page";
+    EXPECT_EQ(LoadError(page("02 09 03 35 08 03 9A 0B 02 00 02 00 02 00 02 00 02 00 02 00"), report),
+              GetText(45300))
+        << "A4 of a wrong size";
     EXPECT_EQ(LoadError(page("02 09 03 34 08 03 9A 0B 02 00 02 00 02 00 02 00 02 00 02 00"), report), "");
-    EXPECT_EQ(LoadError(page("02 09 03 34 08 03 9A 0B 02 00 02 00 02 00 02 00 02 00 02 00").substr(0, 10) + "garbage", report),
+    EXPECT_EQ(LoadError(page("02 09 03 34 08 03 9A 0B 02 00 02 00 02 00 02 00 02 00 02 00").substr(0, 10) +
+                            "garbage",
+                        report),
               kInvalidPropertyValue);
 }
 
@@ -121,24 +133,41 @@ TEST(ReportFile, HostileObjectsAreDamage)
 {
     // A page with one object whose fields follow.
     auto object = [](const std::string &fields) {
-        return FromHex("51 46 52 46 02 01 01 01 02 09 03 34 08 03 9A 0B 02 00 02 00 02 00 02 00 02 00 02 00 01 01 " +
-                       fields + " 00 00 00 00");
+        return FromHex(
+            "51 46 52 46 02 01 01 01 02 09 03 34 08 03 9A 0B 02 00 02 00 02 00 02 00 02 00 02 00 01 01 " +
+            fields + " 00 00 00 00");
     };
     const std::string bounds = "06 01 43 02 00 02 00 02 0A 02 0A 02 00 ";
     TfrReport report;
     EXPECT_EQ(LoadError(object("07 05 54 66 72 58 59 " + bounds), report), GetText(45300)) << "unknown class";
-    EXPECT_EQ(LoadError(object("07 0F 54 66 72 43 68 65 63 6B 42 6F 78 56 69 65 77 06 01 43 02 00 02 00 02 FF 02 0A 02 00 06 00"), report),
-              GetText(45300)) << "negative width";
-    EXPECT_EQ(LoadError(object("07 0E 54 66 72 50 69 63 74 75 72 65 56 69 65 77 " + bounds + "0A FF FF FF 7F 00"), report),
-              kStreamReadError) << "picture longer than the file";
+    EXPECT_EQ(LoadError(object("07 0F 54 66 72 43 68 65 63 6B 42 6F 78 56 69 65 77 06 01 43 02 00 02 00 02 "
+                               "FF 02 0A 02 00 06 00"),
+                        report),
+              GetText(45300))
+        << "negative width";
+    EXPECT_EQ(
+        LoadError(object("07 0E 54 66 72 50 69 63 74 75 72 65 56 69 65 77 " + bounds + "0A FF FF FF 7F 00"),
+                  report),
+        kStreamReadError)
+        << "picture longer than the file";
     EXPECT_EQ(LoadError(object("07 0B 54 66 72 42 61 6E 64 56 69 65 77 " + bounds + "02 03 06 00"), report),
-              GetText(45300)) << "band kind";
-    EXPECT_EQ(LoadError(object("07 0B 54 66 72 4D 65 6D 6F 56 69 65 77 " + bounds + "06 00 06 00 02 00 08 08 02 00 02 00"), report),
-              GetText(45300)) << "font size 0";
-    EXPECT_EQ(LoadError(object("07 0B 54 66 72 4D 65 6D 6F 56 69 65 77 " + bounds + "06 00 06 00 02 08 02 00 08 02 00 02 00"), report),
-              kInvalidPropertyValue) << "an integer for bold";
+              GetText(45300))
+        << "band kind";
+    EXPECT_EQ(LoadError(object("07 0B 54 66 72 4D 65 6D 6F 56 69 65 77 " + bounds +
+                               "06 00 06 00 02 00 08 08 02 00 02 00"),
+                        report),
+              GetText(45300))
+        << "font size 0";
+    EXPECT_EQ(LoadError(object("07 0B 54 66 72 4D 65 6D 6F 56 69 65 77 " + bounds +
+                               "06 00 06 00 02 08 02 00 08 02 00 02 00"),
+                        report),
+              kInvalidPropertyValue)
+        << "an integer for bold";
     // A later revision's extra field at the end of an object is skipped.
-    EXPECT_EQ(LoadError(object("07 0F 54 66 72 43 68 65 63 6B 42 6F 78 56 69 65 77 " + bounds + "06 00 01 02 05 00"), report), "");
+    EXPECT_EQ(LoadError(object("07 0F 54 66 72 43 68 65 63 6B 42 6F 78 56 69 65 77 " + bounds +
+                               "06 00 01 02 05 00"),
+                        report),
+              "");
     EXPECT_EQ(report.Page(0).Objects().size(), 1u);
 }
 

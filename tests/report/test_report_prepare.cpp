@@ -57,11 +57,13 @@ TEST(ReportPrepare, OneBandPerPageWhenTheBandFillsThePage)
     ASSERT_EQ(prepared.Pages.size(), 3u);
     for (int p = 0; p < 3; ++p) {
         EXPECT_EQ(prepared.Pages[static_cast<size_t>(p)].WidthTenths, 1000);
-        EXPECT_EQ(Texts(prepared.Pages[static_cast<size_t>(p)]), std::vector<std::string>{"record " + std::to_string(p + 1)});
+        EXPECT_EQ(Texts(prepared.Pages[static_cast<size_t>(p)]),
+                  std::vector<std::string>{"record " + std::to_string(p + 1)});
     }
     // Only the first record answers "1": its check box alone is ticked.
     auto crosses = [](const TfrPreparedPage &p) {
-        return std::count_if(p.Items.begin(), p.Items.end(), [](const auto &i) { return i.Kind == TfrItemKind::Cross; });
+        return std::count_if(p.Items.begin(), p.Items.end(),
+                             [](const auto &i) { return i.Kind == TfrItemKind::Cross; });
     };
     EXPECT_EQ(crosses(prepared.Pages[0]), 1);
     EXPECT_EQ(crosses(prepared.Pages[1]), 0);
@@ -249,7 +251,7 @@ TEST(ReportPrepare, LongTextIsLaidOutWordByWord)
     page.Add(narrow);
     const TfrPreparedReport prepared = report.Prepare();
     const auto &items = prepared.Pages[0].Items;
-    EXPECT_EQ(items[0].Text, text); // one line
-    EXPECT_EQ(items[1].Text, "ab"); // "ab ab" needs 31.75 units
+    EXPECT_EQ(items[0].Text, text);      // one line
+    EXPECT_EQ(items[1].Text, "ab");      // "ab ab" needs 31.75 units
     EXPECT_EQ(items.size(), 1u + 6561u); // the lines that fit in 100000 units of 15.24
 }

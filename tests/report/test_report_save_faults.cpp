@@ -10,7 +10,8 @@ TEST(ReportSaveFaults, CutSavesKeepThePreviousFile)
 {
     TfrReport report;
     FillSampleReport(report);
-    ExpectFailedSavesKeepThePreviousFile("template.frf", [&](const std::string &path) { report.SaveToFile(path); });
+    ExpectFailedSavesKeepThePreviousFile("template.frf",
+                                         [&](const std::string &path) { report.SaveToFile(path); });
 }
 
 TEST(ReportSaveFaults, EveryRefusedByteIsAWriteError)

@@ -15,9 +15,9 @@ TEST(ReportUnits, DecimasAUnidadesRoundsHalvesToEven)
     EXPECT_EQ(DecimasAUnidades(37.5), 14);    // 13.5, to even
     EXPECT_EQ(DecimasAUnidades(-12.5), -4);
     EXPECT_EQ(DecimasAUnidades(15), 5);
-    EXPECT_EQ(DecimasAUnidades(-20), -7);     // -7.2
-    EXPECT_EQ(DecimasAUnidades(1610), 580);   // 579.6
-    EXPECT_EQ(DecimasAUnidades(1040), 374);   // 374.4
+    EXPECT_EQ(DecimasAUnidades(-20), -7);   // -7.2
+    EXPECT_EQ(DecimasAUnidades(1610), 580); // 579.6
+    EXPECT_EQ(DecimasAUnidades(1040), 374); // 374.4
 }
 
 TEST(ReportValue, TextForms)

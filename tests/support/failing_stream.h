@@ -21,8 +21,9 @@ public:
     }
     int64_t Seek(int64_t offset, SeekOrigin origin) override
     {
-        int64_t base = origin == SeekOrigin::Begin ? 0 : origin == SeekOrigin::Current ? static_cast<int64_t>(position_)
-                                                                                         : static_cast<int64_t>(size_);
+        int64_t base = origin == SeekOrigin::Begin     ? 0
+                       : origin == SeekOrigin::Current ? static_cast<int64_t>(position_)
+                                                       : static_cast<int64_t>(size_);
         position_ = static_cast<size_t>(std::max<int64_t>(0, base + offset));
         return static_cast<int64_t>(position_);
     }

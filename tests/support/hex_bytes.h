@@ -21,7 +21,10 @@ inline std::string FromHex(const std::string &hex)
     std::string out;
     int high = -1;
     for (char c : hex) {
-        int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        int digit = c >= '0' && c <= '9'   ? c - '0'
+                    : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                    : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                           : -1;
         if (digit < 0)
             continue;
         if (high < 0) {

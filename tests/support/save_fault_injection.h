@@ -120,7 +120,9 @@ inline void ExpectFailedSavesKeepThePreviousFile(const std::string &fileName,
         bool clean = FolderNames(folder) == before;
         if (code != 0 || !kept || !clean) {
             ADD_FAILURE() << fileName << " cut at " << limit << " of " << fullSize << " bytes: "
-                          << (code == 1 ? "reported success" : code == 0 ? "error reported" : "crashed or foreign error")
+                          << (code == 1   ? "reported success"
+                              : code == 0 ? "error reported"
+                                          : "crashed or foreign error")
                           << (kept ? "" : ", previous file changed") << (clean ? "" : ", files left behind");
             if (++faults == 3)
                 break;
@@ -135,7 +137,8 @@ inline void ExpectFailedSavesKeepThePreviousFile(const std::string &fileName,
         EXPECT_EQ(FileBytes(path), FileBytes(folder / "whole" / fileName));
 }
 
-inline void ExpectWriteErrorsAtEveryByte(const std::string &what, const std::function<void(TStream &stream)> &write)
+inline void ExpectWriteErrorsAtEveryByte(const std::string &what,
+                                         const std::function<void(TStream &stream)> &write)
 {
     TMemoryStream whole;
     write(whole);

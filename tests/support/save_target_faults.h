@@ -81,12 +81,12 @@ struct TTempFolder {
         if (::mkdtemp(templ.data()))
             path = templ;
         ::chmod(path.c_str(), 0755); // the writer may run as another user
-
     }
     ~TTempFolder()
     {
         std::error_code error;
-        for (auto it = fs::recursive_directory_iterator(path, error); !error && it != fs::end(it); it.increment(error))
+        for (auto it = fs::recursive_directory_iterator(path, error); !error && it != fs::end(it);
+             it.increment(error))
             if (it->is_directory(error))
                 ::chmod(it->path().c_str(), 0755);
         ::chmod(path.c_str(), 0755);
@@ -156,7 +156,7 @@ inline std::string FifoProblems(const std::string &fileName, const TSave &save, 
     if (unblock >= 0)
         ::close(unblock);
     reader.join();
-    struct stat info{};
+    struct stat info {};
     if (::lstat(fifo.c_str(), &info) != 0 || !S_ISFIFO(info.st_mode))
         problems += " the FIFO is no longer a FIFO;";
     if (!Same(same, received, whole))
@@ -203,8 +203,8 @@ struct TInPlaceSetup {
     }
 };
 
-inline std::string KilledInPlaceProblems(const std::string &fileName, const TSave &save, const TSame &same = {},
-                                         int mostPoints = 8)
+inline std::string KilledInPlaceProblems(const std::string &fileName, const TSave &save,
+                                         const TSame &same = {}, int mostPoints = 8)
 {
     TInPlaceSetup setup(fileName);
     std::string problems;
@@ -223,7 +223,8 @@ inline std::string KilledInPlaceProblems(const std::string &fileName, const TSav
             break; // the save ended before this point: every point was tried
         ++points;
         if (code != 128 + SIGKILL) {
-            problems += " point " + std::to_string(point) + ": the writer ended with " + std::to_string(code) + ";";
+            problems +=
+                " point " + std::to_string(point) + ": the writer ended with " + std::to_string(code) + ";";
             break;
         }
         const std::vector<TKeptCopy> found = setup.Found();

@@ -25,11 +25,19 @@ void DrawIcon(QPainter &painter)
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(QRectF(44, 36, 168, 184), 14, 14);
     painter.setBrush(kBlue);
-    for (const QPointF centre : {QPointF(80, 76), QPointF(128, 76), QPointF(176, 76), QPointF(104, 116),
-                                 QPointF(152, 116)})
+    for (const QPointF centre :
+         {QPointF(80, 76), QPointF(128, 76), QPointF(176, 76), QPointF(104, 116), QPointF(152, 116)})
         painter.drawEllipse(centre, 14, 14);
-    const QPolygonF star({{128, 140}, {139.8, 163.8}, {166, 167.6}, {147, 186.2}, {151.5, 212.4},
-                          {128, 200}, {104.5, 212.4}, {109, 186.2}, {90, 167.6}, {116.2, 163.8}});
+    const QPolygonF star({{128, 140},
+                          {139.8, 163.8},
+                          {166, 167.6},
+                          {147, 186.2},
+                          {151.5, 212.4},
+                          {128, 200},
+                          {104.5, 212.4},
+                          {109, 186.2},
+                          {90, 167.6},
+                          {116.2, 163.8}});
     QPen edge(kGoldEdge, 4);
     edge.setJoinStyle(Qt::RoundJoin);
     painter.setPen(edge);
@@ -56,7 +64,8 @@ int main(int argc, char *argv[])
         DrawIcon(painter);
         painter.end();
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
-        if (!output.mkpath(folder) || !image.save(output.filePath(folder + QStringLiteral("/qor-euromillon.png")))) {
+        if (!output.mkpath(folder) ||
+            !image.save(output.filePath(folder + QStringLiteral("/qor-euromillon.png")))) {
             std::fprintf(stderr, "qor_make_icons: cannot write %s\n", qPrintable(output.filePath(folder)));
             return 1;
         }

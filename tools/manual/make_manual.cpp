@@ -14,8 +14,8 @@
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextFragment>
 #include <QTextDocument>
+#include <QTextFragment>
 #include <QUrl>
 
 #include <algorithm>
@@ -114,7 +114,9 @@ void FindPages(QTextDocument &body, std::vector<Heading> &headings, qreal pageHe
 // internal jump once the PDF is written (see LinkPagesInPlace).
 QString PageLinkTarget(int page)
 {
-    return QStringLiteral("#qor-page-%1-%2").arg(page, 4, 10, QLatin1Char('0')).arg(QString(24, QLatin1Char('x')));
+    return QStringLiteral("#qor-page-%1-%2")
+        .arg(page, 4, 10, QLatin1Char('0'))
+        .arg(QString(24, QLatin1Char('x')));
 }
 
 // Qt writes a link as a web address; the table of contents' links become
@@ -157,10 +159,12 @@ QString TableOfContents(const QString &title, const std::vector<Heading> &headin
                        .arg(title.toHtmlEscaped());
     for (const Heading &heading : headings) {
         const QString indent = heading.level == 1 ? QString() : QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;");
-        const QString text = heading.level == 1 ? QStringLiteral("<b>%1</b>").arg(heading.text.toHtmlEscaped())
-                                                : heading.text.toHtmlEscaped();
+        const QString text = heading.level == 1
+                                 ? QStringLiteral("<b>%1</b>").arg(heading.text.toHtmlEscaped())
+                                 : heading.text.toHtmlEscaped();
         const int page = heading.page + firstBodyPage;
-        html += QStringLiteral("<tr><td>%1<a href=\"%2\" style=\"color:#000000; text-decoration:none\">%3</a></td><td align=\"right\">%4</td></tr>")
+        html += QStringLiteral("<tr><td>%1<a href=\"%2\" style=\"color:#000000; "
+                               "text-decoration:none\">%3</a></td><td align=\"right\">%4</td></tr>")
                     .arg(indent, PageLinkTarget(page), text)
                     .arg(page);
     }

@@ -32,7 +32,7 @@ int main(int argc, char **argv)
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    const bool ok = RenderEmblem(folder + QStringLiteral("/EUROMILLON_100x100y.png"), 100)
-        && RenderEmblem(folder + QStringLiteral("/EUROMILLON_100x100y@2x.png"), 200);
+    const bool ok = RenderEmblem(folder + QStringLiteral("/EUROMILLON_100x100y.png"), 100) &&
+                    RenderEmblem(folder + QStringLiteral("/EUROMILLON_100x100y@2x.png"), 200);
     return ok ? 0 : 1;
 }

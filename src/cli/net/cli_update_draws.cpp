@@ -79,13 +79,15 @@ int UpdateDraws(const std::vector<std::string> &args)
     std::cout << "Source: " << update.Address().toStdString() << "\n"
               << "Archive: " << archive << "\n";
     for (const TImportError &error : informe.Errores)
-        std::cout << "Refused: " << error.Archivo << (error.Linea > 0 ? ", line " + std::to_string(error.Linea) : "")
-                  << ": " << error.Motivo << "\n";
+        std::cout << "Refused: " << error.Archivo
+                  << (error.Linea > 0 ? ", line " + std::to_string(error.Linea) : "") << ": " << error.Motivo
+                  << "\n";
     std::cout << UpdateSummary(informe, update.Total()) << std::endl;
     return 0;
 }
 
-const CliRegistration registration({"update-draws", "download the draw results and merge them into a draw archive",
+const CliRegistration registration({"update-draws",
+                                    "download the draw results and merge them into a draw archive",
                                     UpdateDraws});
 
 } // namespace

@@ -54,7 +54,8 @@ std::string ParseOptions(const std::vector<std::string> &args, PrintOptions &opt
             options.testMode = true;
             continue;
         }
-        if (arg == "--pdf" || arg == "--country" || arg == "--rotation" || arg == "--offset" || arg == "--template") {
+        if (arg == "--pdf" || arg == "--country" || arg == "--rotation" || arg == "--offset" ||
+            arg == "--template") {
             if (++i == args.size())
                 return arg + " needs a value";
             const std::string &value = args[i];
@@ -73,8 +74,10 @@ std::string ParseOptions(const std::vector<std::string> &args, PrintOptions &opt
                 options.rotation = *degrees / 90;
             } else {
                 size_t comma = value.find(',');
-                std::optional<int32_t> dx = comma == std::string::npos ? std::nullopt : ParseOffsetTenths(value.substr(0, comma));
-                std::optional<int32_t> dy = comma == std::string::npos ? std::nullopt : ParseOffsetTenths(value.substr(comma + 1));
+                std::optional<int32_t> dx =
+                    comma == std::string::npos ? std::nullopt : ParseOffsetTenths(value.substr(0, comma));
+                std::optional<int32_t> dy =
+                    comma == std::string::npos ? std::nullopt : ParseOffsetTenths(value.substr(comma + 1));
                 if (!dx || !dy)
                     return "--offset must be DX,DY in millimetres, for example 1.5,-2";
                 options.dx = *dx;
@@ -115,14 +118,15 @@ int Print(const std::vector<std::string> &args)
         return CliFail("the combination holds no bet: nothing to print");
     // The automatic ticket knows the slips of the classic game only.
     if (options.templateFile.empty() && apuestas.Edition() != TGameEdition::Classic)
-        return CliFail("the automatic ticket of today's game is not available yet: print with --template FILE.frf");
+        return CliFail(
+            "the automatic ticket of today's game is not available yet: print with --template FILE.frf");
 
     PonerPais(options.pais);
     const TTablasBoleto &tablas = TablasDePais(options.pais);
     TfrReport report;
     if (options.templateFile.empty()) {
-        ConstruirBoletoAutomatico(report, options.rotation, tablas.Geometria, tablas.Formato, options.dx, options.dy,
-                                  kPrintBoletosDataSet);
+        ConstruirBoletoAutomatico(report, options.rotation, tablas.Geometria, tablas.Formato, options.dx,
+                                  options.dy, kPrintBoletosDataSet);
     } else if (!LoadOrReport(report, options.templateFile)) {
         return kCliUsageError;
     }

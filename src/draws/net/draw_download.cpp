@@ -42,9 +42,8 @@ TDrawDownload::TDrawDownload(QObject *parent) : QObject(parent), manager_(new QN
     // A user behind a proxy has it in the system's settings (http_proxy...).
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     idle_.setSingleShot(true);
-    connect(&idle_, &QTimer::timeout, this, [this] {
-        Abort(Text(kTextSinRespuesta, {static_cast<long long>((timeoutMs_ + 999) / 1000)}));
-    });
+    connect(&idle_, &QTimer::timeout, this,
+            [this] { Abort(Text(kTextSinRespuesta, {static_cast<long long>((timeoutMs_ + 999) / 1000)})); });
 }
 
 TDrawDownload::~TDrawDownload()
@@ -139,11 +138,12 @@ void TDrawDownload::OnFinished()
         data_ += reply->readAll();
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (reply->error() != QNetworkReply::NoError) {
-            reason_ = status > 0 ? QStringLiteral("HTTP %1 %2 (%3)")
-                                       .arg(status)
-                                       .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString(),
-                                            reply->errorString())
-                                 : reply->errorString();
+            reason_ = status > 0
+                          ? QStringLiteral("HTTP %1 %2 (%3)")
+                                .arg(status)
+                                .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString(),
+                                     reply->errorString())
+                          : reply->errorString();
             if (!tlsErrors_.isEmpty())
                 reason_ += QStringLiteral(" [") + tlsErrors_.join(QStringLiteral("; ")) + QLatin1Char(']');
             ok = false;
@@ -255,7 +255,7 @@ void TDrawUpdate::Import()
     try {
         const QByteArray &data = download_.Data();
         informe_ = ImportDownload(std::string_view(data.constData(), static_cast<size_t>(data.size())),
-                                    address_.toStdString(), archivePath_, edition_, &total_);
+                                  address_.toStdString(), archivePath_, edition_, &total_);
     } catch (const EDescargaSorteosError &error) { // this address's file: another may do
         failures_ << address_ + QStringLiteral(": ") + QString::fromStdString(error.Message());
         Next();

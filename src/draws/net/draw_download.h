@@ -16,7 +16,6 @@
 
 class QNetworkAccessManager;
 
-
 // Fetches one address with Qt Network: an ordinary browser's User-Agent,
 // redirects followed, the system's proxy settings (none for this machine's
 // own addresses). It gives up after the timeout without a byte from the

@@ -21,16 +21,16 @@
 
 namespace {
 
-constexpr uint16_t kTextDescargando = 45456;  // "Descargando sorteos de %s..."
-constexpr uint16_t kTextResumen = 45457;      // new, replaced, refused, total
+constexpr uint16_t kTextDescargando = 45456;   // "Descargando sorteos de %s..."
+constexpr uint16_t kTextResumen = 45457;       // new, replaced, refused, total
 constexpr uint16_t kTextNoActualizado = 45458; // "No se han actualizado los sorteos; ..."
 constexpr uint16_t kTextOrigen = 45468;        // "Sorteos descargados de %s"
 constexpr uint16_t kTextActualizados = 45470;  // status line of the start-up check
 constexpr uint16_t kTextNoBuscado = 45471;     // its failure
 constexpr uint16_t kTextPideDireccion = 45455;
 constexpr uint16_t kTextDireccion = 45454;
-constexpr uint16_t kTextLineaErronea = 45207;  // "%s, línea %d: %s"
-constexpr uint16_t kTextErroneas = 45206;      // "Líneas o archivos con errores, no importados: %d"
+constexpr uint16_t kTextLineaErronea = 45207; // "%s, línea %d: %s"
+constexpr uint16_t kTextErroneas = 45206;     // "Líneas o archivos con errores, no importados: %d"
 constexpr size_t kErroresMostrados = 10;
 
 int dialogDelay = 1000;
@@ -44,8 +44,8 @@ QString Resumen(const TDrawUpdate &update)
 {
     const TImportReport &informe = update.Informe();
     QString text = Fmt(kTextOrigen, {update.Address().toStdString()}) + QLatin1Char('\n');
-    text += Fmt(kTextResumen, {informe.Resultado.Anadidos, informe.Resultado.Reemplazados, RefusedCount(informe),
-                               update.Total()});
+    text += Fmt(kTextResumen, {informe.Resultado.Anadidos, informe.Resultado.Reemplazados,
+                               RefusedCount(informe), update.Total()});
     if (!informe.Errores.empty()) {
         text += QStringLiteral("\n\n") + Fmt(kTextErroneas, {static_cast<long long>(informe.Errores.size())});
         for (size_t i = 0; i < informe.Errores.size() && i < kErroresMostrados; ++i) {
@@ -72,7 +72,8 @@ void SetDrawUpdateDialogDelay(int milliseconds)
 
 QStringList DireccionesSorteosConfiguradas()
 {
-    return TDrawUpdate::Addresses(QString::fromStdString(Parametres().ReadString(PRM_URL_SORTEOS, std::string())));
+    return TDrawUpdate::Addresses(
+        QString::fromStdString(Parametres().ReadString(PRM_URL_SORTEOS, std::string())));
 }
 
 int TimeoutSorteosMs()
@@ -81,7 +82,8 @@ int TimeoutSorteosMs()
     return (seconds > 0 ? seconds : kSorteosTimeoutSegundos) * 1000;
 }
 
-bool ActualizarSorteosDesdeInternet(QWidget *parent, TGameEdition edition, const std::function<void()> &refreshed)
+bool ActualizarSorteosDesdeInternet(QWidget *parent, TGameEdition edition,
+                                    const std::function<void()> &refreshed)
 {
     PrepararArchivoSorteos(edition); // today's game starts from the shipped archive
     TDrawUpdate update(ArchivoSorteos(edition), edition);
@@ -102,7 +104,8 @@ bool ActualizarSorteosDesdeInternet(QWidget *parent, TGameEdition edition, const
             loop.exec(QEventLoop::ExcludeUserInputEvents);
         }
         if (update.Running()) {
-            QProgressDialog dialog(Fmt(kTextDescargando, {update.Address().toStdString()}), Txt(50004), 0, 0, parent);
+            QProgressDialog dialog(Fmt(kTextDescargando, {update.Address().toStdString()}), Txt(50004), 0, 0,
+                                   parent);
             dialog.setObjectName(QStringLiteral("DrawUpdateProgress"));
             dialog.setWindowTitle(DialogService::ApplicationTitle());
             dialog.setWindowModality(Qt::ApplicationModal);
@@ -114,12 +117,13 @@ bool ActualizarSorteosDesdeInternet(QWidget *parent, TGameEdition edition, const
                 dialog.setLabelText(Fmt(kTextDescargando, {address.toStdString()}));
                 dialog.setRange(0, 0);
             });
-            QObject::connect(&update, &TDrawUpdate::Progress, &dialog, [&dialog](qint64 received, qint64 total) {
-                if (total > 0) { // in KB: the file is far below 2 GB
-                    dialog.setRange(0, static_cast<int>(total / 1024) + 1);
-                    dialog.setValue(static_cast<int>(received / 1024));
-                }
-            });
+            QObject::connect(&update, &TDrawUpdate::Progress, &dialog,
+                             [&dialog](qint64 received, qint64 total) {
+                                 if (total > 0) { // in KB: the file is far below 2 GB
+                                     dialog.setRange(0, static_cast<int>(total / 1024) + 1);
+                                     dialog.setValue(static_cast<int>(received / 1024));
+                                 }
+                             });
             dialog.show();
             if (update.Running())
                 loop.exec();
@@ -134,7 +138,8 @@ bool ActualizarSorteosDesdeInternet(QWidget *parent, TGameEdition edition, const
     if (refreshed)
         refreshed();
     DialogService::ShowMessage(parent, Resumen(update),
-                               update.Informe().Errores.empty() ? QMessageBox::Information : QMessageBox::Warning);
+                               update.Informe().Errores.empty() ? QMessageBox::Information
+                                                                : QMessageBox::Warning);
     return true;
 }
 
@@ -143,8 +148,8 @@ void EditarDireccionSorteos(QWidget *parent)
     QString address = QString::fromStdString(Parametres().ReadString(PRM_URL_SORTEOS, std::string()));
     if (address.isEmpty())
         address = QString::fromLatin1(kUrlSorteos);
-    if (!DialogService::InputText(parent, PlainTxt(kTextDireccion).remove(QStringLiteral("...")), Txt(kTextPideDireccion),
-                                  address))
+    if (!DialogService::InputText(parent, PlainTxt(kTextDireccion).remove(QStringLiteral("...")),
+                                  Txt(kTextPideDireccion), address))
         return;
     address = address.trimmed();
     if (address == QLatin1String(kUrlSorteos))
@@ -186,7 +191,9 @@ TDrawUpdate *BuscarSorteosAlIniciar(QWidget *window, TGameEdition edition,
         if (ok)
             report(Fmt(kTextActualizados, {update->Informe().Resultado.Anadidos, update->Total()}));
         else if (!update->Cancelled())
-            report(Fmt(kTextNoBuscado, {QString(update->Message()).replace(QLatin1Char('\n'), QStringLiteral("; ")).toStdString()}));
+            report(Fmt(
+                kTextNoBuscado,
+                {QString(update->Message()).replace(QLatin1Char('\n'), QStringLiteral("; ")).toStdString()}));
         update->deleteLater();
     });
     update->Start(DireccionesSorteosConfiguradas());

@@ -14,7 +14,6 @@ class TDrawUpdate;
 // The desktop's side of the draw results download: the addresses and the
 // timeout from the parameters, the progress dialog, the summary.
 
-
 // PRM_URL_SORTEOS (the official address when empty or missing) and the
 // places of the same file; PRM_SORTEOS_TIMEOUT in milliseconds.
 QStringList DireccionesSorteosConfiguradas();

@@ -4,12 +4,12 @@
 #include "draws/draw_files.h"
 #include "draws/prize_check.h"
 #include "draws/prize_range.h"
-#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/draw_texts.h"
 #include "draws/ui/draws_picture.h"
-#include "draws/ui/profit_chart.h"
-#include "draws/ui/winning_bets_pager.h"
 #include "draws/ui/prize_grid.h"
+#include "draws/ui/profit_chart.h"
+#include "draws/ui/winning_bets_model.h"
+#include "draws/ui/winning_bets_pager.h"
 #include "framework/parametres.h"
 #include "framework/setting_keys.h"
 #include "model/exception.h"
@@ -38,7 +38,6 @@
 
 namespace {
 
-
 QDateEdit *NewDatePicker(QWidget *parent, const char *name)
 {
     auto *picker = new QDateEdit(parent);
@@ -62,9 +61,7 @@ QToolButton *NewToolButton(QWidget *parent, const char *name, QAction *action)
 } // namespace
 
 TFRMEuroMillonPremios::TFRMEuroMillonPremios(QWidget *parent, TGameEdition edition)
-    : QDialog(parent),
-      edition_(edition),
-      categorias_(GameRules(edition).CategoryCount),
+    : QDialog(parent), edition_(edition), categorias_(GameRules(edition).CategoryCount),
       premios_(std::make_unique<TPremiosEuroMillon>()),
       sorteos_(std::make_unique<TSorteosEuroMillon>(edition)),
       sorteosRango_(std::make_unique<TSorteosEuroMillon>(edition))
@@ -92,7 +89,8 @@ QAction *TFRMEuroMillonPremios::NewAction(const char *name, void (TFRMEuroMillon
 {
     auto *action = new QAction(this);
     action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [this, command] { RunCommand(this, [this, command] { (this->*command)(); }); });
+    connect(action, &QAction::triggered, this,
+            [this, command] { RunCommand(this, [this, command] { (this->*command)(); }); });
     return action;
 }
 
@@ -165,7 +163,8 @@ QLayout *TFRMEuroMillonPremios::BuildRangeControls()
     bbProcesar->setFixedSize(81, 46);
     bbProcesar->setAutoDefault(false);
     connect(bbProcesar, &QPushButton::clicked, ActProcesar, &QAction::trigger);
-    connect(ActProcesar, &QAction::changed, bbProcesar, [this] { bbProcesar->setEnabled(ActProcesar->isEnabled()); });
+    connect(ActProcesar, &QAction::changed, bbProcesar,
+            [this] { bbProcesar->setEnabled(ActProcesar->isEnabled()); });
 
     auto *range = new QGridLayout;
     range->setHorizontalSpacing(4);

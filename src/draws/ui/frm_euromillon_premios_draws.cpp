@@ -7,9 +7,9 @@
 #include "draws/draw_files.h"
 #include "draws/draw_import.h"
 #include "draws/prize_check.h"
-#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/draw_texts.h"
 #include "draws/ui/frm_euromillon_sorteo.h"
+#include "draws/ui/winning_bets_model.h"
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
 
@@ -50,7 +50,8 @@ QString InformeTexto(const TImportReport &informe, int total)
                                     : QString::fromStdString(archivo + ": " + error.Motivo);
         }
         if (informe.Errores.size() > kErroresMostrados)
-            text += QLatin1Char('\n') + Fmt(45208, {static_cast<long long>(informe.Errores.size() - kErroresMostrados)});
+            text += QLatin1Char('\n') +
+                    Fmt(45208, {static_cast<long long>(informe.Errores.size() - kErroresMostrados)});
     }
     return text;
 }

@@ -5,14 +5,14 @@
 #include "draws/draw_rules.h"
 #include "draws/prize_check.h"
 #include "draws/prize_range.h"
-#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/draw_texts.h"
-#include "draws/ui/profit_chart.h"
 #include "draws/ui/prize_grid.h"
+#include "draws/ui/profit_chart.h"
+#include "draws/ui/winning_bets_model.h"
 #include "framework/parametres.h"
+#include "framework/setting_keys.h"
 #include "model/euromillon_apuestas.h"
 #include "widgets/background_work.h"
-#include "framework/setting_keys.h"
 #include "widgets/dialog_service.h"
 #include "widgets/number_text.h"
 #include "widgets/texts.h"
@@ -20,8 +20,8 @@
 #include "model/format.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -69,7 +69,8 @@ void TFRMEuroMillonPremios::Procesar()
 {
     TParametres &prm = Parametres();
     if (edition_ == TGameEdition::Current)
-        SetPrecioApuestaActual(prm.Exists(PRM_PRECIO_APUESTA) ? PrecioDeTexto(ReadSetting(prm, PRM_PRECIO_APUESTA)) : 0);
+        SetPrecioApuestaActual(
+            prm.Exists(PRM_PRECIO_APUESTA) ? PrecioDeTexto(ReadSetting(prm, PRM_PRECIO_APUESTA)) : 0);
     // The run goes on a checker of its own: Cancel (or an error) leaves
     // the results on screen and in premios_ as they were.
     TPremiosEuroMillon run;
@@ -101,7 +102,8 @@ void TFRMEuroMillonPremios::MostrarResultados()
     for (int r = 1; r <= categorias_; ++r) {
         SetPrizeGridCell(sgPremios, r - 1, 0, QString::fromStdString(CategoriaTexto(r, categorias_)));
         SetPrizeGridCell(sgPremios, r - 1, 1,
-                         unSorteo ? TextoImporte(sorteosRango_->Sorteo(0).PremioCategoria[r]) : QStringLiteral("------"));
+                         unSorteo ? TextoImporte(sorteosRango_->Sorteo(0).PremioCategoria[r])
+                                  : QStringLiteral("------"));
         SetPrizeGridCell(sgPremios, r - 1, 2, TextoEntero(premios_->NumPremiadas(r)));
         SetPrizeGridCell(sgPremios, r - 1, 3, TextoImporte(premios_->TotalCategoria(r)));
     }
@@ -127,7 +129,8 @@ void TFRMEuroMillonPremios::MostrarTotales()
             lblBeneficioTpc->setText(rango.Porcentaje ? TextoPorcentaje(*rango.Porcentaje) : QString());
             // The cost label shows one draw's price; the profit counts every draw.
             lblBeneficio->setToolTip(QString::fromStdString(
-                FormatText(GetText(45228), {CountText(premios_->CountSorteos()).toStdString(), TextoImporte(rango.Coste).toStdString()})));
+                FormatText(GetText(45228), {CountText(premios_->CountSorteos()).toStdString(),
+                                            TextoImporte(rango.Coste).toStdString()})));
         } else {
             lblBeneficio->setText(QStringLiteral("-"));
             lblBeneficioTpc->setText(QStringLiteral("-"));

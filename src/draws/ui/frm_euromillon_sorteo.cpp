@@ -35,9 +35,7 @@ constexpr uint16_t kTextMartesOViernes = 45820;
 } // namespace
 
 TFRMEuroMillonSorteo::TFRMEuroMillonSorteo(QWidget *parent, TGameEdition edition)
-    : QDialog(parent),
-      edition_(edition),
-      categorias_(GameRules(edition).CategoryCount),
+    : QDialog(parent), edition_(edition), categorias_(GameRules(edition).CategoryCount),
       sorteo_(std::make_unique<TSorteoEuroMillon>(edition))
 {
     setObjectName(QStringLiteral("FRMEuroMillonSorteo"));
@@ -88,7 +86,8 @@ void TFRMEuroMillonSorteo::BuildControls()
         if (!updating_)
             Handle([&] { datos_.ImportePremios = ImporteDeTexto(text.toStdString()); });
     });
-    connect(ebRecaudacion, &QLineEdit::editingFinished, this, [this] { Handle([this] { RecaudacionExit(); }); });
+    connect(ebRecaudacion, &QLineEdit::editingFinished, this,
+            [this] { Handle([this] { RecaudacionExit(); }); });
     connect(dtpFechaSorteo, &QDateEdit::dateChanged, this, [this](const QDate &date) {
         if (!updating_)
             datos_.FechaSorteo = FechaDeDate(date);
@@ -251,8 +250,9 @@ void TFRMEuroMillonSorteo::SetEditText(int row, int column, const QString &text)
     if (column == 1) {
         const int32_t acertantes = AcertantesDeTexto(text.toStdString());
         // 2+0 has no share of the fund to propose: its prize stays as typed.
-        const Currency premio = row <= kNumCategorias ? PremioPorAcertante(datos_.ImportePremios, row, acertantes)
-                                                      : datos_.PremioCategoria[row];
+        const Currency premio = row <= kNumCategorias
+                                    ? PremioPorAcertante(datos_.ImportePremios, row, acertantes)
+                                    : datos_.PremioCategoria[row];
         datos_.Acertantes[row] = acertantes;
         datos_.PremioCategoria[row] = premio;
     } else if (column == 2) {

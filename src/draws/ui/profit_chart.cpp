@@ -16,8 +16,8 @@
 #include <QHBoxLayout>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -114,7 +114,8 @@ void TProfitChart::Mostrar(const std::vector<TProfitPoint> &curva)
     const qint64 first = curva.empty() ? Milliseconds(38030) : Milliseconds(curva.front().Fecha);
     const qint64 last = curva.empty() ? first : Milliseconds(curva.back().Fecha);
     constexpr qint64 kDay = 24LL * 3600 * 1000;
-    fechas_->setRange(QDateTime::fromMSecsSinceEpoch(first - kDay), QDateTime::fromMSecsSinceEpoch(last + kDay));
+    fechas_->setRange(QDateTime::fromMSecsSinceEpoch(first - kDay),
+                      QDateTime::fromMSecsSinceEpoch(last + kDay));
     fechas_->setFormat(last - first > 120 * kDay ? QStringLiteral("MM/yy") : QStringLiteral("dd/MM/yy"));
     const double margin = (highest - lowest) * 0.05;
     importes_->setRange(lowest - margin, highest + margin);
@@ -128,7 +129,8 @@ void TProfitChart::Guardar()
     if (path.isEmpty())
         return;
     GuardarPng(path);
-    DialogService::ShowMessage(this, QString::fromStdString(FormatText(GetText(43114), {path.toStdString()})));
+    DialogService::ShowMessage(this,
+                               QString::fromStdString(FormatText(GetText(43114), {path.toStdString()})));
 }
 
 void TProfitChart::GuardarPng(const QString &path)

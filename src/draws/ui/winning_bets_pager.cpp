@@ -1,16 +1,16 @@
 #include "draws/ui/winning_bets_pager.h"
 
-#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/draw_texts.h"
+#include "draws/ui/winning_bets_model.h"
 #include "model/format.h"
 #include "widgets/texts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 #include <QLineEdit>
 #include <QStyle>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -19,8 +19,8 @@ constexpr uint16_t kTextAnterior = 45105;
 constexpr uint16_t kTextSiguiente = 45106;
 constexpr uint16_t kTextUltima = 45107;
 constexpr uint16_t kTextIrALaPagina = 45108;
-constexpr uint16_t kTextPaginaDe = 45109;   // "Página %s de %s"
-constexpr uint16_t kTextFilasDe = 45110;    // "Apuestas premiadas %s a %s de %s"
+constexpr uint16_t kTextPaginaDe = 45109; // "Página %s de %s"
+constexpr uint16_t kTextFilasDe = 45110;  // "Apuestas premiadas %s a %s de %s"
 
 QToolButton *NewButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon)
 {
@@ -33,7 +33,8 @@ QToolButton *NewButton(QWidget *parent, const char *name, QStyle::StandardPixmap
 
 QString Fmt(uint16_t id, const QString &a, const QString &b, const QString &c = QString())
 {
-    return QString::fromStdString(FormatText(GetText(id), {a.toStdString(), b.toStdString(), c.toStdString()}));
+    return QString::fromStdString(
+        FormatText(GetText(id), {a.toStdString(), b.toStdString(), c.toStdString()}));
 }
 
 } // namespace

@@ -25,8 +25,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
@@ -73,8 +73,8 @@ QComboBox *NewSeparatorList(QWidget *parent, const char *name, const TSettingKey
     list->setObjectName(QString::fromLatin1(name));
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
-    list->addItems({QString::fromLatin1(kTabWord), QStringLiteral(" "), QStringLiteral("."), QStringLiteral("-"),
-                    QStringLiteral(",")});
+    list->addItems({QString::fromLatin1(kTabWord), QStringLiteral(" "), QStringLiteral("."),
+                    QStringLiteral("-"), QStringLiteral(",")});
     list->setEditText(QString::fromStdString(ReadSetting(Parametres(), key)));
     list->setMinimumWidth(90);
     return list;
@@ -125,7 +125,8 @@ TFRMExport::TFRMExport(QWidget *parent) : QDialog(parent)
 
     bbGuardarLibro = new QPushButton(this);
     bbGuardarLibro->setObjectName(QStringLiteral("bbGuardarLibro"));
-    connect(bbGuardarLibro, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { SaveWorkbookAs(); }); });
+    connect(bbGuardarLibro, &QPushButton::clicked, this,
+            [this] { RunCommand(this, [this] { SaveWorkbookAs(); }); });
     bbImportar = new QPushButton(this);
     bbImportar->setObjectName(QStringLiteral("bbImportar"));
     bbImportar->setDefault(true);

@@ -37,7 +37,8 @@ TFRMImportar::TFRMImportar(QWidget *parent)
 
     ActLeerArchivo = new QAction(this);
     ActLeerArchivo->setObjectName(QStringLiteral("ActLeerArchivo"));
-    connect(ActLeerArchivo, &QAction::triggered, this, [this] { RunCommand(this, [this] { ChooseAndRead(); }); });
+    connect(ActLeerArchivo, &QAction::triggered, this,
+            [this] { RunCommand(this, [this] { ChooseAndRead(); }); });
     ActImportar = new QAction(this);
     ActImportar->setObjectName(QStringLiteral("ActImportar"));
     ActImportar->setEnabled(false);

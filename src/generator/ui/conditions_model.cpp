@@ -11,7 +11,7 @@
 #include <QPalette>
 
 TConditionsModel::TConditionsModel(TEuroMillonGeneraComb &generacion, const bool &estadisticasValidas,
-                                     QObject *parent)
+                                   QObject *parent)
     : QAbstractTableModel(parent), generacion_(generacion), estadisticasValidas_(estadisticasValidas)
 {
 }

@@ -16,7 +16,8 @@ public:
     // Widths in pixels of the four columns.
     static constexpr int kColumnWidths[4] = {20, 290, 50, 40};
 
-    TConditionsModel(TEuroMillonGeneraComb &generacion, const bool &estadisticasValidas, QObject *parent = nullptr);
+    TConditionsModel(TEuroMillonGeneraComb &generacion, const bool &estadisticasValidas,
+                     QObject *parent = nullptr);
 
     // Reads the settings again.
     void Refresh();

@@ -135,7 +135,7 @@ void TFRMAsistente::MostrarPaso()
     PageControl_->setCurrentIndex(paso_);
     lblStepTitle->setText(QString::fromStdString(FormatText(GetText(41701), {paso_ + 1})));
     lblStepDesc->setText(Txt(static_cast<uint16_t>(41710 + paso_)));
-    QWidget *first = paso_ == 0 ? static_cast<QWidget *>(rbAsistente)
+    QWidget *first = paso_ == 0   ? static_cast<QWidget *>(rbAsistente)
                      : paso_ == 1 ? static_cast<QWidget *>(Boleto_)
                      : paso_ == 2 ? static_cast<QWidget *>(Reduccion.rbNoReduccion)
                                   : static_cast<QWidget *>(cbSumaNumeros);

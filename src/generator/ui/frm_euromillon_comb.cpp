@@ -72,7 +72,8 @@ TFRMEuroMillonComb::TFRMEuroMillonComb(QWidget *parent, TGameEdition edition) : 
     Boleto_->SetOnChange([this](TControlEuroMillonApuesta *) { SelectionChanged(); });
     ConnectRandomButtons(this, Cuentas.bbAleatorio1, Cuentas.bbAleatorio2, Boleto_);
     connect(PageControl_, &QTabWidget::currentChanged, this, [this] { UpdateActions(); });
-    connect(sgGrupos->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { UpdateActions(); });
+    connect(sgGrupos->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { UpdateActions(); });
     connect(model_.get(), &QAbstractItemModel::modelReset, this, [this] { UpdateActions(); });
 
     PageControl_->setCurrentWidget(tsNumeros);
@@ -202,8 +203,10 @@ void TFRMEuroMillonComb::RefrescarDesdeGeneracion()
     const TEuroMillonGeneraComb &generacion = *generacion_;
     refreshing_ = true;
     Reduccion.rbNoReduccion->setChecked(generacion.TipoReduccion() == TEuroMillonGeneraComb::kSinReduccion);
-    Reduccion.rbReduccionGlobal->setChecked(generacion.TipoReduccion() == TEuroMillonGeneraComb::kReduccionGlobal);
-    Reduccion.rbReduccionBloques->setChecked(generacion.TipoReduccion() == TEuroMillonGeneraComb::kReduccionBloques);
+    Reduccion.rbReduccionGlobal->setChecked(generacion.TipoReduccion() ==
+                                            TEuroMillonGeneraComb::kReduccionGlobal);
+    Reduccion.rbReduccionBloques->setChecked(generacion.TipoReduccion() ==
+                                             TEuroMillonGeneraComb::kReduccionBloques);
     Reduccion.cbRedGlobal->setCurrentIndex(7 - generacion.ReduccionGlobal());
     Reduccion.cbRedB1->setCurrentIndex(5 - generacion.ReduccionB1());
     Reduccion.cbRedB2->setCurrentIndex(2 - generacion.ReduccionB2());

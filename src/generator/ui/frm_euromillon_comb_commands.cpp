@@ -95,12 +95,12 @@ void TFRMEuroMillonComb::LeerDeArchivo()
 void TFRMEuroMillonComb::GuardarEnArchivo()
 {
     // The file read or saved last in this window, else the combination's name.
-    const QString path = DialogService::SaveFileName(this, Txt(41527), QStringLiteral("gem"), archivoGeneracion_);
+    const QString path =
+        DialogService::SaveFileName(this, Txt(41527), QStringLiteral("gem"), archivoGeneracion_);
     if (path.isEmpty())
         return;
     if (QFileInfo::exists(path)) {
-        const QString question =
-            Txt(41068) + QLatin1Char('\n') + path + QLatin1Char('\n') + Txt(41069);
+        const QString question = Txt(41068) + QLatin1Char('\n') + path + QLatin1Char('\n') + Txt(41069);
         if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) !=
             QMessageBox::Yes)
             return;

@@ -93,7 +93,8 @@ QWidget *TFRMEuroMillonComb::BuildCondicionesPage()
     // The columns keep their designed widths unless the font needs more;
     // the name takes what is left.
     const QFontMetrics metrics = sgGrupos->fontMetrics();
-    const QString widest[4] = {QStringLiteral("00"), QString(), QStringLiteral("00000000"), QStringLiteral("100.0%")};
+    const QString widest[4] = {QStringLiteral("00"), QString(), QStringLiteral("00000000"),
+                               QStringLiteral("100.0%")};
     for (int column : {0, 2, 3})
         sgGrupos->setColumnWidth(column, std::max(TConditionsModel::kColumnWidths[column],
                                                   metrics.horizontalAdvance(widest[column]) + 12));
@@ -107,8 +108,9 @@ QWidget *TFRMEuroMillonComb::BuildCondicionesPage()
     bottom->addWidget(lCondiciones);
     bottom->addWidget(lblCondicionesCount);
     bottom->addStretch();
-    for (auto [name, action] : {std::pair{"bbAdd", ActAddCondicion}, std::pair{"bbModify", ActModifyCondicion},
-                                std::pair{"bbDel", ActDelCondicion}}) {
+    for (auto [name, action] :
+         {std::pair{"bbAdd", ActAddCondicion}, std::pair{"bbModify", ActModifyCondicion},
+          std::pair{"bbDel", ActDelCondicion}}) {
         QToolButton *button = NewNamedButton(tsCondicionesGrupos, name, 80);
         button->setDefaultAction(action);
         bottom->addWidget(button);

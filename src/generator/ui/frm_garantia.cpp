@@ -44,8 +44,8 @@ TFRMGarantia::TFRMGarantia(QWidget *parent) : QDialog(parent)
     lEstrellas = label("lEstrellas");
     ebNumeros = edit("ebNumeros");
     ebEstrellas = edit("ebEstrellas");
-    ebEstrellas->setMaximumWidth(ebEstrellas->fontMetrics().horizontalAdvance(QStringLiteral("1,2,3,4,5,6,7,8,9")) +
-                                 16);
+    ebEstrellas->setMaximumWidth(
+        ebEstrellas->fontMetrics().horizontalAdvance(QStringLiteral("1,2,3,4,5,6,7,8,9")) + 16);
     lNumeros->setBuddy(ebNumeros);
     lEstrellas->setBuddy(ebEstrellas);
     bbCalcular = button("bbCalcular");

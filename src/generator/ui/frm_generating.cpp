@@ -23,7 +23,8 @@ TFRMGenerating::TFRMGenerating(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FRMGenerating"));
     setWindowTitle(Txt(45512));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
 
     lblFinalizado = NewNamedLabel(this, "lblFinalizado", true);

@@ -68,13 +68,14 @@ TFRMGrupoValues::TFRMGrupoValues(QWidget *parent) : QDialog(parent)
         if (block != bloqueActual_)
             mark = !mark; // refused: the mark stays as it is
     });
-    Boleto_->SetOnDrawBox([this](TControlEuroMillonApuesta *, int block, int value, TTicketBoxColours &colours) {
-        if (Greyed(block, value)) {
-            colours.Back = QColor(192, 192, 192);
-            colours.Frame = QColor(128, 128, 128);
-            colours.Text = QColor(128, 128, 128);
-        }
-    });
+    Boleto_->SetOnDrawBox(
+        [this](TControlEuroMillonApuesta *, int block, int value, TTicketBoxColours &colours) {
+            if (Greyed(block, value)) {
+                colours.Back = QColor(192, 192, 192);
+                colours.Frame = QColor(128, 128, 128);
+                colours.Text = QColor(128, 128, 128);
+            }
+        });
 
     ApplyTexts();
     cbBloque->setCurrentIndex(0);
@@ -161,7 +162,8 @@ QLayout *TFRMGrupoValues::BuildBoundsSide()
     bounds->setHorizontalSpacing(8);
     bounds->addWidget(lMinSum, 0, 1, Qt::AlignCenter);
     bounds->addWidget(lMaxSum, 0, 2, Qt::AlignCenter);
-    auto row = [bounds](int at, QLabel *caption, QLineEdit *min, QLineEdit *max, QLabel *hintMin, QLabel *hintMax) {
+    auto row = [bounds](int at, QLabel *caption, QLineEdit *min, QLineEdit *max, QLabel *hintMin,
+                        QLabel *hintMax) {
         bounds->addWidget(caption, at, 0);
         bounds->addWidget(min, at, 1);
         bounds->addWidget(max, at, 2);
@@ -236,7 +238,8 @@ void TFRMGrupoValues::SetSeleccionReferencia(const TEuroMillonApuesta *seleccion
 
 bool TFRMGrupoValues::Greyed(int block, int value) const
 {
-    return seleccionReferencia_ && IsBlockNumber(block) && seleccionReferencia_->Block(block).IndexOf(value) < 0;
+    return seleccionReferencia_ && IsBlockNumber(block) &&
+           seleccionReferencia_->Block(block).IndexOf(value) < 0;
 }
 
 void TFRMGrupoValues::SetEdition(TGameEdition edition)
@@ -315,10 +318,13 @@ void TFRMGrupoValues::UpdateHints()
 {
     const TEuroMillonNumeros &marked = Boleto_->ShownBet().Block(bloqueActual_).Values();
     const int limit = kValuesPerBet[bloqueActual_];
-    const auto clamp = [limit](qsizetype count) { return QString::number(std::clamp<qsizetype>(count, 0, limit)); };
+    const auto clamp = [limit](qsizetype count) {
+        return QString::number(std::clamp<qsizetype>(count, 0, limit));
+    };
     const auto even = std::count_if(marked.begin(), marked.end(), [](int32_t v) { return v % 2 == 0; });
     int32_t largest = 0;
-    for (size_t i = marked.size() > static_cast<size_t>(limit) ? marked.size() - limit : 0; i < marked.size(); ++i)
+    for (size_t i = marked.size() > static_cast<size_t>(limit) ? marked.size() - limit : 0; i < marked.size();
+         ++i)
         largest += marked[i];
     lblAciertosMin->setText(QStringLiteral("0"));
     lblAciertosMax->setText(clamp(static_cast<qsizetype>(marked.size())));

@@ -90,7 +90,8 @@ QFrame *NewTicketPanel(QWidget *parent, const QSize &ticketSize, TControlEuroMil
     return panel;
 }
 
-void ConnectRandomButtons(QWidget *owner, QToolButton *number, QToolButton *star, TControlEuroMillonApuesta *ticket)
+void ConnectRandomButtons(QWidget *owner, QToolButton *number, QToolButton *star,
+                          TControlEuroMillonApuesta *ticket)
 {
     auto connectBlock = [owner, ticket](QToolButton *button, int block) {
         QObject::connect(button, &QToolButton::clicked, owner, [owner, ticket, block] {
@@ -178,8 +179,8 @@ TGenerationCounterLabels AddGenerationCounters(QWidget *parent, QGridLayout *gri
         "lblApuestasGeneradas", labels.lblApuestasGeneradasPct, "lblApuestasGeneradasPct", false);
     row(1, labels.lTotalApuestasCondicion, "lTotalApuestasCondicion", 41515, labels.lblApuestasCondicion,
         "lblApuestasCondicion", labels.lblApuestasCondicionPct, "lblApuestasCondicionPct", false);
-    row(2, labels.lTotalApuestasFinal, "lTotalApuestasFinal", 41516, labels.lblApuestasValidas, "lblApuestasValidas",
-        labels.lblApuestasValidasPct, "lblApuestasValidasPct", true);
+    row(2, labels.lTotalApuestasFinal, "lTotalApuestasFinal", 41516, labels.lblApuestasValidas,
+        "lblApuestasValidas", labels.lblApuestasValidasPct, "lblApuestasValidasPct", true);
     return labels;
 }
 
@@ -255,7 +256,8 @@ void ShowSelectionCounts(const TSelectionCounts &counts, const TEuroMillonGenera
     const TEuroMillonApuestaMult &selection = generacion.Seleccion();
     ShowMarkedCount(counts.lblNumB1, selection.Block(kBlockNumbers).Count(), kValuesPerBet[kBlockNumbers],
                     missingWord);
-    ShowMarkedCount(counts.lblNumB2, selection.Block(kBlockStars).Count(), kValuesPerBet[kBlockStars], missingWord);
+    ShowMarkedCount(counts.lblNumB2, selection.Block(kBlockStars).Count(), kValuesPerBet[kBlockStars],
+                    missingWord);
     counts.lblApuestasPosibles->setText(CountText(generacion.ApuestasPosibles()));
 }
 

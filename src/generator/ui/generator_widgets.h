@@ -33,7 +33,8 @@ QToolButton *NewNamedButton(QWidget *parent, const char *name, int minimumWidth)
 // size with a 2-pixel margin; the ticket is returned through `ticket`.
 QFrame *NewTicketPanel(QWidget *parent, const QSize &ticketSize, TControlEuroMillonApuesta *&ticket);
 // Makes the two random buttons add one random number or star to the ticket.
-void ConnectRandomButtons(QWidget *owner, QToolButton *number, QToolButton *star, TControlEuroMillonApuesta *ticket);
+void ConnectRandomButtons(QWidget *owner, QToolButton *number, QToolButton *star,
+                          TControlEuroMillonApuesta *ticket);
 // "Juego actual: estrellas 1 a 12": which game a window's bets are of.
 QString EditionCaption(TGameEdition edition);
 // Makes the ticket offer the stars of the game (1-9 classic, 1-12 today),

@@ -3,9 +3,9 @@
 #include "widgets/number_text.h"
 #include "widgets/texts.h"
 
-#include "model/prize_categories.h"
 #include "model/apuesta_multiple.h"
 #include "model/format.h"
+#include "model/prize_categories.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -126,7 +126,8 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     lbHuecos = new QListWidget(gbHuecos);
     lbHuecos->setObjectName(QStringLiteral("lbHuecos"));
     lbHuecos->setSelectionMode(QAbstractItemView::NoSelection);
-    lbHuecos->setMinimumWidth(lbHuecos->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00.00.00-00.00")) + 30);
+    lbHuecos->setMinimumWidth(
+        lbHuecos->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00.00.00-00.00")) + 30);
     // The draws of the selection on one page, those of the whole game on
     // another: side by side they need a window twice as wide.
     tcGarantia = new QTabWidget(this);
@@ -149,7 +150,8 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     lblPremiosEsperados = note("lblPremiosEsperados");
     lblRetorno = note("lblRetorno");
     lblRetorno->setForegroundRole(QPalette::PlaceholderText);
-    for (auto [box, content] : {std::pair<QGroupBox *, QWidget *>{gbTodos, sgGarantia}, {gbAciertos, sgAciertos},
+    for (auto [box, content] : {std::pair<QGroupBox *, QWidget *>{gbTodos, sgGarantia},
+                                {gbAciertos, sgAciertos},
                                 {gbHuecos, lbHuecos}}) {
         auto *inner = new QVBoxLayout(box);
         inner->addWidget(content);
@@ -191,7 +193,8 @@ int TGuaranteePanel::Rows() const
 QString TGuaranteePanel::CategoryName(int categoria) const
 {
     const int categories = GameRules(analyser_.Edition()).CategoryCount;
-    return categoria == categories + 1 ? Txt(45606) : QString::fromStdString(CategoriaTexto(categoria, categories));
+    return categoria == categories + 1 ? Txt(45606)
+                                       : QString::fromStdString(CategoriaTexto(categoria, categories));
 }
 
 void TGuaranteePanel::SetEdition(TGameEdition edition)
@@ -321,9 +324,9 @@ void TGuaranteePanel::FillSummary()
     lblGarantizado->setText(guaranteed == 0 ? Txt(45608)
                                             : QString::fromStdString(FormatText(
                                                   GetText(45607), {CategoryName(guaranteed).toStdString()})));
-    lblSorteos->setText(QString::fromStdString(FormatText(
-        GetText(45609), {Grouped(report_.All.Draws).toStdString(), CountNumbers(report_.Selection),
-                         CountStars(report_.Selection), Grouped(betCount_).toStdString()})));
+    lblSorteos->setText(QString::fromStdString(
+        FormatText(GetText(45609), {Grouped(report_.All.Draws).toStdString(), CountNumbers(report_.Selection),
+                                    CountStars(report_.Selection), Grouped(betCount_).toStdString()})));
 }
 
 void TGuaranteePanel::FillAllDraws()
@@ -336,7 +339,8 @@ void TGuaranteePanel::FillAllDraws()
         const bool worst = categoria == guaranteed;
         const int64_t count = report_.All.Count(categoria);
         sgGarantia->setItem(categoria - 1, 0, Cell(Grouped(count), worst, count == 0));
-        sgGarantia->setItem(categoria - 1, 1, Cell(PercentText(report_.All.Percent(categoria)), worst, count == 0));
+        sgGarantia->setItem(categoria - 1, 1,
+                            Cell(PercentText(report_.All.Percent(categoria)), worst, count == 0));
     }
 }
 
@@ -392,15 +396,14 @@ void TGuaranteePanel::FillWholeGame()
         FormatText(GetText(kTextAlgunPremio), {PercentText(anyPrize * 100.0).toStdString(),
                                                anyPrize > 0 ? Figure(1.0 / anyPrize).toStdString() : "-"})));
     const double winning = odds.ExpectedWinningBets();
-    lblApuestasPremiadas->setText(QString::fromStdString(
-        FormatText(GetText(kTextApuestasPremiadas),
-                   {DecimalText(winning, winning < 100 ? 4 : 2).toStdString()})));
+    lblApuestasPremiadas->setText(QString::fromStdString(FormatText(
+        GetText(kTextApuestasPremiadas), {DecimalText(winning, winning < 100 ? 4 : 2).toStdString()})));
     const std::string cost = MoneyText(CostOfOneDraw(betCount_, analyser_.Edition())).toStdString();
     bool anyAverage = false;
     for (int c = 0; c < odds.Best.Categories; ++c)
         anyAverage = anyAverage || prizes_.Draws[static_cast<size_t>(c)] > 0;
-    lblPremiosEsperados->setText(
-        QString::fromStdString(anyAverage ? FormatText(GetText(kTextPremiosEsperados),
-                                                       {MoneyText(ExpectedPrizes(odds, prizes_)).toStdString(), cost})
-                                          : FormatText(GetText(kTextSinPremiosArchivo), {cost})));
+    lblPremiosEsperados->setText(QString::fromStdString(
+        anyAverage ? FormatText(GetText(kTextPremiosEsperados),
+                                {MoneyText(ExpectedPrizes(odds, prizes_)).toStdString(), cost})
+                   : FormatText(GetText(kTextSinPremiosArchivo), {cost})));
 }

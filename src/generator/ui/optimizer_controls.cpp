@@ -91,8 +91,9 @@ bool OptimizeKeptBets(QWidget *owner, TEuroMillonGeneraComb &settings)
     options.seconds = seconds;
     // Called on this thread about every 250 ms: the window stays alive.
     options.onProgress = [&dialog](const TOptimizeProgress &progress) {
-        dialog.setLabelText(Txt(45706) + QLatin1Char('\n') +
-                            QString::fromStdString(FormatText(GetText(45707), {progress.best, progress.greedy})));
+        dialog.setLabelText(
+            Txt(45706) + QLatin1Char('\n') +
+            QString::fromStdString(FormatText(GetText(45707), {progress.best, progress.greedy})));
         dialog.setValue(static_cast<int>(progress.seconds * 10));
         QApplication::processEvents();
         return dialog.wasCanceled();

@@ -26,7 +26,6 @@
 
 namespace {
 
-
 // The height of the band the note about the automatic ticket takes.
 constexpr int kNotaAlto = 48;
 
@@ -57,7 +56,8 @@ TFRMPrintBoletos::TFRMPrintBoletos(QWidget *parent) : QDialog(parent), report_(s
     setObjectName(QStringLiteral("FRMPrintBoletos"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     CreateControls();
-    cbRotate->addItems({QStringLiteral("0º"), QStringLiteral("90º"), QStringLiteral("180º"), QStringLiteral("270º")});
+    cbRotate->addItems(
+        {QStringLiteral("0º"), QStringLiteral("90º"), QStringLiteral("180º"), QStringLiteral("270º")});
     cbRotate->setCurrentIndex(1);
     ApplyTexts();
     LeerParametros();
@@ -140,10 +140,12 @@ void TFRMPrintBoletos::CreateControls()
     };
     connect(cbRotate, &QComboBox::activated, rbAuto, chooseAuto);
     connect(cbEstiloBoleto, &QComboBox::activated, rbAuto, chooseAuto);
-    connect(cbGuardados, &QComboBox::activated, rbBoletoGuardado, [this] { rbBoletoGuardado->setChecked(true); });
+    connect(cbGuardados, &QComboBox::activated, rbBoletoGuardado,
+            [this] { rbBoletoGuardado->setChecked(true); });
     connect(bbPrint, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Imprimir(); }); });
     connect(bbDesign, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Disenar(); }); });
-    connect(sbFindFile, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { ImportarArchivo(); }); });
+    connect(sbFindFile, &QPushButton::clicked, this,
+            [this] { RunCommand(this, [this] { ImportarArchivo(); }); });
     connect(bbCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -185,7 +187,8 @@ void TFRMPrintBoletos::PlaceLabelledFields()
     const int offsetLabelWidth = std::max(lblDesfX->sizeHint().width(), lblDesfY->sizeHint().width());
     const int labelX = std::max(cbRotate->geometry().right() + 6, 166 - offsetLabelWidth);
     const int editX = std::max(170, labelX + offsetLabelWidth + 4);
-    for (auto [label, edit, unit] : {std::tuple{lblDesfX, ebDesfX, lblMmX}, std::tuple{lblDesfY, ebDesfY, lblMmY}}) {
+    for (auto [label, edit, unit] :
+         {std::tuple{lblDesfX, ebDesfX, lblMmX}, std::tuple{lblDesfY, ebDesfY, lblMmY}}) {
         label->resize(offsetLabelWidth, label->sizeHint().height());
         label->move(labelX, label->y());
         edit->move(editX, edit->y());
@@ -205,7 +208,8 @@ void TFRMPrintBoletos::LeerParametros()
     const int angulo = ReadSetting(store, PRM_PRINTBOL_IANGULO);
     cbRotate->setCurrentIndex(angulo >= 0 && angulo < cbRotate->count() ? angulo : -1);
     CargarListas();
-    cbGuardados->setCurrentIndex(cbGuardados->findText(QString::fromStdString(ReadSetting(store, PRM_PRINTBOL_FILE))));
+    cbGuardados->setCurrentIndex(
+        cbGuardados->findText(QString::fromStdString(ReadSetting(store, PRM_PRINTBOL_FILE))));
     desfaseX_ = ReadSetting(store, PRM_PRINTBOL_MM_DESFX);
     desfaseY_ = ReadSetting(store, PRM_PRINTBOL_MM_DESFY);
     ebDesfX->setText(Milimetros(desfaseX_));
@@ -224,7 +228,8 @@ void TFRMPrintBoletos::GuardarParametros()
     store.SetValor(PRM_PRINTBOL_MM_DESFX, Variant(desfaseX_));
     store.SetValor(PRM_PRINTBOL_MM_DESFY, Variant(desfaseY_));
     store.SetSaveList({PRM_PRINTBOL_AUTOPRINT, PRM_PRINTBOL_FILE, PRM_PRINTBOL_IPAIS, PRM_PRINTBOL_IANGULO,
-                         PRM_PRINTBOL_MM_DESFX, PRM_PRINTBOL_MM_DESFY}, true);
+                       PRM_PRINTBOL_MM_DESFX, PRM_PRINTBOL_MM_DESFY},
+                      true);
 }
 
 void TFRMPrintBoletos::SetApuestas(const TEuroMillonApuestas &apuestas)
@@ -241,14 +246,15 @@ void TFRMPrintBoletos::OfrecerAutomatico(bool ofrecido)
         return;
     automaticoOfrecido_ = ofrecido;
     const std::initializer_list<QWidget *> automatic = {rbAuto,   cbRotate, ebDesfX, ebDesfY,
-                                                         lblDesfX, lblDesfY, lblMmX,  lblMmY};
+                                                        lblDesfX, lblDesfY, lblMmX,  lblMmY};
     for (QWidget *control : automatic)
         control->setEnabled(ofrecido);
     if (!ofrecido)
         rbBoletoGuardado->setChecked(true);
     lblNotaJuego->setVisible(!ofrecido);
     const int band = ofrecido ? -kNotaAlto : kNotaAlto;
-    const std::initializer_list<QWidget *> below = {lblLangBoleto, cbEstiloBoleto, bbPrint, bbDesign, bbCancel};
+    const std::initializer_list<QWidget *> below = {lblLangBoleto, cbEstiloBoleto, bbPrint, bbDesign,
+                                                    bbCancel};
     for (QWidget *control : below)
         control->move(control->x(), control->y() + band);
     setFixedSize(width(), height() + band);

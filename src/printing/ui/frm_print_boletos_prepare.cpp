@@ -36,7 +36,8 @@ QStringList PlantillasDe(const std::string &folder)
 {
     // Sorted by name: the file system's own order differs between machines.
     return QDir(QString::fromStdString(folder))
-        .entryList({QStringLiteral("*.frf")}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        .entryList({QStringLiteral("*.frf")}, QDir::Files | QDir::NoDotAndDotDot,
+                   QDir::Name | QDir::IgnoreCase);
 }
 
 std::string JoinPath(const std::string &folder, const QString &name)
@@ -103,7 +104,8 @@ int32_t TFRMPrintBoletos::LeerDesfase(QLineEdit *field) const
     if (text.isEmpty())
         return 0;
     const QString point = QLocale().decimalPoint();
-    const char separator = point.size() == 1 && point.at(0).unicode() < 0x80 ? char(point.at(0).unicode()) : '.';
+    const char separator =
+        point.size() == 1 && point.at(0).unicode() < 0x80 ? char(point.at(0).unicode()) : '.';
     const std::optional<int32_t> decimas = ParseOffsetTenths(text.toStdString(), separator);
     if (!decimas) {
         field->setFocus();
@@ -202,8 +204,9 @@ void TFRMPrintBoletos::ImportarArchivo()
         if (!QDir(folder).exists())
             QDir().mkdir(folder);
         const QFileInfo source(chosen);
-        const bool inFolder = QDir::cleanPath(source.absolutePath()).compare(QDir::cleanPath(QDir(folder).absolutePath()),
-                                                                             Qt::CaseInsensitive) == 0;
+        const bool inFolder =
+            QDir::cleanPath(source.absolutePath())
+                .compare(QDir::cleanPath(QDir(folder).absolutePath()), Qt::CaseInsensitive) == 0;
         if (inFolder && source.suffix().compare(QStringLiteral("frf"), Qt::CaseInsensitive) == 0)
             throw Exception(GetText(42443));
         const QString target = QDir(folder).filePath(source.completeBaseName() + QStringLiteral(".frf"));

@@ -16,7 +16,8 @@ constexpr int kPdfResolution = 1200;
 
 } // namespace
 
-void ExportPdf(const TfrPreparedReport &report, const std::string &path, const std::function<void(int)> &progress)
+void ExportPdf(const TfrPreparedReport &report, const std::string &path,
+               const std::function<void(int)> &progress)
 {
     if (report.Pages.empty())
         throw EReportError(GetText(kTextReportWithoutPages));

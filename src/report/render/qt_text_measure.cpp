@@ -42,7 +42,8 @@ TfrTextMeasure QtTextMeasure()
     auto cache = std::make_shared<MetricsCache>();
     TfrTextMeasure measure;
     measure.Width = [cache](const TfrFont &font, std::string_view text) {
-        return cache->Of(font).horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) /
+        return cache->Of(font).horizontalAdvance(
+                   QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) /
                kTextScale;
     };
     measure.LineHeight = [cache](const TfrFont &font) { return cache->Of(font).height() / kTextScale; };

@@ -152,7 +152,8 @@ void TfrReportPainter::PaintText(QPainter &painter, const TfrPreparedItem &item)
         painter.setClipRect(QRectF(0, 0, along * kTextScale, across * kTextScale));
     else
         flags |= Qt::TextDontClip;
-    painter.drawText(QRectF(0, 0, along * kTextScale, across * kTextScale), flags, QString::fromStdString(item.Text));
+    painter.drawText(QRectF(0, 0, along * kTextScale, across * kTextScale), flags,
+                     QString::fromStdString(item.Text));
     painter.restore();
 }
 
@@ -191,7 +192,8 @@ void TfrReportPainter::PaintPicture(QPainter &painter, const TfrPreparedItem &it
             decoded_[index] = true;
             return;
         }
-        pictures_[index].loadFromData(reinterpret_cast<const uchar *>(bytes.data()), static_cast<int>(bytes.size()), "PNG");
+        pictures_[index].loadFromData(reinterpret_cast<const uchar *>(bytes.data()),
+                                      static_cast<int>(bytes.size()), "PNG");
         decoded_[index] = true;
     }
     if (!pictures_[index].isNull())

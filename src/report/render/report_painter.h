@@ -37,7 +37,8 @@ public:
     // Paints every page on a paged device (PDF writer, printer) at 100 %, each
     // on a sheet of its own size with no margin; progress hears each page
     // index first. False when the device cannot be painted on.
-    bool PaintAllPages(QPagedPaintDevice &device, int resolution, const std::function<void(int page)> &progress = {});
+    bool PaintAllPages(QPagedPaintDevice &device, int resolution,
+                       const std::function<void(int page)> &progress = {});
 
 private:
     void PaintText(QPainter &painter, const TfrPreparedItem &item);

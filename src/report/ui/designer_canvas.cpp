@@ -115,7 +115,8 @@ void TfrDesignCanvas::PaintObject(QPainter &painter, const TfrView &view, bool s
         break;
     case TfrViewKind::Picture: {
         QImage image;
-        if (image.loadFromData(reinterpret_cast<const uchar *>(view.Picture.data()), int(view.Picture.size())))
+        if (image.loadFromData(reinterpret_cast<const uchar *>(view.Picture.data()),
+                               int(view.Picture.size())))
             painter.drawImage(rect, image);
         painter.setPen(QPen(Qt::gray, 0, Qt::DashLine));
         painter.drawRect(rect);
@@ -132,7 +133,9 @@ void TfrDesignCanvas::PaintObject(QPainter &painter, const TfrView &view, bool s
         painter.setFont(font);
         painter.setPen(Qt::black);
         const int h = view.Alignment & frtaHorizontalMask;
-        const Qt::Alignment align = (h == frtaRight ? Qt::AlignRight : h == frtaCenter ? Qt::AlignHCenter : Qt::AlignLeft) |
+        const Qt::Alignment align = (h == frtaRight    ? Qt::AlignRight
+                                     : h == frtaCenter ? Qt::AlignHCenter
+                                                       : Qt::AlignLeft) |
                                     Qt::AlignVCenter;
         // Turned as the preview prints it. The expression is shown, not the
         // value that grows an auto-width memo, so it is kept in the frame.
@@ -164,8 +167,9 @@ void TfrDesignCanvas::PaintObject(QPainter &painter, const TfrView &view, bool s
         painter.setPen(QPen(QColor(0, 90, 220), 0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect.adjusted(-1, -1, 1, 1));
-        painter.fillRect(QRectF(rect.bottomRight() - QPointF(kHandle / 2, kHandle / 2), QSizeF(kHandle, kHandle)),
-                         QColor(0, 90, 220));
+        painter.fillRect(
+            QRectF(rect.bottomRight() - QPointF(kHandle / 2, kHandle / 2), QSizeF(kHandle, kHandle)),
+            QColor(0, 90, 220));
     }
 }
 
@@ -243,11 +247,21 @@ void TfrDesignCanvas::keyPressEvent(QKeyEvent *event)
 {
     int dx = 0, dy = 0;
     switch (event->key()) {
-    case Qt::Key_Left: dx = -1; break;
-    case Qt::Key_Right: dx = 1; break;
-    case Qt::Key_Up: dy = -1; break;
-    case Qt::Key_Down: dy = 1; break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_Left:
+        dx = -1;
+        break;
+    case Qt::Key_Right:
+        dx = 1;
+        break;
+    case Qt::Key_Up:
+        dy = -1;
+        break;
+    case Qt::Key_Down:
+        dy = 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
     }
     if (selected_ < 0)
         return;

@@ -58,6 +58,6 @@ private:
     enum class Drag { None, Move, Resize } drag_ = Drag::None;
     QPointF dragStart_;
     QPointF dragDelta_;
-    TfrView dragged_;   // the selection as it was when the drag began
+    TfrView dragged_; // the selection as it was when the drag began
     bool dragMoved_ = false;
 };

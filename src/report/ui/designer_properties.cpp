@@ -101,7 +101,8 @@ void TfrDesignProperties::Show(const TfrView *view)
     }
     edName_->setEnabled(view != nullptr);
     edExpression_->setEnabled(expression);
-    for (QWidget *field : std::initializer_list<QWidget *>{edFont_, sbFontSize_, cbBold_, cbItalic_, cbAlignment_})
+    for (QWidget *field :
+         std::initializer_list<QWidget *>{edFont_, sbFontSize_, cbBold_, cbItalic_, cbAlignment_})
         field->setEnabled(memo);
     showing_ = false;
 }

@@ -1,18 +1,18 @@
 #include "report/ui/report_designer.h"
 
+#include "framework/program_path.h"
 #include "report/ui/designer_canvas.h"
 #include "report/ui/designer_properties.h"
 #include "widgets/command_guard.h"
-#include "framework/program_path.h"
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
 
 #include "report/report.h"
 
 #include <QAction>
-#include <QMessageBox>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QScrollArea>
 #include <QToolBar>
 #include <QUndoCommand>
@@ -68,7 +68,9 @@ TfrDesignerWindow::TfrDesignerWindow(TfrReport &report, QWidget *parent) : QDial
     auto *scroll = new QScrollArea(this);
     scroll->setWidget(canvas_);
     scroll->setBackgroundRole(QPalette::Dark);
-    canvas_->OnChange = [this](std::vector<TfrView> objects) { ChangeObjects(std::move(objects), canvas_->Selected()); };
+    canvas_->OnChange = [this](std::vector<TfrView> objects) {
+        ChangeObjects(std::move(objects), canvas_->Selected());
+    };
     canvas_->OnSelect = [this](int index) {
         properties_->Show(index >= 0 ? &report_.Page(0).Objects()[size_t(index)] : nullptr);
     };

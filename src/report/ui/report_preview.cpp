@@ -26,8 +26,21 @@ namespace {
 
 // Texts of the preview window.
 enum : uint16_t {
-    kTxtCaption = 45310, kTxtFirst, kTxtPrior, kTxtNext, kTxtLast, kTxtPageOf, kTxtZoomIn, kTxtZoomOut,
-    kTxtPrint, kTxtSavePdf, kTxtPdfFilter, kTxtPdfError, kTxtClose, kTxtWholePage, kTxtPageWidth,
+    kTxtCaption = 45310,
+    kTxtFirst,
+    kTxtPrior,
+    kTxtNext,
+    kTxtLast,
+    kTxtPageOf,
+    kTxtZoomIn,
+    kTxtZoomOut,
+    kTxtPrint,
+    kTxtSavePdf,
+    kTxtPdfFilter,
+    kTxtPdfError,
+    kTxtClose,
+    kTxtWholePage,
+    kTxtPageWidth,
 };
 
 // Zoom list: the two fitted entries, then fixed factors.
@@ -106,17 +119,24 @@ void TfrPreviewWindow::CreateActions()
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    actFirst_ = make("ActFirstPage", kTxtFirst, QKeySequence(Qt::Key_Home), [this] { ShowPage(0); },
-                     QStringLiteral("|\u00AB"));
-    actPrior_ = make("ActPriorPage", kTxtPrior, QKeySequence(Qt::Key_PageUp), [this] { ShowPage(CurrentPage() - 1); },
-                     QStringLiteral("\u00AB"));
-    actNext_ = make("ActNextPage", kTxtNext, QKeySequence(Qt::Key_PageDown), [this] { ShowPage(CurrentPage() + 1); },
-                    QStringLiteral("\u00BB"));
-    actLast_ = make("ActLastPage", kTxtLast, QKeySequence(Qt::Key_End), [this] { ShowPage(PageCount() - 1); },
-                    QStringLiteral("\u00BB|"));
-    make("ActZoomIn", kTxtZoomIn, QKeySequence::ZoomIn, [this] { SetZoom(Zoom() * 1.25); }, QStringLiteral("+"));
-    make("ActZoomOut", kTxtZoomOut, QKeySequence::ZoomOut, [this] { SetZoom(Zoom() / 1.25); },
-         QStringLiteral("\u2212"));
+    actFirst_ = make(
+        "ActFirstPage", kTxtFirst, QKeySequence(Qt::Key_Home), [this] { ShowPage(0); },
+        QStringLiteral("|\u00AB"));
+    actPrior_ = make(
+        "ActPriorPage", kTxtPrior, QKeySequence(Qt::Key_PageUp), [this] { ShowPage(CurrentPage() - 1); },
+        QStringLiteral("\u00AB"));
+    actNext_ = make(
+        "ActNextPage", kTxtNext, QKeySequence(Qt::Key_PageDown), [this] { ShowPage(CurrentPage() + 1); },
+        QStringLiteral("\u00BB"));
+    actLast_ = make(
+        "ActLastPage", kTxtLast, QKeySequence(Qt::Key_End), [this] { ShowPage(PageCount() - 1); },
+        QStringLiteral("\u00BB|"));
+    make(
+        "ActZoomIn", kTxtZoomIn, QKeySequence::ZoomIn, [this] { SetZoom(Zoom() * 1.25); },
+        QStringLiteral("+"));
+    make(
+        "ActZoomOut", kTxtZoomOut, QKeySequence::ZoomOut, [this] { SetZoom(Zoom() / 1.25); },
+        QStringLiteral("\u2212"));
     make("ActPrint", kTxtPrint, QKeySequence::Print, [this] { Print(); });
     make("ActSavePdf", kTxtSavePdf, QKeySequence::Save, [this] { SavePdfAsked(); });
     make("ActClose", kTxtClose, QKeySequence(), [this] { reject(); });
@@ -197,8 +217,8 @@ void TfrPreviewWindow::Print()
     if (DialogService::Headless())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(TfrReportPainter::SheetSize(painter_->PageSizeMm(0)), QPageLayout::Portrait,
-                                      QMarginsF()));
+    printer.setPageLayout(QPageLayout(TfrReportPainter::SheetSize(painter_->PageSizeMm(0)),
+                                      QPageLayout::Portrait, QMarginsF()));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
         PrintTo(printer);

@@ -1,14 +1,14 @@
 #include "shell/ui/frm_apuestas.h"
 
-#include "widgets/background_work.h"
-#include "widgets/command_guard.h"
-#include "widgets/control_euromillon_apuesta.h"
-#include "widgets/dialog_service.h"
+#include "model/ticket_tables.h"
 #include "shell/ui/bet_check.h"
 #include "shell/ui/frm_main_mdi.h"
 #include "shell/ui/shell_icons.h"
 #include "shell/ui/shell_settings.h"
-#include "model/ticket_tables.h"
+#include "widgets/background_work.h"
+#include "widgets/command_guard.h"
+#include "widgets/control_euromillon_apuesta.h"
+#include "widgets/dialog_service.h"
 #include "widgets/named_label.h"
 #include "widgets/number_text.h"
 #include "widgets/texts.h"
@@ -202,9 +202,8 @@ QFrame *TFRMApuestas::BuildTicketPanel()
         control->SetEdition(combination_->Edition());
         control->setProperty("tag", i + 1);
         control->SetViewMode(viewMode_);
-        control->SetOnBeforeMark([this](TControlEuroMillonApuesta *sender, int, int, bool &mark) {
-            BeforeMark(*sender, mark);
-        });
+        control->SetOnBeforeMark(
+            [this](TControlEuroMillonApuesta *sender, int, int, bool &mark) { BeforeMark(*sender, mark); });
         control->SetOnBeforeEdit([this](TControlEuroMillonApuesta *sender) { BeforeEdit(*sender); });
         connect(control, &TControlEuroMillonApuesta::ModifiedChanged, this, [this] { UpdateActions(); });
         panelLayout->addWidget(control);
@@ -317,7 +316,8 @@ void TFRMApuestas::Refresh()
     }
     // The blank page after a full last ticket (where a new bet is marked)
     // counts as a page while it is shown, so the counter never reads 6/5.
-    lblNBoleto->setText(QStringLiteral("%1/%2").arg(CountText(currentTicket_), CountText(std::max(currentTicket_, TicketCount()))));
+    lblNBoleto->setText(QStringLiteral("%1/%2").arg(CountText(currentTicket_),
+                                                    CountText(std::max(currentTicket_, TicketCount()))));
     const QString name = QString::fromStdString(combination_->Name());
     lblNombreCombinacion->setText(name);
     lblNombreCombinacion->setToolTip(name.isEmpty() ? Txt(41038) : name);
@@ -377,12 +377,16 @@ void TFRMApuestas::LoadFromFile(const QString &path)
     loaded.OnBeforeStore = [&loaded](void *, int) { CheckCompleteBet(loaded.WorkingBet()); };
     loaded.PassesBeforeStore = IsCompleteBet;
     const std::string file = path.toStdString();
-    const QString label = QString::fromStdString(FormatText(GetText(45000), {QFileInfo(path).fileName().toStdString()}));
+    const QString label =
+        QString::fromStdString(FormatText(GetText(45000), {QFileInfo(path).fileName().toStdString()}));
     RunInBackground(this, label, [&](TWorkProgress &progress) {
-        loaded.LoadFromFile(file, [&progress](int64_t done, int64_t total) {
-            progress.Report(done, total);
-            progress.ThrowIfCancelled();
-        }, TEditionOnLoad::Adopt);
+        loaded.LoadFromFile(
+            file,
+            [&progress](int64_t done, int64_t total) {
+                progress.Report(done, total);
+                progress.ThrowIfCancelled();
+            },
+            TEditionOnLoad::Adopt);
     });
     combination_->Adopt(loaded);
     ApplyEdition();

@@ -1,17 +1,17 @@
 // The combination window's actions and menus, and the commands behind them.
 #include "shell/ui/frm_apuestas.h"
 
+#include "model/ticket_tables.h"
+#include "shell/ui/bet_check.h"
+#include "shell/ui/frm_del_apuestas.h"
+#include "shell/ui/shell_icons.h"
+#include "shell/ui/shell_settings.h"
+#include "shell/ui/shell_tools.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/command_guard.h"
 #include "widgets/control_euromillon_apuesta.h"
 #include "widgets/dialog_service.h"
 #include "widgets/number_text.h"
-#include "shell/ui/bet_check.h"
-#include "shell/ui/frm_del_apuestas.h"
-#include "shell/ui/shell_icons.h"
-#include "shell/ui/shell_tools.h"
-#include "shell/ui/shell_settings.h"
-#include "model/ticket_tables.h"
 #include "widgets/texts.h"
 
 #include "generator/genera_comb.h"
@@ -23,8 +23,8 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QToolButton>
 #include <QMenu>
+#include <QToolButton>
 
 namespace {
 
@@ -34,7 +34,10 @@ namespace {
 // of the combination they work on.
 class TEditionInForceScope {
 public:
-    explicit TEditionInForceScope(TGameEdition edition) : previous_(EditionInForce()) { SetEditionInForce(edition); }
+    explicit TEditionInForceScope(TGameEdition edition) : previous_(EditionInForce())
+    {
+        SetEditionInForce(edition);
+    }
     ~TEditionInForceScope() { SetEditionInForce(previous_); }
     TEditionInForceScope(const TEditionInForceScope &) = delete;
     TEditionInForceScope &operator=(const TEditionInForceScope &) = delete;
@@ -66,7 +69,8 @@ void TFRMApuestas::CreateActions()
     };
     ActAddApuestaAleatoria = add("ActAddApuestaAleatoria", [this] { AddRandomBet(); });
     ActGenerarCombinacion = add("ActGenerarCombinacion", [this] { Generate(); });
-    ActAllowManualModify = add("ActAllowManualModify", [this] { SetManualModifyAllowed(!manualModifyAllowed_); });
+    ActAllowManualModify =
+        add("ActAllowManualModify", [this] { SetManualModifyAllowed(!manualModifyAllowed_); });
     ActAllowManualModify->setCheckable(true);
     ActAllowManualModify->setShortcut(QKeySequence(Qt::Key_F5));
     ActNueva = add("ActNueva", [this] { New(); });
@@ -91,10 +95,14 @@ void TFRMApuestas::CreateActions()
     ActImprimirBoletos = add("ActImprimirBoletos", [this] { RunTool(ShellTools().printTickets); });
     ActImprimirListado = add("ActImprimirListado", [this] { RunTool(ShellTools().printListing); });
 
-    ActFirst = add("ActFirst", [this] { GoToTicket(1); }, "go-first");
-    ActPrior = add("ActPrior", [this] { GoToTicket(currentTicket_ - 1); }, "go-previous");
-    ActNext = add("ActNext", [this] { GoToTicket(currentTicket_ + 1); }, "go-next");
-    ActLast = add("ActLast", [this] { GoToTicket(TicketOfBet(combination_->Count())); }, "go-last");
+    ActFirst = add(
+        "ActFirst", [this] { GoToTicket(1); }, "go-first");
+    ActPrior = add(
+        "ActPrior", [this] { GoToTicket(currentTicket_ - 1); }, "go-previous");
+    ActNext = add(
+        "ActNext", [this] { GoToTicket(currentTicket_ + 1); }, "go-next");
+    ActLast = add(
+        "ActLast", [this] { GoToTicket(TicketOfBet(combination_->Count())); }, "go-last");
     ActIrABoleto = add("ActIrABoleto", [this] { AskTicketAndGo(); });
     // Paging from the keyboard anywhere in the window, also while a number
     // field has the focus.
@@ -107,12 +115,14 @@ void TFRMApuestas::CreateActions()
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
-    ActSaveModifiedApuestas_NC = add("ActSaveModifiedApuestas_NC", [this] { SaveModifiedBets(); }, "dialog-ok-apply");
-    ActCancelModifiedApuestas_NC =
-        add("ActCancelModifiedApuestas_NC", [this] { CancelModifiedBets(); }, "dialog-cancel");
-    ActAddApuestaAleatoria_NC =
-        add("ActAddApuestaAleatoria_NC", [this] { AddRandomBet(); }, "media-playlist-shuffle");
-    ActGenerarCombinacion_NC = add("ActGenerarCombinacion_NC", [this] { Generate(); }, "system-run");
+    ActSaveModifiedApuestas_NC = add(
+        "ActSaveModifiedApuestas_NC", [this] { SaveModifiedBets(); }, "dialog-ok-apply");
+    ActCancelModifiedApuestas_NC = add(
+        "ActCancelModifiedApuestas_NC", [this] { CancelModifiedBets(); }, "dialog-cancel");
+    ActAddApuestaAleatoria_NC = add(
+        "ActAddApuestaAleatoria_NC", [this] { AddRandomBet(); }, "media-playlist-shuffle");
+    ActGenerarCombinacion_NC = add(
+        "ActGenerarCombinacion_NC", [this] { Generate(); }, "system-run");
     ActAddApuestaAleatoria->setIcon(ActAddApuestaAleatoria_NC->icon());
     ActGenerarCombinacion->setIcon(ActGenerarCombinacion_NC->icon());
     ActSaveModifiedApuestas->setIcon(ActSaveModifiedApuestas_NC->icon());
@@ -272,7 +282,8 @@ void TFRMApuestas::Generate()
     // Bets of the other game would lose stars or hold ones this game lacks.
     CheckSameEdition(generated, *combination_);
     const QString question =
-        QString::fromStdString(FormatText(GetText(41070), {CountText(generated.Count()).toStdString()})) + QLatin1Char('\n') + Txt(50001);
+        QString::fromStdString(FormatText(GetText(41070), {CountText(generated.Count()).toStdString()})) +
+        QLatin1Char('\n') + Txt(50001);
     if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) !=
         QMessageBox::Yes)
         return;
@@ -289,8 +300,8 @@ void TFRMApuestas::AskTicketAndGo()
     if (count == 0)
         return;
     QString answer = QString::number(currentTicket_);
-    if (!DialogService::InputText(this, Txt(45003), QString::fromStdString(FormatText(GetText(45004), {count})),
-                                  answer))
+    if (!DialogService::InputText(this, Txt(45003),
+                                  QString::fromStdString(FormatText(GetText(45004), {count})), answer))
         return;
     bool ok = false;
     const int ticket = answer.trimmed().toInt(&ok);

@@ -46,8 +46,8 @@ void TFRMApuestas::BeforeMark(TControlEuroMillonApuesta &control, bool &mark)
     auto refuse = [&mark, wished] { mark = !wished; };
     if (!manualModifyAllowed_) {
         const QString question = Txt(41057) + QLatin1Char('\n') + Txt(41058) + QLatin1Char('\n') + Txt(41059);
-        if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) !=
-            QMessageBox::Yes) {
+        if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Information) != QMessageBox::Yes) {
             refuse();
             return;
         }
@@ -105,7 +105,8 @@ bool TFRMApuestas::SettlePendingEdits()
             const QString question = Txt(50002) + QLatin1Char('\n') +
                                      Formatted(41071, controls_[i]->BetIndex() + 1) + QLatin1Char('\n') +
                                      Txt(41072);
-            switch (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+            switch (DialogService::Ask(this, question,
+                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                        QMessageBox::NoIcon)) {
             case QMessageBox::Yes:
                 StoreControl(static_cast<int>(i));
@@ -143,7 +144,8 @@ bool TFRMApuestas::AskSave()
         return true;
     const QString question = Txt(41066) + QStringLiteral("\n\n") + Txt(41067);
     switch (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                               QMessageBox::Information, QString(windowTitle()).remove(QStringLiteral("[*]")))) {
+                               QMessageBox::Information,
+                               QString(windowTitle()).remove(QStringLiteral("[*]")))) {
     case QMessageBox::Yes:
         // A save the user cancelled keeps the combination, and the window, open.
         return Save();

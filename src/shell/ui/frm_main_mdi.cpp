@@ -1,16 +1,16 @@
 #include "shell/ui/frm_main_mdi.h"
 #include "shell/ui/manual_file.h"
 
+#include "shell/ui/frm_apuestas.h"
 #include "shell/ui/shell_icons.h"
 #include "shell/ui/shell_pictures.h"
-#include "widgets/command_guard.h"
-#include "widgets/dialog_service.h"
-#include "shell/ui/frm_apuestas.h"
 #include "shell/ui/shell_settings.h"
 #include "shell/ui/shell_tools.h"
+#include "shell/ui/wallpaper.h"
+#include "widgets/command_guard.h"
+#include "widgets/dialog_service.h"
 #include "widgets/qt_translations.h"
 #include "widgets/texts.h"
-#include "shell/ui/wallpaper.h"
 
 #include "framework/edition_setting.h"
 #include "framework/localize.h"
@@ -116,8 +116,9 @@ void TFRMMainMDI::SetLanguage(const QString &path)
     // Qt's buttons and dialogs follow, also for the error box below.
     PutQtTranslationsInForce();
     if (failed)
-        DialogService::ShowMessage(this, Txt(50005) + QStringLiteral("\n\n") + Txt(40005) + QLatin1Char('\n') + path,
-                                   QMessageBox::Critical);
+        DialogService::ShowMessage(
+            this, Txt(50005) + QStringLiteral("\n\n") + Txt(40005) + QLatin1Char('\n') + path,
+            QMessageBox::Critical);
     ApplyTexts();
 }
 
@@ -173,8 +174,8 @@ QPoint TFRMMainMDI::CascadePosition(const QSize &size) const
     const QSize area = mdiArea_->viewport()->size();
     const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 6;
     const int windows = static_cast<int>(mdiArea_->subWindowList().size()) - 1;
-    const int fitting = std::max(1, std::min((area.width() - size.width()) / step + 1,
-                                             (area.height() - size.height()) / step + 1));
+    const int fitting = std::max(
+        1, std::min((area.width() - size.width()) / step + 1, (area.height() - size.height()) / step + 1));
     const int offset = (std::max(0, windows) % fitting) * step;
     return {offset, offset};
 }
@@ -333,7 +334,8 @@ void TFRMMainMDI::OpenManual()
 
 void TFRMMainMDI::OpenOnlineHelp()
 {
-    const QString address = ReadSettingText(PRM_WEBSITE_COMPRAR, QString::fromLatin1(PRM_WEBSITE_COMPRAR.Default));
+    const QString address =
+        ReadSettingText(PRM_WEBSITE_COMPRAR, QString::fromLatin1(PRM_WEBSITE_COMPRAR.Default));
     if (!DialogService::OpenExternal(address))
         DialogService::ShowMessage(this, Txt(45007) + QLatin1Char('\n') + address, QMessageBox::Warning);
 }

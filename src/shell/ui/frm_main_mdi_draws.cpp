@@ -16,7 +16,8 @@ void TFRMMainMDI::CreateDrawActions()
         return action;
     };
     ActActualizarSorteos = newAction("ActActualizarSorteos");
-    connect(ActActualizarSorteos, &QAction::triggered, this, [this] { RunCommand(this, [this] { UpdateDraws(); }); });
+    connect(ActActualizarSorteos, &QAction::triggered, this,
+            [this] { RunCommand(this, [this] { UpdateDraws(); }); });
     ActBuscarSorteosAlIniciar = newAction("ActBuscarSorteosAlIniciar");
     ActBuscarSorteosAlIniciar->setCheckable(true);
     connect(ActBuscarSorteosAlIniciar, &QAction::toggled, this,
@@ -37,5 +38,6 @@ void TFRMMainMDI::StartDrawCheck()
         const QSignalBlocker quiet(ActBuscarSorteosAlIniciar);
         ActBuscarSorteosAlIniciar->setChecked(ReadSettingBool(PRM_SORTEOS_AL_INICIAR, false));
     }
-    BuscarSorteosAlIniciar(this, EditionInForce(), [this](const QString &line) { statusBar()->showMessage(line); });
+    BuscarSorteosAlIniciar(this, EditionInForce(),
+                           [this](const QString &line) { statusBar()->showMessage(line); });
 }

@@ -1,12 +1,12 @@
 // The main window's actions, menus, tool bar and child window arrangement.
 #include "shell/ui/frm_main_mdi.h"
 
-#include "shell/ui/shell_icons.h"
-#include "widgets/command_guard.h"
 #include "shell/ui/frm_apuestas.h"
+#include "shell/ui/shell_icons.h"
 #include "shell/ui/shell_settings.h"
-#include "widgets/texts.h"
 #include "shell/ui/wallpaper.h"
+#include "widgets/command_guard.h"
+#include "widgets/texts.h"
 
 #include <QActionGroup>
 #include <QMdiSubWindow>

@@ -22,16 +22,17 @@ QString Formatted(uint16_t id, std::initializer_list<FormatArg> args)
 void OfferKeptCopies(QWidget *parent)
 {
     for (const TKeptCopy &kept : FindKeptCopies()) {
-        const auto answer =
-            DialogService::Ask(parent, Formatted(kTextKeptCopyQuestion, {kept.TargetPath, kept.CopyPath}),
-                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning);
+        const auto answer = DialogService::Ask(
+            parent, Formatted(kTextKeptCopyQuestion, {kept.TargetPath, kept.CopyPath}),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning);
         if (answer == QMessageBox::Yes) {
             try {
                 RestoreKeptCopy(kept);
                 DialogService::ShowMessage(parent, Formatted(kTextKeptCopyRestored, {kept.TargetPath}));
             } catch (const std::exception &error) {
                 DialogService::ShowError(parent, Formatted(kTextKeptCopyNotRestored, {kept.TargetPath}) +
-                                                     QLatin1Char('\n') + QString::fromStdString(error.what()));
+                                                     QLatin1Char('\n') +
+                                                     QString::fromStdString(error.what()));
             }
         } else if (answer == QMessageBox::No) {
             DiscardKeptCopy(kept);

@@ -22,7 +22,8 @@ void InstallShellTools()
     tools.prizes = MostrarPremios;
     tools.generator = RunGeneratorWindow;
     tools.newCombinationWizard = [](TFRMMainMDI &main) {
-        RunNewCombinationWizard(&main, [&main]() -> TEuroMillonApuestas & { return main.NewCombinationWindow()->Combination(); });
+        RunNewCombinationWizard(
+            &main, [&main]() -> TEuroMillonApuestas & { return main.NewCombinationWindow()->Combination(); });
     };
     tools.printTickets = ShowPrintTickets;
     tools.printListing = ShowPrintListing;

@@ -1,7 +1,7 @@
 #include "shell/ui/wallpaper.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace {
 constexpr int kRightMargin = 30;
@@ -13,7 +13,8 @@ TWallPaper::TWallPaper(const QPixmap &picture) : picture_(picture) {}
 QPoint TWallPaper::Position(const QSize &areaSize) const
 {
     const QSize size = picture_.deviceIndependentSize().toSize();
-    return {areaSize.width() - size.width() - kRightMargin, areaSize.height() - size.height() - kBottomMargin};
+    return {areaSize.width() - size.width() - kRightMargin,
+            areaSize.height() - size.height() - kBottomMargin};
 }
 
 void TWallPaper::Paint(QPainter &painter, const QSize &areaSize) const

@@ -20,7 +20,8 @@ inline void WriteCurrentArchive(const std::vector<TSorteoEuroMillonInfo> &draws)
 }
 
 // A draw of today's game whose category c pays c units.
-inline TSorteoEuroMillonInfo CurrentDraw(double fecha, TEuroMillonNumeros numeros, TEuroMillonNumeros estrellas)
+inline TSorteoEuroMillonInfo CurrentDraw(double fecha, TEuroMillonNumeros numeros,
+                                         TEuroMillonNumeros estrellas)
 {
     TSorteoEuroMillonInfo info = Draw(fecha, std::move(numeros), std::move(estrellas));
     info.PremioCategoria[1] = CurrencyFromUnits(1);
@@ -32,8 +33,7 @@ inline TSorteoEuroMillonInfo CurrentDraw(double fecha, TEuroMillonNumeros numero
 // installation has them.
 inline bool InstallHistories(const QString &programFolder)
 {
-    const QString source =
-        QStringLiteral(QOR_HISTORY_DIR);
+    const QString source = QStringLiteral(QOR_HISTORY_DIR);
     QDir(programFolder).mkpath(QStringLiteral("Historial"));
     for (const std::string &path : HistoryFiles(source.toStdString())) {
         const QString name = QFileInfo(QString::fromStdString(path)).fileName();

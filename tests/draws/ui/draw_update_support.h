@@ -34,16 +34,21 @@ struct TUpdateFixture {
         const QByteArray zipBytes = QByteArray::fromStdString(zip);
         using Route = TLocalHttpServer::Route;
         using Mode = TLocalHttpServer::Mode;
-        server.SetRoute(QStringLiteral("/euromillions_202002.zip"), Route{200, zipBytes, Mode::Body, 0, "application/zip"});
+        server.SetRoute(QStringLiteral("/euromillions_202002.zip"),
+                        Route{200, zipBytes, Mode::Body, 0, "application/zip"});
         server.SetRoute(QStringLiteral("/euromillions_202002.csv"),
                         Route{200, QByteArray::fromStdString(history), Mode::Body, 0, "text/csv"});
         server.SetRoute(QStringLiteral("/silent.zip"), Route{200, {}, Mode::NeverAnswer, 0});
-        server.SetRoute(QStringLiteral("/truncated.zip"), Route{200, zipBytes.left(zipBytes.size() / 2), Mode::Body, 0});
-        server.SetRoute(QStringLiteral("/nocsv.zip"),
-                        Route{200, QByteArray::fromStdString(MakeZip({{"readme.txt", "nothing here"}})), Mode::Body, 0});
-        server.SetRoute(QStringLiteral("/page.zip"),
-                        Route{200, "<!DOCTYPE html><html><body>Mantenimiento</body></html>", Mode::Body, 0, "text/html"});
+        server.SetRoute(QStringLiteral("/truncated.zip"),
+                        Route{200, zipBytes.left(zipBytes.size() / 2), Mode::Body, 0});
+        server.SetRoute(
+            QStringLiteral("/nocsv.zip"),
+            Route{200, QByteArray::fromStdString(MakeZip({{"readme.txt", "nothing here"}})), Mode::Body, 0});
+        server.SetRoute(
+            QStringLiteral("/page.zip"),
+            Route{200, "<!DOCTYPE html><html><body>Mantenimiento</body></html>", Mode::Body, 0, "text/html"});
         server.SetRoute(QStringLiteral("/huge.zip"), Route{200, {}, Mode::Endless, 50LL * 1024 * 1024});
-        server.SetRoute(QStringLiteral("/stall.zip"), Route{200, zipBytes.left(40000), Mode::Stall, zipBytes.size()});
+        server.SetRoute(QStringLiteral("/stall.zip"),
+                        Route{200, zipBytes.left(40000), Mode::Stall, zipBytes.size()});
     }
 };

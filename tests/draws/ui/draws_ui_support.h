@@ -4,9 +4,9 @@
 #include "draws/draw_date.h"
 #include "draws/draw_files.h"
 #include "draws/draw_info.h"
+#include "draws/prize_scan.h"
 #include "model/bet_mask.h"
 #include "model/euromillon_apuestas.h"
-#include "draws/prize_scan.h"
 #include "widgets/dialog_service.h"
 
 #include <QLocale>

@@ -63,10 +63,14 @@ private:
     static QByteArray Phrase(int status)
     {
         switch (status) {
-        case 200: return "OK";
-        case 404: return "Not Found";
-        case 500: return "Internal Server Error";
-        default: return "Status";
+        case 200:
+            return "OK";
+        case 404:
+            return "Not Found";
+        case 500:
+            return "Internal Server Error";
+        default:
+            return "Status";
         }
     }
 
@@ -87,23 +91,27 @@ private:
                 if (line.toLower().startsWith("user-agent:"))
                     userAgent_ = line.mid(11).trimmed();
             const QString path = QString::fromLatin1(first.value(1));
-            Answer(socket, routes_.contains(path) ? routes_.value(path) : Route{404, "no such file", Mode::Body, 0});
+            Answer(socket,
+                   routes_.contains(path) ? routes_.value(path) : Route{404, "no such file", Mode::Body, 0});
         });
     }
 
     void Answer(QTcpSocket *socket, const Route &route)
     {
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) + ' ' + Phrase(route.status) + "\r\n";
+        QByteArray head =
+            "HTTP/1.1 " + QByteArray::number(route.status) + ' ' + Phrase(route.status) + "\r\n";
         head += "Content-Type: " + route.contentType + "\r\nConnection: close\r\n";
         switch (route.mode) {
         case Mode::NeverAnswer:
             return;
         case Mode::Body:
-            socket->write(head + "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n\r\n" + route.body);
+            socket->write(head + "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n\r\n" +
+                          route.body);
             socket->disconnectFromHost();
             return;
         case Mode::Stall:
-            socket->write(head + "Content-Length: " + QByteArray::number(route.size) + "\r\n\r\n" + route.body);
+            socket->write(head + "Content-Length: " + QByteArray::number(route.size) + "\r\n\r\n" +
+                          route.body);
             QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket] {
                 if (socket->bytesToWrite() == 0)
                     stalled_ = true;

@@ -1,8 +1,8 @@
 // The draw editor and the prizes window of today's game.
 #include "current_draws_ui_support.h"
+#include "draw_editor_support.h"
 #include "framework/setting_keys.h"
 #include "support/ui/shell_test_support.h"
-#include "draw_editor_support.h"
 
 #include "draws/draw.h"
 #include "draws/prize_check.h"
@@ -66,7 +66,8 @@ private slots:
         QCOMPARE(Cell(current, 12, 0), QStringLiteral("2+1"));
         // 2+0 has no share of the fund: its prize stays as typed.
         current.SetEditText(13, 2, QStringLiteral("4,30"));
-        current.findChild<QLineEdit *>(QStringLiteral("ebImportePremios"))->setText(QStringLiteral("1000000"));
+        current.findChild<QLineEdit *>(QStringLiteral("ebImportePremios"))
+            ->setText(QStringLiteral("1000000"));
         current.SetEditText(13, 1, QStringLiteral("858994"));
         QCOMPARE(current.Datos().Acertantes[13], 858994);
         QCOMPARE(current.Datos().PremioCategoria[13], Currency{43000});
@@ -100,9 +101,10 @@ private slots:
             ClickAccept(editor);
             QVERIFY(editor.isVisible());
             QCOMPARE(DialogService::ShownBoxes().size(), 1);
-            QCOMPARE(DialogService::LastText(),
-                     QStringLiteral("ATENCIÓN:\nLa fecha del sorteo debe ser MARTES o VIERNES (solo VIERNES antes "
-                                    "del 10/05/2011)\n¿Continuar y aceptar esta fecha?"));
+            QCOMPARE(
+                DialogService::LastText(),
+                QStringLiteral("ATENCIÓN:\nLa fecha del sorteo debe ser MARTES o VIERNES (solo VIERNES antes "
+                               "del 10/05/2011)\n¿Continuar y aceptar esta fecha?"));
         }
         // The classic game still asks on a Tuesday, with its own text.
         DialogService::ClearShownBoxes();
@@ -122,7 +124,8 @@ private slots:
                              CurrentDraw(Day(2016, 9, 23), {2, 12, 20, 38, 45}, {2, 5})});
         SetRangeParameters(Day(2016, 9, 23), Day(2026, 5, 19));
         TEuroMillonApuestas apuestas(TGameEdition::Current);
-        const BetMask twoNone = SimpleBetMask(std::vector<int32_t>{2, 12, 1, 3, 4}, std::vector<int32_t>{10, 12}, 12);
+        const BetMask twoNone =
+            SimpleBetMask(std::vector<int32_t>{2, 12, 1, 3, 4}, std::vector<int32_t>{10, 12}, 12);
         apuestas.AppendMasks(&twoNone, 1);
         TFRMEuroMillonPremios window(nullptr, TGameEdition::Current);
         window.SetApuestas(&apuestas);
@@ -137,7 +140,7 @@ private slots:
         QCOMPARE(Text(window, "lblImporteCombinacion"), QStringLiteral("4,50")); // each draw at its price
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblImporteCombinacion"))->toolTip(),
                  QStringLiteral("Coste por sorteo: 2,50 (1 sorteos); 2,00 (1 sorteos)"));
-        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("21,50"));      // 26.00 - 2.50 - 2.00
+        QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("21,50")); // 26.00 - 2.50 - 2.00
 
         // The user's price counts from 24 September 2016.
         Parametres().SetValor(PRM_PRECIO_APUESTA, Variant(std::string("3,00")));
@@ -181,8 +184,7 @@ private slots:
         SetRangeParameters(Day(2004, 1, 1), Day(2026, 12, 31));
         TFRMEuroMillonPremios window(nullptr, TGameEdition::Current);
         QCOMPARE(window.Sorteos().Count(), 1);
-        const QString source =
-            QStringLiteral(QOR_HISTORY_DIR);
+        const QString source = QStringLiteral(QOR_HISTORY_DIR);
         QStringList histories;
         for (const std::string &path : HistoryFiles(source.toStdString()))
             histories << QString::fromStdString(path);

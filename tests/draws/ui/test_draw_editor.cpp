@@ -1,7 +1,7 @@
 // The draw editor driven as the user drives it, with scripted answers.
+#include "draw_editor_support.h"
 #include "draws_ui_support.h"
 #include "support/ui/shell_test_support.h"
-#include "draw_editor_support.h"
 
 #include "draws/draw.h"
 #include "draws/draw_entry.h"
@@ -78,8 +78,10 @@ private slots:
     {
         TFRMEuroMillonSorteo editor;
         editor.show();
-        const std::pair<const char *, Currency> cases[] = {
-            {"1.234,56", 12345600}, {"1,234.56", 12345600}, {"100,005", 1000050000}, {"12.345,678", 123456780000}};
+        const std::pair<const char *, Currency> cases[] = {{"1.234,56", 12345600},
+                                                           {"1,234.56", 12345600},
+                                                           {"100,005", 1000050000},
+                                                           {"12.345,678", 123456780000}};
         for (const auto &[text, expected] : cases) {
             Edit(editor, "ebImportePremios")->setText(QString::fromLatin1(text));
             QCOMPARE(editor.Datos().ImportePremios, expected);

@@ -84,14 +84,15 @@ private slots:
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("reason");
         TLocalHttpServer &server = fixture_->server;
-        QTest::newRow("404") << server.Url(QStringLiteral("/missing.zip")) << QStringLiteral("HTTP 404 Not Found");
+        QTest::newRow("404") << server.Url(QStringLiteral("/missing.zip"))
+                             << QStringLiteral("HTTP 404 Not Found");
         QTest::newRow("refused") << TLocalHttpServer::RefusedUrl() << QStringLiteral("Connection refused");
         QTest::newRow("timeout") << server.Url(QStringLiteral("/silent.zip"))
                                  << QString::fromStdString(FormatText(GetText(45466), {1}));
         QTest::newRow("truncated zip") << server.Url(QStringLiteral("/truncated.zip"))
                                        << QString::fromStdString(FormatText(GetText(kTextZipDanado), {""}));
-        QTest::newRow("zip without csv") << server.Url(QStringLiteral("/nocsv.zip"))
-                                         << QString::fromStdString(GetText(kTextZipSinCsv));
+        QTest::newRow("zip without csv")
+            << server.Url(QStringLiteral("/nocsv.zip")) << QString::fromStdString(GetText(kTextZipSinCsv));
         QTest::newRow("html page") << server.Url(QStringLiteral("/page.zip"))
                                    << QString::fromStdString(GetText(kTextPaginaHtml));
         QTest::newRow("50 MB") << server.Url(QStringLiteral("/huge.zip"))

@@ -84,7 +84,8 @@ private slots:
         QFETCH(QString, path);
         TFRMMainMDI window;
         window.SetEdition(TGameEdition::Current);
-        QCOMPARE(FindAction(&window, "ActActualizarSorteos")->text(), QStringLiteral("Actualizar &sorteos desde Internet"));
+        QCOMPARE(FindAction(&window, "ActActualizarSorteos")->text(),
+                 QStringLiteral("Actualizar &sorteos desde Internet"));
         QVERIFY(!FindAction(&window, "ActBuscarSorteosAlIniciar")->isChecked());
         SetAddress(Server().Url(path));
         Trigger(&window, "ActActualizarSorteos");
@@ -108,9 +109,10 @@ private slots:
                                  << QStringLiteral("El servidor no ha respondido en 1 segundos");
         QTest::newRow("truncated zip") << Server().Url(QStringLiteral("/truncated.zip"))
                                        << QStringLiteral("El archivo zip está dañado o incompleto");
-        QTest::newRow("zip without csv") << Server().Url(QStringLiteral("/nocsv.zip"))
-                                         << QStringLiteral("no contiene ningún archivo CSV");
-        QTest::newRow("html page") << Server().Url(QStringLiteral("/page.zip")) << QStringLiteral("página web (HTML)");
+        QTest::newRow("zip without csv")
+            << Server().Url(QStringLiteral("/nocsv.zip")) << QStringLiteral("no contiene ningún archivo CSV");
+        QTest::newRow("html page") << Server().Url(QStringLiteral("/page.zip"))
+                                   << QStringLiteral("página web (HTML)");
         QTest::newRow("50 MB") << Server().Url(QStringLiteral("/huge.zip"))
                                << QStringLiteral("supera el tamaño máximo de 20 MB");
     }

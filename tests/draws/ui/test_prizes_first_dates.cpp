@@ -35,7 +35,8 @@ private slots:
         folder_ = std::make_unique<ShellTestFolder>();
         QVERIFY(folder_->IsValid());
         // The classic game's archive ends in 2011.
-        WriteArchive({Draw(Day(2011, 4, 29), {1, 2, 3, 4, 5}, {1, 2}), Draw(Day(2011, 5, 6), {6, 7, 8, 9, 10}, {3, 4})});
+        WriteArchive({Draw(Day(2011, 4, 29), {1, 2, 3, 4, 5}, {1, 2}),
+                      Draw(Day(2011, 5, 6), {6, 7, 8, 9, 10}, {3, 4})});
     }
 
     // First: the range was never read nor stored in this run.

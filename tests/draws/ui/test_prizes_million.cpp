@@ -6,8 +6,8 @@
 
 #include "draws/draw_import.h"
 #include "draws/prize_check.h"
-#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/frm_euromillon_premios.h"
+#include "draws/ui/winning_bets_model.h"
 #include "framework/localize.h"
 #include "framework/parametres.h"
 
@@ -17,8 +17,8 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableView>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 
 #include <random>
 
@@ -97,7 +97,8 @@ private slots:
 
         const int64_t count = window.Premios().CountPremiadas();
         QCOMPARE(window.ApuestasPremiadas().TotalFilas(), count);
-        QCOMPARE(hits->model()->rowCount(), static_cast<int>(count - window.ApuestasPremiadas().PrimeraFila()));
+        QCOMPARE(hits->model()->rowCount(),
+                 static_cast<int>(count - window.ApuestasPremiadas().PrimeraFila()));
         QVERIFY(count > 100000);
         qInfo("1,000,000 bets x 378 draws: window open %lld ms, run %lld ms, grids and chart shown %lld ms "
               "(total %lld ms); %lld winning rows",

@@ -4,10 +4,10 @@
 
 #include "draws/draw.h"
 #include "draws/prize_check.h"
-#include "draws/ui/winning_bets_model.h"
 #include "draws/ui/frm_euromillon_premios.h"
 #include "draws/ui/frm_euromillon_sorteo.h"
 #include "draws/ui/profit_chart.h"
+#include "draws/ui/winning_bets_model.h"
 #include "framework/localize.h"
 #include "framework/parametres.h"
 #include "model/euromillon_apuesta.h"
@@ -25,8 +25,8 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTableView>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -94,7 +94,8 @@ private slots:
 
     void countAndPrizeColumnFollowTheRange()
     {
-        TSorteoEuroMillonInfo feb20 = Draw(Day(2004, 2, 20), {1, 2, 3, 4, 5}, {1, 2}, CurrencyFromUnits(1234567));
+        TSorteoEuroMillonInfo feb20 =
+            Draw(Day(2004, 2, 20), {1, 2, 3, 4, 5}, {1, 2}, CurrencyFromUnits(1234567));
         WriteArchive({Draw(Day(2004, 2, 13), {6, 7, 8, 9, 10}, {3, 4}), feb20});
         TFRMEuroMillonPremios window;
         window.show();
@@ -141,8 +142,11 @@ private slots:
         QCOMPARE(Text(window, "lblTotalPremios"), QStringLiteral("30,00"));
         QCOMPARE(Text(window, "lblBeneficio"), QStringLiteral("10,00"));
         QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("50,00 %"));
-        QVERIFY(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->styleSheet().contains(QStringLiteral("0, 128, 0")));
-        QCOMPARE(DialogService::LastText(), QStringLiteral("Enhorabuena\nTiene PREMIOS por valor de \n30,00"));
+        QVERIFY(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))
+                    ->styleSheet()
+                    .contains(QStringLiteral("0, 128, 0")));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("Enhorabuena\nTiene PREMIOS por valor de \n30,00"));
         QCOMPARE(PrizeCell(window, 1, 2), QStringLiteral("1"));
         QCOMPARE(PrizeCell(window, 1, 3), QStringLiteral("30,00"));
     }
@@ -167,7 +171,9 @@ private slots:
         QCOMPARE(Text(window, "lblBeneficioTpc"), QStringLiteral("-25,00 %"));
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->toolTip(),
                  QStringLiteral("Coste de 2 sorteos: 40,00"));
-        QVERIFY(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))->styleSheet().contains(QStringLiteral("255, 0, 0")));
+        QVERIFY(window.findChild<QLabel *>(QStringLiteral("lblBeneficio"))
+                    ->styleSheet()
+                    .contains(QStringLiteral("255, 0, 0")));
         auto *chart = window.findChild<TProfitChart *>();
         QCOMPARE(chart->Puntos(), 2);
     }
@@ -196,7 +202,8 @@ private slots:
 
     void runWithoutPrizeStoresTheRange()
     {
-        WriteArchive({Draw(Day(2004, 2, 27), {1, 2, 3, 4, 5}, {1, 2}), Draw(Day(2004, 2, 20), {6, 7, 8, 9, 10}, {3, 4})});
+        WriteArchive({Draw(Day(2004, 2, 27), {1, 2, 3, 4, 5}, {1, 2}),
+                      Draw(Day(2004, 2, 20), {6, 7, 8, 9, 10}, {3, 4})});
         TEuroMillonApuestas apuestas;
         FillCombination(apuestas, 3);
         TFRMEuroMillonPremios window;
@@ -204,7 +211,8 @@ private slots:
         SetRange(window, QDate(2004, 2, 20), QDate(2004, 2, 27));
         QCOMPARE(Parametres().ReadBoolean("PRM_PREMIOS_HastaChecked", false), false); // not before a run
         Trigger(&window, "ActProcesar");
-        QCOMPARE(DialogService::LastText(), QStringLiteral("La combinación no tiene premios para este sorteo"));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("La combinación no tiene premios para este sorteo"));
         QCOMPARE(Parametres().ReadDateTime("PRM_PREMIOS_Desde", 0), Day(2004, 2, 20));
         QCOMPARE(Parametres().ReadDateTime("PRM_PREMIOS_Hasta", 0), Day(2004, 2, 27));
         QCOMPARE(Parametres().ReadBoolean("PRM_PREMIOS_HastaChecked", false), true);
@@ -242,7 +250,8 @@ private slots:
 
     void editingADrawOfTheRangeRaisesTheCount()
     {
-        WriteArchive({Draw(Day(2004, 2, 20), {1, 2, 3, 4, 5}, {1, 2}), Draw(Day(2004, 2, 13), {6, 7, 8, 9, 10}, {3, 4})});
+        WriteArchive({Draw(Day(2004, 2, 20), {1, 2, 3, 4, 5}, {1, 2}),
+                      Draw(Day(2004, 2, 13), {6, 7, 8, 9, 10}, {3, 4})});
         TFRMEuroMillonPremios window;
         window.show();
         SetRange(window, QDate(2004, 2, 27), QDate(2004, 2, 27));
@@ -296,12 +305,14 @@ private slots:
         QCOMPARE(ArchivedCount(), 378);
         QCOMPARE(Text(window, "lSorteosCount"), QStringLiteral("1"));
         QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Information);
-        QCOMPARE(DialogService::LastText(), QStringLiteral("Sorteos leídos: 378\r\nAñadidos: 378\r\nReemplazados: 0\n"
-                                                           "Total sorteos en la base de datos: 378"));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("Sorteos leídos: 378\r\nAñadidos: 378\r\nReemplazados: 0\n"
+                                "Total sorteos en la base de datos: 378"));
 
         DialogService::SetNextFileName(csv);
         Trigger(&window, "ActImportarSorteos");
-        QVERIFY(DialogService::LastText().startsWith(QStringLiteral("Sorteos leídos: 378\r\nAñadidos: 0\r\nReemplazados: 378")));
+        QVERIFY(DialogService::LastText().startsWith(
+            QStringLiteral("Sorteos leídos: 378\r\nAñadidos: 0\r\nReemplazados: 378")));
     }
 
     void classicImportOfTheSixHistoriesCountsTodaysDrawsApart()
@@ -317,10 +328,11 @@ private slots:
         QCOMPARE(window.Sorteos().Count(), 378);
         QCOMPARE(ArchivedCount(), 378);
         QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Information);
-        QCOMPARE(DialogService::LastText(), QStringLiteral("Sorteos leídos: 378\r\nAñadidos: 378\r\nReemplazados: 0\n"
-                                                           "Total sorteos en la base de datos: 378\n"
-                                                           "Sorteos del juego actual (posteriores al 06/05/2011), no "
-                                                           "importados: 1569"));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("Sorteos leídos: 378\r\nAñadidos: 378\r\nReemplazados: 0\n"
+                                "Total sorteos en la base de datos: 378\n"
+                                "Sorteos del juego actual (posteriores al 06/05/2011), no "
+                                "importados: 1569"));
     }
 
     void damagedHistoryReportsBadLinesAndKeepsTheArchive()
@@ -328,7 +340,8 @@ private slots:
         const QString csv = QStringLiteral(QOR_HISTORY_DIR "/euromillions.csv");
         QVERIFY2(QFile::exists(csv), qPrintable(csv));
         // Two draws newer than the history, which must survive the import.
-        WriteArchive({Draw(Day(2011, 5, 5), {1, 2, 3, 4, 5}, {1, 2}), Draw(Day(2011, 5, 4), {6, 7, 8, 9, 10}, {3, 4})});
+        WriteArchive({Draw(Day(2011, 5, 5), {1, 2, 3, 4, 5}, {1, 2}),
+                      Draw(Day(2011, 5, 4), {6, 7, 8, 9, 10}, {3, 4})});
         QList<QByteArray> lines = FileBytes(csv).split('\n');
         // Line 2 cut short, line 3 with letters in a number, line 5 a repeat of line 4's day.
         lines[1] = lines[1].left(30);
@@ -350,11 +363,14 @@ private slots:
         Trigger(&window, "ActImportarSorteos");
         QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Warning);
         const QString text = DialogService::LastText();
-        QVERIFY2(text.contains(QStringLiteral("Líneas o archivos con errores, no importados: 3")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Líneas o archivos con errores, no importados: 3")),
+                 qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("damaged.csv, línea 2: ")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("damaged.csv, línea 3: number '2x' is not a number")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("damaged.csv, línea 3: number '2x' is not a number")),
+                 qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("damaged.csv, línea 5: the draw of")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("is already listed at line 4, which is kept")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("is already listed at line 4, which is kept")),
+                 qPrintable(text));
         QCOMPARE(window.Sorteos().Count(), 375 + 2);
         QVERIFY(window.Sorteos().IndexOfFecha(Day(2011, 5, 4)) >= 0);
         QVERIFY(window.Sorteos().IndexOfFecha(Day(2011, 5, 5)) >= 0);
@@ -374,12 +390,14 @@ private slots:
         Trigger(&window, "ActProcesar");
         const QString png = folder_->FilePath(QStringLiteral("chart.png"));
         DialogService::SetNextFileName(png);
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("bbGuardarGrafico")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("bbGuardarGrafico")),
+                          Qt::LeftButton);
         QVERIFY(FileBytes(png).startsWith("\x89PNG"));
         QCOMPARE(DialogService::LastText(), QStringLiteral("El archivo ha sido guardado\r\n") + png);
 
         DialogService::SetNextFileName(folder_->FilePath(QStringLiteral("missing/chart.png")));
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("bbGuardarGrafico")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("bbGuardarGrafico")),
+                          Qt::LeftButton);
         QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Error);
     }
 
@@ -410,8 +428,8 @@ private slots:
         fuente.Page = [](int64_t first, size_t count) {
             std::vector<TApuestaPremiada> page;
             for (int64_t k = first; k < first + static_cast<int64_t>(count); ++k)
-                page.push_back({static_cast<int32_t>(k % 1000000000), Day(2004, 2, 13), static_cast<int32_t>(1 + k % 12),
-                                CurrencyFromUnits(k % 100000)});
+                page.push_back({static_cast<int32_t>(k % 1000000000), Day(2004, 2, 13),
+                                static_cast<int32_t>(1 + k % 12), CurrencyFromUnits(k % 100000)});
             return page;
         };
         window.ApuestasPremiadas().SetFuente(fuente);
@@ -454,8 +472,9 @@ private slots:
         // against 300 draws.
         std::vector<TSorteoEuroMillonInfo> draws;
         for (int i = 0; i < 300; ++i)
-            draws.push_back(Draw(Day(2004, 2, 13) + 7 * i, {1 + i % 45, 2 + i % 45, 3 + i % 45, 4 + i % 45, 5 + i % 45},
-                                 {1, 2}, CurrencyFromUnits(30)));
+            draws.push_back(Draw(Day(2004, 2, 13) + 7 * i,
+                                 {1 + i % 45, 2 + i % 45, 3 + i % 45, 4 + i % 45, 5 + i % 45}, {1, 2},
+                                 CurrencyFromUnits(30)));
         WriteArchive(draws);
         TEuroMillonApuestas apuestas;
         FillCombination(apuestas, 3000000, {0});
@@ -477,7 +496,8 @@ private slots:
         auto *poll = new QTimer(&window);
         connect(poll, &QTimer::timeout, &window, [&cancelled, poll] {
             for (QWidget *widget : QApplication::topLevelWidgets())
-                if (auto *progress = qobject_cast<QProgressDialog *>(widget); progress && progress->isVisible()) {
+                if (auto *progress = qobject_cast<QProgressDialog *>(widget);
+                    progress && progress->isVisible()) {
                     progress->cancel();
                     cancelled = true;
                     poll->stop();
@@ -520,10 +540,12 @@ private slots:
         });
         Trigger(&window, "ActCrearSorteo_NC");
         // Refused at once, before the question about the day of the week.
-        QCOMPARE(refused, QStringLiteral("El sorteo del 14/02/1990 es anterior al primer sorteo de EuroMillones "
-                                         "(13/02/2004)"));
-        QCOMPARE(DialogService::LastText(), QStringLiteral("El sorteo del 13/05/2011 es del juego actual: el juego "
-                                                           "clásico terminó con el sorteo del 06/05/2011."));
+        QCOMPARE(refused,
+                 QStringLiteral("El sorteo del 14/02/1990 es anterior al primer sorteo de EuroMillones "
+                                "(13/02/2004)"));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("El sorteo del 13/05/2011 es del juego actual: el juego "
+                                "clásico terminó con el sorteo del 06/05/2011."));
         QCOMPARE(ArchivedCount(), 0);
     }
 

@@ -29,8 +29,8 @@
 
 namespace {
 
-constexpr BetMask kBet = NumberBit(3) | NumberBit(15) | NumberBit(27) | NumberBit(41) | NumberBit(50) | StarBit(2) |
-                         StarBit(9);
+constexpr BetMask kBet =
+    NumberBit(3) | NumberBit(15) | NumberBit(27) | NumberBit(41) | NumberBit(50) | StarBit(2) | StarBit(9);
 
 void WriteBytes(const QString &path, const QByteArray &bytes)
 {
@@ -119,7 +119,8 @@ private slots:
         Parametres().SetValor("PRM_NUMEROS_SEPARATOR", Variant(std::string(",")));
         auto window = NewWindow();
         QCOMPARE(window->windowTitle(), QStringLiteral("Exportar"));
-        QCOMPARE(window->findChild<QGroupBox *>(QStringLiteral("gb"))->title(), QStringLiteral(" Tipo de exportación: "));
+        QCOMPARE(window->findChild<QGroupBox *>(QStringLiteral("gb"))->title(),
+                 QStringLiteral(" Tipo de exportación: "));
         QVERIFY(!window->findChild<QRadioButton *>(QStringLiteral("rbArchivoTexto"))->isChecked());
         QVERIFY(!window->findChild<QRadioButton *>(QStringLiteral("rbExcel"))->isChecked());
         QCOMPARE(List(window.get(), "cbSeparaNumeros")->currentText(), QStringLiteral(","));
@@ -129,7 +130,8 @@ private slots:
             items << List(window.get(), "cbSeparaNumeros")->itemText(i);
         QCOMPARE(items, (QStringList{QStringLiteral("TAB"), QStringLiteral(" "), QStringLiteral("."),
                                      QStringLiteral("-"), QStringLiteral(",")}));
-        QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("bbImportar"))->text(), QStringLiteral("&Exportar"));
+        QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("bbImportar"))->text(),
+                 QStringLiteral("&Exportar"));
         QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("bbGuardarLibro"))->text(),
                  QStringLiteral("&Guardar como libro..."));
     }
@@ -199,7 +201,8 @@ private slots:
         ExportText(*window, path, QStringLiteral(","), QStringLiteral(","));
         QCOMPARE(FileBytes(path), QByteArray("old contents"));
         QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Question);
-        QCOMPARE(DialogService::LastText(), QStringLiteral("Ya existe un archivo con el mismo nombre:\r\n") + path +
+        QCOMPARE(DialogService::LastText(), QStringLiteral("Ya existe un archivo con el mismo nombre:\r\n") +
+                                                path +
                                                 QStringLiteral("\r\n¿Continuar y sobreescribir el archivo?"));
         QCOMPARE(window->result(), int(QDialog::Rejected));
         QCOMPARE(Stored("PRM_NUMEROS_SEPARATOR"), std::string("."));
@@ -236,7 +239,8 @@ private slots:
     QStringList WorkbooksInTemporaryFolder() const
     {
         QStringList found;
-        QDirIterator it(folder_->Path(), {QStringLiteral("*.xlsx")}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(folder_->Path(), {QStringLiteral("*.xlsx")}, QDir::Files,
+                        QDirIterator::Subdirectories);
         while (it.hasNext())
             found << it.next();
         return found;
@@ -260,7 +264,8 @@ private slots:
         QCOMPARE(Stored("PRM_NUMEROS_SEPARATOR"), std::string("."));
 
         Trigger(window.get(), "ActExportar");
-        QCOMPARE(window->LastWorkbook(), QDir(privateFolder).filePath(QStringLiteral("SorteodeNavidad2024_2.xlsx")));
+        QCOMPARE(window->LastWorkbook(),
+                 QDir(privateFolder).filePath(QStringLiteral("SorteodeNavidad2024_2.xlsx")));
         QCOMPARE(WorkbooksInTemporaryFolder().size(), 2);
 
         // The program ends: its application object takes the folder along.
@@ -285,8 +290,9 @@ private slots:
         const QList<DialogService::ShownBox> boxes = DialogService::ShownBoxes();
         QCOMPARE(boxes.size(), 3);
         QCOMPARE(boxes.at(0).kind, DialogService::Kind::Question);
-        QCOMPARE(boxes.at(0).text, QStringLiteral("Ningún programa de hojas de cálculo puede abrir el libro.\r\n"
-                                                  "¿Desea guardarlo en un archivo?"));
+        QCOMPARE(boxes.at(0).text,
+                 QStringLiteral("Ningún programa de hojas de cálculo puede abrir el libro.\r\n"
+                                "¿Desea guardarlo en un archivo?"));
         QCOMPARE(boxes.at(1).kind, DialogService::Kind::SaveFile);
         QCOMPARE(boxes.at(1).text, QStringLiteral("Libro de Excel *.xlsx|*.xlsx|Todos los archivos *.*|*.*"));
         QCOMPARE(boxes.at(1).name, QStringLiteral("Sorteo de Navidad 2024!.xlsx"));

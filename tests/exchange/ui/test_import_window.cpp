@@ -47,7 +47,8 @@ private:
 
     QString FourLines()
     {
-        return WriteText(*folder_, QStringLiteral("four.txt"), "03.15.27.41.50-02.09\r\n\r\n; weekly\r\n1 2 3 4 55\r\n");
+        return WriteText(*folder_, QStringLiteral("four.txt"),
+                         "03.15.27.41.50-02.09\r\n\r\n; weekly\r\n1 2 3 4 55\r\n");
     }
 
 private slots:
@@ -69,7 +70,8 @@ private slots:
         QCOMPARE(import->text(), QStringLiteral("&Importar"));
         QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("bbSelArchivo"))->text(),
                  QStringLiteral("&Seleccionar Archivo"));
-        QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("bbCancelar"))->text(), QStringLiteral("&Cancelar"));
+        QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("bbCancelar"))->text(),
+                 QStringLiteral("&Cancelar"));
         QVERIFY(window.findChild<QPlainTextEdit *>(QStringLiteral("mInformacionArchivo"))->isReadOnly());
     }
 
@@ -153,8 +155,8 @@ private slots:
         const QString path = WriteText(*folder_, QStringLiteral("three.txt"),
                                        "10 20 30 40 50 8 9\n11 21 31 41 49 1 9\n1 2 3 4 5 6 7\n");
         TEuroMillonApuestas destino;
-        destino.WorkingBet().FromMask(NumberBit(5) | NumberBit(6) | NumberBit(7) | NumberBit(8) | NumberBit(9) |
-                                      StarBit(1) | StarBit(2));
+        destino.WorkingBet().FromMask(NumberBit(5) | NumberBit(6) | NumberBit(7) | NumberBit(8) |
+                                      NumberBit(9) | StarBit(1) | StarBit(2));
         destino.Store(-1);
         int changes = 0;
         std::vector<int> stored;
@@ -168,8 +170,8 @@ private slots:
         Trigger(&window, "ActImportar");
         QCOMPARE(window.result(), int(QDialog::Accepted));
         QCOMPARE(destino.Count(), 4);
-        QCOMPARE(destino.Mask(1), NumberBit(10) | NumberBit(20) | NumberBit(30) | NumberBit(40) | NumberBit(50) |
-                                      StarBit(8) | StarBit(9));
+        QCOMPARE(destino.Mask(1), NumberBit(10) | NumberBit(20) | NumberBit(30) | NumberBit(40) |
+                                      NumberBit(50) | StarBit(8) | StarBit(9));
         QCOMPARE(destino.Mask(3), NumberBit(1) | NumberBit(2) | NumberBit(3) | NumberBit(4) | NumberBit(5) |
                                       StarBit(6) | StarBit(7));
         QCOMPARE(changes, 1);

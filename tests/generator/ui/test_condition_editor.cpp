@@ -66,7 +66,8 @@ private slots:
         QVERIFY(Child<QCheckBox>(&editor, "cbCondicionActiva")->isChecked());
         QCOMPARE(Edit(editor, "ebNombre"), QString());
         QCOMPARE(editor.Boleto()->ShownBet().AsText(), std::string());
-        QCOMPARE(Edit(editor, "ebSumMin") + QLatin1Char(' ') + Edit(editor, "ebSumMax"), QStringLiteral("0 240"));
+        QCOMPARE(Edit(editor, "ebSumMin") + QLatin1Char(' ') + Edit(editor, "ebSumMax"),
+                 QStringLiteral("0 240"));
         for (const char *name : {"ebAciertosMin", "ebParesMin", "ebImparesMin"})
             QCOMPARE(Edit(editor, name), QStringLiteral("0"));
         for (const char *name : {"ebAciertosMax", "ebParesMax", "ebImparesMax"})
@@ -75,9 +76,10 @@ private slots:
 
         Press(editor, "bbAceptar"); // no answer scripted: No, the dialog stays
         QCOMPARE(DialogService::ShownBoxes().size(), 1);
-        QCOMPARE(DialogService::LastText(), QStringLiteral("Atención, se han encontrado los siguientes Errores:\n\n"
-                                                           "- No ha seleccionado NINGUN NUMERO\n\n"
-                                                           "¿Desea confirmar estos valores?"));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("Atención, se han encontrado los siguientes Errores:\n\n"
+                                "- No ha seleccionado NINGUN NUMERO\n\n"
+                                "¿Desea confirmar estos valores?"));
         QCOMPARE(DialogService::ShownBoxes().constFirst().kind, DialogService::Kind::Question);
         QVERIFY(editor.isVisible());
         QCOMPARE(editor.result(), 0);
@@ -130,7 +132,8 @@ private slots:
         Child<QLineEdit>(&editor, "ebParesMax")->setText(QStringLiteral("abc"));
         QCOMPARE(editor.LeerCondicion().ParesMax, 0);
         Press(editor, "bbAceptar");
-        QVERIFY(DialogService::LastText().contains(QStringLiteral("\n- Ha introducido un valor MAXIMO igual a 0\n")));
+        QVERIFY(DialogService::LastText().contains(
+            QStringLiteral("\n- Ha introducido un valor MAXIMO igual a 0\n")));
     }
 
     void maximumBelowMinimumIsReported()
@@ -140,7 +143,8 @@ private slots:
         Child<QLineEdit>(&editor, "ebSumMin")->setText(QStringLiteral("50"));
         Child<QLineEdit>(&editor, "ebSumMax")->setText(QStringLiteral("40"));
         const QString errors = editor.Errores(editor.LeerCondicion());
-        QCOMPARE(errors, QStringLiteral("- Alguno de los valores MAXIMOS es inferior al MINIMO, revise los valores"));
+        QCOMPARE(errors,
+                 QStringLiteral("- Alguno de los valores MAXIMOS es inferior al MINIMO, revise los valores"));
     }
 
     void impossibleHitsConfirmedWithYes()

@@ -70,21 +70,22 @@ private slots:
         generacion.SetTipoReduccion(TEuroMillonGeneraComb::kReduccionGlobal);
         generacion.SetReduccionGlobal(6);
         bool checked = false;
-        WhenReady<TFRMGenerating>([](TFRMGenerating *window) { return window->Finalizado(); },
-                                  [&checked](TFRMGenerating *window) {
-            QVERIFY(Child<QLabel>(window, "lblFinalizado")->isVisible());
-            QCOMPARE(LabelText(window, "lblFinalizado"), QStringLiteral("PROCESO FINALIZADO"));
-            QVERIFY(!Child<QProgressBar>(window, "ProgressBar")->isVisible());
-            QCOMPARE(Child<QPushButton>(window, "bbCancel")->text(), QStringLiteral("&Aceptar"));
-            QCOMPARE(LabelText(window, "lblApuestasGeneradas"), QStringLiteral("18"));
-            QCOMPARE(LabelText(window, "lblApuestasValidas"), QStringLiteral("3"));
-            QCOMPARE(LabelText(window, "lblApuestasValidasPct"), QStringLiteral("16,67%"));
-            // Still open a moment later: it waits for the user.
-            QTest::qWait(50);
-            QVERIFY(window->isVisible());
-            checked = true;
-            QTest::keyClick(window, Qt::Key_Escape); // Escape presses the button
-        });
+        WhenReady<TFRMGenerating>(
+            [](TFRMGenerating *window) { return window->Finalizado(); },
+            [&checked](TFRMGenerating *window) {
+                QVERIFY(Child<QLabel>(window, "lblFinalizado")->isVisible());
+                QCOMPARE(LabelText(window, "lblFinalizado"), QStringLiteral("PROCESO FINALIZADO"));
+                QVERIFY(!Child<QProgressBar>(window, "ProgressBar")->isVisible());
+                QCOMPARE(Child<QPushButton>(window, "bbCancel")->text(), QStringLiteral("&Aceptar"));
+                QCOMPARE(LabelText(window, "lblApuestasGeneradas"), QStringLiteral("18"));
+                QCOMPARE(LabelText(window, "lblApuestasValidas"), QStringLiteral("3"));
+                QCOMPARE(LabelText(window, "lblApuestasValidasPct"), QStringLiteral("16,67%"));
+                // Still open a moment later: it waits for the user.
+                QTest::qWait(50);
+                QVERIFY(window->isVisible());
+                checked = true;
+                QTest::keyClick(window, Qt::Key_Escape); // Escape presses the button
+            });
         QVERIFY(EjecutarGeneracion(nullptr, generacion, true));
         QVERIFY(checked);
         QCOMPARE(generacion.Apuestas().Count(), 3);

@@ -102,8 +102,10 @@ private slots:
         window.Boleto()->ShownBet().FromMask(MaskOf({1, 2, 3, 4, 5, 6}, {11, 12}));
         DialogService::SetNextFileName(path);
         Trigger(&window, "MiLeerDeArchivo");
-        QCOMPARE(DialogService::LastText(),
-                 QStringLiteral("El archivo es del juego clásico (estrellas 1 a 9); no puede leerse como juego actual."));
+        QCOMPARE(
+            DialogService::LastText(),
+            QStringLiteral(
+                "El archivo es del juego clásico (estrellas 1 a 9); no puede leerse como juego actual."));
         QCOMPARE(window.Generacion().Seleccion().ToMask(), MaskOf({1, 2, 3, 4, 5, 6}, {11, 12}));
 
         // A file of its own game loads, high stars included.

@@ -92,7 +92,8 @@ private slots:
         QObject::connect(&cancel, &QTimer::timeout, [] {
             for (QWidget *top : QApplication::topLevelWidgets())
                 if (auto *progress = qobject_cast<QProgressDialog *>(top);
-                    progress && progress->objectName() == QLatin1String("OptimizeProgress") && progress->isVisible())
+                    progress && progress->objectName() == QLatin1String("OptimizeProgress") &&
+                    progress->isVisible())
                     progress->cancel();
         });
         cancel.start(2000);

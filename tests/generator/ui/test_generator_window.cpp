@@ -79,12 +79,14 @@ private slots:
     {
         TFRMEuroMillonComb window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Combinación 'EuroMillon'"));
-        QCOMPARE(Child<QTabWidget>(&window, "PageControl")->currentWidget()->objectName(), QStringLiteral("tsNumeros"));
+        QCOMPARE(Child<QTabWidget>(&window, "PageControl")->currentWidget()->objectName(),
+                 QStringLiteral("tsNumeros"));
         QVERIFY(Child<QRadioButton>(&window, "rbNoReduccion")->isChecked());
         for (const char *list : {"cbRedGlobal", "cbRedB1", "cbRedB2"})
             QCOMPARE(Child<QComboBox>(&window, list)->currentIndex(), 0);
         QCOMPARE(Child<QComboBox>(&window, "cbRedGlobal")->count(), 6);
-        QCOMPARE(Child<QComboBox>(&window, "cbRedB1")->itemText(1), QStringLiteral("Reducida al 4 (1 fallo)"));
+        QCOMPARE(Child<QComboBox>(&window, "cbRedB1")->itemText(1),
+                 QStringLiteral("Reducida al 4 (1 fallo)"));
         QCOMPARE(LabelText(&window, "lblNumB1"), QStringLiteral("Faltan 5"));
         QCOMPARE(LabelText(&window, "lblNumB2"), QStringLiteral("Faltan 2"));
         QCOMPARE(Child<QLabel>(&window, "lblNumB1")->palette().color(QPalette::WindowText), QColor(Qt::red));
@@ -112,7 +114,8 @@ private slots:
         Mark(window.Boleto(), 6, 3);
         QCOMPARE(LabelText(&window, "lblNumB1"), QStringLiteral("6"));
         QCOMPARE(LabelText(&window, "lblNumB2"), QStringLiteral("3"));
-        QCOMPARE(Child<QLabel>(&window, "lblNumB2")->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(Child<QLabel>(&window, "lblNumB2")->palette().color(QPalette::WindowText),
+                 QColor(Qt::black));
         QCOMPARE(LabelText(&window, "lblApuestasPosibles"), QStringLiteral("18"));
         QTest::keyClick(&window, Qt::Key_F9); // the progress window closes by itself
         QCOMPARE(window.Generacion().Apuestas().Count(), 18);
@@ -133,7 +136,8 @@ private slots:
         TFRMEuroMillonComb window;
         Mark(window.Boleto(), 4, 2);
         Trigger(&window, "ActProcesar");
-        QCOMPARE(DialogService::LastText(), QStringLiteral("No ha seleccionado suficientes números para procesar."));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("No ha seleccionado suficientes números para procesar."));
         QCOMPARE(window.Generacion().Generadas(), 0);
     }
 
@@ -176,8 +180,10 @@ private slots:
         DialogService::SetNextFileName(path);
         Trigger(&window, "MiLeerDeArchivo");
         QVERIFY(Child<QRadioButton>(&window, "rbReduccionBloques")->isChecked());
-        QCOMPARE(Child<QComboBox>(&window, "cbRedB1")->currentText(), QStringLiteral("Reducida al 4 (1 fallo)"));
-        QCOMPARE(Child<QComboBox>(&window, "cbRedB2")->currentText(), QStringLiteral("Reducida al 1 (1 fallo)"));
+        QCOMPARE(Child<QComboBox>(&window, "cbRedB1")->currentText(),
+                 QStringLiteral("Reducida al 4 (1 fallo)"));
+        QCOMPARE(Child<QComboBox>(&window, "cbRedB2")->currentText(),
+                 QStringLiteral("Reducida al 1 (1 fallo)"));
         QCOMPARE(window.Boleto()->ShownBet().AsText(), std::string("03.09.14.20.33.41-02.07"));
         QCOMPARE(LabelText(&window, "lblApuestasPosibles"), QStringLiteral("6"));
         QCOMPARE(LabelText(&window, "lblCondicionesCount"), QStringLiteral("1"));
@@ -204,7 +210,8 @@ private slots:
         TFRMEuroMillonComb window;
         Mark(window.Boleto(), 4, 2);
         Trigger(&window, "ActAddCondicion");
-        QCOMPARE(DialogService::LastText(), QStringLiteral("Primero debe seleccionar números de la apuesta."));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("Primero debe seleccionar números de la apuesta."));
         QCOMPARE(window.Generacion().Condiciones().Count(), 0);
     }
 
@@ -290,7 +297,8 @@ private slots:
         window.Boleto()->ToggleBox(1, 7);
         QVERIFY(!window.EstadisticasValidas());
         QCOMPARE(Cell(window, 1, 2, Qt::ForegroundRole).value<QColor>(), QColor(128, 128, 128));
-        QCOMPARE(Cell(window, 1, 2, Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::Alignment(Qt::AlignCenter));
+        QCOMPARE(Cell(window, 1, 2, Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                 Qt::Alignment(Qt::AlignCenter));
 
         // Below 5 numbers there are no possible bets: the percentage is empty.
         for (int value = 1; value <= 4; ++value)
@@ -329,10 +337,12 @@ private slots:
         const QString path = folder_->FilePath(QStringLiteral("guardada.gem"));
         DialogService::SetNextFileName(path);
         Trigger(&window, "MiGuardarEnArchivo");
-        QCOMPARE(DialogService::LastText(), QStringLiteral("Archivo Generación Apuestas guardado en:\n") + path);
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("Archivo Generación Apuestas guardado en:\n") + path);
         // Numbers 1-6, stars 1-3, no reduction, no conditions.
-        QCOMPARE(FileBytes(path).toHex(' '), QByteArray("45 4d 43 30 02 02 01 02 01 02 02 02 03 02 04 02 05 02 06 00 "
-                                                        "01 02 01 02 02 02 03 00 02 00 02 07 02 05 02 02 01 00"));
+        QCOMPARE(FileBytes(path).toHex(' '),
+                 QByteArray("45 4d 43 30 02 02 01 02 01 02 02 02 03 02 04 02 05 02 06 00 "
+                            "01 02 01 02 02 02 03 00 02 00 02 07 02 05 02 02 01 00"));
 
         window.Boleto()->ToggleBox(1, 7);
         DialogService::ClearShownBoxes();
@@ -341,7 +351,8 @@ private slots:
         Trigger(&window, "MiGuardarEnArchivo");
         QCOMPARE(DialogService::ShownBoxes().size(), 2); // the file dialog, the question
         QCOMPARE(DialogService::LastText(),
-                 QStringLiteral("El archivo ya existe:\n") + path + QStringLiteral("\n¿Seguro que desea guardar en este archivo?"));
+                 QStringLiteral("El archivo ya existe:\n") + path +
+                     QStringLiteral("\n¿Seguro que desea guardar en este archivo?"));
         QCOMPARE(FileBytes(path).size(), 38); // untouched: still six numbers
 
         DialogService::SetNextFileName(path);
@@ -361,7 +372,8 @@ private slots:
         settings.SetReduccionGlobal(6);
         TFRMEuroMillonComb window;
         window.CargarDesde(settings);
-        QCOMPARE(Child<QTabWidget>(&window, "PageControl")->currentWidget()->objectName(), QStringLiteral("tsProcesar"));
+        QCOMPARE(Child<QTabWidget>(&window, "PageControl")->currentWidget()->objectName(),
+                 QStringLiteral("tsProcesar"));
         QVERIFY(Child<QRadioButton>(&window, "rbReduccionGlobal")->isChecked());
         QCOMPARE(Child<QComboBox>(&window, "cbRedGlobal")->currentText(), QStringLiteral("1 Fallo"));
         QCOMPARE(LabelText(&window, "lblApuestasPosibles"), QStringLiteral("21"));

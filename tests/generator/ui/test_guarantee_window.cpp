@@ -1,13 +1,13 @@
 // The guarantee panel and window driven as the user drives them, and the
 // combination window's command that opens the window.
-#include "support/ui/shell_test_support.h"
 #include "generator/generator_test_support.h"
+#include "support/ui/shell_test_support.h"
 
-#include "model/prize_categories.h"
 #include "generator/genera_comb.h"
 #include "generator/ui/frm_garantia.h"
 #include "generator/ui/guarantee_panel.h"
 #include "model/euromillon_apuestas.h"
+#include "model/prize_categories.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_main_mdi.h"
 #include "widgets/dialog_service.h"
@@ -69,7 +69,8 @@ private slots:
         QVERIFY(panel.Analyse(GreedyGlobalSix()));
         QVERIFY(panel.HasReport());
         QCOMPARE(LabelText(&panel, "lblGarantizado"), QStringLiteral("Premio garantizado: 4+2"));
-        QCOMPARE(LabelText(&panel, "lblSorteos"), QStringLiteral("18 sorteos de 6 números y 3 estrellas, 3 apuestas"));
+        QCOMPARE(LabelText(&panel, "lblSorteos"),
+                 QStringLiteral("18 sorteos de 6 números y 3 estrellas, 3 apuestas"));
         QCOMPARE(CellText(&panel, "sgGarantia", 0, 0), QStringLiteral("3"));
         QCOMPARE(CellText(&panel, "sgGarantia", 0, 1), QStringLiteral("16,67 %"));
         QCOMPARE(CellText(&panel, "sgGarantia", 12, 0), QStringLiteral("0"));

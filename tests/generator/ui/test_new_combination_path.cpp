@@ -29,10 +29,10 @@ private slots:
         QVERIFY(folder.IsValid());
         const QString expectedPath = folder.FilePath(QStringLiteral("cli.aem"));
         QProcess cli;
-        cli.start(QStringLiteral(QOR_CLI_PATH), {QStringLiteral("generate"), QStringLiteral("--numbers"),
-                                                 QStringLiteral("1-10"), QStringLiteral("--stars"), QStringLiteral("1-4"),
-                                                 QStringLiteral("--global"), QStringLiteral("5"), QStringLiteral("-o"),
-                                                 expectedPath});
+        cli.start(QStringLiteral(QOR_CLI_PATH),
+                  {QStringLiteral("generate"), QStringLiteral("--numbers"), QStringLiteral("1-10"),
+                   QStringLiteral("--stars"), QStringLiteral("1-4"), QStringLiteral("--global"),
+                   QStringLiteral("5"), QStringLiteral("-o"), expectedPath});
         QVERIFY(cli.waitForFinished(60000));
         QCOMPARE(cli.exitCode(), 0);
         TEuroMillonApuestas expected;

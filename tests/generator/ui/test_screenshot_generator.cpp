@@ -43,7 +43,8 @@ void MarkSelection(TControlEuroMillonApuesta *ticket)
         ticket->ToggleBox(2, value);
 }
 
-TEuroMillonCondicionGrupo Condition(const char *name, std::initializer_list<int> numbers, int hitsMax, bool active)
+TEuroMillonCondicionGrupo Condition(const char *name, std::initializer_list<int> numbers, int hitsMax,
+                                    bool active)
 {
     TEuroMillonCondicionGrupo condicion = CondicionGrupoDefecto;
     condicion.Nombre = name;
@@ -91,8 +92,8 @@ private:
         Trigger(&window, "ActProcesar");
         QVERIFY(window.EstadisticasValidas());
         auto *pages = window.findChild<QTabWidget *>(QStringLiteral("PageControl"));
-        const char *names[] = {"generator_numbers", "generator_reduction", "generator_conditions", "generator_process",
-                               "generator_guarantee"};
+        const char *names[] = {"generator_numbers", "generator_reduction", "generator_conditions",
+                               "generator_process", "generator_guarantee"};
         for (int page = 0; page < 5; ++page) {
             pages->setCurrentIndex(page);
             if (page == 2)

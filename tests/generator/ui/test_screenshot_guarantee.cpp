@@ -3,8 +3,8 @@
 // whole game. With QOR_SCREENSHOT_DIR set
 // (tools/screenshot.sh) the windows are saved there; otherwise the grabs are
 // only checked.
-#include "support/ui/shell_test_support.h"
 #include "generator/generator_test_support.h"
+#include "support/ui/shell_test_support.h"
 
 #include "framework/localize.h"
 #include "generator/ui/frm_garantia.h"
@@ -56,7 +56,8 @@ private slots:
         QVERIFY(folder.IsValid());
         folder.CopyLanguageFiles();
         QVERIFY(Save(QStringLiteral("guarantee_window")));
-        QVERIFY(Localizer().LoadLanguage(folder.FilePath(QStringLiteral("QOREuroMillonv3_english.lng")).toStdString()));
+        QVERIFY(Localizer().LoadLanguage(
+            folder.FilePath(QStringLiteral("QOREuroMillonv3_english.lng")).toStdString()));
         QVERIFY(Save(QStringLiteral("guarantee_window_english")));
         Localizer().UnloadLanguage();
     }

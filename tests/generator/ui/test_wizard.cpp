@@ -139,12 +139,14 @@ private slots:
         QCOMPARE(LabelText(&wizard, "lblNumB1"), QStringLiteral("Faltan 1"));
         QCOMPARE(Child<QLabel>(&wizard, "lblNumB1")->palette().color(QPalette::WindowText), QColor(Qt::red));
         Click(&wizard, "bbNext");
-        QCOMPARE(DialogService::LastText(), QStringLiteral("Debe marcar un mínimo de 5 números en el bloque 1."));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("Debe marcar un mínimo de 5 números en el bloque 1."));
         QCOMPARE(wizard.Paso(), 1);
         wizard.Boleto()->ToggleBox(1, 20);
         wizard.Boleto()->ToggleBox(2, 2);
         Click(&wizard, "bbNext");
-        QCOMPARE(DialogService::LastText(), QStringLiteral("Debe marcar un mínimo de 2 números en el bloque 2."));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("Debe marcar un mínimo de 2 números en el bloque 2."));
         Click(&wizard, "bbAleatorio2");
         QCOMPARE(wizard.Generacion().Seleccion().Block(2).Count(), 2);
         QCOMPARE(LabelText(&wizard, "lblNumB1"), QStringLiteral("5"));
@@ -171,7 +173,8 @@ private slots:
         for (const char *option : {"rbNoReduccion", "rbReduccionGlobal", "rbReduccionBloques"})
             QVERIFY(!Child<QRadioButton>(&wizard, option)->isChecked());
         Click(&wizard, "bbNext");
-        QCOMPARE(DialogService::LastText(), QStringLiteral("No ha seleccionado el tipo de reducción a aplicar."));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("No ha seleccionado el tipo de reducción a aplicar."));
         QCOMPARE(wizard.Paso(), 2);
 
         Click(&wizard, "bbBack");
@@ -217,27 +220,30 @@ private slots:
         }
         QStringList names;
         bool waited = false;
-        WhenReady<TFRMGenerating>([](TFRMGenerating *window) { return window->Finalizado(); },
-                                  [&](TFRMGenerating *window) {
-                                      QTest::qWait(30);
-                                      waited = window->isVisible() &&
-                                               LabelText(window, "lblFinalizado") == QStringLiteral("PROCESO FINALIZADO");
-                                      const TEuroMillonCondicionGrupos &list = wizard.Generacion().Condiciones();
-                                      for (int i = 0; i < list.Count(); ++i)
-                                          names << QString::fromStdString(list.NombreCondicion(i));
-                                      QVERIFY(combinations.made.empty()); // not before "Aceptar"
-                                      Click(window, "bbCancel");
-                                  });
+        WhenReady<TFRMGenerating>(
+            [](TFRMGenerating *window) { return window->Finalizado(); },
+            [&](TFRMGenerating *window) {
+                QTest::qWait(30);
+                waited = window->isVisible() &&
+                         LabelText(window, "lblFinalizado") == QStringLiteral("PROCESO FINALIZADO");
+                const TEuroMillonCondicionGrupos &list = wizard.Generacion().Condiciones();
+                for (int i = 0; i < list.Count(); ++i)
+                    names << QString::fromStdString(list.NombreCondicion(i));
+                QVERIFY(combinations.made.empty()); // not before "Aceptar"
+                Click(window, "bbCancel");
+            });
         Click(&wizard, "bbNext");
         QVERIFY(waited);
-        QCOMPARE(names, QStringList({QStringLiteral("Debe haber un mínimo de 2 números pares en el bloque 1"),
-                                     QStringLiteral("Debe haber un máximo de 3 números pares en el bloque 1"),
-                                     QStringLiteral("Máximo 2 numeros entre el 1 y el 10"),
-                                     QStringLiteral("Máximo 2 numeros entre el 11 y el 20"),
-                                     QStringLiteral("Máximo 2 numeros entre el 21 y el 30"),
-                                     QStringLiteral("Máximo 2 numeros entre el 31 y el 40"),
-                                     QStringLiteral("Máximo 2 numeros entre el 41 y el 50"),
-                                     QStringLiteral("Limitar a que la suma de los números del bloque 1 sea entre 120 y 190")}));
+        QCOMPARE(names,
+                 QStringList({QStringLiteral("Debe haber un mínimo de 2 números pares en el bloque 1"),
+                              QStringLiteral("Debe haber un máximo de 3 números pares en el bloque 1"),
+                              QStringLiteral("Máximo 2 numeros entre el 1 y el 10"),
+                              QStringLiteral("Máximo 2 numeros entre el 11 y el 20"),
+                              QStringLiteral("Máximo 2 numeros entre el 21 y el 30"),
+                              QStringLiteral("Máximo 2 numeros entre el 31 y el 40"),
+                              QStringLiteral("Máximo 2 numeros entre el 41 y el 50"),
+                              QStringLiteral(
+                                  "Limitar a que la suma de los números del bloque 1 sea entre 120 y 190")}));
         QCOMPARE(wizard.result(), int(QDialog::Accepted));
         QCOMPARE(combinations.made.size(), size_t(1));
         const TEuroMillonApuestas &made = combinations.made.front();

@@ -23,8 +23,8 @@ namespace {
 
 struct FontSetup {
     const char *name;
-    QStringList folders;   // font folders fontconfig may use
-    const char *arialAlias; // fontconfig's own answer for "Arial", or none
+    QStringList folders;     // font folders fontconfig may use
+    const char *arialAlias;  // fontconfig's own answer for "Arial", or none
     const char *printedWith; // what pdffonts must list
     const char *package;
 };
@@ -42,7 +42,7 @@ const FontSetup kSetups[] = {
 
 struct Combination {
     const char *file;
-    std::string name;       // as stored: Windows-1252
+    std::string name; // as stored: Windows-1252
     QString printedName;
     int bets;
 };
@@ -67,7 +67,8 @@ QString Run(const QString &program, const QStringList &arguments, const QProcess
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
-    ok = process.waitForFinished(300000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    ok = process.waitForFinished(300000) && process.exitStatus() == QProcess::NormalExit &&
+         process.exitCode() == 0;
     if (!ok)
         qWarning() << program << arguments << process.readAllStandardError();
     return QString::fromUtf8(process.readAllStandardOutput());
@@ -75,14 +76,16 @@ QString Run(const QString &program, const QStringList &arguments, const QProcess
 
 QString WriteFontConfig(const QString &folder, const FontSetup &setup)
 {
-    QString xml = QStringLiteral("<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
-                                 "<fontconfig>\n");
+    QString xml =
+        QStringLiteral("<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+                       "<fontconfig>\n");
     for (const QString &fonts : setup.folders)
         xml += QStringLiteral("  <dir>%1</dir>\n").arg(fonts);
     xml += QStringLiteral("  <cachedir>%1/fontcache</cachedir>\n").arg(folder);
     if (setup.arialAlias)
-        xml += QStringLiteral("  <alias binding=\"same\"><family>Arial</family><prefer><family>%1</family></prefer>"
-                              "</alias>\n")
+        xml += QStringLiteral(
+                   "  <alias binding=\"same\"><family>Arial</family><prefer><family>%1</family></prefer>"
+                   "</alias>\n")
                    .arg(QLatin1String(setup.arialAlias));
     xml += QStringLiteral("</fontconfig>\n");
     const QString path = folder + QStringLiteral("/fonts.conf");
@@ -110,14 +113,16 @@ private slots:
             WriteCombinationFile(folder.FilePath(QLatin1String(combination.file)), combination.name,
                                  SampleBets(combination.bets));
 
-        const QRegularExpression betLine(QStringLiteral("(\\d+)\\s+(\\d\\d(?:\\.\\d\\d){4})\\s+(\\d\\d\\.\\d\\d)"));
+        const QRegularExpression betLine(
+            QStringLiteral("(\\d+)\\s+(\\d\\d(?:\\.\\d\\d){4})\\s+(\\d\\d\\.\\d\\d)"));
         const QRegularExpression label(QStringLiteral("Boleto (\\d+)/(\\d+)"));
         for (const FontSetup &setup : kSetups) {
             for (const QString &fonts : setup.folders)
-                QVERIFY2(QDir(fonts).exists(), qPrintable(fonts + QStringLiteral(" is missing: install ") +
-                                                          QLatin1String(setup.package) + QStringLiteral(" (make deps)")));
-            const QString setupFolder = folder.FilePath(QLatin1String(setup.name).toString().replace(
-                QLatin1Char(' '), QLatin1Char('_')));
+                QVERIFY2(QDir(fonts).exists(),
+                         qPrintable(fonts + QStringLiteral(" is missing: install ") +
+                                    QLatin1String(setup.package) + QStringLiteral(" (make deps)")));
+            const QString setupFolder = folder.FilePath(
+                QLatin1String(setup.name).toString().replace(QLatin1Char(' '), QLatin1Char('_')));
             QVERIFY(QDir().mkpath(setupFolder));
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.insert(QStringLiteral("FONTCONFIG_FILE"), WriteFontConfig(setupFolder, setup));
@@ -171,8 +176,10 @@ private slots:
                     }
                     const bool inRange = std::all_of(labelled.begin(), labelled.end(),
                                                      [tickets](int n) { return n >= 1 && n <= tickets; });
-                    QVERIFY2(labelled.size() == tickets && inRange,
-                             qPrintable(where + QStringLiteral(": %1 of %2 labels").arg(labelled.size()).arg(tickets)));
+                    QVERIFY2(
+                        labelled.size() == tickets && inRange,
+                        qPrintable(where +
+                                   QStringLiteral(": %1 of %2 labels").arg(labelled.size()).arg(tickets)));
                 }
             }
         }

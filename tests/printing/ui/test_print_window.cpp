@@ -62,8 +62,9 @@ QString Mm(const char *text)
     return QString::fromLatin1(text).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
-const std::vector<std::string> kKeys = {"PRM_PRINTBOL_AUTOPRINT", "PRM_PRINTBOL_FILE",    "PRM_PRINTBOL_IPAIS",
-                                        "PRM_PRINTBOL_IANGULO",   "PRM_PRINTBOL_MM_DESFX", "PRM_PRINTBOL_MM_DESFY"};
+const std::vector<std::string> kKeys = {"PRM_PRINTBOL_AUTOPRINT", "PRM_PRINTBOL_FILE",
+                                        "PRM_PRINTBOL_IPAIS",     "PRM_PRINTBOL_IANGULO",
+                                        "PRM_PRINTBOL_MM_DESFX",  "PRM_PRINTBOL_MM_DESFY"};
 
 bool NoneMarkedForSaving()
 {
@@ -90,7 +91,8 @@ private:
 
     QString Boletos(const QString &name = QString()) const
     {
-        return folder_->FilePath(QStringLiteral("Boletos")) + (name.isEmpty() ? QString() : QLatin1Char('/') + name);
+        return folder_->FilePath(QStringLiteral("Boletos")) +
+               (name.isEmpty() ? QString() : QLatin1Char('/') + name);
     }
 
     std::unique_ptr<TFRMPrintBoletos> NewWindow(bool boletos = true)
@@ -145,7 +147,8 @@ private slots:
     {
         auto window = NewWindow();
         QCOMPARE(window->windowTitle(), QStringLiteral("Imprimir combinación..."));
-        QCOMPARE(Child<QRadioButton>(window.get(), "rbAuto")->text(), QStringLiteral("Crear Boleto &Automático"));
+        QCOMPARE(Child<QRadioButton>(window.get(), "rbAuto")->text(),
+                 QStringLiteral("Crear Boleto &Automático"));
         QVERIFY(Child<QRadioButton>(window.get(), "rbAuto")->isChecked());
         QCOMPARE(Child<QComboBox>(window.get(), "cbRotate")->currentText(), QStringLiteral("90º"));
         QCOMPARE(Child<QComboBox>(window.get(), "cbRotate")->count(), 4);
@@ -218,7 +221,8 @@ private slots:
         WriteFile(Boletos(QStringLiteral("Boleto_Automatico_2.frf")), "x");
         auto window = NewWindow();
         window->PrepararReport();
-        QCOMPARE(QString::fromStdString(window->Report().FileName()), Boletos(QStringLiteral("Boleto_Automatico_3.frf")));
+        QCOMPARE(QString::fromStdString(window->Report().FileName()),
+                 Boletos(QStringLiteral("Boleto_Automatico_3.frf")));
     }
 
     void missingTicketsFolderIsCreated()
@@ -226,7 +230,8 @@ private slots:
         auto window = NewWindow();
         window->PrepararReport();
         QVERIFY(QDir(Boletos()).exists());
-        QCOMPARE(QString::fromStdString(window->Report().FileName()), Boletos(QStringLiteral("Boleto_Automatico_1.frf")));
+        QCOMPARE(QString::fromStdString(window->Report().FileName()),
+                 Boletos(QStringLiteral("Boleto_Automatico_1.frf")));
     }
 
     void offsetsInTheUsersNotationAreStoredAsTenths_data()
@@ -352,7 +357,8 @@ private slots:
         Child<QComboBox>(window.get(), "cbGuardados")->setCurrentIndex(0);
         QFile::remove(Boletos(QStringLiteral("ido.frf")));
         Child<QPushButton>(window.get(), "bbPrint")->click();
-        QCOMPARE(LastError(), QStringLiteral("El archivo no existe: \n") + Boletos(QStringLiteral("ido.frf.")));
+        QCOMPARE(LastError(),
+                 QStringLiteral("El archivo no existe: \n") + Boletos(QStringLiteral("ido.frf.")));
     }
 
     void damagedTemplateIsAnErrorAndTheWindowStays()

@@ -75,8 +75,9 @@ private slots:
         QVERIFY(!window.AutomaticoOfrecido());
         auto *note = Child<QLabel>(&window, "lblNotaJuego");
         QVERIFY(note->isVisible());
-        QCOMPARE(note->text(), QStringLiteral("El boleto automático del juego actual aún no está disponible: imprima "
-                                              "con un boleto guardado o con un listado."));
+        QCOMPARE(note->text(),
+                 QStringLiteral("El boleto automático del juego actual aún no está disponible: imprima "
+                                "con un boleto guardado o con un listado."));
         auto *automatic = Child<QRadioButton>(&window, "rbAuto");
         QVERIFY(!automatic->isEnabled());
         QVERIFY(!Child<QComboBox>(&window, "cbRotate")->isEnabled());

@@ -86,7 +86,8 @@ private slots:
         folder.CopyLanguageFiles();
         InstalarPlantillasIncluidas(folder.Path().toStdString());
         QVERIFY(SaveWindow(QStringLiteral("print_window")));
-        QVERIFY(Localizer().LoadLanguage(folder.FilePath(QStringLiteral("QOREuroMillonv3_french.lng")).toStdString()));
+        QVERIFY(Localizer().LoadLanguage(
+            folder.FilePath(QStringLiteral("QOREuroMillonv3_french.lng")).toStdString()));
         QVERIFY(SaveWindow(QStringLiteral("print_window_french")));
         Localizer().UnloadLanguage();
     }
@@ -94,12 +95,14 @@ private slots:
     void automaticTicketOfEachCountry()
     {
         ShellTestFolder folder;
-        for (auto [pais, name] : {std::pair{pbEspana, "print_preview_spain"}, std::pair{pbFrancia, "print_preview_france"}}) {
+        for (auto [pais, name] :
+             {std::pair{pbEspana, "print_preview_spain"}, std::pair{pbFrancia, "print_preview_france"}}) {
             const TTablasBoleto &tablas = TablasDePais(pais);
             TfrReport report;
             TPrintBoletosSource source(combination_, tablas.Formato);
             source.Attach(report, kPrintBoletosDataSet);
-            ConstruirBoletoAutomatico(report, 0, tablas.Geometria, tablas.Formato, 0, 0, kPrintBoletosDataSet);
+            ConstruirBoletoAutomatico(report, 0, tablas.Geometria, tablas.Formato, 0, 0,
+                                      kPrintBoletosDataSet);
             QVERIFY(SavePreview(report, QString::fromLatin1(name)));
         }
     }

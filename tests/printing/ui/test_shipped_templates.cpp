@@ -46,7 +46,8 @@ private slots:
         combination.SetName("Doce");
         const QDir program(QCoreApplication::applicationDirPath());
         for (const TPlantillaIncluida &plantilla : PlantillasIncluidas()) {
-            const QString path = program.filePath(QString::fromStdString(plantilla.Carpeta + "/" + plantilla.Archivo));
+            const QString path =
+                program.filePath(QString::fromStdString(plantilla.Carpeta + "/" + plantilla.Archivo));
             QVERIFY2(QFile::exists(path), qPrintable(path + QStringLiteral(" is not installed")));
             TfrReport report;
             report.LoadFromFile(path.toStdString());

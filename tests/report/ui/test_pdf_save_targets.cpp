@@ -14,8 +14,8 @@ namespace {
 // A PDF holds the time it was made: compare its frame and its length.
 bool WholePdf(const std::string &saved, const std::string &whole)
 {
-    return saved.rfind("%PDF", 0) == 0 && saved.find("%%EOF", saved.size() > 16 ? saved.size() - 16 : 0) !=
-                                              std::string::npos &&
+    return saved.rfind("%PDF", 0) == 0 &&
+           saved.find("%%EOF", saved.size() > 16 ? saved.size() - 16 : 0) != std::string::npos &&
            saved.size() + 64 > whole.size() && whole.size() + 64 > saved.size();
 }
 
@@ -33,12 +33,15 @@ private slots:
         DialogService::SetHeadless(true);
         const std::vector<BetMask> bets = SpreadBets(40);
         apuestas.AppendMasks(bets.data(), bets.size());
-        save = [this](const std::string &path) { ExportPdf(PrepareAutomaticTicket(apuestas, pbEspana, 0), path); };
+        save = [this](const std::string &path) {
+            ExportPdf(PrepareAutomaticTicket(apuestas, pbEspana, 0), path);
+        };
     }
 
     void aFifoReceivesTheBytesAndStaysAFifo()
     {
-        QCOMPARE(QString::fromStdString(save_targets::FifoProblems("tickets.pdf", save, WholePdf)), QString());
+        QCOMPARE(QString::fromStdString(save_targets::FifoProblems("tickets.pdf", save, WholePdf)),
+                 QString());
     }
 
     void aWriterKilledDuringAnInPlaceSaveLeavesACopyOfTheOldFile()
@@ -49,7 +52,8 @@ private slots:
 
     void sizeLimitsDuringAnInPlaceSaveKeepTheOldFile()
     {
-        QCOMPARE(QString::fromStdString(save_targets::LimitedInPlaceProblems("tickets.pdf", save)), QString());
+        QCOMPARE(QString::fromStdString(save_targets::LimitedInPlaceProblems("tickets.pdf", save)),
+                 QString());
     }
 };
 

@@ -4,13 +4,13 @@
 // design button saving an automatic ticket under its free name.
 #include "support/ui/shell_test_support.h"
 
+#include "model/euromillon_apuestas.h"
+#include "model/ticket_tables.h"
+#include "printing/boleto_automatico.h"
+#include "printing/ui/frm_print_boletos.h"
 #include "report/report.h"
 #include "report/ui/designer_canvas.h"
 #include "report/ui/report_designer.h"
-#include "printing/boleto_automatico.h"
-#include "printing/ui/frm_print_boletos.h"
-#include "model/euromillon_apuestas.h"
-#include "model/ticket_tables.h"
 #include "widgets/dialog_service.h"
 
 #include <QAction>
@@ -207,15 +207,16 @@ private slots:
     void printWindowDesignSavesTheAutomaticTicketUnderItsName()
     {
         TEuroMillonApuestas combination;
-        const BetMask bet = NumberBit(1) | NumberBit(2) | NumberBit(3) | NumberBit(4) | NumberBit(5) | StarBit(1) |
-                            StarBit(2);
+        const BetMask bet = NumberBit(1) | NumberBit(2) | NumberBit(3) | NumberBit(4) | NumberBit(5) |
+                            StarBit(1) | StarBit(2);
         combination.AppendMasks(&bet, 1);
         TFRMPrintBoletos window;
         window.SetApuestas(combination);
         window.SetModoBoletos(true);
         QTimer::singleShot(0, [] {
             for (QWidget *widget : QApplication::topLevelWidgets()) {
-                if (auto *designer = qobject_cast<TfrDesignerWindow *>(widget); designer && designer->isVisible()) {
+                if (auto *designer = qobject_cast<TfrDesignerWindow *>(widget);
+                    designer && designer->isVisible()) {
                     Trigger(designer, "ActSave");
                     designer->reject();
                 }
@@ -224,8 +225,8 @@ private slots:
         window.findChild<QPushButton *>(QStringLiteral("bbDesign"))->click();
         const QString saved = folder_->FilePath(QStringLiteral("Boletos/Boleto_Automatico_1.frf"));
         QVERIFY(QFile::exists(saved));
-        QCOMPARE(window.findChild<QComboBox *>(QStringLiteral("cbGuardados"))->findText(
-                     QStringLiteral("Boleto_Automatico_1.frf")),
+        QCOMPARE(window.findChild<QComboBox *>(QStringLiteral("cbGuardados"))
+                     ->findText(QStringLiteral("Boleto_Automatico_1.frf")),
                  0);
         TfrReport read;
         read.LoadFromFile(saved.toStdString());
@@ -250,8 +251,9 @@ private slots:
         for (const char *name : {"NBOLETO", "COMB_NAME"}) {
             const TfrView *view = report.Page(0).FindObject(name);
             QVERIFY(view && (view->Alignment & frtaVertical) && view->Height > 4 * view->Width);
-            frames.push_back(QRectF(12 + view->Left * s, 12 + view->Top * s, view->Width * s, view->Height * s)
-                                 .toAlignedRect());
+            frames.push_back(
+                QRectF(12 + view->Left * s, 12 + view->Top * s, view->Width * s, view->Height * s)
+                    .toAlignedRect());
         }
         // Text is black; the boxes, frames and margins are drawn in greys.
         std::vector<QRect> ink(frames.size());

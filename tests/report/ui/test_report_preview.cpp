@@ -8,10 +8,10 @@
 #include "widgets/dialog_service.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QApplication>
 #include <QPrinter>
 #include <QTest>
 #include <QTimer>
@@ -99,7 +99,8 @@ private slots:
         preview.PrintTo(printer);
         const QByteArray bytes = FileBytes(path);
         QVERIFY(bytes.startsWith("%PDF"));
-        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 3);
+        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
+                 3);
         Trigger(&preview, "ActPrint"); // headless: no dialog, nothing printed
     }
 
@@ -132,9 +133,11 @@ private slots:
         int first = 1;
         while (!(apuestas.Mask(0) & NumberBit(first)))
             ++first;
-        const TRectTenths box = CasillaDeValor(TablasDePais(pbEspana).Geometria, TablasDePais(pbEspana).Formato, 1, 1, first);
+        const TRectTenths box =
+            CasillaDeValor(TablasDePais(pbEspana).Geometria, TablasDePais(pbEspana).Formato, 1, 1, first);
         const double pixelsPerTenth = 300 / 254.0;
-        const QPoint centre(qRound((box.x + box.w / 2) * pixelsPerTenth), qRound((box.y + box.h / 2) * pixelsPerTenth));
+        const QPoint centre(qRound((box.x + box.w / 2) * pixelsPerTenth),
+                            qRound((box.y + box.h / 2) * pixelsPerTenth));
         QVERIFY(qGray(image.pixel(centre)) < 128);
         // Between two rows of boxes nothing is drawn.
         QCOMPARE(qGray(image.pixel(centre + QPoint(0, qRound((box.h / 2 + 6) * pixelsPerTenth)))), 255);

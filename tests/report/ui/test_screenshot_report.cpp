@@ -45,7 +45,8 @@ private slots:
     {
         ShellTestFolder folder;
         folder.CopyLanguageFiles();
-        QVERIFY(Localizer().LoadLanguage(folder.FilePath(QStringLiteral("QOREuroMillonv3_french.lng")).toStdString()));
+        QVERIFY(Localizer().LoadLanguage(
+            folder.FilePath(QStringLiteral("QOREuroMillonv3_french.lng")).toStdString()));
         Shoot(pbFrancia, 1, QStringLiteral("report_preview_fr"));
         Localizer().UnloadLanguage();
     }

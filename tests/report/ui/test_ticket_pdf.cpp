@@ -70,15 +70,17 @@ private slots:
         const QString aem = folder.FilePath(QStringLiteral("doce.aem"));
         WriteCombinationFile(aem, "Doce", testBets);
         const QString pdf = folder.FilePath(QStringLiteral("doce.pdf"));
-        QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf, QStringLiteral("--country"),
-                         QStringLiteral("ES"), QStringLiteral("--rotation"), QStringLiteral("0")}),
-                 0);
+        QCOMPARE(
+            RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf, QStringLiteral("--country"),
+                    QStringLiteral("ES"), QStringLiteral("--rotation"), QStringLiteral("0")}),
+            0);
         QProcess raster;
         raster.start(pdftoppm, {QStringLiteral("-r"), QString::number(kDpi), QStringLiteral("-gray"), pdf,
                                 folder.FilePath(QStringLiteral("page"))});
         QVERIFY(raster.waitForFinished(120000));
         QCOMPARE(raster.exitCode(), 0);
-        const QStringList pages = QDir(folder.Path()).entryList({QStringLiteral("page-*.pgm")}, QDir::Files, QDir::Name);
+        const QStringList pages =
+            QDir(folder.Path()).entryList({QStringLiteral("page-*.pgm")}, QDir::Files, QDir::Name);
         QCOMPARE(pages.size(), 3);
 
         const TTablasBoleto &es = TablasDePais(pbEspana);
@@ -86,7 +88,8 @@ private slots:
             QImage image(folder.FilePath(pages[t]));
             QVERIFY(!image.isNull());
             // 161.0 x 104.0 mm rounded up to whole points: never smaller, less than a point more.
-            const double widthTenths = image.width() / kPixelsPerTenth, heightTenths = image.height() / kPixelsPerTenth;
+            const double widthTenths = image.width() / kPixelsPerTenth,
+                         heightTenths = image.height() / kPixelsPerTenth;
             QVERIFY(widthTenths > 1610 - 0.5 && widthTenths < 1610 + 3.6);
             QVERIFY(heightTenths > 1040 - 0.5 && heightTenths < 1040 + 3.6);
 
@@ -115,7 +118,11 @@ private slots:
                                     ink.sumX += x + 0.5;
                                     ink.sumY += y + 0.5;
                                 }
-                        const QString where = QStringLiteral("ticket %1 bet %2 block %3 value %4").arg(t + 1).arg(i).arg(block).arg(n);
+                        const QString where = QStringLiteral("ticket %1 bet %2 block %3 value %4")
+                                                  .arg(t + 1)
+                                                  .arg(i)
+                                                  .arg(block)
+                                                  .arg(n);
                         if (!marked) {
                             QVERIFY2(ink.count == 0, qPrintable(where));
                             continue;
@@ -149,22 +156,24 @@ private slots:
         const struct {
             const char *country, *rotation, *size;
         } cases[] = {
-            {"ES", "0", "457 x 295 pts"},  // 161.0 x 104.0 mm: 456.4 x 294.8 pt
-            {"FR", "0", "456 x 343 pts"},  // 160.8 x 120.8 mm: 455.8 x 342.4 pt
+            {"ES", "0", "457 x 295 pts"}, // 161.0 x 104.0 mm: 456.4 x 294.8 pt
+            {"FR", "0", "456 x 343 pts"}, // 160.8 x 120.8 mm: 455.8 x 342.4 pt
             {"ES", "90", "295 x 457 pts"},
             {"FR", "270", "343 x 456 pts"},
         };
         for (const auto &c : cases) {
             const QString pdf = folder.FilePath(QStringLiteral("ticket.pdf"));
-            QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf, QStringLiteral("--country"),
-                             QLatin1String(c.country), QStringLiteral("--rotation"), QLatin1String(c.rotation)}),
+            QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf,
+                             QStringLiteral("--country"), QLatin1String(c.country),
+                             QStringLiteral("--rotation"), QLatin1String(c.rotation)}),
                      0);
             QProcess info;
             info.start(pdfinfo, {pdf});
             QVERIFY(info.waitForFinished(60000));
             const QString text = QString::fromUtf8(info.readAllStandardOutput());
-            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Page size: +") + QLatin1String(c.size))),
-                     qPrintable(text));
+            QVERIFY2(
+                text.contains(QRegularExpression(QStringLiteral("Page size: +") + QLatin1String(c.size))),
+                qPrintable(text));
         }
     }
 
@@ -175,8 +184,10 @@ private slots:
         WriteCombinationFile(aem, "Uno", SampleBets(1));
         const QString pdf = folder.FilePath(QStringLiteral("out.pdf"));
         QString error;
-        QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf, QStringLiteral("--rotation"),
-                         QStringLiteral("45")}, &error), 2);
+        QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf,
+                         QStringLiteral("--rotation"), QStringLiteral("45")},
+                        &error),
+                 2);
         QCOMPARE(error.count(QLatin1Char('\n')), 1);
         QVERIFY(error.contains(QStringLiteral("--rotation")));
 
@@ -184,24 +195,33 @@ private slots:
         QVERIFY(garbage.open(QIODevice::WriteOnly));
         garbage.write("QFRF\x02\x01\x01\x01\x02\x05", 10);
         garbage.close();
-        QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf, QStringLiteral("--template"),
-                         garbage.fileName()}, &error), 2);
+        QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf,
+                         QStringLiteral("--template"), garbage.fileName()},
+                        &error),
+                 2);
         QCOMPARE(error.count(QLatin1Char('\n')), 1);
         QVERIFY(!QFile::exists(pdf));
 
         QCOMPARE(RunCli({QStringLiteral("print"), folder.FilePath(QStringLiteral("missing.aem")),
-                         QStringLiteral("--pdf"), pdf}, &error), 2);
+                         QStringLiteral("--pdf"), pdf},
+                        &error),
+                 2);
         QVERIFY(!QFile::exists(pdf));
         QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"),
-                         folder.FilePath(QStringLiteral("no/folder/out.pdf"))}, &error), 2);
+                         folder.FilePath(QStringLiteral("no/folder/out.pdf"))},
+                        &error),
+                 2);
         QCOMPARE(error.count(QLatin1Char('\n')), 1);
-        QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf, QStringLiteral("--offset"),
-                         QStringLiteral("1.5")}, &error), 2);
+        QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf,
+                         QStringLiteral("--offset"), QStringLiteral("1.5")},
+                        &error),
+                 2);
 
         // A template saved by the engine prints through the same command.
-        QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf, QStringLiteral("--country"),
-                         QStringLiteral("FR"), QStringLiteral("--offset"), QStringLiteral("1.5,-2"),
-                         QStringLiteral("--test-mode")}), 0);
+        QCOMPARE(RunCli({QStringLiteral("print"), aem, QStringLiteral("--pdf"), pdf,
+                         QStringLiteral("--country"), QStringLiteral("FR"), QStringLiteral("--offset"),
+                         QStringLiteral("1.5,-2"), QStringLiteral("--test-mode")}),
+                 0);
         QVERIFY(FileBytes(pdf).startsWith("%PDF"));
     }
 };

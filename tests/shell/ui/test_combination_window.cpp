@@ -3,12 +3,12 @@
 #include "support/ui/shell_test_support.h"
 
 #include "model/euromillon_apuestas.h"
-#include "widgets/control_euromillon_apuesta.h"
-#include "widgets/dialog_service.h"
-#include "widgets/edit_bloque_numero.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_del_apuestas.h"
 #include "shell/ui/frm_main_mdi.h"
+#include "widgets/control_euromillon_apuesta.h"
+#include "widgets/dialog_service.h"
+#include "widgets/edit_bloque_numero.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -26,8 +26,10 @@ private:
     std::unique_ptr<ShellTestFolder> folder_;
     std::unique_ptr<TFRMMainMDI> main_;
 
-
-    TFRMApuestas *OpenSample(const char *name, int count) { return OpenSampleFile(*main_, *folder_, name, count); }
+    TFRMApuestas *OpenSample(const char *name, int count)
+    {
+        return OpenSampleFile(*main_, *folder_, name, count);
+    }
 
     // Marks a complete bet on a control, answering Yes to the manual
     // modification question when it comes.
@@ -68,7 +70,8 @@ private slots:
         for (int i = 1; i <= 5; ++i)
             QCOMPARE(WindowLabelText(window, QStringLiteral("lblApPos%1").arg(i).toLatin1().constData()),
                      QStringLiteral("Apuesta: %1").arg(i));
-        QCOMPARE(WindowLabelText(window, "lblNBoleto"), QStringLiteral("1/1")); // never a page beyond the last
+        QCOMPARE(WindowLabelText(window, "lblNBoleto"),
+                 QStringLiteral("1/1")); // never a page beyond the last
         QCOMPARE(WindowLabelText(window, "lblTotalApuestas"), QStringLiteral("0"));
         QVERIFY(!FindAction(window, "ActNext")->isEnabled());
         QVERIFY(!FindAction(window, "ActLast")->isEnabled());
@@ -130,7 +133,8 @@ private slots:
         Trigger(main_.get(), "ActGuardarCombinacion");
         QVERIFY(!window->IsModified());
         const QByteArray saved = FileBytes(folder_->FilePath(QStringLiteral("sample.aem")));
-        QVERIFY(saved.endsWith(QByteArray::fromHex("010203020f021b0229023200010202020900" "00")));
+        QVERIFY(saved.endsWith(QByteArray::fromHex("010203020f021b0229023200010202020900"
+                                                   "00")));
         window->Release();
     }
 
@@ -272,7 +276,8 @@ private slots:
         WriteCombinationFile(incomplete, "short", {{{1, 2, 3, 4, 5}, {1, 2}}, {{1, 2, 3, 4}, {1, 2}}});
         DialogService::SetNextFileName(incomplete);
         Trigger(main_.get(), "ActAbrirCombinacion");
-        QCOMPARE(DialogService::LastText(), QStringLiteral("La apuesta no tiene marcados los 5 números necesarios."));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("La apuesta no tiene marcados los 5 números necesarios."));
         QCOMPARE(static_cast<int>(main_->CombinationWindows().size()), before);
 
         // A cancelled open dialog does nothing.
@@ -294,7 +299,8 @@ private slots:
         QCOMPARE(window->Combination().Count(), 0);
         QCOMPARE(window->windowTitle(), QStringLiteral("QOR-EuroMillon v3 - bound[*]"));
         QVERIFY(window->Save());
-        QCOMPARE(FileBytes(folder_->FilePath(QStringLiteral("bound.aem"))), QByteArray::fromHex("454d413006000100"));
+        QCOMPARE(FileBytes(folder_->FilePath(QStringLiteral("bound.aem"))),
+                 QByteArray::fromHex("454d413006000100"));
 
         // Save As over an existing file asks first; No abandons.
         window->AddRandomBet();

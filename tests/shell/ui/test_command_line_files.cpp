@@ -88,7 +88,8 @@ private slots:
         QCOMPARE(window.CombinationWindows().at(0)->Combination().Count(), 4);
         QCOMPARE(DialogService::ShownBoxes().size(), 2);
         QCOMPARE(DialogService::ShownBoxes().at(0).kind, DialogService::Kind::Error);
-        QCOMPARE(DialogService::ShownBoxes().at(0).text, QStringLiteral("No es un formato de archivo válido."));
+        QCOMPARE(DialogService::ShownBoxes().at(0).text,
+                 QStringLiteral("No es un formato de archivo válido."));
         QCOMPARE(DialogService::ShownBoxes().at(1).kind, DialogService::Kind::Error);
         QVERIFY(window.isVisible());
         window.close();

@@ -4,9 +4,9 @@
 
 #include "framework/localize.h"
 #include "framework/parametres.h"
-#include "widgets/dialog_service.h"
 #include "shell/ui/frm_main_mdi.h"
 #include "shell/ui/shell_settings.h"
+#include "widgets/dialog_service.h"
 
 #include <QAction>
 #include <QFile>
@@ -29,7 +29,8 @@ private slots:
             QVERIFY(Localizer().Loaded());
             auto *file = window.findChild<QMenu *>(QStringLiteral("MiArchivo"));
             QCOMPARE(file->title(), QStringLiteral("&Fichier"));
-            QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, "")), defaultFile);
+            QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, "")),
+                     defaultFile);
             window.show();
             QVERIFY(window.close());
         }

@@ -81,7 +81,8 @@ private slots:
             Trigger(&main, "MiJuegoActual");
             QCOMPARE(EditionInForce(), TGameEdition::Current);
             QVERIFY(FindAction(&main, "MiJuegoActual")->isChecked());
-            QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_GAME_EDITION, "")), QStringLiteral("current"));
+            QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_GAME_EDITION, "")),
+                     QStringLiteral("current"));
 
             TFRMApuestas *current = main.NewCombinationWindow();
             QCOMPARE(current->Combination().Edition(), TGameEdition::Current);
@@ -104,7 +105,8 @@ private slots:
             QVERIFY(FindAction(&main, "MiJuegoActual")->isChecked());
             Trigger(&main, "MiJuegoClasico");
             QCOMPARE(EditionInForce(), TGameEdition::Classic);
-            QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_GAME_EDITION, "")), QStringLiteral("classic"));
+            QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_GAME_EDITION, "")),
+                     QStringLiteral("classic"));
             QCOMPARE(main.NewCombinationWindow()->Combination().Edition(), TGameEdition::Classic);
             main.show();
             QVERIFY(main.close());
@@ -115,8 +117,8 @@ private slots:
     {
         TFRMMainMDI main;
         QCOMPARE(EditionInForce(), TGameEdition::Classic);
-        const QString path =
-            WriteCurrentFile(*folder_, "actual", {Bet({1, 2, 3, 4, 5}, 11, 12), Bet({6, 7, 8, 9, 10}, 1, 10)});
+        const QString path = WriteCurrentFile(*folder_, "actual",
+                                              {Bet({1, 2, 3, 4, 5}, 11, 12), Bet({6, 7, 8, 9, 10}, 1, 10)});
         DialogService::SetNextFileName(path);
         Trigger(&main, "ActAbrirCombinacion");
         for (const DialogService::ShownBox &box : DialogService::ShownBoxes())
@@ -151,7 +153,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         TControlEuroMillonApuesta *control = window->TicketControls().at(0);
         for (int number : {3, 14, 25, 36, 47}) {
-            QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->Box(1, number)->Bounds().center());
+            QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier,
+                              control->Box(1, number)->Bounds().center());
         }
         QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->Box(2, 11)->Bounds().center());
         QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->Box(2, 2)->Bounds().center());
@@ -207,7 +210,8 @@ private slots:
         QCOMPARE(EditionInForce(), TGameEdition::Classic);
         QVERIFY(!DialogService::ShownBoxes().isEmpty());
         QCOMPARE(DialogService::LastText(),
-                 QStringLiteral("Las apuestas del juego clásico no pueden pasarse a una combinación del juego actual."));
+                 QStringLiteral(
+                     "Las apuestas del juego clásico no pueden pasarse a una combinación del juego actual."));
         QCOMPARE(window->Combination().Masks(), before);
 
         madeIn = TGameEdition::Current;

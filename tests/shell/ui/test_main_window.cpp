@@ -7,13 +7,13 @@
 #include "framework/user_prompt.h"
 #include "model/euromillon_apuestas.h"
 #include "model/ticket_tables.h"
-#include "widgets/control_euromillon_apuesta.h"
-#include "widgets/dialog_service.h"
-#include "widgets/texts.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_main_mdi.h"
 #include "shell/ui/shell_settings.h"
 #include "shell/ui/wallpaper.h"
+#include "widgets/control_euromillon_apuesta.h"
+#include "widgets/dialog_service.h"
+#include "widgets/texts.h"
 
 #include <QAction>
 #include <QFile>
@@ -60,8 +60,10 @@ private slots:
             QVERIFY(window.windowState().testFlag(Qt::WindowMaximized));
             QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("Archivo"));
             QCOMPARE(FindAction(&window, "ActNueva")->text(), QStringLiteral("&Nueva Combinación "));
-            QCOMPARE(FindAction(&window, "ActNueva")->statusTip(), QStringLiteral("Crear una nueva Combinación"));
-            QCOMPARE(FindAction(&window, "ActAbrirCombinacion")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+            QCOMPARE(FindAction(&window, "ActNueva")->statusTip(),
+                     QStringLiteral("Crear una nueva Combinación"));
+            QCOMPARE(FindAction(&window, "ActAbrirCombinacion")->shortcut(),
+                     QKeySequence(Qt::CTRL | Qt::Key_O));
             QCOMPARE(EnVigor().Formato.AltoBoleto, 1040);
             QVERIFY(FindAction(&window, "ActVistaBoleto")->isChecked());
             QVERIFY(FindAction(&window, "MiBolEsp")->isChecked());
@@ -92,7 +94,8 @@ private slots:
 
         Trigger(&window, "MiSpanish");
         QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("Archivo"));
-        QCOMPARE(FindAction(child, "ActAddApuestaAleatoria")->text(), QStringLiteral("Aña&dir Apuesta Aleatoria"));
+        QCOMPARE(FindAction(child, "ActAddApuestaAleatoria")->text(),
+                 QStringLiteral("Aña&dir Apuesta Aleatoria"));
         QVERIFY(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, ""))
                     .endsWith(QStringLiteral("QOREuroMillonv3_espagnol.lng")));
     }
@@ -103,8 +106,9 @@ private slots:
         window.SetLanguage(folder_->FilePath(QStringLiteral("gone.lng")));
         QCOMPARE(DialogService::ShownBoxes().size(), 1);
         QCOMPARE(DialogService::ShownBoxes().at(0).kind, DialogService::Kind::Error);
-        QCOMPARE(DialogService::LastText(), QStringLiteral("ERROR:\n\nNo se ha leído el paquete de idioma\n") +
-                                                folder_->FilePath(QStringLiteral("gone.lng")));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("ERROR:\n\nNo se ha leído el paquete de idioma\n") +
+                     folder_->FilePath(QStringLiteral("gone.lng")));
         QCOMPARE(MenuTitle(window, "MiArchivo"), QStringLiteral("Archivo"));
         QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_LANGUAGE_DLL_FILENAME, "x")), QString());
     }
@@ -115,17 +119,20 @@ private slots:
         TFRMApuestas *child = window.NewCombinationWindow();
         Trigger(&window, "MiBolFrancia");
         QCOMPARE(EnVigor().Formato.AltoBoleto, 1208);
-        QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_COUNTRY_TICKET, "")), QStringLiteral("FR"));
+        QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_COUNTRY_TICKET, "")),
+                 QStringLiteral("FR"));
         QVERIFY(FindAction(&window, "MiBolFrancia")->isChecked());
         Trigger(&window, "MiBolEsp");
         QCOMPARE(EnVigor().Formato.AltoBoleto, 1040);
-        QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_COUNTRY_TICKET, "")), QStringLiteral("ES"));
+        QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_COUNTRY_TICKET, "")),
+                 QStringLiteral("ES"));
 
         window.SetTicketCountry(QStringLiteral("fr"));
         QCOMPARE(EnVigor().Formato.AltoBoleto, 1208);
         window.SetTicketCountry(QStringLiteral("DE"));
         QCOMPARE(EnVigor().Formato.AltoBoleto, 1040);
-        QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_COUNTRY_TICKET, "")), QStringLiteral("ES"));
+        QCOMPARE(QString::fromStdString(Parametres().ReadString(PRM_COUNTRY_TICKET, "")),
+                 QStringLiteral("ES"));
 
         Trigger(&window, "ActVistaNumeros");
         QCOMPARE(window.ViewMode(), uint8_t(1));
@@ -211,7 +218,8 @@ private slots:
         Trigger(&window, "MiManual");
         QCOMPARE(DialogService::ShownBoxes().size(), 2);
         QVERIFY(DialogService::ShownBoxes().at(0).text.startsWith(
-            QStringLiteral("El archivo de ayuda no se encuentra:\n") + folder_->FilePath(QStringLiteral("QOREuroMillon.pdf"))));
+            QStringLiteral("El archivo de ayuda no se encuentra:\n") +
+            folder_->FilePath(QStringLiteral("QOREuroMillon.pdf"))));
         QCOMPARE(DialogService::ShownBoxes().at(1).kind, DialogService::Kind::External);
         QVERIFY(DialogService::LastText().startsWith(QStringLiteral("https://")));
     }

@@ -100,7 +100,8 @@ private slots:
             QString name;
         };
         const Case cases[] = {
-            {"a combination never saved", [&] { unsaved->SaveAs(); }, lastFolder_, QStringLiteral("Navidad 2024.aem")},
+            {"a combination never saved", [&] { unsaved->SaveAs(); }, lastFolder_,
+             QStringLiteral("Navidad 2024.aem")},
             {"a combination read from a file", [&] { opened->SaveAs(); }, folder_->Path(),
              QStringLiteral("abierta.aem")},
             {"a generation file",
@@ -138,7 +139,8 @@ private slots:
             c.save(); // headless: the dialog is recorded and cancelled
             const QPair<QString, QString> start = LastSaveStart();
             QVERIFY2(start.first == QDir::cleanPath(c.folder), c.what);
-            QVERIFY2(start.second == c.name, qPrintable(QStringLiteral("%1: %2").arg(QString::fromLatin1(c.what), start.second)));
+            QVERIFY2(start.second == c.name,
+                     qPrintable(QStringLiteral("%1: %2").arg(QString::fromLatin1(c.what), start.second)));
         }
 
         // Once saved, the generation file is proposed again where it went.
@@ -149,7 +151,8 @@ private slots:
             Trigger(&generator, "MiGuardarEnArchivo");
             DialogService::ClearShownBoxes();
             Trigger(&generator, "MiGuardarEnArchivo");
-            QCOMPARE(LastSaveStart(), qMakePair(QDir::cleanPath(folder_->Path()), QStringLiteral("ajustes.gem")));
+            QCOMPARE(LastSaveStart(),
+                     qMakePair(QDir::cleanPath(folder_->Path()), QStringLiteral("ajustes.gem")));
         }
 
         unsaved->Release();
@@ -179,8 +182,8 @@ private slots:
             QTimer::singleShot(0, this, look);
             QTimer::singleShot(3000, this, look); // never left waiting
             DialogService::SetHeadless(false);
-            const QString chosen = DialogService::SaveFileName(nullptr, QStringLiteral("Combinaciones (*.aem)|*.aem"),
-                                                               QStringLiteral("aem"), start);
+            const QString chosen = DialogService::SaveFileName(
+                nullptr, QStringLiteral("Combinaciones (*.aem)|*.aem"), QStringLiteral("aem"), start);
             DialogService::SetHeadless(true);
             QCOMPARE(chosen, QString());
             QCOMPARE(folder, QDir::cleanPath(lastFolder_));
@@ -208,7 +211,8 @@ private slots:
         Trigger(main_.get(), "MiManual");
         QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Warning);
         QCOMPARE(DialogService::LastText(),
-                 QStringLiteral("No se ha encontrado ningún visor de PDF para abrir el manual. El archivo está en:\n") +
+                 QStringLiteral(
+                     "No se ha encontrado ningún visor de PDF para abrir el manual. El archivo está en:\n") +
                      manual);
         QFile::remove(manual);
     }
@@ -216,7 +220,8 @@ private slots:
     void combinationMenuSaysItClosesTheCombinationWindow()
     {
         TFRMApuestas *window = main_->NewCombinationWindow();
-        QCOMPARE(FindAction(window, "MiCerrarAplicacion")->text(), QStringLiteral("&Cerrar la ventana de la combinación"));
+        QCOMPARE(FindAction(window, "MiCerrarAplicacion")->text(),
+                 QStringLiteral("&Cerrar la ventana de la combinación"));
         QCOMPARE(FindAction(main_.get(), "ActFileExit")->text(), QStringLiteral("&Cerrar la aplicación"));
         window->Release();
     }
@@ -244,7 +249,8 @@ private slots:
         QTest::keyClicks(other, QStringLiteral("7"));
         QCOMPARE(DialogService::ShownBoxes().size(), 1);
         QCOMPARE(DialogService::ShownBoxes().at(0).kind, DialogService::Kind::Error);
-        QCOMPARE(DialogService::LastText(), QStringLiteral("Primero debe ACEPTAR o CANCELAR los cambios de la apuesta: 3."));
+        QCOMPARE(DialogService::LastText(),
+                 QStringLiteral("Primero debe ACEPTAR o CANCELAR los cambios de la apuesta: 3."));
         QCOMPARE(other->text(), QString());
         QVERIFY(!second->Modified());
         QVERIFY(first->Modified());

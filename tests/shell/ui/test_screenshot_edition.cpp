@@ -1,8 +1,8 @@
 // Today's game on the desktop, in Spanish and in English: the main window
 // with its game menu open, a combination window of today's game with its
 // twelve-star tickets, and the print window's note about the automatic
-// ticket, and the French ticket of today's game. With QOR_SCREENSHOT_DIR set the windows are saved there; otherwise
-// the grabs are only checked.
+// ticket, and the French ticket of today's game. With QOR_SCREENSHOT_DIR set the windows are saved there;
+// otherwise the grabs are only checked.
 #include "support/ui/shell_test_support.h"
 
 #include "model/euromillon_apuestas.h"

@@ -60,7 +60,8 @@ struct TShown {
 
 QString Where(const QWidget *window, const QObject *object, const char *kind)
 {
-    return window->objectName() + QLatin1Char('/') + QLatin1String(kind) + QLatin1Char('/') + object->objectName();
+    return window->objectName() + QLatin1Char('/') + QLatin1String(kind) + QLatin1Char('/') +
+           object->objectName();
 }
 
 // The texts a user can read in the window: title, labels, buttons, group
@@ -120,9 +121,9 @@ QRegularExpression PatternOf(const QString &text)
 }
 
 // Texts only the Spanish program may show, whatever the tables say.
-const char *const kKnownSpanish[] = {"Apuesta:", "Faltan", "Generando", "(Nueva)", "Desfase",
-                                     "Boletos:", "Combinación", "Estrellas", "Aceptar", "Cancelar",
-                                     "Desactiva"};
+const char *const kKnownSpanish[] = {"Apuesta:", "Faltan",   "Generando",   "(Nueva)",
+                                     "Desfase",  "Boletos:", "Combinación", "Estrellas",
+                                     "Aceptar",  "Cancelar", "Desactiva"};
 
 // Spanish built-in texts a translation replaces, as patterns: a text that
 // is the same in the language in force (a number, "Total") is left out.
@@ -133,9 +134,11 @@ std::vector<std::pair<QString, QRegularExpression>> TranslatedSpanishTexts()
         ownTexts.insert(WithoutMnemonic(QString::fromStdString(GetText(entry.id))).trimmed());
     std::vector<std::pair<QString, QRegularExpression>> patterns;
     for (const TBuiltinText &entry : BuiltinTexts()) {
-        const QString spanish = WithoutMnemonic(QString::fromUtf8(entry.text.data(), qsizetype(entry.text.size())));
+        const QString spanish =
+            WithoutMnemonic(QString::fromUtf8(entry.text.data(), qsizetype(entry.text.size())));
         const QString own = WithoutMnemonic(QString::fromStdString(GetText(entry.id)));
-        if (own.trimmed() == spanish.trimmed() || ownTexts.count(spanish.trimmed()) || spanish.trimmed().size() < 3)
+        if (own.trimmed() == spanish.trimmed() || ownTexts.count(spanish.trimmed()) ||
+            spanish.trimmed().size() < 3)
             continue;
         patterns.emplace_back(spanish, PatternOf(spanish));
     }
@@ -185,8 +188,9 @@ void CheckRoom(QWidget *window, QStringList &faults)
             if (text.isEmpty() || qobject_cast<QToolButton *>(widget))
                 continue;
             // A push button's hint holds a minimum width; its text needs less.
-            needed = qobject_cast<QPushButton *>(widget) ? metrics.horizontalAdvance(WithoutMnemonic(text)) + 8
-                                                         : button->sizeHint().width();
+            needed = qobject_cast<QPushButton *>(widget)
+                         ? metrics.horizontalAdvance(WithoutMnemonic(text)) + 8
+                         : button->sizeHint().width();
             room = button->width();
         } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
             text = group->title();
@@ -230,7 +234,8 @@ class TestScreenshotWindowTexts : public QObject {
                                        item.where.contains(QLatin1String("/label/")) ||
                                        item.where.contains(QLatin1String("/group/"));
             if (!keepsMnemonic && item.text.contains(QRegularExpression(QStringLiteral("&[^&\\s]"))))
-                faults_ << item.where + QStringLiteral(": shows the mnemonic in \"") + item.text + QLatin1Char('"');
+                faults_ << item.where + QStringLiteral(": shows the mnemonic in \"") + item.text +
+                               QLatin1Char('"');
             if (item.text.contains(QLatin1String("[*]")) && !item.where.contains(QLatin1String("/title/")))
                 faults_ << item.where + QStringLiteral(": shows \"[*]\": ") + item.text;
             if (code_ == QLatin1String("es"))
@@ -280,8 +285,10 @@ class TestScreenshotWindowTexts : public QObject {
         for (QMenu *menu : opened->MergedMenus())
             CheckMnemonics(QStringLiteral("combination/") + menu->objectName(), menu->actions(), faults_);
         // The top bar keeps room for the counts of the biggest combinations.
-        opened->findChild<QLabel *>(QStringLiteral("lblTotalApuestas"))->setText(QStringLiteral("15.255.072"));
-        opened->findChild<QLabel *>(QStringLiteral("lblNBoleto"))->setText(QStringLiteral("3.051.015/3.051.015"));
+        opened->findChild<QLabel *>(QStringLiteral("lblTotalApuestas"))
+            ->setText(QStringLiteral("15.255.072"));
+        opened->findChild<QLabel *>(QStringLiteral("lblNBoleto"))
+            ->setText(QStringLiteral("3.051.015/3.051.015"));
         Look(opened, QStringLiteral("combination"));
         {
             TFRMDelApuestas dialog(&window);

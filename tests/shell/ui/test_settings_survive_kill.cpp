@@ -42,8 +42,8 @@ int RunChild(const QString &folder)
     TSettingsAutosave autosave;
 
     TEuroMillonApuestas combination;
-    const BetMask bet = NumberBit(3) | NumberBit(15) | NumberBit(27) | NumberBit(41) | NumberBit(50) | StarBit(2) |
-                        StarBit(9);
+    const BetMask bet = NumberBit(3) | NumberBit(15) | NumberBit(27) | NumberBit(41) | NumberBit(50) |
+                        StarBit(2) | StarBit(9);
     combination.AppendMasks(&bet, 1);
     TFRMExport window;
     window.SetDestino(combination);
@@ -88,8 +88,10 @@ private slots:
         TQORApp app(params);
         app.AppFile = QDir(folder.Path()).filePath(QStringLiteral("qor-euromillon")).toStdString();
         app.LoadAppResources();
-        QCOMPARE(QString::fromStdString(params.ReadString("PRM_NUMEROS_SEPARATOR", "<none>")), QStringLiteral(","));
-        QCOMPARE(QString::fromStdString(params.ReadString("PRM_BLOQUES_SEPARATOR", "<none>")), QStringLiteral("TAB"));
+        QCOMPARE(QString::fromStdString(params.ReadString("PRM_NUMEROS_SEPARATOR", "<none>")),
+                 QStringLiteral(","));
+        QCOMPARE(QString::fromStdString(params.ReadString("PRM_BLOQUES_SEPARATOR", "<none>")),
+                 QStringLiteral("TAB"));
     }
 };
 

@@ -34,7 +34,6 @@ private:
     std::unique_ptr<ShellTestFolder> folder_;
     std::unique_ptr<TFRMMainMDI> main_;
 
-
     TFRMApuestas *Open(const char *name, int count) { return OpenSampleFile(*main_, *folder_, name, count); }
 
     // A manual edit left pending on the first blank control of the window.
@@ -147,9 +146,9 @@ private slots:
             std::vector<BetMask> masks(10'000'000);
             for (size_t k = 0; k < masks.size(); ++k) {
                 const int first = static_cast<int>(k % 46) + 1;
-                masks[k] = NumberBit(first) | NumberBit(first + 1) | NumberBit(first + 2) | NumberBit(first + 3) |
-                           NumberBit(first + 4) | StarBit(static_cast<int>(k % 8) + 1) |
-                           StarBit(static_cast<int>(k % 8) + 2);
+                masks[k] = NumberBit(first) | NumberBit(first + 1) | NumberBit(first + 2) |
+                           NumberBit(first + 3) | NumberBit(first + 4) |
+                           StarBit(static_cast<int>(k % 8) + 1) | StarBit(static_cast<int>(k % 8) + 2);
             }
             big.AppendMasks(masks.data(), masks.size());
             big.SaveToFile(path.toStdString());

@@ -3,10 +3,10 @@
 #include "support/file_bytes.h"
 
 #include "framework/localize.h"
-#include "widgets/dialog_service.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/frm_main_mdi.h"
 #include "shell/ui/shell_settings.h"
+#include "widgets/dialog_service.h"
 
 #include "model/program_random.h"
 #include "model/separators.h"
@@ -15,9 +15,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QPixmap>
 #include <QLabel>
 #include <QLocale>
+#include <QPixmap>
 #include <QTest>
 #include <QWidget>
 

@@ -24,7 +24,8 @@ private slots:
     void fullStopAppendedAfterCharactersSortingAfterIt()
     {
         QCOMPARE(DialogService::WithFullStop(QStringLiteral("Error")), QStringLiteral("Error."));
-        QCOMPARE(DialogService::WithFullStop(QStringLiteral("la apuesta: 7")), QStringLiteral("la apuesta: 7."));
+        QCOMPARE(DialogService::WithFullStop(QStringLiteral("la apuesta: 7")),
+                 QStringLiteral("la apuesta: 7."));
         QCOMPARE(DialogService::WithFullStop(QStringLiteral("¿Seguro?")), QStringLiteral("¿Seguro?."));
         QCOMPARE(DialogService::WithFullStop(QStringLiteral("Done.")), QStringLiteral("Done."));
         QCOMPARE(DialogService::WithFullStop(QStringLiteral("(8)")), QStringLiteral("(8)"));
@@ -38,7 +39,8 @@ private slots:
         QCOMPARE(DialogService::QtFilter(QStringLiteral(
                      "Archivos Apuestas EuroMillon (*.aem)|*.aem|Todos los Archivos (*.*)|*.*")),
                  QStringLiteral("Archivos Apuestas EuroMillon (*.aem);;Todos los Archivos (*)"));
-        QCOMPARE(DialogService::QtFilter(QStringLiteral("Texto|*.txt;*.csv")), QStringLiteral("Texto (*.txt *.csv)"));
+        QCOMPARE(DialogService::QtFilter(QStringLiteral("Texto|*.txt;*.csv")),
+                 QStringLiteral("Texto (*.txt *.csv)"));
         QCOMPARE(DialogService::QtFilter(QStringLiteral("plain")), QStringLiteral("plain"));
     }
 
@@ -66,7 +68,8 @@ private slots:
         DialogService::SetNextFileName(QStringLiteral("/tmp/a.aem"));
         QCOMPARE(DialogService::OpenFileName(nullptr, QStringLiteral("A|*.aem"), QStringLiteral("aem")),
                  QStringLiteral("/tmp/a.aem"));
-        QVERIFY(DialogService::SaveFileName(nullptr, QStringLiteral("A|*.aem"), QStringLiteral("aem")).isEmpty());
+        QVERIFY(
+            DialogService::SaveFileName(nullptr, QStringLiteral("A|*.aem"), QStringLiteral("aem")).isEmpty());
 
         QString value = QStringLiteral("old");
         DialogService::SetNextInput(QStringLiteral("new"));

@@ -22,8 +22,9 @@ class TestFileDialogTexts : public QObject {
     {
         if (!file) {
             Localizer().UnloadLanguage();
-        } else if (!Localizer().LoadLanguage(
-                       QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(file)).toStdString())) {
+        } else if (!Localizer().LoadLanguage(QDir(QCoreApplication::applicationDirPath())
+                                                 .filePath(QString::fromLatin1(file))
+                                                 .toStdString())) {
             return false;
         }
         PutQtTranslationsInForce();
@@ -67,14 +68,17 @@ private slots:
         shown.setSourceModel(&files);
         const QModelIndex root = files.setRootPath(dir_.path());
         QTRY_COMPARE(files.rowCount(root), 2);
-        const QModelIndex sorteos = shown.mapFromSource(files.index(QDir(dir_.path()).filePath(QStringLiteral("Sorteos"))));
+        const QModelIndex sorteos =
+            shown.mapFromSource(files.index(QDir(dir_.path()).filePath(QStringLiteral("Sorteos"))));
         const QModelIndex semana =
             shown.mapFromSource(files.index(QDir(dir_.path()).filePath(QStringLiteral("semana.aem"))));
         QTRY_COMPARE(shown.data(sorteos.siblingAtColumn(2)).toString(), folder);
         const QLocale locale(language);
         QCOMPARE(shown.data(semana.siblingAtColumn(1)).toString(), locale.formattedDataSize(3000));
-        const QDateTime modified = files.lastModified(files.index(QDir(dir_.path()).filePath(QStringLiteral("semana.aem"))));
-        QCOMPARE(shown.data(semana.siblingAtColumn(3)).toString(), locale.toString(modified, QLocale::ShortFormat));
+        const QDateTime modified =
+            files.lastModified(files.index(QDir(dir_.path()).filePath(QStringLiteral("semana.aem"))));
+        QCOMPARE(shown.data(semana.siblingAtColumn(3)).toString(),
+                 locale.toString(modified, QLocale::ShortFormat));
         QCOMPARE(files.headerData(0, Qt::Horizontal).toString(),
                  language == QLatin1String("es")   ? QStringLiteral("Nombre")
                  : language == QLatin1String("fr") ? QStringLiteral("Nom")

@@ -18,7 +18,8 @@ class TestNumberText : public QObject {
             Localizer().UnloadLanguage();
             return true;
         }
-        return Localizer().LoadLanguage(QDir(QCoreApplication::applicationDirPath()).filePath(file).toStdString());
+        return Localizer().LoadLanguage(
+            QDir(QCoreApplication::applicationDirPath()).filePath(file).toStdString());
     }
 
 private slots:
@@ -40,13 +41,17 @@ private slots:
         QTest::newRow("spanish") << QString() << QStringLiteral("9.628,30") << QStringLiteral("9628,30")
                                  << QStringLiteral("76.275.360") << QStringLiteral("7,41 %")
                                  << QStringLiteral("-1.234,50");
-        QTest::newRow("english") << QStringLiteral("QOREuroMillonv3_english.lng") << QStringLiteral("9,628.30")
-                                 << QStringLiteral("9628.30") << QStringLiteral("76,275,360")
-                                 << QStringLiteral("7.41 %") << QStringLiteral("-1,234.50");
+        QTest::newRow("english") << QStringLiteral("QOREuroMillonv3_english.lng")
+                                 << QStringLiteral("9,628.30") << QStringLiteral("9628.30")
+                                 << QStringLiteral("76,275,360") << QStringLiteral("7.41 %")
+                                 << QStringLiteral("-1,234.50");
         QTest::newRow("french") << QStringLiteral("QOREuroMillonv3_french.lng")
-                                << QStringLiteral("9") + fr + QStringLiteral("628,30") << QStringLiteral("9628,30")
-                                << QStringLiteral("76") + fr + QStringLiteral("275") + fr + QStringLiteral("360")
-                                << QStringLiteral("7,41 %") << QStringLiteral("-1") + fr + QStringLiteral("234,50");
+                                << QStringLiteral("9") + fr + QStringLiteral("628,30")
+                                << QStringLiteral("9628,30")
+                                << QStringLiteral("76") + fr + QStringLiteral("275") + fr +
+                                       QStringLiteral("360")
+                                << QStringLiteral("7,41 %")
+                                << QStringLiteral("-1") + fr + QStringLiteral("234,50");
     }
 
     void numbersInTheLanguageInForce()
@@ -58,7 +63,7 @@ private slots:
         QFETCH(QString, percent);
         QFETCH(QString, negative);
         QVERIFY(UseLanguage(file));
-        QCOMPARE(MoneyText(96283000), money);      // 9628.30, held times 10000
+        QCOMPARE(MoneyText(96283000), money); // 9628.30, held times 10000
         QCOMPARE(MoneyText(96283000, false), plainMoney);
         QCOMPARE(MoneyText(-12345000), negative);
         QCOMPARE(MoneyText(49999), MoneyText(50000)); // rounded half away from zero, like the core

@@ -1,19 +1,19 @@
 #include "model/euromillon_apuesta.h"
 #include "model/exception.h"
 #include "model/ticket_tables.h"
+#include "shell/ui/shell_icons.h"
+#include "shell/ui/shell_pictures.h"
 #include "widgets/casilla_euromillon_apuesta.h"
 #include "widgets/control_euromillon_apuesta.h"
 #include "widgets/dialog_service.h"
 #include "widgets/edit_bloque_numero.h"
-#include "shell/ui/shell_icons.h"
-#include "shell/ui/shell_pictures.h"
 #include "widgets/ticket_renderer.h"
 
 #include <QClipboard>
 #include <QDialog>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QSignalSpy>
-#include <QFontMetricsF>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -56,9 +56,9 @@ int CountPixels(const QImage &image, const QRect &area, const QColor &colour, in
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green())
-                    + std::abs(c.blue() - colour.blue())
-                <= tolerance)
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) <=
+                tolerance)
                 ++count;
         }
     }
@@ -152,7 +152,8 @@ private slots:
 
         // Between the boxes nothing happens.
         QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
-        QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier, control.StarsArea().topLeft() + QPoint(3, 3));
+        QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier,
+                          control.StarsArea().topLeft() + QPoint(3, 3));
         QCOMPARE(changed.count(), 9);
     }
 
@@ -482,15 +483,17 @@ private slots:
     {
         for (bool france : {false, true}) {
             PonerPais(france ? pbFrancia : pbEspana);
-            for (QSize size : {QSize(80, 160), QSize(107, 212), QSize(131, 250), QSize(150, 300), QSize(214, 424),
-                               QSize(400, 300), QSize(300, 800)}) {
+            for (QSize size : {QSize(80, 160), QSize(107, 212), QSize(131, 250), QSize(150, 300),
+                               QSize(214, 424), QSize(400, 300), QSize(300, 800)}) {
                 const TTicketLayout layout(EnVigor().Formato, EnVigor().Geometria, size);
                 const TTicketRenderer renderer(layout);
                 const QFontMetricsF metrics(renderer.FittedFont());
                 for (int value = 10; value <= 50; ++value) {
                     const QRect inner = layout.BoxBounds(1, value).adjusted(1, 1, -1, -1);
-                    QVERIFY2(metrics.horizontalAdvance(QString::number(value)) <= inner.width() - 2,
-                             qPrintable(QStringLiteral("%1 in %2x%3").arg(value).arg(size.width()).arg(size.height())));
+                    QVERIFY2(
+                        metrics.horizontalAdvance(QString::number(value)) <= inner.width() - 2,
+                        qPrintable(
+                            QStringLiteral("%1 in %2x%3").arg(value).arg(size.width()).arg(size.height())));
                 }
             }
         }
@@ -501,10 +504,11 @@ private slots:
     {
         TControlEuroMillonApuesta control;
         control.resize(107, 212);
-        control.SetOnDrawBox([](TControlEuroMillonApuesta *, int block, int value, TTicketBoxColours &colours) {
-            if (block == 1 && value == 20)
-                colours.Back = QColor(0, 200, 0);
-        });
+        control.SetOnDrawBox(
+            [](TControlEuroMillonApuesta *, int block, int value, TTicketBoxColours &colours) {
+                if (block == 1 && value == 20)
+                    colours.Back = QColor(0, 200, 0);
+            });
         ClickBox(control, 1, 33);
         const QImage marked = control.grab().toImage();
         const QRect box = control.Box(1, 33)->Bounds();

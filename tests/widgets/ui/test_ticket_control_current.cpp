@@ -120,8 +120,7 @@ private slots:
     void frenchStarsOfTodaysGameStandInFourRows()
     {
         PonerPais(pbFrancia);
-        const TGeometriaBloque grid =
-            ScreenStarGrid(EnVigor().Formato, EnVigor().Geometria.Bloque(2), 12);
+        const TGeometriaBloque grid = ScreenStarGrid(EnVigor().Formato, EnVigor().Geometria.Bloque(2), 12);
         QCOMPARE(grid.Columnas, 3);
         QCOMPARE(grid.Filas, 4);
         QCOMPARE(grid.PasoX, EnVigor().Geometria.Bloque(2).PasoX);
@@ -137,7 +136,8 @@ private slots:
         QCOMPARE(control.Box(2, 9)->Bounds().topLeft(), QPoint(75, 191));
         QVERIFY(control.Box(2, 10) == nullptr);
         const TTicketLayout layout(EnVigor().Formato, EnVigor().Geometria, QSize(107, 212), 9);
-        QCOMPARE(ScreenStarGrid(EnVigor().Formato, EnVigor().Geometria.Bloque(2), 9), EnVigor().Geometria.Bloque(2));
+        QCOMPARE(ScreenStarGrid(EnVigor().Formato, EnVigor().Geometria.Bloque(2), 9),
+                 EnVigor().Geometria.Bloque(2));
         QVERIFY(layout.BoxBounds(2, 10).isEmpty());
     }
 
@@ -225,7 +225,8 @@ private slots:
         const QImage marked = RenderTicketImage(bet, QSize(107, 212));
         bet.Block(2).Remove(12);
         const QImage blank = RenderTicketImage(bet, QSize(107, 212));
-        const QRect box = TTicketLayout(EnVigor().Formato, EnVigor().Geometria, QSize(107, 212), 12).BoxBounds(2, 12);
+        const QRect box =
+            TTicketLayout(EnVigor().Formato, EnVigor().Geometria, QSize(107, 212), 12).BoxBounds(2, 12);
         QVERIFY(!box.isEmpty());
         QVERIFY(marked.copy(box) != blank.copy(box));
     }
