@@ -1,7 +1,7 @@
 # Set-up, build and test of QOR-EuroMillon.
 #   make run    installs what is missing, builds and starts the program
-#   make test   installs what is missing, builds and runs every test,
-#               the sanitizer build of the core tests included
+#   make test   installs what is missing, checks the formatting, builds and
+#               runs every test, the sanitizer build of the core tests included
 #   make fuzz   builds the fuzz harnesses with clang and runs each one for
 #               FUZZ_SECONDS (default 60), printing a table of the results;
 #               FUZZ_ONLY="tree_stream ..." runs only the harnesses named
@@ -79,7 +79,7 @@ test-asan: build-asan
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure --no-tests=error -j $(JOBS)
 
-test: test-core test-asan
+test: format-check test-core test-asan
 
 run: build
 	$(BUILD)/bin/qor-euromillon
