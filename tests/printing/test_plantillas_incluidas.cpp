@@ -273,10 +273,11 @@ TEST(ShippedListings, TheLargestCountsFitTheirBoxes)
         TfrReport report;
         plantilla.Construir(report);
         for (const TfrView &view : report.Page(0).Objects()) {
-            if (view.Name == "NBOLETO")
+            if (view.Name == "NBOLETO") {
                 EXPECT_GE(view.Width, needed(view, "Boleto 15.255.072/15.255.072")) << plantilla.Archivo;
-            else if (view.Name.rfind("NAPUESTA_", 0) == 0)
+            } else if (view.Name.rfind("NAPUESTA_", 0) == 0) {
                 EXPECT_GE(view.Width, needed(view, "76.275.360")) << plantilla.Archivo << " " << view.Name;
+            }
         }
     }
 }
