@@ -1,6 +1,7 @@
 #include "exchange/ui/frm_export.h"
 
 #include "exchange/ui/exchange_progress_dialog.h"
+#include "exchange/ui/exchange_text_ids.h"
 #include "exchange/ui/window_parts.h"
 #include "framework/setting_keys.h"
 #include "widgets/command_guard.h"
@@ -32,8 +33,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr uint16_t kTxtNoProgramSaveWorkbook = 45230;
 
 // The folder of the workbooks handed to a spreadsheet program: private to
 // this run of the program and removed with the application object, so that
@@ -164,14 +163,14 @@ TFRMExport::TFRMExport(QWidget *parent) : QDialog(parent)
 
 void TFRMExport::ApplyTexts()
 {
-    setWindowTitle(PlainTxt(43115));
-    gb->setTitle(Txt(43125));
-    rbArchivoTexto->setText(Txt(43126));
-    rbExcel->setText(Txt(43127));
-    lCarSepNumeros->setText(Txt(43122));
-    lCarSepBloques->setText(Txt(43123));
-    ActExportar->setText(Txt(43115));
-    bbGuardarLibro->setText(Txt(45500));
+    setWindowTitle(PlainTxt(kTxtExportButton));
+    gb->setTitle(Txt(kTxtExportKind));
+    rbArchivoTexto->setText(Txt(kTxtTextFileChoice));
+    rbExcel->setText(Txt(kTxtWorkbookChoice));
+    lCarSepNumeros->setText(Txt(kTxtNumberSeparator));
+    lCarSepBloques->setText(Txt(kTxtBlockSeparator));
+    ActExportar->setText(Txt(kTxtExportButton));
+    bbGuardarLibro->setText(Txt(kTxtSaveAsWorkbook));
     bbCancelar->setText(Txt(kTxtButtonCancel));
 }
 
@@ -199,27 +198,27 @@ void TFRMExport::Export()
     else if (rbExcel->isChecked())
         ExportWorkbook();
     else
-        throw Exception(GetText(41706));
+        throw Exception(GetText(kTxtNoKindChosen));
 }
 
 bool TFRMExport::MayOverwrite(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return true;
-    return DialogService::Ask(this, Formatted(43113, path), QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return DialogService::Ask(this, Formatted(kTxtOverwriteQuestion, path),
+                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void TFRMExport::ExportText()
 {
-    const QString path = DialogService::SaveFileName(this, Txt(43112), QStringLiteral("txt"));
+    const QString path = DialogService::SaveFileName(this, Txt(kTxtTextFileFilter), QStringLiteral("txt"));
     if (path.isEmpty() || !MayOverwrite(path))
         return;
     const std::string numbers = TakeSeparator(cbSeparaNumeros);
     const std::string blocks = TakeSeparator(cbSeparaBloques);
     // The old file stays in place until the new one is written whole.
     WriteBetTextFile(path.toStdString(), Bets(), numbers, blocks);
-    DialogService::ShowMessage(this, Formatted(43114, path), QMessageBox::Information);
+    DialogService::ShowMessage(this, Formatted(kTxtSavedFile, path), QMessageBox::Information);
     accept();
     Parametres().SetValor(PRM_NUMEROS_SEPARATOR, Variant(cbSeparaNumeros->currentText().toStdString()));
     Parametres().SetValor(PRM_BLOQUES_SEPARATOR, Variant(cbSeparaBloques->currentText().toStdString()));
@@ -230,7 +229,7 @@ bool TFRMExport::WriteWorkbook(const QString &path, bool askOverwrite)
 {
     if (askOverwrite && !MayOverwrite(path))
         return false;
-    TExchangeProgressDialog progress(this, Txt(45505));
+    TExchangeProgressDialog progress(this, Txt(kTxtWritingWorkbook));
     WriteBetWorkbook(path.toStdString(), SheetNameFor(Name()), Bets(), progress.Callback());
     return true;
 }
@@ -261,10 +260,10 @@ void TFRMExport::ExportWorkbook()
 
 void TFRMExport::SaveWorkbookAs()
 {
-    const QString path = DialogService::SaveFileName(this, Txt(45501), QStringLiteral("xlsx"));
+    const QString path = DialogService::SaveFileName(this, Txt(kTxtWorkbookFilter), QStringLiteral("xlsx"));
     if (path.isEmpty() || !WriteWorkbook(path, true))
         return;
-    DialogService::ShowMessage(this, Formatted(43114, path), QMessageBox::Information);
+    DialogService::ShowMessage(this, Formatted(kTxtSavedFile, path), QMessageBox::Information);
 }
 
 void ShowExportWindow(QWidget *owner, TEuroMillonApuestas &combination)

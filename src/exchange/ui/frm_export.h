@@ -30,9 +30,9 @@ public:
     void SetDestino(TEuroMillonApuestas &destino);
 
     // ActExportar: a text export, closing the window with OK when it wrote the
-    // file, or a workbook export, the window staying open. Raises 41706 when
-    // neither kind is chosen, and the errors of writing (the window stays
-    // open and no setting changes then).
+    // file, or a workbook export, the window staying open. Raises
+    // kTxtNoKindChosen when neither kind is chosen, and the errors of writing
+    // (the window stays open and no setting changes then).
     void Export();
     // "Guardar como libro...": writes the workbook to a path the user chooses.
     void SaveWorkbookAs();

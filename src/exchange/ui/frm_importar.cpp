@@ -1,6 +1,7 @@
 #include "exchange/ui/frm_importar.h"
 
 #include "exchange/ui/exchange_progress_dialog.h"
+#include "exchange/ui/exchange_text_ids.h"
 #include "exchange/ui/window_parts.h"
 #include "widgets/command_guard.h"
 #include "widgets/dialog_service.h"
@@ -21,7 +22,7 @@
 namespace {
 
 // The summary line of each line class, in class order.
-constexpr uint16_t kClassSummary[4] = {43108, 43109, 43110, 43111};
+constexpr uint16_t kClassSummary[4] = {kTxtBlankLines, kTxtBetLines, kTxtCommentLines, kTxtErrorLines};
 
 QString Counted(uint16_t id, int64_t count)
 {
@@ -88,10 +89,10 @@ TFRMImportar::~TFRMImportar() = default;
 
 void TFRMImportar::ApplyTexts()
 {
-    setWindowTitle(PlainTxt(43104));
-    lInformacionArchivo->setText(Txt(43102));
-    ActLeerArchivo->setText(Txt(43103));
-    ActImportar->setText(Txt(43104));
+    setWindowTitle(PlainTxt(kTxtImportButton));
+    lInformacionArchivo->setText(Txt(kTxtFileInformation));
+    ActLeerArchivo->setText(Txt(kTxtChooseFile));
+    ActImportar->setText(Txt(kTxtImportButton));
     bbCancelar->setText(Txt(kTxtButtonCancel));
 }
 
@@ -115,7 +116,7 @@ void TFRMImportar::SetDestino(TEuroMillonApuestas &destino)
 
 void TFRMImportar::ChooseAndRead()
 {
-    const QString path = DialogService::OpenFileName(this, Txt(43112), QStringLiteral("txt"));
+    const QString path = DialogService::OpenFileName(this, Txt(kTxtTextFileFilter), QStringLiteral("txt"));
     if (!path.isEmpty())
         ReadFile(path);
 }
@@ -127,13 +128,13 @@ void TFRMImportar::ReadFile(const QString &path)
     mInformacionArchivo->clear();
     apuestasLeidas_->Clear();
     {
-        TExchangeProgressDialog progress(this, Txt(45504));
+        TExchangeProgressDialog progress(this, Txt(kTxtReadingFile));
         counts_ = ImportBetTextFile(path.toStdString(), *apuestasLeidas_, progress.Callback());
     }
-    Log(Txt(43101) + QLatin1Char(' ') + QFileInfo(path).absoluteFilePath());
+    Log(Txt(kTxtLoggedFile) + QLatin1Char(' ') + QFileInfo(path).absoluteFilePath());
     Log(QString());
-    Log(Counted(43105, counts_.lines));
-    Log(Counted(43106, apuestasLeidas_->Count()));
+    Log(Counted(kTxtFileLineCount, counts_.lines));
+    Log(Counted(kTxtValidBetsFound, apuestasLeidas_->Count()));
     Log(QString());
     for (int lineClass = 0; lineClass < 4; ++lineClass)
         Log(Counted(kClassSummary[lineClass], counts_.byClass[lineClass]));
@@ -145,7 +146,7 @@ void TFRMImportar::Import()
     const int count = apuestasLeidas_->Count();
     if (destino_)
         destino_->InsertRange(*apuestasLeidas_, 0, count - 1, destino_->Count());
-    DialogService::ShowMessage(this, Counted(43107, count), QMessageBox::Information);
+    DialogService::ShowMessage(this, Counted(kTxtBetsImported, count), QMessageBox::Information);
     accept();
 }
 
