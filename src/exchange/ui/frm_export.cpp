@@ -24,7 +24,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -87,20 +86,12 @@ std::string TakeSeparator(QComboBox *list)
     return separator.value;
 }
 
-QString Formatted(uint16_t id, const QString &text)
-{
-    return QString::fromStdString(FormatText(GetText(id), {text.toStdString()}));
-}
-
 } // namespace
 
 TFRMExport::TFRMExport(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FRMExport"));
-
-    ActExportar = new QAction(this);
-    ActExportar->setObjectName(QStringLiteral("ActExportar"));
-    connect(ActExportar, &QAction::triggered, this, [this] { RunCommand(this, [this] { Export(); }); });
+    ActExportar = NewCommandAction(this, "ActExportar", [this] { Export(); });
 
     gb = new QGroupBox(this);
     gb->setObjectName(QStringLiteral("gb"));
@@ -120,19 +111,12 @@ TFRMExport::TFRMExport(QWidget *parent) : QDialog(parent)
     cbSeparaBloques = NewSeparatorList(this, "cbSeparaBloques", PRM_BLOQUES_SEPARATOR);
     lCarSepNumeros->setBuddy(cbSeparaNumeros);
     lCarSepBloques->setBuddy(cbSeparaBloques);
-    picture = NewWindowPicture(this, QStyle::SP_DialogSaveButton);
 
-    bbGuardarLibro = new QPushButton(this);
-    bbGuardarLibro->setObjectName(QStringLiteral("bbGuardarLibro"));
-    connect(bbGuardarLibro, &QPushButton::clicked, this,
+    parts_ = NewExchangeWindowParts(this, QStyle::SP_DialogSaveButton, "bbGuardarLibro");
+    connect(parts_.sideButton, &QPushButton::clicked, this,
             [this] { RunCommand(this, [this] { SaveWorkbookAs(); }); });
-    bbImportar = new QPushButton(this);
-    bbImportar->setObjectName(QStringLiteral("bbImportar"));
-    bbImportar->setDefault(true);
-    bbCancelar = new QPushButton(this);
-    bbCancelar->setObjectName(QStringLiteral("bbCancelar"));
-    connect(bbCancelar, &QPushButton::clicked, this, &QDialog::reject);
-    for (QPushButton *button : {bbImportar, bbCancelar})
+    parts_.mainButton->setDefault(true);
+    for (QPushButton *button : {parts_.mainButton, parts_.cancelButton})
         button->setMinimumSize(90, 26);
 
     auto *separators = new QGridLayout;
@@ -143,22 +127,10 @@ TFRMExport::TFRMExport(QWidget *parent) : QDialog(parent)
     auto *choices = new QVBoxLayout;
     choices->addWidget(gb);
     choices->addLayout(separators);
-    auto *body = new QHBoxLayout;
-    body->addWidget(picture);
-    body->addLayout(choices, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(bbGuardarLibro);
-    buttons->addStretch(1);
-    buttons->addWidget(bbImportar);
-    buttons->addWidget(bbCancelar);
-    auto *root = new QVBoxLayout(this);
-    root->addLayout(body);
-    root->addSpacing(6);
-    root->addLayout(buttons);
-    root->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutExchangeWindow(this, parts_, choices, TExchangeWindowSizing::Fixed);
 
     ApplyTexts();
-    BindButtonToAction(bbImportar, ActExportar);
+    BindButtonToAction(parts_.mainButton, ActExportar);
 }
 
 void TFRMExport::ApplyTexts()
@@ -170,8 +142,7 @@ void TFRMExport::ApplyTexts()
     lCarSepNumeros->setText(Txt(kTxtNumberSeparator));
     lCarSepBloques->setText(Txt(kTxtBlockSeparator));
     ActExportar->setText(Txt(kTxtExportButton));
-    bbGuardarLibro->setText(Txt(kTxtSaveAsWorkbook));
-    bbCancelar->setText(Txt(kTxtButtonCancel));
+    parts_.sideButton->setText(Txt(kTxtSaveAsWorkbook));
 }
 
 const std::vector<BetMask> &TFRMExport::Bets() const
@@ -205,7 +176,7 @@ bool TFRMExport::MayOverwrite(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return true;
-    return DialogService::Ask(this, Formatted(kTxtOverwriteQuestion, path),
+    return DialogService::Ask(this, FormattedTxt(kTxtOverwriteQuestion, path),
                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -218,7 +189,7 @@ void TFRMExport::ExportText()
     const std::string blocks = TakeSeparator(cbSeparaBloques);
     // The old file stays in place until the new one is written whole.
     WriteBetTextFile(path.toStdString(), Bets(), numbers, blocks);
-    DialogService::ShowMessage(this, Formatted(kTxtSavedFile, path), QMessageBox::Information);
+    DialogService::ShowMessage(this, FormattedTxt(kTxtSavedFile, path), QMessageBox::Information);
     accept();
     Parametres().SetValor(PRM_NUMEROS_SEPARATOR, Variant(cbSeparaNumeros->currentText().toStdString()));
     Parametres().SetValor(PRM_BLOQUES_SEPARATOR, Variant(cbSeparaBloques->currentText().toStdString()));
@@ -263,7 +234,7 @@ void TFRMExport::SaveWorkbookAs()
     const QString path = DialogService::SaveFileName(this, Txt(kTxtWorkbookFilter), QStringLiteral("xlsx"));
     if (path.isEmpty() || !WriteWorkbook(path, true))
         return;
-    DialogService::ShowMessage(this, Formatted(kTxtSavedFile, path), QMessageBox::Information);
+    DialogService::ShowMessage(this, FormattedTxt(kTxtSavedFile, path), QMessageBox::Information);
 }
 
 void ShowExportWindow(QWidget *owner, TEuroMillonApuestas &combination)

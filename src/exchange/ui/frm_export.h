@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/ui/window_parts.h"
 #include "model/bet_mask.h"
 
 #include <QDialog>
@@ -67,10 +68,8 @@ private:
     QLabel *lCarSepBloques = nullptr;
     QComboBox *cbSeparaNumeros = nullptr;
     QComboBox *cbSeparaBloques = nullptr;
-    QLabel *picture = nullptr;
-    QPushButton *bbGuardarLibro = nullptr;
-    QPushButton *bbImportar = nullptr;
-    QPushButton *bbCancelar = nullptr;
+    // "bbGuardarLibro" at the side, the export "bbImportar" and Cancel.
+    TExchangeWindowParts parts_;
 };
 
 // Opens the export window modally over owner for the combination.

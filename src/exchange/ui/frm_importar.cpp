@@ -3,17 +3,14 @@
 #include "exchange/ui/exchange_progress_dialog.h"
 #include "exchange/ui/exchange_text_ids.h"
 #include "exchange/ui/window_parts.h"
-#include "widgets/command_guard.h"
 #include "widgets/dialog_service.h"
 #include "widgets/number_text.h"
 #include "widgets/texts.h"
 
 #include "model/euromillon_apuestas.h"
-#include "model/format.h"
 
 #include <QAction>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,7 +23,7 @@ constexpr uint16_t kClassSummary[4] = {kTxtBlankLines, kTxtBetLines, kTxtComment
 
 QString Counted(uint16_t id, int64_t count)
 {
-    return QString::fromStdString(FormatText(GetText(id), {CountText(count).toStdString()}));
+    return FormattedTxt(id, CountText(count));
 }
 
 } // namespace
@@ -35,15 +32,9 @@ TFRMImportar::TFRMImportar(QWidget *parent)
     : QDialog(parent), apuestasLeidas_(std::make_unique<TEuroMillonApuestas>())
 {
     setObjectName(QStringLiteral("FRMImportar"));
-
-    ActLeerArchivo = new QAction(this);
-    ActLeerArchivo->setObjectName(QStringLiteral("ActLeerArchivo"));
-    connect(ActLeerArchivo, &QAction::triggered, this,
-            [this] { RunCommand(this, [this] { ChooseAndRead(); }); });
-    ActImportar = new QAction(this);
-    ActImportar->setObjectName(QStringLiteral("ActImportar"));
+    ActLeerArchivo = NewCommandAction(this, "ActLeerArchivo", [this] { ChooseAndRead(); });
+    ActImportar = NewCommandAction(this, "ActImportar", [this] { Import(); });
     ActImportar->setEnabled(false);
-    connect(ActImportar, &QAction::triggered, this, [this] { RunCommand(this, [this] { Import(); }); });
 
     lInformacionArchivo = new QLabel(this);
     lInformacionArchivo->setObjectName(QStringLiteral("lInformacionArchivo"));
@@ -52,37 +43,20 @@ TFRMImportar::TFRMImportar(QWidget *parent)
     mInformacionArchivo->setReadOnly(true);
     mInformacionArchivo->setMinimumSize(420, 220);
     lInformacionArchivo->setBuddy(mInformacionArchivo);
-    picture = NewWindowPicture(this, QStyle::SP_DialogOpenButton);
 
-    bbSelArchivo = new QPushButton(this);
-    bbSelArchivo->setObjectName(QStringLiteral("bbSelArchivo"));
-    bbImportar = new QPushButton(this);
-    bbImportar->setObjectName(QStringLiteral("bbImportar"));
-    bbCancelar = new QPushButton(this);
-    bbCancelar->setObjectName(QStringLiteral("bbCancelar"));
-    for (QPushButton *button : {bbSelArchivo, bbImportar, bbCancelar})
+    parts_ = NewExchangeWindowParts(this, QStyle::SP_DialogOpenButton, "bbSelArchivo");
+    for (QPushButton *button : {parts_.sideButton, parts_.mainButton, parts_.cancelButton})
         button->setMinimumSize(110, 26);
-    connect(bbCancelar, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *log = new QVBoxLayout;
     log->addWidget(lInformacionArchivo);
     log->addWidget(mInformacionArchivo);
-    auto *body = new QHBoxLayout;
-    body->addWidget(picture);
-    body->addLayout(log, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(bbSelArchivo);
-    buttons->addStretch(1);
-    buttons->addWidget(bbImportar);
-    buttons->addWidget(bbCancelar);
-    auto *root = new QVBoxLayout(this);
-    root->addLayout(body, 1);
-    root->addLayout(buttons);
+    LayOutExchangeWindow(this, parts_, log, TExchangeWindowSizing::Resizable);
 
     ApplyTexts();
-    BindButtonToAction(bbSelArchivo, ActLeerArchivo);
-    BindButtonToAction(bbImportar, ActImportar);
-    bbSelArchivo->setDefault(true);
+    BindButtonToAction(parts_.sideButton, ActLeerArchivo);
+    BindButtonToAction(parts_.mainButton, ActImportar);
+    parts_.sideButton->setDefault(true);
 }
 
 TFRMImportar::~TFRMImportar() = default;
@@ -93,7 +67,6 @@ void TFRMImportar::ApplyTexts()
     lInformacionArchivo->setText(Txt(kTxtFileInformation));
     ActLeerArchivo->setText(Txt(kTxtChooseFile));
     ActImportar->setText(Txt(kTxtImportButton));
-    bbCancelar->setText(Txt(kTxtButtonCancel));
 }
 
 void TFRMImportar::Log(const QString &line)
