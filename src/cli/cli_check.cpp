@@ -11,6 +11,7 @@
 #include "model/format.h"
 #include "model/text_lookup.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -19,9 +20,16 @@
 
 namespace {
 
+// The characters of a UTF-8 text, for columns of translated headers.
+size_t Width(const std::string &text)
+{
+    return static_cast<size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 std::string Padded(const std::string &text, size_t width)
 {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+    return Width(text) >= width ? text : std::string(width - Width(text), ' ') + text;
 }
 
 // Every bet of the combination in one draw, at each price the draws of the
@@ -65,7 +73,7 @@ void PrintCheck(const TPremiosEuroMillon &premios, const TEuroMillonApuestas &ap
                                  FormatFechaIso(sorteos.Sorteo(0).FechaSorteo)});
     std::cout << "\n" << FormatText(GetText(kTxtCliCheckHits), {premios.CountPremiadas()}) << "\n\n";
     const std::string category = GetText(kTxtCliCategoryHeader);
-    std::cout << category << std::string(category.size() < 8 ? 8 - category.size() : 0, ' ')
+    std::cout << category << std::string(Width(category) < 8 ? 8 - Width(category) : 0, ' ')
               << Padded(GetText(kTxtCliHitsHeader), 12) << Padded(GetText(kTxtCliTotalHeader), 17) << "\n";
     const int categorias = GameRules(apuestas.Edition()).CategoryCount;
     for (int c = 1; c <= categorias; ++c)

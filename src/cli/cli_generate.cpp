@@ -103,9 +103,9 @@ void DrawProgress(const TEuroMillonGeneraComb &settings, int64_t possible)
         possible > 0 ? static_cast<double>(settings.Generadas()) / static_cast<double>(possible) : 1;
     const int width = 30;
     const int filled = static_cast<int>(fraction * width);
-    std::fprintf(stderr, "\r[%s%s] %5.1f%%  kept %d", std::string(static_cast<size_t>(filled), '#').c_str(),
+    std::fprintf(stderr, "\r[%s%s] %5.1f%%  %s", std::string(static_cast<size_t>(filled), '#').c_str(),
                  std::string(static_cast<size_t>(width - filled), ' ').c_str(), fraction * 100.0,
-                 settings.Apuestas().Count());
+                 FormatText(GetText(kTxtCliProgressKept), {settings.Apuestas().Count()}).c_str());
     std::fflush(stderr);
 }
 

@@ -116,6 +116,9 @@ inline constexpr uint16_t kTxtCliPagesWritten = 45645; // "%d pages written to %
 inline constexpr uint16_t kTxtCliNotALanguageFile = 45646; // "not a language file: %s"
 inline constexpr uint16_t kTxtCliLanguageFileFit = 45647;  // "%d texts, fit"
 
+// generate's progress on a terminal
+inline constexpr uint16_t kTxtCliProgressKept = 45648; // "kept %d"
+
 // Lines of the general help
 inline constexpr uint16_t kTxtCliSummaryCheck =
     45650; // "check a combination against the draws of a date range"

@@ -646,6 +646,7 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45645, "%d páginas escritas en %s"},
     {45646, "no es un archivo de idioma: %s"},
     {45647, "%d textos, correcto"},
+    {45648, "conservadas %d"},
     {45650, "comprueba una combinación con los sorteos de un intervalo de fechas"},
     {45651, "comprueba archivos de idioma con los textos del programa"},
     {45652, "escribe las apuestas de una combinación como texto o como libro"},
