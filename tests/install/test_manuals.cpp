@@ -129,7 +129,8 @@ std::vector<Chapter> Chapters(const std::string &markdownPath)
     while (std::getline(in, line)) {
         if (line.rfind("# ", 0) == 0)
             chapters.push_back({line.substr(2), 0});
-        else if (!chapters.empty() && line.rfind("![", 0) == 0)
+        else if (!chapters.empty() && line.find_first_not_of(' ') != std::string::npos &&
+                 line.compare(line.find_first_not_of(' '), 2, "![") == 0)
             ++chapters.back().pictures;
     }
     return chapters;
