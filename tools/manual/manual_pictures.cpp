@@ -45,6 +45,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -155,8 +156,16 @@ void MainWindowAndCombination(const QString &code, const ShellTestFolder &folder
         Save(&dialog, "delete");
     }
     {
+        // A text of bets written in several ways, a comment and a bad line.
+        const QString text = folder.FilePath(QStringLiteral("apuestas.txt"));
+        QFile textFile(text);
+        if (textFile.open(QIODevice::WriteOnly))
+            textFile.write("; semana 12\r\n03 14 22 35 48 - 02 09\r\n3,15,27,41,50,2,9\r\n"
+                           "05.11.17.23.38-03.07\r\n07 12 19 33\r\n");
+        textFile.close();
         TFRMImportar import(&window);
         import.SetDestino(opened->Combination());
+        import.ReadFile(text);
         Save(&import, "import");
     }
     {
