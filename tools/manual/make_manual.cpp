@@ -184,7 +184,10 @@ void DrawPages(QPainter &painter, QPdfWriter &writer, QTextDocument &doc, const 
         firstPage = false;
         painter.save();
         painter.translate(0, -i * page.height());
-        const QRectF visible(0, i * page.height(), page.width(), page.height());
+        // A line that opens the next page starts right at this page's edge: the
+        // rectangle stops a hair short, so a picture there is not drawn (nor
+        // stored) on this page as well.
+        const QRectF visible(0, i * page.height(), page.width(), page.height() - 1);
         doc.drawContents(&painter, visible);
         painter.restore();
         painter.setFont(BodyFont());
