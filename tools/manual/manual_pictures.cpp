@@ -366,7 +366,7 @@ void Printing(const QString &code, const ShellTestFolder &folder)
         source.Attach(report, kPrintBoletosDataSet);
         ConstruirBoletoAutomatico(report, 0, tablas.Geometria, tablas.Formato, 0, 0, kPrintBoletosDataSet);
         TfrPreviewWindow preview(report.Prepare(QtTextMeasure()));
-        preview.resize(1000, 760);
+        preview.resize(840, 560);
         Save(&preview, "print_preview");
     }
     {
