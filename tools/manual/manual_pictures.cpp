@@ -379,11 +379,12 @@ void Printing(const QString &code, const ShellTestFolder &folder)
     }
 }
 
-// The offscreen platform warns of every feature it lacks; those say nothing
-// about the pictures.
+// The offscreen platform warns of every feature it lacks, and of a session
+// without a runtime folder; those say nothing about the pictures.
 void QuietPlatformWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    if (message.startsWith(QLatin1String("This plugin does not support")))
+    if (message.startsWith(QLatin1String("This plugin does not support")) ||
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
         return;
     std::fprintf(stderr, "%s\n", qPrintable(message));
     if (type == QtFatalMsg)
