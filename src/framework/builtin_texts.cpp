@@ -571,6 +571,9 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45707, "Mejor hasta ahora: %d apuestas (sin optimizar: %d)"},
     {45708, "La selección es demasiado grande para optimizar; se mantiene la reducción sin optimizar"},
 
+    // Printed reports (45710 to 45749)
+    {45710, "."}, // thousands separator of printed integers
+
     // Game editions (45800 to 45819)
     {45801, "El archivo es del juego %s (estrellas 1 a %d); no puede leerse como juego %s"},
     {45802, "clásico"},

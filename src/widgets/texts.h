@@ -17,6 +17,7 @@ constexpr uint16_t kTxtButtonOk = 45530;
 constexpr uint16_t kTxtButtonCancel = 45531;
 constexpr uint16_t kTxtButtonNext = 45532;
 constexpr uint16_t kTxtButtonBack = 45533;
+constexpr uint16_t kTxtButtonFinish = 45534;
 
 // A menu or button text for a place that shows it as it stands (a title, a
 // tooltip, a plain label): "&Archivo" -> "Archivo", "&&" -> "&".

@@ -29,6 +29,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// The last page: its button reads "Finalizar" and runs the generation.
+constexpr int kPasoCondiciones = 3;
+
+} // namespace
+
 TFRMAsistente::TFRMAsistente(TNuevaCombinacion nuevaCombinacion, QWidget *parent)
     : QDialog(parent), nuevaCombinacion_(std::move(nuevaCombinacion)),
       generacion_(std::make_unique<TEuroMillonGeneraComb>(EditionInForce()))
@@ -91,7 +98,6 @@ TFRMAsistente::~TFRMAsistente() = default;
 void TFRMAsistente::ApplyTexts()
 {
     setWindowTitle(Txt(41700));
-    bbNext->setText(Txt(kTxtButtonNext));
     bbBack->setText(Txt(kTxtButtonBack));
     gbSeleccionaTipoNuevo->setTitle(Txt(41702));
     rbAsistente->setText(Txt(41703));
@@ -135,6 +141,8 @@ void TFRMAsistente::MostrarPaso()
     PageControl_->setCurrentIndex(paso_);
     lblStepTitle->setText(QString::fromStdString(FormatText(GetText(41701), {paso_ + 1})));
     lblStepDesc->setText(Txt(static_cast<uint16_t>(41710 + paso_)));
+    // The last page's button starts the generation: it says so.
+    bbNext->setText(Txt(paso_ == kPasoCondiciones ? kTxtButtonFinish : kTxtButtonNext));
     QWidget *first = paso_ == 0   ? static_cast<QWidget *>(rbAsistente)
                      : paso_ == 1 ? static_cast<QWidget *>(Boleto_)
                      : paso_ == 2 ? static_cast<QWidget *>(Reduccion.rbNoReduccion)
@@ -193,7 +201,7 @@ void TFRMAsistente::Siguiente()
         LeerReduccion();
         paso_ = 3;
         break;
-    default:
+    default: // kPasoCondiciones
         Finalizar();
         return;
     }
