@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -107,6 +108,11 @@ const ManualLanguage kManualLanguages[] = {
     {"QOREuroMillon_english", "Offset x", "millimetres", "1.5 mm"},
     {"QOREuroMillon_french", "Décalage x", "millimètres", "1,5 mm"},
 };
+
+void PrintTo(const ManualLanguage &language, std::ostream *out)
+{
+    *out << language.name;
+}
 
 // Chapters that describe windows, each with its pictures: main window and
 // menus, combination, delete dialog, today's game, generator, wizard,
