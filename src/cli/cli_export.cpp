@@ -4,6 +4,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_options.h"
+#include "cli/cli_text_ids.h"
 
 #include "exchange/bet_text_writer.h"
 #include "exchange/bet_workbook.h"
@@ -11,6 +12,7 @@
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
 #include "model/game_rules.h"
+#include "model/text_lookup.h"
 
 #include <cstdio>
 #include <iostream>
@@ -18,80 +20,29 @@
 
 namespace {
 
-const char *kExportUsage =
-    "Usage: qor-euromillon-cli export FILE.aem --text OUT.txt [--numbers-separator S]\n"
-    "                                          [--blocks-separator S]\n"
-    "       qor-euromillon-cli export FILE.aem --xlsx OUT.xlsx\n"
-    "\n"
-    "--text writes one bet per line, 03.15.27.41.50-02.09 with the default separators,\n"
-    "in Windows-1252 with CR LF line ends. A separator may be up to 5 characters; the\n"
-    "word TAB stands for a tab and an empty one for a blank.\n"
-    "--xlsx writes a workbook of one worksheet named from the combination, one bet per\n"
-    "row: the five numbers in columns A-E, the two stars in F-G.\n"
-    "\n"
-    "An existing OUT is replaced only once the new one is written whole; a pipe or a\n"
-    "device is written directly, and OUT - is standard output. Prints bets=N.\n"
-    "The combination is read in the game it names; an --edition of another game\n"
-    "refuses it.\n";
-
-struct ExportOptions {
-    std::optional<std::string> input;
-    std::optional<std::string> text;
-    std::optional<std::string> xlsx;
-    std::optional<std::string> numberSeparator;
-    std::optional<std::string> blockSeparator;
-};
-
-std::string ParseOptions(const std::vector<std::string> &args, ExportOptions &options)
+int RunExport(const CliArguments &args)
 {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string &option = args[i];
-        std::optional<std::string> *target = option == "--text"                ? &options.text
-                                             : option == "--xlsx"              ? &options.xlsx
-                                             : option == "--numbers-separator" ? &options.numberSeparator
-                                             : option == "--blocks-separator"  ? &options.blockSeparator
-                                                                               : nullptr;
-        if (target) {
-            if (i + 1 >= args.size())
-                return "option '" + option + "' needs a value";
-            *target = args[++i];
-        } else if (option.starts_with("-") || options.input) {
-            return "'" + option + "' is not known (try 'export --help')";
-        } else {
-            options.input = option;
-        }
-    }
-    if (!options.input || options.input->empty())
-        return "no combination file given (try 'export --help')";
-    if (options.text.has_value() == options.xlsx.has_value())
-        return "give either --text OUT.txt or --xlsx OUT.xlsx";
-    if (options.xlsx && (options.numberSeparator || options.blockSeparator))
-        return "separators apply to --text only";
-    if ((options.text && options.text->empty()) || (options.xlsx && options.xlsx->empty()))
-        return "the output file name is empty";
-    return {};
-}
-
-int RunExport(const std::vector<std::string> &args)
-{
-    if (args.size() == 1 && IsHelpOption(args[0])) {
-        std::cout << kExportUsage;
-        return 0;
-    }
-    ExportOptions options;
-    if (std::string error = ParseOptions(args, options); !error.empty())
-        return CliFail(error);
+    const std::optional<std::string> text = args.Value("--text");
+    const std::optional<std::string> xlsx = args.Value("--xlsx");
+    const std::optional<std::string> numberSeparator = args.Value("--numbers-separator");
+    const std::optional<std::string> blockSeparator = args.Value("--blocks-separator");
+    if (text.has_value() == xlsx.has_value())
+        return CliFail(GetText(kTxtCliTextOrXlsx));
+    if (xlsx && (numberSeparator || blockSeparator))
+        return CliFail(GetText(kTxtCliSeparatorsForText));
+    if ((text && text->empty()) || (xlsx && xlsx->empty()))
+        return CliFail(GetText(kTxtCliEmptyOutputName));
 
     // The game of --edition: a file of the other game is refused (45801).
     TEuroMillonApuestas combination(EditionInForce());
-    if (!LoadOrReport(combination, *options.input))
+    if (!LoadOrReport(combination, args.Operand(0)))
         return kCliUsageError;
-    const std::string &output = options.text ? *options.text : *options.xlsx;
+    const std::string &output = text ? *text : *xlsx;
     try {
-        if (options.text) {
+        if (text) {
             WriteBetTextFile(output, combination.Masks(),
-                             PrepareExportSeparator(options.numberSeparator.value_or(".")).value,
-                             PrepareExportSeparator(options.blockSeparator.value_or("-")).value);
+                             PrepareExportSeparator(numberSeparator.value_or(".")).value,
+                             PrepareExportSeparator(blockSeparator.value_or("-")).value);
         } else {
             WriteBetWorkbook(output, SheetNameFor(combination.Name()), combination.Masks());
         }
@@ -102,7 +53,14 @@ int RunExport(const std::vector<std::string> &args)
     return 0;
 }
 
-const CliRegistration kExportRegistration({"export", "write a combination's bets as text or as a workbook",
-                                           RunExport});
+const CliRegistration kExportRegistration({
+    .name = "export",
+    .summary = kTxtCliSummaryExport,
+    .usage = {kTxtCliUsageExport},
+    .options =
+        {{"--text", true}, {"--xlsx", true}, {"--numbers-separator", true}, {"--blocks-separator", true}},
+    .missingOperand = kTxtCliNoCombinationFile,
+    .run = RunExport,
+});
 
 } // namespace

@@ -3,12 +3,15 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_options.h"
+#include "cli/cli_text_ids.h"
 
 #include "generator/genera_comb.h"
 #include "generator/reduction_optimizer.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
+#include "model/format.h"
 #include "model/game_constants.h"
+#include "model/text_lookup.h"
 
 #include <chrono>
 #include <cstdio>
@@ -19,35 +22,6 @@
 #include <unistd.h>
 
 namespace {
-
-const char *kGenerateUsage =
-    "Usage: qor-euromillon-cli generate [--gem FILE] [--numbers LIST] [--stars LIST]\n"
-    "                                   [--global L | --blocks N,S] [--optimize SECONDS [--seed N]]\n"
-    "                                   [--name NAME] -o OUT.aem\n"
-    "\n"
-    "Enumerates every simple bet of the selected numbers and stars, keeps those that pass\n"
-    "the group conditions and, with a reduction, those no earlier kept bet covers, and\n"
-    "writes them to OUT.aem.\n"
-    "\n"
-    "  --gem FILE      selection, reduction and conditions from a generation file\n"
-    "  --numbers LIST  selected numbers (1-50), e.g. 1-10,15,20\n"
-    "  --stars LIST    selected stars (1-9; 1-12 with --edition current)\n"
-    "  --global L      global reduction: a kept bet covers a candidate sharing L of its\n"
-    "                  7 values (1-7; 7 means no reduction)\n"
-    "  --blocks N,S    block reduction: sharing N numbers and S stars (N 1-5, S 1-2;\n"
-    "                  5,2 means no reduction)\n"
-    "  --optimize SECONDS\n"
-    "                  after the greedy reduction, search up to SECONDS (0-86400; 0 turns\n"
-    "                  off what the generation file asks) for fewer bets with the same\n"
-    "                  guarantee\n"
-    "  --seed N        seed of that search (default 1): the same seed follows the same path\n"
-    "  --name NAME     name of the combination (default: OUT's file name)\n"
-    "  -o OUT.aem      the combination file to write\n"
-    "\n"
-    "The game is the edition in force (--edition classic|current, classic by default):\n"
-    "a generation file of the other game is refused, and OUT.aem is of that game.\n"
-    "Options after --gem override what the file says. The last line printed reads\n"
-    "generated=G valid=V kept=K seconds=S, followed by greedy=G when optimizing.\n";
 
 struct GenerateOptions {
     std::optional<std::string> gem;
@@ -61,59 +35,54 @@ struct GenerateOptions {
     std::optional<std::string> output;
 };
 
-// Fills options; returns an error message, empty when all is well.
-std::string ParseOptions(const std::vector<std::string> &args, GenerateOptions &options)
+// Fills options from the values given; returns an error message, empty when
+// all is well.
+std::string ReadOptions(const CliArguments &args, GenerateOptions &options)
 {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string &option = args[i];
-        if (i + 1 >= args.size())
-            return "option '" + option + "' " + (option.starts_with("-") ? "needs a value" : "is not known");
-        const std::string &value = args[++i];
-        std::string error;
-        if (option == "--gem") {
-            options.gem = value;
-        } else if (option == "--numbers") {
-            options.numbers = ParseValueList(value, 1, 50, error);
-            if (!options.numbers)
-                return "--numbers: " + error;
-        } else if (option == "--stars") {
-            options.stars = ParseValueList(value, 1, GameRules(EditionInForce()).HighestStar, error);
-            if (!options.stars)
-                return "--stars: " + error;
-        } else if (option == "--global") {
-            options.global = ParseInteger(value);
-            if (!options.global || *options.global < 1 || *options.global > 7)
-                return "--global: '" + value + "' is not a level of 1 to 7";
-        } else if (option == "--blocks") {
-            const size_t comma = value.find(',');
-            std::optional<int> n = ParseInteger(value.substr(0, comma));
-            std::optional<int> s =
-                comma == std::string::npos ? std::nullopt : ParseInteger(value.substr(comma + 1));
-            if (!n || !s || *n < 1 || *n > 5 || *s < 1 || *s > 2)
-                return "--blocks: '" + value + "' is not N,S with N of 1 to 5 and S of 1 to 2";
-            options.blocks = std::make_pair(*n, *s);
-        } else if (option == "--optimize") {
-            options.optimize = ParseInteger(value);
-            if (!options.optimize || *options.optimize < 0 || *options.optimize > 86400)
-                return "--optimize: '" + value + "' is not a number of seconds from 0 to 86400";
-        } else if (option == "--seed") {
-            options.seed = ParseInteger(value);
-            if (!options.seed || *options.seed < 0)
-                return "--seed: '" + value + "' is not a whole number of 0 or more";
-        } else if (option == "--name") {
-            options.name = value;
-        } else if (option == "-o" || option == "--output") {
-            options.output = value;
-        } else {
-            return "option '" + option + "' is not known (try 'generate --help')";
-        }
+    options.gem = args.Value("--gem");
+    options.name = args.Value("--name");
+    options.output = args.Value("--output");
+    std::string error;
+    if (const std::optional<std::string> value = args.Value("--numbers")) {
+        options.numbers = ParseValueList(*value, 1, 50, error);
+        if (!options.numbers)
+            return "--numbers: " + error;
+    }
+    if (const std::optional<std::string> value = args.Value("--stars")) {
+        options.stars = ParseValueList(*value, 1, GameRules(EditionInForce()).HighestStar, error);
+        if (!options.stars)
+            return "--stars: " + error;
+    }
+    if (const std::optional<std::string> value = args.Value("--global")) {
+        options.global = ParseInteger(*value);
+        if (!options.global || *options.global < 1 || *options.global > 7)
+            return "--global: " + FormatText(GetText(kTxtCliNotALevel), {*value});
+    }
+    if (const std::optional<std::string> value = args.Value("--blocks")) {
+        const size_t comma = value->find(',');
+        std::optional<int> n = ParseInteger(value->substr(0, comma));
+        std::optional<int> s =
+            comma == std::string::npos ? std::nullopt : ParseInteger(value->substr(comma + 1));
+        if (!n || !s || *n < 1 || *n > 5 || *s < 1 || *s > 2)
+            return "--blocks: " + FormatText(GetText(kTxtCliNotBlocks), {*value});
+        options.blocks = std::make_pair(*n, *s);
+    }
+    if (const std::optional<std::string> value = args.Value("--optimize")) {
+        options.optimize = ParseInteger(*value);
+        if (!options.optimize || *options.optimize < 0 || *options.optimize > 86400)
+            return "--optimize: " + FormatText(GetText(kTxtCliNotSeconds), {*value});
+    }
+    if (const std::optional<std::string> value = args.Value("--seed")) {
+        options.seed = ParseInteger(*value);
+        if (!options.seed || *options.seed < 0)
+            return "--seed: " + FormatText(GetText(kTxtCliNotASeed), {*value});
     }
     if (options.global && options.blocks)
-        return "--global and --blocks exclude each other";
+        return GetText(kTxtCliGlobalOrBlocks);
     if (options.seed && !options.optimize)
-        return "--seed needs --optimize";
+        return GetText(kTxtCliSeedNeedsOptimize);
     if (!options.output || options.output->empty())
-        return "no output file given (-o OUT.aem)";
+        return GetText(kTxtCliNoOutputFile);
     return {};
 }
 
@@ -134,16 +103,20 @@ void DrawProgress(const TEuroMillonGeneraComb &settings, int64_t possible)
         possible > 0 ? static_cast<double>(settings.Generadas()) / static_cast<double>(possible) : 1;
     const int width = 30;
     const int filled = static_cast<int>(fraction * width);
-    std::fprintf(stderr, "\r[%s%s] %5.1f%%  kept %d", std::string(static_cast<size_t>(filled), '#').c_str(),
+    std::fprintf(stderr, "\r[%s%s] %5.1f%%  %s", std::string(static_cast<size_t>(filled), '#').c_str(),
                  std::string(static_cast<size_t>(width - filled), ' ').c_str(), fraction * 100.0,
-                 settings.Apuestas().Count());
+                 FormatText(GetText(kTxtCliProgressKept), {settings.Apuestas().Count()}).c_str());
     std::fflush(stderr);
 }
 
 void DrawSearchProgress(const TOptimizeProgress &progress)
 {
-    std::fprintf(stderr, "\roptimizing: %d bets (greedy %d)  %.0f of %.0f s   ", progress.best,
-                 progress.greedy, progress.seconds, progress.budgetSeconds);
+    char seconds[32], budget[32];
+    std::snprintf(seconds, sizeof seconds, "%.0f", progress.seconds);
+    std::snprintf(budget, sizeof budget, "%.0f", progress.budgetSeconds);
+    std::fprintf(
+        stderr, "\r%s   ",
+        FormatText(GetText(kTxtCliOptimizing), {progress.best, progress.greedy, seconds, budget}).c_str());
     std::fflush(stderr);
 }
 
@@ -168,14 +141,10 @@ void ApplyOptions(const GenerateOptions &options, TEuroMillonGeneraComb &setting
         settings.SetOptimizarSegundos(*options.optimize);
 }
 
-int RunGenerate(const std::vector<std::string> &args)
+int RunGenerate(const CliArguments &args)
 {
-    if (args.size() == 1 && IsHelpOption(args[0])) {
-        std::cout << kGenerateUsage;
-        return 0;
-    }
     GenerateOptions options;
-    if (std::string error = ParseOptions(args, options); !error.empty())
+    if (std::string error = ReadOptions(args, options); !error.empty())
         return CliFail(error);
 
     TEuroMillonGeneraComb settings(EditionInForce());
@@ -185,8 +154,7 @@ int RunGenerate(const std::vector<std::string> &args)
     const int numbers = settings.Seleccion().Block(kBlockNumbers).Count();
     const int stars = settings.Seleccion().Block(kBlockStars).Count();
     if (numbers < 5 || stars < 2)
-        return CliFail("the selection holds " + std::to_string(numbers) + " numbers and " +
-                       std::to_string(stars) + " stars; a bet needs at least 5 numbers and 2 stars");
+        return CliFail(FormatText(GetText(kTxtCliSelectionTooSmallForBet), {numbers, stars}));
 
     const int64_t possible = settings.ApuestasPosibles();
     const bool showProgress = isatty(STDERR_FILENO) != 0;
@@ -213,15 +181,13 @@ int RunGenerate(const std::vector<std::string> &args)
     if (showProgress)
         std::fputs("\n", stderr);
     if (optimized && kept > 0 && optimized->status == TOptimizeStatus::kTooLarge)
-        std::fputs(
-            "qor-euromillon-cli: the selection is too large to optimize; the greedy reduction is kept\n",
-            stderr);
+        std::cerr << "qor-euromillon-cli: " << GetText(kTxtCliTooLargeToOptimize) << std::endl;
     const bool searched = optimized && (optimized->status == TOptimizeStatus::kOptimized ||
                                         optimized->status == TOptimizeStatus::kGreedyKept);
     if (searched && kept > 0 && !optimized->verified)
-        return CliFail("the bets found failed the coverage check; nothing written");
+        return CliFail(GetText(kTxtCliCoverageCheckFailed));
     if (kept == 0)
-        return CliFail("no bet passes the group conditions; nothing written");
+        return CliFail(GetText(kTxtCliNoBetPasses));
 
     TEuroMillonApuestas &combination = settings.Apuestas();
     combination.SetName(options.name ? *options.name
@@ -239,8 +205,22 @@ int RunGenerate(const std::vector<std::string> &args)
     return 0;
 }
 
-const CliRegistration kGenerateRegistration({"generate",
-                                             "generate bets from a selection into a combination file",
-                                             RunGenerate});
+const CliRegistration kGenerateRegistration({
+    .name = "generate",
+    .summary = kTxtCliSummaryGenerate,
+    .usage = {kTxtCliUsageGenerate, kTxtCliUsageGenerateOptions, kTxtCliUsageGenerateGame},
+    .options = {{"--gem", true},
+                {"--numbers", true},
+                {"--stars", true},
+                {"--global", true},
+                {"--blocks", true},
+                {"--optimize", true},
+                {"--seed", true},
+                {"--name", true},
+                {"--output", true, "-o"}},
+    .leastOperands = 0,
+    .mostOperands = 0,
+    .run = RunGenerate,
+});
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_options.h"
+#include "cli/cli_text_ids.h"
 
 #include "draws/draw_archive.h"
 #include "draws/draw_files.h"
@@ -10,6 +11,8 @@
 #include "generator/guarantee_odds.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
+#include "model/format.h"
+#include "model/text_lookup.h"
 
 #include <chrono>
 #include <cstdio>
@@ -20,32 +23,6 @@
 #include <unistd.h>
 
 namespace {
-
-const char *kGuaranteeUsage =
-    "Usage: qor-euromillon-cli guarantee FILE.aem [--numbers LIST] [--stars LIST]\n"
-    "                                    [--odds [--archive FILE.emx]]\n"
-    "\n"
-    "Takes every draw whose 5 numbers and 2 stars lie in the selection and finds the\n"
-    "best prize category any bet of the combination wins against it. Prints one line\n"
-    "per category, CAT draws percent (5+2 ... 2+1, and 2+0 today, then none for no\n"
-    "prize), and a last line guaranteed=CAT draws=N seconds=S, CAT being the worst of\n"
-    "the draws.\n"
-    "\n"
-    "  --numbers LIST  selected numbers (1-50), e.g. 1-10,15,20; default: every\n"
-    "                  number of the combination\n"
-    "  --stars LIST    selected stars (1-9; 1-12 with --edition current); default:\n"
-    "                  every star of the combination\n"
-    "  --odds          then the odds over every draw of the game: one line per\n"
-    "                  category, whole CAT DRAWS (the draws whose best prize is CAT),\n"
-    "                  whole none DRAWS, and whole expected-winning-bets=X\n"
-    "                  expected-prizes=Y cost=Z: the bets that win in one draw and\n"
-    "                  what they win at the archive's average prize per category,\n"
-    "                  on average over every draw, and what one draw costs\n"
-    "  --archive FILE  the draw archive of the average prizes (default: the\n"
-    "                  program's own of the edition)\n"
-    "\n"
-    "FILE.aem is read in the game it names (an --edition of another game refuses\n"
-    "it); today's game adds the category 2+0.\n";
 
 BetMask MaskOfValues(const std::vector<int> &values, BetMask (*bit)(int))
 {
@@ -88,66 +65,37 @@ void PrintOdds(const TGuaranteeOdds &odds, TGameEdition edition, const TAverageP
                 PlainAmount(CostOfOneDraw(odds.Bets, edition)).c_str());
 }
 
-struct GuaranteeOptions {
-    std::optional<std::string> path;
-    std::optional<BetMask> numbers;
-    std::optional<BetMask> stars;
-    std::optional<std::string> archive;
-    bool odds = false;
-};
-
-// Returns an error message, or "" with the options filled.
-std::string ParseGuaranteeOptions(const std::vector<std::string> &args, GuaranteeOptions &options)
+// The selection of --numbers or --stars; none when not given. Returns an
+// error message, or "".
+std::string ReadSelection(const CliArguments &args, const std::string &option, std::optional<BetMask> &mask)
 {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string &argument = args[i];
-        if (argument == "--odds") {
-            options.odds = true;
-        } else if (argument == "--archive") {
-            if (i + 1 >= args.size())
-                return "option '" + argument + "' needs a value";
-            options.archive = args[++i];
-        } else if (argument == "--numbers" || argument == "--stars") {
-            if (i + 1 >= args.size())
-                return "option '" + argument + "' needs a value";
-            std::string error;
-            const bool isNumbers = argument == "--numbers";
-            const int highest = isNumbers ? 50 : GameRules(EditionInForce()).HighestStar;
-            const std::optional<std::vector<int>> values = ParseValueList(args[++i], 1, highest, error);
-            if (!values)
-                return argument + ": " + error;
-            (isNumbers ? options.numbers : options.stars) =
-                MaskOfValues(*values, isNumbers ? &NumberBit : &StarBit);
-        } else if (argument.starts_with("-") || options.path) {
-            return "argument '" + argument + "' is not known (try 'guarantee --help')";
-        } else {
-            options.path = argument;
-        }
-    }
-    if (!options.path || options.path->empty())
-        return "guarantee takes one combination file (try 'guarantee --help')";
-    if (options.archive && !options.odds)
-        return "--archive goes with --odds (try 'guarantee --help')";
+    const std::optional<std::string> value = args.Value(option);
+    if (!value)
+        return {};
+    const bool isNumbers = option == "--numbers";
+    const int highest = isNumbers ? 50 : GameRules(EditionInForce()).HighestStar;
+    std::string error;
+    const std::optional<std::vector<int>> values = ParseValueList(*value, 1, highest, error);
+    if (!values)
+        return option + ": " + error;
+    mask = MaskOfValues(*values, isNumbers ? &NumberBit : &StarBit);
     return {};
 }
 
-int RunGuarantee(const std::vector<std::string> &args)
+int RunGuarantee(const CliArguments &args)
 {
-    if (args.size() == 1 && IsHelpOption(args[0])) {
-        std::cout << kGuaranteeUsage;
-        return 0;
-    }
-    GuaranteeOptions options;
-    if (std::string error = ParseGuaranteeOptions(args, options); !error.empty())
-        return CliFail(error);
-    const std::optional<std::string> &path = options.path;
-    const std::optional<BetMask> &numbers = options.numbers;
-    const std::optional<BetMask> &stars = options.stars;
-    const std::optional<std::string> &archive = options.archive;
-    const bool odds = options.odds;
+    const std::string path = args.Operand(0);
+    std::optional<BetMask> numbers, stars;
+    for (const auto &[option, mask] : {std::pair{"--numbers", &numbers}, std::pair{"--stars", &stars}})
+        if (std::string error = ReadSelection(args, option, *mask); !error.empty())
+            return CliFail(error);
+    const std::optional<std::string> archive = args.Value("--archive");
+    const bool odds = args.Has("--odds");
+    if (archive && !odds)
+        return CliFail(FormatText(GetText(kTxtCliArchiveGoesWithOdds), {"guarantee"}));
 
     TEuroMillonApuestas combination(EditionInForce());
-    if (!LoadOrReport(combination, *path))
+    if (!LoadOrReport(combination, path))
         return kCliUsageError;
     // Without a selection the analyser takes the bets' values as it marks
     // them, sparing a pass over millions of bets; the selection is checked
@@ -159,9 +107,8 @@ int RunGuarantee(const std::vector<std::string> &args)
     }
     auto tooFew = [](BetMask values) { return CountNumbers(values) < 5 || CountStars(values) < 2; };
     auto refuse = [](BetMask values) {
-        return CliFail("the selection holds " + std::to_string(CountNumbers(values)) + " numbers and " +
-                       std::to_string(CountStars(values)) +
-                       " stars; a draw needs at least 5 numbers and 2 stars");
+        return CliFail(
+            FormatText(GetText(kTxtCliSelectionTooSmallForDraw), {CountNumbers(values), CountStars(values)}));
     };
     if (selection != 0 && tooFew(selection))
         return refuse(selection);
@@ -172,7 +119,7 @@ int RunGuarantee(const std::vector<std::string> &args)
         if (archive) {
             std::error_code missing;
             if (!std::filesystem::is_regular_file(*archive, missing))
-                return CliFail("no draw archive at " + *archive);
+                return CliFileFail(*archive, GetText(kTxtCliNoDrawArchive));
         }
         try {
             averages = ReadAverages(combination.Edition(), archive);
@@ -207,7 +154,13 @@ int RunGuarantee(const std::vector<std::string> &args)
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-const CliRegistration kGuaranteeRegistration({"guarantee", "what a combination guarantees over a selection",
-                                              RunGuarantee});
+const CliRegistration kGuaranteeRegistration({
+    .name = "guarantee",
+    .summary = kTxtCliSummaryGuarantee,
+    .usage = {kTxtCliUsageGuarantee, kTxtCliUsageGuaranteeOptions, kTxtCliUsageGuaranteeGame},
+    .options = {{"--numbers", true}, {"--stars", true}, {"--archive", true}, {"--odds"}},
+    .missingOperand = kTxtCliNoCombinationFile,
+    .run = RunGuarantee,
+});
 
 } // namespace

@@ -3,11 +3,14 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_options.h"
+#include "cli/cli_text_ids.h"
 
 #include "exchange/bet_text_reader.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
+#include "model/format.h"
 #include "model/game_rules.h"
+#include "model/text_lookup.h"
 
 #include <cinttypes>
 #include <cstdio>
@@ -17,85 +20,36 @@
 
 namespace {
 
-const char *kImportUsage = "Usage: qor-euromillon-cli import FILE.txt -o OUT.aem [--append] [--name NAME]\n"
-                           "\n"
-                           "Reads every line of FILE.txt holding five numbers (1-50) and two stars (1-9, or\n"
-                           "1-12 with --edition current) as digits separated by any other characters; a ';'\n"
-                           "starts a comment. The bets found are written to OUT.aem in their order; with\n"
-                           "--append, OUT.aem must be of the same game.\n"
-                           "\n"
-                           "  -o OUT.aem   the combination file to write\n"
-                           "  --append     add the bets to the end of the existing OUT.aem\n"
-                           "  --name NAME  name of the combination (default: OUT's file name, or the\n"
-                           "               existing name with --append)\n"
-                           "\n"
-                           "Prints lines=L blank=B bets=V comments=C errors=E. Nothing is written when\n"
-                           "the text holds no bet.\n";
-
-struct ImportOptions {
-    std::optional<std::string> input;
-    std::optional<std::string> output;
-    std::optional<std::string> name;
-    bool append = false;
-};
-
-std::string ParseOptions(const std::vector<std::string> &args, ImportOptions &options)
+int RunImport(const CliArguments &args)
 {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string &option = args[i];
-        if (option == "--append") {
-            options.append = true;
-        } else if (option == "-o" || option == "--output" || option == "--name") {
-            if (i + 1 >= args.size())
-                return "option '" + option + "' needs a value";
-            (option == "--name" ? options.name : options.output) = args[++i];
-        } else if (option.starts_with("-") || options.input) {
-            return "'" + option + "' is not known (try 'import --help')";
-        } else {
-            options.input = option;
-        }
-    }
-    if (!options.input || options.input->empty())
-        return "no text file given (try 'import --help')";
-    if (!options.output || options.output->empty())
-        return "no output file given (-o OUT.aem)";
-    return {};
-}
-
-int RunImport(const std::vector<std::string> &args)
-{
-    if (args.size() == 1 && IsHelpOption(args[0])) {
-        std::cout << kImportUsage;
-        return 0;
-    }
-    ImportOptions options;
-    if (std::string error = ParseOptions(args, options); !error.empty())
-        return CliFail(error);
+    const std::string input = args.Operand(0);
+    const std::string output = args.Value("--output").value_or(std::string());
+    if (output.empty())
+        return CliFail(GetText(kTxtCliNoOutputFile));
 
     // The game of --edition: a file of the other game is refused (45801).
     TEuroMillonApuestas combination(EditionInForce());
-    if (options.append) {
-        if (!LoadOrReport(combination, *options.output))
+    if (args.Has("--append")) {
+        if (!LoadOrReport(combination, output))
             return kCliUsageError;
     } else {
-        combination.SetName(std::filesystem::path(*options.output).stem().string());
+        combination.SetName(std::filesystem::path(output).stem().string());
     }
-    if (options.name)
-        combination.SetName(*options.name);
+    if (const std::optional<std::string> name = args.Value("--name"))
+        combination.SetName(*name);
 
     TBetTextCounts counts;
     try {
-        counts = ImportBetTextFile(*options.input, combination);
+        counts = ImportBetTextFile(input, combination);
     } catch (const Exception &error) {
-        return CliFileFail(*options.input, error.Message());
+        return CliFileFail(input, error.Message());
     }
     if (counts.Of(TLineClass::Bet) == 0)
-        return CliFail(*options.input + ": no bet found in " + std::to_string(counts.lines) +
-                       " lines; nothing written");
+        return CliFileFail(input, FormatText(GetText(kTxtCliNoBetFound), {counts.lines}));
     try {
-        combination.SaveToFile(*options.output);
+        combination.SaveToFile(output);
     } catch (const Exception &error) {
-        return CliFileFail(*options.output, error.Message());
+        return CliFileFail(output, error.Message());
     }
     std::printf("lines=%" PRId64 " blank=%" PRId64 " bets=%" PRId64 " comments=%" PRId64 " errors=%" PRId64
                 "\n",
@@ -104,7 +58,13 @@ int RunImport(const std::vector<std::string> &args)
     return 0;
 }
 
-const CliRegistration kImportRegistration({"import", "read the bets of a text file into a combination file",
-                                           RunImport});
+const CliRegistration kImportRegistration({
+    .name = "import",
+    .summary = kTxtCliSummaryImport,
+    .usage = {kTxtCliUsageImport},
+    .options = {{"--output", true, "-o"}, {"--name", true}, {"--append"}},
+    .missingOperand = kTxtCliNoTextFile,
+    .run = RunImport,
+});
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "cli/cli_options.h"
+#include "cli/cli_text_ids.h"
 
+#include "model/format.h"
 #include "model/game_rules.h"
+#include "model/text_lookup.h"
 
 #include <algorithm>
 #include <charconv>
@@ -32,13 +35,12 @@ std::optional<std::vector<int>> ParseValueList(const std::string &text, int lowe
         std::optional<int> first = ParseInteger(item.substr(0, dash));
         std::optional<int> last = dash == std::string::npos ? first : ParseInteger(item.substr(dash + 1));
         if (!first || !last || *first > *last) {
-            error = "'" + item + "' is not a value or a range like 1-10";
+            error = FormatText(GetText(kTxtCliNotAValueList), {item});
             return std::nullopt;
         }
         for (int value : {*first, *last})
             if (value < lowest || value > highest) {
-                error = std::to_string(value) + " is outside " + std::to_string(lowest) + " to " +
-                        std::to_string(highest);
+                error = FormatText(GetText(kTxtCliValueOutside), {value, lowest, highest});
                 return std::nullopt;
             }
         for (int value = *first; value <= *last; ++value)
@@ -54,10 +56,6 @@ bool IsHelpOption(const std::string &argument)
 {
     return argument == "--help" || argument == "-h";
 }
-
-const char *const kEndOfOptionsHelp =
-    "\n-- ends the options: every argument after it is a file name, even one that\n"
-    "begins with a dash (qor-euromillon-cli show -- -dash.aem).\n";
 
 void EndOptionsAtDoubleDash(std::vector<std::string> &args)
 {
@@ -78,7 +76,7 @@ bool TakeEditionOption(std::vector<std::string> &args, bool &given, std::string 
         size_t taken = 1;
         if (args[i] == "--edition") {
             if (i + 1 >= args.size()) {
-                error = "--edition needs a value: classic or current";
+                error = GetText(kTxtCliEditionNeedsValue);
                 return false;
             }
             value = args[i + 1];
@@ -90,7 +88,7 @@ bool TakeEditionOption(std::vector<std::string> &args, bool &given, std::string 
         }
         const std::optional<TGameEdition> edition = EditionFromKey(value);
         if (!edition) {
-            error = "unknown edition '" + value + "' (classic or current)";
+            error = FormatText(GetText(kTxtCliUnknownEdition), {value});
             return false;
         }
         SetEditionInForce(*edition);

@@ -23,9 +23,6 @@ bool IsHelpOption(const std::string &argument);
 // Applies to a command's arguments.
 void EndOptionsAtDoubleDash(std::vector<std::string> &args);
 
-// The line every command's help ends with.
-extern const char *const kEndOfOptionsHelp;
-
 // Takes "--edition NAME" (or "--edition=NAME") out of the arguments before
 // any "--" and puts the edition in force; given tells whether one was there.
 // False with a message for an unknown name.

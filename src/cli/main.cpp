@@ -1,10 +1,14 @@
 #include "cli/cli_command.h"
+#include "cli/cli_language.h"
 #include "cli/cli_options.h"
+#include "cli/cli_text_ids.h"
 
 #include "model/exception.h"
 #include "model/file_stream.h"
+#include "model/format.h"
 #include "model/game_rules.h"
 #include "model/kept_copies.h"
+#include "model/text_lookup.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -21,22 +25,15 @@ std::vector<CliCommand> &Registry()
 
 void PrintHelp()
 {
-    std::cout << "Usage: qor-euromillon-cli COMMAND [OPTIONS]\n\nCommands:\n";
+    std::cout << GetText(kTxtCliHelpHead);
     auto commands = CliCommands();
     std::sort(commands.begin(), commands.end(),
               [](const CliCommand &a, const CliCommand &b) { return a.name < b.name; });
     for (const CliCommand &command : commands)
         std::cout << "  " << command.name
                   << std::string(command.name.size() < 14 ? 14 - command.name.size() : 1, ' ')
-                  << command.summary << "\n";
-    std::cout << "\nEvery command takes --edition classic|current: the game its files and\n"
-                 "selections follow. The commands that create files (generate, import,\n"
-                 "import-draws) use classic, stars 1-9, by default; current is stars 1-12.\n"
-                 "The commands that read a combination (show, check, export, print,\n"
-                 "guarantee) follow the game the file names, and refuse a file of another\n"
-                 "game than an --edition given.\n"
-              << kEndOfOptionsHelp
-              << "\nRun 'qor-euromillon-cli COMMAND --help' for the options of a command.\n";
+                  << GetText(command.summary) << "\n";
+    std::cout << GetText(kTxtCliHelpEditions) << GetText(kTxtCliHelpEndOfOptions) << GetText(kTxtCliHelpTail);
 }
 
 // Copies of files whose save was cut short by a killed process: named on
@@ -45,14 +42,80 @@ void ReportKeptCopies()
 {
     try {
         for (const TKeptCopy &kept : FindKeptCopies())
-            std::cerr << "qor-euromillon-cli: a save of " << kept.TargetPath
-                      << " did not finish; its previous content is kept in " << kept.CopyPath << std::endl;
+            std::cerr << "qor-euromillon-cli: "
+                      << FormatText(GetText(kTxtCliKeptCopy), {kept.TargetPath, kept.CopyPath}) << std::endl;
     } catch (const std::exception &) {
         // An unreadable folder of copies must not stop the command.
     }
 }
 
+const CliOption *FindOption(const CliCommand &command, const std::string &argument)
+{
+    for (const CliOption &option : command.options)
+        if (argument == option.name || (!option.alias.empty() && argument == option.alias))
+            return &option;
+    return nullptr;
+}
+
+// Parses the arguments by the command's options; help asked among them wins
+// over any error. Returns the usage error, empty when there is none.
+std::string ParseArguments(const CliCommand &command, const std::vector<std::string> &args,
+                           CliArguments &parsed, bool &asksHelp)
+{
+    std::string error;
+    auto failOnce = [&error](const std::string &message) {
+        if (error.empty())
+            error = message;
+    };
+    asksHelp = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string &argument = args[i];
+        if (IsHelpOption(argument)) {
+            asksHelp = true;
+        } else if (const CliOption *option = FindOption(command, argument)) {
+            if (!option->takesValue) {
+                parsed.AddOption(option->name, std::string());
+            } else if (i + 1 < args.size()) {
+                parsed.AddOption(option->name, args[++i]);
+            } else {
+                failOnce(FormatText(GetText(kTxtCliOptionNeedsValue), {argument}));
+            }
+        } else if (argument.size() > 1 &&
+                   argument.starts_with("-")) { // "-" alone is standard input or output
+            failOnce(FormatText(GetText(kTxtCliUnknownOption), {argument, command.name}));
+        } else if (command.mostOperands != kAnyNumberOfOperands &&
+                   static_cast<int>(parsed.Operands().size()) >= command.mostOperands) {
+            failOnce(FormatText(GetText(kTxtCliOneArgumentTooMany), {argument, command.name}));
+        } else {
+            parsed.AddOperand(argument);
+        }
+    }
+    const bool tooFew = static_cast<int>(parsed.Operands().size()) < command.leastOperands ||
+                        (!parsed.Operands().empty() && parsed.Operands()[0].empty());
+    if (tooFew)
+        failOnce(FormatText(GetText(command.missingOperand), {command.name}));
+    return error;
+}
+
 } // namespace
+
+std::string CliArguments::Operand(size_t index) const
+{
+    return index < operands_.size() ? operands_[index] : std::string();
+}
+
+bool CliArguments::Has(const std::string &option) const
+{
+    return Value(option).has_value();
+}
+
+std::optional<std::string> CliArguments::Value(const std::string &option) const
+{
+    for (auto given = given_.rbegin(); given != given_.rend(); ++given)
+        if (given->first == option)
+            return given->second;
+    return std::nullopt;
+}
 
 CliRegistration::CliRegistration(CliCommand command)
 {
@@ -62,6 +125,32 @@ CliRegistration::CliRegistration(CliCommand command)
 const std::vector<CliCommand> &CliCommands()
 {
     return Registry();
+}
+
+std::string CliUsage(const CliCommand &command)
+{
+    std::string usage;
+    for (uint16_t id : command.usage)
+        usage += GetText(id);
+    return usage;
+}
+
+int RunCliCommand(const CliCommand &command, const std::vector<std::string> &args)
+{
+    if (args.empty() && command.usageWhenBare) {
+        std::cout << CliUsage(command);
+        return kCliUsageError;
+    }
+    CliArguments parsed;
+    bool asksHelp = false;
+    const std::string error = ParseArguments(command, args, parsed, asksHelp);
+    if (asksHelp) {
+        std::cout << CliUsage(command) << GetText(kTxtCliHelpEndOfOptions);
+        return 0;
+    }
+    if (!error.empty())
+        return CliFail(error);
+    return command.run(parsed);
 }
 
 bool IsStandardOutput(const std::string &path)
@@ -80,14 +169,53 @@ int CliFail(const std::string &message)
     return kCliUsageError;
 }
 
+namespace {
+
+// The core's fixed English texts about a file, in the language in force;
+// the message as it stands for any other.
+std::string LocalizedFileMessage(const std::string &path, const std::string &message, bool &translated)
+{
+    static const struct {
+        const char *prefix;
+        uint16_t text;
+    } kFixed[] = {
+        {"Cannot open file", kTxtCliCannotOpen},      {"Cannot create file", kTxtCliCannotCreate},
+        {kStreamReadError, kTxtCliReadError},         {kStreamWriteError, kTxtCliWriteError},
+        {kInvalidPropertyValue, kTxtCliInvalidValue},
+    };
+    translated = false;
+    for (const auto &fixed : kFixed) {
+        if (!message.starts_with(fixed.prefix))
+            continue;
+        std::string rest = message.substr(std::string(fixed.prefix).size());
+        if (rest == "." || rest == " " + path || rest == " " + path + ".")
+            rest.clear();
+        if (!rest.empty() && rest[0] != ' ')
+            continue; // another text that only begins the same way
+        translated = true;
+        return GetText(fixed.text) + rest;
+    }
+    return message;
+}
+
+} // namespace
+
+std::string CliFileMessage(const std::string &path, const std::string &message)
+{
+    bool translated = false;
+    const std::string text = LocalizedFileMessage(path, message, translated);
+    return !translated && text.find(path) != std::string::npos ? text : path + ": " + text;
+}
+
 int CliFileFail(const std::string &path, const std::string &message)
 {
-    return CliFail(message.find(path) != std::string::npos ? message : path + ": " + message);
+    return CliFail(CliFileMessage(path, message));
 }
 
 int main(int argc, char *argv[])
 {
     IgnoreFileSizeSignal();
+    PutCliLanguageInForce();
     ReportKeptCopies();
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string editionError;
@@ -102,22 +230,16 @@ int main(int argc, char *argv[])
         if (command.name != args[0])
             continue;
         std::vector<std::string> commandArgs(args.begin() + 1, args.end());
-        const bool asksHelp =
-            std::any_of(commandArgs.begin(), std::find(commandArgs.begin(), commandArgs.end(), "--"),
-                        [](const std::string &argument) { return IsHelpOption(argument); });
         EndOptionsAtDoubleDash(commandArgs);
         if (!editionGiven && ReadsCombinationFile(command.name))
             FollowFileEdition(commandArgs);
         try {
-            const int status = command.run(commandArgs);
-            if (asksHelp && status == 0)
-                std::cout << kEndOfOptionsHelp;
-            return status;
+            return RunCliCommand(command, commandArgs);
         } catch (const Exception &error) {
             return CliFail(error.Message());
         } catch (const std::exception &error) {
             return CliFail(error.what());
         }
     }
-    return CliFail("unknown command '" + args[0] + "' (try --help)");
+    return CliFail(FormatText(GetText(kTxtCliUnknownCommand), {args[0]}));
 }

@@ -1,5 +1,6 @@
 #include "exchange/bet_workbook.h"
 
+#include "exchange/exchange_text_ids.h"
 #include "framework/localize.h"
 #include "model/exception.h"
 #include "model/file_stream.h"
@@ -82,8 +83,9 @@ void WriteBetWorkbook(const std::string &path, const std::string &sheetName, con
                       const TExchangeProgress &progress)
 {
     if (bets.size() > kMaxSheetRows)
-        throw EWriteError(FormatText(
-            GetText(45503), {static_cast<long long>(kMaxSheetRows), static_cast<long long>(bets.size())}));
+        throw EWriteError(
+            FormatText(GetText(kTxtTooManyBetsForSheet),
+                       {static_cast<long long>(kMaxSheetRows), static_cast<long long>(bets.size())}));
     // The library writes by name: into the file the safe stream prepares the
     // new content in (beside the target, or beside the kept copies when the
     // target is written in place), or, for a pipe or standard output, into a

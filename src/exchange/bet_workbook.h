@@ -20,10 +20,11 @@ inline constexpr size_t kMaxSheetRows = 1048576;
 // its two stars in columns 6 and 7, all integer cells; nothing else. Rows are
 // streamed to disk as they are written, so memory does not grow with the bets.
 // The file is replaced only once written whole.
-// Raises EWriteError 45503 when the bets do not fit in one worksheet (nothing
-// is written then), EFCreateError "Cannot create file %s" when the file cannot
-// be made, and EWriteError with the library's reason when writing fails;
-// errors raised by progress pass through. A failed write leaves no file.
+// Raises EWriteError kTxtTooManyBetsForSheet when the bets do not fit in one
+// worksheet (nothing is written then), EFCreateError "Cannot create file %s"
+// when the file cannot be made, and EWriteError with the library's reason when
+// writing fails; errors raised by progress pass through. A failed write leaves
+// no file.
 void WriteBetWorkbook(const std::string &path, const std::string &sheetName, const std::vector<BetMask> &bets,
                       const TExchangeProgress &progress = {});
 

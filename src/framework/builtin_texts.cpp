@@ -534,6 +534,73 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45534, "&Finalizar"},
     {45535, "Activa/Desactiva"},
 
+    // Command-line companion: errors, results, general help (45536 to 45599)
+    {45536, "orden desconocida '%s' (pruebe --help)"},
+    {45537, "opción desconocida '%s' (pruebe '%s --help')"},
+    {45538, "la opción '%s' necesita un valor"},
+    {45539, "'%s': un argumento de más (pruebe '%s --help')"},
+    {45540, "no se ha indicado ningún archivo de combinación (pruebe '%s --help')"},
+    {45541, "no se ha indicado ningún archivo de texto (pruebe '%s --help')"},
+    {45542, "no se ha indicado ningún archivo CSV (pruebe '%s --help')"},
+    {45543, "no se ha indicado ningún archivo de idioma (pruebe '%s --help')"},
+    {45544, "--edition necesita un valor: classic o current"},
+    {45545, "edición desconocida '%s' (classic o current)"},
+    {45546, "'%s' no es un valor ni un intervalo como 1-10"},
+    {45547, "%d está fuera de %d a %d"},
+    {45548, "el guardado de %s no terminó; su contenido anterior se conserva en %s"},
+    {45549, "no se puede leer el archivo de idioma %s; los textos siguen en español"},
+    {45550, "no se puede abrir el archivo"},
+    {45551, "no se puede crear el archivo"},
+    {45552, "error de lectura: el archivo está cortado o dañado"},
+    {45553, "error de escritura"},
+    {45554, "el archivo contiene un valor no válido"},
+    {45555, "no existe ese archivo de sorteos"},
+    {45556, "'%s' no es un precio"},
+    {45557, "'%s' no es una fecha de la forma AAAA-MM-DD"},
+    {45558, "Combinación: %s (%d apuestas, %s)"},
+    {45559, "Sorteos: %d"},
+    {45560, " (%s a %s)"},
+    {45561, "Aciertos: %d"},
+    {45562, "Categoría"},
+    {45563, "Aciertos"},
+    {45564, "Total"},
+    {45565, "Total de premios: %s"},
+    {45566, "Precio por sorteo: %s"},
+    {45567, "Coste de %d sorteo: %s"},
+    {45568, "Coste de %d sorteos: %s"},
+    {45569, "Beneficio: %s"},
+    {45570, "Porcentaje de beneficio: %s"},
+    {45571, "Apuestas premiadas:"},
+    {45572, "%s (%d apuestas, ningún sorteo comprobado)"},
+    {45573, "%s (%d apuesta a %s)"},
+    {45574, "%s (%d apuestas a %s)"},
+    {45575, " en %d sorteo"},
+    {45576, " en %d sorteos"},
+    {45577, "Archivo de sorteos: %s"},
+    {45578, "Leídos: %d"},
+    {45579, "Añadidos: %d"},
+    {45580, "Reemplazados: %d"},
+    {45581, "Descartados: %d"},
+    {45582, "Del juego actual: %d"},
+    {45583, "Excluidos: %d"},
+    {45584, "%s, línea %d: %s"},
+    {45585, "--timeout necesita un número entero de segundos, 1 o más"},
+    {45586, "Descargando %s"},
+    {45587, "sorteos no actualizados, %s se deja como estaba:"},
+    {45588, "Origen: %s"},
+    {45589, "Rechazado: %s, línea %d: %s"},
+    {45590, "Rechazado: %s: %s"},
+    {45591,
+     "la selección tiene %d números y %d estrellas; una apuesta necesita al menos 5 números y 2 estrellas"},
+    {45592, "la selección es demasiado grande para optimizar; se mantiene la reducción sin optimizar"},
+    {45593, "las apuestas halladas no superan la comprobación de cobertura; no se ha escrito nada"},
+    {45594, "ninguna apuesta cumple las condiciones de grupo; no se ha escrito nada"},
+    {45595, "optimizando: %d apuestas (sin optimizar %d)  %s de %s s"},
+    {45596, "'%s' no es un nivel de 1 a 7"},
+    {45597, "'%s' no es N,S con N de 1 a 5 y S de 1 a 2"},
+    {45598, "'%s' no es un número de segundos de 0 a 86400"},
+    {45599, "'%s' no es un número entero de 0 o más"},
+
     // Guarantee window and the combination window's guarantee command (45600 to 45622)
     {45600, "&Garantía..."},
     {45601, "Premio que la combinación garantiza y sorteos de cada categoría"},
@@ -559,6 +626,197 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45621, "Lista de valores no válida: %s"},
     {45622, "Cálculo cancelado"},
 
+    // Command-line companion: errors and the help of each command (45630 to 45699)
+    {45630, "--global y --blocks se excluyen"},
+    {45631, "--seed necesita --optimize"},
+    {45632, "no se ha indicado el archivo de salida (-o OUT.aem)"},
+    {45633,
+     "la selección tiene %d números y %d estrellas; un sorteo necesita al menos 5 números y 2 estrellas"},
+    {45634, "--archive va con --odds (pruebe '%s --help')"},
+    {45635, "ninguna apuesta en %d líneas; no se ha escrito nada"},
+    {45636, "indique --text OUT.txt o --xlsx OUT.xlsx"},
+    {45637, "los separadores solo valen con --text"},
+    {45638, "el nombre del archivo de salida está vacío"},
+    {45639, "--country debe ser ES o FR"},
+    {45640, "--rotation debe ser 0, 90, 180 o 270"},
+    {45641, "--offset debe ser DX,DY en milímetros, por ejemplo 1.5,-2"},
+    {45642, "no se ha indicado el archivo PDF (--pdf OUT.pdf)"},
+    {45643, "la combinación no tiene apuestas: nada que imprimir"},
+    {45644, "el boleto automático del juego actual aún no está disponible: imprima con --template FILE.frf"},
+    {45645, "%d páginas escritas en %s"},
+    {45646, "no es un archivo de idioma: %s"},
+    {45647, "%d textos, correcto"},
+    {45648, "conservadas %d"},
+    {45650, "comprueba una combinación con los sorteos de un intervalo de fechas"},
+    {45651, "comprueba archivos de idioma con los textos del programa"},
+    {45652, "escribe las apuestas de una combinación como texto o como libro"},
+    {45653, "genera apuestas de una selección en un archivo de combinación"},
+    {45654, "lo que una combinación garantiza sobre una selección"},
+    {45655, "lee las apuestas de un archivo de texto en un archivo de combinación"},
+    {45656, "añade historiales de sorteos publicados (CSV) a un archivo de sorteos"},
+    {45657, "imprime una combinación en boletos en un archivo PDF"},
+    {45658, "muestra el nombre y las apuestas de un archivo de combinación"},
+    {45659, "descarga los resultados de los sorteos y los añade a un archivo de sorteos"},
+    {45660, "Uso: qor-euromillon-cli ORDEN [OPCIONES]\n"
+            "\n"
+            "Órdenes:\n"},
+    {45661, "\n"
+            "Cada orden admite --edition classic|current: el juego que siguen sus archivos\n"
+            "y selecciones. Las órdenes que crean archivos (generate, import, import-draws)\n"
+            "usan classic, estrellas 1-9, por omisión; current es estrellas 1-12.\n"
+            "Las órdenes que leen una combinación (show, check, export, print, guarantee)\n"
+            "siguen el juego que indica el archivo, y rechazan un archivo de otro juego que\n"
+            "el de un --edition indicado.\n"},
+    {45662, "\n"
+            "-- termina las opciones: cada argumento que le sigue es un nombre de archivo,\n"
+            "aunque empiece por un guion (qor-euromillon-cli show -- -guion.aem).\n"},
+    {45663, "\n"
+            "Ejecute 'qor-euromillon-cli ORDEN --help' para las opciones de una orden.\n"},
+    {45664, "Uso: qor-euromillon-cli show FILE.aem\n"
+            "\n"
+            "Escribe el nombre de la combinación en la primera línea, con sus caracteres de\n"
+            "control escapados (un salto de línea como \\n, una barra inversa como \\\\), y\n"
+            "después cada apuesta como 03.15.27.41.50-02.09, una por línea. El archivo se lee\n"
+            "en el juego que indica (estrellas 1-12 en el juego actual); un --edition de otro\n"
+            "juego lo rechaza.\n"},
+    {45665,
+     "Uso: qor-euromillon-cli check FILE.aem [--archive FILE.emx] [--from AAAA-MM-DD] [--to AAAA-MM-DD]\n"
+     "     [--price IMPORTE] [--summary]\n"
+     "Comprueba cada apuesta de una combinación con los sorteos de un intervalo de\n"
+     "fechas (ambos días incluidos; todo el archivo por omisión) de un archivo de\n"
+     "sorteos (el del programa para la edición si no se da --archive), y escribe los\n"
+     "aciertos y los premios por categoría, el total, el precio de jugar todas las\n"
+     "apuestas en un sorteo, el coste de todos los sorteos comprobados (cada uno a su\n"
+     "precio), el beneficio (premios menos ese coste) y su porcentaje del coste, y\n"
+     "cada apuesta premiada con la fecha del sorteo y la categoría (no con --summary).\n"
+     "Juego clásico: 12 categorías, 2.00 por apuesta. Juego actual (--edition current):\n"
+     "13 categorías (2+0 desde el 10 de mayo de 2011), 2.00 por apuesta antes del 24 de\n"
+     "septiembre de 2016 y 2.50 desde entonces (--price IMPORTE para otro precio desde\n"
+     "entonces).\n"},
+    {45666, "Uso: qor-euromillon-cli export FILE.aem --text OUT.txt [--numbers-separator S]\n"
+            "                                    [--blocks-separator S]\n"
+            "     qor-euromillon-cli export FILE.aem --xlsx OUT.xlsx\n"
+            "\n"
+            "--text escribe una apuesta por línea, 03.15.27.41.50-02.09 con los separadores\n"
+            "por omisión, en Windows-1252 con finales de línea CR LF. Un separador puede tener\n"
+            "hasta 5 caracteres; la palabra TAB indica un tabulador y uno vacío un espacio.\n"
+            "--xlsx escribe un libro de una hoja con el nombre de la combinación, una apuesta\n"
+            "por fila: los cinco números en las columnas A-E, las dos estrellas en F-G.\n"
+            "\n"
+            "Un OUT existente solo se reemplaza cuando el nuevo está escrito entero; una\n"
+            "tubería o un dispositivo se escriben directamente, y OUT - es la salida\n"
+            "estándar. Escribe bets=N. La combinación se lee en el juego que indica; un\n"
+            "--edition de otro juego la rechaza.\n"},
+    {45667, "Uso: qor-euromillon-cli import FILE.txt -o OUT.aem [--append] [--name NOMBRE]\n"
+            "\n"
+            "Lee cada línea de FILE.txt que contenga cinco números (1-50) y dos estrellas (1-9,\n"
+            "o 1-12 con --edition current) en cifras separadas por cualquier otro carácter;\n"
+            "un ';' empieza un comentario. Las apuestas halladas se escriben en OUT.aem en su\n"
+            "orden; con --append, OUT.aem debe ser del mismo juego.\n"
+            "\n"
+            "  -o OUT.aem     el archivo de combinación que se escribe\n"
+            "  --append       añade las apuestas al final del OUT.aem existente\n"
+            "  --name NOMBRE  nombre de la combinación (por omisión: el nombre del archivo\n"
+            "                 OUT, o el nombre existente con --append)\n"
+            "\n"
+            "Escribe lines=L blank=B bets=V comments=C errors=E. No se escribe nada cuando el\n"
+            "texto no contiene ninguna apuesta.\n"},
+    {45668, "Uso: qor-euromillon-cli import-draws FILE.csv... [--archive FILE.emx]\n"
+            "Añade los sorteos de historiales publicados (los archivos CSV del operador\n"
+            "francés, leídos en el orden dado) y de archivos de sorteo (*.ems) a un archivo\n"
+            "de sorteos de la edición, el del programa si no se da --archive, como hace la\n"
+            "importación de la ventana de premios. Un sorteo de un día que el archivo ya\n"
+            "tiene lo reemplaza. Una línea que no se puede leer, fechada antes del 13 de\n"
+            "febrero de 2004 o que repite el día de una línea anterior de su archivo (se\n"
+            "conserva la primera) se excluye y se lista. Juego clásico: los sorteos\n"
+            "posteriores al 6 de mayo de 2011 son del juego actual y los sorteos cuyas\n"
+            "estrellas no caben en 1 a 9 se descartan, cada grupo contado aparte. Juego\n"
+            "actual: 13 categorías desde el 10 de mayo de 2011.\n"
+            "Estado de salida 2 cuando se excluyó un archivo entero.\n"},
+    {45669, "Uso: qor-euromillon-cli generate [--gem FILE] [--numbers LISTA] [--stars LISTA]\n"
+            "                                 [--global L | --blocks N,S] [--optimize SEGUNDOS [--seed N]]\n"
+            "                                 [--name NOMBRE] -o OUT.aem\n"
+            "\n"
+            "Enumera cada apuesta simple de los números y estrellas seleccionados, conserva\n"
+            "las que cumplen las condiciones de grupo y, con una reducción, las que ninguna\n"
+            "apuesta conservada antes cubre, y las escribe en OUT.aem.\n"
+            "\n"},
+    {45670, "  --gem FILE       selección, reducción y condiciones de un archivo de generación\n"
+            "  --numbers LISTA  números seleccionados (1-50), p. ej. 1-10,15,20\n"
+            "  --stars LISTA    estrellas seleccionadas (1-9; 1-12 con --edition current)\n"
+            "  --global L       reducción global: una apuesta conservada cubre a una candidata\n"
+            "                   que comparte L de sus 7 valores (1-7; 7 es sin reducción)\n"
+            "  --blocks N,S     reducción por bloques: comparten N números y S estrellas\n"
+            "                   (N 1-5, S 1-2; 5,2 es sin reducción)\n"
+            "  --optimize SEGUNDOS\n"
+            "                   tras la reducción, busca durante SEGUNDOS como máximo (0-86400;\n"
+            "                   0 anula lo que pide el archivo de generación) menos apuestas con\n"
+            "                   la misma garantía\n"
+            "  --seed N         semilla de esa búsqueda (1 por omisión): la misma semilla sigue\n"
+            "                   el mismo camino\n"
+            "  --name NOMBRE    nombre de la combinación (por omisión: el nombre del archivo OUT)\n"
+            "  -o OUT.aem       el archivo de combinación que se escribe\n"
+            "\n"},
+    {45671, "Uso: qor-euromillon-cli guarantee FILE.aem [--numbers LISTA] [--stars LISTA]\n"
+            "                                  [--odds [--archive FILE.emx]]\n"
+            "\n"
+            "Toma cada sorteo cuyos 5 números y 2 estrellas están en la selección y halla la\n"
+            "mejor categoría de premio que alguna apuesta de la combinación gana con él.\n"
+            "Escribe una línea por categoría, CAT sorteos porcentaje (5+2 ... 2+1, y 2+0 en el\n"
+            "juego actual, después none para sin premio), y una última línea guaranteed=CAT\n"
+            "draws=N seconds=S, siendo CAT la peor de los sorteos.\n"
+            "\n"},
+    {45672, "  --numbers LISTA  números seleccionados (1-50), p. ej. 1-10,15,20; por omisión:\n"
+            "                   todos los números de la combinación\n"
+            "  --stars LISTA    estrellas seleccionadas (1-9; 1-12 con --edition current); por\n"
+            "                   omisión: todas las estrellas de la combinación\n"
+            "  --odds           después las probabilidades sobre todos los sorteos del juego:\n"
+            "                   una línea por categoría, whole CAT SORTEOS (los sorteos cuyo\n"
+            "                   mejor premio es CAT), whole none SORTEOS, y whole\n"
+            "                   expected-winning-bets=X expected-prizes=Y cost=Z: las apuestas\n"
+            "                   que ganan en un sorteo y lo que ganan al premio medio del\n"
+            "                   archivo por categoría, en promedio sobre todos los sorteos, y lo\n"
+            "                   que cuesta un sorteo\n"
+            "  --archive FILE   el archivo de sorteos de los premios medios (por omisión: el\n"
+            "                   del programa para la edición)\n"
+            "\n"},
+    {45673, "Uso: qor-euromillon-cli print FILE.aem --pdf OUT.pdf [--country ES|FR]\n"
+            "       [--rotation 0|90|180|270] [--offset DX,DY] [--template FILE.frf] [--test-mode]\n"
+            "Imprime las apuestas de la combinación, cinco por boleto, en un archivo PDF cuyas\n"
+            "páginas tienen el tamaño del boleto (imprímalo al 100 %). El PDF mide las páginas\n"
+            "en puntos enteros, así que el tamaño se redondea hacia arriba: el boleto español\n"
+            "de 161.0 x 104.0 mm da páginas de 161.2 x 104.1 mm, el francés de 160.8 x 120.8 mm\n"
+            "páginas de 160.9 x 121.0 mm; lo que sobra es papel en blanco a la derecha y abajo.\n"
+            "Sin --template se construye el boleto automático del país (ES por omisión),\n"
+            "girado según la rotación (0 por omisión) y desplazado según los desfases en\n"
+            "milímetros (0,0 por omisión, por ejemplo --offset 1.5,-2). --test-mode marca\n"
+            "todas las casillas.\n"
+            "--pdf - escribe el PDF en la salida estándar.\n"
+            "Una combinación del juego actual (--edition current) solo se imprime con un\n"
+            "--template: su boleto automático aún no está disponible.\n"},
+    {45674,
+     "Uso: qor-euromillon-cli update-draws [--url URL] [--archive FILE.emx] [--edition classic|current]\n"
+     "                                     [--timeout SEGUNDOS]\n"
+     "Descarga el archivo de resultados del operador (un zip con el historial de\n"
+     "sorteos publicado, o un CSV de esa forma) y añade sus sorteos a un archivo de\n"
+     "sorteos de la edición, el del programa si no se da --archive. Sin --url se\n"
+     "prueba la dirección oficial y después los demás lugares donde el operador ha\n"
+     "publicado el mismo archivo. --timeout abandona un servidor que calla durante\n"
+     "esos segundos (30 si no se indica). Falle lo que falle, el archivo de sorteos\n"
+     "queda como estaba. La última línea es\n"
+     "  new=N replaced=R refused=F total=T\n"
+     "y el estado de salida es 0 solo cuando el archivo de sorteos se leyó y guardó.\n"},
+    {45675, "Uso: qor-euromillon-cli check-language FILE.lng...\n"
+            "Estado de salida 0 cuando todos los archivos son correctos, 1 cuando uno tiene\n"
+            "problemas, 2 cuando uno no se puede leer como archivo de idioma.\n"},
+    {45676, "El juego es la edición en vigor (--edition classic|current, classic por omisión):\n"
+            "un archivo de generación del otro juego se rechaza, y OUT.aem es de ese juego.\n"
+            "Las opciones después de --gem prevalecen sobre lo que dice el archivo. La última\n"
+            "línea escrita es generated=G valid=V kept=K seconds=S, seguida de greedy=G al\n"
+            "optimizar.\n"},
+    {45677, "FILE.aem se lee en el juego que indica (un --edition de otro juego lo rechaza);\n"
+            "el juego actual añade la categoría 2+0.\n"},
+
     // Optimized reduction: check box, search time, progress (45700 to 45708)
     {45700, "Optimizar reducción"},
     {45701,
@@ -570,6 +828,9 @@ static constexpr TBuiltinText kBuiltinTexts[] = {
     {45706, "Optimizando la reducción..."},
     {45707, "Mejor hasta ahora: %d apuestas (sin optimizar: %d)"},
     {45708, "La selección es demasiado grande para optimizar; se mantiene la reducción sin optimizar"},
+
+    // Printed reports (45710 to 45749)
+    {45710, "."}, // thousands separator of printed integers
 
     // Game editions (45800 to 45819)
     {45801, "El archivo es del juego %s (estrellas 1 a %d); no puede leerse como juego %s"},

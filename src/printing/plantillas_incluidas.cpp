@@ -77,13 +77,20 @@ TfrPage &ListingPage(TfrReport &report)
     return page;
 }
 
+// A bet's number holds "76.275.360", the largest combination's last one.
+constexpr int32_t kBetNumberWidth = 70;
+// The ticket counter holds "Boleto 15.255.072/15.255.072" in bold.
+constexpr int32_t kCounterWidth = 200;
+
 // One line for bet i of the ticket: its number, then its two blocks.
 void BetLine(TfrPage &page, int i, int32_t left, int32_t top)
 {
     const std::string n = std::to_string(i);
-    page.Add(Memo("NAPUESTA_" + n, left, top, 50, kLine, "[NAPUESTA_" + n + "]", 9, false, frtaRight));
-    page.Add(Memo("BLOQUE_" + n + "_B_1", left + 70, top, 150, kLine, "[BLOQUE_" + n + "_B_1]"));
-    page.Add(Memo("BLOQUE_" + n + "_B_2", left + 230, top, 80, kLine, "[BLOQUE_" + n + "_B_2]"));
+    page.Add(Memo("NAPUESTA_" + n, left, top, kBetNumberWidth, kLine, "[NAPUESTA_" + n + "]", 9, false,
+                  frtaRight));
+    const int32_t blocks = left + kBetNumberWidth + 20;
+    page.Add(Memo("BLOQUE_" + n + "_B_1", blocks, top, 150, kLine, "[BLOQUE_" + n + "_B_1]"));
+    page.Add(Memo("BLOQUE_" + n + "_B_2", blocks + 160, top, 80, kLine, "[BLOQUE_" + n + "_B_2]"));
 }
 
 void Listado(TfrReport &report)
@@ -100,10 +107,10 @@ void ListadoPorBoletos(TfrReport &report)
     TfrView box = Memo("MARCO", kMargin, kDataTop + kFrameInset, kWidth, kTicketHeight - 2 * kFrameInset, "");
     box.Frame = frbAll;
     page.Add(box);
-    page.Add(Memo("NBOLETO", kMargin + 8, kDataTop + kFirstLine, 110, kLine,
+    page.Add(Memo("NBOLETO", kMargin + 8, kDataTop + kFirstLine, kCounterWidth, kLine,
                   "Boleto [NBOLETO]/[TOTALBOLETOS]", 9, true));
     for (int i = 1; i <= 5; ++i)
-        BetLine(page, i, kMargin + 120, kDataTop + kFirstLine + (i - 1) * kLine);
+        BetLine(page, i, kMargin + 8 + kCounterWidth + 4, kDataTop + kFirstLine + (i - 1) * kLine);
 }
 
 void BoletoGirado(TfrReport &report, TPaisBoleto pais)

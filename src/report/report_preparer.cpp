@@ -8,8 +8,29 @@
 
 #include <algorithm>
 
+namespace {
+
+// The language's thousands separator for printed integers: "." in Spanish.
+constexpr uint16_t kTextGroupSeparator = 45710;
+
+// "241126" -> "241.126": every three digits from the right, the sign kept.
+std::string GroupedDigits(const std::string &plain, const std::string &separator)
+{
+    const size_t sign = !plain.empty() && plain.front() == '-' ? 1 : 0;
+    const size_t digits = plain.size() - sign;
+    std::string grouped = plain.substr(0, sign);
+    for (size_t i = 0; i < digits; ++i) {
+        if (i > 0 && (digits - i) % 3 == 0)
+            grouped += separator;
+        grouped += plain[sign + i];
+    }
+    return grouped;
+}
+
+} // namespace
+
 TfrReportPreparer::TfrReportPreparer(TfrReport &report, const TfrTextMeasure &measure)
-    : report_(report), measure_(measure)
+    : report_(report), measure_(measure), groupSeparator_(GetText(kTextGroupSeparator))
 {
 }
 
@@ -63,6 +84,12 @@ const std::vector<const TfrView *> &TfrReportPreparer::ObjectsOf(const Layout &l
 void TfrReportPreparer::PreparePage(const TfrPage &page)
 {
     const Layout layout = MakeLayout(page);
+    // The first page's own objects and headers show the first record, not
+    // the one a previous preparation left the dataset past the end on.
+    for (const TfrView *band : layout.masterBands) {
+        if (TfrUserDataset *dataset = band->DataSet.empty() ? nullptr : report_.FindDataset(band->DataSet))
+            dataset->First();
+    }
     StartPage(page, layout);
     if (layout.masterBands.empty())
         return;
@@ -115,8 +142,10 @@ void TfrReportPreparer::PlaceBand(const Layout &layout, const TfrView &band, dou
 std::string TfrReportPreparer::Expand(const std::string &expression)
 {
     const int pageNumber = static_cast<int>(result_.Pages.size());
-    return ExpandExpression(
-        expression, [&](const std::string &name) { return report_.GetValue(name, pageNumber).AsText(); });
+    return ExpandExpression(expression, [&](const std::string &name) {
+        const TfrValue value = report_.GetValue(name, pageNumber);
+        return value.IsInteger() ? GroupedDigits(value.AsText(), groupSeparator_) : value.AsText();
+    });
 }
 
 void TfrReportPreparer::PlaceObject(const TfrView &view, double dy)

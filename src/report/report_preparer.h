@@ -4,6 +4,7 @@
 #include "report/text_measure.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class TfrReport;
@@ -29,7 +30,9 @@ inline constexpr size_t kMaxPreparedPages = 1000000;
 // bands gives one prepared page, and so does a dataset without records.
 //
 // Expressions are expanded when their band is placed (page objects and
-// header and footer bands when their page starts). A check box is ticked
+// header and footer bands when their page starts); integers are written
+// with their thousands grouped as the language in force groups them
+// ("241.126" in Spanish, "241,126" in English). A check box is ticked
 // (a Cross item) when its expanded expression is exactly "1". Frames become
 // Frame items; memos are laid out as memo_layout.h says.
 class TfrReportPreparer {
@@ -59,4 +62,5 @@ private:
     const TfrTextMeasure &measure_;
     TfrPreparedReport result_;
     std::vector<std::pair<const TfrView *, uint16_t>> pictures_;
+    std::string groupSeparator_;
 };

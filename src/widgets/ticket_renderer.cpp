@@ -5,9 +5,11 @@
 #include "model/ticket_tables.h"
 #include "widgets/picture_shapes.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 
 namespace {
 
@@ -114,9 +116,17 @@ void TTicketRenderer::PaintBox(QPainter *painter, const QRect &bounds, int block
     }
 
     const QRect inner = bounds.adjusted(1, 1, -1, -1);
+    const QFont font = FittedFont();
+    const QString number = QString::number(value);
     if (marked) {
         const QRectF cross = QRectF(inner.adjusted(2, 2, -2, -2));
         painter->save();
+        // In the small star boxes a whole cross would hide 10, 11 and 12: its
+        // arms stop short of the number there. Number boxes keep the whole cross.
+        if (block == kBlockStars) {
+            const QRect text = QFontMetrics(font).boundingRect(inner, Qt::AlignCenter, number);
+            painter->setClipRegion(QRegion(inner).subtracted(QRegion(text.adjusted(-1, -1, 1, 1))));
+        }
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setPen(QPen(colours.Mark, 2.0, Qt::SolidLine, Qt::SquareCap));
         painter->drawLine(cross.topLeft(), cross.bottomRight());
@@ -124,16 +134,8 @@ void TTicketRenderer::PaintBox(QPainter *painter, const QRect &bounds, int block
         painter->restore();
     }
 
-    // The number goes over the mark; in the small star boxes, where a cross
-    // would otherwise hide 10, 11 and 12, ringed in the star's colour.
     painter->setClipRect(inner);
-    painter->setFont(FittedFont());
-    const QString number = QString::number(value);
-    if (marked && block == kBlockStars) {
-        painter->setPen(kStarFill);
-        for (const QPoint offset : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
-            painter->drawText(inner.translated(offset), Qt::AlignCenter, number);
-    }
+    painter->setFont(font);
     painter->setPen(colours.Text);
     painter->drawText(inner, Qt::AlignCenter, number);
     painter->setClipping(false);

@@ -24,6 +24,10 @@ struct CliResult {
 
 class CliTest : public ::testing::Test {
 protected:
+    // The program's own English texts whatever the user's environment, so
+    // that the tests' expected texts keep their meaning.
+    static constexpr const char *kEnglishEnvironment = "LANG=C";
+
     std::string Path(const std::string &name) const { return (folder_ / name).string(); }
 
     CliResult Run(const std::string &arguments) const { return RunIn(std::string(), arguments); }
@@ -33,9 +37,18 @@ protected:
 
     CliResult RunIn(const std::string &folder, const std::string &arguments) const
     {
+        return RunWith(kEnglishEnvironment, folder, arguments);
+    }
+
+    // The command run with the language variables of environment (as env
+    // takes them: "LANG=fr_FR.UTF-8", "-u LANGUAGE").
+    CliResult RunWith(const std::string &environment, const std::string &folder,
+                      const std::string &arguments) const
+    {
         const std::string out = Path("stdout.txt");
         const std::string err = Path("stderr.txt");
-        const std::string command = (folder.empty() ? std::string() : "cd '" + folder + "' && ") + "'" +
+        const std::string command = (folder.empty() ? std::string() : "cd '" + folder + "' && ") +
+                                    "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES " + environment + " '" +
                                     CliPath() + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
         const int raw = std::system(command.c_str());
         CliResult result;

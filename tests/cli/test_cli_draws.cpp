@@ -85,9 +85,10 @@ TEST_F(CliDrawsTest, ClassicCheckRefusesTodaysFilesClearly)
     CliResult result =
         Run("--edition classic check '" + TwoNoneCombination() + "' --archive '" + Path("a.emx") + "'");
     EXPECT_NE(result.status, 0);
-    EXPECT_NE(result.err.find(
-                  "El archivo es del juego actual (estrellas 1 a 12); no puede leerse como juego clásico"),
-              std::string::npos)
+    EXPECT_NE(
+        result.err.find(
+            "The file belongs to the current game (stars 1 to 12); it cannot be read as the classic game"),
+        std::string::npos)
         << result.err;
 
     TEuroMillonApuestas classic;
@@ -97,9 +98,10 @@ TEST_F(CliDrawsTest, ClassicCheckRefusesTodaysFilesClearly)
     classic.SaveToFile(Path("clasico.aem"));
     result = Run("check '" + Path("clasico.aem") + "' --archive '" + Path("a.emx") + "'");
     EXPECT_NE(result.status, 0);
-    EXPECT_NE(result.err.find(
-                  "El archivo es del juego actual (estrellas 1 a 12); no puede leerse como juego clásico"),
-              std::string::npos)
+    EXPECT_NE(
+        result.err.find(
+            "The file belongs to the current game (stars 1 to 12); it cannot be read as the classic game"),
+        std::string::npos)
         << result.err;
 }
 

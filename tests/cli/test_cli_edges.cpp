@@ -11,7 +11,7 @@
 namespace {
 
 constexpr const char *kOtherGame =
-    "El archivo es del juego actual (estrellas 1 a 12); no puede leerse como juego clásico";
+    "The file belongs to the current game (stars 1 to 12); it cannot be read as the classic game";
 
 class CliEdgesTest : public CliTest {
 protected:

@@ -23,8 +23,8 @@ protected:
         const CliResult result = Run(arguments);
         EXPECT_EQ(result.status, 2) << arguments;
         EXPECT_NE(
-            result.err.find("El archivo es del juego actual (estrellas 1 a 12); no puede leerse como juego "
-                            "clásico"),
+            result.err.find("The file belongs to the current game (stars 1 to 12); it cannot be read as the "
+                            "classic game"),
             std::string::npos)
             << arguments << ": " << result.err;
         EXPECT_EQ(result.out, "") << arguments;
@@ -90,7 +90,7 @@ TEST_F(CliEditionTest, AClassicFileIsRefusedInTodaysGame)
     ASSERT_EQ(Run("import '" + text + "' -o '" + Path("c.aem") + "'").status, 0);
     const CliResult result = Run("--edition current show '" + Path("c.aem") + "'");
     EXPECT_EQ(result.status, 2);
-    EXPECT_NE(result.err.find("El archivo es del juego clásico (estrellas 1 a 9)"), std::string::npos)
+    EXPECT_NE(result.err.find("The file belongs to the classic game (stars 1 to 9)"), std::string::npos)
         << result.err;
 }
 
@@ -99,7 +99,7 @@ TEST_F(CliEditionTest, PrintOfTodaysGameNeedsATemplate)
 {
     const std::string aem = CurrentCombination("1 2 3 4 5 10 12\n");
     const CliResult classic = Run("--edition classic print '" + aem + "' --pdf '" + Path("a.pdf") + "'");
-    EXPECT_NE(classic.err.find("no puede leerse como juego clásico"), std::string::npos) << classic.err;
+    EXPECT_NE(classic.err.find("it cannot be read as the classic game"), std::string::npos) << classic.err;
     const CliResult automatic = Run("--edition current print '" + aem + "' --pdf '" + Path("a.pdf") + "'");
     EXPECT_EQ(automatic.status, 2);
     EXPECT_NE(automatic.err.find("--template"), std::string::npos) << automatic.err;

@@ -44,7 +44,7 @@ TEST_F(CliTest, GenerationFileOfTheOtherGameIsRefused)
 
     CliResult classic = Run("generate --gem '" + gem + "' -o '" + Path("c.aem") + "'");
     EXPECT_NE(classic.status, 0);
-    EXPECT_NE(classic.err.find("El archivo es del juego actual (estrellas 1 a 12)"), std::string::npos)
+    EXPECT_NE(classic.err.find("The file belongs to the current game (stars 1 to 12)"), std::string::npos)
         << classic.err;
 
     CliResult current = Run("generate --edition current --gem '" + gem + "' -o '" + Path("d.aem") + "'");
@@ -68,5 +68,5 @@ TEST_F(CliTest, GuaranteeOfTodaysCombinationCountsTwoPlusNothing)
 
     CliResult classic = Run("guarantee --edition classic '" + path + "'");
     EXPECT_NE(classic.status, 0);
-    EXPECT_NE(classic.err.find("juego actual"), std::string::npos) << classic.err;
+    EXPECT_NE(classic.err.find("current game"), std::string::npos) << classic.err;
 }

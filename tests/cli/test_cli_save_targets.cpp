@@ -132,7 +132,9 @@ protected:
     // The program under a file size limit set from outside, as prlimit sets it.
     CliResult RunLimited(size_t limit, const std::string &arguments) const
     {
-        const std::string command = "prlimit --fsize=" + std::to_string(limit) + " '" + QOR_CLI_PATH + "' " +
+        const std::string command = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES " +
+                                    std::string(kEnglishEnvironment) +
+                                    " prlimit --fsize=" + std::to_string(limit) + " '" + QOR_CLI_PATH + "' " +
                                     arguments + " >" + Q(Path("stdout.txt")) + " 2>" + Q(Path("stderr.txt"));
         const int raw = std::system(command.c_str());
         CliResult result;

@@ -149,6 +149,16 @@ TEST_F(InstalledProgram, ReadOnlyProgramFolderKeepsUserFilesInTheDataFolder)
     const std::string shipped = FileBytes(prefix_ / "Sorteos/QOREuroMillonSorteos.emx");
     ASSERT_GT(shipped.size(), 1000u);
 
+    // The installed companion speaks the language files beside it.
+    const fs::path missing = root_ / "none.aem", err = root_ / "cli-err.txt";
+    const std::string french = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=fr_FR.UTF-8 '" +
+                               (prefix_ / "qor-euromillon-cli").string() + "' show '" + missing.string() +
+                               "' 2>'" + err.string() + "'";
+    const int raw = std::system(french.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2);
+    EXPECT_EQ(FileBytes(err),
+              "qor-euromillon-cli: " + missing.string() + ": impossible d'ouvrir le fichier\n");
+
     ASSERT_EQ(std::system(("chmod -R a-w '" + prefix_.string() + "'").c_str()), 0);
     const std::set<std::string> installed = Listing(prefix_);
 

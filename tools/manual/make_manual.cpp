@@ -1,9 +1,11 @@
 // Turns a Markdown manual into a PDF: a title page, a table of contents
 // with the page of every chapter and section (each entry a link to it), each chapter on a new page,
 // page numbers at the foot, text kept as text (selectable, searchable).
-//   qor_make_manual INPUT.md OUTPUT.pdf
+//   qor_make_manual INPUT.md OUTPUT.pdf CONTENTS_TITLE PICTURES_FOLDER
 // The first level-1 heading is the title; every later one starts a chapter.
-// CONTENTS_TITLE heads the table of contents ("Índice").
+// CONTENTS_TITLE heads the table of contents ("Índice"). Pictures are named
+// by file name in PICTURES_FOLDER (the windows grabbed in the manual's
+// language); a missing one is an error.
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
@@ -182,7 +184,10 @@ void DrawPages(QPainter &painter, QPdfWriter &writer, QTextDocument &doc, const 
         firstPage = false;
         painter.save();
         painter.translate(0, -i * page.height());
-        const QRectF visible(0, i * page.height(), page.width(), page.height());
+        // A line that opens the next page starts right at this page's edge: the
+        // rectangle stops a hair short, so a picture there is not drawn (nor
+        // stored) on this page as well.
+        const QRectF visible(0, i * page.height(), page.width(), page.height() - 1);
         doc.drawContents(&painter, visible);
         painter.restore();
         painter.setFont(BodyFont());
@@ -197,8 +202,8 @@ void DrawPages(QPainter &painter, QPdfWriter &writer, QTextDocument &doc, const 
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: qor_make_manual INPUT.md OUTPUT.pdf CONTENTS_TITLE\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: qor_make_manual INPUT.md OUTPUT.pdf CONTENTS_TITLE PICTURES_FOLDER\n");
         return 2;
     }
     QFile input(QString::fromLocal8Bit(argv[1]));
@@ -216,6 +221,18 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    const QUrl base =
+        QUrl::fromLocalFile(QFileInfo(QString::fromLocal8Bit(argv[4])).absoluteFilePath() + QLatin1Char('/'));
+    // Every picture is checked before the PDF is started, so a failed run leaves none behind.
+    const QRegularExpression pictureReference(QStringLiteral("!\\[[^\\]]*\\]\\(([^)\\s]+)\\)"));
+    for (auto it = pictureReference.globalMatch(markdown); it.hasNext();) {
+        const QString path = base.resolved(QUrl(it.next().captured(1))).toLocalFile();
+        if (QImage(path).isNull()) {
+            std::fprintf(stderr, "qor_make_manual: cannot read the picture %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+
     QPdfWriter writer(QString::fromLocal8Bit(argv[2]));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(20, 20, 20, 25), QPageLayout::Millimeter);
@@ -224,8 +241,6 @@ int main(int argc, char *argv[])
     const QRect paint = writer.pageLayout().paintRectPixels(writer.resolution());
     const QSizeF page(paint.width(), paint.height());
 
-    // Pictures are named relative to the Markdown file.
-    const QUrl base = QUrl::fromLocalFile(QFileInfo(input).absolutePath() + QLatin1Char('/'));
     QTextDocument opening;
     Prepare(opening, writer, page);
     opening.setBaseUrl(base);

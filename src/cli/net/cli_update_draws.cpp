@@ -1,9 +1,12 @@
 #include "cli/cli_command.h"
 #include "cli/cli_options.h"
+#include "cli/cli_text_ids.h"
 
 #include "draws/draw_files.h"
 #include "draws/draw_update.h"
 #include "draws/net/draw_download.h"
+#include "model/format.h"
+#include "model/text_lookup.h"
 
 #include <QCoreApplication>
 
@@ -11,48 +14,18 @@
 
 namespace {
 
-constexpr const char *kUsage =
-    "Usage: qor-euromillon-cli update-draws [--url URL] [--archive FILE.emx] [--edition classic|current]\n"
-    "                                       [--timeout SECONDS]\n"
-    "Downloads the operator's results file (a zip holding the published draw\n"
-    "history, or a plain CSV of that form) and merges its draws into a draw\n"
-    "archive of the edition, the program's own when --archive is not given.\n"
-    "Without --url the official address is tried, then the other places the\n"
-    "operator has published the same file at. --timeout gives up a server\n"
-    "silent for that many seconds (30 unless given). Whatever fails, the\n"
-    "archive is left as it was. The last line is\n"
-    "  new=N replaced=R refused=F total=T\n"
-    "and the exit status is 0 only when the archive was read and saved.\n";
-
 constexpr int kCliUpdateFailed = 1;
 
-int UpdateDraws(const std::vector<std::string> &args)
+int UpdateDraws(const CliArguments &args)
 {
-    std::string url;
-    std::string archive;
+    const std::string url = args.Value("--url").value_or(std::string());
+    std::string archive = args.Value("--archive").value_or(std::string());
     int timeout = kSorteosTimeoutSegundos;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (IsHelpOption(args[i])) {
-            std::cout << kUsage;
-            return 0;
-        }
-        if (args[i] == "--url" || args[i] == "--archive" || args[i] == "--timeout") {
-            if (i + 1 == args.size())
-                return CliFail(args[i] + " needs a value");
-            const std::string &value = args[++i];
-            if (args[i - 1] == "--url") {
-                url = value;
-            } else if (args[i - 1] == "--archive") {
-                archive = value;
-            } else {
-                const std::optional<int> seconds = ParseInteger(value);
-                if (!seconds || *seconds < 1)
-                    return CliFail("--timeout needs a whole number of seconds, 1 or more");
-                timeout = *seconds;
-            }
-        } else {
-            return CliFail("unknown argument '" + args[i] + "' (see update-draws --help)");
-        }
+    if (const std::optional<std::string> value = args.Value("--timeout")) {
+        const std::optional<int> seconds = ParseInteger(*value);
+        if (!seconds || *seconds < 1)
+            return CliFail(GetText(kTxtCliTimeoutNeedsSeconds));
+        timeout = *seconds;
     }
     const TGameEdition edition = EditionInForce();
     if (archive.empty()) {
@@ -68,26 +41,34 @@ int UpdateDraws(const std::vector<std::string> &args)
     TDrawUpdate update(archive, edition);
     update.SetTimeout(timeout * 1000);
     QObject::connect(&update, &TDrawUpdate::Started, [](const QString &address) {
-        std::cerr << "Downloading " << address.toStdString() << std::endl;
+        std::cerr << FormatText(GetText(kTxtCliDownloading), {address.toStdString()}) << std::endl;
     });
     if (!update.Run(TDrawUpdate::Addresses(QString::fromStdString(url)))) {
-        std::cerr << "qor-euromillon-cli: draws not updated, " << archive << " left as it was:\n"
+        std::cerr << "qor-euromillon-cli: " << FormatText(GetText(kTxtCliDrawsNotUpdated), {archive}) << "\n"
                   << update.Message().toStdString() << std::endl;
         return kCliUpdateFailed;
     }
     const TImportReport &informe = update.Informe();
-    std::cout << "Source: " << update.Address().toStdString() << "\n"
-              << "Archive: " << archive << "\n";
+    std::cout << FormatText(GetText(kTxtCliSource), {update.Address().toStdString()}) << "\n"
+              << FormatText(GetText(kTxtCliArchive), {archive}) << "\n";
     for (const TImportError &error : informe.Errores)
-        std::cout << "Refused: " << error.Archivo
-                  << (error.Linea > 0 ? ", line " + std::to_string(error.Linea) : "") << ": " << error.Motivo
+        std::cout << (error.Linea > 0
+                          ? FormatText(GetText(kTxtCliRefusedLine),
+                                       {error.Archivo, error.Linea, error.Motivo})
+                          : FormatText(GetText(kTxtCliRefusedFile), {error.Archivo, error.Motivo}))
                   << "\n";
     std::cout << UpdateSummary(informe, update.Total()) << std::endl;
     return 0;
 }
 
-const CliRegistration registration({"update-draws",
-                                    "download the draw results and merge them into a draw archive",
-                                    UpdateDraws});
+const CliRegistration registration({
+    .name = "update-draws",
+    .summary = kTxtCliSummaryUpdateDraws,
+    .usage = {kTxtCliUsageUpdateDraws},
+    .options = {{"--url", true}, {"--archive", true}, {"--timeout", true}},
+    .leastOperands = 0,
+    .mostOperands = 0,
+    .run = UpdateDraws,
+});
 
 } // namespace

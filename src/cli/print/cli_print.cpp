@@ -3,10 +3,13 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_options.h"
+#include "cli/cli_text_ids.h"
 
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
+#include "model/format.h"
 #include "model/game_rules.h"
+#include "model/text_lookup.h"
 #include "model/ticket_tables.h"
 #include "printing/boleto_automatico.h"
 #include "printing/print_boletos_source.h"
@@ -21,22 +24,6 @@
 
 namespace {
 
-constexpr const char *kUsage =
-    "Usage: qor-euromillon-cli print FILE.aem --pdf OUT.pdf [--country ES|FR]\n"
-    "         [--rotation 0|90|180|270] [--offset DX,DY] [--template FILE.frf] [--test-mode]\n"
-    "Prints the combination's bets, five to a ticket, into a PDF file whose pages\n"
-    "have the size of the ticket (print it at 100 %). The PDF writer sizes pages\n"
-    "in whole points, so the size is rounded up: the Spanish ticket of 161.0 x 104.0 mm\n"
-    "gives pages of 161.2 x 104.1 mm, the French one of 160.8 x 120.8 mm pages\n"
-    "of 160.9 x 121.0 mm; the extra is blank paper at the right and the bottom.\n"
-    "Without --template the automatic ticket of the country (ES by default) is\n"
-    "built, turned by the rotation (0 by default) and moved by the offsets in\n"
-    "millimetres (0,0 by default, for example --offset 1.5,-2). --test-mode\n"
-    "marks every box.\n"
-    "--pdf - writes the PDF to standard output.\n"
-    "A combination of today's game (--edition current) prints only through a\n"
-    "--template: its automatic ticket is not available yet.\n";
-
 struct PrintOptions {
     std::string combination, pdf, templateFile;
     TPaisBoleto pais = pbEspana;
@@ -45,69 +32,44 @@ struct PrintOptions {
     bool testMode = false;
 };
 
-// Returns an error message, or "" with the options filled.
-std::string ParseOptions(const std::vector<std::string> &args, PrintOptions &options)
+// Fills options from the values given; returns an error message, or "".
+std::string ReadOptions(const CliArguments &args, PrintOptions &options)
 {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string &arg = args[i];
-        if (arg == "--test-mode") {
-            options.testMode = true;
-            continue;
-        }
-        if (arg == "--pdf" || arg == "--country" || arg == "--rotation" || arg == "--offset" ||
-            arg == "--template") {
-            if (++i == args.size())
-                return arg + " needs a value";
-            const std::string &value = args[i];
-            if (arg == "--pdf") {
-                options.pdf = value;
-            } else if (arg == "--template") {
-                options.templateFile = value;
-            } else if (arg == "--country") {
-                if (value != "ES" && value != "FR")
-                    return "--country must be ES or FR";
-                options.pais = value == "FR" ? pbFrancia : pbEspana;
-            } else if (arg == "--rotation") {
-                std::optional<int> degrees = ParseInteger(value);
-                if (!degrees || *degrees < 0 || *degrees > 270 || *degrees % 90 != 0)
-                    return "--rotation must be 0, 90, 180 or 270";
-                options.rotation = *degrees / 90;
-            } else {
-                size_t comma = value.find(',');
-                std::optional<int32_t> dx =
-                    comma == std::string::npos ? std::nullopt : ParseOffsetTenths(value.substr(0, comma));
-                std::optional<int32_t> dy =
-                    comma == std::string::npos ? std::nullopt : ParseOffsetTenths(value.substr(comma + 1));
-                if (!dx || !dy)
-                    return "--offset must be DX,DY in millimetres, for example 1.5,-2";
-                options.dx = *dx;
-                options.dy = *dy;
-            }
-        } else if (!arg.empty() && arg[0] == '-') {
-            return "unknown option '" + arg + "'";
-        } else if (options.combination.empty()) {
-            options.combination = arg;
-        } else {
-            return "only one combination file may be given";
-        }
+    options.combination = args.Operand(0);
+    options.testMode = args.Has("--test-mode");
+    options.pdf = args.Value("--pdf").value_or(std::string());
+    options.templateFile = args.Value("--template").value_or(std::string());
+    if (const std::optional<std::string> country = args.Value("--country")) {
+        if (*country != "ES" && *country != "FR")
+            return GetText(kTxtCliCountry);
+        options.pais = *country == "FR" ? pbFrancia : pbEspana;
     }
-    if (options.combination.empty())
-        return "no combination file given (see print --help)";
+    if (const std::optional<std::string> rotation = args.Value("--rotation")) {
+        std::optional<int> degrees = ParseInteger(*rotation);
+        if (!degrees || *degrees < 0 || *degrees > 270 || *degrees % 90 != 0)
+            return GetText(kTxtCliRotation);
+        options.rotation = *degrees / 90;
+    }
+    if (const std::optional<std::string> offset = args.Value("--offset")) {
+        size_t comma = offset->find(',');
+        std::optional<int32_t> dx =
+            comma == std::string::npos ? std::nullopt : ParseOffsetTenths(offset->substr(0, comma));
+        std::optional<int32_t> dy =
+            comma == std::string::npos ? std::nullopt : ParseOffsetTenths(offset->substr(comma + 1));
+        if (!dx || !dy)
+            return GetText(kTxtCliOffset);
+        options.dx = *dx;
+        options.dy = *dy;
+    }
     if (options.pdf.empty())
-        return "no PDF file given (--pdf OUT.pdf)";
+        return GetText(kTxtCliNoPdfFile);
     return {};
 }
 
-int Print(const std::vector<std::string> &args)
+int Print(const CliArguments &args)
 {
-    for (const std::string &arg : args) {
-        if (IsHelpOption(arg)) {
-            std::cout << kUsage;
-            return 0;
-        }
-    }
     PrintOptions options;
-    if (std::string error = ParseOptions(args, options); !error.empty())
+    if (std::string error = ReadOptions(args, options); !error.empty())
         return CliFail(error);
 
     // The game of --edition: a file of the other game is refused (45801).
@@ -115,11 +77,10 @@ int Print(const std::vector<std::string> &args)
     if (!LoadOrReport(apuestas, options.combination))
         return kCliUsageError;
     if (apuestas.Count() == 0)
-        return CliFail("the combination holds no bet: nothing to print");
+        return CliFileFail(options.combination, GetText(kTxtCliNothingToPrint));
     // The automatic ticket knows the slips of the classic game only.
     if (options.templateFile.empty() && apuestas.Edition() != TGameEdition::Classic)
-        return CliFail(
-            "the automatic ticket of today's game is not available yet: print with --template FILE.frf");
+        return CliFail(GetText(kTxtCliNoAutomaticTicket));
 
     PonerPais(options.pais);
     const TTablasBoleto &tablas = TablasDePais(options.pais);
@@ -140,10 +101,24 @@ int Print(const std::vector<std::string> &args)
     } catch (const Exception &error) {
         return CliFileFail(options.pdf, error.Message());
     }
-    SummaryStream(options.pdf) << prepared.Pages.size() << " pages written to " << options.pdf << "\n";
+    SummaryStream(options.pdf) << FormatText(GetText(kTxtCliPagesWritten),
+                                             {prepared.Pages.size(), options.pdf})
+                               << "\n";
     return 0;
 }
 
-const CliRegistration registration({"print", "print a combination on tickets into a PDF file", Print});
+const CliRegistration registration({
+    .name = "print",
+    .summary = kTxtCliSummaryPrint,
+    .usage = {kTxtCliUsagePrint},
+    .options = {{"--pdf", true},
+                {"--country", true},
+                {"--rotation", true},
+                {"--offset", true},
+                {"--template", true},
+                {"--test-mode"}},
+    .missingOperand = kTxtCliNoCombinationFile,
+    .run = Print,
+});
 
 } // namespace

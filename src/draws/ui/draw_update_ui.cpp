@@ -96,8 +96,8 @@ bool ActualizarSorteosDesdeInternet(QWidget *parent, TGameEdition edition,
             loop.exec(QEventLoop::ExcludeUserInputEvents);
         }
         if (update.Running()) {
-            QProgressDialog dialog(Fmt(kTxtDownloading, {update.Address().toStdString()}), Txt(kTxtCancel), 0,
-                                   0, parent);
+            QProgressDialog dialog(Fmt(kTxtDownloading, {update.Address().toStdString()}),
+                                   Txt(kTxtProgressCancel), 0, 0, parent);
             dialog.setObjectName(QStringLiteral("DrawUpdateProgress"));
             dialog.setWindowTitle(DialogService::ApplicationTitle());
             dialog.setWindowModality(Qt::ApplicationModal);

@@ -29,7 +29,6 @@ inline constexpr uint16_t kTxtCheckPrizesHint = 41855;         // "Procesar la c
 inline constexpr uint16_t kTxtCongratulations = 41885;         // "Enhorabuena"
 inline constexpr uint16_t kTxtPrizesWorth = 41886;             // "Tiene PREMIOS por valor de "
 inline constexpr uint16_t kTxtNoPrizesInDraw = 41888;          // "La combinación no tiene premios para e..."
-inline constexpr uint16_t kTxtFileSaved = 43114;               // "El archivo ha sido guardado %s"
 inline constexpr uint16_t kTxtTotalDraws = 43118;              // "Total Sorteos:"
 inline constexpr uint16_t kTxtUpTo = 43119;                    // "Hasta el"
 inline constexpr uint16_t kTxtWinningColumnDate = 43120;       // "Fecha"

@@ -297,7 +297,7 @@ void TFRMEuroMillonPremios::ApplyTexts()
     lImportePremios->setText(Txt(kTxtPrizesWon));
     lBeneficioObtenido->setText(Txt(kTxtProfit));
     lPorcentajeBeneficio->setText(Txt(kTxtProfitPercentage));
-    bbCancel->setText(Txt(kTxtCancel));
+    bbCancel->setText(Txt(kTxtProgressCancel));
     ActCrearSorteo_NC->setToolTip(Txt(kTxtCreateDrawHint));
     ActModificarSorteo_NC->setToolTip(Txt(kTxtEditDrawHint));
     ActProcesar->setText(Txt(kTxtCheckPrizes));

@@ -4,6 +4,7 @@
 #include "draws/draw_date.h"
 #include "draws/draw_entry.h"
 #include "draws/draw_rules.h"
+#include "draws/ui/draw_editor_text_ids.h"
 #include "draws/ui/draw_texts.h"
 #include "draws/ui/draws_picture.h"
 #include "draws/ui/prize_grid.h"
@@ -26,14 +27,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-// "La fecha del sorteo debe ser MARTES o VIERNES (solo VIERNES antes del
-// 10/05/2011)"
-constexpr uint16_t kTextMartesOViernes = 45820;
-
-} // namespace
-
 TFRMEuroMillonSorteo::TFRMEuroMillonSorteo(QWidget *parent, TGameEdition edition)
     : QDialog(parent), edition_(edition), categorias_(GameRules(edition).CategoryCount),
       sorteo_(std::make_unique<TSorteoEuroMillon>(edition))
@@ -52,6 +45,16 @@ TFRMEuroMillonSorteo::~TFRMEuroMillonSorteo()
 }
 
 void TFRMEuroMillonSorteo::BuildControls()
+{
+    CreateFields();
+    ConnectFields();
+    CreateTicket();
+    CreatePrizeGrid();
+    CreateButtons();
+    LayOutControls();
+}
+
+void TFRMEuroMillonSorteo::CreateFields()
 {
     auto newLabel = [this](const char *name) {
         auto *label = new QLabel(this);
@@ -77,7 +80,10 @@ void TFRMEuroMillonSorteo::BuildControls()
     dtpFechaSorteo->setCalendarPopup(true);
     dtpFechaSorteo->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     dtpFechaSorteo->setFixedWidth(100);
+}
 
+void TFRMEuroMillonSorteo::ConnectFields()
+{
     connect(ebNSorteo, &QLineEdit::textChanged, this, [this](const QString &text) {
         if (!updating_)
             Handle([&] { datos_.NumeroSorteo = EnteroDeTexto(text.toStdString()); });
@@ -92,7 +98,10 @@ void TFRMEuroMillonSorteo::BuildControls()
         if (!updating_)
             datos_.FechaSorteo = FechaDeDate(date);
     });
+}
 
+void TFRMEuroMillonSorteo::CreateTicket()
+{
     pnlApuesta = new QFrame(this);
     pnlApuesta->setObjectName(QStringLiteral("pnlApuesta"));
     pnlApuesta->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -103,7 +112,10 @@ void TFRMEuroMillonSorteo::BuildControls()
     apuesta_->SetSimpleBetOnly(true);
     apuesta_->SetEdition(edition_);
     apuesta_->setGeometry(pnlApuesta->rect().adjusted(2, 2, -2, -2));
+}
 
+void TFRMEuroMillonSorteo::CreatePrizeGrid()
+{
     sgPremios = NewPrizeGrid(this, "sgPremios", 3, 15, {35, 65, 80}, categorias_);
     sgPremios->setFixedSize(206, 216);
     sgPremios->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -116,7 +128,10 @@ void TFRMEuroMillonSorteo::BuildControls()
         }));
     for (int r = 1; r <= categorias_; ++r)
         DrawRow(r);
+}
 
+void TFRMEuroMillonSorteo::CreateButtons()
+{
     bbAceptar = new QPushButton(this);
     bbAceptar->setObjectName(QStringLiteral("bbAceptar"));
     bbAceptar->setDefault(false);
@@ -128,7 +143,10 @@ void TFRMEuroMillonSorteo::BuildControls()
         button->setFixedSize(81, 31);
     connect(bbAceptar, &QPushButton::clicked, this, [this] { Handle([this] { Aceptar(); }); });
     connect(bbCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
 
+void TFRMEuroMillonSorteo::LayOutControls()
+{
     auto *fields = new QGridLayout;
     fields->setVerticalSpacing(4);
     fields->addWidget(lNumeroSorteo, 0, 0);
@@ -158,14 +176,15 @@ void TFRMEuroMillonSorteo::BuildControls()
 
 void TFRMEuroMillonSorteo::ApplyTexts()
 {
-    setWindowTitle(Txt(42000));
-    lNumeroSorteo->setText(Txt(42001));
-    lFechaSorteo->setText(Txt(42002));
-    lRecaudacion->setText(Txt(42003));
-    lParaPremios->setText(Txt(42004));
+    setWindowTitle(Txt(kTxtDrawEditorTitle));
+    lNumeroSorteo->setText(Txt(kTxtDrawNumber));
+    lFechaSorteo->setText(Txt(kTxtDrawDate));
+    lRecaudacion->setText(Txt(kTxtRevenue));
+    lParaPremios->setText(Txt(kTxtPrizeFund));
     bbAceptar->setText(Txt(kTxtButtonOk));
     bbCancel->setText(Txt(kTxtButtonCancel));
-    sgPremios->setHorizontalHeaderLabels({Txt(42050), Txt(42051), Txt(42052)});
+    sgPremios->setHorizontalHeaderLabels(
+        {Txt(kTxtCategoryColumn), Txt(kTxtWinnersColumn), Txt(kTxtAmountColumn)});
 }
 
 void TFRMEuroMillonSorteo::Handle(const std::function<void()> &handler)
@@ -266,18 +285,20 @@ void TFRMEuroMillonSorteo::Aceptar()
     // A day the game's archive would refuse is refused here, before any question.
     ComprobarFechaDelJuego(edition_, datos_.FechaSorteo);
     if (!EsDiaDeSorteo(edition_, datos_.FechaSorteo)) {
-        const uint16_t dia = edition_ == TGameEdition::Current ? kTextMartesOViernes : 42101;
-        const QString question = Txt(50002) + QLatin1Char('\n') + Txt(dia) + QLatin1Char('\n') + Txt(42102);
+        const uint16_t dia =
+            edition_ == TGameEdition::Current ? kTxtDrawDayTuesdayOrFriday : kTxtDrawDayFriday;
+        const QString question = Txt(kTxtAttentionHeading) + QLatin1Char('\n') + Txt(dia) +
+                                 QLatin1Char('\n') + Txt(kTxtAcceptDateQuestion);
         if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) !=
             QMessageBox::Yes)
             return;
     }
     if (datos_.NumeroSorteo < 0)
-        throw Exception(GetText(42103));
+        throw Exception(GetText(kTxtInvalidDrawNumber));
     const TSorteoEuroMillonInfo datos = datos_;
     sorteo_->SetDatos(datos);
     sorteo_->ApuestaGanadora().Assign(apuesta_->ShownBet());
     if (!sorteo_->ApuestaGanadora().IsValid())
-        throw Exception(GetText(42104));
+        throw Exception(GetText(kTxtInvalidWinningBet));
     accept();
 }

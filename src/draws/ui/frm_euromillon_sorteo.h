@@ -58,6 +58,15 @@ protected:
 
 private:
     void BuildControls();
+    // The parts BuildControls makes, in its order: the draw's fields and the
+    // handlers of their edits, the ticket of the winning bet, the prize grid,
+    // the buttons, and the layout of them all.
+    void CreateFields();
+    void ConnectFields();
+    void CreateTicket();
+    void CreatePrizeGrid();
+    void CreateButtons();
+    void LayOutControls();
     void ApplyTexts();
     void SorteoChanged();
     void FillControls();

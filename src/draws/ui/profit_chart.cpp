@@ -131,7 +131,7 @@ void TProfitChart::Guardar()
         return;
     GuardarPng(path);
     DialogService::ShowMessage(
-        this, QString::fromStdString(FormatText(GetText(kTxtFileSaved), {path.toStdString()})));
+        this, QString::fromStdString(FormatText(GetText(kTxtSavedFile), {path.toStdString()})));
 }
 
 void TProfitChart::GuardarPng(const QString &path)

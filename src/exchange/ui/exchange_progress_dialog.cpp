@@ -1,5 +1,6 @@
 #include "exchange/ui/exchange_progress_dialog.h"
 
+#include "exchange/ui/exchange_text_ids.h"
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
 
@@ -16,7 +17,7 @@ constexpr int kSteps = 1000;
 } // namespace
 
 TExchangeProgressDialog::TExchangeProgressDialog(QWidget *parent, const QString &label)
-    : dialog_(label, Txt(50004), 0, kSteps, parent)
+    : dialog_(label, Txt(kTxtProgressCancel), 0, kSteps, parent)
 {
     dialog_.setObjectName(QStringLiteral("ExchangeProgress"));
     dialog_.setWindowTitle(DialogService::ApplicationTitle());

@@ -1,6 +1,7 @@
 #include "exchange/ui/frm_export.h"
 
 #include "exchange/ui/exchange_progress_dialog.h"
+#include "exchange/ui/exchange_text_ids.h"
 #include "exchange/ui/window_parts.h"
 #include "framework/setting_keys.h"
 #include "widgets/command_guard.h"
@@ -23,7 +24,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -32,8 +32,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr uint16_t kTxtNoProgramSaveWorkbook = 45230;
 
 // The folder of the workbooks handed to a spreadsheet program: private to
 // this run of the program and removed with the application object, so that
@@ -88,20 +86,12 @@ std::string TakeSeparator(QComboBox *list)
     return separator.value;
 }
 
-QString Formatted(uint16_t id, const QString &text)
-{
-    return QString::fromStdString(FormatText(GetText(id), {text.toStdString()}));
-}
-
 } // namespace
 
 TFRMExport::TFRMExport(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FRMExport"));
-
-    ActExportar = new QAction(this);
-    ActExportar->setObjectName(QStringLiteral("ActExportar"));
-    connect(ActExportar, &QAction::triggered, this, [this] { RunCommand(this, [this] { Export(); }); });
+    ActExportar = NewCommandAction(this, "ActExportar", [this] { Export(); });
 
     gb = new QGroupBox(this);
     gb->setObjectName(QStringLiteral("gb"));
@@ -121,19 +111,12 @@ TFRMExport::TFRMExport(QWidget *parent) : QDialog(parent)
     cbSeparaBloques = NewSeparatorList(this, "cbSeparaBloques", PRM_BLOQUES_SEPARATOR);
     lCarSepNumeros->setBuddy(cbSeparaNumeros);
     lCarSepBloques->setBuddy(cbSeparaBloques);
-    picture = NewWindowPicture(this, QStyle::SP_DialogSaveButton);
 
-    bbGuardarLibro = new QPushButton(this);
-    bbGuardarLibro->setObjectName(QStringLiteral("bbGuardarLibro"));
-    connect(bbGuardarLibro, &QPushButton::clicked, this,
+    parts_ = NewExchangeWindowParts(this, QStyle::SP_DialogSaveButton, "bbGuardarLibro");
+    connect(parts_.sideButton, &QPushButton::clicked, this,
             [this] { RunCommand(this, [this] { SaveWorkbookAs(); }); });
-    bbImportar = new QPushButton(this);
-    bbImportar->setObjectName(QStringLiteral("bbImportar"));
-    bbImportar->setDefault(true);
-    bbCancelar = new QPushButton(this);
-    bbCancelar->setObjectName(QStringLiteral("bbCancelar"));
-    connect(bbCancelar, &QPushButton::clicked, this, &QDialog::reject);
-    for (QPushButton *button : {bbImportar, bbCancelar})
+    parts_.mainButton->setDefault(true);
+    for (QPushButton *button : {parts_.mainButton, parts_.cancelButton})
         button->setMinimumSize(90, 26);
 
     auto *separators = new QGridLayout;
@@ -144,35 +127,22 @@ TFRMExport::TFRMExport(QWidget *parent) : QDialog(parent)
     auto *choices = new QVBoxLayout;
     choices->addWidget(gb);
     choices->addLayout(separators);
-    auto *body = new QHBoxLayout;
-    body->addWidget(picture);
-    body->addLayout(choices, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(bbGuardarLibro);
-    buttons->addStretch(1);
-    buttons->addWidget(bbImportar);
-    buttons->addWidget(bbCancelar);
-    auto *root = new QVBoxLayout(this);
-    root->addLayout(body);
-    root->addSpacing(6);
-    root->addLayout(buttons);
-    root->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutExchangeWindow(this, parts_, choices, TExchangeWindowSizing::Fixed);
 
     ApplyTexts();
-    BindButtonToAction(bbImportar, ActExportar);
+    BindButtonToAction(parts_.mainButton, ActExportar);
 }
 
 void TFRMExport::ApplyTexts()
 {
-    setWindowTitle(PlainTxt(43115));
-    gb->setTitle(Txt(43125));
-    rbArchivoTexto->setText(Txt(43126));
-    rbExcel->setText(Txt(43127));
-    lCarSepNumeros->setText(Txt(43122));
-    lCarSepBloques->setText(Txt(43123));
-    ActExportar->setText(Txt(43115));
-    bbGuardarLibro->setText(Txt(45500));
-    bbCancelar->setText(Txt(kTxtButtonCancel));
+    setWindowTitle(PlainTxt(kTxtExportButton));
+    gb->setTitle(Txt(kTxtExportKind));
+    rbArchivoTexto->setText(Txt(kTxtTextFileChoice));
+    rbExcel->setText(Txt(kTxtWorkbookChoice));
+    lCarSepNumeros->setText(Txt(kTxtNumberSeparator));
+    lCarSepBloques->setText(Txt(kTxtBlockSeparator));
+    ActExportar->setText(Txt(kTxtExportButton));
+    parts_.sideButton->setText(Txt(kTxtSaveAsWorkbook));
 }
 
 const std::vector<BetMask> &TFRMExport::Bets() const
@@ -199,27 +169,27 @@ void TFRMExport::Export()
     else if (rbExcel->isChecked())
         ExportWorkbook();
     else
-        throw Exception(GetText(41706));
+        throw Exception(GetText(kTxtNoOptionChosen));
 }
 
 bool TFRMExport::MayOverwrite(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return true;
-    return DialogService::Ask(this, Formatted(43113, path), QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return DialogService::Ask(this, FormattedTxt(kTxtOverwriteQuestion, path),
+                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void TFRMExport::ExportText()
 {
-    const QString path = DialogService::SaveFileName(this, Txt(43112), QStringLiteral("txt"));
+    const QString path = DialogService::SaveFileName(this, Txt(kTxtTextFileFilter), QStringLiteral("txt"));
     if (path.isEmpty() || !MayOverwrite(path))
         return;
     const std::string numbers = TakeSeparator(cbSeparaNumeros);
     const std::string blocks = TakeSeparator(cbSeparaBloques);
     // The old file stays in place until the new one is written whole.
     WriteBetTextFile(path.toStdString(), Bets(), numbers, blocks);
-    DialogService::ShowMessage(this, Formatted(43114, path), QMessageBox::Information);
+    DialogService::ShowMessage(this, FormattedTxt(kTxtSavedFile, path), QMessageBox::Information);
     accept();
     Parametres().SetValor(PRM_NUMEROS_SEPARATOR, Variant(cbSeparaNumeros->currentText().toStdString()));
     Parametres().SetValor(PRM_BLOQUES_SEPARATOR, Variant(cbSeparaBloques->currentText().toStdString()));
@@ -230,7 +200,7 @@ bool TFRMExport::WriteWorkbook(const QString &path, bool askOverwrite)
 {
     if (askOverwrite && !MayOverwrite(path))
         return false;
-    TExchangeProgressDialog progress(this, Txt(45505));
+    TExchangeProgressDialog progress(this, Txt(kTxtWritingWorkbook));
     WriteBetWorkbook(path.toStdString(), SheetNameFor(Name()), Bets(), progress.Callback());
     return true;
 }
@@ -261,10 +231,10 @@ void TFRMExport::ExportWorkbook()
 
 void TFRMExport::SaveWorkbookAs()
 {
-    const QString path = DialogService::SaveFileName(this, Txt(45501), QStringLiteral("xlsx"));
+    const QString path = DialogService::SaveFileName(this, Txt(kTxtWorkbookFilter), QStringLiteral("xlsx"));
     if (path.isEmpty() || !WriteWorkbook(path, true))
         return;
-    DialogService::ShowMessage(this, Formatted(43114, path), QMessageBox::Information);
+    DialogService::ShowMessage(this, FormattedTxt(kTxtSavedFile, path), QMessageBox::Information);
 }
 
 void ShowExportWindow(QWidget *owner, TEuroMillonApuestas &combination)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/ui/window_parts.h"
 #include "model/bet_mask.h"
 
 #include <QDialog>
@@ -30,9 +31,9 @@ public:
     void SetDestino(TEuroMillonApuestas &destino);
 
     // ActExportar: a text export, closing the window with OK when it wrote the
-    // file, or a workbook export, the window staying open. Raises 41706 when
-    // neither kind is chosen, and the errors of writing (the window stays
-    // open and no setting changes then).
+    // file, or a workbook export, the window staying open. Raises
+    // kTxtNoOptionChosen when neither kind is chosen, and the errors of writing
+    // (the window stays open and no setting changes then).
     void Export();
     // "Guardar como libro...": writes the workbook to a path the user chooses.
     void SaveWorkbookAs();
@@ -67,10 +68,8 @@ private:
     QLabel *lCarSepBloques = nullptr;
     QComboBox *cbSeparaNumeros = nullptr;
     QComboBox *cbSeparaBloques = nullptr;
-    QLabel *picture = nullptr;
-    QPushButton *bbGuardarLibro = nullptr;
-    QPushButton *bbImportar = nullptr;
-    QPushButton *bbCancelar = nullptr;
+    // "bbGuardarLibro" at the side, the export "bbImportar" and Cancel.
+    TExchangeWindowParts parts_;
 };
 
 // Opens the export window modally over owner for the combination.

@@ -1,18 +1,16 @@
 #include "exchange/ui/frm_importar.h"
 
 #include "exchange/ui/exchange_progress_dialog.h"
+#include "exchange/ui/exchange_text_ids.h"
 #include "exchange/ui/window_parts.h"
-#include "widgets/command_guard.h"
 #include "widgets/dialog_service.h"
 #include "widgets/number_text.h"
 #include "widgets/texts.h"
 
 #include "model/euromillon_apuestas.h"
-#include "model/format.h"
 
 #include <QAction>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,11 +19,11 @@
 namespace {
 
 // The summary line of each line class, in class order.
-constexpr uint16_t kClassSummary[4] = {43108, 43109, 43110, 43111};
+constexpr uint16_t kClassSummary[4] = {kTxtBlankLines, kTxtBetLines, kTxtCommentLines, kTxtErrorLines};
 
 QString Counted(uint16_t id, int64_t count)
 {
-    return QString::fromStdString(FormatText(GetText(id), {CountText(count).toStdString()}));
+    return FormattedTxt(id, CountText(count));
 }
 
 } // namespace
@@ -34,15 +32,9 @@ TFRMImportar::TFRMImportar(QWidget *parent)
     : QDialog(parent), apuestasLeidas_(std::make_unique<TEuroMillonApuestas>())
 {
     setObjectName(QStringLiteral("FRMImportar"));
-
-    ActLeerArchivo = new QAction(this);
-    ActLeerArchivo->setObjectName(QStringLiteral("ActLeerArchivo"));
-    connect(ActLeerArchivo, &QAction::triggered, this,
-            [this] { RunCommand(this, [this] { ChooseAndRead(); }); });
-    ActImportar = new QAction(this);
-    ActImportar->setObjectName(QStringLiteral("ActImportar"));
+    ActLeerArchivo = NewCommandAction(this, "ActLeerArchivo", [this] { ChooseAndRead(); });
+    ActImportar = NewCommandAction(this, "ActImportar", [this] { Import(); });
     ActImportar->setEnabled(false);
-    connect(ActImportar, &QAction::triggered, this, [this] { RunCommand(this, [this] { Import(); }); });
 
     lInformacionArchivo = new QLabel(this);
     lInformacionArchivo->setObjectName(QStringLiteral("lInformacionArchivo"));
@@ -51,48 +43,30 @@ TFRMImportar::TFRMImportar(QWidget *parent)
     mInformacionArchivo->setReadOnly(true);
     mInformacionArchivo->setMinimumSize(420, 220);
     lInformacionArchivo->setBuddy(mInformacionArchivo);
-    picture = NewWindowPicture(this, QStyle::SP_DialogOpenButton);
 
-    bbSelArchivo = new QPushButton(this);
-    bbSelArchivo->setObjectName(QStringLiteral("bbSelArchivo"));
-    bbImportar = new QPushButton(this);
-    bbImportar->setObjectName(QStringLiteral("bbImportar"));
-    bbCancelar = new QPushButton(this);
-    bbCancelar->setObjectName(QStringLiteral("bbCancelar"));
-    for (QPushButton *button : {bbSelArchivo, bbImportar, bbCancelar})
+    parts_ = NewExchangeWindowParts(this, QStyle::SP_DialogOpenButton, "bbSelArchivo");
+    for (QPushButton *button : {parts_.sideButton, parts_.mainButton, parts_.cancelButton})
         button->setMinimumSize(110, 26);
-    connect(bbCancelar, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *log = new QVBoxLayout;
     log->addWidget(lInformacionArchivo);
     log->addWidget(mInformacionArchivo);
-    auto *body = new QHBoxLayout;
-    body->addWidget(picture);
-    body->addLayout(log, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(bbSelArchivo);
-    buttons->addStretch(1);
-    buttons->addWidget(bbImportar);
-    buttons->addWidget(bbCancelar);
-    auto *root = new QVBoxLayout(this);
-    root->addLayout(body, 1);
-    root->addLayout(buttons);
+    LayOutExchangeWindow(this, parts_, log, TExchangeWindowSizing::Resizable);
 
     ApplyTexts();
-    BindButtonToAction(bbSelArchivo, ActLeerArchivo);
-    BindButtonToAction(bbImportar, ActImportar);
-    bbSelArchivo->setDefault(true);
+    BindButtonToAction(parts_.sideButton, ActLeerArchivo);
+    BindButtonToAction(parts_.mainButton, ActImportar);
+    parts_.sideButton->setDefault(true);
 }
 
 TFRMImportar::~TFRMImportar() = default;
 
 void TFRMImportar::ApplyTexts()
 {
-    setWindowTitle(PlainTxt(43104));
-    lInformacionArchivo->setText(Txt(43102));
-    ActLeerArchivo->setText(Txt(43103));
-    ActImportar->setText(Txt(43104));
-    bbCancelar->setText(Txt(kTxtButtonCancel));
+    setWindowTitle(PlainTxt(kTxtImportButton));
+    lInformacionArchivo->setText(Txt(kTxtFileInformation));
+    ActLeerArchivo->setText(Txt(kTxtChooseFile));
+    ActImportar->setText(Txt(kTxtImportButton));
 }
 
 void TFRMImportar::Log(const QString &line)
@@ -115,7 +89,7 @@ void TFRMImportar::SetDestino(TEuroMillonApuestas &destino)
 
 void TFRMImportar::ChooseAndRead()
 {
-    const QString path = DialogService::OpenFileName(this, Txt(43112), QStringLiteral("txt"));
+    const QString path = DialogService::OpenFileName(this, Txt(kTxtTextFileFilter), QStringLiteral("txt"));
     if (!path.isEmpty())
         ReadFile(path);
 }
@@ -127,13 +101,13 @@ void TFRMImportar::ReadFile(const QString &path)
     mInformacionArchivo->clear();
     apuestasLeidas_->Clear();
     {
-        TExchangeProgressDialog progress(this, Txt(45504));
+        TExchangeProgressDialog progress(this, Txt(kTxtReadingFile));
         counts_ = ImportBetTextFile(path.toStdString(), *apuestasLeidas_, progress.Callback());
     }
-    Log(Txt(43101) + QLatin1Char(' ') + QFileInfo(path).absoluteFilePath());
+    Log(Txt(kTxtLoggedFile) + QLatin1Char(' ') + QFileInfo(path).absoluteFilePath());
     Log(QString());
-    Log(Counted(43105, counts_.lines));
-    Log(Counted(43106, apuestasLeidas_->Count()));
+    Log(Counted(kTxtFileLineCount, counts_.lines));
+    Log(Counted(kTxtValidBetsFound, apuestasLeidas_->Count()));
     Log(QString());
     for (int lineClass = 0; lineClass < 4; ++lineClass)
         Log(Counted(kClassSummary[lineClass], counts_.byClass[lineClass]));
@@ -145,7 +119,7 @@ void TFRMImportar::Import()
     const int count = apuestasLeidas_->Count();
     if (destino_)
         destino_->InsertRange(*apuestasLeidas_, 0, count - 1, destino_->Count());
-    DialogService::ShowMessage(this, Counted(43107, count), QMessageBox::Information);
+    DialogService::ShowMessage(this, Counted(kTxtBetsImported, count), QMessageBox::Information);
     accept();
 }
 

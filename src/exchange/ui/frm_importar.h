@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/bet_text_reader.h"
+#include "exchange/ui/window_parts.h"
 
 #include <QDialog>
 
@@ -54,10 +55,8 @@ private:
 
     QLabel *lInformacionArchivo = nullptr;
     QPlainTextEdit *mInformacionArchivo = nullptr;
-    QLabel *picture = nullptr;
-    QPushButton *bbSelArchivo = nullptr;
-    QPushButton *bbImportar = nullptr;
-    QPushButton *bbCancelar = nullptr;
+    // "bbSelArchivo" at the side, the import "bbImportar" and Cancel.
+    TExchangeWindowParts parts_;
 };
 
 // Opens the import window modally over owner for the combination.

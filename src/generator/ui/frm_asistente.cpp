@@ -30,6 +30,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// The last page: its button reads "Finalizar" and runs the generation.
+constexpr int kPasoCondiciones = 3;
+
+} // namespace
+
 TFRMAsistente::TFRMAsistente(TNuevaCombinacion nuevaCombinacion, QWidget *parent)
     : QDialog(parent), nuevaCombinacion_(std::move(nuevaCombinacion)),
       generacion_(std::make_unique<TEuroMillonGeneraComb>(EditionInForce()))
@@ -92,7 +99,6 @@ TFRMAsistente::~TFRMAsistente() = default;
 void TFRMAsistente::ApplyTexts()
 {
     setWindowTitle(Txt(kTxtWizardCaption));
-    bbNext->setText(Txt(kTxtButtonNext));
     bbBack->setText(Txt(kTxtButtonBack));
     gbSeleccionaTipoNuevo->setTitle(Txt(kTxtWizardChooseOption));
     rbAsistente->setText(Txt(kTxtWizardUseWizard));
@@ -136,6 +142,8 @@ void TFRMAsistente::MostrarPaso()
     PageControl_->setCurrentIndex(paso_);
     lblStepTitle->setText(QString::fromStdString(FormatText(GetText(kTxtWizardStep), {paso_ + 1})));
     lblStepDesc->setText(Txt(static_cast<uint16_t>(kTxtWizardStepWhat + paso_)));
+    // The last page's button starts the generation: it says so.
+    bbNext->setText(Txt(paso_ == kPasoCondiciones ? kTxtButtonFinish : kTxtButtonNext));
     QWidget *first = paso_ == 0   ? static_cast<QWidget *>(rbAsistente)
                      : paso_ == 1 ? static_cast<QWidget *>(Boleto_)
                      : paso_ == 2 ? static_cast<QWidget *>(Reduccion.rbNoReduccion)
@@ -181,7 +189,7 @@ void TFRMAsistente::Siguiente()
             done(Accepted);
             return;
         } else {
-            throw Exception(GetText(kTxtWizardNoOption));
+            throw Exception(GetText(kTxtNoOptionChosen));
         }
         break;
     case 1:
@@ -194,7 +202,7 @@ void TFRMAsistente::Siguiente()
         LeerReduccion();
         paso_ = 3;
         break;
-    default:
+    default: // kPasoCondiciones
         Finalizar();
         return;
     }

@@ -66,7 +66,6 @@ inline constexpr uint16_t kTxtWizardChooseOption = 41702;       // " Seleccione 
 inline constexpr uint16_t kTxtWizardUseWizard = 41703;          // "Generar una Combinación utilizando..."
 inline constexpr uint16_t kTxtWizardAdvanced = 41704;           // "Generar una Combinación de forma av..."
 inline constexpr uint16_t kTxtWizardBlankTicket = 41705;        // "Rellenar directamente sobre un bole..."
-inline constexpr uint16_t kTxtWizardNoOption = 41706;           // "No ha seleccionado ninguna opción"
 inline constexpr uint16_t kTxtWizardMinNumbers = 41707;         // "Debe marcar un mínimo de %d números..."
 inline constexpr uint16_t kTxtWizardStepWhat = 41710;           // "¿Qué desea?"; one per step
 inline constexpr uint16_t kTxtWizardNumbersHelp = 41715;        // "Aquí debe indicar los números sobre..."

@@ -1,5 +1,6 @@
 #include "generator/ui/guarantee_panel.h"
 
+#include "generator/ui/guarantee_text_ids.h"
 #include "widgets/number_text.h"
 #include "widgets/texts.h"
 
@@ -23,20 +24,6 @@ namespace {
 
 constexpr int kProgressSteps = 1000;
 
-// Texts of the part over the whole game.
-constexpr uint16_t kTextTodoElJuego = 45330;       // "En todo el juego"
-constexpr uint16_t kTextProbabilidad = 45331;      // "Probabilidad"
-constexpr uint16_t kTextUnoEntre = 45332;          // "1 entre %s"
-constexpr uint16_t kTextSorteosJuego = 45333;      // "%s sorteos en todo el juego"
-constexpr uint16_t kTextAlgunPremio = 45334;       // "Algún premio en un sorteo: %s (1 entre %s)"
-constexpr uint16_t kTextApuestasPremiadas = 45335; // "Apuestas premiadas por sorteo, de media: %s"
-constexpr uint16_t kTextPremiosEsperados =
-    45336; // "Premios por sorteo, de media, ...: %s; coste de un sorteo: %s"
-constexpr uint16_t kTextSinPremiosArchivo =
-    45337;                               // "Premios por sorteo: el archivo ...; coste de un sorteo: %s"
-constexpr uint16_t kTextRetorno = 45338; // "Ninguna combinación cambia lo que se espera ganar por apuesta"
-constexpr uint16_t kTextSorteosSeleccion = 45339; // "Sorteos de la selección"
-
 // Counts grouped by thousands, as the program writes amounts.
 QString Grouped(int64_t value)
 {
@@ -54,7 +41,7 @@ QString OneInText(double n)
 {
     if (n <= 0)
         return QStringLiteral("-");
-    return QString::fromStdString(FormatText(GetText(kTextUnoEntre), {Figure(n).toStdString()}));
+    return QString::fromStdString(FormatText(GetText(kTxtOneIn), {Figure(n).toStdString()}));
 }
 
 QTableWidget *NewTable(QWidget *parent, const char *name, int rows)
@@ -103,6 +90,24 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("GuaranteePanel"));
     analyser_.SetWithOdds(true);
+    CreateSummaryLabels();
+    CreateSelectionTables();
+    CreatePages();
+    CreateWholeGameFigures();
+    LayOutSelectionPage();
+    LayOutWholeGamePage();
+    tcGarantia->addTab(tsSeleccion, QString());
+    tcGarantia->addTab(tsTodoElJuego, QString());
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->addWidget(lblGarantizado);
+    root->addWidget(lblSorteos);
+    root->addWidget(tcGarantia, 1);
+    ApplyTexts();
+}
+
+void TGuaranteePanel::CreateSummaryLabels()
+{
     lblGarantizado = new QLabel(this);
     lblGarantizado->setObjectName(QStringLiteral("lblGarantizado"));
     QFont big = lblGarantizado->font();
@@ -111,7 +116,10 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     lblGarantizado->setFont(big);
     lblSorteos = new QLabel(this);
     lblSorteos->setObjectName(QStringLiteral("lblSorteos"));
+}
 
+void TGuaranteePanel::CreateSelectionTables()
+{
     auto group = [this](const char *name) {
         auto *box = new QGroupBox(this);
         box->setObjectName(QString::fromLatin1(name));
@@ -128,14 +136,22 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     lbHuecos->setSelectionMode(QAbstractItemView::NoSelection);
     lbHuecos->setMinimumWidth(
         lbHuecos->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00.00.00-00.00")) + 30);
+}
+
+void TGuaranteePanel::CreatePages()
+{
     // The draws of the selection on one page, those of the whole game on
     // another: side by side they need a window twice as wide.
     tcGarantia = new QTabWidget(this);
     tcGarantia->setObjectName(QStringLiteral("tcGarantia"));
-    auto *tsSeleccion = new QWidget(tcGarantia);
+    tsSeleccion = new QWidget(tcGarantia);
     tsSeleccion->setObjectName(QStringLiteral("tsSeleccion"));
     tsTodoElJuego = new QWidget(tcGarantia);
     tsTodoElJuego->setObjectName(QStringLiteral("tsTodoElJuego"));
+}
+
+void TGuaranteePanel::CreateWholeGameFigures()
+{
     sgTodoElJuego = NewTable(tsTodoElJuego, "sgTodoElJuego", Rows());
     sgTodoElJuego->setColumnCount(2);
     auto note = [this](const char *name) {
@@ -150,6 +166,10 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     lblPremiosEsperados = note("lblPremiosEsperados");
     lblRetorno = note("lblRetorno");
     lblRetorno->setForegroundRole(QPalette::PlaceholderText);
+}
+
+void TGuaranteePanel::LayOutSelectionPage()
+{
     for (auto [box, content] : {std::pair<QGroupBox *, QWidget *>{gbTodos, sgGarantia},
                                 {gbAciertos, sgAciertos},
                                 {gbHuecos, lbHuecos}}) {
@@ -158,11 +178,14 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
         if (content != lbHuecos)
             inner->addStretch();
     }
-
     auto *tables = new QHBoxLayout(tsSeleccion);
     tables->addWidget(gbTodos);
     tables->addWidget(gbAciertos);
     tables->addWidget(gbHuecos, 1);
+}
+
+void TGuaranteePanel::LayOutWholeGamePage()
+{
     auto *figures = new QVBoxLayout;
     for (QLabel *label :
          {lblSorteosJuego, lblAlgunPremio, lblApuestasPremiadas, lblPremiosEsperados, lblRetorno})
@@ -175,14 +198,6 @@ TGuaranteePanel::TGuaranteePanel(QWidget *parent) : QWidget(parent)
     whole->addLayout(tableColumn);
     whole->addSpacing(12);
     whole->addLayout(figures, 1);
-    tcGarantia->addTab(tsSeleccion, QString());
-    tcGarantia->addTab(tsTodoElJuego, QString());
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->addWidget(lblGarantizado);
-    root->addWidget(lblSorteos);
-    root->addWidget(tcGarantia, 1);
-    ApplyTexts();
 }
 
 int TGuaranteePanel::Rows() const
@@ -193,7 +208,7 @@ int TGuaranteePanel::Rows() const
 QString TGuaranteePanel::CategoryName(int categoria) const
 {
     const int categories = GameRules(analyser_.Edition()).CategoryCount;
-    return categoria == categories + 1 ? Txt(45606)
+    return categoria == categories + 1 ? Txt(kTxtNoPrizeRow)
                                        : QString::fromStdString(CategoriaTexto(categoria, categories));
 }
 
@@ -217,7 +232,7 @@ bool TGuaranteePanel::Analyse(const std::vector<BetMask> &bets, BetMask selectio
     busy_ = true;
     cancelRequested_ = false;
     TBusyCursor cursor;
-    QProgressDialog progress(Txt(45615), Txt(50004), 0, kProgressSteps, this);
+    QProgressDialog progress(Txt(kTxtAnalysingGuarantee), Txt(kTxtProgressCancel), 0, kProgressSteps, this);
     progress.setObjectName(QStringLiteral("GuaranteeProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(1000);
@@ -226,14 +241,14 @@ bool TGuaranteePanel::Analyse(const std::vector<BetMask> &bets, BetMask selectio
     // Millions of bets take seconds to mark before the draws are settled:
     // the dialog says so, with a bar of its own, and Cancel works then too.
     analyser_.OnMarking = [&progress](int64_t marked, int64_t betCount) {
-        if (progress.labelText() != Txt(45851))
-            progress.setLabelText(Txt(45851));
+        if (progress.labelText() != Txt(kTxtPreparingBets))
+            progress.setLabelText(Txt(kTxtPreparingBets));
         progress.setValue(betCount > 0 ? static_cast<int>(marked * kProgressSteps / betCount) : 0);
         QApplication::processEvents();
     };
     analyser_.OnProgress = [this, &progress](int64_t done, int64_t total) {
-        if (progress.labelText() != Txt(45615))
-            progress.setLabelText(Txt(45615));
+        if (progress.labelText() != Txt(kTxtAnalysingGuarantee))
+            progress.setLabelText(Txt(kTxtAnalysingGuarantee));
         progress.setValue(total > 0 ? static_cast<int>(done * kProgressSteps / total) : kProgressSteps);
         emit Progress(done, total);
         QApplication::processEvents();
@@ -294,20 +309,20 @@ void TGuaranteePanel::Clear()
 
 void TGuaranteePanel::ApplyTexts()
 {
-    gbTodos->setTitle(Txt(45610));
-    gbAciertos->setTitle(Txt(45611));
-    gbHuecos->setTitle(Txt(45614));
-    tcGarantia->setTabText(0, Txt(kTextSorteosSeleccion));
-    tcGarantia->setTabText(1, Txt(kTextTodoElJuego));
-    lblRetorno->setText(Txt(kTextRetorno));
-    sgGarantia->setHorizontalHeaderLabels({Txt(45604), Txt(45605)});
-    sgTodoElJuego->setHorizontalHeaderLabels({Txt(45604), Txt(kTextProbabilidad)});
+    gbTodos->setTitle(Txt(kTxtAllSelectionDraws));
+    gbAciertos->setTitle(Txt(kTxtByHitsOfSelection));
+    gbHuecos->setTitle(Txt(kTxtWorstFirstDraws));
+    tcGarantia->setTabText(0, Txt(kTxtSelectionPage));
+    tcGarantia->setTabText(1, Txt(kTxtWholeGamePage));
+    lblRetorno->setText(Txt(kTxtReturnUnchanged));
+    sgGarantia->setHorizontalHeaderLabels({Txt(kTxtDrawsColumn), Txt(kTxtPercentColumn)});
+    sgTodoElJuego->setHorizontalHeaderLabels({Txt(kTxtDrawsColumn), Txt(kTxtOddsColumn)});
     QStringList rows;
     for (int categoria = 1; categoria <= Rows(); ++categoria)
         rows << CategoryName(categoria);
     sgGarantia->setVerticalHeaderLabels(rows);
     sgTodoElJuego->setVerticalHeaderLabels(rows);
-    sgAciertos->setVerticalHeaderLabels(rows << Txt(45613));
+    sgAciertos->setVerticalHeaderLabels(rows << Txt(kTxtGuaranteedRow));
     FillSummary();
     FillByHits();
     FillWholeGame();
@@ -321,12 +336,14 @@ void TGuaranteePanel::FillSummary()
         return;
     }
     const int guaranteed = report_.All.Guaranteed();
-    lblGarantizado->setText(guaranteed == 0 ? Txt(45608)
-                                            : QString::fromStdString(FormatText(
-                                                  GetText(45607), {CategoryName(guaranteed).toStdString()})));
+    lblGarantizado->setText(
+        guaranteed == 0 ? Txt(kTxtNoDrawsInSelection)
+                        : QString::fromStdString(FormatText(GetText(kTxtGuaranteedPrize),
+                                                            {CategoryName(guaranteed).toStdString()})));
     lblSorteos->setText(QString::fromStdString(
-        FormatText(GetText(45609), {Grouped(report_.All.Draws).toStdString(), CountNumbers(report_.Selection),
-                                    CountStars(report_.Selection), Grouped(betCount_).toStdString()})));
+        FormatText(GetText(kTxtSelectionSummary),
+                   {Grouped(report_.All.Draws).toStdString(), CountNumbers(report_.Selection),
+                    CountStars(report_.Selection), Grouped(betCount_).toStdString()})));
 }
 
 void TGuaranteePanel::FillAllDraws()
@@ -352,7 +369,7 @@ void TGuaranteePanel::FillByHits()
     gbAciertos->setVisible(!hasReport_ || !byHits.empty());
     QStringList headers;
     for (const TGuaranteeByHits &table : byHits)
-        headers << QString::fromStdString(FormatText(GetText(45612), {table.Hits}));
+        headers << QString::fromStdString(FormatText(GetText(kTxtHitsColumn), {table.Hits}));
     sgAciertos->setHorizontalHeaderLabels(headers);
     for (int column = 0; column < static_cast<int>(byHits.size()); ++column) {
         const TGuaranteeTable &table = byHits[static_cast<size_t>(column)].Table;
@@ -390,20 +407,20 @@ void TGuaranteePanel::FillWholeGame()
         sgTodoElJuego->setItem(categoria - 1, 1, Cell(OneInText(odds.OneIn(categoria)), false, count == 0));
     }
     lblSorteosJuego->setText(QString::fromStdString(
-        FormatText(GetText(kTextSorteosJuego), {Grouped(odds.Best.Draws).toStdString()})));
+        FormatText(GetText(kTxtWholeGameDraws), {Grouped(odds.Best.Draws).toStdString()})));
     const double anyPrize = odds.AnyPrize();
     lblAlgunPremio->setText(QString::fromStdString(
-        FormatText(GetText(kTextAlgunPremio), {PercentText(anyPrize * 100.0).toStdString(),
-                                               anyPrize > 0 ? Figure(1.0 / anyPrize).toStdString() : "-"})));
+        FormatText(GetText(kTxtAnyPrize), {PercentText(anyPrize * 100.0).toStdString(),
+                                           anyPrize > 0 ? Figure(1.0 / anyPrize).toStdString() : "-"})));
     const double winning = odds.ExpectedWinningBets();
     lblApuestasPremiadas->setText(QString::fromStdString(FormatText(
-        GetText(kTextApuestasPremiadas), {DecimalText(winning, winning < 100 ? 4 : 2).toStdString()})));
+        GetText(kTxtWinningBetsPerDraw), {DecimalText(winning, winning < 100 ? 4 : 2).toStdString()})));
     const std::string cost = MoneyText(CostOfOneDraw(betCount_, analyser_.Edition())).toStdString();
     bool anyAverage = false;
     for (int c = 0; c < odds.Best.Categories; ++c)
         anyAverage = anyAverage || prizes_.Draws[static_cast<size_t>(c)] > 0;
     lblPremiosEsperados->setText(QString::fromStdString(
-        anyAverage ? FormatText(GetText(kTextPremiosEsperados),
+        anyAverage ? FormatText(GetText(kTxtExpectedPrizes),
                                 {MoneyText(ExpectedPrizes(odds, prizes_)).toStdString(), cost})
-                   : FormatText(GetText(kTextSinPremiosArchivo), {cost})));
+                   : FormatText(GetText(kTxtExpectedPrizesNoArchive), {cost})));
 }

@@ -61,6 +61,15 @@ signals:
     void Progress(qint64 done, qint64 total);
 
 private:
+    // The parts of the panel, made in this order: the summary over the
+    // pages, the tables of the selection's page, the pages, the whole game's
+    // table and figures; then the two pages are laid out.
+    void CreateSummaryLabels();
+    void CreateSelectionTables();
+    void CreatePages();
+    void CreateWholeGameFigures();
+    void LayOutSelectionPage();
+    void LayOutWholeGamePage();
     // Rows of the category tables: the categories and "no prize".
     int Rows() const;
     QString CategoryName(int categoria) const;
@@ -85,6 +94,7 @@ private:
     QGroupBox *gbAciertos = nullptr;
     QGroupBox *gbHuecos = nullptr;
     QTabWidget *tcGarantia = nullptr;
+    QWidget *tsSeleccion = nullptr;
     QWidget *tsTodoElJuego = nullptr;
     QTableWidget *sgGarantia = nullptr;
     QTableWidget *sgAciertos = nullptr;

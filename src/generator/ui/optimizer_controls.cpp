@@ -79,7 +79,7 @@ bool OptimizeKeptBets(QWidget *owner, TEuroMillonGeneraComb &settings)
     const int32_t seconds = settings.OptimizarSegundos();
     if (seconds <= 0 || settings.Apuestas().Count() == 0)
         return false;
-    QProgressDialog dialog(Txt(kTxtOptimizing), Txt(kTxtCancel), 0, seconds * 10, owner);
+    QProgressDialog dialog(Txt(kTxtOptimizing), Txt(kTxtProgressCancel), 0, seconds * 10, owner);
     dialog.setObjectName(QStringLiteral("OptimizeProgress"));
     dialog.setWindowTitle(DialogService::ApplicationTitle());
     dialog.setWindowModality(Qt::WindowModal);

@@ -3,6 +3,7 @@
 #include "framework/setting_keys.h"
 #include "report/ui/report_designer.h"
 #include "widgets/command_guard.h"
+#include "widgets/number_text.h"
 #include "widgets/texts.h"
 
 #include "framework/parametres.h"
@@ -44,10 +45,13 @@ QLabel *FixedLabel(QWidget *parent, const QString &text, int x, int y)
 }
 
 // Tenths of a millimetre shown as millimetres with one decimal, in the
-// user's own notation.
+// notation of the program's language ("1,5" in Spanish, "1.5" in English);
+// never grouped, so the text reads back as typed.
 QString Milimetros(int32_t decimas)
 {
-    return QLocale().toString(decimas / 10.0, 'f', 1);
+    QLocale locale = NumberLocale();
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(decimas / 10.0, 'f', 1);
 }
 
 } // namespace

@@ -25,7 +25,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -105,10 +104,9 @@ int32_t TFRMPrintBoletos::LeerDesfase(QLineEdit *field) const
     const QString text = field->text().trimmed();
     if (text.isEmpty())
         return 0;
-    const QString point = QLocale().decimalPoint();
-    const char separator =
-        point.size() == 1 && point.at(0).unicode() < 0x80 ? char(point.at(0).unicode()) : '.';
-    const std::optional<int32_t> decimas = ParseOffsetTenths(text.toStdString(), separator);
+    // The point or the comma, whatever the language: an offset has no
+    // thousands to group, so either can only be the decimal separator.
+    const std::optional<int32_t> decimas = ParseOffsetTenths(text.toStdString(), ',');
     if (!decimas) {
         field->setFocus();
         field->selectAll();

@@ -104,7 +104,7 @@ bool TFRMApuestas::SettlePendingEdits()
         for (size_t i = 0; i < controls_.size() && !cancelled; ++i) {
             if (!controls_[i]->Modified())
                 continue;
-            const QString question = Txt(kTxtAttention) + QLatin1Char('\n') +
+            const QString question = Txt(kTxtAttentionHeading) + QLatin1Char('\n') +
                                      Formatted(kTxtBetEditedManually, controls_[i]->BetIndex() + 1) +
                                      QLatin1Char('\n') + Txt(kTxtSaveBetQuestion);
             switch (DialogService::Ask(this, question,

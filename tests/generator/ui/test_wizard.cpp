@@ -122,6 +122,56 @@ private slots:
         QVERIFY(combinations.made.empty());
     }
 
+    // The button that starts the generation says so; the others lead on.
+    void nextButtonReadsFinishOnTheLastPage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("next"); // pages 0 to 3
+        QTest::addColumn<QString>("back");
+        QTest::newRow("es") << QStringLiteral("es")
+                            << QStringList{QStringLiteral("&Siguiente"), QStringLiteral("&Siguiente"),
+                                           QStringLiteral("&Siguiente"), QStringLiteral("&Finalizar")}
+                            << QStringLiteral("&Atras");
+        QTest::newRow("fr") << QStringLiteral("fr")
+                            << QStringList{QStringLiteral("&Suivant"), QStringLiteral("&Suivant"),
+                                           QStringLiteral("&Suivant"), QStringLiteral("&Terminer")}
+                            << QStringLiteral("&Précédent");
+    }
+    void nextButtonReadsFinishOnTheLastPage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, next);
+        QFETCH(QString, back);
+        QVERIFY(UseScreenshotLanguage(language));
+        Combinations combinations;
+        {
+            TFRMAsistente wizard(combinations.Factory());
+            wizard.show();
+            auto *bbNext = Child<QPushButton>(&wizard, "bbNext");
+            auto *bbBack = Child<QPushButton>(&wizard, "bbBack");
+            QStringList shown{bbNext->text()};
+            Click(&wizard, "rbAsistente");
+            Click(&wizard, "bbNext");
+            shown << bbNext->text();
+            Mark(wizard, 5, 2);
+            Click(&wizard, "bbNext");
+            shown << bbNext->text();
+            Click(&wizard, "rbNoReduccion");
+            Click(&wizard, "bbNext");
+            shown << bbNext->text();
+            QCOMPARE(wizard.Paso(), 3);
+            QCOMPARE(shown, next);
+            QCOMPARE(bbBack->text(), back);
+            QVERIFY(bbNext->isDefault());
+            // Back from the last page the button leads on again.
+            Click(&wizard, "bbBack");
+            QCOMPARE(wizard.Paso(), 2);
+            QCOMPARE(bbNext->text(), next.at(2));
+        }
+        QVERIFY(combinations.made.empty());
+        QVERIFY(UseScreenshotLanguage(QStringLiteral("es")));
+    }
+
     void numbersPageNeedsFiveNumbersAndTwoStars()
     {
         Combinations combinations;

@@ -113,9 +113,16 @@ private slots:
             WriteCombinationFile(folder.FilePath(QLatin1String(combination.file)), combination.name,
                                  SampleBets(combination.bets));
 
-        const QRegularExpression betLine(
-            QStringLiteral("(\\d+)\\s+(\\d\\d(?:\\.\\d\\d){4})\\s+(\\d\\d\\.\\d\\d)"));
-        const QRegularExpression label(QStringLiteral("Boleto (\\d+)/(\\d+)"));
+        // Bet and ticket numbers are grouped by thousands as the language does.
+        const QString count = QStringLiteral("(\\d{1,3}(?:[.,\\x{a0}]\\d{3})*)");
+        const QRegularExpression betLine(count +
+                                         QStringLiteral("\\s+(\\d\\d(?:\\.\\d\\d){4})\\s+(\\d\\d\\.\\d\\d)"));
+        const QRegularExpression label(QStringLiteral("Boleto ") + count + QLatin1Char('/') + count);
+        const auto number = [](const QString &grouped) {
+            QString digits = grouped;
+            digits.remove(QRegularExpression(QStringLiteral("[^0-9]")));
+            return digits.toInt();
+        };
         for (const FontSetup &setup : kSetups) {
             for (const QString &fonts : setup.folders)
                 QVERIFY2(QDir(fonts).exists(),
@@ -153,8 +160,8 @@ private slots:
                     QStringList printed, expected;
                     for (auto match = betLine.globalMatch(text); match.hasNext();) {
                         const QRegularExpressionMatch bet = match.next();
-                        printed << bet.captured(1) + QLatin1Char(' ') + bet.captured(2) + QLatin1Char(' ') +
-                                       bet.captured(3);
+                        printed << QString::number(number(bet.captured(1))) + QLatin1Char(' ') +
+                                       bet.captured(2) + QLatin1Char(' ') + bet.captured(3);
                     }
                     const std::vector<TestBet> bets = SampleBets(combination.bets);
                     for (size_t k = 0; k < bets.size(); ++k)
@@ -171,8 +178,8 @@ private slots:
                     QSet<int> labelled;
                     for (auto match = label.globalMatch(text); match.hasNext();) {
                         const QRegularExpressionMatch found = match.next();
-                        if (found.captured(2).toInt() == tickets)
-                            labelled.insert(found.captured(1).toInt());
+                        if (number(found.captured(2)) == tickets)
+                            labelled.insert(number(found.captured(1)));
                     }
                     const bool inRange = std::all_of(labelled.begin(), labelled.end(),
                                                      [tickets](int n) { return n >= 1 && n <= tickets; });

@@ -57,11 +57,6 @@ void ClosePreviewNoting(int &pages)
     });
 }
 
-QString Mm(const char *text)
-{
-    return QString::fromLatin1(text).replace(QLatin1Char('.'), QLocale().decimalPoint());
-}
-
 const std::vector<std::string> kKeys = {"PRM_PRINTBOL_AUTOPRINT", "PRM_PRINTBOL_FILE",
                                         "PRM_PRINTBOL_IPAIS",     "PRM_PRINTBOL_IANGULO",
                                         "PRM_PRINTBOL_MM_DESFX",  "PRM_PRINTBOL_MM_DESFY"};
@@ -139,6 +134,7 @@ private slots:
     }
     void cleanup()
     {
+        QVERIFY(UseScreenshotLanguage(QStringLiteral("es")));
         QLocale::setDefault(QLocale::c());
         folder_.reset();
     }
@@ -154,7 +150,7 @@ private slots:
         QCOMPARE(Child<QComboBox>(window.get(), "cbRotate")->count(), 4);
         QCOMPARE(Child<QComboBox>(window.get(), "cbEstiloBoleto")->currentText(), QStringLiteral("España"));
         QCOMPARE(Child<QComboBox>(window.get(), "cbEstiloBoleto")->itemText(1), QStringLiteral("Francia"));
-        QCOMPARE(Child<QLineEdit>(window.get(), "ebDesfX")->text(), QStringLiteral("0.0"));
+        QCOMPARE(Child<QLineEdit>(window.get(), "ebDesfX")->text(), QStringLiteral("0,0"));
         QCOMPARE(Child<QPushButton>(window.get(), "bbCancel")->text(), QStringLiteral("&Cancelar"));
         QCOMPARE(Child<QTabWidget>(window.get(), "PageControl")->tabText(1), QStringLiteral("Listados"));
         QVERIFY(!Child<QLineEdit>(window.get(), "ebDesfX")->toolTip().isEmpty());
@@ -234,19 +230,61 @@ private slots:
                  Boletos(QStringLiteral("Boleto_Automatico_1.frf")));
     }
 
-    void offsetsInTheUsersNotationAreStoredAsTenths_data()
+    // The fields speak the program's language, not the desktop's: the
+    // desktop here has the other notation. Either separator is understood.
+    void offsetsInTheLanguagesNotationAreStoredAsTenths_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::newRow("C") << QStringLiteral("C");
-        QTest::newRow("es_ES") << QStringLiteral("es_ES");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("typedX");
+        QTest::addColumn<QString>("shownZero");
+        QTest::addColumn<QString>("shownX");
+        QTest::addColumn<QString>("shownY");
+        QTest::newRow("es, comma") << "es"
+                                   << "en_US"
+                                   << "1,5"
+                                   << "0,0"
+                                   << "1,5"
+                                   << "-2,0";
+        QTest::newRow("es, point") << "es"
+                                   << "en_US"
+                                   << "1.5"
+                                   << "0,0"
+                                   << "1,5"
+                                   << "-2,0";
+        QTest::newRow("en, point") << "en"
+                                   << "de_DE"
+                                   << "1.5"
+                                   << "0.0"
+                                   << "1.5"
+                                   << "-2.0";
+        QTest::newRow("en, comma") << "en"
+                                   << "de_DE"
+                                   << "1,5"
+                                   << "0.0"
+                                   << "1.5"
+                                   << "-2.0";
+        QTest::newRow("fr, comma") << "fr"
+                                   << "en_US"
+                                   << "1,5"
+                                   << "0,0"
+                                   << "1,5"
+                                   << "-2,0";
     }
-    void offsetsInTheUsersNotationAreStoredAsTenths()
+    void offsetsInTheLanguagesNotationAreStoredAsTenths()
     {
-        QFETCH(QString, locale);
-        QLocale::setDefault(QLocale(locale));
+        QFETCH(QString, language);
+        QFETCH(QString, desktop);
+        QFETCH(QString, typedX);
+        QFETCH(QString, shownZero);
+        QFETCH(QString, shownX);
+        QFETCH(QString, shownY);
+        QVERIFY(UseScreenshotLanguage(language));
+        QLocale::setDefault(QLocale(desktop));
         {
             auto window = NewWindow();
-            Child<QLineEdit>(window.get(), "ebDesfX")->setText(Mm("1.5"));
+            QCOMPARE(Child<QLineEdit>(window.get(), "ebDesfX")->text(), shownZero);
+            Child<QLineEdit>(window.get(), "ebDesfX")->setText(typedX);
             Child<QLineEdit>(window.get(), "ebDesfY")->setText(QStringLiteral("-2"));
             int pages = 0;
             ClosePreviewNoting(pages);
@@ -258,31 +296,39 @@ private slots:
         QCOMPARE(StoredInteger("PRM_PRINTBOL_MM_DESFX"), 15);
         QCOMPARE(StoredInteger("PRM_PRINTBOL_MM_DESFY"), -20);
         auto again = NewWindow();
-        QCOMPARE(Child<QLineEdit>(again.get(), "ebDesfX")->text(), Mm("1.5"));
-        QCOMPARE(Child<QLineEdit>(again.get(), "ebDesfY")->text(), Mm("-2.0"));
+        QCOMPARE(Child<QLineEdit>(again.get(), "ebDesfX")->text(), shownX);
+        QCOMPARE(Child<QLineEdit>(again.get(), "ebDesfY")->text(), shownY);
     }
 
-    // The same typed values as the command line's --offset, through the one parser.
+    // A metre shown back without grouping, so that it reads back the same.
+    void largeOffsetIsShownUngrouped()
+    {
+        QVERIFY(UseScreenshotLanguage(QStringLiteral("fr")));
+        Parametres().SetValor("PRM_PRINTBOL_MM_DESFX", Variant(int32_t(-10000)));
+        auto window = NewWindow();
+        QCOMPARE(Child<QLineEdit>(window.get(), "ebDesfX")->text(), QStringLiteral("-1000,0"));
+        window->PrepararReport();
+        QCOMPARE(window->DesfaseX(), -10000);
+    }
+
+    // The same typed values as the command line's --offset, through the one
+    // parser, with either separator.
     void offsetsRoundLikeTheCommandLine_data()
     {
-        QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("tenths");
-        for (const char *locale : {"C", "es_ES"}) {
-            QTest::addRow("%s 0.05", locale) << QString::fromLatin1(locale) << QStringLiteral("0.05") << 1;
-            QTest::addRow("%s 0.25", locale) << QString::fromLatin1(locale) << QStringLiteral("0.25") << 3;
-            QTest::addRow("%s -0.25", locale) << QString::fromLatin1(locale) << QStringLiteral("-0.25") << -3;
-            QTest::addRow("%s 1.25", locale) << QString::fromLatin1(locale) << QStringLiteral("1.25") << 13;
-        }
+        QTest::newRow("0.05") << QStringLiteral("0.05") << 1;
+        QTest::newRow("0,05") << QStringLiteral("0,05") << 1;
+        QTest::newRow("0.25") << QStringLiteral("0.25") << 3;
+        QTest::newRow("-0,25") << QStringLiteral("-0,25") << -3;
+        QTest::newRow("1,25") << QStringLiteral("1,25") << 13;
     }
     void offsetsRoundLikeTheCommandLine()
     {
-        QFETCH(QString, locale);
         QFETCH(QString, typed);
         QFETCH(int, tenths);
-        QLocale::setDefault(QLocale(locale));
         auto window = NewWindow();
-        Child<QLineEdit>(window.get(), "ebDesfX")->setText(Mm(typed.toLatin1().constData()));
+        Child<QLineEdit>(window.get(), "ebDesfX")->setText(typed);
         window->PrepararReport();
         QCOMPARE(window->DesfaseX(), tenths);
         QCOMPARE(window->DesfaseY(), 0);

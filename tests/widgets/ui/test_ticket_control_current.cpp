@@ -256,6 +256,15 @@ private slots:
                 const int before = inkIn(blank, box);
                 QVERIFY(before > 0);
                 QVERIFY2(inkIn(marked, box) * 10 >= before * 9, qPrintable(QString::number(star)));
+                // The cross stops short of the number: its centre, where the
+                // arms would cross the digits, shows none of the mark's black.
+                const QRect centre(box.center() - QPoint(1, 1), QSize(3, 3));
+                for (int y = centre.top(); y <= centre.bottom(); ++y)
+                    for (int x = centre.left(); x <= centre.right(); ++x) {
+                        const QRgb pixel = marked.pixel(x, y);
+                        QVERIFY2(std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) > 90,
+                                 qPrintable(QString::number(star)));
+                    }
             }
         }
     }
