@@ -11,6 +11,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr uint16_t kTxtDataFolderNotCreated = 45900; // "No se puede crear la carpeta de datos del usuario:"
 constexpr const char *kArchiveFolder = "Sorteos";
 constexpr const char *kArchiveFile = "QOREuroMillonSorteos.emx";
 constexpr const char *kTemplateFolders[] = {"Boletos", "Listados"};
@@ -26,7 +27,7 @@ void CreateFolder(const fs::path &folder)
     std::error_code error;
     fs::create_directories(folder, error);
     if (error || !fs::is_directory(folder))
-        throw std::runtime_error(GetText(45900) + "\n" + folder.string());
+        throw std::runtime_error(GetText(kTxtDataFolderNotCreated) + "\n" + folder.string());
 }
 
 // A copy that fails (the shipped file unreadable) leaves the user without

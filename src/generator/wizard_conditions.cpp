@@ -2,6 +2,7 @@
 
 #include "framework/localize.h"
 #include "generator/genera_comb.h"
+#include "generator/generator_text_ids.h"
 #include "model/format.h"
 
 void ConstruirCondicionesAsistente(TEuroMillonGeneraComb &generacion, const TWizardConditions &eleccion)
@@ -31,7 +32,7 @@ void ConstruirCondicionesAsistente(TEuroMillonGeneraComb &generacion, const TWiz
             decena.Numeros.clear();
             for (int value = 10 * d - 9; value <= 10 * d; ++value)
                 decena.Numeros.push_back(value);
-            decena.Nombre = FormatText(GetText(41724), {10 * d - 9, 10 * d});
+            decena.Nombre = FormatText(GetText(kTxtWizardMaxTwoInTen), {10 * d - 9, 10 * d});
             condiciones.Add(decena);
         }
     }

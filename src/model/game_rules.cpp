@@ -9,6 +9,9 @@
 
 namespace {
 
+constexpr uint16_t kTxtClassicEdition = 45802; // "clásico"
+constexpr uint16_t kTxtCurrentEdition = 45803; // "actual"
+
 constexpr BetMask StarBitsUpTo(int highestStar)
 {
     return ((BetMask{1} << highestStar) - 1) << kStarShift;
@@ -54,7 +57,7 @@ std::optional<TGameEdition> EditionFromKey(std::string_view key)
 
 std::string EditionName(TGameEdition edition)
 {
-    return GetText(edition == TGameEdition::Current ? 45803 : 45802);
+    return GetText(edition == TGameEdition::Current ? kTxtCurrentEdition : kTxtClassicEdition);
 }
 
 std::string OtherGameFileText(TGameEdition fileEdition, TGameEdition expected)

@@ -58,7 +58,8 @@ void RunInBackground(QWidget *parent, const QString &label, const std::function<
     std::unique_ptr<QProgressDialog> dialog;
     while (!finished) {
         if (!dialog && clock.elapsed() >= dialogDelay) {
-            dialog = std::make_unique<QProgressDialog>(label, Txt(50004), 0, kProgressSteps, parent);
+            dialog =
+                std::make_unique<QProgressDialog>(label, Txt(kTxtProgressCancel), 0, kProgressSteps, parent);
             dialog->setObjectName(QStringLiteral("BackgroundProgress"));
             dialog->setWindowTitle(DialogService::ApplicationTitle());
             dialog->setWindowModality(Qt::ApplicationModal);

@@ -20,7 +20,7 @@ bool RunCommand(QWidget *parent, const std::function<void()> &command)
     } catch (const Exception &error) {
         DialogService::ShowError(parent, QString::fromStdString(error.Message()));
     } catch (const std::bad_alloc &) {
-        DialogService::ShowError(parent, Txt(45517));
+        DialogService::ShowError(parent, Txt(kTxtOutOfMemory));
     } catch (const std::exception &error) {
         DialogService::ShowError(parent, QString::fromUtf8(error.what()));
     }

@@ -19,14 +19,14 @@ struct TOwnQtText {
 };
 
 constexpr TOwnQtText kOwnQtTexts[] = {
-    {"QAbstractFileIconProvider", "Folder", 45520},
-    {"QAbstractFileIconProvider", "File", 45521},
-    {"QAbstractFileIconProvider", "Drive", 45522},
-    {"QAbstractFileIconProvider", "Shortcut", 45523},
-    {"QAbstractFileIconProvider", "%1 File", 45524},
-    {"QFileIconProvider", "Folder", 45520},
-    {"QFileIconProvider", "File", 45521},
-    {"QFileIconProvider", "Drive", 45522},
+    {"QAbstractFileIconProvider", "Folder", kTxtFileIconFolder},
+    {"QAbstractFileIconProvider", "File", kTxtFileIconFile},
+    {"QAbstractFileIconProvider", "Drive", kTxtFileIconDrive},
+    {"QAbstractFileIconProvider", "Shortcut", kTxtFileIconShortcut},
+    {"QAbstractFileIconProvider", "%1 File", kTxtFileIconTypedFile},
+    {"QFileIconProvider", "Folder", kTxtFileIconFolder},
+    {"QFileIconProvider", "File", kTxtFileIconFile},
+    {"QFileIconProvider", "Drive", kTxtFileIconDrive},
 };
 
 // Asked after Qt's own translation, so it only fills its gaps.
@@ -61,7 +61,7 @@ TInstalled &Installed()
 
 QString LanguageCodeInForce()
 {
-    const QString code = Txt(45006).trimmed().toLower();
+    const QString code = Txt(kTxtLanguageCode).trimmed().toLower();
     return code.isEmpty() ? QStringLiteral("es") : code;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/localize.h"
+#include "widgets/widgets_text_ids.h"
 
 #include <QString>
 
@@ -11,13 +12,6 @@ inline QString Txt(uint16_t id)
 {
     return QString::fromStdString(GetText(id));
 }
-
-// The generic words as button texts, with their mnemonics.
-constexpr uint16_t kTxtButtonOk = 45530;
-constexpr uint16_t kTxtButtonCancel = 45531;
-constexpr uint16_t kTxtButtonNext = 45532;
-constexpr uint16_t kTxtButtonBack = 45533;
-constexpr uint16_t kTxtButtonFinish = 45534;
 
 // A menu or button text for a place that shows it as it stands (a title, a
 // tooltip, a plain label): "&Archivo" -> "Archivo", "&&" -> "&".

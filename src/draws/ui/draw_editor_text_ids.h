@@ -15,7 +15,6 @@ inline constexpr uint16_t kTxtWinnersColumn = 42051;   // "Acertantes"
 inline constexpr uint16_t kTxtAmountColumn = 42052;    // "Importe"
 
 // The checks on accept.
-inline constexpr uint16_t kTxtAttentionHeading = 50002;       // "ATENCIÓN:"
 inline constexpr uint16_t kTxtDrawDayFriday = 42101;          // "La fecha del sorteo debe ser VIERNES"
 inline constexpr uint16_t kTxtDrawDayTuesdayOrFriday = 45820; // "... debe ser MARTES o VIERNES (...)"
 inline constexpr uint16_t kTxtAcceptDateQuestion = 42102;     // "¿Continuar y aceptar esta fecha?"

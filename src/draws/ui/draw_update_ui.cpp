@@ -5,6 +5,7 @@
 #include "draws/draw_update.h"
 #include "draws/net/draw_download.h"
 #include "draws/ui/draw_texts.h"
+#include "draws/ui/draws_text_ids.h"
 #include "framework/parametres.h"
 #include "model/format.h"
 #include "widgets/busy_cursor.h"
@@ -21,16 +22,6 @@
 
 namespace {
 
-constexpr uint16_t kTextDescargando = 45456;   // "Descargando sorteos de %s..."
-constexpr uint16_t kTextResumen = 45457;       // new, replaced, refused, total
-constexpr uint16_t kTextNoActualizado = 45458; // "No se han actualizado los sorteos; ..."
-constexpr uint16_t kTextOrigen = 45468;        // "Sorteos descargados de %s"
-constexpr uint16_t kTextActualizados = 45470;  // status line of the start-up check
-constexpr uint16_t kTextNoBuscado = 45471;     // its failure
-constexpr uint16_t kTextPideDireccion = 45455;
-constexpr uint16_t kTextDireccion = 45454;
-constexpr uint16_t kTextLineaErronea = 45207; // "%s, línea %d: %s"
-constexpr uint16_t kTextErroneas = 45206;     // "Líneas o archivos con errores, no importados: %d"
 constexpr size_t kErroresMostrados = 10;
 
 int dialogDelay = 1000;
@@ -43,15 +34,16 @@ QString Fmt(uint16_t id, std::initializer_list<FormatArg> args)
 QString Resumen(const TDrawUpdate &update)
 {
     const TImportReport &informe = update.Informe();
-    QString text = Fmt(kTextOrigen, {update.Address().toStdString()}) + QLatin1Char('\n');
-    text += Fmt(kTextResumen, {informe.Resultado.Anadidos, informe.Resultado.Reemplazados,
-                               RefusedCount(informe), update.Total()});
+    QString text = Fmt(kTxtDownloadedFrom, {update.Address().toStdString()}) + QLatin1Char('\n');
+    text += Fmt(kTxtUpdateSummary, {informe.Resultado.Anadidos, informe.Resultado.Reemplazados,
+                                    RefusedCount(informe), update.Total()});
     if (!informe.Errores.empty()) {
-        text += QStringLiteral("\n\n") + Fmt(kTextErroneas, {static_cast<long long>(informe.Errores.size())});
+        text +=
+            QStringLiteral("\n\n") + Fmt(kTxtImportErrors, {static_cast<long long>(informe.Errores.size())});
         for (size_t i = 0; i < informe.Errores.size() && i < kErroresMostrados; ++i) {
             const TImportError &error = informe.Errores[i];
             text += QLatin1Char('\n');
-            text += error.Linea > 0 ? Fmt(kTextLineaErronea, {error.Archivo, error.Linea, error.Motivo})
+            text += error.Linea > 0 ? Fmt(kTxtImportErrorLine, {error.Archivo, error.Linea, error.Motivo})
                                     : QString::fromStdString(error.Archivo + ": " + error.Motivo);
         }
     }
@@ -104,8 +96,8 @@ bool ActualizarSorteosDesdeInternet(QWidget *parent, TGameEdition edition,
             loop.exec(QEventLoop::ExcludeUserInputEvents);
         }
         if (update.Running()) {
-            QProgressDialog dialog(Fmt(kTextDescargando, {update.Address().toStdString()}), Txt(50004), 0, 0,
-                                   parent);
+            QProgressDialog dialog(Fmt(kTxtDownloading, {update.Address().toStdString()}),
+                                   Txt(kTxtProgressCancel), 0, 0, parent);
             dialog.setObjectName(QStringLiteral("DrawUpdateProgress"));
             dialog.setWindowTitle(DialogService::ApplicationTitle());
             dialog.setWindowModality(Qt::ApplicationModal);
@@ -114,7 +106,7 @@ bool ActualizarSorteosDesdeInternet(QWidget *parent, TGameEdition edition,
             dialog.setAutoReset(false);
             QObject::connect(&dialog, &QProgressDialog::canceled, &update, &TDrawUpdate::Cancel);
             QObject::connect(&update, &TDrawUpdate::Started, &dialog, [&dialog](const QString &address) {
-                dialog.setLabelText(Fmt(kTextDescargando, {address.toStdString()}));
+                dialog.setLabelText(Fmt(kTxtDownloading, {address.toStdString()}));
                 dialog.setRange(0, 0);
             });
             QObject::connect(&update, &TDrawUpdate::Progress, &dialog,
@@ -132,7 +124,8 @@ bool ActualizarSorteosDesdeInternet(QWidget *parent, TGameEdition edition,
     if (update.Cancelled())
         return false;
     if (!ok) {
-        DialogService::ShowError(parent, Txt(kTextNoActualizado) + QStringLiteral("\n\n") + update.Message());
+        DialogService::ShowError(parent,
+                                 Txt(kTxtDrawsNotUpdated) + QStringLiteral("\n\n") + update.Message());
         return false;
     }
     if (refreshed)
@@ -148,8 +141,8 @@ void EditarDireccionSorteos(QWidget *parent)
     QString address = QString::fromStdString(Parametres().ReadString(PRM_URL_SORTEOS, std::string()));
     if (address.isEmpty())
         address = QString::fromLatin1(kUrlSorteos);
-    if (!DialogService::InputText(parent, PlainTxt(kTextDireccion).remove(QStringLiteral("...")),
-                                  Txt(kTextPideDireccion), address))
+    if (!DialogService::InputText(parent, PlainTxt(kTxtDrawAddress).remove(QStringLiteral("...")),
+                                  Txt(kTxtDrawAddressPrompt), address))
         return;
     address = address.trimmed();
     if (address == QLatin1String(kUrlSorteos))
@@ -175,7 +168,7 @@ TDrawUpdate *BuscarSorteosAlIniciar(QWidget *window, TGameEdition edition,
         if (sorteos.Count() > 0)
             ultimo = sorteos.Sorteo(0).FechaSorteo;
     } catch (const std::exception &error) { // the prizes window will say it
-        report(Fmt(kTextNoBuscado, {std::string(error.what())}));
+        report(Fmt(kTxtDrawsNotLookedFor, {std::string(error.what())}));
         return nullptr;
     }
     if (!SorteosAtrasados(ultimo, hoy))
@@ -189,10 +182,10 @@ TDrawUpdate *BuscarSorteosAlIniciar(QWidget *window, TGameEdition edition,
     update->SetMayWrite([] { return QApplication::activeModalWidget() == nullptr; });
     QObject::connect(update, &TDrawUpdate::Finished, window, [update, report](bool ok) {
         if (ok)
-            report(Fmt(kTextActualizados, {update->Informe().Resultado.Anadidos, update->Total()}));
+            report(Fmt(kTxtDrawsUpdated, {update->Informe().Resultado.Anadidos, update->Total()}));
         else if (!update->Cancelled())
             report(Fmt(
-                kTextNoBuscado,
+                kTxtDrawsNotLookedFor,
                 {QString(update->Message()).replace(QLatin1Char('\n'), QStringLiteral("; ")).toStdString()}));
         update->deleteLater();
     });

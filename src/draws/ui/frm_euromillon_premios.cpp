@@ -6,6 +6,7 @@
 #include "draws/prize_range.h"
 #include "draws/ui/draw_texts.h"
 #include "draws/ui/draws_picture.h"
+#include "draws/ui/draws_text_ids.h"
 #include "draws/ui/prize_grid.h"
 #include "draws/ui/profit_chart.h"
 #include "draws/ui/winning_bets_model.h"
@@ -279,34 +280,37 @@ QWidget *TFRMEuroMillonPremios::BuildTotalsPage()
 
 void TFRMEuroMillonPremios::ApplyTexts()
 {
-    setWindowTitle(Txt(41800));
-    sgPremios->setHorizontalHeaderLabels({Txt(41801), Txt(41802), Txt(41803), Txt(41804)});
-    apPremiadasModel_->SetHeaders({Txt(43120), Txt(41813), Txt(41814), Txt(41815), Txt(41816)});
-    lSorteo->setText(Txt(41805));
-    PageControl->setTabText(PageControl->indexOf(tsPremios), Txt(41806));
-    PageControl->setTabText(PageControl->indexOf(tsPremiosGlobales), Txt(41807));
-    PageControl->setTabText(PageControl->indexOf(tsApuestasPremiadas), Txt(41812));
-    PageControl->setTabText(PageControl->indexOf(tsGrafico), Txt(45220));
+    setWindowTitle(Txt(kTxtPrizesCaption));
+    sgPremios->setHorizontalHeaderLabels({Txt(kTxtPrizeColumnCategory), Txt(kTxtPrizeColumnAmount),
+                                          Txt(kTxtPrizeColumnCount), Txt(kTxtPrizeColumnTotal)});
+    apPremiadasModel_->SetHeaders({Txt(kTxtWinningColumnDate), Txt(kTxtWinningColumnBet),
+                                   Txt(kTxtWinningColumnTicket), Txt(kTxtWinningColumnPrize),
+                                   Txt(kTxtWinningColumnAmount)});
+    lSorteo->setText(Txt(kTxtDrawLabel));
+    PageControl->setTabText(PageControl->indexOf(tsPremios), Txt(kTxtTabPrizeBreakdown));
+    PageControl->setTabText(PageControl->indexOf(tsPremiosGlobales), Txt(kTxtTabPrizeTotals));
+    PageControl->setTabText(PageControl->indexOf(tsApuestasPremiadas), Txt(kTxtTabWinningBets));
+    PageControl->setTabText(PageControl->indexOf(tsGrafico), Txt(kTxtTabChart));
     // The four tabs show whole in every language: French ones need more room.
     PageControl->setFixedWidth(std::max(450, PageControl->tabBar()->sizeHint().width() + 8));
-    lImporteCombinacion->setText(Txt(41808));
-    lImportePremios->setText(Txt(41809));
-    lBeneficioObtenido->setText(Txt(41810));
-    lPorcentajeBeneficio->setText(Txt(41811));
-    bbCancel->setText(Txt(50004));
-    ActCrearSorteo_NC->setToolTip(Txt(41851));
-    ActModificarSorteo_NC->setToolTip(Txt(41853));
-    ActProcesar->setText(Txt(41854));
-    ActProcesar->setToolTip(Txt(41855));
-    bbProcesar->setText(Txt(41854));
-    bbProcesar->setToolTip(Txt(41855));
-    ActImportarSorteos->setText(Txt(45200));
-    ActImportarSorteos->setToolTip(Txt(45201));
-    ActActualizarSorteos->setText(Txt(45450));
-    ActActualizarSorteos->setToolTip(Txt(45451));
-    lSorteosInfoCount->setText(Txt(43118));
-    cbHastaEl->setText(Txt(43119));
-    lSorteosProcesados->setText(Txt(43121));
+    lImporteCombinacion->setText(Txt(kTxtCombinationCost));
+    lImportePremios->setText(Txt(kTxtPrizesWon));
+    lBeneficioObtenido->setText(Txt(kTxtProfit));
+    lPorcentajeBeneficio->setText(Txt(kTxtProfitPercentage));
+    bbCancel->setText(Txt(kTxtProgressCancel));
+    ActCrearSorteo_NC->setToolTip(Txt(kTxtCreateDrawHint));
+    ActModificarSorteo_NC->setToolTip(Txt(kTxtEditDrawHint));
+    ActProcesar->setText(Txt(kTxtCheckPrizes));
+    ActProcesar->setToolTip(Txt(kTxtCheckPrizesHint));
+    bbProcesar->setText(Txt(kTxtCheckPrizes));
+    bbProcesar->setToolTip(Txt(kTxtCheckPrizesHint));
+    ActImportarSorteos->setText(Txt(kTxtImportDraws));
+    ActImportarSorteos->setToolTip(Txt(kTxtImportDrawsHint));
+    ActActualizarSorteos->setText(Txt(kTxtUpdateDraws));
+    ActActualizarSorteos->setToolTip(Txt(kTxtUpdateDrawsHint));
+    lSorteosInfoCount->setText(Txt(kTxtTotalDraws));
+    cbHastaEl->setText(Txt(kTxtUpTo));
+    lSorteosProcesados->setText(Txt(kTxtDrawsProcessed));
     grafico_->ApplyTexts();
     paginador_->ApplyTexts();
 }

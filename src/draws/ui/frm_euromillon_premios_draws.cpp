@@ -13,6 +13,7 @@
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
 
+#include "draws/ui/draws_text_ids.h"
 #include "model/format.h"
 
 #include <QDateEdit>
@@ -22,7 +23,6 @@
 namespace {
 
 // Draws of a classic import that belong to today's game.
-constexpr uint16_t kTextSorteosDelJuegoActual = 45102;
 
 // Bad lines listed in the import's message; the rest are counted.
 constexpr size_t kErroresMostrados = 10;
@@ -34,24 +34,27 @@ QString Fmt(uint16_t id, std::initializer_list<FormatArg> args)
 
 QString InformeTexto(const TImportReport &informe, int total)
 {
-    QString text = Fmt(45203, {informe.Leidos, informe.Resultado.Anadidos, informe.Resultado.Reemplazados});
-    text += QLatin1Char('\n') + Fmt(45204, {total});
+    QString text =
+        Fmt(kTxtImportSummary, {informe.Leidos, informe.Resultado.Anadidos, informe.Resultado.Reemplazados});
+    text += QLatin1Char('\n') + Fmt(kTxtImportTotal, {total});
     if (informe.Resultado.Descartados > 0)
-        text += QLatin1Char('\n') + Fmt(45205, {informe.Resultado.Descartados});
+        text += QLatin1Char('\n') + Fmt(kTxtImportSkipped, {informe.Resultado.Descartados});
     if (informe.Resultado.DelJuegoActual > 0)
-        text += QLatin1Char('\n') + Fmt(kTextSorteosDelJuegoActual, {informe.Resultado.DelJuegoActual});
+        text += QLatin1Char('\n') + Fmt(kTxtCurrentGameDrawsSkipped, {informe.Resultado.DelJuegoActual});
     if (!informe.Errores.empty()) {
-        text += QStringLiteral("\n\n") + Fmt(45206, {static_cast<long long>(informe.Errores.size())});
+        text +=
+            QStringLiteral("\n\n") + Fmt(kTxtImportErrors, {static_cast<long long>(informe.Errores.size())});
         for (size_t i = 0; i < informe.Errores.size() && i < kErroresMostrados; ++i) {
             const TImportError &error = informe.Errores[i];
             const std::string archivo = std::filesystem::path(error.Archivo).filename().string();
             text += QLatin1Char('\n');
-            text += error.Linea > 0 ? Fmt(45207, {archivo, error.Linea, error.Motivo})
+            text += error.Linea > 0 ? Fmt(kTxtImportErrorLine, {archivo, error.Linea, error.Motivo})
                                     : QString::fromStdString(archivo + ": " + error.Motivo);
         }
         if (informe.Errores.size() > kErroresMostrados)
-            text += QLatin1Char('\n') +
-                    Fmt(45208, {static_cast<long long>(informe.Errores.size() - kErroresMostrados)});
+            text +=
+                QLatin1Char('\n') + Fmt(kTxtImportMoreErrors,
+                                        {static_cast<long long>(informe.Errores.size() - kErroresMostrados)});
     }
     return text;
 }
@@ -79,7 +82,8 @@ void TFRMEuroMillonPremios::EditarSorteo()
 void TFRMEuroMillonPremios::ImportarSorteos()
 {
     // Several files at once: the published history comes as six of them.
-    const QStringList files = DialogService::OpenFileNames(this, Txt(45202), QStringLiteral("ems"));
+    const QStringList files =
+        DialogService::OpenFileNames(this, Txt(kTxtDrawFileFilter), QStringLiteral("ems"));
     if (files.isEmpty())
         return;
     std::vector<std::string> paths;

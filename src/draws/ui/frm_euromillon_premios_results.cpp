@@ -17,6 +17,7 @@
 #include "widgets/number_text.h"
 #include "widgets/texts.h"
 
+#include "draws/ui/draws_text_ids.h"
 #include "model/format.h"
 
 #include <QApplication>
@@ -29,10 +30,6 @@
 #include <vector>
 
 namespace {
-
-constexpr uint16_t kTextComprobando = 45103;    // "Comprobando los premios..."
-constexpr uint16_t kTextCostePorSorteo = 45111; // "Coste por sorteo: %s"
-constexpr uint16_t kTextCosteEnSorteos = 45112; // "%s (%d sorteos)"
 
 } // namespace
 
@@ -54,9 +51,9 @@ QString TFRMEuroMillonPremios::CostePorSorteo() const
         if (!list.empty())
             list += "; ";
         const std::string cost = TextoImporte(MultiplyCurrency(precio, bets)).toStdString();
-        list += prices.size() > 1 ? FormatText(GetText(kTextCosteEnSorteos), {cost, draws}) : cost;
+        list += prices.size() > 1 ? FormatText(GetText(kTxtCostOverDraws), {cost, draws}) : cost;
     }
-    return QString::fromStdString(FormatText(GetText(kTextCostePorSorteo), {list}));
+    return QString::fromStdString(FormatText(GetText(kTxtCostPerDraw), {list}));
 }
 
 void TFRMEuroMillonPremios::SetApuestas(const TEuroMillonApuestas *apuestas)
@@ -75,7 +72,7 @@ void TFRMEuroMillonPremios::Procesar()
     // the results on screen and in premios_ as they were.
     TPremiosEuroMillon run;
     run.SetApuestas(premios_->Apuestas());
-    RunInBackground(this, Txt(kTextComprobando), [&](TWorkProgress &progress) {
+    RunInBackground(this, Txt(kTxtCheckingPrizes), [&](TWorkProgress &progress) {
         run.Procesar(*sorteosRango_, [&progress](int64_t done, int64_t total) {
             progress.Report(done, total);
             progress.ThrowIfCancelled();
@@ -85,10 +82,10 @@ void TFRMEuroMillonPremios::Procesar()
     *premios_ = std::move(run);
     MostrarResultados();
     if (premios_->TotalPremios() > 0)
-        DialogService::ShowMessage(this, Txt(41885) + QLatin1Char('\n') + Txt(41886) + QLatin1Char('\n') +
-                                             TextoImporte(premios_->TotalPremios()));
+        DialogService::ShowMessage(this, Txt(kTxtCongratulations) + QLatin1Char('\n') + Txt(kTxtPrizesWorth) +
+                                             QLatin1Char('\n') + TextoImporte(premios_->TotalPremios()));
     else
-        DialogService::ShowMessage(this, Txt(41888));
+        DialogService::ShowMessage(this, Txt(kTxtNoPrizesInDraw));
 
     prm.SetValor(PRM_PREMIOS_Desde, Variant::DateTime(FechaDeDate(dtpFechaSorteo->date())));
     prm.SetValor(PRM_PREMIOS_Hasta, Variant::DateTime(FechaDeDate(dtpFechaSorteoFinal->date())));
@@ -129,8 +126,8 @@ void TFRMEuroMillonPremios::MostrarTotales()
             lblBeneficioTpc->setText(rango.Porcentaje ? TextoPorcentaje(*rango.Porcentaje) : QString());
             // The cost label shows one draw's price; the profit counts every draw.
             lblBeneficio->setToolTip(QString::fromStdString(
-                FormatText(GetText(45228), {CountText(premios_->CountSorteos()).toStdString(),
-                                            TextoImporte(rango.Coste).toStdString()})));
+                FormatText(GetText(kTxtCostOfDraws), {CountText(premios_->CountSorteos()).toStdString(),
+                                                      TextoImporte(rango.Coste).toStdString()})));
         } else {
             lblBeneficio->setText(QStringLiteral("-"));
             lblBeneficioTpc->setText(QStringLiteral("-"));

@@ -5,6 +5,7 @@
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
 
+#include "draws/ui/draws_text_ids.h"
 #include "model/exception.h"
 #include "model/file_stream.h"
 #include "model/format.h"
@@ -87,11 +88,11 @@ TProfitChart::TProfitChart(QWidget *parent) : QWidget(parent)
 
 void TProfitChart::ApplyTexts()
 {
-    chart_->setTitle(Txt(45226));
-    coste_->setName(Txt(45221));
-    premios_->setName(Txt(45222));
-    beneficio_->setName(Txt(45223));
-    bbGuardar->setText(Txt(45224));
+    chart_->setTitle(Txt(kTxtChartTitle));
+    coste_->setName(Txt(kTxtChartCost));
+    premios_->setName(Txt(kTxtChartPrizes));
+    beneficio_->setName(Txt(kTxtChartProfit));
+    bbGuardar->setText(Txt(kTxtSaveChart));
 }
 
 void TProfitChart::Mostrar(const std::vector<TProfitPoint> &curva)
@@ -125,12 +126,12 @@ void TProfitChart::Mostrar(const std::vector<TProfitPoint> &curva)
 
 void TProfitChart::Guardar()
 {
-    const QString path = DialogService::SaveFileName(this, Txt(45225), QStringLiteral("png"));
+    const QString path = DialogService::SaveFileName(this, Txt(kTxtChartPngFilter), QStringLiteral("png"));
     if (path.isEmpty())
         return;
     GuardarPng(path);
-    DialogService::ShowMessage(this,
-                               QString::fromStdString(FormatText(GetText(43114), {path.toStdString()})));
+    DialogService::ShowMessage(
+        this, QString::fromStdString(FormatText(GetText(kTxtSavedFile), {path.toStdString()})));
 }
 
 void TProfitChart::GuardarPng(const QString &path)
@@ -140,7 +141,7 @@ void TProfitChart::GuardarPng(const QString &path)
     buffer.open(QIODevice::WriteOnly);
     const QPixmap picture = view_->grab();
     if (picture.isNull() || !picture.save(&buffer, "PNG"))
-        throw Exception(FormatText(GetText(45227), {path.toStdString()}));
+        throw Exception(FormatText(GetText(kTxtChartNotSaved), {path.toStdString()}));
     TSafeFileStream file(path.toStdString());
     file.Write(bytes.constData(), static_cast<size_t>(bytes.size()));
     file.Commit();

@@ -1,6 +1,7 @@
 #include "draws/ui/winning_bets_pager.h"
 
 #include "draws/ui/draw_texts.h"
+#include "draws/ui/draws_text_ids.h"
 #include "draws/ui/winning_bets_model.h"
 #include "model/format.h"
 #include "widgets/texts.h"
@@ -13,14 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr uint16_t kTextPrimera = 45104;
-constexpr uint16_t kTextAnterior = 45105;
-constexpr uint16_t kTextSiguiente = 45106;
-constexpr uint16_t kTextUltima = 45107;
-constexpr uint16_t kTextIrALaPagina = 45108;
-constexpr uint16_t kTextPaginaDe = 45109; // "Página %s de %s"
-constexpr uint16_t kTextFilasDe = 45110;  // "Apuestas premiadas %s a %s de %s"
 
 QToolButton *NewButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon)
 {
@@ -84,11 +77,11 @@ TWinningBetsPager::TWinningBetsPager(TWinningBetsModel &model, QWidget *parent)
 
 void TWinningBetsPager::ApplyTexts()
 {
-    tbPrimera->setToolTip(Txt(kTextPrimera));
-    tbAnterior->setToolTip(Txt(kTextAnterior));
-    tbSiguiente->setToolTip(Txt(kTextSiguiente));
-    tbUltima->setToolTip(Txt(kTextUltima));
-    ebPagina->setToolTip(Txt(kTextIrALaPagina));
+    tbPrimera->setToolTip(Txt(kTxtPagerFirst));
+    tbAnterior->setToolTip(Txt(kTxtPagerPrior));
+    tbSiguiente->setToolTip(Txt(kTxtPagerNext));
+    tbUltima->setToolTip(Txt(kTxtPagerLast));
+    ebPagina->setToolTip(Txt(kTxtPagerGoToPage));
     Mostrar();
 }
 
@@ -112,11 +105,11 @@ void TWinningBetsPager::Mostrar()
     const int64_t pagina = model_.Pagina();
     const int64_t paginas = model_.Paginas();
     ebPagina->setText(QString::number(pagina + 1));
-    lblPagina->setText(Fmt(kTextPaginaDe, TextoEntero(pagina + 1), TextoEntero(paginas)));
+    lblPagina->setText(Fmt(kTxtPagerPageOf, TextoEntero(pagina + 1), TextoEntero(paginas)));
     const int64_t total = model_.TotalFilas();
     const int64_t first = model_.PrimeraFila();
     lblFilas->setText(total == 0 ? QString()
-                                 : Fmt(kTextFilasDe, TextoEntero(first + 1),
+                                 : Fmt(kTxtPagerRowsOf, TextoEntero(first + 1),
                                        TextoEntero(first + model_.FilasEnPagina()), TextoEntero(total)));
     tbPrimera->setEnabled(pagina > 0);
     tbAnterior->setEnabled(pagina > 0);

@@ -6,7 +6,6 @@
 
 // Both windows.
 inline constexpr uint16_t kTxtTextFileFilter = 43112; // "Archivo de Texto *.txt|*.txt|..."
-inline constexpr uint16_t kTxtProgressCancel = 50004; // "Cancelar"
 
 // The import window.
 inline constexpr uint16_t kTxtImportButton = 43104;    // "&Importar"
@@ -34,7 +33,5 @@ inline constexpr uint16_t kTxtWorkbookFilter = 45501;  // "Libro de Excel *.xlsx
 inline constexpr uint16_t kTxtWritingWorkbook = 45505; // "Escribiendo el libro..."
 
 // The export window's messages.
-inline constexpr uint16_t kTxtNoKindChosen = 41706;      // "No ha seleccionado ninguna opción"
 inline constexpr uint16_t kTxtOverwriteQuestion = 43113; // "Ya existe un archivo con el mismo nombre: ..."
-inline constexpr uint16_t kTxtSavedFile = 43114;         // "El archivo ha sido guardado\r\n%s"
 inline constexpr uint16_t kTxtNoProgramSaveWorkbook = 45230; // "Ningún programa de hojas de cálculo ..."

@@ -169,7 +169,7 @@ void TFRMExport::Export()
     else if (rbExcel->isChecked())
         ExportWorkbook();
     else
-        throw Exception(GetText(kTxtNoKindChosen));
+        throw Exception(GetText(kTxtNoOptionChosen));
 }
 
 bool TFRMExport::MayOverwrite(const QString &path)

@@ -32,7 +32,7 @@ public:
 
     // ActExportar: a text export, closing the window with OK when it wrote the
     // file, or a workbook export, the window staying open. Raises
-    // kTxtNoKindChosen when neither kind is chosen, and the errors of writing
+    // kTxtNoOptionChosen when neither kind is chosen, and the errors of writing
     // (the window stays open and no setting changes then).
     void Export();
     // "Guardar como libro...": writes the workbook to a path the user chooses.

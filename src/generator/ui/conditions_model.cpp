@@ -1,6 +1,7 @@
 #include "generator/ui/conditions_model.h"
 
 #include "generator/genera_comb.h"
+#include "generator/ui/generator_text_ids.h"
 #include "generator/ui/generator_widgets.h"
 #include "widgets/number_text.h"
 #include "widgets/texts.h"
@@ -91,7 +92,8 @@ QVariant TConditionsModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section > 3)
         return {};
     if (role == Qt::DisplayRole) {
-        static constexpr uint16_t kTitles[4] = {41610, 41611, 41620, 41621};
+        static constexpr uint16_t kTitles[4] = {kTxtConditionColumnBlock, kTxtConditionColumnName,
+                                                kTxtConditionColumnMatches, kTxtConditionColumnMatchPct};
         return Txt(kTitles[section]);
     }
     if (role == Qt::TextAlignmentRole)

@@ -3,6 +3,7 @@
 #include "generator/genera_comb.h"
 #include "generator/ui/frm_euromillon_comb.h"
 #include "generator/ui/frm_generating.h"
+#include "generator/ui/generator_text_ids.h"
 #include "generator/ui/generator_widgets.h"
 #include "generator/wizard_conditions.h"
 #include "model/bet_errors.h"
@@ -97,25 +98,25 @@ TFRMAsistente::~TFRMAsistente() = default;
 
 void TFRMAsistente::ApplyTexts()
 {
-    setWindowTitle(Txt(41700));
+    setWindowTitle(Txt(kTxtWizardCaption));
     bbBack->setText(Txt(kTxtButtonBack));
-    gbSeleccionaTipoNuevo->setTitle(Txt(41702));
-    rbAsistente->setText(Txt(41703));
-    rbCombinacion->setText(Txt(41704));
-    rbnone->setText(Txt(41705));
-    mInstrucColBase->setPlainText(PlainLines(Txt(41715)));
-    mInstrucReduccion->setPlainText(PlainLines(Txt(41716)));
-    Reduccion.gbTipoReduccion->setTitle(Txt(41520));
-    Reduccion.rbNoReduccion->setText(Txt(41517));
-    Reduccion.rbReduccionGlobal->setText(Txt(41518));
-    Reduccion.rbReduccionBloques->setText(Txt(41519));
-    Reduccion.lTipoRedB1->setText(Txt(41733) + QStringLiteral(" 1:"));
-    Reduccion.lTipoRedB2->setText(Txt(41733) + QStringLiteral(" 2:"));
-    mInstrucCondiciones->setPlainText(PlainLines(Txt(41717)));
-    cbSumaNumeros->setText(Txt(41720));
-    cbMinDosPares->setText(Txt(41721));
-    cbMaxTresPares->setText(Txt(41722));
-    cbMax2EnDecena->setText(Txt(41723));
+    gbSeleccionaTipoNuevo->setTitle(Txt(kTxtWizardChooseOption));
+    rbAsistente->setText(Txt(kTxtWizardUseWizard));
+    rbCombinacion->setText(Txt(kTxtWizardAdvanced));
+    rbnone->setText(Txt(kTxtWizardBlankTicket));
+    mInstrucColBase->setPlainText(PlainLines(Txt(kTxtWizardNumbersHelp)));
+    mInstrucReduccion->setPlainText(PlainLines(Txt(kTxtWizardReductionHelp)));
+    Reduccion.gbTipoReduccion->setTitle(Txt(kTxtReductionTypeTitle));
+    Reduccion.rbNoReduccion->setText(Txt(kTxtNoReduction));
+    Reduccion.rbReduccionGlobal->setText(Txt(kTxtGlobalReduction));
+    Reduccion.rbReduccionBloques->setText(Txt(kTxtReductionByBlock));
+    Reduccion.lTipoRedB1->setText(Txt(kTxtReduceBlock) + QStringLiteral(" 1:"));
+    Reduccion.lTipoRedB2->setText(Txt(kTxtReduceBlock) + QStringLiteral(" 2:"));
+    mInstrucCondiciones->setPlainText(PlainLines(Txt(kTxtWizardConditionsHelp)));
+    cbSumaNumeros->setText(Txt(kTxtWizardSumRange));
+    cbMinDosPares->setText(Txt(kTxtWizardMinTwoEven));
+    cbMaxTresPares->setText(Txt(kTxtWizardMaxThreeEven));
+    cbMax2EnDecena->setText(Txt(kTxtWizardMaxTwoPerTen));
 }
 
 void TFRMAsistente::showEvent(QShowEvent *event)
@@ -139,8 +140,8 @@ void TFRMAsistente::closeEvent(QCloseEvent *event)
 void TFRMAsistente::MostrarPaso()
 {
     PageControl_->setCurrentIndex(paso_);
-    lblStepTitle->setText(QString::fromStdString(FormatText(GetText(41701), {paso_ + 1})));
-    lblStepDesc->setText(Txt(static_cast<uint16_t>(41710 + paso_)));
+    lblStepTitle->setText(QString::fromStdString(FormatText(GetText(kTxtWizardStep), {paso_ + 1})));
+    lblStepDesc->setText(Txt(static_cast<uint16_t>(kTxtWizardStepWhat + paso_)));
     // The last page's button starts the generation: it says so.
     bbNext->setText(Txt(paso_ == kPasoCondiciones ? kTxtButtonFinish : kTxtButtonNext));
     QWidget *first = paso_ == 0   ? static_cast<QWidget *>(rbAsistente)
@@ -154,7 +155,7 @@ void TFRMAsistente::SelectionChanged()
 {
     Boleto_->SetModified(false); // a selection has no pending edit to show
     generacion_->Seleccion().Assign(Boleto_->ShownBet());
-    ShowSelectionCounts(Cuentas, *generacion_, Txt(41732) + QLatin1Char(' '));
+    ShowSelectionCounts(Cuentas, *generacion_, Txt(kTxtMissing) + QLatin1Char(' '));
 }
 
 void TFRMAsistente::LeerReduccion()
@@ -170,7 +171,7 @@ void TFRMAsistente::LeerReduccion()
         generacion.SetReduccionB1(5 - Reduccion.cbRedB1->currentIndex());
         generacion.SetReduccionB2(2 - Reduccion.cbRedB2->currentIndex());
     } else {
-        throw Exception(GetText(41521));
+        throw Exception(GetText(kTxtNoReductionTypeChosen));
     }
 }
 
@@ -188,13 +189,13 @@ void TFRMAsistente::Siguiente()
             done(Accepted);
             return;
         } else {
-            throw Exception(GetText(41706));
+            throw Exception(GetText(kTxtNoOptionChosen));
         }
         break;
     case 1:
         for (int block : {kBlockNumbers, kBlockStars})
             if (selection.Block(block).Count() < kValuesPerBet[block])
-                throw Exception(FormatText(GetText(41707), {kValuesPerBet[block], block}));
+                throw Exception(FormatText(GetText(kTxtWizardMinNumbers), {kValuesPerBet[block], block}));
         paso_ = 2;
         break;
     case 2:

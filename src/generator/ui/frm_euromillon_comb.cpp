@@ -6,6 +6,7 @@
 #include "generator/genera_comb.h"
 #include "generator/ui/conditions_model.h"
 #include "generator/ui/frm_generating.h"
+#include "generator/ui/generator_text_ids.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
 #include "model/game_constants.h"
@@ -128,37 +129,37 @@ void TFRMEuroMillonComb::CreateMenus(QMenuBar *menuBar)
 
 void TFRMEuroMillonComb::ApplyTexts()
 {
-    setWindowTitle(Txt(41500));
-    lSelectedNumbers->setText(Txt(41501));
-    MiArchivo->setTitle(Txt(41522));
-    MiLeerDeArchivo->setText(Txt(41523));
-    MiGuardarEnArchivo->setText(Txt(41524));
-    MiCerrrar->setText(Txt(41525));
-    MiCondiciones->setTitle(Txt(41541));
-    SetTexts(ActAddCondicion, 41550, 41551);
-    SetTexts(ActDelCondicion, 41552, 41553);
-    SetTexts(ActModifyCondicion, 41554, 41555);
-    SetTexts(ActAceptar, 41556, 41557);
-    SetTexts(ActProcesar, 41558, 41559);
-    ActActiva->setText(Txt(45535));
+    setWindowTitle(Txt(kTxtGeneratorCaption));
+    lSelectedNumbers->setText(Txt(kTxtSelectedNumbers));
+    MiArchivo->setTitle(Txt(kTxtGeneratorMenuFile));
+    MiLeerDeArchivo->setText(Txt(kTxtLoadFromFile));
+    MiGuardarEnArchivo->setText(Txt(kTxtSaveToFile));
+    MiCerrrar->setText(Txt(kTxtGeneratorClose));
+    MiCondiciones->setTitle(Txt(kTxtMenuConditions));
+    SetTexts(ActAddCondicion, kTxtAddCondition, kTxtAddConditionHint);
+    SetTexts(ActDelCondicion, kTxtDeleteCondition, kTxtDeleteConditionHint);
+    SetTexts(ActModifyCondicion, kTxtEditCondition, kTxtEditConditionHint);
+    SetTexts(ActAceptar, kTxtAcceptBets, kTxtAcceptBetsHint);
+    SetTexts(ActProcesar, kTxtProcess, kTxtProcessHint);
+    ActActiva->setText(Txt(kTxtConditionActiveToggle));
 
-    PageControl_->setTabText(PageControl_->indexOf(tsNumeros), Txt(41540));
-    PageControl_->setTabText(PageControl_->indexOf(tsReduccion), Txt(41505));
-    PageControl_->setTabText(PageControl_->indexOf(tsCondicionesGrupos), Txt(41506));
-    PageControl_->setTabText(PageControl_->indexOf(tsProcesar), Txt(41558));
-    PageControl_->setTabText(PageControl_->indexOf(tsGarantia), Txt(45010));
+    PageControl_->setTabText(PageControl_->indexOf(tsNumeros), Txt(kTxtTabNumbers));
+    PageControl_->setTabText(PageControl_->indexOf(tsReduccion), Txt(kTxtTabReduction));
+    PageControl_->setTabText(PageControl_->indexOf(tsCondicionesGrupos), Txt(kTxtTabGroupConditions));
+    PageControl_->setTabText(PageControl_->indexOf(tsProcesar), Txt(kTxtProcess));
+    PageControl_->setTabText(PageControl_->indexOf(tsGarantia), Txt(kTxtTabGuarantee));
     optimizer_->ApplyTexts();
     guarantee_->ApplyTexts();
-    lRedShortDesc1->setText(Txt(41507));
-    lRedShortDesc2->setText(Txt(41508));
-    Reduccion.gbTipoReduccion->setTitle(Txt(41520));
-    Reduccion.rbNoReduccion->setText(Txt(41517));
-    Reduccion.rbReduccionGlobal->setText(Txt(41518));
-    Reduccion.rbReduccionBloques->setText(Txt(41519));
-    Reduccion.lTipoRedB1->setText(Txt(41509));
-    Reduccion.lTipoRedB2->setText(Txt(41510));
-    lCondShortDesc1->setText(Txt(41511));
-    lCondiciones->setText(Txt(41513));
+    lRedShortDesc1->setText(Txt(kTxtReductionHelp));
+    lRedShortDesc2->setText(Txt(kTxtReductionAdvantage));
+    Reduccion.gbTipoReduccion->setTitle(Txt(kTxtReductionTypeTitle));
+    Reduccion.rbNoReduccion->setText(Txt(kTxtNoReduction));
+    Reduccion.rbReduccionGlobal->setText(Txt(kTxtGlobalReduction));
+    Reduccion.rbReduccionBloques->setText(Txt(kTxtReductionByBlock));
+    Reduccion.lTipoRedB1->setText(Txt(kTxtReductionBlock1));
+    Reduccion.lTipoRedB2->setText(Txt(kTxtReductionBlock2));
+    lCondShortDesc1->setText(Txt(kTxtConditionsHelp));
+    lCondiciones->setText(Txt(kTxtConditionsLabel));
 }
 
 void TFRMEuroMillonComb::ConnectReductionControls()
@@ -232,7 +233,7 @@ void TFRMEuroMillonComb::SelectionChanged()
 
 void TFRMEuroMillonComb::ShowSelectionLabels()
 {
-    ShowSelectionCounts(Cuentas, *generacion_, Txt(41732) + QLatin1Char(' '));
+    ShowSelectionCounts(Cuentas, *generacion_, Txt(kTxtMissing) + QLatin1Char(' '));
 }
 
 void TFRMEuroMillonComb::ShowCounters()
@@ -273,7 +274,7 @@ void TFRMEuroMillonComb::UpdateActions()
 void TFRMEuroMillonComb::Procesar()
 {
     if (generacion_->ApuestasPosibles() < 1)
-        throw Exception(GetText(41633));
+        throw Exception(GetText(kTxtNotEnoughNumbers));
     Boleto_->CommitFields();
     const bool accepted = EjecutarGeneracion(this, *generacion_, false);
     if (accepted) {

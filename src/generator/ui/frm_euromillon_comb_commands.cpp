@@ -3,6 +3,7 @@
 
 #include "generator/genera_comb.h"
 #include "generator/ui/frm_grupo_values.h"
+#include "generator/ui/generator_text_ids.h"
 #include "model/exception.h"
 #include "widgets/control_euromillon_apuesta.h"
 #include "widgets/dialog_service.h"
@@ -26,7 +27,7 @@ bool TFRMEuroMillonComb::EditCondicion(TEuroMillonCondicionGrupo &condicion)
 void TFRMEuroMillonComb::AddCondicion()
 {
     if (generacion_->ApuestasPosibles() <= 0)
-        throw Exception(GetText(41630));
+        throw Exception(GetText(kTxtSelectNumbersFirst));
     PageControl_->setCurrentWidget(tsCondicionesGrupos);
     TEuroMillonCondicionGrupo condicion = CondicionGrupoDefecto;
     if (!EditCondicion(condicion))
@@ -54,8 +55,8 @@ void TFRMEuroMillonComb::DelCondicion()
     const int index = CondicionActual();
     if (index < 0)
         return;
-    if (DialogService::Ask(this, Txt(41631), QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) !=
-        QMessageBox::Yes)
+    if (DialogService::Ask(this, Txt(kTxtConfirmDeleteCondition), QMessageBox::Yes | QMessageBox::No,
+                           QMessageBox::Warning) != QMessageBox::Yes)
         return;
     generacion_->Condiciones().Delete(index);
     estadisticasValidas_ = false;
@@ -76,7 +77,8 @@ void TFRMEuroMillonComb::ToggleActiva()
 
 void TFRMEuroMillonComb::LeerDeArchivo()
 {
-    const QString path = DialogService::OpenFileName(this, Txt(41527), QStringLiteral("gem"));
+    const QString path =
+        DialogService::OpenFileName(this, Txt(kTxtGenerationFileFilter), QStringLiteral("gem"));
     if (path.isEmpty())
         return;
     archivoGeneracion_ = path;
@@ -95,17 +97,19 @@ void TFRMEuroMillonComb::LeerDeArchivo()
 void TFRMEuroMillonComb::GuardarEnArchivo()
 {
     // The file read or saved last in this window, else the combination's name.
-    const QString path =
-        DialogService::SaveFileName(this, Txt(41527), QStringLiteral("gem"), archivoGeneracion_);
+    const QString path = DialogService::SaveFileName(this, Txt(kTxtGenerationFileFilter),
+                                                     QStringLiteral("gem"), archivoGeneracion_);
     if (path.isEmpty())
         return;
     if (QFileInfo::exists(path)) {
-        const QString question = Txt(41068) + QLatin1Char('\n') + path + QLatin1Char('\n') + Txt(41069);
+        const QString question =
+            Txt(kTxtFileExists) + QLatin1Char('\n') + path + QLatin1Char('\n') + Txt(kTxtSaveOverQuestion);
         if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) !=
             QMessageBox::Yes)
             return;
     }
     generacion_->SaveToFile(path.toStdString());
     archivoGeneracion_ = path;
-    DialogService::ShowMessage(this, Txt(41528) + QLatin1Char('\n') + path, QMessageBox::Information);
+    DialogService::ShowMessage(this, Txt(kTxtGenerationFileSaved) + QLatin1Char('\n') + path,
+                               QMessageBox::Information);
 }

@@ -6,6 +6,7 @@
 
 #include "generator/guarantee_report.h"
 #include "generator/selection_text.h"
+#include "generator/ui/generator_text_ids.h"
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
 #include "model/format.h"
@@ -78,11 +79,11 @@ TFRMGarantia::TFRMGarantia(QWidget *parent) : QDialog(parent)
 
 void TFRMGarantia::ApplyTexts()
 {
-    setWindowTitle(Txt(45602));
-    lNumeros->setText(Txt(45616));
-    lEstrellas->setText(Txt(45617));
-    bbCalcular->setText(Txt(45618));
-    bbCerrar->setText(Txt(45619));
+    setWindowTitle(Txt(kTxtGuaranteeCaption));
+    lNumeros->setText(Txt(kTxtGuaranteeNumbers));
+    lEstrellas->setText(Txt(kTxtGuaranteeStars));
+    bbCalcular->setText(Txt(kTxtGuaranteeCalculate));
+    bbCerrar->setText(Txt(kTxtGuaranteeClose));
     panel_->ApplyTexts();
 }
 
@@ -109,12 +110,12 @@ BetMask TFRMGarantia::ReadSelection() const
         const std::optional<BetMask> values = ParseSelectionValues(text, block, edition_);
         if (!values) {
             field->setFocus();
-            throw Exception(FormatText(GetText(45621), {text}));
+            throw Exception(FormatText(GetText(kTxtGuaranteeInvalidList), {text}));
         }
         selection |= *values;
     }
     if (CountNumbers(selection) < 5 || CountStars(selection) < 2)
-        throw Exception(GetText(45620));
+        throw Exception(GetText(kTxtGuaranteeSelectionTooSmall));
     return selection;
 }
 

@@ -1,6 +1,7 @@
 #include "generator/ui/frm_generating.h"
 
 #include "generator/genera_comb.h"
+#include "generator/ui/generator_text_ids.h"
 #include "model/euromillon_apuestas.h"
 #include "widgets/command_guard.h"
 #include "widgets/dialog_service.h"
@@ -22,13 +23,13 @@
 TFRMGenerating::TFRMGenerating(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FRMGenerating"));
-    setWindowTitle(Txt(45512));
+    setWindowTitle(Txt(kTxtGenerating));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
 
     lblFinalizado = NewNamedLabel(this, "lblFinalizado", true);
-    lblFinalizado->setText(Txt(41535));
+    lblFinalizado->setText(Txt(kTxtProcessComplete));
     lblFinalizado->setAlignment(Qt::AlignCenter);
     QFont big = lblFinalizado->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
@@ -146,7 +147,7 @@ void TFRMGenerating::Procesar()
         if (!esperarAceptar_)
             done(Accepted);
     } else {
-        DialogService::ShowMessage(this, Txt(50005) + QLatin1Char('\n') + PlainLines(Txt(41640)),
+        DialogService::ShowMessage(this, Txt(kTxtError) + QLatin1Char('\n') + PlainLines(Txt(kTxtNoValidBet)),
                                    QMessageBox::Warning);
         done(Rejected);
     }
@@ -181,8 +182,9 @@ void TFRMGenerating::bbCancelClick()
     }
     if (cancelarPedido_)
         return;
-    cancelarPedido_ = DialogService::Ask(this, Txt(41632), QMessageBox::Yes | QMessageBox::No,
-                                         QMessageBox::Information) == QMessageBox::Yes;
+    cancelarPedido_ =
+        DialogService::Ask(this, Txt(kTxtConfirmCancelProcess), QMessageBox::Yes | QMessageBox::No,
+                           QMessageBox::Information) == QMessageBox::Yes;
 }
 
 bool EjecutarGeneracion(QWidget *owner, TEuroMillonGeneraComb &generacion, bool esperarAceptar)

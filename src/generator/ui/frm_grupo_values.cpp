@@ -1,5 +1,6 @@
 #include "generator/ui/frm_grupo_values.h"
 
+#include "generator/ui/generator_text_ids.h"
 #include "generator/ui/generator_widgets.h"
 #include "model/euromillon_apuesta.h"
 #include "model/game_constants.h"
@@ -210,22 +211,22 @@ QLayout *TFRMGrupoValues::BuildButtons()
 
 void TFRMGrupoValues::ApplyTexts()
 {
-    setWindowTitle(Txt(42200));
-    lBloque->setText(Txt(42202));
+    setWindowTitle(Txt(kTxtGroupCaption));
+    lBloque->setText(Txt(kTxtGroupBlock));
     cbBloque->clear();
-    cbBloque->addItems({Txt(42207), Txt(42208)});
-    cbCondicionActiva->setText(Txt(42201));
-    lblNombreCondicion->setText(Txt(42218));
-    lMinSum->setText(Txt(42204));
-    lMaxSum->setText(Txt(42205));
-    lAciertosCumplir->setText(Txt(42206));
-    lSumaNumerosValidas->setText(Txt(42203));
-    lCantNumerosPares->setText(Txt(42209));
-    lCantNumerosImpares->setText(Txt(42210));
-    lInfo1->setText(Txt(42215));
-    lInfo2->setText(Txt(42216));
-    sbMarcarTodos->setText(Txt(42211));
-    sbBorrarTodos->setText(Txt(42212));
+    cbBloque->addItems({Txt(kTxtGroupNumbersBlock), Txt(kTxtGroupStarsBlock)});
+    cbCondicionActiva->setText(Txt(kTxtGroupActive));
+    lblNombreCondicion->setText(Txt(kTxtGroupConditionName));
+    lMinSum->setText(Txt(kTxtGroupMin));
+    lMaxSum->setText(Txt(kTxtGroupMax));
+    lAciertosCumplir->setText(Txt(kTxtGroupMatchesRequired));
+    lSumaNumerosValidas->setText(Txt(kTxtGroupValidSum));
+    lCantNumerosPares->setText(Txt(kTxtGroupEvenCount));
+    lCantNumerosImpares->setText(Txt(kTxtGroupOddCount));
+    lInfo1->setText(Txt(kTxtGroupMatchingNote));
+    lInfo2->setText(Txt(kTxtGroupMatchingNoteMore));
+    sbMarcarTodos->setText(Txt(kTxtGroupMarkAll));
+    sbBorrarTodos->setText(Txt(kTxtGroupClearAll));
     bbAceptar->setText(Txt(kTxtButtonOk));
     bbCancelar->setText(Txt(kTxtButtonCancel));
 }
@@ -345,14 +346,14 @@ QString TFRMGrupoValues::Errores(const TEuroMillonCondicionGrupo &c) const
         errores += line;
     };
     if (c.Numeros.empty())
-        append(Txt(42253));
+        append(Txt(kTxtGroupErrorNoNumber));
     if (c.SumMax < 1 || c.AciertosMax < 1 || c.ParesMax < 1 || c.ImparesMax < 1)
-        append(Txt(42254));
+        append(Txt(kTxtGroupErrorZeroMax));
     if (c.SumMax < c.SumMin || c.AciertosMax < c.AciertosMin || c.ParesMax < c.ParesMin ||
         c.ImparesMax < c.ImparesMin)
-        append(Txt(42261));
+        append(Txt(kTxtGroupErrorMaxBelowMin));
     if (static_cast<int64_t>(c.Numeros.size()) < c.AciertosMin)
-        append(Txt(42255) + QLatin1Char('\n') + Txt(42256));
+        append(Txt(kTxtGroupErrorTooManyMatches) + QLatin1Char('\n') + Txt(kTxtGroupErrorNeverMet));
     return errores;
 }
 
@@ -365,7 +366,8 @@ void TFRMGrupoValues::Aceptar()
     }
     // The error lines keep their Windows-style breaks; a message box wants
     // plain line feeds.
-    QString question = Txt(42258) + QStringLiteral("\n\n") + errores + QStringLiteral("\n\n") + Txt(42259);
+    QString question = Txt(kTxtGroupErrorsFound) + QStringLiteral("\n\n") + errores + QStringLiteral("\n\n") +
+                       Txt(kTxtGroupConfirmValues);
     question.remove(QLatin1Char('\r'));
     if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) ==
         QMessageBox::Yes)

@@ -2,6 +2,7 @@
 
 #include "framework/localize.h"
 #include "generator/genera_comb.h"
+#include "generator/ui/generator_text_ids.h"
 #include "model/euromillon_apuestas.h"
 #include "model/format.h"
 #include "model/game_constants.h"
@@ -105,7 +106,7 @@ void ConnectRandomButtons(QWidget *owner, QToolButton *number, QToolButton *star
 QString EditionCaption(TGameEdition edition)
 {
     return QString::fromStdString(
-        FormatText(GetText(45850), {EditionName(edition), GameRules(edition).HighestStar}));
+        FormatText(GetText(kTxtGeneratorGame), {EditionName(edition), GameRules(edition).HighestStar}));
 }
 
 void SetTicketEdition(TControlEuroMillonApuesta &ticket, TGameEdition edition)
@@ -175,11 +176,13 @@ TGenerationCounterLabels AddGenerationCounters(QWidget *parent, QGridLayout *gri
         grid->addWidget(count, firstRow + offset, 1);
         grid->addWidget(pct, firstRow + offset, 2);
     };
-    row(0, labels.lTotalApuestasGeneradas, "lTotalApuestasGeneradas", 41514, labels.lblApuestasGeneradas,
-        "lblApuestasGeneradas", labels.lblApuestasGeneradasPct, "lblApuestasGeneradasPct", false);
-    row(1, labels.lTotalApuestasCondicion, "lTotalApuestasCondicion", 41515, labels.lblApuestasCondicion,
-        "lblApuestasCondicion", labels.lblApuestasCondicionPct, "lblApuestasCondicionPct", false);
-    row(2, labels.lTotalApuestasFinal, "lTotalApuestasFinal", 41516, labels.lblApuestasValidas,
+    row(0, labels.lTotalApuestasGeneradas, "lTotalApuestasGeneradas", kTxtBetsGenerated,
+        labels.lblApuestasGeneradas, "lblApuestasGeneradas", labels.lblApuestasGeneradasPct,
+        "lblApuestasGeneradasPct", false);
+    row(1, labels.lTotalApuestasCondicion, "lTotalApuestasCondicion", kTxtBetsMeetingConditions,
+        labels.lblApuestasCondicion, "lblApuestasCondicion", labels.lblApuestasCondicionPct,
+        "lblApuestasCondicionPct", false);
+    row(2, labels.lTotalApuestasFinal, "lTotalApuestasFinal", kTxtTotalValidBets, labels.lblApuestasValidas,
         "lblApuestasValidas", labels.lblApuestasValidasPct, "lblApuestasValidasPct", true);
     return labels;
 }
@@ -232,11 +235,11 @@ TSelectionCounts NewSelectionCounts(QWidget *parent, int buttonWidth)
     c.lblApuestasPosibles = NewNamedLabel(parent, "lblApuestasPosibles", true);
     c.bbAleatorio1 = NewNamedButton(parent, "bbAleatorio1", buttonWidth);
     c.bbAleatorio2 = NewNamedButton(parent, "bbAleatorio2", buttonWidth);
-    c.lNumerosB1->setText(Txt(41502));
-    c.lNumerosB2->setText(Txt(41503));
-    c.lApuestasPosibles->setText(Txt(41504));
-    c.bbAleatorio1->setText(Txt(41730));
-    c.bbAleatorio2->setText(Txt(41731));
+    c.lNumerosB1->setText(Txt(kTxtNumbersLabel));
+    c.lNumerosB2->setText(Txt(kTxtStarsLabel));
+    c.lApuestasPosibles->setText(Txt(kTxtPossibleBets));
+    c.bbAleatorio1->setText(Txt(kTxtRandomNumber));
+    c.bbAleatorio2->setText(Txt(kTxtRandomStar));
     c.grid = new QGridLayout;
     c.grid->setHorizontalSpacing(12);
     c.grid->addWidget(c.lNumerosB1, 0, 0);
@@ -269,9 +272,9 @@ void FillReductionLists(QComboBox *cbRedGlobal, QComboBox *cbRedB1, QComboBox *c
             combo->addItem(Txt(id));
         combo->setCurrentIndex(0);
     };
-    fill(cbRedGlobal, 41600, 41605);
-    fill(cbRedB1, 41590, 41594);
-    fill(cbRedB2, 41595, 41596);
+    fill(cbRedGlobal, kTxtGlobalReductionNone, kTxtGlobalReduction5Misses);
+    fill(cbRedB1, kTxtBlock1ReductionNone, kTxtBlock1ReductionTo1);
+    fill(cbRedB2, kTxtBlock2ReductionNone, kTxtBlock2ReductionTo1);
 }
 
 void OnComboClicked(QComboBox *combo, std::function<void()> clicked)

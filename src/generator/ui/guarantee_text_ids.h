@@ -7,7 +7,6 @@
 // The progress of an analysis.
 inline constexpr uint16_t kTxtAnalysingGuarantee = 45615; // "Calculando la garantía..."
 inline constexpr uint16_t kTxtPreparingBets = 45851;      // "Preparando las apuestas..."
-inline constexpr uint16_t kTxtProgressCancel = 50004;     // "Cancelar"
 
 // The summary over the pages.
 inline constexpr uint16_t kTxtGuaranteedPrize = 45607;    // "Premio garantizado: %s"

@@ -2,6 +2,7 @@
 
 #include "generator/genera_comb.h"
 #include "generator/reduction_optimizer.h"
+#include "generator/ui/generator_text_ids.h"
 #include "model/euromillon_apuestas.h"
 #include "model/format.h"
 #include "model/update_bracket.h"
@@ -43,11 +44,11 @@ TOptimizerControls::TOptimizerControls(TEuroMillonGeneraComb &settings, QWidget 
 
 void TOptimizerControls::ApplyTexts()
 {
-    cbOptimizar->setText(Txt(45700));
-    cbOptimizar->setToolTip(Txt(45701));
-    lTiempo->setText(Txt(45702));
+    cbOptimizar->setText(Txt(kTxtOptimizeReduction));
+    cbOptimizar->setToolTip(Txt(kTxtOptimizeReductionHint));
+    lTiempo->setText(Txt(kTxtOptimizeSearchTime));
     for (int i = 0; i < 3; ++i)
-        cbTiempo->setItemText(i, Txt(static_cast<uint16_t>(45703 + i)));
+        cbTiempo->setItemText(i, Txt(static_cast<uint16_t>(kTxtOptimizeTime10s + i)));
 }
 
 void TOptimizerControls::Refresh()
@@ -78,7 +79,7 @@ bool OptimizeKeptBets(QWidget *owner, TEuroMillonGeneraComb &settings)
     const int32_t seconds = settings.OptimizarSegundos();
     if (seconds <= 0 || settings.Apuestas().Count() == 0)
         return false;
-    QProgressDialog dialog(Txt(45706), Txt(50004), 0, seconds * 10, owner);
+    QProgressDialog dialog(Txt(kTxtOptimizing), Txt(kTxtProgressCancel), 0, seconds * 10, owner);
     dialog.setObjectName(QStringLiteral("OptimizeProgress"));
     dialog.setWindowTitle(DialogService::ApplicationTitle());
     dialog.setWindowModality(Qt::WindowModal);
@@ -91,9 +92,9 @@ bool OptimizeKeptBets(QWidget *owner, TEuroMillonGeneraComb &settings)
     options.seconds = seconds;
     // Called on this thread about every 250 ms: the window stays alive.
     options.onProgress = [&dialog](const TOptimizeProgress &progress) {
-        dialog.setLabelText(
-            Txt(45706) + QLatin1Char('\n') +
-            QString::fromStdString(FormatText(GetText(45707), {progress.best, progress.greedy})));
+        dialog.setLabelText(Txt(kTxtOptimizing) + QLatin1Char('\n') +
+                            QString::fromStdString(FormatText(GetText(kTxtOptimizeBestSoFar),
+                                                              {progress.best, progress.greedy})));
         dialog.setValue(static_cast<int>(progress.seconds * 10));
         QApplication::processEvents();
         return dialog.wasCanceled();
@@ -101,7 +102,7 @@ bool OptimizeKeptBets(QWidget *owner, TEuroMillonGeneraComb &settings)
     const TOptimizeResult result = OptimizeReduction(settings, settings.Apuestas().Masks(), options);
     dialog.close();
     if (result.status == TOptimizeStatus::kTooLarge) {
-        DialogService::ShowMessage(owner, Txt(45708));
+        DialogService::ShowMessage(owner, Txt(kTxtOptimizeTooLarge));
         return false;
     }
     if (result.status != TOptimizeStatus::kOptimized && result.status != TOptimizeStatus::kGreedyKept)

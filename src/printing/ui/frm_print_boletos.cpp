@@ -9,6 +9,7 @@
 #include "framework/parametres.h"
 #include "model/euromillon_apuestas.h"
 #include "printing/print_boletos_source.h"
+#include "printing/ui/printing_text_ids.h"
 #include "report/report.h"
 
 #include <QCheckBox>
@@ -155,34 +156,34 @@ void TFRMPrintBoletos::CreateControls()
 
 void TFRMPrintBoletos::ApplyTexts()
 {
-    setWindowTitle(Txt(42400));
-    gbFormato->setTitle(Txt(42401));
-    rbAuto->setText(Txt(42402));
+    setWindowTitle(Txt(kTxtPrintCaption));
+    gbFormato->setTitle(Txt(kTxtTicketFormat));
+    rbAuto->setText(Txt(kTxtAutomaticTicket));
     rbAuto->adjustSize();
-    rbBoletoGuardado->setText(Txt(42403));
+    rbBoletoGuardado->setText(Txt(kTxtSavedTicket));
     rbBoletoGuardado->adjustSize();
-    sbFindFile->setText(Txt(42404));
-    cbTestMode->setText(Txt(42405));
+    sbFindFile->setText(Txt(kTxtImportTicketFile));
+    cbTestMode->setText(Txt(kTxtPrintTestMode));
     cbTestMode->adjustSize();
-    PageControl->setTabText(0, Txt(42406));
-    PageControl->setTabText(1, Txt(42407));
-    bbPrint->setText(Txt(42410));
-    bbDesign->setText(Txt(42412));
-    bbDesign->setToolTip(Txt(42413));
+    PageControl->setTabText(0, Txt(kTxtTabTickets));
+    PageControl->setTabText(1, Txt(kTxtTabListings));
+    bbPrint->setText(Txt(kTxtPrintButton));
+    bbDesign->setText(Txt(kTxtDesign));
+    bbDesign->setToolTip(Txt(kTxtDesignHint));
     bbCancel->setText(Txt(kTxtButtonCancel));
     bbCancel->setToolTip(QString());
-    lblLangBoleto->setText(Txt(42414));
+    lblLangBoleto->setText(Txt(kTxtTicketCountry));
     lblLangBoleto->adjustSize();
-    lblDesfX->setText(Txt(45513));
-    lblDesfY->setText(Txt(45514));
+    lblDesfX->setText(Txt(kTxtOffsetX));
+    lblDesfY->setText(Txt(kTxtOffsetY));
     PlaceLabelledFields();
-    lblListadosDisponibles->setText(Txt(42415));
+    lblListadosDisponibles->setText(Txt(kTxtAvailableListings));
     lblListadosDisponibles->adjustSize();
-    ebDesfX->setToolTip(Txt(45401));
-    ebDesfY->setToolTip(Txt(45402));
+    ebDesfX->setToolTip(Txt(kTxtOffsetXHint));
+    ebDesfY->setToolTip(Txt(kTxtOffsetYHint));
     cbEstiloBoleto->clear();
-    cbEstiloBoleto->addItems({Txt(42490), Txt(42491)});
-    lblNotaJuego->setText(Txt(45876));
+    cbEstiloBoleto->addItems({Txt(kTxtCountrySpain), Txt(kTxtCountryFrance)});
+    lblNotaJuego->setText(Txt(kTxtNoAutomaticTicketCurrent));
 }
 
 // The fields follow their labels, whose width depends on the language.

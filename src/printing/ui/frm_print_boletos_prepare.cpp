@@ -14,7 +14,9 @@
 #include "printing/cruces_de_prueba.h"
 #include "printing/print_boletos_source.h"
 #include "printing/print_offset.h"
+#include "printing/ui/printing_text_ids.h"
 #include "report/report.h"
+#include "report/ui/report_text_ids.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,7 +53,7 @@ bool FileExists(const std::string &path)
 
 [[noreturn]] void FaltaArchivo(const std::string &path)
 {
-    throw Exception(GetText(42441) + "\n" + path);
+    throw Exception(GetText(kTxtFileNotFound) + "\n" + path);
 }
 
 void CrearCarpeta(const std::string &path)
@@ -108,7 +110,7 @@ int32_t TFRMPrintBoletos::LeerDesfase(QLineEdit *field) const
     if (!decimas) {
         field->setFocus();
         field->selectAll();
-        throw Exception(FormatText(GetText(45400), {field->text().toStdString()}));
+        throw Exception(FormatText(GetText(kTxtInvalidNumber), {field->text().toStdString()}));
     }
     return *decimas;
 }
@@ -116,9 +118,9 @@ int32_t TFRMPrintBoletos::LeerDesfase(QLineEdit *field) const
 std::string TFRMPrintBoletos::PlantillaGuardada() const
 {
     if (!rbBoletoGuardado->isChecked())
-        throw Exception(GetText(42442));
+        throw Exception(GetText(kTxtNoFormatSelected));
     if (cbGuardados->currentText().isEmpty())
-        throw Exception(GetText(42440));
+        throw Exception(GetText(kTxtNoFileSelected));
     const std::string path = JoinPath(CarpetaBoletos(), cbGuardados->currentText());
     if (!FileExists(path))
         FaltaArchivo(path);
@@ -129,7 +131,7 @@ std::string TFRMPrintBoletos::PlantillaListado() const
 {
     const QListWidgetItem *item = lbListados->currentItem();
     if (!item || !item->isSelected())
-        throw Exception(GetText(42440));
+        throw Exception(GetText(kTxtNoFileSelected));
     const std::string path = JoinPath(CarpetaListados(), item->text());
     if (!FileExists(path))
         FaltaArchivo(path);
@@ -150,7 +152,7 @@ void TFRMPrintBoletos::PrepararReport()
 {
     const int pais = cbEstiloBoleto->currentIndex();
     if (pais != pbEspana && pais != pbFrancia)
-        throw Exception(GetText(42445));
+        throw Exception(GetText(kTxtNoTicketCountry));
     tablas_ = TablasDePais(static_cast<TPaisBoleto>(pais));
     desfaseX_ = LeerDesfase(ebDesfX);
     desfaseY_ = LeerDesfase(ebDesfY);
@@ -160,7 +162,7 @@ void TFRMPrintBoletos::PrepararReport()
     if (PageControl->currentWidget() == tsBoletos) {
         if (rbAuto->isChecked()) {
             if (!automaticoOfrecido_)
-                throw Exception(GetText(45876));
+                throw Exception(GetText(kTxtNoAutomaticTicketCurrent));
             ConstruirBoletoAutomatico(*report_, cbRotate->currentIndex(), tablas_.Geometria, tablas_.Formato,
                                       desfaseX_, desfaseY_, kPrintBoletosDataSet);
             if (cbTestMode->isChecked())
@@ -196,7 +198,7 @@ void TFRMPrintBoletos::Disenar()
 
 void TFRMPrintBoletos::ImportarArchivo()
 {
-    const QString chosen = DialogService::OpenFileName(this, Txt(42420), QStringLiteral("frf"));
+    const QString chosen = DialogService::OpenFileName(this, Txt(kTxtFrfFilter), QStringLiteral("frf"));
     if (!chosen.isEmpty()) {
         const QString folder = QString::fromStdString(CarpetaBoletos());
         if (!QDir(folder).exists())
@@ -206,11 +208,11 @@ void TFRMPrintBoletos::ImportarArchivo()
             QDir::cleanPath(source.absolutePath())
                 .compare(QDir::cleanPath(QDir(folder).absolutePath()), Qt::CaseInsensitive) == 0;
         if (inFolder && source.suffix().compare(QStringLiteral("frf"), Qt::CaseInsensitive) == 0)
-            throw Exception(GetText(42443));
+            throw Exception(GetText(kTxtFileAlreadyInFolder));
         const QString target = QDir(folder).filePath(source.completeBaseName() + QStringLiteral(".frf"));
         // QFile::copy never overwrites: an existing file of that name fails.
         if (!QFile::copy(chosen, target))
-            throw Exception(GetText(42444));
+            throw Exception(GetText(kTxtFileCopyError));
     }
     CargarListas();
 }

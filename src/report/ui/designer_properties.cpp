@@ -3,6 +3,7 @@
 #include "widgets/texts.h"
 
 #include "report/report_units.h"
+#include "report/ui/report_text_ids.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,32 +43,32 @@ TfrDesignProperties::TfrDesignProperties(QWidget *parent) : QWidget(parent)
     edFont_ = Named(new QLineEdit(this), "edFont");
     sbFontSize_ = Named(new QSpinBox(this), "sbFontSize");
     sbFontSize_->setRange(1, 1000);
-    cbBold_ = Named(new QCheckBox(Txt(45425), this), "cbBold");
-    cbItalic_ = Named(new QCheckBox(Txt(45426), this), "cbItalic");
+    cbBold_ = Named(new QCheckBox(Txt(kTxtPropertyBold), this), "cbBold");
+    cbItalic_ = Named(new QCheckBox(Txt(kTxtPropertyItalic), this), "cbItalic");
     cbAlignment_ = Named(new QComboBox(this), "cbAlignment");
-    cbAlignment_->addItems({Txt(45433), Txt(45434), Txt(45435)});
-    form->addRow(Txt(45421), edName_);
-    form->addRow(Txt(45422), edExpression_);
-    form->addRow(Txt(45423), edFont_);
-    form->addRow(Txt(45424), sbFontSize_);
+    cbAlignment_->addItems({Txt(kTxtAlignLeft), Txt(kTxtAlignRight), Txt(kTxtAlignCentre)});
+    form->addRow(Txt(kTxtPropertyName), edName_);
+    form->addRow(Txt(kTxtPropertyExpression), edExpression_);
+    form->addRow(Txt(kTxtPropertyFont), edFont_);
+    form->addRow(Txt(kTxtPropertySize), sbFontSize_);
     auto *style = new QHBoxLayout;
     style->addWidget(cbBold_);
     style->addWidget(cbItalic_);
     form->addRow(QString(), style);
-    form->addRow(Txt(45427), cbAlignment_);
+    form->addRow(Txt(kTxtPropertyAlignment), cbAlignment_);
     auto *frame = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
-        frame_[i] = Named(new QCheckBox(Txt(uint16_t(45438 + i)), this), kFrameNames[i]);
+        frame_[i] = Named(new QCheckBox(Txt(uint16_t(kTxtFrameLeft + i)), this), kFrameNames[i]);
         frame->addWidget(frame_[i]);
         connect(frame_[i], &QCheckBox::toggled, this, &TfrDesignProperties::Edited);
     }
-    form->addRow(Txt(45428), frame);
+    form->addRow(Txt(kTxtPropertyFrame), frame);
     for (int i = 0; i < 4; ++i) {
         bounds_[i] = Named(new QDoubleSpinBox(this), kBoundNames[i]);
         bounds_[i]->setDecimals(1);
         bounds_[i]->setRange(i < 2 ? -10000.0 : 0.0, 10000.0);
         bounds_[i]->setSuffix(QStringLiteral(" mm"));
-        form->addRow(Txt(uint16_t(45429 + i)), bounds_[i]);
+        form->addRow(Txt(uint16_t(kTxtPropertyLeft + i)), bounds_[i]);
         connect(bounds_[i], &QDoubleSpinBox::editingFinished, this, &TfrDesignProperties::Edited);
     }
     for (QLineEdit *edit : {edName_, edExpression_, edFont_})

@@ -8,6 +8,7 @@
 #include "widgets/texts.h"
 
 #include "report/report.h"
+#include "report/ui/report_text_ids.h"
 
 #include <QAction>
 #include <QFile>
@@ -56,7 +57,7 @@ private:
 TfrDesignerWindow::TfrDesignerWindow(TfrReport &report, QWidget *parent) : QDialog(parent), report_(report)
 {
     setObjectName(QStringLiteral("FRMDesigner"));
-    setWindowTitle(Txt(45410));
+    setWindowTitle(Txt(kTxtDesignerCaption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMaximizeButtonHint);
     if (report_.PageCount() == 0)
@@ -109,22 +110,23 @@ void TfrDesignerWindow::CreateActions()
         addAction(action);
         return action;
     };
-    add("ActOpen", 45420, QKeySequence::Open, [this] { Open(); });
-    add("ActSave", 45418, QKeySequence::Save, [this] { Save(); });
-    add("ActSaveAs", 45419, QKeySequence::SaveAs, [this] { SaveAs(); });
-    QAction *undo = add("ActUndo", 45416, QKeySequence::Undo, [this] { undo_->undo(); });
-    QAction *redo = add("ActRedo", 45417, QKeySequence::Redo, [this] { undo_->redo(); });
+    add("ActOpen", kTxtDesignerOpen, QKeySequence::Open, [this] { Open(); });
+    add("ActSave", kTxtDesignerSave, QKeySequence::Save, [this] { Save(); });
+    add("ActSaveAs", kTxtDesignerSaveAs, QKeySequence::SaveAs, [this] { SaveAs(); });
+    QAction *undo = add("ActUndo", kTxtUndo, QKeySequence::Undo, [this] { undo_->undo(); });
+    QAction *redo = add("ActRedo", kTxtRedo, QKeySequence::Redo, [this] { undo_->redo(); });
     undo->setEnabled(false);
     redo->setEnabled(false);
     connect(undo_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(undo_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    add("ActAddText", 45411, {}, [this] { AddObject(MakeMemo("Memo", 0, 0, 180, 18, "[COMB_NAME]")); });
-    add("ActAddCheckBox", 45412, {}, [this] { AddObject(MakeCheckBox("Casilla", 0, 0, 10, 14, "")); });
-    add("ActAddPicture", 45413, {}, [this] { AddPicture(); });
-    add("ActAddBand", 45414, {}, [this] {
+    add("ActAddText", kTxtAddText, {}, [this] { AddObject(MakeMemo("Memo", 0, 0, 180, 18, "[COMB_NAME]")); });
+    add("ActAddCheckBox", kTxtAddCheckBox, {},
+        [this] { AddObject(MakeCheckBox("Casilla", 0, 0, 10, 14, "")); });
+    add("ActAddPicture", kTxtAddPicture, {}, [this] { AddPicture(); });
+    add("ActAddBand", kTxtAddBand, {}, [this] {
         AddObject(MakeBand("Banda", TfrBandKind::MasterData, 0, 0, 0, 60, "frPrintBoletosDataSet"));
     });
-    add("ActDelete", 45415, QKeySequence::Delete, [this] {
+    add("ActDelete", kTxtDeleteObject, QKeySequence::Delete, [this] {
         const int index = canvas_->Selected();
         if (index < 0)
             return;
@@ -171,7 +173,7 @@ void TfrDesignerWindow::AddObject(TfrView view)
 
 void TfrDesignerWindow::AddPicture()
 {
-    const QString path = DialogService::OpenFileName(this, Txt(45436), QStringLiteral("png"));
+    const QString path = DialogService::OpenFileName(this, Txt(kTxtPictureFilter), QStringLiteral("png"));
     if (path.isEmpty())
         return;
     QFile file(path);
@@ -197,7 +199,7 @@ bool TfrDesignerWindow::SaveAs()
                               ? QString::fromStdString(DataFolderPath("Boletos")) + QLatin1Char('/') +
                                     DialogService::FileNameOf(DialogService::DocumentName(this))
                               : QString::fromStdString(report_.FileName());
-    const QString path = DialogService::SaveFileName(this, Txt(42420), QStringLiteral("frf"), start);
+    const QString path = DialogService::SaveFileName(this, Txt(kTxtFrfFilter), QStringLiteral("frf"), start);
     if (path.isEmpty())
         return false;
     report_.SaveToFile(path.toStdString());
@@ -207,7 +209,7 @@ bool TfrDesignerWindow::SaveAs()
 
 void TfrDesignerWindow::Open()
 {
-    const QString path = DialogService::OpenFileName(this, Txt(42420), QStringLiteral("frf"),
+    const QString path = DialogService::OpenFileName(this, Txt(kTxtFrfFilter), QStringLiteral("frf"),
                                                      QString::fromStdString(report_.FileName()));
     if (path.isEmpty())
         return;
@@ -222,8 +224,8 @@ void TfrDesignerWindow::Open()
 void TfrDesignerWindow::reject()
 {
     if (!undo_->isClean()) {
-        const QMessageBox::StandardButton answer =
-            DialogService::Ask(this, Txt(45437), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        const QMessageBox::StandardButton answer = DialogService::Ask(
+            this, Txt(kTxtSaveTemplateChanges), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
             return;
         if (answer == QMessageBox::Yes) {

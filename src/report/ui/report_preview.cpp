@@ -8,6 +8,7 @@
 #include "report/report.h"
 #include "report/report_units.h"
 #include "report/ui/report_page_view.h"
+#include "report/ui/report_text_ids.h"
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
 
@@ -24,25 +25,6 @@
 
 namespace {
 
-// Texts of the preview window.
-enum : uint16_t {
-    kTxtCaption = 45310,
-    kTxtFirst,
-    kTxtPrior,
-    kTxtNext,
-    kTxtLast,
-    kTxtPageOf,
-    kTxtZoomIn,
-    kTxtZoomOut,
-    kTxtPrint,
-    kTxtSavePdf,
-    kTxtPdfFilter,
-    kTxtPdfError,
-    kTxtClose,
-    kTxtWholePage,
-    kTxtPageWidth,
-};
-
 // Zoom list: the two fitted entries, then fixed factors.
 constexpr double kZoomFactors[] = {0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0};
 constexpr int kFixedZoomStart = 2;
@@ -53,7 +35,7 @@ TfrPreviewWindow::TfrPreviewWindow(TfrPreparedReport prepared, QWidget *parent)
     : QDialog(parent), prepared_(std::move(prepared)), painter_(std::make_unique<TfrReportPainter>(prepared_))
 {
     setObjectName(QStringLiteral("TfrPreviewWindow"));
-    setWindowTitle(Txt(kTxtCaption));
+    setWindowTitle(Txt(kTxtPreviewCaption));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -75,8 +57,8 @@ TfrPreviewWindow::TfrPreviewWindow(TfrPreparedReport prepared, QWidget *parent)
 
     cbZoom_ = new QComboBox(this);
     cbZoom_->setObjectName(QStringLiteral("cbZoom"));
-    cbZoom_->addItem(Txt(kTxtWholePage));
-    cbZoom_->addItem(Txt(kTxtPageWidth));
+    cbZoom_->addItem(Txt(kTxtPreviewWholePage));
+    cbZoom_->addItem(Txt(kTxtPreviewPageWidth));
     for (double factor : kZoomFactors)
         cbZoom_->addItem(QStringLiteral("%1 %").arg(qRound(factor * 100)));
     lblPage_ = new QLabel(this);
@@ -120,26 +102,26 @@ void TfrPreviewWindow::CreateActions()
         return action;
     };
     actFirst_ = make(
-        "ActFirstPage", kTxtFirst, QKeySequence(Qt::Key_Home), [this] { ShowPage(0); },
+        "ActFirstPage", kTxtPreviewFirst, QKeySequence(Qt::Key_Home), [this] { ShowPage(0); },
         QStringLiteral("|\u00AB"));
     actPrior_ = make(
-        "ActPriorPage", kTxtPrior, QKeySequence(Qt::Key_PageUp), [this] { ShowPage(CurrentPage() - 1); },
-        QStringLiteral("\u00AB"));
+        "ActPriorPage", kTxtPreviewPrior, QKeySequence(Qt::Key_PageUp),
+        [this] { ShowPage(CurrentPage() - 1); }, QStringLiteral("\u00AB"));
     actNext_ = make(
-        "ActNextPage", kTxtNext, QKeySequence(Qt::Key_PageDown), [this] { ShowPage(CurrentPage() + 1); },
-        QStringLiteral("\u00BB"));
+        "ActNextPage", kTxtPreviewNext, QKeySequence(Qt::Key_PageDown),
+        [this] { ShowPage(CurrentPage() + 1); }, QStringLiteral("\u00BB"));
     actLast_ = make(
-        "ActLastPage", kTxtLast, QKeySequence(Qt::Key_End), [this] { ShowPage(PageCount() - 1); },
+        "ActLastPage", kTxtPreviewLast, QKeySequence(Qt::Key_End), [this] { ShowPage(PageCount() - 1); },
         QStringLiteral("\u00BB|"));
     make(
-        "ActZoomIn", kTxtZoomIn, QKeySequence::ZoomIn, [this] { SetZoom(Zoom() * 1.25); },
+        "ActZoomIn", kTxtPreviewZoomIn, QKeySequence::ZoomIn, [this] { SetZoom(Zoom() * 1.25); },
         QStringLiteral("+"));
     make(
-        "ActZoomOut", kTxtZoomOut, QKeySequence::ZoomOut, [this] { SetZoom(Zoom() / 1.25); },
+        "ActZoomOut", kTxtPreviewZoomOut, QKeySequence::ZoomOut, [this] { SetZoom(Zoom() / 1.25); },
         QStringLiteral("\u2212"));
-    make("ActPrint", kTxtPrint, QKeySequence::Print, [this] { Print(); });
-    make("ActSavePdf", kTxtSavePdf, QKeySequence::Save, [this] { SavePdfAsked(); });
-    make("ActClose", kTxtClose, QKeySequence(), [this] { reject(); });
+    make("ActPrint", kTxtPreviewPrint, QKeySequence::Print, [this] { Print(); });
+    make("ActSavePdf", kTxtPreviewSavePdf, QKeySequence::Save, [this] { SavePdfAsked(); });
+    make("ActClose", kTxtPreviewClose, QKeySequence(), [this] { reject(); });
 }
 
 int TfrPreviewWindow::PageCount() const
@@ -199,7 +181,8 @@ void TfrPreviewWindow::UpdatePageControls()
 {
     const int count = PageCount();
     const int page = CurrentPage();
-    lblPage_->setText(QString::fromStdString(FormatText(GetText(kTxtPageOf), {count ? page + 1 : 0, count})));
+    lblPage_->setText(
+        QString::fromStdString(FormatText(GetText(kTxtPreviewPageOf), {count ? page + 1 : 0, count})));
     actFirst_->setEnabled(page > 0);
     actPrior_->setEnabled(page > 0);
     actNext_->setEnabled(page + 1 < count);
@@ -237,7 +220,7 @@ bool TfrPreviewWindow::SavePdf(const QString &path)
 
 void TfrPreviewWindow::SavePdfAsked()
 {
-    const QString path = DialogService::SaveFileName(this, Txt(kTxtPdfFilter), QStringLiteral("pdf"));
+    const QString path = DialogService::SaveFileName(this, Txt(kTxtPreviewPdfFilter), QStringLiteral("pdf"));
     if (!path.isEmpty())
         SavePdf(path);
 }

@@ -6,15 +6,15 @@
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
 #include "model/format.h"
+#include "shell/ui/shell_text_ids.h"
 
 namespace {
-constexpr uint16_t kTxtMissingStars = 45516;
 }
 
 void CheckCompleteBet(const TEuroMillonApuesta &bet)
 {
     if (bet.Block(1).Count() != 5)
-        throw Exception(FormatText(GetText(41074), {5}));
+        throw Exception(FormatText(GetText(kTxtMissingNumbers), {5}));
     if (bet.Block(2).Count() != 2)
         throw Exception(FormatText(GetText(kTxtMissingStars), {2}));
 }

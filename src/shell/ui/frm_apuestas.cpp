@@ -16,6 +16,7 @@
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
 #include "model/format.h"
+#include "shell/ui/shell_text_ids.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -294,9 +295,9 @@ void TFRMApuestas::ApplyEdition()
     const TGameEdition edition = combination_->Edition();
     for (TControlEuroMillonApuesta *control : controls_)
         control->SetEdition(edition);
-    lJuego->setText(Txt(45874));
+    lJuego->setText(Txt(kTxtGameLabel));
     lblJuego->setText(QString::fromStdString(
-        FormatText(GetText(45875), {EditionName(edition), GameRules(edition).HighestStar})));
+        FormatText(GetText(kTxtGameStars), {EditionName(edition), GameRules(edition).HighestStar})));
 }
 
 void TFRMApuestas::Refresh()
@@ -312,7 +313,8 @@ void TFRMApuestas::Refresh()
             control->ShownBet().Clear();
         control->SetModified(false);
         control->SetBetIndex(position);
-        positionLabels_[i]->setText(QString::fromStdString(FormatText(GetText(45510), {position + 1})));
+        positionLabels_[i]->setText(
+            QString::fromStdString(FormatText(GetText(kTxtBetPosition), {position + 1})));
     }
     // The blank page after a full last ticket (where a new bet is marked)
     // counts as a page while it is shown, so the counter never reads 6/5.
@@ -320,7 +322,7 @@ void TFRMApuestas::Refresh()
                                                     CountText(std::max(currentTicket_, TicketCount()))));
     const QString name = QString::fromStdString(combination_->Name());
     lblNombreCombinacion->setText(name);
-    lblNombreCombinacion->setToolTip(name.isEmpty() ? Txt(41038) : name);
+    lblNombreCombinacion->setToolTip(name.isEmpty() ? Txt(kTxtRenameCombination) : name);
     UpdateTotals();
     UpdateActions();
 }
@@ -349,7 +351,8 @@ void TFRMApuestas::SetViewMode(uint8_t mode)
 void TFRMApuestas::UpdateTitle()
 {
     const QString fileName = QString::fromStdString(combination_->FileName());
-    const QString shown = fileName.isEmpty() ? Txt(45511) : QFileInfo(fileName).completeBaseName();
+    const QString shown =
+        fileName.isEmpty() ? Txt(kTxtNewCombinationName) : QFileInfo(fileName).completeBaseName();
     QMdiSubWindow *frame = SubWindow();
     const bool minimized = frame && frame->isMinimized();
     setWindowTitle((minimized ? shown : DialogService::ApplicationTitle() + QStringLiteral(" - ") + shown) +
@@ -378,7 +381,7 @@ void TFRMApuestas::LoadFromFile(const QString &path)
     loaded.PassesBeforeStore = IsCompleteBet;
     const std::string file = path.toStdString();
     const QString label =
-        QString::fromStdString(FormatText(GetText(45000), {QFileInfo(path).fileName().toStdString()}));
+        QString::fromStdString(FormatText(GetText(kTxtOpening), {QFileInfo(path).fileName().toStdString()}));
     RunInBackground(this, label, [&](TWorkProgress &progress) {
         loaded.LoadFromFile(
             file,

@@ -20,6 +20,7 @@
 #include "model/format.h"
 #include "model/game_constants.h"
 #include "model/program_random.h"
+#include "shell/ui/shell_text_ids.h"
 
 #include <QAction>
 #include <QLabel>
@@ -160,38 +161,38 @@ QList<QMenu *> TFRMApuestas::MergedMenus() const
 
 void TFRMApuestas::ApplyTexts()
 {
-    MiCombinacion->setTitle(Txt(41102));
-    SetTexts(ActAddApuestaAleatoria, 41029, 41030);
-    SetTexts(ActGenerarCombinacion, 41009, 41010);
-    SetTexts(ActAllowManualModify, 41023, 41024);
-    SetTexts(ActNueva, 41001, 41002);
-    SetTexts(ActDelApuestas, 41021, 41022);
-    SetTexts(ActSaveModifiedApuestas, 41025, 41026);
-    SetTexts(ActCancelModifiedApuestas, 41027, 41028);
-    SetTexts(ActImport, 41040, 41041);
-    SetTexts(ActExport, 41042, 41043);
-    SetTexts(ActPremios, 41035, 41036);
-    SetTexts(ActGarantia, 45600, 45601);
+    MiCombinacion->setTitle(Txt(kTxtMenuCombination));
+    SetTexts(ActAddApuestaAleatoria, kTxtAddRandomBet, kTxtAddRandomBetHint);
+    SetTexts(ActGenerarCombinacion, kTxtGenerateCombination, kTxtGenerateCombinationHint);
+    SetTexts(ActAllowManualModify, kTxtManualEdit, kTxtManualEditHint);
+    SetTexts(ActNueva, kTxtNewCombination, kTxtNewCombinationHint);
+    SetTexts(ActDelApuestas, kTxtDeleteBets, kTxtDeleteBetsHint);
+    SetTexts(ActSaveModifiedApuestas, kTxtSaveEditedBets, kTxtSaveEditedBetsHint);
+    SetTexts(ActCancelModifiedApuestas, kTxtCancelEditedBets, kTxtCancelEditedBetsHint);
+    SetTexts(ActImport, kTxtImport, kTxtImportHint);
+    SetTexts(ActExport, kTxtExport, kTxtExportHint);
+    SetTexts(ActPremios, kTxtPrizes, kTxtPrizesHint);
+    SetTexts(ActGarantia, kTxtGuaranteeCommand, kTxtGuaranteeCommandHint);
     // It closes this window only; 41105 is the main window's "close the application".
-    MiCerrarAplicacion->setText(Txt(45232));
-    MiImprimir->setTitle(Txt(41103));
-    SetTexts(ActImprimirBoletos, 41011, 41012);
-    SetTexts(ActImprimirListado, 41013, 0);
-    SetTexts(ActFirst, 0, 41014);
-    SetTexts(ActPrior, 0, 41016);
-    SetTexts(ActNext, 0, 41018);
-    SetTexts(ActLast, 0, 41020);
-    SetTexts(ActIrABoleto, 45001, 45002);
-    SetTexts(ActSaveModifiedApuestas_NC, 0, 41026);
-    SetTexts(ActCancelModifiedApuestas_NC, 0, 41028);
-    SetTexts(ActAddApuestaAleatoria_NC, 0, 41030);
-    SetTexts(ActGenerarCombinacion_NC, 0, 41010);
+    MiCerrarAplicacion->setText(Txt(kTxtCloseCombinationWindow));
+    MiImprimir->setTitle(Txt(kTxtMenuPrint));
+    SetTexts(ActImprimirBoletos, kTxtPrintTickets, kTxtPrintTicketsHint);
+    SetTexts(ActImprimirListado, kTxtPrintListing, 0);
+    SetTexts(ActFirst, 0, kTxtFirstTicket);
+    SetTexts(ActPrior, 0, kTxtPriorTicket);
+    SetTexts(ActNext, 0, kTxtNextTicket);
+    SetTexts(ActLast, 0, kTxtLastTicket);
+    SetTexts(ActIrABoleto, kTxtGoToTicket, kTxtGoToTicketHint);
+    SetTexts(ActSaveModifiedApuestas_NC, 0, kTxtSaveEditedBetsHint);
+    SetTexts(ActCancelModifiedApuestas_NC, 0, kTxtCancelEditedBetsHint);
+    SetTexts(ActAddApuestaAleatoria_NC, 0, kTxtAddRandomBetHint);
+    SetTexts(ActGenerarCombinacion_NC, 0, kTxtGenerateCombinationHint);
 
-    lNombreCombinacion->setText(Txt(41108));
-    sbNombreCombinacion->setToolTip(Txt(41038));
-    sbNombreCombinacion->setStatusTip(Txt(41038));
-    lTotalApuestas->setText(Txt(41110));
-    lBoleto->setText(Txt(41111));
+    lNombreCombinacion->setText(Txt(kTxtCombinationNameLabel));
+    sbNombreCombinacion->setToolTip(Txt(kTxtRenameCombination));
+    sbNombreCombinacion->setStatusTip(Txt(kTxtRenameCombination));
+    lTotalApuestas->setText(Txt(kTxtTotalBets));
+    lBoleto->setText(Txt(kTxtTicketsLabel));
     ApplyEdition();
     UpdateTitle();
 
@@ -254,7 +255,7 @@ void TFRMApuestas::AddRandomBet()
 void TFRMApuestas::Rename()
 {
     QString name = QString::fromStdString(combination_->Name());
-    if (DialogService::InputText(this, Txt(41160), Txt(41161), name))
+    if (DialogService::InputText(this, Txt(kTxtCombinationNameTitle), Txt(kTxtEnterNewName), name))
         combination_->SetName(name.toStdString());
 }
 
@@ -281,9 +282,9 @@ void TFRMApuestas::Generate()
     TEuroMillonApuestas &generated = generation->Apuestas();
     // Bets of the other game would lose stars or hold ones this game lacks.
     CheckSameEdition(generated, *combination_);
-    const QString question =
-        QString::fromStdString(FormatText(GetText(41070), {CountText(generated.Count()).toStdString()})) +
-        QLatin1Char('\n') + Txt(50001);
+    const QString question = QString::fromStdString(FormatText(
+                                 GetText(kTxtBetsToInsert), {CountText(generated.Count()).toStdString()})) +
+                             QLatin1Char('\n') + Txt(kTxtContinueQuestion);
     if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) !=
         QMessageBox::Yes)
         return;
@@ -300,13 +301,14 @@ void TFRMApuestas::AskTicketAndGo()
     if (count == 0)
         return;
     QString answer = QString::number(currentTicket_);
-    if (!DialogService::InputText(this, Txt(45003),
-                                  QString::fromStdString(FormatText(GetText(45004), {count})), answer))
+    if (!DialogService::InputText(
+            this, Txt(kTxtGoToTicketTitle),
+            QString::fromStdString(FormatText(GetText(kTxtTicketNumberPrompt), {count})), answer))
         return;
     bool ok = false;
     const int ticket = answer.trimmed().toInt(&ok);
     if (!ok || ticket < 1 || ticket > count)
-        throw Exception(FormatText(GetText(45005), {count}));
+        throw Exception(FormatText(GetText(kTxtTicketNumberOutOfRange), {count}));
     GoToTicket(ticket);
 }
 

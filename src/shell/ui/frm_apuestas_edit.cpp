@@ -10,6 +10,7 @@
 #include "model/exception.h"
 #include "model/format.h"
 #include "model/update_bracket.h"
+#include "shell/ui/shell_text_ids.h"
 
 #include <QFileInfo>
 
@@ -45,7 +46,8 @@ void TFRMApuestas::BeforeMark(TControlEuroMillonApuesta &control, bool &mark)
     const bool wished = mark;
     auto refuse = [&mark, wished] { mark = !wished; };
     if (!manualModifyAllowed_) {
-        const QString question = Txt(41057) + QLatin1Char('\n') + Txt(41058) + QLatin1Char('\n') + Txt(41059);
+        const QString question = Txt(kTxtManualEditNotAllowed) + QLatin1Char('\n') +
+                                 Txt(kTxtManualEditBlank) + QLatin1Char('\n') + Txt(kTxtManualEditQuestion);
         if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::Information) != QMessageBox::Yes) {
             refuse();
@@ -55,7 +57,7 @@ void TFRMApuestas::BeforeMark(TControlEuroMillonApuesta &control, bool &mark)
     }
     RefuseSecondPendingBet(control);
     if (control.BetIndex() > combination_->Count())
-        throw Exception(GetText(41061));
+        throw Exception(GetText(kTxtMarkFirstBlankBet));
 }
 
 // Typing in numbers view: one bet at a time waits to be accepted, as in the
@@ -69,7 +71,7 @@ void TFRMApuestas::RefuseSecondPendingBet(const TControlEuroMillonApuesta &contr
 {
     for (TControlEuroMillonApuesta *other : controls_)
         if (other != &control && other->Modified())
-            throw Exception(FormatText(GetText(41060), {other->BetIndex() + 1}));
+            throw Exception(FormatText(GetText(kTxtConfirmBetChangesFirst), {other->BetIndex() + 1}));
 }
 
 bool TFRMApuestas::SettleBeforeChange()
@@ -84,7 +86,7 @@ void TFRMApuestas::StoreControl(int index)
         combination_->WorkingBet().Assign(control.ShownBet());
         combination_->Store(control.BetIndex());
     } catch (const Exception &error) {
-        throw Exception(GetText(41073) + " (" + std::to_string(control.BetIndex() + 1) + ")\n\n" +
+        throw Exception(GetText(kTxtBetSaveError) + " (" + std::to_string(control.BetIndex() + 1) + ")\n\n" +
                         error.Message());
     }
     control.SetModified(false);
@@ -102,9 +104,9 @@ bool TFRMApuestas::SettlePendingEdits()
         for (size_t i = 0; i < controls_.size() && !cancelled; ++i) {
             if (!controls_[i]->Modified())
                 continue;
-            const QString question = Txt(50002) + QLatin1Char('\n') +
-                                     Formatted(41071, controls_[i]->BetIndex() + 1) + QLatin1Char('\n') +
-                                     Txt(41072);
+            const QString question = Txt(kTxtAttentionHeading) + QLatin1Char('\n') +
+                                     Formatted(kTxtBetEditedManually, controls_[i]->BetIndex() + 1) +
+                                     QLatin1Char('\n') + Txt(kTxtSaveBetQuestion);
             switch (DialogService::Ask(this, question,
                                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                        QMessageBox::NoIcon)) {
@@ -142,7 +144,8 @@ bool TFRMApuestas::AskSave()
         return false;
     if (!combination_->Modified())
         return true;
-    const QString question = Txt(41066) + QStringLiteral("\n\n") + Txt(41067);
+    const QString question =
+        Txt(kTxtCombinationModified) + QStringLiteral("\n\n") + Txt(kTxtSaveCombinationQuestion);
     switch (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                QMessageBox::Information,
                                QString(windowTitle()).remove(QStringLiteral("[*]")))) {
@@ -180,12 +183,14 @@ bool TFRMApuestas::Save()
 
 bool TFRMApuestas::SaveAs()
 {
-    const QString path = DialogService::SaveFileName(this, Txt(41120), QStringLiteral("aem"),
-                                                     QString::fromStdString(combination_->FileName()));
+    const QString path =
+        DialogService::SaveFileName(this, Txt(kTxtCombinationFileFilter), QStringLiteral("aem"),
+                                    QString::fromStdString(combination_->FileName()));
     if (path.isEmpty())
         return false;
     if (QFileInfo::exists(path)) {
-        const QString question = Txt(41068) + QLatin1Char('\n') + path + QLatin1Char('\n') + Txt(41069);
+        const QString question =
+            Txt(kTxtFileExists) + QLatin1Char('\n') + path + QLatin1Char('\n') + Txt(kTxtSaveOverQuestion);
         if (DialogService::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) !=
             QMessageBox::Yes)
             return false;

@@ -6,6 +6,7 @@
 #include "model/euromillon_apuestas.h"
 #include "model/exception.h"
 #include "model/format.h"
+#include "shell/ui/shell_text_ids.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -86,9 +87,9 @@ TFRMDelApuestas::TFRMDelApuestas(QWidget *parent) : QDialog(parent)
 
 void TFRMDelApuestas::ApplyTexts()
 {
-    setWindowTitle(Txt(41300));
-    lDesde->setText(Txt(41301));
-    lHasta->setText(Txt(41302));
+    setWindowTitle(Txt(kTxtDeleteBetsCaption));
+    lDesde->setText(Txt(kTxtFromBet));
+    lHasta->setText(Txt(kTxtToBet));
     bbOk->setText(Txt(kTxtButtonOk));
     bbCancel->setText(Txt(kTxtButtonCancel));
     // The frame's buttons take about 140 pixels beside the title.
@@ -111,11 +112,11 @@ void TFRMDelApuestas::DeleteRange()
     const int first = ToInteger(ebDesde->text());
     const int last = ToInteger(ebHasta->text());
     if (first <= 0 || last <= 0)
-        throw Exception(GetText(41350));
+        throw Exception(GetText(kTxtInvalidBetNumbers));
     if (!combination_ || last > combination_->Count())
-        throw Exception(FormatText(GetText(41351), {combination_ ? combination_->Count() : 0}));
+        throw Exception(FormatText(GetText(kTxtHighestBet), {combination_ ? combination_->Count() : 0}));
     if (last < first)
-        throw Exception(GetText(41352));
+        throw Exception(GetText(kTxtFromAfterTo));
     combination_->DeleteRange(first - 1, last - 1);
 }
 

@@ -16,6 +16,7 @@
 #include "framework/localize.h"
 #include "framework/parametres.h"
 #include "model/euromillon_apuestas.h"
+#include "shell/ui/shell_text_ids.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -116,9 +117,10 @@ void TFRMMainMDI::SetLanguage(const QString &path)
     // Qt's buttons and dialogs follow, also for the error box below.
     PutQtTranslationsInForce();
     if (failed)
-        DialogService::ShowMessage(
-            this, Txt(50005) + QStringLiteral("\n\n") + Txt(40005) + QLatin1Char('\n') + path,
-            QMessageBox::Critical);
+        DialogService::ShowMessage(this,
+                                   Txt(kTxtError) + QStringLiteral("\n\n") + Txt(kTxtLanguageNotLoaded) +
+                                       QLatin1Char('\n') + path,
+                                   QMessageBox::Critical);
     ApplyTexts();
 }
 
@@ -292,7 +294,8 @@ void TFRMMainMDI::UpdateActions()
 
 void TFRMMainMDI::OpenCombination()
 {
-    const QString path = DialogService::OpenFileName(this, Txt(41120), QStringLiteral("aem"));
+    const QString path =
+        DialogService::OpenFileName(this, Txt(kTxtCombinationFileFilter), QStringLiteral("aem"));
     if (!path.isEmpty())
         OpenCombinationFile(path);
 }
@@ -321,12 +324,13 @@ void TFRMMainMDI::OpenManual()
     if (QFileInfo::exists(path)) {
         // The path can be selected and copied, to open it by other means.
         if (!DialogService::CanOpenExternal(QStringLiteral("pdf")) || !DialogService::OpenExternal(path))
-            DialogService::ShowMessage(this, Txt(45231) + QLatin1Char('\n') + QDir::toNativeSeparators(path),
-                                       QMessageBox::Warning, true);
+            DialogService::ShowMessage(
+                this, Txt(kTxtNoPdfViewer) + QLatin1Char('\n') + QDir::toNativeSeparators(path),
+                QMessageBox::Warning, true);
         return;
     }
-    const QString text = Txt(41170) + QLatin1Char('\n') + path + QStringLiteral("\n\n") + Txt(41171) +
-                         QLatin1Char('\n') + Txt(41172);
+    const QString text = Txt(kTxtHelpFileMissing) + QLatin1Char('\n') + path + QStringLiteral("\n\n") +
+                         Txt(kTxtHelpOnWebPage) + QLatin1Char('\n') + Txt(kTxtVisitWebPageQuestion);
     if (DialogService::Ask(this, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Information) ==
         QMessageBox::Yes)
         OpenOnlineHelp();
@@ -337,7 +341,8 @@ void TFRMMainMDI::OpenOnlineHelp()
     const QString address =
         ReadSettingText(PRM_WEBSITE_COMPRAR, QString::fromLatin1(PRM_WEBSITE_COMPRAR.Default));
     if (!DialogService::OpenExternal(address))
-        DialogService::ShowMessage(this, Txt(45007) + QLatin1Char('\n') + address, QMessageBox::Warning);
+        DialogService::ShowMessage(this, Txt(kTxtCouldNotOpen) + QLatin1Char('\n') + address,
+                                   QMessageBox::Warning);
 }
 
 // A refusal cancels the whole close: the windows that had answered must ask

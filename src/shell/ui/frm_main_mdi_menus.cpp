@@ -1,9 +1,11 @@
 // The main window's actions, menus, tool bar and child window arrangement.
 #include "shell/ui/frm_main_mdi.h"
 
+#include "draws/ui/draws_text_ids.h"
 #include "shell/ui/frm_apuestas.h"
 #include "shell/ui/shell_icons.h"
 #include "shell/ui/shell_settings.h"
+#include "shell/ui/shell_text_ids.h"
 #include "shell/ui/wallpaper.h"
 #include "widgets/command_guard.h"
 #include "widgets/texts.h"
@@ -177,38 +179,38 @@ void TFRMMainMDI::CreateToolBar()
 
 void TFRMMainMDI::ApplyTexts()
 {
-    SetTexts(ActNueva, 41001, 41002);
-    SetTexts(ActAbrirCombinacion, 41003, 41004);
-    SetTexts(ActGuardarCombinacion, 41005, 41006);
-    SetTexts(ActGuardarCombinacionComo, 41007, 41008);
-    SetTexts(ActVistaBoleto, 41044);
-    SetTexts(ActVistaNumeros, 41045);
-    SetTexts(MiSpanish, 41910);
-    SetTexts(MiEnglish, 41911);
-    SetTexts(MiFrench, 41912);
-    SetTexts(MiBolEsp, 41921);
-    SetTexts(MiBolFrancia, 41922);
-    SetTexts(MiJuegoClasico, 45871, 45873);
-    SetTexts(MiJuegoActual, 45872, 45873);
-    SetTexts(ActFileExit, 41105, 41105);
-    SetTexts(ActCascada, 43000);
-    SetTexts(ActHorizontal, 43001);
-    SetTexts(ActVertical, 43002);
-    SetTexts(ActMinimizatodos, 43003);
-    SetTexts(ActAlineaTodos, 43004);
-    SetTexts(MiManual, 41106);
-    SetTexts(MiAyudaonline, 41107);
-    SetTexts(ActActualizarSorteos, 45450, 45451);
-    SetTexts(ActBuscarSorteosAlIniciar, 45452, 45453);
-    SetTexts(ActDireccionSorteos, 45454, 45455);
-    MiArchivo->setTitle(Txt(41101));
-    MiVista->setTitle(Txt(41114));
-    MiLanguage->setTitle(Txt(41901));
-    MiTipoBoleto->setTitle(Txt(41920));
-    MiJuego->setTitle(Txt(45870));
-    MiVentana->setTitle(Txt(41112));
-    MiAyuda->setTitle(Txt(41104));
-    ToolBar2->setWindowTitle(PlainTxt(41101));
+    SetTexts(ActNueva, kTxtNewCombination, kTxtNewCombinationHint);
+    SetTexts(ActAbrirCombinacion, kTxtOpenCombination, kTxtOpenCombinationHint);
+    SetTexts(ActGuardarCombinacion, kTxtSaveCombination, kTxtSaveCombinationHint);
+    SetTexts(ActGuardarCombinacionComo, kTxtSaveCombinationAs, kTxtSaveCombinationAsHint);
+    SetTexts(ActVistaBoleto, kTxtTicketView);
+    SetTexts(ActVistaNumeros, kTxtEditingView);
+    SetTexts(MiSpanish, kTxtSpanish);
+    SetTexts(MiEnglish, kTxtEnglish);
+    SetTexts(MiFrench, kTxtFrench);
+    SetTexts(MiBolEsp, kTxtTicketSpain);
+    SetTexts(MiBolFrancia, kTxtTicketFrance);
+    SetTexts(MiJuegoClasico, kTxtClassicGame, kTxtGameChoiceHint);
+    SetTexts(MiJuegoActual, kTxtCurrentGame, kTxtGameChoiceHint);
+    SetTexts(ActFileExit, kTxtExitApplication, kTxtExitApplication);
+    SetTexts(ActCascada, kTxtCascade);
+    SetTexts(ActHorizontal, kTxtTileHorizontally);
+    SetTexts(ActVertical, kTxtTileVertically);
+    SetTexts(ActMinimizatodos, kTxtMinimizeAll);
+    SetTexts(ActAlineaTodos, kTxtArrangeMinimized);
+    SetTexts(MiManual, kTxtManuals);
+    SetTexts(MiAyudaonline, kTxtOnlineHelp);
+    SetTexts(ActActualizarSorteos, kTxtUpdateDraws, kTxtUpdateDrawsHint);
+    SetTexts(ActBuscarSorteosAlIniciar, kTxtLookForDrawsAtStart, kTxtLookForDrawsAtStartHint);
+    SetTexts(ActDireccionSorteos, kTxtDrawAddress, kTxtDrawAddressPrompt);
+    MiArchivo->setTitle(Txt(kTxtMenuFile));
+    MiVista->setTitle(Txt(kTxtMenuView));
+    MiLanguage->setTitle(Txt(kTxtMenuLanguage));
+    MiTipoBoleto->setTitle(Txt(kTxtMenuTicketType));
+    MiJuego->setTitle(Txt(kTxtMenuGame));
+    MiVentana->setTitle(Txt(kTxtMenuWindow));
+    MiAyuda->setTitle(Txt(kTxtMenuHelp));
+    ToolBar2->setWindowTitle(PlainTxt(kTxtMenuFile));
     for (TFRMApuestas *window : CombinationWindows())
         window->ApplyTexts();
     UpdateActions();

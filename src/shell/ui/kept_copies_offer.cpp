@@ -5,12 +5,9 @@
 
 #include "model/format.h"
 #include "model/kept_copies.h"
+#include "shell/ui/shell_text_ids.h"
 
 namespace {
-
-constexpr uint16_t kTextKeptCopyQuestion = 45142;
-constexpr uint16_t kTextKeptCopyRestored = 45143;
-constexpr uint16_t kTextKeptCopyNotRestored = 45144;
 
 QString Formatted(uint16_t id, std::initializer_list<FormatArg> args)
 {
@@ -23,14 +20,14 @@ void OfferKeptCopies(QWidget *parent)
 {
     for (const TKeptCopy &kept : FindKeptCopies()) {
         const auto answer = DialogService::Ask(
-            parent, Formatted(kTextKeptCopyQuestion, {kept.TargetPath, kept.CopyPath}),
+            parent, Formatted(kTxtKeptCopyQuestion, {kept.TargetPath, kept.CopyPath}),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning);
         if (answer == QMessageBox::Yes) {
             try {
                 RestoreKeptCopy(kept);
-                DialogService::ShowMessage(parent, Formatted(kTextKeptCopyRestored, {kept.TargetPath}));
+                DialogService::ShowMessage(parent, Formatted(kTxtKeptCopyRestored, {kept.TargetPath}));
             } catch (const std::exception &error) {
-                DialogService::ShowError(parent, Formatted(kTextKeptCopyNotRestored, {kept.TargetPath}) +
+                DialogService::ShowError(parent, Formatted(kTxtKeptCopyNotRestored, {kept.TargetPath}) +
                                                      QLatin1Char('\n') +
                                                      QString::fromStdString(error.what()));
             }

@@ -1,0 +1,47 @@
+#pragma once
+
+// Text ids of the report preview and the report designer.
+
+#include <cstdint>
+
+inline constexpr uint16_t kTxtFrfFilter = 42420;           // "Boletos FRF (*.frf)|*.frf|Todos los archiv..."
+inline constexpr uint16_t kTxtPreviewCaption = 45310;      // "Vista previa"
+inline constexpr uint16_t kTxtPreviewFirst = 45311;        // "Primera página"
+inline constexpr uint16_t kTxtPreviewPrior = 45312;        // "Página anterior"
+inline constexpr uint16_t kTxtPreviewNext = 45313;         // "Página siguiente"
+inline constexpr uint16_t kTxtPreviewLast = 45314;         // "Última página"
+inline constexpr uint16_t kTxtPreviewPageOf = 45315;       // "Página %d de %d"
+inline constexpr uint16_t kTxtPreviewZoomIn = 45316;       // "Ampliar"
+inline constexpr uint16_t kTxtPreviewZoomOut = 45317;      // "Reducir"
+inline constexpr uint16_t kTxtPreviewPrint = 45318;        // "Imprimir..."
+inline constexpr uint16_t kTxtPreviewSavePdf = 45319;      // "Guardar PDF..."
+inline constexpr uint16_t kTxtPreviewPdfFilter = 45320;    // "Archivos PDF (*.pdf)|*.pdf"
+inline constexpr uint16_t kTxtPreviewClose = 45322;        // "Cerrar"
+inline constexpr uint16_t kTxtPreviewWholePage = 45323;    // "Página entera"
+inline constexpr uint16_t kTxtPreviewPageWidth = 45324;    // "Ancho de página"
+inline constexpr uint16_t kTxtDesignerCaption = 45410;     // "Diseñador de informes"
+inline constexpr uint16_t kTxtAddText = 45411;             // "Texto"
+inline constexpr uint16_t kTxtAddCheckBox = 45412;         // "Casilla"
+inline constexpr uint16_t kTxtAddPicture = 45413;          // "Imagen..."
+inline constexpr uint16_t kTxtAddBand = 45414;             // "Banda"
+inline constexpr uint16_t kTxtDeleteObject = 45415;        // "Eliminar"
+inline constexpr uint16_t kTxtUndo = 45416;                // "Deshacer"
+inline constexpr uint16_t kTxtRedo = 45417;                // "Rehacer"
+inline constexpr uint16_t kTxtDesignerSave = 45418;        // "Guardar"
+inline constexpr uint16_t kTxtDesignerSaveAs = 45419;      // "Guardar como..."
+inline constexpr uint16_t kTxtDesignerOpen = 45420;        // "Abrir..."
+inline constexpr uint16_t kTxtPropertyName = 45421;        // "Nombre"
+inline constexpr uint16_t kTxtPropertyExpression = 45422;  // "Expresión"
+inline constexpr uint16_t kTxtPropertyFont = 45423;        // "Fuente"
+inline constexpr uint16_t kTxtPropertySize = 45424;        // "Tamaño"
+inline constexpr uint16_t kTxtPropertyBold = 45425;        // "Negrita"
+inline constexpr uint16_t kTxtPropertyItalic = 45426;      // "Cursiva"
+inline constexpr uint16_t kTxtPropertyAlignment = 45427;   // "Alineación"
+inline constexpr uint16_t kTxtPropertyFrame = 45428;       // "Marco"
+inline constexpr uint16_t kTxtPropertyLeft = 45429;        // "Izquierda"; then Top, Width, Height
+inline constexpr uint16_t kTxtAlignLeft = 45433;           // "Izquierda"
+inline constexpr uint16_t kTxtAlignRight = 45434;          // "Derecha"
+inline constexpr uint16_t kTxtAlignCentre = 45435;         // "Centrado"
+inline constexpr uint16_t kTxtPictureFilter = 45436;       // "Imágenes PNG (*.png)|*.png"
+inline constexpr uint16_t kTxtSaveTemplateChanges = 45437; // "¿Guardar los cambios de la plantilla?"
+inline constexpr uint16_t kTxtFrameLeft = 45438;           // "Izq."; to 45441, the frame sides
