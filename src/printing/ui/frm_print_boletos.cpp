@@ -82,7 +82,14 @@ void TFRMPrintBoletos::CreateControls()
     tslistado = Named(new QWidget, "tslistado");
     PageControl->addTab(tsBoletos, QString());
     PageControl->addTab(tslistado, QString());
+    CreateTicketsPage();
+    CreateListingsPage();
+    CreateCountryAndButtons();
+    ConnectControls();
+}
 
+void TFRMPrintBoletos::CreateTicketsPage()
+{
     gbFormato = Named(new QGroupBox(tsBoletos), "gbFormato");
     gbFormato->setGeometry(0, 5, 271, 171);
     rbAuto = Named(new QRadioButton(gbFormato), "rbAuto");
@@ -108,13 +115,19 @@ void TFRMPrintBoletos::CreateControls()
     cbTestMode = Named(new QCheckBox(tsBoletos), "cbTestMode");
     cbTestMode->move(5, 181);
     cbTestMode->setFocusPolicy(Qt::ClickFocus);
+}
 
+void TFRMPrintBoletos::CreateListingsPage()
+{
     lblListadosDisponibles = Named(new QLabel(tslistado), "lblListadosDisponibles");
     lblListadosDisponibles->move(5, 10);
     lbListados = Named(new QListWidget(tslistado), "lbListados");
     lbListados->setGeometry(5, 30, 261, 161);
     lblListadosDisponibles->setBuddy(lbListados);
+}
 
+void TFRMPrintBoletos::CreateCountryAndButtons()
+{
     lblLangBoleto = Named(new QLabel(this), "lblLangBoleto");
     lblLangBoleto->move(25, 260);
     cbEstiloBoleto = Named(new QComboBox(this), "cbEstiloBoleto");
@@ -135,7 +148,10 @@ void TFRMPrintBoletos::CreateControls()
     lblNotaJuego->setWordWrap(true);
     lblNotaJuego->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
     lblNotaJuego->hide();
+}
 
+void TFRMPrintBoletos::ConnectControls()
+{
     // Choosing an angle or a country means the automatic ticket; choosing a
     // saved ticket means that one.
     // (The country stays a choice of its own while the automatic ticket is not offered.)

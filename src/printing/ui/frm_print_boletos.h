@@ -85,6 +85,10 @@ public:
 
 private:
     void CreateControls();
+    void CreateTicketsPage();
+    void CreateListingsPage();
+    void CreateCountryAndButtons();
+    void ConnectControls();
     void ApplyTexts();
     void PlaceLabelledFields();
     void LeerParametros();
