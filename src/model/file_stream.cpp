@@ -1,9 +1,9 @@
 #include "model/file_stream.h"
 
-#include "framework/localize.h"
 #include "model/exception.h"
 #include "model/format.h"
 #include "model/kept_copies.h"
+#include "model/text_lookup.h"
 
 #include <cerrno>
 #include <csignal>
