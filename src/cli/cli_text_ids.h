@@ -24,12 +24,7 @@ inline constexpr uint16_t kTxtCliKeptCopy =
 inline constexpr uint16_t kTxtCliLanguageFileUnreadable =
     45549; // "the language file %s cannot be read; the texts stay Spanish"
 
-// The core's fixed texts about a file, written after the file's name
-inline constexpr uint16_t kTxtCliCannotOpen = 45550;    // "cannot open the file"
-inline constexpr uint16_t kTxtCliCannotCreate = 45551;  // "cannot create the file"
-inline constexpr uint16_t kTxtCliReadError = 45552;     // "read error: the file is cut short or damaged"
-inline constexpr uint16_t kTxtCliWriteError = 45553;    // "write error"
-inline constexpr uint16_t kTxtCliInvalidValue = 45554;  // "the file holds an invalid value"
+// Written after the file's name
 inline constexpr uint16_t kTxtCliNoDrawArchive = 45555; // "there is no such draw archive"
 
 // check

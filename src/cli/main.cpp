@@ -2,6 +2,7 @@
 #include "cli/cli_language.h"
 #include "cli/cli_options.h"
 #include "cli/cli_text_ids.h"
+#include "framework/file_error_text.h"
 
 #include "model/exception.h"
 #include "model/file_stream.h"
@@ -169,42 +170,9 @@ int CliFail(const std::string &message)
     return kCliUsageError;
 }
 
-namespace {
-
-// The core's fixed English texts about a file, in the language in force;
-// the message as it stands for any other.
-std::string LocalizedFileMessage(const std::string &path, const std::string &message, bool &translated)
-{
-    static const struct {
-        const char *prefix;
-        uint16_t text;
-    } kFixed[] = {
-        {"Cannot open file", kTxtCliCannotOpen},      {"Cannot create file", kTxtCliCannotCreate},
-        {kStreamReadError, kTxtCliReadError},         {kStreamWriteError, kTxtCliWriteError},
-        {kInvalidPropertyValue, kTxtCliInvalidValue},
-    };
-    translated = false;
-    for (const auto &fixed : kFixed) {
-        if (!message.starts_with(fixed.prefix))
-            continue;
-        std::string rest = message.substr(std::string(fixed.prefix).size());
-        if (rest == "." || rest == " " + path || rest == " " + path + ".")
-            rest.clear();
-        if (!rest.empty() && rest[0] != ' ')
-            continue; // another text that only begins the same way
-        translated = true;
-        return GetText(fixed.text) + rest;
-    }
-    return message;
-}
-
-} // namespace
-
 std::string CliFileMessage(const std::string &path, const std::string &message)
 {
-    bool translated = false;
-    const std::string text = LocalizedFileMessage(path, message, translated);
-    return !translated && text.find(path) != std::string::npos ? text : path + ": " + text;
+    return FileErrorText(path, message);
 }
 
 int CliFileFail(const std::string &path, const std::string &message)

@@ -1,5 +1,7 @@
 #include "shell/ui/frm_apuestas.h"
 
+#include "framework/abort_error.h"
+#include "framework/file_error_text.h"
 #include "model/ticket_tables.h"
 #include "shell/ui/bet_check.h"
 #include "shell/ui/frm_main_mdi.h"
@@ -382,15 +384,23 @@ void TFRMApuestas::LoadFromFile(const QString &path)
     const std::string file = path.toStdString();
     const QString label =
         QString::fromStdString(FormatText(GetText(kTxtOpening), {QFileInfo(path).fileName().toStdString()}));
-    RunInBackground(this, label, [&](TWorkProgress &progress) {
-        loaded.LoadFromFile(
-            file,
-            [&progress](int64_t done, int64_t total) {
-                progress.Report(done, total);
-                progress.ThrowIfCancelled();
-            },
-            TEditionOnLoad::Adopt);
-    });
+    try {
+        RunInBackground(this, label, [&](TWorkProgress &progress) {
+            loaded.LoadFromFile(
+                file,
+                [&progress](int64_t done, int64_t total) {
+                    progress.Report(done, total);
+                    progress.ThrowIfCancelled();
+                },
+                TEditionOnLoad::Adopt);
+        });
+    } catch (const EAbort &) {
+        throw;
+    } catch (const Exception &error) {
+        // The stream's own words name no file and are English: say which file,
+        // in the user's language. The program's own texts stand as they are.
+        throw Exception(LocalizedStreamError(file, error.Message()));
+    }
     combination_->Adopt(loaded);
     ApplyEdition();
     currentTicket_ = 1;

@@ -192,6 +192,40 @@ private slots:
         QFile::remove(path);
     }
 
+    // A damaged file is named, once, in the program's language, and opens no window.
+    void aDamagedFileIsNamedInTheLanguageInForce()
+    {
+        const QString path = folder_->FilePath(QStringLiteral("cut.aem"));
+        {
+            TEuroMillonApuestas bets;
+            std::vector<BetMask> masks(40, NumberBit(1) | NumberBit(2) | NumberBit(3) | NumberBit(4) |
+                                               NumberBit(5) | StarBit(1) | StarBit(2));
+            bets.AppendMasks(masks.data(), masks.size());
+            bets.SaveToFile(path.toStdString());
+        }
+        QFile file(path);
+        QVERIFY(file.resize(file.size() / 2));
+        const int windows = static_cast<int>(main_->CombinationWindows().size());
+        const struct {
+            const char *language;
+            QString text;
+        } cases[] = {
+            {"MiSpanish", QStringLiteral(": error de lectura: el archivo está cortado o dañado")},
+            {"MiEnglish", QStringLiteral(": read error: the file is cut short or damaged")},
+        };
+        for (const auto &each : cases) {
+            Trigger(main_.get(), each.language);
+            DialogService::ClearShownBoxes();
+            DialogService::SetNextFileName(path);
+            Trigger(main_.get(), "ActAbrirCombinacion");
+            QCOMPARE(main_->CombinationWindows().size(), windows);
+            QCOMPARE(DialogService::ShownBoxes().constLast().kind, DialogService::Kind::Error);
+            const QString shown = DialogService::LastText();
+            QVERIFY2(shown.startsWith(path + each.text), qPrintable(shown));
+            QCOMPARE(shown.count(QStringLiteral("cut.aem")), 1);
+        }
+    }
+
     void pagingFromTheKeyboard()
     {
         TFRMApuestas *window = Open("keys", 60);
