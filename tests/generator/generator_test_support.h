@@ -2,6 +2,7 @@
 
 #include "support/hex_bytes.h"
 
+#include "generator/condicion_grupo.h"
 #include "generator/genera_comb.h"
 #include "model/bet_mask.h"
 #include "model/euromillon_apuesta.h"
@@ -51,4 +52,16 @@ inline std::vector<BetMask> GeneratedBets(BetMask selection, int kind, int level
     }
     settings.Generar();
     return settings.Apuestas().Masks();
+}
+
+// A group condition of the default kind over the numbers given.
+inline TEuroMillonCondicionGrupo Condition(const char *name, std::initializer_list<int> numbers, int hitsMax,
+                                           bool active)
+{
+    TEuroMillonCondicionGrupo condicion = CondicionGrupoDefecto;
+    condicion.Nombre = name;
+    condicion.Numeros.assign(numbers.begin(), numbers.end());
+    condicion.AciertosMax = hitsMax;
+    condicion.Activa = active;
+    return condicion;
 }

@@ -59,7 +59,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
-#include <random>
 
 namespace {
 
@@ -83,17 +82,6 @@ void Save(QWidget *widget, const char *name)
 
 const int kNumbers[] = {3, 7, 12, 18, 21, 26, 30, 34, 39, 42, 45, 49};
 const int kStars[] = {2, 5, 8, 9};
-
-TEuroMillonCondicionGrupo Condition(const char *name, std::initializer_list<int> numbers, int hitsMax,
-                                    bool active)
-{
-    TEuroMillonCondicionGrupo condicion = CondicionGrupoDefecto;
-    condicion.Nombre = name;
-    condicion.Numeros.assign(numbers.begin(), numbers.end());
-    condicion.AciertosMax = hitsMax;
-    condicion.Activa = active;
-    return condicion;
-}
 
 // The main window with two combinations, its File menu open; then the
 // windows a combination opens.
@@ -278,35 +266,13 @@ void Guarantee()
     Save(&window, "guarantee_whole_game");
 }
 
-// A player's fifty bets of today's game.
-void FillPlayerBets(TEuroMillonApuestas &apuestas)
-{
-    std::mt19937 random(20260519);
-    std::vector<BetMask> masks;
-    while (masks.size() < 50) {
-        std::vector<int32_t> numbers, stars;
-        while (numbers.size() < 5) {
-            const int32_t n = static_cast<int32_t>(random() % 50) + 1;
-            if (std::find(numbers.begin(), numbers.end(), n) == numbers.end())
-                numbers.push_back(n);
-        }
-        while (stars.size() < 2) {
-            const int32_t s = static_cast<int32_t>(random() % 12) + 1;
-            if (std::find(stars.begin(), stars.end(), s) == stars.end())
-                stars.push_back(s);
-        }
-        masks.push_back(SimpleBetMask(numbers, stars, 12));
-    }
-    apuestas.AppendMasks(masks.data(), masks.size());
-}
-
 void Draws(const ShellTestFolder &folder)
 {
     if (!InstallHistories(folder.Path()))
         ++gFailures;
     SetRangeParameters(Day(2024, 1, 1), Day(2026, 5, 19));
     TEuroMillonApuestas apuestas(TGameEdition::Current);
-    FillPlayerBets(apuestas);
+    FillPlayerBets(apuestas, 20260519, 12);
     TFRMEuroMillonPremios window(nullptr, TGameEdition::Current);
     window.SetApuestas(&apuestas);
     window.resize(900, 640);
@@ -335,17 +301,7 @@ void Draws(const ShellTestFolder &folder)
 void Printing(const QString &code, const ShellTestFolder &folder)
 {
     TEuroMillonApuestas combination;
-    for (const TestBet &bet : SampleBets(12)) {
-        BetMask mask = 0;
-        for (int n : bet.numbers)
-            mask |= NumberBit(n * 3 % 50 + 1);
-        for (int s : bet.stars)
-            mask |= StarBit(s);
-        while (CountNumbers(mask) < 5)
-            mask |= NumberBit(CountNumbers(mask) + 44);
-        combination.AppendMasks(&mask, 1);
-    }
-    combination.SetName("Sorteo del viernes");
+    FillTwelveBets(combination);
     InstalarPlantillasIncluidas(folder.Path().toStdString());
     {
         TFRMPrintBoletos tickets;

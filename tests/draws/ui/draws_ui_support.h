@@ -12,6 +12,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <algorithm>
+#include <random>
 #include <vector>
 
 // Helpers of the draw windows' tests; the program folder is a
@@ -72,6 +74,29 @@ inline void FillCombination(TEuroMillonApuestas &apuestas, int count, std::vecto
         masks.push_back(Bet({40, 41, 42, 43, 44 + k % 6}, {8, 9}));
     for (int position : winners)
         masks[static_cast<size_t>(position)] = Bet({1, 2, 3, 4, 5}, {1, 2});
+    apuestas.AppendMasks(masks.data(), masks.size());
+}
+
+// A player's fifty bets spread over the ticket of a game with the given
+// highest star, the same for a seed.
+inline void FillPlayerBets(TEuroMillonApuestas &apuestas, uint32_t seed, int32_t highestStar)
+{
+    std::mt19937 random(seed);
+    std::vector<BetMask> masks;
+    while (masks.size() < 50) {
+        std::vector<int32_t> numbers, stars;
+        while (numbers.size() < 5) {
+            const int32_t n = static_cast<int32_t>(random() % 50) + 1;
+            if (std::find(numbers.begin(), numbers.end(), n) == numbers.end())
+                numbers.push_back(n);
+        }
+        while (stars.size() < 2) {
+            const int32_t s = static_cast<int32_t>(random() % static_cast<uint32_t>(highestStar)) + 1;
+            if (std::find(stars.begin(), stars.end(), s) == stars.end())
+                stars.push_back(s);
+        }
+        masks.push_back(SimpleBetMask(numbers, stars, highestStar));
+    }
     apuestas.AppendMasks(masks.data(), masks.size());
 }
 

@@ -15,36 +15,12 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include <random>
-
 namespace {
-
-// A player's fifty bets of today's game.
-void FillPlayerBets(TEuroMillonApuestas &apuestas)
-{
-    std::mt19937 random(20260519);
-    std::vector<BetMask> masks;
-    while (masks.size() < 50) {
-        std::vector<int32_t> numbers, stars;
-        while (numbers.size() < 5) {
-            const int32_t n = static_cast<int32_t>(random() % 50) + 1;
-            if (std::find(numbers.begin(), numbers.end(), n) == numbers.end())
-                numbers.push_back(n);
-        }
-        while (stars.size() < 2) {
-            const int32_t s = static_cast<int32_t>(random() % 12) + 1;
-            if (std::find(stars.begin(), stars.end(), s) == stars.end())
-                stars.push_back(s);
-        }
-        masks.push_back(SimpleBetMask(numbers, stars, 12));
-    }
-    apuestas.AppendMasks(masks.data(), masks.size());
-}
 
 void Shoot(const QString &suffix)
 {
     TEuroMillonApuestas apuestas(TGameEdition::Current);
-    FillPlayerBets(apuestas);
+    FillPlayerBets(apuestas, 20260519, 12);
     TFRMEuroMillonPremios window(nullptr, TGameEdition::Current);
     window.SetApuestas(&apuestas);
     window.show();

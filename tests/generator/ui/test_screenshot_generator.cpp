@@ -3,6 +3,7 @@
 // condition editor and the four pages of the new-combination wizard. With
 // QOR_SCREENSHOT_DIR set (tools/screenshot.sh) they are saved there;
 // otherwise the grabs are only checked.
+#include "generator/generator_test_support.h"
 #include "generator_ui_test_support.h"
 #include "support/ui/shell_test_support.h"
 
@@ -41,17 +42,6 @@ void MarkSelection(TControlEuroMillonApuesta *ticket)
         ticket->ToggleBox(1, value);
     for (int value : kStars)
         ticket->ToggleBox(2, value);
-}
-
-TEuroMillonCondicionGrupo Condition(const char *name, std::initializer_list<int> numbers, int hitsMax,
-                                    bool active)
-{
-    TEuroMillonCondicionGrupo condicion = CondicionGrupoDefecto;
-    condicion.Nombre = name;
-    condicion.Numeros.assign(numbers.begin(), numbers.end());
-    condicion.AciertosMax = hitsMax;
-    condicion.Activa = active;
-    return condicion;
 }
 
 } // namespace

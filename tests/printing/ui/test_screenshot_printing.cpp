@@ -24,21 +24,6 @@
 
 namespace {
 
-void FillTwelve(TEuroMillonApuestas &combination)
-{
-    for (const TestBet &bet : SampleBets(12)) {
-        BetMask mask = 0;
-        for (int n : bet.numbers)
-            mask |= NumberBit(n * 3 % 50 + 1);
-        for (int s : bet.stars)
-            mask |= StarBit(s);
-        while (CountNumbers(mask) < 5)
-            mask |= NumberBit(CountNumbers(mask) + 44);
-        combination.AppendMasks(&mask, 1);
-    }
-    combination.SetName("Sorteo del viernes");
-}
-
 bool Shown(QWidget &window, const QString &name)
 {
     window.show();
@@ -77,7 +62,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { FillTwelve(combination_); }
+    void initTestCase() { FillTwelveBets(combination_); }
 
     void printWindowInSpanishAndFrench()
     {

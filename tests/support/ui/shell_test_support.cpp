@@ -8,6 +8,8 @@
 #include "shell/ui/shell_settings.h"
 #include "widgets/dialog_service.h"
 
+#include "model/bet_mask.h"
+#include "model/euromillon_apuestas.h"
 #include "model/program_random.h"
 #include "model/separators.h"
 
@@ -84,6 +86,21 @@ std::vector<TestBet> SampleBets(int count)
         bets.push_back({{base + 1, base + 2, base + 3, base + 4, base + 5}, {k % 8 + 1, 9}});
     }
     return bets;
+}
+
+void FillTwelveBets(TEuroMillonApuestas &combination)
+{
+    for (const TestBet &bet : SampleBets(12)) {
+        BetMask mask = 0;
+        for (int n : bet.numbers)
+            mask |= NumberBit(n * 3 % 50 + 1);
+        for (int s : bet.stars)
+            mask |= StarBit(s);
+        while (CountNumbers(mask) < 5)
+            mask |= NumberBit(CountNumbers(mask) + 44);
+        combination.AppendMasks(&mask, 1);
+    }
+    combination.SetName("Sorteo del viernes");
 }
 
 QByteArray FileBytes(const QString &path)

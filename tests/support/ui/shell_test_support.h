@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAction;
+class TEuroMillonApuestas;
 class QObject;
 
 // One bet as written in a combination file; fewer values make an incomplete bet.
@@ -40,6 +41,8 @@ private:
 void WriteCombinationFile(const QString &path, const std::string &name, const std::vector<TestBet> &bets);
 // n complete bets, the k-th one derived from k.
 std::vector<TestBet> SampleBets(int count);
+// Twelve complete bets of five numbers and two stars, named "Sorteo del viernes".
+void FillTwelveBets(TEuroMillonApuestas &combination);
 // The shared FileBytes for Qt paths.
 QByteArray FileBytes(const QString &path);
 
