@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/exception.h"
+
 #include <cstdint>
 #include <string>
 
@@ -19,3 +21,17 @@ std::string LocalizedStreamError(const std::string &path, const std::string &mes
 // stream's fixed texts localized as above, and any other message prefixed
 // with the path unless it already names the file.
 std::string FileErrorText(const std::string &path, const std::string &message);
+
+// Runs read, a read of the file at path, and lets its stream errors out
+// localized and naming the file, each of its own type; anything else (the
+// program's own texts, a cancel) passes as it is.
+template <class Read> void ReadNamingFile(const std::string &path, Read &&read)
+{
+    try {
+        read();
+    } catch (const EReadError &error) {
+        throw EReadError(LocalizedStreamError(path, error.Message()));
+    } catch (const EFOpenError &error) {
+        throw EFOpenError(LocalizedStreamError(path, error.Message()));
+    }
+}

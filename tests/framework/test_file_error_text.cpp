@@ -32,3 +32,29 @@ TEST(FileErrorText, TheStreamsFixedTextsNameTheFileOnceInTheLanguageInForce)
         EXPECT_EQ(FileErrorText(path, each.message), each.reported) << each.message;
     }
 }
+
+TEST(FileErrorText, AReadNamingItsFileKeepsTheErrorsType)
+{
+    const std::string path = "/tmp/b.frf";
+    EXPECT_THROW(ReadNamingFile(path, [] { throw EReadError(kStreamReadError); }), EReadError);
+    try {
+        ReadNamingFile(path, [] { throw EReadError(kStreamReadError); });
+    } catch (const EReadError &error) {
+        EXPECT_EQ(error.Message(), path + ": error de lectura: el archivo está cortado o dañado");
+    }
+    try {
+        ReadNamingFile(path, [&] { throw EFOpenError("Cannot open file " + path); });
+    } catch (const EFOpenError &error) {
+        EXPECT_EQ(error.Message(), path + ": no se puede abrir el archivo");
+    }
+    // The program's own texts and other errors pass as they are.
+    try {
+        ReadNamingFile(path, [] { throw EReadError("No es un formato de archivo válido"); });
+    } catch (const EReadError &error) {
+        EXPECT_EQ(error.Message(), "No es un formato de archivo válido");
+    }
+    EXPECT_THROW(ReadNamingFile(path, [] { throw EWriteError(kStreamWriteError); }), EWriteError);
+    int reads = 0;
+    ReadNamingFile(path, [&] { ++reads; });
+    EXPECT_EQ(reads, 1);
+}

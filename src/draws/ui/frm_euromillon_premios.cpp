@@ -11,6 +11,7 @@
 #include "draws/ui/profit_chart.h"
 #include "draws/ui/winning_bets_model.h"
 #include "draws/ui/winning_bets_pager.h"
+#include "framework/file_error_text.h"
 #include "framework/parametres.h"
 #include "framework/setting_keys.h"
 #include "model/exception.h"
@@ -78,7 +79,8 @@ TFRMEuroMillonPremios::TFRMEuroMillonPremios(QWidget *parent, TGameEdition editi
     RunCommand(this, [this] { LoadSettings(); });
     RunCommand(this, [this] {
         const QScopedValueRollback<bool> updating(updating_, true);
-        sorteos_->LoadFromFile(ArchivoSorteos(edition_));
+        const std::string archive = ArchivoSorteos(edition_);
+        ReadNamingFile(archive, [&] { sorteos_->LoadFromFile(archive); });
     });
     UpdateActions();
     MostrarResultados();

@@ -1,6 +1,7 @@
 // The generator window's condition commands and its generation files.
 #include "generator/ui/frm_euromillon_comb.h"
 
+#include "framework/file_error_text.h"
 #include "generator/genera_comb.h"
 #include "generator/ui/frm_grupo_values.h"
 #include "generator/ui/generator_text_ids.h"
@@ -83,7 +84,7 @@ void TFRMEuroMillonComb::LeerDeArchivo()
         return;
     archivoGeneracion_ = path;
     try {
-        generacion_->LoadFromFile(path.toStdString());
+        ReadNamingFile(path.toStdString(), [&] { generacion_->LoadFromFile(path.toStdString()); });
     } catch (...) {
         // A damaged file leaves what it held so far: show that, then the error.
         estadisticasValidas_ = false;

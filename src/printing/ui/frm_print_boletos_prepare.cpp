@@ -2,6 +2,7 @@
 // the print and design buttons and the import of a template.
 #include "printing/ui/frm_print_boletos.h"
 
+#include "framework/file_error_text.h"
 #include "report/ui/report_preview.h"
 #include "widgets/dialog_service.h"
 #include "widgets/texts.h"
@@ -170,11 +171,11 @@ void TFRMPrintBoletos::PrepararReport()
             path = NombreBoletoAutomatico(CarpetaBoletos());
         } else {
             path = PlantillaGuardada();
-            report_->LoadFromFile(path);
+            ReadNamingFile(path, [&] { report_->LoadFromFile(path); });
         }
     } else {
         path = PlantillaListado();
-        report_->LoadFromFile(path);
+        ReadNamingFile(path, [&] { report_->LoadFromFile(path); });
     }
     CrearCarpeta(path);
     report_->SetFileName(path);

@@ -1,5 +1,6 @@
 #include "report/ui/report_designer.h"
 
+#include "framework/file_error_text.h"
 #include "framework/program_path.h"
 #include "report/ui/designer_canvas.h"
 #include "report/ui/designer_properties.h"
@@ -213,7 +214,8 @@ void TfrDesignerWindow::Open()
                                                      QString::fromStdString(report_.FileName()));
     if (path.isEmpty())
         return;
-    report_.LoadFromFile(path.toStdString()); // keeps the page unless the whole file reads well
+    // Keeps the page unless the whole file reads well.
+    ReadNamingFile(path.toStdString(), [&] { report_.LoadFromFile(path.toStdString()); });
     if (report_.PageCount() == 0)
         report_.AddPage();
     undo_->clear();

@@ -1,6 +1,5 @@
 #include "shell/ui/frm_apuestas.h"
 
-#include "framework/abort_error.h"
 #include "framework/file_error_text.h"
 #include "model/ticket_tables.h"
 #include "shell/ui/bet_check.h"
@@ -384,7 +383,7 @@ void TFRMApuestas::LoadFromFile(const QString &path)
     const std::string file = path.toStdString();
     const QString label =
         QString::fromStdString(FormatText(GetText(kTxtOpening), {QFileInfo(path).fileName().toStdString()}));
-    try {
+    ReadNamingFile(file, [&] {
         RunInBackground(this, label, [&](TWorkProgress &progress) {
             loaded.LoadFromFile(
                 file,
@@ -394,13 +393,7 @@ void TFRMApuestas::LoadFromFile(const QString &path)
                 },
                 TEditionOnLoad::Adopt);
         });
-    } catch (const EAbort &) {
-        throw;
-    } catch (const Exception &error) {
-        // The stream's own words name no file and are English: say which file,
-        // in the user's language. The program's own texts stand as they are.
-        throw Exception(LocalizedStreamError(file, error.Message()));
-    }
+    });
     combination_->Adopt(loaded);
     ApplyEdition();
     currentTicket_ = 1;
