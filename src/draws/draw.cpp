@@ -126,7 +126,7 @@ void ReadSignature(TStream &stream, const char (&signature)[4])
 {
     char bytes[4] = {};
     if (stream.Read(bytes, sizeof bytes) != sizeof bytes || std::memcmp(bytes, signature, sizeof bytes) != 0)
-        throw EDrawFormatError(GetText(kTextFormatoNoValido));
+        throw EDrawFormatError(GetText(kTextNotAValidFormat));
 }
 
 const TFileSignature &DrawFileSignature(TGameEdition edition)
@@ -151,7 +151,7 @@ void ReadEditionSignature(TStream &stream, TGameEdition edition, bool archive)
         return;
     if (whole && std::memcmp(bytes, others, sizeof bytes) == 0)
         throw EDrawEditionError(OtherGameFileText(other, edition));
-    throw EDrawFormatError(GetText(kTextFormatoNoValido));
+    throw EDrawFormatError(GetText(kTextNotAValidFormat));
 }
 
 void TSorteoEuroMillon::LoadFromStream(TStream &stream)

@@ -22,8 +22,6 @@ struct TSorteoEuroMillonInfo {
     bool operator==(const TSorteoEuroMillonInfo &) const = default;
 };
 
-inline constexpr uint16_t kTextFormatoNoValido = 40003; // "No es un formato de archivo válido"
-
 // A draw or archive file that is not one: 40003 "No es un formato de archivo
 // válido". A read error, as the combination file raises it.
 class EDrawFormatError : public EReadError {

@@ -20,8 +20,6 @@ namespace {
 constexpr char kClassicSignature[4] = {'E', 'M', 'C', '0'};
 constexpr char kCurrentSignature[4] = {'E', 'M', 'C', '2'};
 constexpr int32_t kFileVersion = 2;
-constexpr uint16_t kTextNotAFormat = 40003;   // "No es un formato de archivo válido"
-constexpr uint16_t kTextNewerVersion = 40004; // "La versión del archivo es superior a la actual, ..."
 constexpr int32_t kMostOptimizeSeconds = 86400;
 
 // Named values after the conditions, a later addition that version-2
@@ -159,16 +157,16 @@ void TEuroMillonGeneraComb::LeerDeStream(TStream &stream, TEditionOnLoad onLoad)
 {
     char signature[sizeof kClassicSignature] = {};
     if (stream.Read(signature, sizeof signature) != sizeof signature)
-        throw EReadError(GetText(kTextNotAFormat));
+        throw EReadError(GetText(kTextNotAValidFormat));
     const std::optional<TGameEdition> fileEdition = EditionOfSignature(signature);
     if (!fileEdition)
-        throw EReadError(GetText(kTextNotAFormat));
+        throw EReadError(GetText(kTextNotAValidFormat));
     // Stars 10 to 12 read as a classic selection would be dropped without a word.
     if (*fileEdition != edition_ && onLoad == TEditionOnLoad::Require)
         throw EReadError(OtherGameFileText(*fileEdition, edition_));
     TReader reader(stream);
     if (reader.GetInteger() > kFileVersion)
-        throw EReadError(GetText(kTextNewerVersion));
+        throw EReadError(GetText(kTextNewerFileVersion));
     Clear();
     SetEdition(*fileEdition);
     optimizarSegundos_ = 0;

@@ -13,8 +13,7 @@ public:
 };
 
 // The localized text identifiers the bets and combinations raise.
-inline constexpr uint16_t kTextMaxNumbersInBlock = 40001;  // "Máximo %d números en el bloque"
-inline constexpr uint16_t kTextIndexError = 40002;         // "Error index en la lista index: %d"
-inline constexpr uint16_t kTextNotCombinationFile = 40003; // "No es un formato de archivo válido"
-inline constexpr uint16_t kTextOtherGameFile = 45801;      // the file is of the other game
-inline constexpr uint16_t kTextOtherGameBets = 45804;      // bets of one game into the other
+inline constexpr uint16_t kTextMaxNumbersInBlock = 40001; // "Máximo %d números en el bloque"
+inline constexpr uint16_t kTextIndexError = 40002;        // "Error index en la lista index: %d"
+inline constexpr uint16_t kTextOtherGameFile = 45801;     // the file is of the other game
+inline constexpr uint16_t kTextOtherGameBets = 45804;     // bets of one game into the other

@@ -56,14 +56,14 @@ void TEuroMillonApuestas::LoadFromStream(TStream &stream, TEditionOnLoad onLoad)
 {
     char signature[sizeof kClassicSignature] = {};
     if (stream.Read(signature, sizeof signature) != sizeof signature)
-        throw EReadError(GetText(kTextNotCombinationFile));
+        throw EReadError(GetText(kTextNotAValidFormat));
     TGameEdition fileEdition;
     if (std::memcmp(signature, kClassicSignature, sizeof signature) == 0)
         fileEdition = TGameEdition::Classic;
     else if (std::memcmp(signature, kCurrentSignature, sizeof signature) == 0)
         fileEdition = TGameEdition::Current;
     else
-        throw EReadError(GetText(kTextNotCombinationFile));
+        throw EReadError(GetText(kTextNotAValidFormat));
     if (fileEdition != edition_ && onLoad == TEditionOnLoad::Require)
         throw EReadError(OtherGameFileText(fileEdition, edition_));
 

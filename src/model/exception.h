@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -50,3 +51,8 @@ public:
 inline constexpr const char *kInvalidPropertyValue = "Invalid property value";
 inline constexpr const char *kStreamReadError = "Stream read error";
 inline constexpr const char *kStreamWriteError = "Stream write error";
+
+// Texts every file reader raises (Spanish built-in, localized by the language files).
+inline constexpr uint16_t kTextNotAValidFormat = 40003; // "No es un formato de archivo válido"
+inline constexpr uint16_t kTextNewerFileVersion =
+    40004; // "La versión del archivo es superior a la actual, ..."

@@ -12,8 +12,6 @@ public:
 };
 
 // Texts of the report engine (Spanish built-in, localized by the language files).
-inline constexpr uint16_t kTextNewerTemplateVersion =
-    40004; // "La versión del archivo es superior a la actual, ..."
 inline constexpr uint16_t kTextTemplateDamaged = 45300;    // "La plantilla de informe está dañada"
 inline constexpr uint16_t kTextTooManyRecords = 45301;     // "El informe tiene demasiadas páginas"
 inline constexpr uint16_t kTextBadPaper = 45302;           // "Tamaño de papel no válido"

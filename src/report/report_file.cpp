@@ -229,13 +229,13 @@ void TfrReport::LoadFromStream(TStream &stream)
     char signature[sizeof kSignature] = {};
     if (stream.Read(signature, sizeof signature) != sizeof signature ||
         std::memcmp(signature, kSignature, sizeof signature) != 0)
-        throw EReadError(GetText(kTextNotCombinationFile));
+        throw EReadError(GetText(kTextNotAValidFormat));
 
     std::vector<TfrPage> pages;
     TReader reader(stream);
     int32_t version = reader.GetInteger();
     if (version > kVersion)
-        throw EReadError(GetText(kTextNewerTemplateVersion));
+        throw EReadError(GetText(kTextNewerFileVersion));
     if (version < 1)
         Damaged();
     reader.GetListStart();

@@ -178,7 +178,7 @@ TEST(CombinationFile, EveryCutOfAValidFileFailsKeepingWhatWasRead)
     AddBet(original, "06.07-08");
     AddBet(original, "10.20.30.40.50-03.04");
     std::string full = Saved(original);
-    std::string signatureError = "!" + GetText(kTextNotCombinationFile);
+    std::string signatureError = "!" + GetText(kTextNotAValidFormat);
 
     for (size_t length = 0; length < full.size(); ++length) {
         TEuroMillonApuestas combination;
