@@ -58,9 +58,9 @@ std::string_view LanguageFileName(TUserLanguage language)
 {
     switch (language) {
     case TUserLanguage::English:
-        return "QOREuroMillonv3_english.lng";
+        return kEnglishLanguageFile;
     case TUserLanguage::French:
-        return "QOREuroMillonv3_french.lng";
+        return kFrenchLanguageFile;
     case TUserLanguage::Spanish:
         break;
     }

@@ -7,6 +7,9 @@
 // and French by their language files beside the program.
 enum class TUserLanguage { Spanish, English, French };
 
+inline constexpr const char *kEnglishLanguageFile = "QOREuroMillonv3_english.lng";
+inline constexpr const char *kFrenchLanguageFile = "QOREuroMillonv3_french.lng";
+
 // Answers an environment variable's value, null when it is not set.
 using TEnvironmentLookup = std::function<const char *(const char *name)>;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/setting_keys.h"
+#include "framework/user_language.h"
 
 #include <QString>
 
@@ -10,8 +11,6 @@
 // are declared with the others in framework/setting_keys.h.
 inline constexpr const char *kDefaultLanguageFile = "QOREuroMillonv3_default.lng";
 inline constexpr const char *kSpanishLanguageFile = "QOREuroMillonv3_espagnol.lng";
-inline constexpr const char *kEnglishLanguageFile = "QOREuroMillonv3_english.lng";
-inline constexpr const char *kFrenchLanguageFile = "QOREuroMillonv3_french.lng";
 inline constexpr const char *kManualFile = "QOREuroMillon.pdf";
 
 // Parameter store access in the shell's own terms.
