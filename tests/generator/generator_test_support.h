@@ -65,3 +65,11 @@ inline TEuroMillonCondicionGrupo Condition(const char *name, std::initializer_li
     condicion.Activa = active;
     return condicion;
 }
+
+// The three conditions the pictures of the generator show: two active, one not.
+inline void AddPictureConditions(TEuroMillonCondicionGrupos &conditions)
+{
+    conditions.Add(Condition("", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 2, true));
+    conditions.Add(Condition("Pares bajos", {12, 18, 26, 30, 34}, 3, true));
+    conditions.Add(Condition("Sin el 49", {49}, 0, false));
+}

@@ -65,10 +65,7 @@ private:
         MarkSelection(window.Boleto());
         window.findChild<QRadioButton *>(QStringLiteral("rbReduccionGlobal"))->click();
         window.findChild<QComboBox *>(QStringLiteral("cbRedGlobal"))->setCurrentIndex(2);
-        TEuroMillonCondicionGrupos &conditions = window.Generacion().Condiciones();
-        conditions.Add(Condition("", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 2, true));
-        conditions.Add(Condition("Pares bajos", {12, 18, 26, 30, 34}, 3, true));
-        conditions.Add(Condition("Sin el 49", {49}, 0, false));
+        AddPictureConditions(window.Generacion().Condiciones());
         window.RefrescarDesdeGeneracion();
         // The run's picture of the progress window, left open at its end.
         WhenReady<TFRMGenerating>([](TFRMGenerating *progress) { return progress->Finalizado(); },
